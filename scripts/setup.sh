@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package Quorvel needs to build, run and test. Safe to re-run.
+set -euo pipefail
+packages=(
+    build-essential cmake ninja-build pkg-config git
+    qt6-base-dev libxlsxwriter-dev libsimpleini-dev zlib1g-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-noto-cjk python3-openpyxl xvfb xauth
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update
+    apt-get install -y --no-install-recommends "${missing[@]}"
+fi

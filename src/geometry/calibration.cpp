@@ -1,0 +1,48 @@
+// Straight-line (two-point Lagrange) interpolation between neighbouring calibration points,
+// extending the first and last segments beyond the measured range.
+#include "geometry/fp_guard.h"
+#include "geometry/geometry.h"
+#include "geometry/numeric.h"
+
+namespace quorvel {
+
+using namespace detail;
+
+namespace {
+
+ld onSegment(const double* X, const double* Y, int i, ld t) {
+    return (static_cast<ld>(Y[i]) - Y[i - 1]) * (t - X[i - 1]) /
+               (static_cast<ld>(X[i]) - X[i - 1]) +
+           Y[i - 1];
+}
+
+}  // namespace
+
+double GetValueLagrange(int n, const double* X, const double* Y, double t) {
+    if (n < 2) {
+        throw ArithmeticError("标定点不足两个");
+    }
+    FpGuard guard;
+    const int m = n - 1;
+    const ld lv = t;
+    ld v;
+    if (t == X[m]) {
+        v = Y[m];
+    } else if (t > X[m]) {
+        v = onSegment(X, Y, m, lv);
+    } else if (t <= X[0]) {
+        v = static_cast<ld>(Y[0]) -
+            (static_cast<ld>(Y[1]) - Y[0]) * (X[0] - lv) / (static_cast<ld>(X[1]) - X[0]);
+    } else {
+        int i = 1;
+        while (i < m && !(t <= X[i])) {
+            ++i;
+        }
+        v = onSegment(X, Y, i, lv);
+    }
+    // Equal levels at a used end segment divide by zero: the caller gets the failure.
+    guard.check(v);
+    return static_cast<double>(v);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,23 @@
+// The elliptical section is the circle of diameter A stretched horizontally by B/A, so its
+// wetted area is the circular segment's area times B/A.
+#include "geometry/fp_guard.h"
+#include "geometry/geometry.h"
+#include "geometry/numeric.h"
+
+namespace quorvel {
+
+using namespace detail;
+
+double YuangTong(double A, double B, double h, double L) {
+    FpGuard guard;
+    const ld a = A, b = B, lv = h, len = L;
+    const ld s = arcsin(2.0L * lv / a - 1.0L);
+    const ld t1 = s * a * a / 4.0L;
+    const ld t2 = std::sqrt(a * lv - lv * lv) * (lv - a / 2.0L);
+    const ld t3 = kPi * a * a / 8.0L;
+    const ld area = (t1 + t2) + t3;
+    const ld v = area * (len * b / a) * mm3ToM3();
+    return guard.faulted(v) ? -1.0 : static_cast<double>(v);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,45 @@
+// Arithmetic fault detection for the geometry routines. C++ arithmetic does not trap, so a
+// routine's guard watches the IEEE exception flags (invalid operation, division by zero,
+// overflow) raised by its own arithmetic, and the finiteness of its result. Guards nest: a
+// guard hides the flags of the arithmetic it watched from the guard around it, so a routine
+// that calls another sees only its own faults.
+#pragma once
+
+#include <cfenv>
+#include <cmath>
+
+#include "geometry/geometry.h"
+
+namespace quorvel::detail {
+
+inline constexpr int kFaultFlags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
+
+class FpGuard {
+public:
+    FpGuard() : outer_(std::fetestexcept(kFaultFlags)) {
+        if (outer_ != 0) {
+            std::feclearexcept(kFaultFlags);
+        }
+    }
+    ~FpGuard() {
+        std::feclearexcept(kFaultFlags);
+        if (outer_ != 0) {
+            std::feraiseexcept(outer_);
+        }
+    }
+    FpGuard(const FpGuard&) = delete;
+    FpGuard& operator=(const FpGuard&) = delete;
+
+    // True when the watched arithmetic faulted or produced a value that is not finite.
+    bool faulted(long double value) const {
+        return std::fetestexcept(kFaultFlags) != 0 || !std::isfinite(value);
+    }
+
+    // Throws ArithmeticError, named after the fault, when faulted(value).
+    void check(long double value) const;
+
+private:
+    int outer_;
+};
+
+}  // namespace quorvel::detail

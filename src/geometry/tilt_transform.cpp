@@ -1,0 +1,40 @@
+// The equivalent level of a tilted cylinder is its mean vertical liquid depth over the
+// shell's length: the depth under a horizontal surface, d(z) = h + (x − z)·tan α, limited
+// to 0..A, averaged over 0 ≤ z ≤ Lc.
+#include "geometry/fp_guard.h"
+#include "geometry/geometry.h"
+#include "geometry/numeric.h"
+
+namespace quorvel {
+
+using namespace detail;
+
+double GaoDuBianHuan(double A, double Lc, double x, double alpha, double beta, double h) {
+    FpGuard guard;
+    const ld a = A, len = Lc, pos = x, lv = h;
+    const ld t = std::tan(kPi * static_cast<ld>(alpha) / 180.0L);
+    const ld cosBeta = std::cos(kPi * static_cast<ld>(beta) / 180.0L);
+    // A reading along a line leaning by β differs from the vertical depth by
+    // (1 − cos β)·(A/2 − h).
+    const ld e = (1.0L - cosBeta) * a / 2.0L;
+    const ld g = asDouble(((cosBeta * lv) + e) - lv);
+    ld mean;
+    if (t * (len - pos) > lv) {
+        // High end dry: the liquid's longitudinal section is a triangle.
+        const ld c = 1.0L / t;
+        const ld wet = t * pos + lv;
+        mean = c * (wet * wet) / (2.0L * len);
+    } else if (a - t * pos > lv) {
+        // Both ends wetted: a trapezoid, whose mean is the depth at mid-length.
+        mean = t * (pos - 0.5L * len) + lv;
+    } else {
+        // Low end full: the empty space is a triangle at the high end.
+        const ld c = 1.0L / t;
+        const ld dry = c * (a - lv) + len - pos;
+        mean = a - (t / (2.0L * len)) * (dry * dry);
+    }
+    const ld result = mean + g;
+    return guard.faulted(result) ? 0.0 : static_cast<double>(result);
+}
+
+}  // namespace quorvel

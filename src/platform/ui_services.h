@@ -1,0 +1,34 @@
+// Every message box, question and "open" of the program goes through this interface, so the
+// computation never talks to a windowing system and tests never block on a modal box.
+// Texts are UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quorvel {
+
+enum class MessageIcon { None, Information, Warning, Error };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+class UiServices {
+public:
+    virtual ~UiServices() = default;
+
+    // A plain message box with an OK button, captioned with the application's title.
+    virtual void showMessage(std::string_view text) = 0;
+
+    // The application's standard error box: a conversion error or any other unexpected
+    // error that ended an operation, with the error's own text.
+    virtual void showError(std::string_view text) = 0;
+
+    // A message box with its own caption, buttons and icon; returns the button pressed.
+    virtual MessageAnswer messageBox(std::string_view text, std::string_view caption,
+                                     MessageButtons buttons, MessageIcon icon) = 0;
+
+    // The platform shell's "open" action for a file; true when the platform reports success.
+    virtual bool openDocument(const std::string& path) = 0;
+};
+
+}  // namespace quorvel

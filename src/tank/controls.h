@@ -1,0 +1,38 @@
+// The window's stored controls: their names, kinds, radio groups and list entries. The order
+// of storedControls() is the order in which the window creates its controls, which is also
+// the key order of the settings file.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvel {
+
+enum class ControlKind { Edit, CheckBox, RadioButton, List };
+
+// Radio button groups; a radio button belongs to exactly one.
+enum class RadioGroup { None, RightHead, LeftHead, Section, LowEnd };
+
+struct ControlInfo {
+    std::string_view name;
+    ControlKind kind;
+    RadioGroup group = RadioGroup::None;
+};
+
+// The 73 controls of the settings file, in file order.
+std::span<const ControlInfo> storedControls();
+
+// The control of that name, or nullptr when it is not one of the stored controls.
+const ControlInfo* findControl(std::string_view name);
+
+// The entries of a drop-down list (ComboBox1 … ComboBox4), in order; empty for other names.
+// ComboBox2's entries are the point counts "2" … "999".
+const std::vector<std::string>& listEntries(std::string_view list);
+
+// Whether a list only picks one of its entries (ComboBox2, ComboBox3, ComboBox4) rather than
+// also taking typed text (ComboBox1, the density unit).
+bool listIsFixed(std::string_view list);
+
+}  // namespace quorvel
