@@ -34,7 +34,19 @@ double GetValueLagrange(int n, const double* X, const double* Y, double t) {
         v = static_cast<ld>(Y[0]) -
             (static_cast<ld>(Y[1]) - Y[0]) * (X[0] - lv) / (static_cast<ld>(X[1]) - X[0]);
     } else {
+        // The first i with t ≤ X[i], as a plain walk finds it (points out of order included);
+        // blocks of eight are skipped while none of them qualifies.
         int i = 1;
+        while (i + 8 <= m) {
+            bool found = false;
+            for (int k = 0; k < 8; ++k) {
+                found |= t <= X[i + k];
+            }
+            if (found) {
+                break;
+            }
+            i += 8;
+        }
         while (i < m && !(t <= X[i])) {
             ++i;
         }

@@ -11,9 +11,12 @@ namespace {
 // Shape coefficient of the standard dished head; above 700 mm, k·D³/4 is the volume of a
 // head with crown radius D and knuckle radius 0.1·D to five significant digits.
 ld dishedCoefficient(double D) {
-    if (D <= 300) return 0.3901L;
-    if (D <= 400) return 0.3974L;
-    if (D <= 700) return 0.3965L;
+    if (D <= 300)
+        return 0.3901L;
+    if (D <= 400)
+        return 0.3974L;
+    if (D <= 700)
+        return 0.3965L;
     return 0.39586L;
 }
 

@@ -15,16 +15,20 @@ namespace quorvel::detail {
 inline constexpr int kFaultFlags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
 
 class FpGuard {
-public:
+  public:
+    // Testing the flags is cheap; clearing them (glibc rewrites the whole x87 environment)
+    // is not, so it happens only when a flag is actually set.
     FpGuard() : outer_(std::fetestexcept(kFaultFlags)) {
         if (outer_ != 0) {
             std::feclearexcept(kFaultFlags);
         }
     }
     ~FpGuard() {
-        std::feclearexcept(kFaultFlags);
-        if (outer_ != 0) {
-            std::feraiseexcept(outer_);
+        if (std::fetestexcept(kFaultFlags) != outer_) {
+            std::feclearexcept(kFaultFlags);
+            if (outer_ != 0) {
+                std::feraiseexcept(outer_);
+            }
         }
     }
     FpGuard(const FpGuard&) = delete;
@@ -38,7 +42,7 @@ public:
     // Throws ArithmeticError, named after the fault, when faulted(value).
     void check(long double value) const;
 
-private:
+  private:
     int outer_;
 };
 

@@ -15,7 +15,7 @@ namespace quorvel {
 // failure value: QiuQueFengTou (sphere radius, level outside the rim) and GetValueLagrange
 // (a degenerate end segment). The caller treats it like any failing level.
 class ArithmeticError : public std::runtime_error {
-public:
+  public:
     explicit ArithmeticError(const std::string& what) : std::runtime_error(what) {}
 };
 

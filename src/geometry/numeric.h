@@ -17,7 +17,8 @@ inline ld powi(ld base, int n) {
     ld result = 1.0L;
     ld factor = base;
     while (k != 0) {
-        if (k & 1U) result *= factor;
+        if (k & 1U)
+            result *= factor;
         factor *= factor;
         k >>= 1U;
     }
@@ -25,12 +26,20 @@ inline ld powi(ld base, int n) {
 }
 
 // The factor from mm³ to m³.
-inline ld mm3ToM3() { return powi(10.0L, -9); }
+inline ld mm3ToM3() {
+    return powi(10.0L, -9);
+}
 
-inline ld arcsin(ld x) { return std::atan2(x, std::sqrt(1.0L - x * x)); }
-inline ld arccos(ld x) { return std::atan2(std::sqrt(1.0L - x * x), x); }
+inline ld arcsin(ld x) {
+    return std::atan2(x, std::sqrt(1.0L - x * x));
+}
+inline ld arccos(ld x) {
+    return std::atan2(std::sqrt(1.0L - x * x), x);
+}
 
 // Stores an intermediate as a double, as the routines that round a step do.
-inline ld asDouble(ld x) { return static_cast<ld>(static_cast<double>(x)); }
+inline ld asDouble(ld x) {
+    return static_cast<ld>(static_cast<double>(x));
+}
 
 }  // namespace quorvel::detail

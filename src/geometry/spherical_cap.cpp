@@ -25,10 +25,9 @@ double QiuQueFengTou(double B, double H, double h) {
     constexpr ld kOne45th = 1.0L / 45.0L;
     const ld alpha = arccos(y);
     const ld t = depth / rs;
-    const ld t1 = asDouble(
-        alpha * ((powi(k, 2) * (t - 1.0L) - powi(1.0L - t, 3) * kTwoThirds) + kTwoThirds));
-    const ld t2 =
-        asDouble(y * q * ((-powi(k, 2) * t + powi(k, 4) / 12.0L) + powi(k, 6) / 120.0L));
+    const ld t1 =
+        asDouble(alpha * ((powi(k, 2) * (t - 1.0L) - powi(1.0L - t, 3) * kTwoThirds) + kTwoThirds));
+    const ld t2 = asDouble(y * q * ((-powi(k, 2) * t + powi(k, 4) / 12.0L) + powi(k, 6) / 120.0L));
     const ld t3 = asDouble((powi(y, 3) * q) * (powi(k, 4) / 6.0L + powi(k, 6) / 90.0L));
     const ld t4 = asDouble((powi(k, 6) * kOne45th * q) * powi(y, 5));
     ld v = powi(rs, 3) * (((t1 + t2) + t3) + t4) * mm3ToM3();

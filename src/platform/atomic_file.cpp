@@ -1,8 +1,8 @@
 #include "platform/atomic_file.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -22,7 +22,8 @@ bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         ssize_t n = ::write(fd, bytes.data(), bytes.size());
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return false;
         }
         bytes.remove_prefix(static_cast<size_t>(n));
@@ -35,8 +36,7 @@ bool writeAll(int fd, std::string_view bytes) {
 std::string createTempFileBeside(const std::string& path) {
     std::filesystem::path target(path);
     std::filesystem::path folder = target.parent_path();
-    std::string pattern =
-        (folder / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
+    std::string pattern = (folder / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     int fd = ::mkstemp(name.data());
@@ -51,7 +51,8 @@ void commitTempFile(const std::string& tempPath, const std::string& path) {
     int fd = ::open(tempPath.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0 || ::fsync(fd) != 0) {
         int err = errno;
-        if (fd >= 0) ::close(fd);
+        if (fd >= 0)
+            ::close(fd);
         ::unlink(tempPath.c_str());
         throw FileError(describe("cannot flush", tempPath, err));
     }
@@ -74,7 +75,8 @@ void writeFileAtomically(const std::string& path, std::string_view bytes) {
     int fd = ::open(temp.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
     if (fd < 0 || !writeAll(fd, bytes)) {
         int err = errno;
-        if (fd >= 0) ::close(fd);
+        if (fd >= 0)
+            ::close(fd);
         ::unlink(temp.c_str());
         throw FileError(describe("cannot write", path, err));
     }

@@ -11,7 +11,7 @@ namespace quorvel {
 
 // A file could not be written, read or replaced; the message names the path and the cause.
 class FileError : public std::runtime_error {
-public:
+  public:
     explicit FileError(const std::string& what) : std::runtime_error(what) {}
 };
 

@@ -2,7 +2,9 @@
 
 namespace quorvel {
 
-void ConsoleUi::showMessage(std::string_view text) { err_ << text << '\n'; }
+void ConsoleUi::showMessage(std::string_view text) {
+    err_ << text << '\n';
+}
 
 void ConsoleUi::showError(std::string_view text) {
     sawError_ = true;
@@ -18,6 +20,8 @@ MessageAnswer ConsoleUi::messageBox(std::string_view text, std::string_view capt
     return buttons == MessageButtons::YesNo ? answer_ : MessageAnswer::Ok;
 }
 
-bool ConsoleUi::openDocument(const std::string&) { return false; }
+bool ConsoleUi::openDocument(const std::string&) {
+    return false;
+}
 
 }  // namespace quorvel

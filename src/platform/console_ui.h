@@ -9,7 +9,7 @@
 namespace quorvel {
 
 class ConsoleUi : public UiServices {
-public:
+  public:
     explicit ConsoleUi(std::ostream& err, MessageAnswer answer = MessageAnswer::Yes)
         : err_(err), answer_(answer) {}
 
@@ -22,7 +22,7 @@ public:
     // Whether an error box or an error-icon box was shown: the operation did not succeed.
     bool sawError() const { return sawError_; }
 
-private:
+  private:
     std::ostream& err_;
     MessageAnswer answer_;
     bool sawError_ = false;

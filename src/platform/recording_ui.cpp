@@ -3,13 +3,13 @@
 namespace quorvel {
 
 void RecordingUi::showMessage(std::string_view text) {
-    shown.push_back({ShownBox::Kind::Message, std::string(text), {}, MessageButtons::Ok,
-                     MessageIcon::None});
+    shown.push_back(
+        {ShownBox::Kind::Message, std::string(text), {}, MessageButtons::Ok, MessageIcon::None});
 }
 
 void RecordingUi::showError(std::string_view text) {
-    shown.push_back({ShownBox::Kind::Error, std::string(text), {}, MessageButtons::Ok,
-                     MessageIcon::Error});
+    shown.push_back(
+        {ShownBox::Kind::Error, std::string(text), {}, MessageButtons::Ok, MessageIcon::Error});
 }
 
 MessageAnswer RecordingUi::messageBox(std::string_view text, std::string_view caption,

@@ -21,7 +21,7 @@ struct ShownBox {
 };
 
 class RecordingUi : public UiServices {
-public:
+  public:
     void showMessage(std::string_view text) override;
     void showError(std::string_view text) override;
     MessageAnswer messageBox(std::string_view text, std::string_view caption,

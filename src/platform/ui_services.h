@@ -13,7 +13,7 @@ enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
 class UiServices {
-public:
+  public:
     virtual ~UiServices() = default;
 
     // A plain message box with an OK button, captioned with the application's title.

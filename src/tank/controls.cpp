@@ -105,7 +105,9 @@ std::vector<std::string> pointCounts() {
 
 }  // namespace
 
-std::span<const ControlInfo> storedControls() { return kControls; }
+std::span<const ControlInfo> storedControls() {
+    return kControls;
+}
 
 const ControlInfo* findControl(std::string_view name) {
     auto it = std::find_if(kControls.begin(), kControls.end(),
@@ -119,13 +121,19 @@ const std::vector<std::string>& listEntries(std::string_view list) {
     static const std::vector<std::string> left{"加上左封头容积", "减去左封头容积"};
     static const std::vector<std::string> right{"加上右封头容积", "减去右封头容积"};
     static const std::vector<std::string> none;
-    if (list == "ComboBox1") return units;
-    if (list == "ComboBox2") return counts;
-    if (list == "ComboBox3") return left;
-    if (list == "ComboBox4") return right;
+    if (list == "ComboBox1")
+        return units;
+    if (list == "ComboBox2")
+        return counts;
+    if (list == "ComboBox3")
+        return left;
+    if (list == "ComboBox4")
+        return right;
     return none;
 }
 
-bool listIsFixed(std::string_view list) { return list != "ComboBox1"; }
+bool listIsFixed(std::string_view list) {
+    return list != "ComboBox1";
+}
 
 }  // namespace quorvel

@@ -10,7 +10,7 @@
 namespace quorvel {
 
 class FieldSource {
-public:
+  public:
     virtual ~FieldSource() = default;
 
     // Index of the active shell page of PageControl1 (0 水平圆筒 … 3 罐容标定).

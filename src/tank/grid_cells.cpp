@@ -11,7 +11,8 @@ TextGrid::TextGrid(int cols, int rows) {
 
 void TextGrid::setColCount(int cols) {
     cols_ = std::max(cols, 0);
-    columns_.resize(static_cast<size_t>(cols_), std::vector<std::string>(static_cast<size_t>(rows_)));
+    columns_.resize(static_cast<size_t>(cols_),
+                    std::vector<std::string>(static_cast<size_t>(rows_)));
 }
 
 void TextGrid::setRowCount(int rows) {

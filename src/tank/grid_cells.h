@@ -8,7 +8,7 @@
 namespace quorvel {
 
 class GridCells {
-public:
+  public:
     virtual ~GridCells() = default;
     virtual int colCount() const = 0;
     virtual int rowCount() const = 0;
@@ -22,7 +22,7 @@ public:
 
 // The in-memory grid. Initial shape as the window designs it: 3 columns, 2 rows.
 class TextGrid : public GridCells {
-public:
+  public:
     TextGrid(int cols = 3, int rows = 2);
     int colCount() const override { return cols_; }
     int rowCount() const override { return rows_; }
@@ -31,7 +31,7 @@ public:
     std::string cell(int col, int row) const override;
     void setCell(int col, int row, const std::string& text) override;
 
-private:
+  private:
     int cols_ = 0;
     int rows_ = 0;
     std::vector<std::vector<std::string>> columns_;  // columns_[col][row]

@@ -13,8 +13,8 @@ const ControlInfo& requireControl(std::string_view name, ControlKind kind) {
     if (info == nullptr) {
         throw std::invalid_argument("unknown control " + std::string(name));
     }
-    bool fits = info->kind == kind || (kind == ControlKind::CheckBox &&
-                                       info->kind == ControlKind::RadioButton);
+    bool fits = info->kind == kind ||
+                (kind == ControlKind::CheckBox && info->kind == ControlKind::RadioButton);
     if (!fits) {
         throw std::invalid_argument("control " + std::string(name) + " is not of that kind");
     }
@@ -115,12 +115,14 @@ void MemoryForm::setItemIndex(std::string_view control, int index) {
     const ControlInfo& info = requireControl(control, ControlKind::List);
     const auto& entries = listEntries(info.name);
     if (index < -1 || index >= static_cast<int>(entries.size())) {
-        throw std::out_of_range("no entry " + std::to_string(index) + " in " + std::string(control));
+        throw std::out_of_range("no entry " + std::to_string(index) + " in " +
+                                std::string(control));
     }
     if (auto it = chosen_.find(control); it != chosen_.end()) {
         it->second = index;
     } else {
-        texts_.find(control)->second = index < 0 ? std::string() : entries[static_cast<size_t>(index)];
+        texts_.find(control)->second =
+            index < 0 ? std::string() : entries[static_cast<size_t>(index)];
     }
 }
 

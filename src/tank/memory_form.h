@@ -12,7 +12,7 @@
 namespace quorvel {
 
 class MemoryForm : public FieldSource {
-public:
+  public:
     // Every edit and list empty, nothing checked or chosen, the 罐容标定 page active and the
     // grid in its initial shape: the state after loading a settings file that does not exist.
     MemoryForm();
@@ -36,7 +36,7 @@ public:
     TextGrid& grid() { return grid_; }
     const TextGrid& grid() const { return grid_; }
 
-private:
+  private:
     int page_ = 3;
     std::map<std::string, std::string, std::less<>> texts_;  // edits and editable lists
     std::map<std::string, bool, std::less<>> checks_;
