@@ -1,0 +1,55 @@
+// INI files as the settings file uses them: sections of key=value lines, texts UTF-8 in the
+// program and GBK on disk, CR LF line ends. Keys keep their file order: writing a key that
+// exists replaces its value in place, a new key is appended to its section (a new section
+// to the file). What the program does not touch — other sections, keys and comments — keeps
+// its bytes, even bytes that are not GBK; only the layout is redone: "key=value" without
+// spaces, blank lines only between sections. Names compare without regard to ASCII case.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quorvel {
+
+class IniFile {
+  public:
+    // Reads `path`; a file that does not exist gives an empty one. Throws FileError when the
+    // file exists but cannot be read.
+    explicit IniFile(std::string path);
+    ~IniFile();
+    IniFile(const IniFile&) = delete;
+    IniFile& operator=(const IniFile&) = delete;
+
+    const std::string& path() const { return path_; }
+
+    // The value of the key, or nothing when the section or key is missing. Throws FileError
+    // when the stored bytes are not GBK text.
+    std::optional<std::string> readString(std::string_view section, std::string_view key) const;
+
+    // Sets the key in memory. Throws FileError, naming the key, when the value cannot be
+    // stored: a line break in it, or a character without a GBK form. Throws
+    // std::invalid_argument for a section or key name an INI file cannot hold.
+    void writeString(std::string_view section, std::string_view key, std::string_view value);
+
+    // The file as it would be saved: GBK bytes, every line ending in CR LF.
+    std::string contents() const;
+
+    // Writes contents() over the file, atomically. Throws FileError.
+    void save() const;
+
+  private:
+    struct Store;
+    std::string path_;
+    std::unique_ptr<Store> store_;
+};
+
+// One-key routines on a named file, each a complete read (and write) of the file.
+// readIniString gives `fallback` when the file, section or key is missing.
+std::string readIniString(const std::string& path, std::string_view section, std::string_view key,
+                          std::string_view fallback);
+void writeIniString(const std::string& path, std::string_view section, std::string_view key,
+                    std::string_view value);
+
+}  // namespace quorvel

@@ -1,0 +1,85 @@
+#include "store/settings_file.h"
+
+#include <optional>
+#include <vector>
+
+#include "platform/atomic_file.h"
+#include "platform/ini_file.h"
+#include "store/integer_text.h"
+#include "tank/controls.h"
+
+namespace quorvel {
+namespace {
+
+// An edit holding nothing but spaces and control characters is stored as "0".
+std::string editValue(std::string text) {
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) > ' ')
+            return text;
+    }
+    return "0";
+}
+
+std::string storedValue(const FieldSource& form, const ControlInfo& control) {
+    switch (control.kind) {
+        case ControlKind::CheckBox:
+        case ControlKind::RadioButton:
+            return form.checked(control.name) ? "1" : "0";
+        case ControlKind::Edit:
+        case ControlKind::List:
+            break;
+    }
+    return editValue(form.text(control.name));
+}
+
+bool readsAsChecked(const std::optional<std::string>& value) {
+    if (!value)
+        return false;
+    std::optional<std::int32_t> n = parseIntegerText(*value);
+    return n && *n != 0;
+}
+
+}  // namespace
+
+void SaveSettings(const FieldSource& form, const std::string& path) {
+    IniFile file(path);
+    file.writeString(kSettingsSection, kVersionKey, kVersionValue);
+    file.writeString(kSettingsSection, kModuleKey, kWindowCaption);
+    for (const ControlInfo& control : storedControls()) {
+        file.writeString(kSettingsSection, control.name, storedValue(form, control));
+    }
+    file.save();
+}
+
+void LoadSettings(FieldSource& form, const std::string& path) {
+    std::optional<IniFile> file;
+    try {
+        file.emplace(path);
+    } catch (const FileError&) {
+        // Unreadable: every key reads as missing.
+    }
+    // Every value is decoded before any control changes, so a damaged file leaves the form
+    // as it was.
+    std::vector<std::optional<std::string>> values(storedControls().size());
+    for (std::size_t i = 0; file && i < values.size(); ++i) {
+        values[i] = file->readString(kSettingsSection, storedControls()[i].name);
+    }
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const ControlInfo& control = storedControls()[i];
+        switch (control.kind) {
+            case ControlKind::Edit:
+            case ControlKind::List:
+                // A list with fixed entries chooses the equal entry, if there is one.
+                form.setText(control.name, values[i].value_or(""));
+                break;
+            case ControlKind::CheckBox:
+            case ControlKind::RadioButton:
+                // Turning a radio button on turns the others of its group off, so the last
+                // checked one in file order wins; turning one off chooses no other.
+                form.setChecked(control.name, readsAsChecked(values[i]));
+                break;
+        }
+    }
+}
+
+}  // namespace quorvel

@@ -1,0 +1,31 @@
+// Config.ini: every stored input of the window, in one section, so that they survive a
+// restart. SaveSettings writes it when the window closes, LoadSettings reads it back when it
+// opens; the headless front end reads and writes the same file.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "tank/field_source.h"
+
+namespace quorvel {
+
+inline constexpr std::string_view kSettingsSection = "FrmMainPro";
+inline constexpr std::string_view kVersionKey = "程序版本";
+inline constexpr std::string_view kVersionValue = "2017";
+inline constexpr std::string_view kModuleKey = "计算模块";
+inline constexpr std::string_view kWindowCaption = "Quorvel";
+
+// Writes the version, the window caption and the 73 stored controls, in that order, into the
+// section of `path` (created when missing): an existing key keeps its place, a new one is
+// appended. The file is replaced atomically, so on a failure it keeps its previous content.
+// Throws FileError, naming the key, when a value cannot be stored (no GBK form, line break)
+// or the file cannot be read or written.
+void SaveSettings(const FieldSource& form, const std::string& path);
+
+// Sets every stored control from its key. A missing key reads as empty (an edit becomes
+// empty, a box or radio button is turned off); a missing or unreadable file reads as all
+// keys missing. Throws FileError, and changes nothing, when a stored value is not GBK text.
+void LoadSettings(FieldSource& form, const std::string& path);
+
+}  // namespace quorvel

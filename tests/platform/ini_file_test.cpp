@@ -1,0 +1,138 @@
+#include "platform/ini_file.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "platform/atomic_file.h"
+#include "test_folder.h"
+
+namespace quorvel {
+namespace {
+
+using testing::TestFolder;
+
+TEST(IniFile, NewFileIsGbkWithCrLf) {
+    TestFolder folder;
+    IniFile file(folder.file("Config.ini"));
+    file.writeString("FrmMainPro", "程序版本", "2017");
+    file.writeString("FrmMainPro", "Edit1", "");
+    file.writeString("FrmMainPro", "ComboBox3", "加上左封头容积");
+    file.save();
+    EXPECT_EQ(TestFolder::take(folder.file("Config.ini")),
+              "[FrmMainPro]\r\n"
+              "\xB3\xCC\xD0\xF2\xB0\xE6\xB1\xBE=2017\r\n"
+              "Edit1=\r\n"
+              "ComboBox3=\xBC\xD3\xC9\xCF\xD7\xF3\xB7\xE2\xCD\xB7\xC8\xDD\xBB\xFD\r\n");
+    EXPECT_EQ(folder.entryCount(), 1u);
+}
+
+TEST(IniFile, ReplacesInPlaceAndAppendsNewKeys) {
+    TestFolder folder;
+    std::string path = folder.file("a.ini");
+    TestFolder::put(path,
+                    "; kept\r\n[Other]\r\nx = 1\r\n[S]\r\nb=2\r\n; about a\r\na = old\r\nc=3\r\n"
+                    "[T]\r\nz=\xFF\xFE\r\n");
+    IniFile file(path);
+    file.writeString("S", "A", "new");  // names ignore ASCII case; the file's spelling stays
+    file.writeString("S", "d", "4");
+    file.writeString("U", "u", "5");
+    EXPECT_EQ(file.contents(),
+              "; kept\r\n\r\n\r\n"
+              "[Other]\r\nx=1\r\n\r\n\r\n"
+              "[S]\r\nb=2\r\n\r\n; about a\r\na=new\r\nc=3\r\nd=4\r\n\r\n\r\n"
+              "[T]\r\nz=\xFF\xFE\r\n\r\n\r\n"
+              "[U]\r\nu=5\r\n");
+}
+
+TEST(IniFile, ReadsValuesTrimmedWhateverTheLineEnds) {
+    TestFolder folder;
+    std::string path = folder.file("a.ini");
+    TestFolder::put(path,
+                    "[FrmMainPro]\nEdit1 =  2600 \nEdit2=\r\n\xBC\xC6\xCB\xE3\xC4\xA3\xBF\xE9=Q\r");
+    IniFile file(path);
+    EXPECT_EQ(file.readString("FrmMainPro", "Edit1"), "2600");
+    EXPECT_EQ(file.readString("frmmainpro", "EDIT1"), "2600");
+    EXPECT_EQ(file.readString("FrmMainPro", "Edit2"), "");
+    EXPECT_EQ(file.readString("FrmMainPro", "计算模块"), "Q");
+    EXPECT_EQ(file.readString("FrmMainPro", "Edit3"), std::nullopt);
+    EXPECT_EQ(file.readString("Other", "Edit1"), std::nullopt);
+}
+
+TEST(IniFile, MissingFileIsEmptyAndAFolderIsUnreadable) {
+    TestFolder folder;
+    IniFile missing(folder.file("none.ini"));
+    EXPECT_EQ(missing.readString("S", "k"), std::nullopt);
+    EXPECT_EQ(missing.contents(), "");
+    EXPECT_THROW(IniFile{folder.file("")}, FileError);
+}
+
+TEST(IniFile, RefusesValuesItCannotStore) {
+    TestFolder folder;
+    std::string path = folder.file("a.ini");
+    IniFile file(path);
+    struct Case {
+        const char* value;
+        std::string message;
+    } cases[] = {
+        {"1\r\nEdit2=9",
+         "cannot write [S] Edit1 to " + path + ": the value holds a line break or a NUL character"},
+        {"x\n",
+         "cannot write [S] Edit1 to " + path + ": the value holds a line break or a NUL character"},
+        {"密度😀", "cannot write [S] Edit1 to " + path +
+                      ": the character U+1F600 \"😀\" at byte 6 has no GBK form"},
+    };
+    for (const Case& c : cases) {
+        try {
+            file.writeString("S", "Edit1", c.value);
+            ADD_FAILURE() << "no error for " << c.value;
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.what(), c.message);
+        }
+    }
+    EXPECT_EQ(file.readString("S", "Edit1"), std::nullopt);
+    for (const char* key : {"", "a=b", ";a", "[a", " a", "a\n"}) {
+        EXPECT_THROW(file.writeString("S", key, "1"), std::invalid_argument) << key;
+    }
+    EXPECT_THROW(file.writeString("S]", "k", "1"), std::invalid_argument);
+}
+
+TEST(IniFile, ValueThatIsNotGbkFailsItsRead) {
+    TestFolder folder;
+    std::string path = folder.file("a.ini");
+    TestFolder::put(path, "[S]\r\nok=1\r\nbad=\xB9\r\n");
+    IniFile file(path);
+    EXPECT_EQ(file.readString("S", "ok"), "1");
+    try {
+        file.readString("S", "bad");
+        ADD_FAILURE();
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.what(),
+                  "cannot read [S] bad of " + path + ": the bytes 0xB9 at byte 0 are not GBK text");
+    }
+}
+
+TEST(IniFile, SaveThroughARegularFileFails) {
+    TestFolder folder;
+    std::string blocker = folder.file("plain");
+    TestFolder::put(blocker, "not a folder");
+    IniFile through(blocker + "/a.ini");
+    through.writeString("S", "k", "1");
+    EXPECT_THROW(through.save(), FileError);
+    EXPECT_EQ(TestFolder::take(blocker), "not a folder");
+}
+
+TEST(IniRoutines, ReadAndWriteOneKeyOfANamedFile) {
+    TestFolder folder;
+    std::string path = folder.file("a.ini");
+    EXPECT_EQ(readIniString(path, "S", "k", "fallback"), "fallback");
+    writeIniString(path, "S", "k", "1");
+    writeIniString(path, "S", "j", "容积");
+    writeIniString(path, "S", "k", "2");
+    EXPECT_EQ(TestFolder::take(path), "[S]\r\nk=2\r\nj=\xC8\xDD\xBB\xFD\r\n");
+    EXPECT_EQ(readIniString(path, "S", "j", ""), "容积");
+    EXPECT_EQ(readIniString(path, "S", "x", "none"), "none");
+}
+
+}  // namespace
+}  // namespace quorvel

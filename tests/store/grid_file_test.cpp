@@ -1,0 +1,233 @@
+#include "store/grid_file.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/atomic_file.h"
+#include "test_folder.h"
+
+namespace quorvel {
+namespace {
+
+using testing::TestFolder;
+using Columns = std::vector<std::vector<std::string>>;
+
+TextGrid gridOf(const Columns& columns) {
+    TextGrid grid(static_cast<int>(columns.size()),
+                  columns.empty() ? 0 : static_cast<int>(columns[0].size()));
+    for (int c = 0; c < grid.colCount(); ++c) {
+        for (int r = 0; r < grid.rowCount(); ++r) {
+            grid.setCell(c, r, columns[static_cast<size_t>(c)][static_cast<size_t>(r)]);
+        }
+    }
+    return grid;
+}
+
+Columns columnsOf(const GridCells& grid) {
+    Columns columns(static_cast<size_t>(grid.colCount()));
+    for (int c = 0; c < grid.colCount(); ++c) {
+        for (int r = 0; r < grid.rowCount(); ++r) {
+            columns[static_cast<size_t>(c)].push_back(grid.cell(c, r));
+        }
+    }
+    return columns;
+}
+
+// Two calibration points: the headings, the origin row and rows 2 and 3.
+const Columns kTwoPoints = {
+    {"序号", "1", "2", "3"},
+    {"高度 mm", "0", "500", "1000"},
+    {"容积 L", "0", "1234.5", "2800"},
+};
+
+const std::string kTwoPointsFile =
+    "3\r\n4\r\n"
+    "\xD0\xF2\xBA\xC5\r\n1\r\n2\r\n3\r\n"             // 序号
+    "\xB8\xDF\xB6\xC8 mm\r\n0\r\n500\r\n1000\r\n"     // 高度 mm
+    "\xC8\xDD\xBB\xFD L\r\n0\r\n1234.5\r\n2800\r\n";  // 容积 L
+
+TEST(SaveStringGrid, WritesCountsThenCellsColumnByColumn) {
+    TestFolder folder;
+    std::string path = folder.file("bd.txt");
+    SaveStringGrid(gridOf(kTwoPoints), path);
+    EXPECT_EQ(TestFolder::take(path), kTwoPointsFile);
+    SaveStringGrid(TextGrid(0, 0), path);
+    EXPECT_EQ(TestFolder::take(path), "0\r\n0\r\n");
+    SaveStringGrid(TextGrid(), path);  // the initial shape: empty cells are empty lines
+    EXPECT_EQ(TestFolder::take(path), "3\r\n2\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(folder.entryCount(), 1u);
+}
+
+TEST(LoadStringGrid, ReadsTheFileBack) {
+    struct Case {
+        const char* what;
+        std::string file;
+        Columns cells;
+    } cases[] = {
+        {"as written", kTwoPointsFile, kTwoPoints},
+        {"line feeds alone", "3\n2\nA\nB\n\n1\nx\ny\n", {{"A", "B"}, {"", "1"}, {"x", "y"}}},
+        {"short file: missing cells are empty",
+         "3\r\n4\r\na\r\nb\r\nc\r\nd\r\ne\r\n",
+         {{"a", "b", "c", "d"}, {"e", "", "", ""}, {"", "", "", ""}}},
+        {"last line without a line end", "1\r\n2\r\np\r\nq", {{"p", "q"}}},
+        {"blanks, tabs and line ends around counts",
+         "\r\n  2 columns\r\n\t\t1\tx\r\nu\r\nv\r\n",
+         {{"u"}, {"v"}}},
+        {"hexadecimal count", "$2\r\n1\r\nu\r\nv\r\n", {{"u"}, {"v"}}},
+        {"text after a CR is not part of the cell", "1\r\n2\r\nab\rcd\r\nok\r\n", {{"ab", "ok"}}},
+        {"lines past the last cell are ignored", "1\r\n1\r\nonly\r\nmore\r\n", {{"only"}}},
+        {"spaces and Chinese",
+         "1\r\n3\r\n  1 2 \r\n\xB9\xDE \xC8\xDD\r\n\t\r\n",
+         {{"  1 2 ", "罐 容", "\t"}}},
+        {"empty file", "", {}},
+        {"end before the row count", "2\r\n", {{}, {}}},
+    };
+    TestFolder folder;
+    std::string path = folder.file("bd.txt");
+    for (const Case& c : cases) {
+        TestFolder::put(path, c.file);
+        TextGrid grid = gridOf({{"old", "old", "old"}, {"old", "old", "old"}});
+        LoadStringGrid(grid, path);
+        EXPECT_EQ(grid.colCount(), static_cast<int>(c.cells.size())) << c.what;
+        EXPECT_EQ(columnsOf(grid), c.cells) << c.what;
+    }
+}
+
+TEST(LoadStringGrid, BadCountsStopTheLoad) {
+    struct Case {
+        std::string file;
+        int cols;  // the grid's counts afterwards: a bad row count keeps the column count
+        int rows;
+        std::string why;
+    } cases[] = {
+        {"abc\r\n4\r\n", 2, 3, "the column count \"abc\" on line 1 is not an integer"},
+        {"3.0\r\n4\r\n", 2, 3, "the column count \"3.0\" on line 1 is not an integer"},
+        {"3\r\n\r\n4x\r\nA\r\n", 3, 3, "the row count \"4x\" on line 3 is not an integer"},
+        {"1001\r\n4\r\n", 2, 3, "the column count \"1001\" on line 1 is over the limit of 1000"},
+        {"-1\r\n4\r\n", 2, 3, "the column count \"-1\" on line 1 is negative"},
+        {"3\r\n100001\r\n", 2, 3, "the row count \"100001\" on line 2 is over the limit of 100000"},
+        {"3\r\n-4\r\n", 2, 3, "the row count \"-4\" on line 2 is negative"},
+        {"3\r\n99999999999\r\n", 3, 3, "the row count \"99999999999\" on line 2 is not an integer"},
+    };
+    TestFolder folder;
+    std::string path = folder.file("bd.txt");
+    for (const Case& c : cases) {
+        TestFolder::put(path, c.file);
+        TextGrid grid = gridOf({{"a", "b", "c"}, {"d", "e", "f"}});
+        try {
+            LoadStringGrid(grid, path);
+            ADD_FAILURE() << "no error for " << c.why;
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.what(), "cannot load " + path + ": " + c.why);
+        }
+        EXPECT_EQ(grid.colCount(), c.cols) << c.why;
+        EXPECT_EQ(grid.rowCount(), c.rows) << c.why;
+        EXPECT_EQ(grid.cell(1, 2), "f") << c.why;  // no cell was read
+    }
+}
+
+TEST(LoadStringGrid, LargestCountsLoad) {
+    TestFolder folder;
+    std::string path = folder.file("bd.txt");
+    TestFolder::put(path, "1000\r\n0\r\n");
+    TextGrid wide;
+    LoadStringGrid(wide, path);
+    EXPECT_EQ(wide.colCount(), 1000);
+    TestFolder::put(path, "1\r\n100000\r\nfirst\r\n");
+    TextGrid tall;
+    LoadStringGrid(tall, path);
+    EXPECT_EQ(tall.rowCount(), 100000);
+    EXPECT_EQ(tall.cell(0, 0), "first");
+    EXPECT_EQ(tall.cell(0, 99999), "");
+}
+
+TEST(LoadStringGrid, MissingOrUndecodableFileChangesNothing) {
+    TestFolder folder;
+    std::string path = folder.file("bd.txt");
+    struct Case {
+        bool create;
+        std::string file;
+        std::string why;
+    } cases[] = {
+        {false, "", "the file does not exist"},
+        {true, "1\r\n3\r\nok\r\n\xB9\r\nlast\r\n",
+         "line 4: the bytes 0xB9 at byte 0 are not GBK text"},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(path);
+        if (c.create)
+            TestFolder::put(path, c.file);
+        TextGrid grid = gridOf({{"a", "b"}});
+        try {
+            LoadStringGrid(grid, path);
+            ADD_FAILURE() << c.why;
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.what(), "cannot load " + path + ": " + c.why);
+        }
+        EXPECT_EQ(columnsOf(grid), (Columns{{"a", "b"}})) << c.why;
+    }
+}
+
+TEST(StringGridFile, RoundTripKeepsEveryCell) {
+    // Five points, as the window holds them after choosing 5 and typing.
+    const Columns cells = {
+        {"序号", "1", "2", "3", "4", "5", "6"},
+        {"高度 mm", "0", "300", "", "900.5", "1 200", "1500"},
+        {"容积 L", "0", "812.25", "1900", "罐底 死量", "", "5120"},
+    };
+    TestFolder folder;
+    std::string path = folder.file("bd.txt");
+    SaveStringGrid(gridOf(cells), path);
+    TextGrid loaded;
+    LoadStringGrid(loaded, path);
+    EXPECT_EQ(loaded.rowCount(), 7);
+    EXPECT_EQ(columnsOf(loaded), cells);
+}
+
+TEST(SaveStringGrid, CellItCannotStoreFailsAndKeepsThePreviousFile) {
+    TestFolder folder;
+    std::string path = folder.file("bd.txt");
+    SaveStringGrid(gridOf(kTwoPoints), path);
+    struct Case {
+        int col, row;
+        const char* text;
+        std::string why;
+    } cases[] = {
+        {2, 3, "28\r\n00", "the cell in column 2, row 3 holds a line break"},
+        {1, 0, "a\nb", "the cell in column 1, row 0 holds a line break"},
+        {1, 2, "5😀",
+         "the cell in column 1, row 2: the character U+1F600 \"😀\" at byte 1 has no GBK form"},
+    };
+    for (const Case& c : cases) {
+        TextGrid grid = gridOf(kTwoPoints);
+        grid.setCell(c.col, c.row, c.text);
+        try {
+            SaveStringGrid(grid, path);
+            ADD_FAILURE() << c.why;
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.what(), "cannot save " + path + ": " + c.why);
+        }
+        EXPECT_EQ(TestFolder::take(path), kTwoPointsFile);
+        EXPECT_EQ(folder.entryCount(), 1u);
+    }
+}
+
+TEST(SaveStringGrid, GridLargerThanAFileMayHoldFails) {
+    TestFolder folder;
+    std::string path = folder.file("bd.txt");
+    EXPECT_THROW(SaveStringGrid(TextGrid(1001, 1), path), FileError);
+    EXPECT_THROW(SaveStringGrid(TextGrid(1, 100001), path), FileError);
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST(SaveStringGrid, FolderThatCannotExistFails) {
+    TestFolder folder;
+    std::string plain = folder.file("plain");
+    TestFolder::put(plain, "x");
+    EXPECT_THROW(SaveStringGrid(gridOf(kTwoPoints), plain + "/bd.txt"), FileError);
+    EXPECT_EQ(TestFolder::take(plain), "x");
+}
+
+}  // namespace
+}  // namespace quorvel

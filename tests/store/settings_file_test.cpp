@@ -1,0 +1,317 @@
+#include "store/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/atomic_file.h"
+#include "tank/controls.h"
+#include "tank/memory_form.h"
+#include "test_folder.h"
+
+namespace quorvel {
+namespace {
+
+using testing::TestFolder;
+
+std::string crlfLines(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const std::string& line : lines)
+        out += line + "\r\n";
+    return out;
+}
+
+// A horizontal tank as a user leaves the window: blank fields, a subtracted left head,
+// weights on, a count of 6 calibration points.
+MemoryForm filledForm() {
+    MemoryForm form = MemoryForm::designed();
+    form.setText("Edit10", "25");
+    form.setText("Edit1", "2600");
+    form.setText("Edit2", "8000");
+    form.setText("Edit6", "  ");
+    form.setText("Edit7", "\t");
+    form.setText("Edit8", "10");
+    form.setText("Edit9", "200");
+    form.setText("Edit35", "柴油罐");
+    form.setText("Edit37", "0.84");
+    form.setChecked("CheckBox1", true);
+    form.setItemIndex("ComboBox3", 1);
+    form.setItemIndex("ComboBox4", 0);
+    form.setText("ComboBox2", "6");
+    form.setChecked("RadioButton4", true);
+    return form;
+}
+
+// The file as the earlier platform's program wrote it for filledForm(), in GBK.
+const std::string kFilledFile = crlfLines({
+    "[FrmMainPro]",
+    "\xB3\xCC\xD0\xF2\xB0\xE6\xB1\xBE=2017",     // 程序版本
+    "\xBC\xC6\xCB\xE3\xC4\xA3\xBF\xE9=Quorvel",  // 计算模块
+    "Edit10=25",
+    "Edit11=0",
+    "RadioButton8=0",
+    "RadioButton9=0",
+    "Edit12=0",
+    "Edit14=0",
+    "RadioButton10=0",
+    "Edit15=0",
+    "Edit16=0",
+    "RadioButton11=0",
+    "Edit17=0",
+    "RadioButton12=0",
+    "RadioButton13=0",
+    "RadioButton14=0",
+    "Edit18=0",
+    "ComboBox4=\xBC\xD3\xC9\xCF\xD3\xD2\xB7\xE2\xCD\xB7\xC8\xDD\xBB\xFD",  // 加上右封头容积
+    "RadioButton6=0",
+    "Edit45=0",
+    "Edit46=0",
+    "Edit47=0",
+    "RadioButton22=1",
+    "Edit21=0",
+    "Edit22=0",
+    "RadioButton15=0",
+    "Edit23=0",
+    "Edit24=0",
+    "RadioButton17=0",
+    "Edit25=0",
+    "Edit26=0",
+    "RadioButton18=0",
+    "Edit27=0",
+    "RadioButton19=0",
+    "RadioButton20=0",
+    "RadioButton21=0",
+    "Edit28=0",
+    "RadioButton16=0",
+    "ComboBox3=\xBC\xF5\xC8\xA5\xD7\xF3\xB7\xE2\xCD\xB7\xC8\xDD\xBB\xFD",  // 减去左封头容积
+    "RadioButton5=0",
+    "Edit38=0",
+    "Edit43=0",
+    "Edit44=0",
+    "RadioButton7=1",
+    "Edit6=0",
+    "Edit7=0",
+    "Edit8=10",
+    "Edit9=200",
+    "Edit13=0",
+    "Edit31=0",
+    "Edit32=0",
+    "Edit33=0",
+    "Edit35=\xB2\xF1\xD3\xCD\xB9\xDE",  // 柴油罐
+    "Edit36=0",
+    "CheckBox1=1",
+    "Edit37=0.84",
+    "ComboBox1=\xB5\xA5\xCE\xBB",  // 单位
+    "RadioButton1=1",
+    "Edit1=2600",
+    "Edit2=8000",
+    "Edit5=0",
+    "Edit4=0",
+    "Edit3=0",
+    "RadioButton2=0",
+    "Edit39=0",
+    "Edit40=0",
+    "Edit41=0",
+    "RadioButton3=0",
+    "RadioButton4=1",
+    "Edit29=0",
+    "Edit30=0",
+    "Edit42=0",
+    "Edit34=0",
+    "ComboBox2=6",
+    "CheckBox2=0",
+});
+
+TEST(SaveSettings, WritesTheFileByteForByte) {
+    TestFolder folder;
+    std::string path = folder.file("Config.ini");
+    SaveSettings(filledForm(), path);
+    EXPECT_EQ(TestFolder::take(path), kFilledFile);
+    EXPECT_EQ(folder.entryCount(), 1u);  // no temporary file left behind
+}
+
+TEST(SaveSettings, KeepsKeyOrderOfAnExistingFileAndAppendsNewKeys) {
+    TestFolder folder;
+    std::string path = folder.file("Config.ini");
+    TestFolder::put(path, "[FrmMainPro]\r\nEdit2=1\r\nNote=kept\r\nEdit1=5\r\n[Extra]\r\nk=v\r\n");
+    SaveSettings(filledForm(), path);
+    std::string bytes = TestFolder::take(path);
+    ASSERT_TRUE(
+        bytes.starts_with("[FrmMainPro]\r\nEdit2=8000\r\nNote=kept\r\nEdit1=2600\r\n"
+                          "\xB3\xCC\xD0\xF2\xB0\xE6\xB1\xBE=2017\r\n"
+                          "\xBC\xC6\xCB\xE3\xC4\xA3\xBF\xE9=Quorvel\r\nEdit10=25\r\n"))
+        << bytes.substr(0, 200);
+    EXPECT_TRUE(
+        bytes.ends_with("Edit34=0\r\nComboBox2=6\r\nCheckBox2=0\r\n\r\n\r\n[Extra]\r\nk=v\r\n"));
+    EXPECT_EQ(bytes.find("Edit1="), bytes.rfind("Edit1="));
+    // Saving again changes nothing.
+    SaveSettings(filledForm(), path);
+    EXPECT_EQ(TestFolder::take(path), bytes);
+}
+
+TEST(SaveSettings, ValueWithoutGbkFormFailsAndKeepsThePreviousFile) {
+    TestFolder folder;
+    std::string path = folder.file("Config.ini");
+    SaveSettings(filledForm(), path);
+    struct Case {
+        const char* text;
+        std::string message;
+    } cases[] = {
+        {"2600😀", "cannot write [FrmMainPro] Edit1 to " + path +
+                      ": the character U+1F600 \"😀\" at byte 4 has no GBK form"},
+        {"26\r\nEdit2=1", "cannot write [FrmMainPro] Edit1 to " + path +
+                              ": the value holds a line break or a NUL character"},
+    };
+    for (const Case& c : cases) {
+        MemoryForm form = filledForm();
+        form.setText("Edit1", c.text);
+        try {
+            SaveSettings(form, path);
+            ADD_FAILURE() << "no error for " << c.text;
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.what(), c.message);
+        }
+        EXPECT_EQ(TestFolder::take(path), kFilledFile);
+        EXPECT_EQ(folder.entryCount(), 1u);
+    }
+}
+
+TEST(SaveSettings, FolderThatCannotExistFails) {
+    TestFolder folder;
+    std::string plain = folder.file("plain");
+    TestFolder::put(plain, "x");
+    EXPECT_THROW(SaveSettings(filledForm(), plain + "/Config.ini"), FileError);
+    EXPECT_THROW(SaveSettings(filledForm(), folder.file("no-such-folder/Config.ini")), FileError);
+}
+
+TEST(LoadSettings, RestoresEveryKindOfControl) {
+    TestFolder folder;
+    std::string path = folder.file("Config.ini");
+    MemoryForm saved = filledForm();
+    saved.setText("Edit41", "1 2 3");
+    saved.setText("ComboBox1", "g/cm^3");
+    SaveSettings(saved, path);
+
+    MemoryForm loaded;
+    LoadSettings(loaded, path);
+    for (const ControlInfo& c : storedControls()) {
+        if (c.kind == ControlKind::CheckBox || c.kind == ControlKind::RadioButton) {
+            EXPECT_EQ(loaded.checked(c.name), saved.checked(c.name)) << c.name;
+        } else {
+            std::string expected = saved.text(c.name);
+            if (expected.find_first_not_of(" \t") == std::string::npos)
+                expected = "0";
+            EXPECT_EQ(loaded.text(c.name), expected) << c.name;
+        }
+    }
+    EXPECT_EQ(loaded.itemIndex("ComboBox3"), 1);
+    EXPECT_EQ(loaded.itemIndex("ComboBox2"), 4);
+    EXPECT_EQ(loaded.text("Edit35"), "柴油罐");
+    EXPECT_EQ(loaded.text("Edit6"), "0");
+}
+
+// Loads `body` (keys of the one section) into a form that had `before` applied.
+MemoryForm loadBody(const std::string& body, void (*before)(MemoryForm&) = nullptr) {
+    TestFolder folder;
+    std::string path = folder.file("Config.ini");
+    TestFolder::put(path, "[FrmMainPro]\r\n" + body);
+    MemoryForm form = MemoryForm::designed();
+    if (before)
+        before(form);
+    LoadSettings(form, path);
+    return form;
+}
+
+TEST(LoadSettings, BoxIsCheckedForAnIntegerOtherThanZero) {
+    struct Case {
+        const char* value;
+        bool checked;
+    } cases[] = {
+        {"1", true},   {"-1", true},   {"+2", true},    {"$10", true}, {"0x1", true},
+        {" 7 ", true}, {"0", false},   {"00", false},   {"-0", false}, {"$0", false},
+        {"", false},   {"1.0", false}, {"true", false}, {"1a", false}, {"2147483648", false},
+    };
+    for (const Case& c : cases) {
+        MemoryForm form = loadBody(std::string("CheckBox1=") + c.value + "\r\n");
+        EXPECT_EQ(form.checked("CheckBox1"), c.checked) << '"' << c.value << '"';
+    }
+    MemoryForm missing = loadBody("", [](MemoryForm& f) { f.setChecked("CheckBox1", true); });
+    EXPECT_FALSE(missing.checked("CheckBox1"));
+}
+
+TEST(LoadSettings, LastCheckedRadioButtonOfAGroupWins) {
+    MemoryForm form = loadBody(
+        "RadioButton8=1\r\nRadioButton9=1\r\nRadioButton10=0\r\nRadioButton22=0\r\n"  // right
+        "RadioButton15=1\r\nRadioButton19=abc\r\nRadioButton7=0\r\n"                  // left
+        "RadioButton1=0\r\nRadioButton2=0\r\n"                                        // section
+        "RadioButton3=5\r\nRadioButton4=1\r\n");                                      // low end
+    EXPECT_FALSE(form.checked("RadioButton8"));
+    EXPECT_TRUE(form.checked("RadioButton9"));
+    EXPECT_FALSE(form.checked("RadioButton22"));
+    EXPECT_TRUE(form.checked("RadioButton15"));
+    EXPECT_FALSE(form.checked("RadioButton7"));
+    // Both off: neither section is chosen, although the window starts with the first.
+    EXPECT_FALSE(form.checked("RadioButton1"));
+    EXPECT_FALSE(form.checked("RadioButton2"));
+    EXPECT_FALSE(form.checked("RadioButton3"));
+    EXPECT_TRUE(form.checked("RadioButton4"));
+}
+
+TEST(LoadSettings, ListsChooseTheEqualEntryAndEditsTakeTheText) {
+    auto chooseSecond = [](MemoryForm& f) {
+        f.setItemIndex("ComboBox3", 1);
+        f.setItemIndex("ComboBox4", 1);
+        f.setText("Edit1", "was here");
+    };
+    MemoryForm form = loadBody(
+        "ComboBox3=\xBC\xD3\xC9\xCF\xD7\xF3\xB7\xE2\xCD\xB7\xC8\xDD\xBB\xFD\r\n"  // 加上左封头容积
+        "ComboBox4=0\r\n"       // no such entry: the choice stays
+        "ComboBox2=999\r\n"     // the last count
+        "ComboBox1=Kg/m^3\r\n"  // a list that takes typed text
+        "Edit2=  8000 \r\n",    // blanks around a value are not part of it
+        chooseSecond);
+    EXPECT_EQ(form.itemIndex("ComboBox3"), 0);
+    EXPECT_EQ(form.itemIndex("ComboBox4"), 1);
+    EXPECT_EQ(form.itemIndex("ComboBox2"), 997);
+    EXPECT_EQ(form.text("ComboBox1"), "Kg/m^3");
+    EXPECT_EQ(form.text("Edit2"), "8000");
+    EXPECT_EQ(form.text("Edit1"), "");  // a missing key empties the field
+}
+
+TEST(LoadSettings, MissingOrUnreadableFileReadsAsAllKeysMissing) {
+    TestFolder folder;
+    for (const std::string& path : {folder.file("none.ini"), folder.file("")}) {
+        MemoryForm form = MemoryForm::designed();
+        form.setText("Edit1", "2600");
+        form.setChecked("CheckBox2", true);
+        form.setItemIndex("ComboBox3", 1);
+        LoadSettings(form, path);
+        for (const ControlInfo& c : storedControls()) {
+            if (c.kind == ControlKind::CheckBox || c.kind == ControlKind::RadioButton) {
+                EXPECT_FALSE(form.checked(c.name)) << c.name;
+            } else if (c.kind == ControlKind::Edit || !listIsFixed(c.name)) {
+                EXPECT_EQ(form.text(c.name), "") << c.name;
+            }
+        }
+        EXPECT_EQ(form.itemIndex("ComboBox3"), 1);  // no text chooses no other entry
+    }
+}
+
+TEST(LoadSettings, ValueThatIsNotGbkChangesNothing) {
+    TestFolder folder;
+    std::string path = folder.file("Config.ini");
+    TestFolder::put(path, "[FrmMainPro]\r\nEdit10=1\r\nRadioButton1=0\r\nEdit2=\xB9\r\n");
+    MemoryForm form = MemoryForm::designed();
+    try {
+        LoadSettings(form, path);
+        ADD_FAILURE();
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.what(), "cannot read [FrmMainPro] Edit2 of " + path +
+                                ": the bytes 0xB9 at byte 0 are not GBK text");
+    }
+    EXPECT_EQ(form.text("Edit10"), "");
+    EXPECT_TRUE(form.checked("RadioButton1"));
+}
+
+}  // namespace
+}  // namespace quorvel
