@@ -1,0 +1,195 @@
+// Turns a recorded book into an .xlsx file through libxlsxwriter.
+#include <xlsxwriter.h>
+
+#include <stdexcept>
+#include <string>
+#include <unordered_map>
+
+#include "platform/c_numeric_locale.h"
+#include "platform/xl_book_model.h"
+#include "platform/xl_palette.h"
+#include "platform/xl_text.h"
+
+namespace quorvel {
+namespace {
+
+void check(lxw_error result, const char* what) {
+    if (result != LXW_NO_ERROR) {
+        throw std::runtime_error(std::string(what) + ": " + lxw_strerror(result));
+    }
+}
+
+uint8_t horizontalAlignment(int code) {
+    switch (code) {
+        case XL_ALIGNH_LEFT:
+            return LXW_ALIGN_LEFT;
+        case XL_ALIGNH_CENTER:
+            return LXW_ALIGN_CENTER;
+        case XL_ALIGNH_RIGHT:
+            return LXW_ALIGN_RIGHT;
+        case XL_ALIGNH_FILL:
+            return LXW_ALIGN_FILL;
+        case XL_ALIGNH_JUSTIFY:
+            return LXW_ALIGN_JUSTIFY;
+        case XL_ALIGNH_MERGE:
+            return LXW_ALIGN_CENTER_ACROSS;
+        case XL_ALIGNH_DISTRIBUTED:
+            return LXW_ALIGN_DISTRIBUTED;
+        default:
+            return LXW_ALIGN_NONE;
+    }
+}
+
+uint8_t verticalAlignment(int code) {
+    switch (code) {
+        case XL_ALIGNV_TOP:
+            return LXW_ALIGN_VERTICAL_TOP;
+        case XL_ALIGNV_CENTER:
+            return LXW_ALIGN_VERTICAL_CENTER;
+        case XL_ALIGNV_JUSTIFY:
+            return LXW_ALIGN_VERTICAL_JUSTIFY;
+        case XL_ALIGNV_DISTRIBUTED:
+            return LXW_ALIGN_VERTICAL_DISTRIBUTED;
+        default:
+            return LXW_ALIGN_NONE;  // bottom, the file format's default
+    }
+}
+
+void describeFormat(lxw_format* out, const XlFormat& format) {
+    static const XlFont defaultFont;
+    const XlFont& font = format.font != nullptr ? *format.font : defaultFont;
+    if (font.bold)
+        format_set_bold(out);
+    format_set_font_name(out, font.name.c_str());
+    format_set_font_size(out, font.size);
+    if (uint8_t h = horizontalAlignment(format.alignH); h != LXW_ALIGN_NONE) {
+        format_set_align(out, h);
+    }
+    if (uint8_t v = verticalAlignment(format.alignV); v != LXW_ALIGN_NONE) {
+        format_set_align(out, v);
+    }
+    if (format.shrinkToFit)
+        format_set_shrink(out);
+    if (format.fillPattern != XL_FILLPATTERN_NONE) {
+        format_set_pattern(out, static_cast<uint8_t>(format.fillPattern));
+        if (auto rgb = paletteColor(format.patternColor)) {
+            format_set_fg_color(out, *rgb);
+        }
+    }
+    if (format.numFormat != XL_NUMFORMAT_GENERAL) {
+        format_set_num_format_index(out, static_cast<uint8_t>(format.numFormat));
+    }
+}
+
+class Writer {
+  public:
+    explicit Writer(const std::string& path) {
+        lxw_workbook_options options{};
+        options.constant_memory = LXW_FALSE;  // merged ranges need the whole sheet in memory
+        workbook_ = workbook_new_opt(path.c_str(), &options);
+        if (workbook_ == nullptr) {
+            throw std::runtime_error("cannot start a workbook");
+        }
+    }
+    ~Writer() {
+        if (workbook_ != nullptr) {
+            workbook_close(workbook_);  // frees it; the caller discards the half-made file
+        }
+    }
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
+
+    void addFormats(const XlBook& book) {
+        for (const XlFormat& format : book.formats) {
+            lxw_format* out = workbook_add_format(workbook_);
+            if (out == nullptr) {
+                throw std::runtime_error("out of memory");
+            }
+            describeFormat(out, format);
+            formats_.emplace(&format, out);
+        }
+    }
+
+    void addSheet(const XlSheet& sheet) {
+        lxw_worksheet* ws = workbook_add_worksheet(workbook_, sheet.name.c_str());
+        if (ws == nullptr) {
+            throw std::runtime_error("cannot add the sheet \"" + sheet.name + "\"");
+        }
+        // Merges first: libxlsxwriter fills a merged range with blank cells, which the cells
+        // written afterwards replace.
+        for (const XlRange& m : sheet.merges) {
+            check(worksheet_merge_range(ws, static_cast<lxw_row_t>(m.rowFirst),
+                                        static_cast<lxw_col_t>(m.colFirst),
+                                        static_cast<lxw_row_t>(m.rowLast),
+                                        static_cast<lxw_col_t>(m.colLast), "", nullptr),
+                  "merging cells");
+        }
+        for (const XlRowSetting& r : sheet.rows) {
+            lxw_row_col_options options{};
+            options.hidden = r.hidden ? 1 : 0;
+            check(worksheet_set_row_opt(ws, static_cast<lxw_row_t>(r.row), r.height,
+                                        format(r.format), &options),
+                  "setting a row");
+        }
+        for (const XlColSetting& c : sheet.cols) {
+            lxw_row_col_options options{};
+            options.hidden = c.hidden ? 1 : 0;
+            check(worksheet_set_column_opt(ws, static_cast<lxw_col_t>(c.first),
+                                           static_cast<lxw_col_t>(c.last), c.width,
+                                           format(c.format), &options),
+                  "setting columns");
+        }
+        for (const XlCell& cell : sheet.cells) {
+            if (cell.isText) {
+                const std::string text = escapeLiteralCharacterCodes(sheet.texts[cell.textIndex]);
+                check(worksheet_write_string(ws, cell.row, cell.col, text.c_str(),
+                                             format(cell.format)),
+                      "writing a text");
+            } else {
+                check(worksheet_write_number(ws, cell.row, cell.col, cell.number,
+                                             format(cell.format)),
+                      "writing a number");
+            }
+        }
+    }
+
+    void close() {
+        lxw_workbook* workbook = workbook_;
+        workbook_ = nullptr;
+        check(workbook_close(workbook), "writing the file");
+    }
+
+  private:
+    lxw_format* format(const XlFormat* f) {
+        if (f == nullptr)
+            return nullptr;
+        if (f != lastKey_) {
+            lastKey_ = f;
+            lastValue_ = formats_.at(f);
+        }
+        return lastValue_;
+    }
+
+    lxw_workbook* workbook_ = nullptr;
+    std::unordered_map<const XlFormat*, lxw_format*> formats_;
+    const XlFormat* lastKey_ = nullptr;
+    lxw_format* lastValue_ = nullptr;
+};
+
+}  // namespace
+
+void writeXlsxFile(const XlBook& book, const std::string& path) {
+    // libxlsxwriter prints numbers, row heights and column widths with printf.
+    ScopedCNumericLocale numericC;
+    if (!numericC.active()) {
+        throw std::runtime_error("cannot switch to the C numeric locale");
+    }
+    Writer writer(path);
+    writer.addFormats(book);
+    for (const XlSheet& sheet : book.sheets) {
+        writer.addSheet(sheet);
+    }
+    writer.close();
+}
+
+}  // namespace quorvel
