@@ -2,6 +2,7 @@
 // Lengths in millimetres, volumes in litres, angles in degrees.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -32,11 +33,18 @@ struct HeadSpec {
     double smallDiameter = 0;  // D2
     double sphereRadius = 0;   // Ri
     bool subtract = false;
+    // A non-standard dished head is an ellipsoidal head of the same depth scaled by the ratio
+    // of the two whole volumes; derived once per request (deriveDishedRatios), 1 otherwise.
+    double dishedRatio = 1;
 };
 
-struct CalibrationPoint {
-    double level = 0;   // mm
-    double volume = 0;  // L
+// The measured points of a calibrated tank, kept as two parallel arrays because the
+// interpolation walks the levels.
+struct CalibrationPoints {
+    std::vector<double> levels;   // mm, in the order entered
+    std::vector<double> volumes;  // L
+    std::size_t size() const { return levels.size(); }
+    bool empty() const { return levels.empty(); }
 };
 
 struct TankConfig {
@@ -55,6 +63,7 @@ struct TankConfig {
     double levelTo = 0;
     double levelStep = 0;
     double rowsPerColumn = 0;
+    std::string rowsPerColumnText;  // Edit9 as typed: the workbook writer reads the text
     double deadVolume = 0;
     double fittingVolume = 0;
     double fittingBottom = 0;
@@ -62,7 +71,7 @@ struct TankConfig {
     bool useDensity = false;
     std::string densityText;
     std::string densityUnit;
-    std::vector<CalibrationPoint> calibrationPoints;
+    CalibrationPoints calibrationPoints;
     std::string parameterSummary;
 };
 

@@ -1,0 +1,85 @@
+#include "cli/form_edits.h"
+
+#include <algorithm>
+
+#include "tank/calibration_grid.h"
+#include "tank/controls.h"
+#include "tank/table_defaults.h"
+
+namespace quorvel::cli {
+namespace {
+
+void chooseEntry(MemoryForm& form, std::string_view list, const std::string& text) {
+    const auto& entries = listEntries(list);
+    auto it = std::find(entries.begin(), entries.end(), text);
+    if (it == entries.end()) {
+        throw UsageError(std::string(list) + " has no entry \"" + text + "\"");
+    }
+    const int index = static_cast<int>(it - entries.begin());
+    form.setItemIndex(list, index);
+    if (list == "ComboBox2") {
+        // Picking a point count reshapes the grid, as the window's list does.
+        choosePointCount(form.grid(), index + 2);
+    }
+}
+
+void setControl(MemoryForm& form, const FormEdit& edit) {
+    const ControlInfo* info = findControl(edit.name);
+    if (info == nullptr) {
+        throw UsageError("unknown control \"" + edit.name + "\"");
+    }
+    switch (info->kind) {
+        case ControlKind::Edit:
+            form.setText(edit.name, edit.value);
+            break;
+        case ControlKind::CheckBox:
+        case ControlKind::RadioButton:
+            if (edit.value != "1" && edit.value != "0") {
+                throw UsageError(edit.name + " takes 1 or 0, not \"" + edit.value + "\"");
+            }
+            form.setChecked(edit.name, edit.value == "1");
+            break;
+        case ControlKind::List:
+            if (listIsFixed(edit.name)) {
+                chooseEntry(form, edit.name, edit.value);
+            } else {
+                form.setText(edit.name, edit.value);
+            }
+            break;
+    }
+}
+
+void setCell(MemoryForm& form, const FormEdit& edit) {
+    const TextGrid& grid = form.grid();
+    if (edit.col < 1 || edit.row < 1) {
+        throw UsageError("cell " + std::to_string(edit.col) + "," + std::to_string(edit.row) +
+                         " is a heading or row number, not a point");
+    }
+    if (edit.col >= grid.colCount() || edit.row >= grid.rowCount()) {
+        throw UsageError("cell " + std::to_string(edit.col) + "," + std::to_string(edit.row) +
+                         " lies outside the grid of " + std::to_string(grid.colCount()) +
+                         " columns and " + std::to_string(grid.rowCount()) +
+                         " rows (choose the point count first: --set ComboBox2=N)");
+    }
+    form.grid().setCell(edit.col, edit.row, edit.value);
+}
+
+}  // namespace
+
+MemoryForm startingForm() {
+    MemoryForm form = MemoryForm::designed();
+    applyTableDefaults(form);
+    form.setItemIndex("ComboBox3", 0);
+    form.setItemIndex("ComboBox4", 0);
+    return form;
+}
+
+void applyEdit(MemoryForm& form, const FormEdit& edit) {
+    if (edit.kind == FormEdit::Kind::Cell) {
+        setCell(form, edit);
+    } else {
+        setControl(form, edit);
+    }
+}
+
+}  // namespace quorvel::cli

@@ -1,0 +1,19 @@
+// The form the headless front end computes from: the window as it stands after start-up,
+// changed by the command line's edits.
+#pragma once
+
+#include "cli/table_options.h"
+#include "tank/memory_form.h"
+
+namespace quorvel::cli {
+
+// The window as designed after its start-up steps: "图七 水平正直圆柱体" and both
+// "图一 标准椭圆封头(只选中)" chosen, both head lists on their add entries, the table defaults.
+MemoryForm startingForm();
+
+// Applies one edit as a person would in the window. Throws UsageError for an unknown control,
+// a check value other than 1 or 0, a list entry that does not exist, or a cell that is fixed
+// or outside the grid.
+void applyEdit(MemoryForm& form, const FormEdit& edit);
+
+}  // namespace quorvel::cli

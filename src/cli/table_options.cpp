@@ -1,0 +1,156 @@
+#include "cli/table_options.h"
+
+#include <array>
+#include <charconv>
+
+namespace quorvel::cli {
+namespace {
+
+struct OptionSpec {
+    std::string_view name;
+    std::string_view value;  // empty for a flag
+    std::string_view help;
+    void (*record)(TableOptions&, std::string_view value);
+};
+
+int shellPage(std::string_view kind) {
+    constexpr std::array<std::string_view, 4> kinds{"horizontal", "tilted", "spherical",
+                                                    "calibrated"};
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        if (kinds[i] == kind) {
+            return static_cast<int>(i);
+        }
+    }
+    throw UsageError("unknown shell \"" + std::string(kind) +
+                     "\" (horizontal, tilted, spherical or calibrated)");
+}
+
+int cellIndex(std::string_view text, std::string_view whole) {
+    int value = 0;
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || ptr != text.data() + text.size() || value < 0) {
+        throw UsageError("--cell needs COL,ROW=TEXT, not \"" + std::string(whole) + "\"");
+    }
+    return value;
+}
+
+void recordSet(TableOptions& options, std::string_view value) {
+    const auto eq = value.find('=');
+    if (eq == std::string_view::npos || eq == 0) {
+        throw UsageError("--set needs NAME=VALUE, not \"" + std::string(value) + "\"");
+    }
+    options.edits.push_back({FormEdit::Kind::Control, std::string(value.substr(0, eq)), 0, 0,
+                             std::string(value.substr(eq + 1))});
+}
+
+void recordCell(TableOptions& options, std::string_view value) {
+    const auto eq = value.find('=');
+    const auto comma = value.substr(0, eq).find(',');
+    if (eq == std::string_view::npos || comma == std::string_view::npos) {
+        throw UsageError("--cell needs COL,ROW=TEXT, not \"" + std::string(value) + "\"");
+    }
+    const int col = cellIndex(value.substr(0, comma), value);
+    const int row = cellIndex(value.substr(comma + 1, eq - comma - 1), value);
+    options.edits.push_back(
+        {FormEdit::Kind::Cell, {}, col, row, std::string(value.substr(eq + 1))});
+}
+
+const std::array<OptionSpec, 5> kOptions{{
+    {"--shell", "horizontal|tilted|spherical|calibrated",
+     "the shell page the request is computed on (required)",
+     [](TableOptions& o, std::string_view v) { o.page = shellPage(v); }},
+    {"--set", "NAME=VALUE",
+     "set a control: an edit's text; a check box or radio button 1 or 0 (a radio button\n"
+     "unchooses the others of its group); a list's entry by its text (ComboBox2 also\n"
+     "shapes the calibration grid for that many points)",
+     recordSet},
+    {"--cell", "COL,ROW=TEXT",
+     "set a cell of the calibration grid (column 1 level mm, column 2 volume L; rows\n"
+     "1 … n + 1 after --set ComboBox2=n)",
+     recordCell},
+    {"--csv", "",
+     "print the table to standard output, one row per level: level,litres\n"
+     "and, with CheckBox1 set, ,kilograms",
+     [](TableOptions& o, std::string_view) { o.csv = true; }},
+    {"--help", "", "show this text", [](TableOptions& o, std::string_view) { o.help = true; }},
+}};
+
+const OptionSpec* findOption(std::string_view name) {
+    for (const OptionSpec& spec : kOptions) {
+        if (spec.name == name) {
+            return &spec;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TableOptions parseTableOptions(std::span<const std::string_view> args) {
+    TableOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string_view arg = args[i];
+        std::string_view value;
+        bool inlineValue = false;
+        if (auto eq = arg.find('='); arg.starts_with("--") && eq != std::string_view::npos) {
+            value = arg.substr(eq + 1);
+            arg = arg.substr(0, eq);
+            inlineValue = true;
+        }
+        const OptionSpec* spec = findOption(arg);
+        if (spec == nullptr) {
+            throw UsageError("unknown option \"" + std::string(args[i]) + "\"");
+        }
+        if (spec->value.empty()) {
+            if (inlineValue) {
+                throw UsageError(std::string(spec->name) + " takes no value");
+            }
+        } else if (!inlineValue) {
+            if (i + 1 >= args.size()) {
+                throw UsageError(std::string(spec->name) + " needs " + std::string(spec->value));
+            }
+            value = args[++i];
+        }
+        spec->record(options, value);
+    }
+    if (!options.help && !options.page) {
+        throw UsageError("--shell is required");
+    }
+    return options;
+}
+
+std::string usageText() {
+    std::string text =
+        "usage: quorvel-table --shell horizontal|tilted|spherical|calibrated\n"
+        "                     [--set NAME=VALUE]... [--cell COL,ROW=TEXT]... [--csv]\n"
+        "\n"
+        "Computes a capacity table as the window's 生成容积表 does, starting from the window\n"
+        "as designed (图七 水平正直圆柱体 and both 图一 标准椭圆封头(只选中) chosen, both heads\n"
+        "added, the table defaults 0 to 9999 mm at 1 mm, 200 rows per column, no corrections).\n"
+        "Controls keep the window's names: Edit1 diameter, Edit2 length, Edit6/Edit7/Edit8 the\n"
+        "first level, last level and interval, CheckBox1 weights, Edit37 and ComboBox1 the\n"
+        "density, RadioButton7/RadioButton22 the standard ellipsoidal heads, and so on.\n"
+        "Options are applied in the order given.\n"
+        "\n";
+    for (const OptionSpec& spec : kOptions) {
+        std::string head = "  " + std::string(spec.name);
+        if (!spec.value.empty()) {
+            head += " " + std::string(spec.value);
+        }
+        text += head + "\n";
+        std::string_view help = spec.help;
+        while (!help.empty()) {
+            const auto nl = help.find('\n');
+            text += "      " + std::string(help.substr(0, nl)) + "\n";
+            help = nl == std::string_view::npos ? std::string_view() : help.substr(nl + 1);
+        }
+    }
+    text +=
+        "\n"
+        "Messages go to standard error. Exit status: 0 when the table was computed, 1 when\n"
+        "the request stopped (a missing or non-numeric field, an error), 2 for a command\n"
+        "line that cannot be run.\n";
+    return text;
+}
+
+}  // namespace quorvel::cli

@@ -1,0 +1,43 @@
+// The command line of quorvel-table. Each option is one row of a table (name, value, help
+// and what it records), so a new option is one new row and, if it needs one, a new field.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvel::cli {
+
+// A command line that cannot be run; what() says why, for standard error.
+class UsageError : public std::runtime_error {
+  public:
+    explicit UsageError(const std::string& what) : std::runtime_error(what) {}
+};
+
+// One change to the starting form, applied in command-line order.
+struct FormEdit {
+    enum class Kind { Control, Cell } kind = Kind::Control;
+    std::string name;  // control name (Control)
+    int col = 0;       // grid cell (Cell)
+    int row = 0;
+    std::string value;
+};
+
+struct TableOptions {
+    std::optional<int> page;  // shell page of PageControl1
+    std::vector<FormEdit> edits;
+    bool csv = false;
+    bool help = false;
+};
+
+// Parses the arguments after the program name. Throws UsageError; --shell is required
+// unless --help is given.
+TableOptions parseTableOptions(std::span<const std::string_view> args);
+
+// The text of --help.
+std::string usageText();
+
+}  // namespace quorvel::cli

@@ -1,0 +1,123 @@
+#include "tank/capacity_table.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <exception>
+
+#include "tank/density.h"
+#include "tank/tank_reader.h"
+#include "tank/volume.h"
+
+namespace quorvel {
+namespace {
+
+using ld = long double;
+
+constexpr ld kSnap = 1e-6L;  // of the interval: closer than this to the last level is it
+
+std::string tooManyRows(long double count) {
+    char text[160];
+    std::snprintf(text, sizeof text, "容积表行数过多：将有 %.0Lf 行，最多 %zu 行！", count,
+                  kMaxTableRows);
+    return text;
+}
+
+}  // namespace
+
+TableLevels::TableLevels(double from, double to, double step)
+    : from_(from), to_(to), step_(step), threshold_(static_cast<ld>(to) - kSnap * step) {
+    if (!(from <= to)) {
+        return;
+    }
+    // n steps reach the last level; the estimate is refined against the level test itself.
+    const ld span = (static_cast<ld>(to) - from) / step;
+    ld n = std::max(std::ceil(span - kSnap), 0.0L);
+    if (n > static_cast<ld>(kMaxTableRows)) {
+        count_ = n + 1;
+        return;
+    }
+    auto steps = static_cast<std::size_t>(n);
+    while (steps > 0 && levelBefore(steps - 1) >= threshold_) {
+        --steps;
+    }
+    while (levelBefore(steps) < threshold_ && steps <= kMaxTableRows) {
+        ++steps;
+    }
+    count_ = static_cast<ld>(steps) + 1;
+}
+
+long double TableLevels::levelBefore(std::size_t i) const {
+    return static_cast<ld>(static_cast<double>(from_ + static_cast<ld>(i) * step_));
+}
+
+double TableLevels::operator[](std::size_t i) const {
+    const ld level = levelBefore(i);
+    return level >= threshold_ ? to_ : static_cast<double>(level);
+}
+
+std::string formatLevel(double level) {
+    if (level == 0) {
+        level = 0;  // no "-0"
+    }
+    char text[32];
+    auto result = std::to_chars(text, text + sizeof text, level, std::chars_format::general, 15);
+    return std::string(text, result.ptr);
+}
+
+void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3,
+              CapacityTable& table) {
+    const TableLevels levels(config.levelFrom, config.levelTo, config.levelStep);
+    const auto count = static_cast<std::size_t>(levels.count());
+    table.tableRows.reserve(table.tableRows.size() + count);
+    if (densityKgPerM3) {
+        table.weightTexts.reserve(table.weightTexts.size() + count);
+    }
+    VolumeState state;
+    for (std::size_t i = 0; i < count; ++i) {
+        const double level = levels[i];
+        const double total = volumeAtLevel(config, level, config.levelStep, state);
+        std::string row = formatLevel(level);
+        row += ',';
+        row += FormatTwoDecimals(static_cast<ld>(total) * 1000);
+        table.tableRows.push_back(std::move(row));
+        if (densityKgPerM3) {
+            table.weightTexts.push_back(
+                FormatTwoDecimals(static_cast<ld>(total) * static_cast<ld>(*densityKgPerM3)));
+        }
+    }
+}
+
+std::optional<CapacityTable> buildCapacityTable(FieldSource& form, UiServices& ui) {
+    try {
+        std::optional<TankConfig> config = buildTankConfig(form, ui);
+        if (!config) {
+            return std::nullopt;
+        }
+        if (!(config->levelStep > 0)) {
+            ui.showMessage("液位间距必须大于0！");
+            return std::nullopt;
+        }
+        const TableLevels levels(config->levelFrom, config->levelTo, config->levelStep);
+        if (levels.count() > static_cast<ld>(kMaxTableRows)) {
+            ui.showMessage(tooManyRows(levels.count()));
+            return std::nullopt;
+        }
+        CapacityTable table;
+        table.config = std::move(*config);
+        std::optional<double> density;
+        if (table.config.useDensity) {
+            // Read once for the whole walk: a density that is not a number ends the
+            // request before the first row.
+            density = MiDu(form);
+        }
+        tabulate(table.config, density, table);
+        return table;
+    } catch (const std::exception& e) {
+        ui.showError(e.what());
+        return std::nullopt;
+    }
+}
+
+}  // namespace quorvel

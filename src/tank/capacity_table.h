@@ -1,0 +1,58 @@
+// The capacity table: every level from the first to the last level at the chosen interval,
+// the last level always included, each as a text row "level,litres" and, with weights on,
+// a weight text.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/ui_services.h"
+#include "tank/field_source.h"
+#include "tank/tank_config.h"
+
+namespace quorvel {
+
+// Longest table generated; a longer request is refused before the walk.
+inline constexpr std::size_t kMaxTableRows = 1'000'000;
+
+// What the workbook writer needs: the rows, the weights and the request they came from
+// (parameterSummary, shellKind, useDensity, rowsPerColumnText).
+struct CapacityTable {
+    TankConfig config;
+    std::vector<std::string> tableRows;
+    std::vector<std::string> weightTexts;  // one per row with useDensity, else empty
+};
+
+// The levels of a table. Level i is from + i × step (no drift from repeated addition); a
+// level within a millionth of the step below `to`, or beyond it, is `to` itself and the
+// last one. No levels when from > to. Requires step > 0.
+class TableLevels {
+  public:
+    TableLevels(double from, double to, double step);
+    // The number of levels; for a request too long to walk, an estimate above kMaxTableRows.
+    long double count() const { return count_; }
+    double operator[](std::size_t i) const;
+
+  private:
+    long double levelBefore(std::size_t i) const;
+    double from_, to_, step_;
+    long double threshold_;
+    long double count_ = 0;
+};
+
+// A level in general form with up to 15 significant digits: 1250, 12.5, 0.3; never "-0".
+std::string formatLevel(double level);
+
+// Reads the request (buildTankConfig), refuses an interval not greater than zero and a table
+// of more than kMaxTableRows rows, and walks the levels. nullopt when the request stopped:
+// its message or error box has been shown through `ui`. The form is also read for the
+// density (MiDu), which may set ComboBox1.
+std::optional<CapacityTable> buildCapacityTable(FieldSource& form, UiServices& ui);
+
+// The walk over a configuration already read and checked: appends one row per level and,
+// when densityKgPerM3 is given, one weight text per row.
+void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3, CapacityTable& table);
+
+}  // namespace quorvel

@@ -1,0 +1,32 @@
+// Density and weight: the density typed in Edit37 with its unit in ComboBox1, and the
+// two-decimal texts of every volume (litres) and weight (kilograms).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/ui_services.h"
+#include "tank/field_source.h"
+
+namespace quorvel {
+
+// The density in kg/m^3: Edit37 as typed for "Kg/m^3", × 1000 for "g/cm^3". Any other unit
+// text is taken as kg/m^3 and ComboBox1 is set to "Kg/m^3" so the window shows that
+// choice. Throws ConversionError when Edit37 is not a number (the empty text included).
+double MiDu(FieldSource& form);
+
+// The text a volume or weight shows: with CheckBox1 set, `value` is cubic metres and the
+// text is the weight, value × MiDu(); otherwise `value` is already what is shown (callers
+// pass cubic metres × 1000 for litres). The product is formed in long double.
+std::string VtoEdit(FieldSource& form, long double value);
+
+// `value` in the form "0.00": at least one digit before the point, exactly two after it,
+// an exact half rounded away from zero, a value that rounds to zero written "0.00" (never
+// "-0.00"). Throws std::range_error for a value that is not finite.
+std::string FormatTwoDecimals(long double value);
+
+// Whether `text`, without its leading and trailing blanks and control characters, is a
+// number; shows "输入内容不是数字" when it is not.
+bool CheckNumberText(std::string_view text, UiServices& ui);
+
+}  // namespace quorvel

@@ -1,0 +1,89 @@
+#include "tank/number_text.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace quorvel {
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The shape -?(digits[.digits?] | .digits), checked before from_chars, which would also take
+// exponents, "inf" and "nan".
+bool isPlainDecimal(std::string_view s) {
+    std::size_t i = 0;
+    if (i < s.size() && s[i] == '-') {
+        ++i;
+    }
+    std::size_t digits = 0;
+    bool point = false;
+    for (; i < s.size(); ++i) {
+        if (isDigit(s[i])) {
+            ++digits;
+        } else if (s[i] == '.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digits > 0;
+}
+
+// Whether a plain decimal that from_chars found out of range is tiny rather than huge: its
+// first significant digit lies after the point.
+bool isTiny(std::string_view s) {
+    for (char c : s) {
+        if (c == '.') {
+            return true;
+        }
+        if (c >= '1' && c <= '9') {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+ConversionError::ConversionError(std::string_view text)
+    : std::runtime_error("“" + std::string(text) + "”不是有效的数字") {}
+
+std::optional<double> parseDecimal(std::string_view text) {
+    if (!isPlainDecimal(text)) {
+        return std::nullopt;
+    }
+    double value = 0;
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+    if (ec == std::errc::result_out_of_range && isTiny(text)) {
+        // Below the smallest double: as good as zero for a millimetre or a litre.
+        return text.front() == '-' ? -0.0 : 0.0;
+    }
+    if (ec != std::errc() || ptr != end || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+double textToNumber(std::string_view text) {
+    if (auto value = parseDecimal(text)) {
+        return *value;
+    }
+    throw ConversionError(text);
+}
+
+int textToInteger(std::string_view text) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value, 10);
+    if (text.empty() || ec != std::errc() || ptr != end) {
+        throw ConversionError(text);
+    }
+    return value;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,146 @@
+#include "tank/volume.h"
+
+#include "geometry/geometry.h"
+
+namespace quorvel {
+namespace {
+
+using ld = long double;
+
+// A head on a circular shell of diameter D at level lv.
+double circularHead(const HeadSpec& head, double D, double lv) {
+    const double h = head.flangeHeight;
+    switch (head.kind) {
+        case HeadKind::StandardEllipsoidal:
+            return TuoFengTou(D, D, D / 4, lv);
+        case HeadKind::NonStandardEllipsoidal:
+            return TuoFengTou(D, D, head.depth - h, lv);
+        case HeadKind::Conical:
+            return YuangZhui(head.coneHeight - h, lv, D);
+        case HeadKind::Frustum:
+            return YuangTai(head.depth - h, lv, D, head.smallDiameter);
+        case HeadKind::SphericalCap:
+            return QiuQueFengTou(D, head.depth, lv);  // the whole entered depth: no flange
+        case HeadKind::StandardDished:
+            return DieFengTou(D, lv);
+        case HeadKind::NonStandardDished:
+            // Scaled from an ellipsoid of the same depth by the ratio of the whole volumes.
+            return TuoFengTou(D, D, head.depth - h, lv) * head.dishedRatio;
+        case HeadKind::Hemispherical:
+            return TuoFengTou(D, D, D / 2, lv);
+        case HeadKind::Flat:
+            return 0;
+    }
+    return 0;
+}
+
+// A head on an elliptical section (vertical A, horizontal B), also a tilted shell's. Cones,
+// frustums and dished heads have no form for an elliptical rim and count 0; their flanges
+// still lengthen the shell.
+double ellipticalHead(const HeadSpec& head, double A, double B, double lv) {
+    switch (head.kind) {
+        case HeadKind::StandardEllipsoidal:
+            return TuoFengTou(A, B, B / 4, lv);
+        case HeadKind::NonStandardEllipsoidal:
+            return TuoFengTou(A, B, head.depth - head.flangeHeight, lv);
+        case HeadKind::SphericalCap:
+            return QiuQueFengTou(B, head.depth, lv);
+        default:
+            return 0;
+    }
+}
+
+double signedHead(const HeadSpec& head, double volume) {
+    return head.subtract ? -volume : volume;
+}
+
+// The parts of every kind but the tilted one; throws what a routine throws.
+VolumeState levelParts(const TankConfig& c, double lv, double effectiveLength) {
+    VolumeState parts;
+    switch (c.shellKind) {
+        case ShellKind::Horizontal:
+            if (c.sectionKind == SectionKind::Circular) {
+                const double D = c.diameter;
+                parts.shellVolume = YuangTong(D, D, lv, effectiveLength);
+                parts.leftHeadVolume = signedHead(c.leftHead, circularHead(c.leftHead, D, lv));
+                parts.rightHeadVolume = signedHead(c.rightHead, circularHead(c.rightHead, D, lv));
+            } else {
+                const double A = c.verticalDiameter, B = c.horizontalDiameter;
+                parts.shellVolume = YuangTong(A, B, lv, effectiveLength);
+                parts.leftHeadVolume = signedHead(c.leftHead, ellipticalHead(c.leftHead, A, B, lv));
+                parts.rightHeadVolume =
+                    signedHead(c.rightHead, ellipticalHead(c.rightHead, A, B, lv));
+            }
+            break;
+        case ShellKind::Spherical:
+            // Two hemispheres meeting at the equator, each holding half of the liquid.
+            parts.shellVolume = 2 * TuoFengTou(c.diameter, c.diameter, c.diameter / 2, lv);
+            break;
+        case ShellKind::Calibrated: {
+            const CalibrationPoints& p = c.calibrationPoints;
+            parts.shellVolume = 0.001 * GetValueLagrange(static_cast<int>(p.size()),
+                                                         p.levels.data(), p.volumes.data(), lv);
+            break;
+        }
+        case ShellKind::Tilted:
+            break;
+    }
+    return parts;
+}
+
+// The tilted tank is computed as a level tank filled to the equivalent level. A part that
+// cannot be computed keeps the value it had at the level before.
+void tiltedParts(const TankConfig& c, double lv, double effectiveLength, VolumeState& state) {
+    const double A = c.verticalDiameter, B = c.horizontalDiameter;
+    try {
+        const double t =
+            GaoDuBianHuan(A, effectiveLength, c.length - c.tiltOffset, c.tiltAlpha, c.tiltBeta, lv);
+        state.shellVolume = YuangTong(A, B, t, effectiveLength);
+        state.leftHeadVolume = signedHead(c.leftHead, ellipticalHead(c.leftHead, A, B, t));
+        state.rightHeadVolume = signedHead(c.rightHead, ellipticalHead(c.rightHead, A, B, t));
+    } catch (const ArithmeticError&) {
+        // The sum below uses what this level computed and the previous level's rest.
+    }
+}
+
+// The part of an internal fitting below the liquid: growing linearly through its band
+// [b, b + s] and whole above it.
+ld fittingBelow(const TankConfig& c, double lv) {
+    const ld b = c.fittingBottom, s = c.fittingHeight, v = c.fittingVolume;
+    if (!(v > 0) || lv < b) {
+        return 0;
+    }
+    if (lv > b + s) {
+        return 0.001L * v;
+    }
+    return s > 0 ? 0.001L * v / s * (lv - b) : 0;
+}
+
+}  // namespace
+
+double volumeAtLevel(const TankConfig& c, double level, double /*interval*/, VolumeState& state) {
+    const double effectiveLength = c.length + c.leftHead.flangeHeight + c.rightHead.flangeHeight;
+    if (c.shellKind == ShellKind::Tilted) {
+        tiltedParts(c, level, effectiveLength, state);
+    } else {
+        try {
+            const VolumeState parts = levelParts(c, level, effectiveLength);
+            state.shellVolume = parts.shellVolume;
+            state.leftHeadVolume = parts.leftHeadVolume;
+            state.rightHeadVolume = parts.rightHeadVolume;
+        } catch (const ArithmeticError&) {
+            return state.total;  // the level keeps the total of the level before
+        }
+    }
+    const ld sum = 0.001L * c.deadVolume + (static_cast<ld>(state.leftHeadVolume) +
+                                            state.shellVolume + state.rightHeadVolume);
+    state.total = static_cast<double>(sum - fittingBelow(c, level));
+    return state.total;
+}
+
+double volumeAtLevel(const TankConfig& config, double level, double interval) {
+    VolumeState fresh;
+    return volumeAtLevel(config, level, interval, fresh);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,30 @@
+// The liquid volume of the whole configured tank at one level: the shell and the two heads
+// chosen by their kinds, the heads added or subtracted, the dead volume added and the
+// internal fitting taken off. Cubic metres.
+#pragma once
+
+#include "tank/tank_config.h"
+
+namespace quorvel {
+
+// What one level's computation leaves for the next level of the same request. A routine
+// that fails by throwing (the spherical-cap head off its rim, a degenerate calibration
+// segment) does not end the request: a tilted tank sums the parts it has with the parts of
+// the level before; any other tank keeps the total of the level before. All zero at the
+// start of a request.
+struct VolumeState {
+    double shellVolume = 0;
+    double leftHeadVolume = 0;   // signed: negative when the head is subtracted
+    double rightHeadVolume = 0;  // signed
+    double total = 0;
+};
+
+// The volume at `level` (mm) for a configuration read by buildTankConfig (dished ratios
+// derived). `interval` is the table's level step (0 for a single level); a fitting is taken
+// off whole at every level above its band, so the result does not depend on it.
+double volumeAtLevel(const TankConfig& config, double level, double interval, VolumeState& state);
+
+// One level on its own, as the quick calculation asks: the previous parts all count 0.
+double volumeAtLevel(const TankConfig& config, double level, double interval);
+
+}  // namespace quorvel
