@@ -1,0 +1,160 @@
+#include "output/capacity_workbook.h"
+
+#include <optional>
+
+#include "output/number_text.h"
+#include "output/table_layout.h"
+#include "output/xl_wrappers.h"
+
+namespace quorvel {
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+constexpr int kTitleRowHeight = 200;
+constexpr int kTitleLastColumn = 10;
+constexpr int kHeaderRow = 2;
+
+// The fonts and formats of the workbook, added in this order.
+struct WorkbookFormats {
+    explicit WorkbookFormats(TBook& book)
+        : boldFont(book.addFont()),
+          titleFont(book.addFont()),
+          title(book.addFormat()),
+          oddHeader(book.addFormat()),
+          evenHeader(book.addFormat()),
+          value(book.addFormat()),
+          plain(book.addFormat()) {
+        boldFont.setBold(true);
+        titleFont.setName("Arial Black");
+        titleFont.setSize(11);
+
+        title.setFont(titleFont);
+        title.setAlignV(XL_ALIGNV_TOP);
+        title.setShrinkToFit(true);
+
+        for (TFormat* header : {&oddHeader, &evenHeader}) {
+            header->setAlignH(XL_ALIGNH_CENTER);
+            header->setFont(boldFont);
+            header->setFillPattern(XL_FILLPATTERN_SOLID);
+        }
+        oddHeader.setPatternForegroundColor(XL_COLOR_LIGHTYELLOW);
+        evenHeader.setPatternForegroundColor(XL_COLOR_TAN);
+
+        value.setNumFormat(XL_NUMFORMAT_NUMBER_D2);
+        value.setAlignH(XL_ALIGNH_CENTER);
+
+        plain.setAlignH(XL_ALIGNH_CENTER);
+    }
+
+    TFont boldFont;
+    TFont titleFont;
+    TFormat title;
+    TFormat oddHeader;
+    TFormat evenHeader;
+    TFormat value;
+    TFormat plain;
+};
+
+void writeBlockHeader(TSheet& sheet, const WorkbookFormats& formats, std::size_t block,
+                      bool useDensity) {
+    const TFormat& header = block % 2 == 0 ? formats.evenHeader : formats.oddHeader;
+    const int first = static_cast<int>(block) * (useDensity ? 4 : 3);
+    sheet.writeStr(kHeaderRow, first, "序号", &header);
+    sheet.writeStr(kHeaderRow, first + 1, "高度mm", &header);
+    sheet.writeStr(kHeaderRow, first + 2, "容积L", &header);
+    sheet.setCol(first, first, 6);
+    sheet.setCol(first + 1, first + 1, 8);
+    sheet.setCol(first + 2, first + 2, 11);
+    if (useDensity) {
+        sheet.writeStr(kHeaderRow, first + 3, "重量Kg", &header);
+        sheet.setCol(first + 3, first + 3, 11);
+    }
+}
+
+void writeTable(TSheet& sheet, const WorkbookFormats& formats, const CapacityWorkbookInput& input,
+                const TableLayout& layout) {
+    const auto n = static_cast<std::size_t>(layout.rowsPerBlock);
+    std::size_t i = 0;
+    for (std::size_t block = 0; block < layout.blocks; ++block) {
+        writeBlockHeader(sheet, formats, block, input.useDensity);
+        const int first = static_cast<int>(block) * layout.blockWidth;
+        for (std::size_t k = 0; k < n && i < layout.rowCount; ++k, ++i) {
+            const int row = kFirstTableRow + static_cast<int>(k);
+            const LevelAndVolume cells = parseTableRow(input.tableRows[i]);
+            sheet.writeNum(row, first, static_cast<double>(i + 1), &formats.plain);
+            sheet.writeNum(row, first + 1, cells.level, &formats.plain);
+            sheet.writeNum(row, first + 2, cells.volume, &formats.value);
+            if (input.useDensity) {
+                sheet.writeNum(row, first + 3, parseNumberText(input.weightTexts[i]),
+                               &formats.value);
+            }
+        }
+    }
+}
+
+// A problem with the inputs that stops the workbook before anything is asked or written.
+std::optional<std::string> inputProblem(const CapacityWorkbookInput& input,
+                                        const TableLayout& layout) {
+    if (input.useDensity && input.weightTexts.size() != input.tableRows.size()) {
+        return "重量数据有 " + std::to_string(input.weightTexts.size()) + " 条，容积表有 " +
+               std::to_string(input.tableRows.size()) + " 行，两者不一致，无法生成罐容表。";
+    }
+    return layoutProblem(layout);
+}
+
+}  // namespace
+
+std::string workbookSummary(const CapacityWorkbookInput& input) {
+    return input.shellKind == ShellKind::Calibrated ? "罐容标定" : input.parameterSummary;
+}
+
+std::string workbookPrompt(const std::string& summary) {
+    return summary + kCrLf + kCrLf + "    是否继续？";
+}
+
+std::string workbookTitle(const std::string& summary) {
+    return summary + kCrLf + kCrLf + kTitleFooterGenerator + kCrLf + kTitleFooterContact;
+}
+
+bool SaveFileToExcel3(const CapacityWorkbookInput& input, const std::string& path, UiServices& ui) {
+    const TableLayout layout =
+        tableLayout(input.tableRows.size(), input.useDensity, input.rowsPerColumn);
+    if (auto problem = inputProblem(input, layout)) {
+        ui.messageBox(*problem, kErrorCaption, MessageButtons::Ok, MessageIcon::Error);
+        return false;
+    }
+    try {
+        TXmlBook book;  // released on every way out
+        WorkbookFormats formats(book);
+
+        const std::string summary = workbookSummary(input);
+        const std::string title = workbookTitle(summary);
+        if (ui.messageBox(workbookPrompt(summary), kPromptCaption, MessageButtons::YesNo,
+                          MessageIcon::Information) != MessageAnswer::Yes) {
+            return false;
+        }
+
+        TSheet sheet = book.addSheet(kSheetName);
+        sheet.writeStr(0, 0, title, &formats.title);
+        sheet.setRow(0, kTitleRowHeight, &formats.title);
+        sheet.setMerge(0, 0, 0, kTitleLastColumn);
+
+        writeTable(sheet, formats, input, layout);
+
+        try {
+            book.save(path);
+        } catch (const ExceptionXL&) {
+            ui.messageBox(kSaveFailedText, kErrorCaption, MessageButtons::Ok, MessageIcon::Error);
+            return false;
+        }
+        ui.openDocument(path);  // whether a viewer started does not change the saved file
+        return true;
+    } catch (const ExceptionXL& e) {
+        ui.showError(e.what());
+    } catch (const NumberTextError& e) {
+        ui.showError(e.what());
+    }
+    return false;
+}
+
+}  // namespace quorvel
