@@ -3,7 +3,8 @@
 // exists replaces its value in place, a new key is appended to its section (a new section
 // to the file). What the program does not touch — other sections, keys and comments — keeps
 // its bytes, even bytes that are not GBK; only the layout is redone: "key=value" without
-// spaces, blank lines only between sections. Names compare without regard to ASCII case.
+// spaces, blank lines only between sections and before comments. Names compare without regard to
+// ASCII case.
 #pragma once
 
 #include <memory>

@@ -23,7 +23,7 @@ void SaveStringGrid(const GridCells& grid, const std::string& path);
 // reads as 0. A cell is the text of its line up to the first CR (a line ends at LF, with or
 // without CR); cells past the end of the file become empty.
 // Throws FileError:
-//  - the file cannot be opened or read, or a count or cell is not GBK text: nothing changes;
+//  - the file cannot be opened or read, or a cell line is not GBK text: nothing changes;
 //  - the column count is not an integer, negative or over kMaxGridColumns: nothing changes;
 //  - the row count is not an integer: the column count is applied, no cell is read;
 //  - the row count is negative or over kMaxGridRows: nothing changes.
