@@ -133,15 +133,15 @@ std::string usageText() {
         "Options are applied in the order given.\n"
         "\n";
     for (const OptionSpec& spec : kOptions) {
-        std::string head = "  " + std::string(spec.name);
+        text.append("  ").append(spec.name);
         if (!spec.value.empty()) {
-            head += " " + std::string(spec.value);
+            text.append(" ").append(spec.value);
         }
-        text += head + "\n";
+        text.append("\n");
         std::string_view help = spec.help;
         while (!help.empty()) {
             const auto nl = help.find('\n');
-            text += "      " + std::string(help.substr(0, nl)) + "\n";
+            text.append("      ").append(help.substr(0, nl)).append("\n");
             help = nl == std::string_view::npos ? std::string_view() : help.substr(nl + 1);
         }
     }

@@ -1,7 +1,6 @@
 #include "tank/capacity_table.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <exception>
@@ -57,15 +56,6 @@ double TableLevels::operator[](std::size_t i) const {
     return level >= threshold_ ? to_ : static_cast<double>(level);
 }
 
-std::string formatLevel(double level) {
-    if (level == 0) {
-        level = 0;  // no "-0"
-    }
-    char text[32];
-    auto result = std::to_chars(text, text + sizeof text, level, std::chars_format::general, 15);
-    return std::string(text, result.ptr);
-}
-
 void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3,
               CapacityTable& table) {
     const TableLevels levels(config.levelFrom, config.levelTo, config.levelStep);
@@ -78,10 +68,11 @@ void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3,
     for (std::size_t i = 0; i < count; ++i) {
         const double level = levels[i];
         const double total = volumeAtLevel(config, level, config.levelStep, state);
-        std::string row = formatLevel(level);
-        row += ',';
-        row += FormatTwoDecimals(static_cast<ld>(total) * 1000);
-        table.tableRows.push_back(std::move(row));
+        char row[2 * kNumberTextSize];
+        char* end = writeLevel(row, level);
+        *end++ = ',';
+        end = writeTwoDecimals(end, static_cast<ld>(total) * 1000);
+        table.tableRows.emplace_back(row, end);
         if (densityKgPerM3) {
             table.weightTexts.push_back(
                 FormatTwoDecimals(static_cast<ld>(total) * static_cast<ld>(*densityKgPerM3)));

@@ -10,6 +10,7 @@
 
 #include "platform/ui_services.h"
 #include "tank/field_source.h"
+#include "tank/number_format.h"
 #include "tank/tank_config.h"
 
 namespace quorvel {
@@ -41,9 +42,6 @@ class TableLevels {
     long double threshold_;
     long double count_ = 0;
 };
-
-// A level in general form with up to 15 significant digits: 1250, 12.5, 0.3; never "-0".
-std::string formatLevel(double level);
 
 // Reads the request (buildTankConfig), refuses an interval not greater than zero and a table
 // of more than kMaxTableRows rows, and walks the levels. nullopt when the request stopped:

@@ -1,5 +1,5 @@
 // Density and weight: the density typed in Edit37 with its unit in ComboBox1, and the
-// two-decimal texts of every volume (litres) and weight (kilograms).
+// two-decimal texts of every volume (litres) and weight (kilograms), FormatTwoDecimals.
 #pragma once
 
 #include <string>
@@ -7,6 +7,7 @@
 
 #include "platform/ui_services.h"
 #include "tank/field_source.h"
+#include "tank/number_format.h"
 
 namespace quorvel {
 
@@ -19,11 +20,6 @@ double MiDu(FieldSource& form);
 // text is the weight, value × MiDu(); otherwise `value` is already what is shown (callers
 // pass cubic metres × 1000 for litres). The product is formed in long double.
 std::string VtoEdit(FieldSource& form, long double value);
-
-// `value` in the form "0.00": at least one digit before the point, exactly two after it,
-// an exact half rounded away from zero, a value that rounds to zero written "0.00" (never
-// "-0.00"). Throws std::range_error for a value that is not finite.
-std::string FormatTwoDecimals(long double value);
 
 // Whether `text`, without its leading and trailing blanks and control characters, is a
 // number; shows "输入内容不是数字" when it is not.

@@ -54,6 +54,23 @@ double signedHead(const HeadSpec& head, double volume) {
     return head.subtract ? -volume : volume;
 }
 
+// Whether both heads have the same shape, so one routine call serves both.
+bool sameShape(const HeadSpec& a, const HeadSpec& b) {
+    return a.kind == b.kind && a.flangeHeight == b.flangeHeight && a.depth == b.depth &&
+           a.coneHeight == b.coneHeight && a.smallDiameter == b.smallDiameter &&
+           a.sphereRadius == b.sphereRadius && a.dishedRatio == b.dishedRatio;
+}
+
+// The signed volumes of both heads, one call of `volume` per distinct shape. The left head
+// is stored before the right one is computed, so a failure of the right one leaves it.
+template <typename HeadVolume>
+void bothHeads(const TankConfig& c, VolumeState& parts, HeadVolume volume) {
+    const double left = volume(c.leftHead);
+    parts.leftHeadVolume = signedHead(c.leftHead, left);
+    const double right = sameShape(c.leftHead, c.rightHead) ? left : volume(c.rightHead);
+    parts.rightHeadVolume = signedHead(c.rightHead, right);
+}
+
 // The parts of every kind but the tilted one; throws what a routine throws.
 VolumeState levelParts(const TankConfig& c, double lv, double effectiveLength) {
     VolumeState parts;
@@ -62,8 +79,7 @@ VolumeState levelParts(const TankConfig& c, double lv, double effectiveLength) {
             if (c.sectionKind == SectionKind::Circular) {
                 const double D = c.diameter;
                 parts.shellVolume = YuangTong(D, D, lv, effectiveLength);
-                parts.leftHeadVolume = signedHead(c.leftHead, circularHead(c.leftHead, D, lv));
-                parts.rightHeadVolume = signedHead(c.rightHead, circularHead(c.rightHead, D, lv));
+                bothHeads(c, parts, [&](const HeadSpec& h) { return circularHead(h, D, lv); });
             } else {
                 const double A = c.verticalDiameter, B = c.horizontalDiameter;
                 parts.shellVolume = YuangTong(A, B, lv, effectiveLength);
@@ -96,8 +112,7 @@ void tiltedParts(const TankConfig& c, double lv, double effectiveLength, VolumeS
         const double t =
             GaoDuBianHuan(A, effectiveLength, c.length - c.tiltOffset, c.tiltAlpha, c.tiltBeta, lv);
         state.shellVolume = YuangTong(A, B, t, effectiveLength);
-        state.leftHeadVolume = signedHead(c.leftHead, ellipticalHead(c.leftHead, A, B, t));
-        state.rightHeadVolume = signedHead(c.rightHead, ellipticalHead(c.rightHead, A, B, t));
+        bothHeads(c, state, [&](const HeadSpec& h) { return ellipticalHead(h, A, B, t); });
     } catch (const ArithmeticError&) {
         // The sum below uses what this level computed and the previous level's rest.
     }

@@ -193,23 +193,5 @@ TEST(TableLevels, CountAndLevels) {
     EXPECT_EQ(TableLevels(10, 5, 1).count(), 0);
 }
 
-TEST(FormatLevel, GeneralFormWithFifteenDigits) {
-    const std::pair<double, const char*> cases[] = {
-        {1250, "1250"},
-        {12.5, "12.5"},
-        {0, "0"},
-        {-0.0, "0"},
-        {0.3, "0.3"},
-        {0.1 + 0.2, "0.3"},
-        {-5, "-5"},
-        {1999.9, "1999.9"},
-        {1.0 / 3, "0.333333333333333"},
-        {123456.789012345, "123456.789012345"},
-    };
-    for (auto [level, text] : cases) {
-        EXPECT_EQ(formatLevel(level), text) << level;
-    }
-}
-
 }  // namespace
 }  // namespace quorvel

@@ -84,6 +84,25 @@ TEST(VolumeAtLevel, SubtractedHeadChangesSign) {
     EXPECT_NEAR(volumeAtLevel(c, 1000, 0), both - 4 * head, 5e-9);
 }
 
+TEST(VolumeAtLevel, HeadsThatDifferInOneDimensionAreComputedApart) {
+    // Left and right non-standard ellipsoidal heads of 400 and 200 mm depth, level 2000.
+    HeadSpec deep = head(HeadKind::NonStandardEllipsoidal);
+    deep.depth = 400;
+    HeadSpec shallow = deep;
+    shallow.depth = 200;
+    const double shell = kPi * 1e6 * 5000 * 1e-9;
+    EXPECT_NEAR(volumeAtLevel(circular(2000, 5000, deep, shallow), 2000, 0),
+                shell + 0.837758041 + 0.837758041 / 2, 5e-9);
+    EXPECT_NEAR(volumeAtLevel(circular(2000, 5000, deep, deep), 2000, 0), shell + 2 * 0.837758041,
+                5e-9);
+    HeadSpec cone = head(HeadKind::Conical);
+    cone.coneHeight = 500;
+    HeadSpec flatter = cone;
+    flatter.coneHeight = 250;
+    EXPECT_NEAR(volumeAtLevel(circular(2000, 5000, cone, flatter), 2000, 0),
+                shell + 0.523598776 * 1.5, 5e-9);
+}
+
 TEST(VolumeAtLevel, HeadsWithoutAnEllipticalFormCountZeroButLengthenTheShell) {
     TankConfig c = flatCircular(0, 5000);
     c.sectionKind = SectionKind::Elliptical;

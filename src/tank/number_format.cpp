@@ -1,0 +1,94 @@
+#include "tank/number_format.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <stdexcept>
+
+namespace quorvel {
+namespace {
+
+using ld = long double;
+
+// Below this the hundredths (and k + ½) fit the 64-bit mantissa and are rounded exactly.
+constexpr ld kIntegerLimit = 9.0e16L;
+
+// round-half-away(|value| × 100), exactly. The product in long double can be off by half an
+// ulp; that matters only within a hair of a half, where the fused multiply-add gives the
+// exact sign of |value| × 100 − (k + ½). Above 1e11 the ulp nears that hair: always exact.
+std::uint64_t roundedHundredths(ld magnitude) {
+    const ld scaled = magnitude * 100.0L;
+    // Below 1e11 the whole part through double (a fast truncating conversion) is within one
+    // of the true one; the long double difference puts it right.
+    auto k = magnitude < 1e11L ? static_cast<std::int64_t>(static_cast<double>(scaled))
+                               : static_cast<std::int64_t>(std::floor(scaled));
+    ld fraction = scaled - static_cast<ld>(k);
+    while (fraction < 0) {
+        --k;
+        fraction += 1;
+    }
+    while (fraction >= 1) {
+        ++k;
+        fraction -= 1;
+    }
+    if (magnitude < 1e11L && std::fabs(fraction - 0.5L) > 1e-6L) {
+        return static_cast<std::uint64_t>(k + (fraction > 0.5L ? 1 : 0));
+    }
+    const ld exact = std::fma(magnitude, 100.0L, -(static_cast<ld>(k) + 0.5L));
+    return static_cast<std::uint64_t>(k + (exact >= 0 ? 1 : 0));
+}
+
+char* writeHundredths(char* out, bool negative, std::uint64_t hundredths) {
+    char digits[24];
+    int n = 0;
+    std::uint64_t whole = hundredths / 100;
+    const auto cents = static_cast<unsigned>(hundredths % 100);
+    do {
+        digits[n++] = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+    } while (whole != 0);
+    if (negative && hundredths != 0) {
+        *out++ = '-';
+    }
+    while (n > 0) {
+        *out++ = digits[--n];
+    }
+    *out++ = '.';
+    *out++ = static_cast<char>('0' + cents / 10);
+    *out++ = static_cast<char>('0' + cents % 10);
+    return out;
+}
+
+}  // namespace
+
+char* writeTwoDecimals(char* out, long double value) {
+    if (!std::isfinite(value)) {
+        throw std::range_error("计算结果不是有限的数值");
+    }
+    const ld magnitude = std::fabs(value);
+    if (magnitude < kIntegerLimit) {
+        return writeHundredths(out, std::signbit(value), roundedHundredths(magnitude));
+    }
+    // Far beyond any tank: the printer's rounding (ties to even) is good enough.
+    return out + std::snprintf(out, kNumberTextSize, "%.2Lf", value);
+}
+
+std::string FormatTwoDecimals(long double value) {
+    char text[kNumberTextSize];
+    return std::string(text, writeTwoDecimals(text, value));
+}
+
+char* writeLevel(char* out, double level) {
+    if (level == 0) {
+        level = 0;  // no "-0"
+    }
+    return std::to_chars(out, out + kNumberTextSize, level, std::chars_format::general, 15).ptr;
+}
+
+std::string formatLevel(double level) {
+    char text[kNumberTextSize];
+    return std::string(text, writeLevel(text, level));
+}
+
+}  // namespace quorvel

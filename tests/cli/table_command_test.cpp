@@ -1,0 +1,135 @@
+#include "cli/table_command.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/form_edits.h"
+
+namespace quorvel::cli {
+namespace {
+
+struct RunResult {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+RunResult run(std::vector<std::string_view> args) {
+    std::ostringstream out, err;
+    const int status = runTableCommand(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(TableCommand, PrintsTheRowsOfTheWholeTank) {
+    const RunResult r = run({"--shell", "horizontal", "--set", "Edit1=2000", "--set", "Edit2=5000",
+                             "--set", "Edit6=1000", "--set", "Edit7=1000", "--csv"});
+    EXPECT_EQ(r.status, kExitOk);
+    EXPECT_EQ(r.out, "1000,8979.72\n");
+    EXPECT_EQ(r.err, "");
+}
+
+TEST(TableCommand, WithoutCsvNothingIsPrinted) {
+    const RunResult r =
+        run({"--shell", "horizontal", "--set", "Edit1=2000", "--set", "Edit2=5000"});
+    EXPECT_EQ(r.status, kExitOk);
+    EXPECT_EQ(r.out, "");
+}
+
+TEST(TableCommand, StoppedRequestsExitWithOneAndTheirMessage) {
+    struct Case {
+        std::vector<std::string_view> args;
+        std::string err;
+    };
+    const std::vector<Case> cases = {
+        {{"--shell", "horizontal", "--set", "Edit1=2000", "--csv"},
+         "呵呵，中间圆筒数据还没输完呢！\n"},
+        {{"--shell", "horizontal", "--set", "Edit1=2000", "--set", "Edit2=5x", "--csv"},
+         "错误: “5x”不是有效的数字\n"},
+        {{"--shell", "horizontal", "--set", "Edit1=2000", "--set", "Edit2=5000", "--set", "Edit8=0",
+          "--csv"},
+         "液位间距必须大于0！\n"},
+        {{"--shell", "spherical", "--set", "Edit34=2000", "--set", "RadioButton15=1", "--csv"},
+         "呵呵，左封头数据还没输完呢！\n"},
+        {{"--shell", "calibrated", "--set", "ComboBox2=2", "--cell", "1,2=100", "--csv"},
+         "呵呵，标定点数据还没输完呢！\n"},
+        {{"--shell", "horizontal", "--set", "Edit1=2000", "--set", "Edit2=5000", "--set",
+          "CheckBox1=1", "--csv"},
+         "错误: “”不是有效的数字\n"},
+    };
+    for (const auto& c : cases) {
+        const RunResult r = run(c.args);
+        EXPECT_EQ(r.status, kExitStopped) << c.err;
+        EXPECT_EQ(r.out, "") << c.err;
+        EXPECT_EQ(r.err, c.err);
+    }
+}
+
+TEST(TableCommand, UnusableCommandLinesExitWithTwo) {
+    struct Case {
+        std::vector<std::string_view> args;
+        std::string err;
+    };
+    const std::vector<Case> cases = {
+        {{"--shell", "horizontal", "--set", "Edit99=1"}, "unknown control \"Edit99\""},
+        {{"--shell", "horizontal", "--set", "CheckBox1=yes"},
+         "CheckBox1 takes 1 or 0, not \"yes\""},
+        {{"--shell", "horizontal", "--set", "ComboBox3=减去"}, "ComboBox3 has no entry \"减去\""},
+        {{"--shell", "calibrated", "--set", "ComboBox2=1000"}, "ComboBox2 has no entry \"1000\""},
+        {{"--shell", "calibrated", "--cell", "1,2=5"},
+         "cell 1,2 lies outside the grid of 3 columns and 2 rows (choose the point count "
+         "first: --set ComboBox2=N)"},
+        {{"--shell", "calibrated", "--set", "ComboBox2=2", "--cell", "0,2=5"},
+         "cell 0,2 is a heading or row number, not a point"},
+        {{"--shell", "calibrated", "--set", "ComboBox2=2", "--cell", "3,2=5"},
+         "cell 3,2 lies outside the grid of 3 columns and 4 rows (choose the point count "
+         "first: --set ComboBox2=N)"},
+        {{"--bogus"}, "unknown option \"--bogus\""},
+    };
+    for (const auto& c : cases) {
+        const RunResult r = run(c.args);
+        EXPECT_EQ(r.status, kExitUsage) << c.err;
+        EXPECT_EQ(r.err, "quorvel-table: " + c.err + "\n(see quorvel-table --help)\n");
+    }
+}
+
+TEST(TableCommand, HelpGoesToStandardOutput) {
+    const RunResult r = run({"--help"});
+    EXPECT_EQ(r.status, kExitOk);
+    EXPECT_EQ(r.out, usageText());
+}
+
+TEST(FormEdits, StartingFormIsTheWindowAfterStartUp) {
+    const MemoryForm form = startingForm();
+    for (const char* radio : {"RadioButton1", "RadioButton7", "RadioButton22"}) {
+        EXPECT_TRUE(form.checked(radio)) << radio;
+    }
+    EXPECT_EQ(form.text("ComboBox3"), "加上左封头容积");
+    EXPECT_EQ(form.text("ComboBox4"), "加上右封头容积");
+    EXPECT_EQ(form.text("ComboBox1"), "单位");
+    EXPECT_EQ(form.text("Edit7"), "9999");
+    EXPECT_EQ(form.text("Edit9"), "200");
+    EXPECT_EQ(form.itemIndex("ComboBox2"), -1);
+}
+
+TEST(FormEdits, RadioButtonUnchoosesItsGroupAndListsPickEntries) {
+    MemoryForm form = startingForm();
+    applyEdit(form, {FormEdit::Kind::Control, "RadioButton2", 0, 0, "1"});
+    EXPECT_FALSE(form.checked("RadioButton1"));
+    EXPECT_TRUE(form.checked("RadioButton7"));  // another group
+    applyEdit(form, {FormEdit::Kind::Control, "ComboBox4", 0, 0, "减去右封头容积"});
+    EXPECT_EQ(form.itemIndex("ComboBox4"), 1);
+    applyEdit(form, {FormEdit::Kind::Control, "ComboBox1", 0, 0, "g/cm^3"});
+    EXPECT_EQ(form.text("ComboBox1"), "g/cm^3");
+    applyEdit(form, {FormEdit::Kind::Control, "ComboBox2", 0, 0, "5"});
+    EXPECT_EQ(form.grid().rowCount(), 7);
+    EXPECT_EQ(form.grid().cell(0, 6), "6");
+    EXPECT_EQ(form.grid().cell(1, 1), "0");
+    applyEdit(form, {FormEdit::Kind::Cell, "", 2, 6, "880"});
+    EXPECT_EQ(form.grid().cell(2, 6), "880");
+}
+
+}  // namespace
+}  // namespace quorvel::cli

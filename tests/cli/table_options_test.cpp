@@ -1,0 +1,87 @@
+#include "cli/table_options.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quorvel::cli {
+namespace {
+
+TableOptions parse(std::vector<std::string_view> args) {
+    return parseTableOptions(args);
+}
+
+TEST(TableOptions, ShellPagesAndFlags) {
+    const std::pair<const char*, int> shells[] = {
+        {"horizontal", 0}, {"tilted", 1}, {"spherical", 2}, {"calibrated", 3}};
+    for (auto [name, page] : shells) {
+        EXPECT_EQ(parse({"--shell", name}).page, page) << name;
+        EXPECT_EQ(parse({std::string("--shell=") + name}).page, page) << name;
+    }
+    const TableOptions o = parse({"--csv", "--shell", "tilted"});
+    EXPECT_TRUE(o.csv);
+    EXPECT_FALSE(o.help);
+    EXPECT_TRUE(parse({"--help"}).help);
+}
+
+TEST(TableOptions, EditsKeepTheirOrderAndValues) {
+    const TableOptions o = parse({"--shell", "calibrated", "--set", "ComboBox2=3", "--cell",
+                                  "1,2=150.5", "--set=Edit37=a=b", "--cell", "2,10="});
+    ASSERT_EQ(o.edits.size(), 4u);
+    EXPECT_EQ(o.edits[0].kind, FormEdit::Kind::Control);
+    EXPECT_EQ(o.edits[0].name, "ComboBox2");
+    EXPECT_EQ(o.edits[0].value, "3");
+    EXPECT_EQ(o.edits[1].kind, FormEdit::Kind::Cell);
+    EXPECT_EQ(o.edits[1].col, 1);
+    EXPECT_EQ(o.edits[1].row, 2);
+    EXPECT_EQ(o.edits[1].value, "150.5");
+    EXPECT_EQ(o.edits[2].name, "Edit37");
+    EXPECT_EQ(o.edits[2].value, "a=b");
+    EXPECT_EQ(o.edits[3].row, 10);
+    EXPECT_EQ(o.edits[3].value, "");
+}
+
+TEST(TableOptions, CommandLinesThatCannotRun) {
+    struct Case {
+        std::vector<std::string_view> args;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {{}, "--shell is required"},
+        {{"--csv"}, "--shell is required"},
+        {{"--shell"}, "--shell needs horizontal|tilted|spherical|calibrated"},
+        {{"--shell", "round"},
+         "unknown shell \"round\" (horizontal, tilted, spherical or calibrated)"},
+        {{"--shell", "horizontal", "--out", "x.xlsx"}, "unknown option \"--out\""},
+        {{"--shell", "horizontal", "Edit1=5"}, "unknown option \"Edit1=5\""},
+        {{"--shell", "horizontal", "--set", "Edit1"}, "--set needs NAME=VALUE, not \"Edit1\""},
+        {{"--shell", "horizontal", "--set", "=5"}, "--set needs NAME=VALUE, not \"=5\""},
+        {{"--shell", "horizontal", "--cell", "1=5"}, "--cell needs COL,ROW=TEXT, not \"1=5\""},
+        {{"--shell", "horizontal", "--cell", "1,x=5"}, "--cell needs COL,ROW=TEXT, not \"1,x=5\""},
+        {{"--shell", "horizontal", "--cell", "1,-2=5"},
+         "--cell needs COL,ROW=TEXT, not \"1,-2=5\""},
+        {{"--shell", "horizontal", "--csv=yes"}, "--csv takes no value"},
+    };
+    for (const auto& c : cases) {
+        try {
+            parseTableOptions(c.args);
+            ADD_FAILURE() << "accepted: " << c.message;
+        } catch (const UsageError& e) {
+            EXPECT_EQ(e.what(), c.message);
+        }
+    }
+}
+
+TEST(TableOptions, HelpNamesEveryOption) {
+    const std::string help = usageText();
+    EXPECT_EQ(help.rfind("usage: quorvel-table --shell horizontal|tilted|spherical|calibrated", 0),
+              0u);
+    for (const char* option :
+         {"--shell", "--set NAME=VALUE", "--cell COL,ROW=TEXT", "--csv", "--help", "Exit status"}) {
+        EXPECT_NE(help.find(option), std::string::npos) << option;
+    }
+}
+
+}  // namespace
+}  // namespace quorvel::cli
