@@ -98,7 +98,8 @@ SheetHandle xlBookAddSheetA(BookHandle book, const char* name, SheetHandle initS
 // Rows and columns count from 0; `format` may be nullptr.
 int xlSheetWriteStrA(SheetHandle sheet, int row, int col, const char* value,
                      FormatHandle format) noexcept;
-// Fails for NaN and infinity, which a spreadsheet file cannot hold.
+// Fails for NaN and infinity, which a spreadsheet file cannot hold. The file keeps 16
+// significant digits, so a number read from a text of up to 15 digits reads back exactly.
 int xlSheetWriteNumA(SheetHandle sheet, int row, int col, double value,
                      FormatHandle format) noexcept;
 // Height in points (0 to 409).
