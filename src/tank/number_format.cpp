@@ -1,5 +1,6 @@
 #include "tank/number_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -79,9 +80,70 @@ std::string FormatTwoDecimals(long double value) {
     return std::string(text, writeTwoDecimals(text, value));
 }
 
+// The common level — a few decimals, far from the exponent forms — without the general
+// printer: if some n / 10^d with d decimals lies closer to the level than half a unit of its
+// 15th significant digit, n / 10^d is what rounding to 15 digits gives. Returns nullptr to
+// leave the level to the printer.
+char* writeShortLevel(char* out, double level) {
+    constexpr int kMaxDecimals = 6;
+    const ld a = std::fabs(static_cast<ld>(level));
+    if (!(a >= 1e-3L && a < 1e14L)) {
+        return nullptr;
+    }
+    int exponent = -3;  // of the leading digit
+    ld decade = 1e-2L;  // 10^(exponent + 1)
+    while (a >= decade) {
+        ++exponent;
+        decade *= 10;
+    }
+    const int decimals = std::min(kMaxDecimals, 14 - exponent);
+    // Half a unit of the 15th digit, in units of the last decimal tried; kept a little
+    // smaller so that long double rounding never decides a case.
+    constexpr ld kUnits[] = {1e-17L, 1e-16L, 1e-15L, 1e-14L, 1e-13L, 1e-12L, 1e-11L, 1e-10L, 1e-9L,
+                             1e-8L,  1e-7L,  1e-6L,  1e-5L,  1e-4L,  1e-3L,  1e-2L,  1e-1L};
+    ld halfUnit = 0.4999L * kUnits[exponent + 3];
+    ld scaled = a;
+    for (int d = 0; d <= decimals; ++d, scaled *= 10, halfUnit *= 10) {
+        // Nearest whole number: truncating through double (scaled < 10^15) is off by at
+        // most one, which the long double remainder corrects.
+        auto n = static_cast<std::int64_t>(static_cast<double>(scaled));
+        ld rest = scaled - static_cast<ld>(n);
+        if (rest >= 0.5L) {
+            ++n;
+            rest -= 1;
+        } else if (rest < -0.5L) {
+            --n;
+            rest += 1;
+        }
+        if (std::fabs(rest) >= halfUnit) {
+            continue;
+        }
+        char digits[24];
+        int count = 0;
+        for (auto v = static_cast<std::uint64_t>(n); v != 0 || count <= d; v /= 10) {
+            digits[count++] = static_cast<char>('0' + v % 10);
+        }
+        if (level < 0) {
+            *out++ = '-';
+        }
+        while (count > 0) {
+            if (count == d) {
+                *out++ = '.';
+            }
+            *out++ = digits[--count];
+        }
+        return out;
+    }
+    return nullptr;
+}
+
 char* writeLevel(char* out, double level) {
     if (level == 0) {
-        level = 0;  // no "-0"
+        *out++ = '0';  // also for -0
+        return out;
+    }
+    if (char* end = writeShortLevel(out, level)) {
+        return end;
     }
     return std::to_chars(out, out + kNumberTextSize, level, std::chars_format::general, 15).ptr;
 }

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace quorvel {
 namespace {
@@ -75,6 +77,37 @@ TEST(FormatLevel, GeneralFormWithFifteenDigits) {
     };
     for (auto [level, text] : cases) {
         EXPECT_EQ(formatLevel(level), text) << level;
+    }
+}
+
+TEST(FormatLevel, AgreesWithTheFifteenDigitPrinter) {
+    auto printed = [](double level) {
+        char text[64];
+        std::string s(text,
+                      std::to_chars(text, text + 64, level, std::chars_format::general, 15).ptr);
+        return s == "-0" ? std::string("0") : s;
+    };
+    std::vector<double> levels;
+    for (int i = 0; i <= 300000; ++i) {
+        levels.push_back(i * 0.01);
+        levels.push_back(-5 + i * 0.003);
+        levels.push_back(i / 3.0);
+        levels.push_back(1e13 + i * 0.01);
+    }
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> wide(-1e15, 1e15), unit(-1, 1);
+    for (int i = 0; i < 200000; ++i) {
+        levels.push_back(wide(random));
+        levels.push_back(std::ldexp(unit(random), static_cast<int>(random() % 100) - 50));
+        levels.push_back(std::round(wide(random) * 1e-6) / 1000);
+    }
+    for (double edge : {0.001, 0.000999999999999999, 99999999999999.9, 1e14, 999.9999999999999,
+                        9.999999999999999e13, 0.0009999999999999999, 1234567.0000001}) {
+        levels.push_back(edge);
+        levels.push_back(-edge);
+    }
+    for (double level : levels) {
+        ASSERT_EQ(formatLevel(level), printed(level)) << std::hexfloat << level;
     }
 }
 
