@@ -81,53 +81,51 @@ std::string FormatTwoDecimals(long double value) {
 }
 
 // The common level — a few decimals, far from the exponent forms — without the general
-// printer: if some n / 10^d with d decimals lies closer to the level than half a unit of its
-// 15th significant digit, n / 10^d is what rounding to 15 digits gives. Returns nullptr to
-// leave the level to the printer.
+// printer: if some n / 10^d lies closer to the level than half a unit of its 15th
+// significant digit, n / 10^d is what rounding to 15 digits gives. The test runs in double:
+// level × 10^d is off by at most 0.12 of that unit, so accepting only remainders below a
+// quarter of it is safe; anything else is left to the printer (nullptr).
 char* writeShortLevel(char* out, double level) {
     constexpr int kMaxDecimals = 6;
-    const ld a = std::fabs(static_cast<ld>(level));
-    if (!(a >= 1e-3L && a < 1e14L)) {
+    constexpr double kTens[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
+    // A unit of the 15th digit for a leading digit at 10^E, E = -3 … 13.
+    constexpr double kUnits[] = {1e-17, 1e-16, 1e-15, 1e-14, 1e-13, 1e-12, 1e-11, 1e-10, 1e-9,
+                                 1e-8,  1e-7,  1e-6,  1e-5,  1e-4,  1e-3,  1e-2,  1e-1};
+    const double a = std::fabs(level);
+    if (!(a >= 1e-3 && a < 1e14)) {
         return nullptr;
     }
-    int exponent = -3;  // of the leading digit
-    ld decade = 1e-2L;  // 10^(exponent + 1)
-    while (a >= decade) {
+    // The decade; 1e-1, 1e-2 and 1e-3 as doubles lie just above the powers, so no double
+    // of the decade below compares as this one.
+    int exponent = -3;
+    for (double decade = 1e-2; exponent < 13 && a >= decade; decade *= 10) {
         ++exponent;
-        decade *= 10;
     }
     const int decimals = std::min(kMaxDecimals, 14 - exponent);
-    // Half a unit of the 15th digit, in units of the last decimal tried; kept a little
-    // smaller so that long double rounding never decides a case.
-    constexpr ld kUnits[] = {1e-17L, 1e-16L, 1e-15L, 1e-14L, 1e-13L, 1e-12L, 1e-11L, 1e-10L, 1e-9L,
-                             1e-8L,  1e-7L,  1e-6L,  1e-5L,  1e-4L,  1e-3L,  1e-2L,  1e-1L};
-    ld halfUnit = 0.4999L * kUnits[exponent + 3];
-    ld scaled = a;
-    for (int d = 0; d <= decimals; ++d, scaled *= 10, halfUnit *= 10) {
-        // Nearest whole number: truncating through double (scaled < 10^15) is off by at
-        // most one, which the long double remainder corrects.
-        auto n = static_cast<std::int64_t>(static_cast<double>(scaled));
-        ld rest = scaled - static_cast<ld>(n);
-        if (rest >= 0.5L) {
-            ++n;
-            rest -= 1;
-        } else if (rest < -0.5L) {
-            --n;
-            rest += 1;
-        }
-        if (std::fabs(rest) >= halfUnit) {
+    for (int d = 0; d <= decimals; ++d) {
+        const double scaled = a * kTens[d];
+        const auto n = static_cast<std::int64_t>(scaled + 0.5);
+        const double rest = scaled - static_cast<double>(n);
+        if (std::fabs(rest) >= 0.25 * kUnits[exponent + 3] * kTens[d]) {
             continue;
+        }
+        // A case at the edge may pass one decimal late: general form has no trailing zeros.
+        auto whole = static_cast<std::uint64_t>(n);
+        int places = d;
+        while (places > 0 && whole % 10 == 0) {
+            whole /= 10;
+            --places;
         }
         char digits[24];
         int count = 0;
-        for (auto v = static_cast<std::uint64_t>(n); v != 0 || count <= d; v /= 10) {
+        for (auto v = whole; v != 0 || count <= places; v /= 10) {
             digits[count++] = static_cast<char>('0' + v % 10);
         }
         if (level < 0) {
             *out++ = '-';
         }
         while (count > 0) {
-            if (count == d) {
+            if (count == places) {
                 *out++ = '.';
             }
             *out++ = digits[--count];
