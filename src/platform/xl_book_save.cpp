@@ -1,9 +1,12 @@
 // Turns a recorded book into an .xlsx file through libxlsxwriter.
 #include <xlsxwriter.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/c_numeric_locale.h"
 #include "platform/xl_book_model.h"
@@ -81,11 +84,30 @@ void describeFormat(lxw_format* out, const XlFormat& format) {
     }
 }
 
+// The cells grouped by row, rows ascending, each row's cells in the order written (a
+// counting sort: the table's cells come column block by column block).
+std::vector<const XlCell*> cellsByRow(const std::vector<XlCell>& cells) {
+    std::uint32_t lastRow = 0;
+    for (const XlCell& c : cells)
+        lastRow = std::max(lastRow, c.row);
+    std::vector<std::uint32_t> start(cells.empty() ? 0 : lastRow + 2, 0);
+    for (const XlCell& c : cells)
+        ++start[c.row + 1];
+    for (std::size_t r = 1; r < start.size(); ++r)
+        start[r] += start[r - 1];
+    std::vector<const XlCell*> sorted(cells.size());
+    for (const XlCell& c : cells)
+        sorted[start[c.row]++] = &c;
+    return sorted;
+}
+
 class Writer {
   public:
     explicit Writer(const std::string& path) {
         lxw_workbook_options options{};
-        options.constant_memory = LXW_FALSE;  // merged ranges need the whole sheet in memory
+        // Rows go straight to a temporary file instead of being held in memory; this needs
+        // them in row order and every merged range before its rows, which addSheet ensures.
+        options.constant_memory = LXW_TRUE;
         workbook_ = workbook_new_opt(path.c_str(), &options);
         if (workbook_ == nullptr) {
             throw std::runtime_error("cannot start a workbook");
@@ -115,21 +137,14 @@ class Writer {
         if (ws == nullptr) {
             throw std::runtime_error("cannot add the sheet \"" + sheet.name + "\"");
         }
-        // Merges first: libxlsxwriter fills a merged range with blank cells, which the cells
-        // written afterwards replace.
+        // Merged ranges and columns are kept apart from the rows, so they may come first.
+        // A merge without text or format writes no cells.
         for (const XlRange& m : sheet.merges) {
             check(worksheet_merge_range(ws, static_cast<lxw_row_t>(m.rowFirst),
                                         static_cast<lxw_col_t>(m.colFirst),
                                         static_cast<lxw_row_t>(m.rowLast),
                                         static_cast<lxw_col_t>(m.colLast), "", nullptr),
                   "merging cells");
-        }
-        for (const XlRowSetting& r : sheet.rows) {
-            lxw_row_col_options options{};
-            options.hidden = r.hidden ? 1 : 0;
-            check(worksheet_set_row_opt(ws, static_cast<lxw_row_t>(r.row), r.height,
-                                        format(r.format), &options),
-                  "setting a row");
         }
         for (const XlColSetting& c : sheet.cols) {
             lxw_row_col_options options{};
@@ -139,16 +154,34 @@ class Writer {
                                            format(c.format), &options),
                   "setting columns");
         }
-        for (const XlCell& cell : sheet.cells) {
-            if (cell.isText) {
-                const std::string text = escapeLiteralCharacterCodes(sheet.texts[cell.textIndex]);
-                check(worksheet_write_string(ws, cell.row, cell.col, text.c_str(),
-                                             format(cell.format)),
-                      "writing a text");
-            } else {
-                check(worksheet_write_number(ws, cell.row, cell.col, cell.number,
-                                             format(cell.format)),
-                      "writing a number");
+        // Rows are streamed to the file one after another, so each row's setting and cells
+        // go out together, in row order; within a row the later of two writes wins.
+        std::vector<const XlRowSetting*> rows;
+        for (const XlRowSetting& r : sheet.rows)
+            rows.push_back(&r);
+        std::stable_sort(
+            rows.begin(), rows.end(),
+            [](const XlRowSetting* a, const XlRowSetting* b) { return a->row < b->row; });
+        const std::vector<const XlCell*> cells = cellsByRow(sheet.cells);
+        auto nextRow = rows.begin();
+        auto nextCell = cells.begin();
+        while (nextRow != rows.end() || nextCell != cells.end()) {
+            const std::uint32_t row =
+                nextCell == cells.end() ||
+                        (nextRow != rows.end() &&
+                         static_cast<std::uint32_t>((*nextRow)->row) <= (*nextCell)->row)
+                    ? static_cast<std::uint32_t>((*nextRow)->row)
+                    : (*nextCell)->row;
+            for (; nextRow != rows.end() && static_cast<std::uint32_t>((*nextRow)->row) == row;
+                 ++nextRow) {
+                lxw_row_col_options options{};
+                options.hidden = (*nextRow)->hidden ? 1 : 0;
+                check(worksheet_set_row_opt(ws, row, (*nextRow)->height, format((*nextRow)->format),
+                                            &options),
+                      "setting a row");
+            }
+            for (; nextCell != cells.end() && (*nextCell)->row == row; ++nextCell) {
+                writeCell(ws, sheet, **nextCell);
             }
         }
     }
@@ -160,6 +193,17 @@ class Writer {
     }
 
   private:
+    void writeCell(lxw_worksheet* ws, const XlSheet& sheet, const XlCell& cell) {
+        if (cell.isText) {
+            const std::string text = escapeLiteralCharacterCodes(sheet.texts[cell.textIndex]);
+            check(worksheet_write_string(ws, cell.row, cell.col, text.c_str(), format(cell.format)),
+                  "writing a text");
+        } else {
+            check(worksheet_write_number(ws, cell.row, cell.col, cell.number, format(cell.format)),
+                  "writing a number");
+        }
+    }
+
     lxw_format* format(const XlFormat* f) {
         if (f == nullptr)
             return nullptr;

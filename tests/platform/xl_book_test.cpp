@@ -383,6 +383,30 @@ TEST(XlBookSave, CellsRowsColumnsAndMergesReadBack) {
     EXPECT_FALSE(sheet.has(0, 1));  // the merged range holds no cells of its own
 }
 
+TEST(XlBookSave, WriteOrderDoesNotMatter) {
+    // Column block by column block, rows set and ranges merged after their cells, a cell
+    // written twice with other rows in between: the file is streamed in row order.
+    const auto sheet = saveAndRead([](Books& b) {
+        xlSheetWriteNumA(b.sheet, 9, 0, 1, nullptr);
+        xlSheetWriteNumA(b.sheet, 3, 4, 2, nullptr);
+        xlSheetWriteStrA(b.sheet, 0, 0, "title", nullptr);
+        xlSheetWriteNumA(b.sheet, 3, 0, 3, nullptr);
+        xlSheetWriteNumA(b.sheet, 9, 0, 4, nullptr);
+        xlSheetSetRowA(b.sheet, 9, 30, nullptr, 0);
+        xlSheetSetRowA(b.sheet, 0, 200, nullptr, 0);
+        xlSheetSetRowA(b.sheet, 5, 12, nullptr, 0);  // a row without cells
+        xlSheetSetRowA(b.sheet, 9, 40, nullptr, 0);
+        xlSheetSetMergeA(b.sheet, 0, 1, 0, 10);
+    });
+    EXPECT_EQ(sheet.at(0, 0).text, "title");
+    EXPECT_EQ(sheet.at(3, 0).number, 3);
+    EXPECT_EQ(sheet.at(3, 4).number, 2);
+    EXPECT_EQ(sheet.at(9, 0).number, 4);
+    EXPECT_EQ(sheet.cells.size(), 4u);
+    EXPECT_EQ(sheet.rowHeights, (std::map<int, double>{{0, 200}, {5, 12}, {9, 40}}));
+    EXPECT_EQ(sheet.merges, (std::vector<std::array<int, 4>>{{0, 1, 0, 10}}));
+}
+
 TEST(XlBookSave, ReplacesAnEarlierFileAndCanSaveAgain) {
     ScratchFolder folder;
     const std::string path = folder.file("~001.xlsx");

@@ -28,8 +28,8 @@ def unescape_codes(text):
 
 
 def shared_texts(path):
-    """The texts of the cells, by sheet title and (row, col), read from the XML itself:
-    openpyxl decodes only part of the file format's _xHHHH_ character codes."""
+    """The texts of the cells (shared or inline), by sheet title and (row, col), read from the
+    XML itself: openpyxl decodes only part of the file format's _xHHHH_ character codes."""
     texts = {}
     with zipfile.ZipFile(path) as archive:
         names = set(archive.namelist())
@@ -48,8 +48,12 @@ def shared_texts(path):
             root = ET.fromstring(archive.read(targets[sheet.get(REL + "id")]))
             for c in root.iter(MAIN + "c"):
                 if c.get("t") == "s":
-                    row, col = coordinate_to_tuple(c.get("r"))
-                    cells[(row, col)] = strings[int(c.find(MAIN + "v").text)]
+                    text = strings[int(c.find(MAIN + "v").text)]
+                elif c.get("t") == "inlineStr":
+                    text = unescape_codes("".join(t.text or "" for t in c.iter(MAIN + "t")))
+                else:
+                    continue
+                cells[coordinate_to_tuple(c.get("r"))] = text
     return texts
 
 
