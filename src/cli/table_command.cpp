@@ -1,8 +1,14 @@
 #include "cli/table_command.h"
 
+#include <filesystem>
+
 #include "cli/form_edits.h"
 #include "cli/table_options.h"
+#include "output/capacity_workbook.h"
 #include "platform/console_ui.h"
+#include "store/grid_file.h"
+#include "store/settings_file.h"
+#include "tank/calibration_grid.h"
 #include "tank/capacity_table.h"
 
 namespace quorvel::cli {
@@ -19,35 +25,89 @@ void printCsv(const CapacityTable& table, std::ostream& out) {
     }
 }
 
+// The window reads a settings file that does not exist as an empty one; on a command line
+// that is a mistyped name, and a table computed from an empty form would hide it.
+void requireFile(const std::string& path, const char* what) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        throw UsageError(std::string(what) + " \"" + path + "\" does not exist");
+    }
+}
+
+// The start-up steps of the window: settings, then the grid with its headings and the point
+// count it shows.
+void loadFiles(const TableOptions& options, MemoryForm& form) {
+    if (options.settingsFile) {
+        requireFile(*options.settingsFile, "settings file");
+        LoadSettings(form, *options.settingsFile);
+    }
+    if (options.gridFile) {
+        requireFile(*options.gridFile, "grid file");
+        LoadStringGrid(form.grid(), *options.gridFile);
+        writeGridHeadings(form.grid());
+        form.setItemIndex("ComboBox2", pointCountIndexForRows(form.grid().rowCount()));
+    }
+}
+
+bool writeWorkbook(const CapacityTable& table, const std::string& path, UiServices& ui) {
+    const TankConfig& config = table.config;
+    const CapacityWorkbookInput input{table.tableRows,   table.weightTexts,
+                                      config.useDensity, config.parameterSummary,
+                                      config.shellKind,  config.rowsPerColumnText};
+    return SaveFileToExcel3(input, path, ui);
+}
+
+// What the window writes when it closes: the settings, then the grid.
+void saveFiles(const TableOptions& options, const MemoryForm& form) {
+    if (options.saveSettingsFile) {
+        SaveSettings(form, *options.saveSettingsFile);
+    }
+    if (options.saveGridFile) {
+        SaveStringGrid(form.grid(), *options.saveGridFile);
+    }
+}
+
 }  // namespace
 
 int runTableCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
     MemoryForm form = startingForm();
-    bool csv = false;
+    TableOptions options;
     try {
-        const TableOptions options = parseTableOptions(args);
+        options = parseTableOptions(args);
         if (options.help) {
             out << usageText();
             return kExitOk;
         }
         form.setActivePage(*options.page);
+        loadFiles(options, form);
         for (const FormEdit& edit : options.edits) {
             applyEdit(form, edit);
         }
-        csv = options.csv;
     } catch (const UsageError& e) {
         err << "quorvel-table: " << e.what() << "\n(see quorvel-table --help)\n";
         return kExitUsage;
+    } catch (const std::exception& e) {
+        err << "quorvel-table: " << e.what() << '\n';
+        return kExitStopped;
     }
     ConsoleUi ui(err);
     const std::optional<CapacityTable> table = buildCapacityTable(form, ui);
-    if (!table || ui.sawError()) {
-        return kExitStopped;
+    bool ok = table.has_value() && !ui.sawError();
+    if (ok && options.workbookFile) {
+        ok = writeWorkbook(*table, *options.workbookFile, ui) && !ui.sawError();
     }
-    if (csv) {
+    if (ok && options.csv) {
         printCsv(*table, out);
+        ok = out.good();
     }
-    return out.good() ? kExitOk : kExitStopped;
+    // Like the window at close, the files are written whatever became of the request.
+    try {
+        saveFiles(options, form);
+    } catch (const std::exception& e) {
+        err << "quorvel-table: " << e.what() << '\n';
+        ok = false;
+    }
+    return ok ? kExitOk : kExitStopped;
 }
 
 }  // namespace quorvel::cli

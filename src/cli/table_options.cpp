@@ -55,7 +55,14 @@ void recordCell(TableOptions& options, std::string_view value) {
         {FormEdit::Kind::Cell, {}, col, row, std::string(value.substr(eq + 1))});
 }
 
-const std::array<OptionSpec, 5> kOptions{{
+void recordFile(std::optional<std::string>& field, std::string_view option, std::string_view v) {
+    if (v.empty()) {
+        throw UsageError(std::string(option) + " needs a file name");
+    }
+    field = std::string(v);
+}
+
+const std::array<OptionSpec, 10> kOptions{{
     {"--shell", "horizontal|tilted|spherical|calibrated",
      "the shell page the request is computed on (required)",
      [](TableOptions& o, std::string_view v) { o.page = shellPage(v); }},
@@ -72,6 +79,25 @@ const std::array<OptionSpec, 5> kOptions{{
      "print the table to standard output, one row per level: level,litres\n"
      "and, with CheckBox1 set, ,kilograms",
      [](TableOptions& o, std::string_view) { o.csv = true; }},
+    {"--settings", "FILE",
+     "load the controls from a settings file (Config.ini) as the window does at start,\n"
+     "before any --set; its table request stands (the window would reset it)",
+     [](TableOptions& o, std::string_view v) { recordFile(o.settingsFile, "--settings", v); }},
+    {"--grid", "FILE",
+     "load the calibration grid from a grid file (bd.txt) as the window does at start; the\n"
+     "point count follows the grid's rows",
+     [](TableOptions& o, std::string_view v) { recordFile(o.gridFile, "--grid", v); }},
+    {"--out", "FILE.xlsx",
+     "write the capacity table workbook; its question is answered Yes and the summary goes\n"
+     "to standard error; nothing is opened",
+     [](TableOptions& o, std::string_view v) { recordFile(o.workbookFile, "--out", v); }},
+    {"--save-settings", "FILE",
+     "after the request, write the controls as the window writes Config.ini at close",
+     [](TableOptions& o, std::string_view v) {
+         recordFile(o.saveSettingsFile, "--save-settings", v);
+     }},
+    {"--save-grid", "FILE", "after the request, write the calibration grid as bd.txt",
+     [](TableOptions& o, std::string_view v) { recordFile(o.saveGridFile, "--save-grid", v); }},
     {"--help", "", "show this text", [](TableOptions& o, std::string_view) { o.help = true; }},
 }};
 
@@ -122,7 +148,9 @@ TableOptions parseTableOptions(std::span<const std::string_view> args) {
 std::string usageText() {
     std::string text =
         "usage: quorvel-table --shell horizontal|tilted|spherical|calibrated\n"
-        "                     [--set NAME=VALUE]... [--cell COL,ROW=TEXT]... [--csv]\n"
+        "                     [--settings FILE] [--grid FILE] [--set NAME=VALUE]...\n"
+        "                     [--cell COL,ROW=TEXT]... [--csv] [--out FILE.xlsx]\n"
+        "                     [--save-settings FILE] [--save-grid FILE]\n"
         "\n"
         "Computes a capacity table as the window's 生成容积表 does, starting from the window\n"
         "as designed (图七 水平正直圆柱体 and both 图一 标准椭圆封头(只选中) chosen, both heads\n"
@@ -130,7 +158,8 @@ std::string usageText() {
         "Controls keep the window's names: Edit1 diameter, Edit2 length, Edit6/Edit7/Edit8 the\n"
         "first level, last level and interval, CheckBox1 weights, Edit37 and ComboBox1 the\n"
         "density, RadioButton7/RadioButton22 the standard ellipsoidal heads, and so on.\n"
-        "Options are applied in the order given.\n"
+        "The files are loaded first (settings, then grid); --set and --cell are then applied\n"
+        "in the order given.\n"
         "\n";
     for (const OptionSpec& spec : kOptions) {
         text.append("  ").append(spec.name);

@@ -29,6 +29,11 @@ struct FormEdit {
 struct TableOptions {
     std::optional<int> page;  // shell page of PageControl1
     std::vector<FormEdit> edits;
+    std::optional<std::string> settingsFile;      // loaded before any edit
+    std::optional<std::string> gridFile;          // loaded after the settings
+    std::optional<std::string> workbookFile;      // the capacity table workbook
+    std::optional<std::string> saveSettingsFile;  // written after the request, as at close
+    std::optional<std::string> saveGridFile;
     bool csv = false;
     bool help = false;
 };

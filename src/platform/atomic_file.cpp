@@ -36,7 +36,11 @@ bool writeAll(int fd, std::string_view bytes) {
 std::string createTempFileBeside(const std::string& path) {
     std::filesystem::path target(path);
     std::filesystem::path folder = target.parent_path();
-    std::string pattern = (folder / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
+    // A hidden name beside the target; appended piece by piece because GCC 12 misreads
+    // "." + std::string as an overlapping copy.
+    std::string hidden(".");
+    hidden.append(target.filename().string()).append(".tmp-XXXXXX");
+    std::string pattern = (folder / hidden).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     int fd = ::mkstemp(name.data());

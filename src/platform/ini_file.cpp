@@ -47,7 +47,10 @@ std::string encodeName(std::string_view name, bool isSection) {
 }
 
 std::string describeKey(std::string_view section, std::string_view key) {
-    return "[" + std::string(section) + "] " + std::string(key);
+    // Appended piece by piece: GCC 12 misreads "[" + std::string as an overlapping copy.
+    std::string text("[");
+    text.append(section).append("] ").append(key);
+    return text;
 }
 
 }  // namespace

@@ -22,4 +22,16 @@ void clearCalibrationGrid(GridCells& grid) {
     }
 }
 
+void writeGridHeadings(GridCells& grid) {
+    grid.setCell(0, 0, "序号");
+    grid.setCell(1, 0, "高度 mm");
+    grid.setCell(2, 0, "容积 L");
+}
+
+int pointCountIndexForRows(int rows) {
+    // Entries are the counts 2 … 999 at indexes 0 … 997.
+    const int index = rows - 4;
+    return index >= 0 && index <= 997 ? index : -1;
+}
+
 }  // namespace quorvel

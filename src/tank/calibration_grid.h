@@ -14,4 +14,11 @@ void choosePointCount(GridCells& grid, int n);
 // the origin row and the row count stay. A grid of fewer than three rows is left alone.
 void clearCalibrationGrid(GridCells& grid);
 
+// The headings of row 0: "序号", "高度 mm", "容积 L" (whatever a loaded file held there).
+void writeGridHeadings(GridCells& grid);
+
+// The entry of the point-count list (ComboBox2) that a grid of `rows` rows shows: the count
+// rows − 2 at index rows − 4; −1 (none) for a grid with no such entry.
+int pointCountIndexForRows(int rows);
+
 }  // namespace quorvel
