@@ -102,9 +102,9 @@ const std::array<OptionSpec, 10> kOptions{{
 }};
 
 const OptionSpec* findOption(std::string_view name) {
-    for (const OptionSpec& spec : kOptions) {
-        if (spec.name == name) {
-            return &spec;
+    for (const OptionSpec& option : kOptions) {
+        if (option.name == name) {
+            return &option;
         }
     }
     return nullptr;
@@ -123,21 +123,22 @@ TableOptions parseTableOptions(std::span<const std::string_view> args) {
             arg = arg.substr(0, eq);
             inlineValue = true;
         }
-        const OptionSpec* spec = findOption(arg);
-        if (spec == nullptr) {
+        const OptionSpec* option = findOption(arg);
+        if (option == nullptr) {
             throw UsageError("unknown option \"" + std::string(args[i]) + "\"");
         }
-        if (spec->value.empty()) {
+        if (option->value.empty()) {
             if (inlineValue) {
-                throw UsageError(std::string(spec->name) + " takes no value");
+                throw UsageError(std::string(option->name) + " takes no value");
             }
         } else if (!inlineValue) {
             if (i + 1 >= args.size()) {
-                throw UsageError(std::string(spec->name) + " needs " + std::string(spec->value));
+                throw UsageError(std::string(option->name) + " needs " +
+                                 std::string(option->value));
             }
             value = args[++i];
         }
-        spec->record(options, value);
+        option->record(options, value);
     }
     if (!options.help && !options.page) {
         throw UsageError("--shell is required");
@@ -161,13 +162,13 @@ std::string usageText() {
         "The files are loaded first (settings, then grid); --set and --cell are then applied\n"
         "in the order given.\n"
         "\n";
-    for (const OptionSpec& spec : kOptions) {
-        text.append("  ").append(spec.name);
-        if (!spec.value.empty()) {
-            text.append(" ").append(spec.value);
+    for (const OptionSpec& option : kOptions) {
+        text.append("  ").append(option.name);
+        if (!option.value.empty()) {
+            text.append(" ").append(option.value);
         }
         text.append("\n");
-        std::string_view help = spec.help;
+        std::string_view help = option.help;
         while (!help.empty()) {
             const auto nl = help.find('\n');
             text.append("      ").append(help.substr(0, nl)).append("\n");

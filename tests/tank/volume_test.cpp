@@ -125,7 +125,7 @@ TEST(VolumeAtLevel, HeadsWithoutAnEllipticalFormCountZeroButLengthenTheShell) {
 TEST(VolumeAtLevel, EveryCircularHeadKindAddsItsRoutine) {
     // Level 1000 of a 2000 mm shell of 5000 mm; flanges lengthen the shell.
     struct Case {
-        HeadSpec spec;
+        HeadSpec headSpec;
         double headM3;
     };
     HeadSpec cone = head(HeadKind::Conical, 20);
@@ -153,10 +153,10 @@ TEST(VolumeAtLevel, EveryCircularHeadKindAddsItsRoutine) {
         {head(HeadKind::Flat), 0},
     };
     for (const auto& c : cases) {
-        TankConfig config = circular(2000, 5000, c.spec, head(HeadKind::Flat));
-        const double shell = kPi * 1e6 / 2 * (5000 + c.spec.flangeHeight) * 1e-9;
+        TankConfig config = circular(2000, 5000, c.headSpec, head(HeadKind::Flat));
+        const double shell = kPi * 1e6 / 2 * (5000 + c.headSpec.flangeHeight) * 1e-9;
         EXPECT_NEAR(volumeAtLevel(config, 1000, 0), shell + c.headM3, 5e-9)
-            << static_cast<int>(c.spec.kind);
+            << static_cast<int>(c.headSpec.kind);
     }
 }
 
