@@ -4,7 +4,7 @@
 
 #include "cli/form_edits.h"
 #include "cli/table_options.h"
-#include "output/capacity_workbook.h"
+#include "output/generate_table.h"
 #include "platform/console_ui.h"
 #include "store/grid_file.h"
 #include "store/settings_file.h"
@@ -49,14 +49,6 @@ void loadFiles(const TableOptions& options, MemoryForm& form) {
     }
 }
 
-bool writeWorkbook(const CapacityTable& table, const std::string& path, UiServices& ui) {
-    const TankConfig& config = table.config;
-    const CapacityWorkbookInput input{table.tableRows,   table.weightTexts,
-                                      config.useDensity, config.parameterSummary,
-                                      config.shellKind,  config.rowsPerColumnText};
-    return SaveFileToExcel3(input, path, ui);
-}
-
 // What the window writes when it closes: the settings, then the grid.
 void saveFiles(const TableOptions& options, const MemoryForm& form) {
     if (options.saveSettingsFile) {
@@ -94,7 +86,7 @@ int runTableCommand(std::span<const std::string_view> args, std::ostream& out, s
     const std::optional<CapacityTable> table = buildCapacityTable(form, ui);
     bool ok = table.has_value() && !ui.sawError();
     if (ok && options.workbookFile) {
-        ok = writeWorkbook(*table, *options.workbookFile, ui) && !ui.sawError();
+        ok = saveCapacityTable(*table, *options.workbookFile, ui) && !ui.sawError();
     }
     if (ok && options.csv) {
         printCsv(*table, out);

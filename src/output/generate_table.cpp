@@ -8,6 +8,14 @@ std::string workbookPath(const std::string& programFolder) {
     return programFolder + "/" + kWorkbookFileName;
 }
 
+bool saveCapacityTable(const CapacityTable& table, const std::string& path, UiServices& ui) {
+    const TankConfig& config = table.config;
+    const CapacityWorkbookInput input{table.tableRows,   table.weightTexts,
+                                      config.useDensity, config.parameterSummary,
+                                      config.shellKind,  config.rowsPerColumnText};
+    return SaveFileToExcel3(input, path, ui);
+}
+
 std::optional<GeneratedTable> generateCapacityTable(FieldSource& form, UiServices& ui,
                                                     const std::string& path) {
     std::optional<CapacityTable> table = buildCapacityTable(form, ui);
@@ -15,11 +23,7 @@ std::optional<GeneratedTable> generateCapacityTable(FieldSource& form, UiService
         return std::nullopt;
     }
     GeneratedTable result{std::move(*table), false};
-    const TankConfig& config = result.table.config;
-    const CapacityWorkbookInput input{result.table.tableRows, result.table.weightTexts,
-                                      config.useDensity,      config.parameterSummary,
-                                      config.shellKind,       config.rowsPerColumnText};
-    result.saved = SaveFileToExcel3(input, path, ui);
+    result.saved = saveCapacityTable(result.table, path, ui);
     return result;
 }
 

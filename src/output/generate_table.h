@@ -22,6 +22,10 @@ struct GeneratedTable {
     bool saved = false;   // whether the workbook was written
 };
 
+// Hands a walked table to SaveFileToExcel3 for `path`: asks, saves, opens. Returns whether the
+// workbook was written.
+bool saveCapacityTable(const CapacityTable& table, const std::string& path, UiServices& ui);
+
 // Reads and walks the request (buildCapacityTable), then hands the rows to SaveFileToExcel3
 // for `path`. nullopt when the request stopped before a table existed; its message has been
 // shown through `ui`, and the caller keeps whatever rows it held.

@@ -12,9 +12,9 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The shape -?(digits[.digits?] | .digits), checked before from_chars, which would also take
-// exponents, "inf" and "nan".
-bool isPlainDecimal(std::string_view s) {
+// The shape -?(digits[.digits?] | .digits), with an exponent [eE][+-]?digits after it where
+// allowed; checked before from_chars, which would also take "inf" and "nan".
+bool hasDecimalShape(std::string_view s, bool exponent) {
     std::size_t i = 0;
     if (i < s.size() && s[i] == '-') {
         ++i;
@@ -27,10 +27,27 @@ bool isPlainDecimal(std::string_view s) {
         } else if (s[i] == '.' && !point) {
             point = true;
         } else {
-            return false;
+            break;
         }
     }
-    return digits > 0;
+    if (digits == 0) {
+        return false;
+    }
+    if (i == s.size()) {
+        return true;
+    }
+    if (!exponent || (s[i] != 'e' && s[i] != 'E')) {
+        return false;
+    }
+    ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        ++i;
+    }
+    const std::size_t start = i;
+    while (i < s.size() && isDigit(s[i])) {
+        ++i;
+    }
+    return i > start && i == s.size();
 }
 
 // Whether a plain decimal that from_chars found out of range is tiny rather than huge: its
@@ -53,7 +70,7 @@ ConversionError::ConversionError(std::string_view text)
     : std::runtime_error("“" + std::string(text) + "”不是有效的数字") {}
 
 std::optional<double> parseDecimal(std::string_view text) {
-    if (!isPlainDecimal(text)) {
+    if (!hasDecimalShape(text, false)) {
         return std::nullopt;
     }
     double value = 0;
@@ -63,6 +80,19 @@ std::optional<double> parseDecimal(std::string_view text) {
         // Below the smallest double: as good as zero for a millimetre or a litre.
         return text.front() == '-' ? -0.0 : 0.0;
     }
+    if (ec != std::errc() || ptr != end || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<double> parseGeneralNumber(std::string_view text) {
+    if (!hasDecimalShape(text, true)) {
+        return std::nullopt;
+    }
+    double value = 0;
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value, std::chars_format::general);
     if (ec != std::errc() || ptr != end || !std::isfinite(value)) {
         return std::nullopt;
     }

@@ -20,6 +20,11 @@ class ConversionError : public std::runtime_error {
 // inf/nan, a lone "." — is not a number; nor is a value too large for a double.
 std::optional<double> parseDecimal(std::string_view text);
 
+// A number in general form, as the level texts of a table may be written: a plain decimal,
+// optionally followed by an exponent ("1e-05", "1E+15"). Nothing else, and no value beyond a
+// double's range.
+std::optional<double> parseGeneralNumber(std::string_view text);
+
 // parseDecimal, throwing ConversionError when the text is not a number (the empty text
 // included: callers test for a missing field before converting).
 double textToNumber(std::string_view text);
