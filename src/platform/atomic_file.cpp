@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +10,9 @@
 #include <cstring>
 #include <filesystem>
 #include <vector>
+
+#include "platform/save_target.h"
+#include "platform/stale_temporaries.h"
 
 namespace quorvel {
 namespace {
@@ -31,65 +35,102 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
-}  // namespace
-
-std::string createTempFileBeside(const std::string& path) {
-    std::filesystem::path target(path);
-    std::filesystem::path folder = target.parent_path();
-    // A hidden name beside the target; appended piece by piece because GCC 12 misreads
-    // "." + std::string as an overlapping copy.
-    std::string hidden(".");
-    hidden.append(target.filename().string()).append(".tmp-XXXXXX");
-    std::string pattern = (folder / hidden).string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    int fd = ::mkstemp(name.data());
-    if (fd < 0) {
-        throw FileError(describe("cannot create a file beside", path, errno));
+// The open temporary of one save: removed (and its lock released) unless it was renamed.
+class Temporary {
+  public:
+    explicit Temporary(const std::string& target) {
+        const std::filesystem::path targetPath(target);
+        const std::string pattern =
+            (targetPath.parent_path() / temporaryNamePattern(targetPath.filename().string()))
+                .string();
+        std::vector<char> name(pattern.begin(), pattern.end());
+        name.push_back('\0');
+        fd_ = ::mkostemp(name.data(), O_CLOEXEC);
+        if (fd_ < 0) {
+            throw FileError(describe("cannot create a file beside", target, errno));
+        }
+        path_ = name.data();
+        // Tells a concurrent clean-up that this save is running; where the file system
+        // offers no locks, the age of the file still protects it.
+        (void)::flock(fd_, LOCK_EX | LOCK_NB);
     }
-    ::close(fd);
-    return std::string(name.data());
-}
-
-void commitTempFile(const std::string& tempPath, const std::string& path) {
-    int fd = ::open(tempPath.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0 || ::fsync(fd) != 0) {
-        int err = errno;
-        if (fd >= 0)
-            ::close(fd);
-        ::unlink(tempPath.c_str());
-        throw FileError(describe("cannot flush", tempPath, err));
+    ~Temporary() {
+        if (!renamed_)
+            ::unlink(path_.c_str());
+        ::close(fd_);
     }
-    ::close(fd);
-    // A new file gets the permissions a plainly created file would get, not mkstemp's 0600.
+    Temporary(const Temporary&) = delete;
+    Temporary& operator=(const Temporary&) = delete;
+
+    const std::string& path() const { return path_; }
+    int fd() const { return fd_; }
+    void markRenamed() { renamed_ = true; }
+
+  private:
+    std::string path_;
+    int fd_ = -1;
+    bool renamed_ = false;
+};
+
+// The mode a save gives its file: the old file's, or what a plainly created file would get
+// (not mkstemp's 0600).
+mode_t modeFor(const std::string& target) {
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0)
+        return old.st_mode & 07777;
     mode_t mask = ::umask(0);
     ::umask(mask);
-    struct stat old {};
-    mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~mask);
-    ::chmod(tempPath.c_str(), mode);
-    if (::rename(tempPath.c_str(), path.c_str()) != 0) {
-        int err = errno;
-        ::unlink(tempPath.c_str());
-        throw FileError(describe("cannot replace", path, err));
+    return 0666 & ~mask;
+}
+
+// Makes the rename itself survive a power cut. The new content is already in place, so a
+// failure here is not reported: the caller could not mend it.
+void syncFolder(const std::string& target) {
+    std::filesystem::path folder = std::filesystem::path(target).parent_path();
+    if (folder.empty())
+        folder = ".";
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        (void)::fsync(fd);
+        ::close(fd);
     }
+}
+
+}  // namespace
+
+void replaceFileAtomically(const std::string& path,
+                           const std::function<void(const std::string& tempPath)>& write) {
+    const std::string target = resolveSaveTarget(path);
+    removeStaleTemporaries(target);
+    Temporary temp(target);
+    write(temp.path());
+    // The file may have been written through another descriptor; fsync flushes the file.
+    if (::fsync(temp.fd()) != 0) {
+        throw FileError(describe("cannot write", target, errno));
+    }
+    if (::fchmod(temp.fd(), modeFor(target)) != 0) {
+        throw FileError(describe("cannot write", target, errno));
+    }
+    if (::rename(temp.path().c_str(), target.c_str()) != 0) {
+        throw FileError(describe("cannot replace", target, errno));
+    }
+    temp.markRenamed();
+    syncFolder(target);
 }
 
 void writeFileAtomically(const std::string& path, std::string_view bytes) {
-    std::string temp = createTempFileBeside(path);
-    int fd = ::open(temp.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    if (fd < 0 || !writeAll(fd, bytes)) {
-        int err = errno;
-        if (fd >= 0)
-            ::close(fd);
-        ::unlink(temp.c_str());
-        throw FileError(describe("cannot write", path, err));
-    }
-    if (::close(fd) != 0) {
-        int err = errno;
-        ::unlink(temp.c_str());
-        throw FileError(describe("cannot write", path, err));
-    }
-    commitTempFile(temp, path);
+    replaceFileAtomically(path, [&](const std::string& tempPath) {
+        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        if (fd < 0 || !writeAll(fd, bytes)) {
+            const int err = errno;
+            if (fd >= 0)
+                ::close(fd);
+            throw FileError(describe("cannot write", path, err));
+        }
+        if (::close(fd) != 0) {
+            throw FileError(describe("cannot write", path, errno));
+        }
+    });
 }
 
 }  // namespace quorvel

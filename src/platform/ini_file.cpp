@@ -6,6 +6,7 @@
 
 #include "platform/ini_file.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/atomic_file.h"
@@ -53,16 +54,27 @@ std::string describeKey(std::string_view section, std::string_view key) {
     return text;
 }
 
+// The library reads a file as one C string, so a NUL would end the file there. No text of
+// this file can hold one (GBK has none, and writeString refuses it): a NUL is damage, and
+// dropping it reads every line as it was written.
+std::string withoutNul(std::string bytes) {
+    bytes.erase(std::remove(bytes.begin(), bytes.end(), '\0'), bytes.end());
+    return bytes;
+}
+
 }  // namespace
 
+// Loaded in multi-key mode, so that every line of a repeated key (or of a repeated section,
+// which the library merges into the first) is kept and saved again. Lookups find the first
+// of them; writes switch the mode off so that they replace that first one in place.
 struct IniFile::Store {
-    CSimpleIniA ini{false, false, false};
+    CSimpleIniA ini{false, true, false};
 };
 
 IniFile::IniFile(std::string path) : path_(std::move(path)), store_(std::make_unique<Store>()) {
     store_->ini.SetSpaces(false);
     if (std::optional<std::string> bytes = readFileIfExists(path_)) {
-        if (store_->ini.LoadData(*bytes) < 0) {
+        if (store_->ini.LoadData(withoutNul(std::move(*bytes))) < 0) {
             throw FileError("cannot read " + path_ + ": out of memory");
         }
     }
@@ -97,7 +109,10 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
     } catch (const EncodingError& e) {
         throw FileError(where + e.what());
     }
-    if (store_->ini.SetValue(gbkSection.c_str(), gbkKey.c_str(), gbkValue.c_str()) < 0) {
+    store_->ini.SetMultiKey(false);
+    const SI_Error rc = store_->ini.SetValue(gbkSection.c_str(), gbkKey.c_str(), gbkValue.c_str());
+    store_->ini.SetMultiKey(true);
+    if (rc < 0) {
         throw FileError(where + "out of memory");
     }
 }

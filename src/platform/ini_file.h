@@ -4,7 +4,10 @@
 // to the file). What the program does not touch — other sections, keys and comments — keeps
 // its bytes, even bytes that are not GBK; only the layout is redone: "key=value" without
 // spaces, blank lines only between sections and before comments. Names compare without regard to
-// ASCII case.
+// ASCII case. Of a key that appears more than once in its section, the first line is the one
+// read and replaced; the later ones are kept, moved up beside it. A repeated section is
+// merged into the first one. NUL bytes, which only damage can put in the file, are dropped
+// when it is read, so they hide nothing after them.
 #pragma once
 
 #include <memory>

@@ -1,7 +1,6 @@
 #include "platform/xl_book.h"
 
 #include <cmath>
-#include <cstdio>
 #include <exception>
 #include <new>
 #include <stdexcept>
@@ -388,25 +387,13 @@ int xlBookSaveA(BookHandle book, const char* path) noexcept {
         if (book->sheets.empty()) {
             return fail(book, "cannot save " + target + ": the book has no sheet");
         }
-        std::string temp;
         try {
-            temp = createTempFileBeside(target);
+            replaceFileAtomically(target,
+                                  [&](const std::string& temp) { writeXlsxFile(*book, temp); });
         } catch (const FileError& e) {
             return fail(book, e.what());
-        }
-        try {
-            writeXlsxFile(*book, temp);
         } catch (const std::runtime_error& e) {
-            std::remove(temp.c_str());
             return fail(book, "cannot save " + target + ": " + e.what());
-        } catch (...) {
-            std::remove(temp.c_str());
-            throw;
-        }
-        try {
-            commitTempFile(temp, target);  // removes the temporary file itself on failure
-        } catch (const FileError& e) {
-            return fail(book, e.what());
         }
         return 1;
     });

@@ -2,7 +2,9 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
@@ -186,10 +188,20 @@ class Writer {
         }
     }
 
+    // The library reports a failed write only by its own error code; the system's reason
+    // (a full disk, say) is what errno holds when it returns.
     void close() {
         lxw_workbook* workbook = workbook_;
         workbook_ = nullptr;
-        check(workbook_close(workbook), "writing the file");
+        errno = 0;
+        const lxw_error result = workbook_close(workbook);
+        const int err = errno;
+        if (result != LXW_NO_ERROR) {
+            std::string what = std::string("writing the file: ") + lxw_strerror(result);
+            if (err != 0)
+                what.append(" (").append(std::strerror(err)).append(")");
+            throw std::runtime_error(what);
+        }
     }
 
   private:
