@@ -86,7 +86,12 @@ int runTableCommand(std::span<const std::string_view> args, std::ostream& out, s
     const std::optional<CapacityTable> table = buildCapacityTable(form, ui);
     bool ok = table.has_value() && !ui.sawError();
     if (ok && options.workbookFile) {
-        ok = saveCapacityTable(*table, *options.workbookFile, ui) && !ui.sawError();
+        // The box says what to do; a batch user also needs the system's reason.
+        std::string saveFailure;
+        ok = saveCapacityTable(*table, *options.workbookFile, ui, &saveFailure) && !ui.sawError();
+        if (!saveFailure.empty()) {
+            err << "quorvel-table: " << saveFailure << '\n';
+        }
     }
     if (ok && options.csv) {
         printCsv(*table, out);

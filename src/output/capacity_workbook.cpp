@@ -116,7 +116,8 @@ std::string workbookTitle(const std::string& summary) {
     return summary + kCrLf + kCrLf + kTitleFooterGenerator + kCrLf + kTitleFooterContact;
 }
 
-bool SaveFileToExcel3(const CapacityWorkbookInput& input, const std::string& path, UiServices& ui) {
+bool SaveFileToExcel3(const CapacityWorkbookInput& input, const std::string& path, UiServices& ui,
+                      std::string* saveFailure) {
     const TableLayout layout =
         tableLayout(input.tableRows.size(), input.useDensity, input.rowsPerColumn);
     if (auto problem = inputProblem(input, layout)) {
@@ -143,7 +144,9 @@ bool SaveFileToExcel3(const CapacityWorkbookInput& input, const std::string& pat
 
         try {
             book.save(path);
-        } catch (const ExceptionXL&) {
+        } catch (const ExceptionXL& e) {
+            if (saveFailure != nullptr)
+                *saveFailure = e.what();
             ui.messageBox(kSaveFailedText, kErrorCaption, MessageButtons::Ok, MessageIcon::Error);
             return false;
         }

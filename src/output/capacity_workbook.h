@@ -36,7 +36,10 @@ std::string workbookTitle(const std::string& summary);
 
 // Asks, writes `path` and opens it. Returns whether the workbook was saved. Every outcome the
 // user must know of is shown through `ui`: a table that does not fit on a sheet, a failure of
-// the library while building (standard error box), a failed save.
-bool SaveFileToExcel3(const CapacityWorkbookInput& input, const std::string& path, UiServices& ui);
+// the library while building (standard error box), a failed save. The box of a failed save
+// keeps its fixed text; when `saveFailure` is given it receives the reason (the path and the
+// system's cause), for a caller that can show more than the box.
+bool SaveFileToExcel3(const CapacityWorkbookInput& input, const std::string& path, UiServices& ui,
+                      std::string* saveFailure = nullptr);
 
 }  // namespace quorvel

@@ -8,12 +8,13 @@ std::string workbookPath(const std::string& programFolder) {
     return programFolder + "/" + kWorkbookFileName;
 }
 
-bool saveCapacityTable(const CapacityTable& table, const std::string& path, UiServices& ui) {
+bool saveCapacityTable(const CapacityTable& table, const std::string& path, UiServices& ui,
+                       std::string* saveFailure) {
     const TankConfig& config = table.config;
     const CapacityWorkbookInput input{table.tableRows,   table.weightTexts,
                                       config.useDensity, config.parameterSummary,
                                       config.shellKind,  config.rowsPerColumnText};
-    return SaveFileToExcel3(input, path, ui);
+    return SaveFileToExcel3(input, path, ui, saveFailure);
 }
 
 std::optional<GeneratedTable> generateCapacityTable(FieldSource& form, UiServices& ui,

@@ -23,8 +23,9 @@ struct GeneratedTable {
 };
 
 // Hands a walked table to SaveFileToExcel3 for `path`: asks, saves, opens. Returns whether the
-// workbook was written.
-bool saveCapacityTable(const CapacityTable& table, const std::string& path, UiServices& ui);
+// workbook was written; `saveFailure`, when given, receives why a save failed.
+bool saveCapacityTable(const CapacityTable& table, const std::string& path, UiServices& ui,
+                       std::string* saveFailure = nullptr);
 
 // Reads and walks the request (buildCapacityTable), then hands the rows to SaveFileToExcel3
 // for `path`. nullopt when the request stopped before a table existed; its message has been

@@ -134,5 +134,72 @@ TEST(IniRoutines, ReadAndWriteOneKeyOfANamedFile) {
     EXPECT_EQ(readIniString(path, "S", "x", "none"), "none");
 }
 
+// One 0x00 byte put into a file; every key is still read and the save keeps every value.
+TEST(IniFile, ANulByteHidesNothingAfterIt) {
+    using namespace std::string_literals;
+    struct Case {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"before a key", "[S]\r\nEdit1=2600\r\n\0Edit2=8000\r\nEdit3=1\r\n"s},
+        {"inside a key", "[S]\r\nEdit1=2600\r\nEdi\0t2=8000\r\nEdit3=1\r\n"s},
+        {"inside a value", "[S]\r\nEdit1=2600\r\nEdit2=80\00000\r\nEdit3=1\r\n"s},
+        {"after a value", "[S]\r\nEdit1=2600\r\nEdit2=8000\0\r\nEdit3=1\r\n"s},
+        {"a line of its own", "[S]\r\nEdit1=2600\r\n\0\r\nEdit2=8000\r\nEdit3=1\r\n"s},
+        {"a zeroed block between lines",
+         "[S]\r\nEdit1=2600\r\n"s + std::string(512, '\0') + "Edit2=8000\r\nEdit3=1\r\n"},
+        {"inside the section name", "[\0S]\r\nEdit1=2600\r\nEdit2=8000\r\nEdit3=1\r\n"s},
+        {"the first byte", "\0[S]\r\nEdit1=2600\r\nEdit2=8000\r\nEdit3=1\r\n"s},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestFolder folder;
+        const std::string path = folder.file("Config.ini");
+        TestFolder::put(path, c.bytes);
+        IniFile file(path);
+        EXPECT_EQ(file.readString("S", "Edit1"), "2600");
+        EXPECT_EQ(file.readString("S", "Edit2"), "8000");
+        EXPECT_EQ(file.readString("S", "Edit3"), "1");
+        file.writeString("S", "Edit1", "2700");
+        file.save();
+        EXPECT_EQ(TestFolder::take(path), "[S]\r\nEdit1=2700\r\nEdit2=8000\r\nEdit3=1\r\n");
+    }
+}
+
+// A hand-edited file with a key or a section twice: the first is read and replaced in
+// place; the others are kept.
+TEST(IniFile, OfRepeatedKeysTheFirstIsReadAndReplaced) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::string firstValue;
+        std::string saved;  // after writing "9" to Edit1
+    } cases[] = {
+        {"key twice", "[S]\r\nEdit1=1\r\nEdit2=2\r\nEdit1=3\r\n", "1",
+         "[S]\r\nEdit1=9\r\nEdit1=3\r\nEdit2=2\r\n"},
+        // The library writes every line of a key in the first one's spelling.
+        {"key twice, other spelling", "[S]\r\nedit1=1\r\nEDIT1=3\r\n", "1",
+         "[S]\r\nedit1=9\r\nedit1=3\r\n"},
+        {"key three times, comment kept",
+         "[S]\r\nEdit1=1\r\n; typed again\r\nEdit1=2\r\nEdit1=3\r\n", "1",
+         "[S]\r\nEdit1=9\r\n\r\n; typed again\r\nEdit1=2\r\nEdit1=3\r\n"},
+        {"section twice", "[S]\r\nEdit1=1\r\n[T]\r\nt=0\r\n[S]\r\nEdit1=3\r\nEdit2=2\r\n", "1",
+         "[S]\r\nEdit1=9\r\nEdit1=3\r\nEdit2=2\r\n\r\n\r\n[T]\r\nt=0\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestFolder folder;
+        const std::string path = folder.file("Config.ini");
+        TestFolder::put(path, c.bytes);
+        IniFile file(path);
+        EXPECT_EQ(file.readString("S", "Edit1"), c.firstValue);
+        file.writeString("S", "Edit1", "9");
+        EXPECT_EQ(file.readString("S", "Edit1"), "9");
+        file.save();
+        EXPECT_EQ(TestFolder::take(path), c.saved);
+        EXPECT_EQ(IniFile(path).readString("S", "Edit1"), "9");
+    }
+}
+
 }  // namespace
 }  // namespace quorvel
