@@ -1,9 +1,13 @@
 // The front end with the stored files: the sample settings and grid, the workbook, and the
 // files written back as the window writes them at close.
+#include <signal.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -113,13 +117,90 @@ TEST_F(TableFilesTest, AMistypedFileNameIsReportedNotReadAsEmpty) {
     EXPECT_EQ(r.out, "");
 }
 
-TEST_F(TableFilesTest, AWorkbookThatCannotBeSavedStopsTheRun) {
+// Limits the size of files this process may write, as a full disk would.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = ::signal(SIGXFSZ, SIG_IGN);  // fail the write instead of dying
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        ::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+TEST_F(TableFilesTest, AWorkbookThatCannotBeSavedStopsTheRunWithTheSystemsReason) {
     std::ofstream(path("plain-file")) << "x";
-    const RunResult r = run({"--shell", "horizontal", "--set", "Edit1=2000", "--set", "Edit2=5000",
-                             "--out", path("plain-file") + "/~001.xlsx", "--csv"});
-    EXPECT_EQ(r.status, kExitStopped);
-    EXPECT_NE(r.err.find("[错误] 关闭生成的Excel罐容表再试一次！"), std::string::npos) << r.err;
-    EXPECT_EQ(r.out, "");
+    struct Case {
+        const char* name;
+        std::string out;
+        bool limitFileSize;
+        std::string reason;  // the line after the box
+    } cases[] = {
+        {"no such folder", path("no-folder") + "/~001.xlsx", false,
+         "cannot create a file beside " + path("no-folder") +
+             "/~001.xlsx: No such file or directory"},
+        {"not a folder", path("plain-file") + "/~001.xlsx", false,
+         "cannot create a file beside " + path("plain-file") + "/~001.xlsx: Not a directory"},
+        {"the disk takes no more", path("~001.xlsx"), true,
+         "cannot save " + path("~001.xlsx") +
+             ": writing the file: Zip generic error ZIP_ERRNO while creating the xlsx file. (File "
+             "too large)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RunResult r;
+        {
+            std::optional<FileSizeLimit> limit;
+            if (c.limitFileSize)
+                limit.emplace(2048);
+            r = run({"--shell", "horizontal", "--set", "Edit1=2000", "--set", "Edit2=5000", "--out",
+                     c.out, "--csv"});
+        }
+        EXPECT_EQ(r.status, kExitStopped);
+        EXPECT_NE(
+            r.err.find("[错误] 关闭生成的Excel罐容表再试一次！\nquorvel-table: " + c.reason + "\n"),
+            std::string::npos)
+            << r.err;
+        EXPECT_EQ(r.out, "");
+        EXPECT_FALSE(fs::exists(c.out));
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 1);  // plain-file, no temporary
+}
+
+// The reproductions of damage a careful user's machine does over months, end to end.
+TEST_F(TableFilesTest, StoredFilesSurviveANulByteALinkAndKilledSaves) {
+    // The settings with one 0x00 before "Edit6=0", loaded and saved again.
+    std::string damaged = slurp(kExamples + "/Config.ini");
+    damaged.insert(damaged.find("Edit6=0"), 1, '\0');
+    std::ofstream(path("Config.ini"), std::ios::binary) << damaged;
+    // The workbook is a link into a shared folder, beside a temporary a killed save left.
+    fs::create_directory(dir_ / "shared");
+    std::ofstream(dir_ / "shared/table.xlsx") << "old";
+    fs::create_symlink("shared/table.xlsx", dir_ / "~001.xlsx");
+    const fs::path stale = dir_ / "shared/.table.xlsx.tmp-Xy12Zw";
+    std::ofstream(stale) << std::string(1 << 20, 'x');
+    fs::last_write_time(stale, fs::file_time_type::clock::now() - std::chrono::hours(2));
+
+    const RunResult r = run({"--shell", "horizontal", "--settings", path("Config.ini"),
+                             "--save-settings", path("Config.ini"), "--out", path("~001.xlsx")});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_EQ(slurp(path("Config.ini")), slurp(kExamples + "/Config.ini"));
+    EXPECT_EQ(fs::read_symlink(dir_ / "~001.xlsx"), "shared/table.xlsx");
+    EXPECT_EQ(testing_support::readXlsx((dir_ / "shared/table.xlsx").string()).sheets.at(0).name,
+              "罐容表");
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "shared"), {}), 1);
 }
 
 TEST_F(TableFilesTest, FilesAreWrittenEvenWhenTheRequestStops) {
