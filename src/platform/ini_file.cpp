@@ -54,12 +54,40 @@ std::string describeKey(std::string_view section, std::string_view key) {
     return text;
 }
 
-// The library reads a file as one C string, so a NUL would end the file there. No text of
-// this file can hold one (GBK has none, and writeString refuses it): a NUL is damage, and
-// dropping it reads every line as it was written.
-std::string withoutNul(std::string bytes) {
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+
+// Damage the library does not survive, mended before it reads the file:
+//  - It reads the file as one C string, so a NUL would end the file there. No text of this
+//    file can hold one (GBK has none, and writeString refuses it): a NUL is damage, and
+//    dropping it reads every line as it was written.
+//  - A line that opens a section but lacks its "]" would become part of the name of the
+//    section of every later key, hiding them all. It is made a comment, so the keys after it
+//    stay in the section they are in and the line's text is kept.
+std::string readableByTheLibrary(std::string bytes) {
     bytes.erase(std::remove(bytes.begin(), bytes.end(), '\0'), bytes.end());
-    return bytes;
+    std::string out;
+    out.reserve(bytes.size() + 16);
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        std::size_t end = pos;
+        while (end < bytes.size() && !isLineEnd(bytes[end]))
+            ++end;
+        std::size_t first = pos;
+        while (first < end && isBlank(bytes[first]))
+            ++first;
+        if (first < end && bytes[first] == '[' &&
+            std::string_view(bytes).substr(first, end - first).find(']') ==
+                std::string_view::npos) {
+            out += ';';
+        }
+        while (end < bytes.size() && isLineEnd(bytes[end]))
+            ++end;
+        out.append(bytes, pos, end - pos);
+        pos = end;
+    }
+    return out;
 }
 
 }  // namespace
@@ -74,7 +102,7 @@ struct IniFile::Store {
 IniFile::IniFile(std::string path) : path_(std::move(path)), store_(std::make_unique<Store>()) {
     store_->ini.SetSpaces(false);
     if (std::optional<std::string> bytes = readFileIfExists(path_)) {
-        if (store_->ini.LoadData(withoutNul(std::move(*bytes))) < 0) {
+        if (store_->ini.LoadData(readableByTheLibrary(std::move(*bytes))) < 0) {
             throw FileError("cannot read " + path_ + ": out of memory");
         }
     }

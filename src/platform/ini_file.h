@@ -6,8 +6,8 @@
 // spaces, blank lines only between sections and before comments. Names compare without regard to
 // ASCII case. Of a key that appears more than once in its section, the first line is the one
 // read and replaced; the later ones are kept, moved up beside it. A repeated section is
-// merged into the first one. NUL bytes, which only damage can put in the file, are dropped
-// when it is read, so they hide nothing after them.
+// merged into the first one. Damage hides nothing after it: NUL bytes are dropped when the
+// file is read, and a line that opens a section without closing it is kept as a comment.
 #pragma once
 
 #include <memory>

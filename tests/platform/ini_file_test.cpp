@@ -134,22 +134,27 @@ TEST(IniRoutines, ReadAndWriteOneKeyOfANamedFile) {
     EXPECT_EQ(readIniString(path, "S", "x", "none"), "none");
 }
 
-// One 0x00 byte put into a file; every key is still read and the save keeps every value.
-TEST(IniFile, ANulByteHidesNothingAfterIt) {
+// A byte damaged or put into the file; every key is still read and the save keeps every value.
+TEST(IniFile, ADamagedByteHidesNothingAfterIt) {
     using namespace std::string_literals;
+    const std::string clean = "[S]\r\nEdit1=2700\r\nEdit2=8000\r\nEdit3=1\r\n";
     struct Case {
         const char* name;
         std::string bytes;
+        std::string saved;  // after writing "2700" to Edit1
     } cases[] = {
-        {"before a key", "[S]\r\nEdit1=2600\r\n\0Edit2=8000\r\nEdit3=1\r\n"s},
-        {"inside a key", "[S]\r\nEdit1=2600\r\nEdi\0t2=8000\r\nEdit3=1\r\n"s},
-        {"inside a value", "[S]\r\nEdit1=2600\r\nEdit2=80\00000\r\nEdit3=1\r\n"s},
-        {"after a value", "[S]\r\nEdit1=2600\r\nEdit2=8000\0\r\nEdit3=1\r\n"s},
-        {"a line of its own", "[S]\r\nEdit1=2600\r\n\0\r\nEdit2=8000\r\nEdit3=1\r\n"s},
+        {"NUL before a key", "[S]\r\nEdit1=2600\r\n\0Edit2=8000\r\nEdit3=1\r\n"s, clean},
+        {"NUL inside a key", "[S]\r\nEdit1=2600\r\nEdi\0t2=8000\r\nEdit3=1\r\n"s, clean},
+        {"NUL inside a value", "[S]\r\nEdit1=2600\r\nEdit2=80\00000\r\nEdit3=1\r\n"s, clean},
+        {"NUL after a value", "[S]\r\nEdit1=2600\r\nEdit2=8000\0\r\nEdit3=1\r\n"s, clean},
+        {"NUL on a line of its own", "[S]\r\nEdit1=2600\r\n\0\r\nEdit2=8000\r\nEdit3=1\r\n"s,
+         clean},
         {"a zeroed block between lines",
-         "[S]\r\nEdit1=2600\r\n"s + std::string(512, '\0') + "Edit2=8000\r\nEdit3=1\r\n"},
-        {"inside the section name", "[\0S]\r\nEdit1=2600\r\nEdit2=8000\r\nEdit3=1\r\n"s},
-        {"the first byte", "\0[S]\r\nEdit1=2600\r\nEdit2=8000\r\nEdit3=1\r\n"s},
+         "[S]\r\nEdit1=2600\r\n"s + std::string(512, '\0') + "Edit2=8000\r\nEdit3=1\r\n", clean},
+        {"NUL inside the section name", "[\0S]\r\nEdit1=2600\r\nEdit2=8000\r\nEdit3=1\r\n"s, clean},
+        {"NUL as the first byte", "\0[S]\r\nEdit1=2600\r\nEdit2=8000\r\nEdit3=1\r\n"s, clean},
+        {"a section line without its ]", "[S]\r\nEdit1=2600\r\n  [T\r\nEdit2=8000\r\nEdit3=1\r\n",
+         "[S]\r\nEdit1=2700\r\n\r\n;  [T\r\nEdit2=8000\r\nEdit3=1\r\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -162,7 +167,7 @@ TEST(IniFile, ANulByteHidesNothingAfterIt) {
         EXPECT_EQ(file.readString("S", "Edit3"), "1");
         file.writeString("S", "Edit1", "2700");
         file.save();
-        EXPECT_EQ(TestFolder::take(path), "[S]\r\nEdit1=2700\r\nEdit2=8000\r\nEdit3=1\r\n");
+        EXPECT_EQ(TestFolder::take(path), c.saved);
     }
 }
 
