@@ -113,7 +113,9 @@ int xlSheetSetColA(SheetHandle sheet, int colFirst, int colLast, double width, F
                    int hidden) noexcept;
 
 // Writes the book to `path`: to a temporary file in the same folder, renamed over `path` only
-// when complete, so a failed save leaves an earlier file whole. The book stays usable.
+// when complete, so a failed save leaves an earlier file whole (platform/atomic_file.h; a
+// symbolic link is followed to the file it names). The error text of a failed save names the
+// path and the system's reason. The book stays usable.
 int xlBookSaveA(BookHandle book, const char* path) noexcept;
 
 // The text of the book's last failure; empty when nothing has failed. The pointer stays valid
