@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,6 +49,11 @@ class TableLevels {
 // its message or error box has been shown through `ui`. The form is also read for the
 // density (MiDu), which may set ComboBox1.
 std::optional<CapacityTable> buildCapacityTable(FieldSource& form, UiServices& ui);
+
+// The walk itself: every level of config's range with its volume (cubic metres), computed
+// level after level as a table row is, so a level that fails keeps the total before it.
+void forEachLevel(const TankConfig& config,
+                  const std::function<void(double level, double total)>& visit);
 
 // The walk over a configuration already read and checked: appends one row per level and,
 // when densityKgPerM3 is given, one weight text per row.
