@@ -18,7 +18,7 @@ import urllib.parse
 class Links(html.parser.HTMLParser):
     def __init__(self):
         super().__init__()
-        self.links, self.ids, self.locals = [], set(), []
+        self.links, self.ids, self.locals, self.charsets = [], set(), [], ""
 
     def handle_starttag(self, tag, attrs):
         a = dict(attrs)
@@ -28,13 +28,17 @@ class Links(html.parser.HTMLParser):
         for key in ("id", "name"):
             if key in a and tag != "param":
                 self.ids.add(a[key])
+        if tag == "meta" and a.get("http-equiv", "").lower() == "content-type":
+            self.charsets += a.get("content", "").lower()
         if tag == "param" and a.get("name", "").lower() == "local":
             self.locals.append(a.get("value", ""))
 
 
 def parse(path):
+    # The pages and the contents are GBK, the code page of a Chinese help file; a page
+    # that is not valid GBK fails here.
     parser = Links()
-    with open(path, encoding="utf-8") as f:
+    with open(path, encoding="gbk") as f:
         parser.feed(f.read())
     return parser
 
@@ -60,6 +64,8 @@ def check(extract, chm, source_dir):
                 if not os.path.isfile(os.path.join(out, target)):
                     problems.append("%s names %s, which is not inside" % (sitemap, local))
         for page, parsed in sorted(pages.items()):
+            if page.endswith(".html") and "charset=gbk" not in parsed.charsets:
+                problems.append("%s does not declare charset=gbk" % page)
             for link in parsed.links + parsed.locals:
                 if re.match(r"^[a-z]+:", link):
                     continue  # outside the help
@@ -78,7 +84,7 @@ def check(extract, chm, source_dir):
 
 
 def self_test(extract, chmcmd):
-    """A help file with a missing page, a missing picture and a missing anchor must fail."""
+    """A help file with a missing page, picture, anchor and charset must fail."""
     with tempfile.TemporaryDirectory() as d:
         files = {
             "t.hhp": "[OPTIONS]\nCompiled file=t.chm\nContents file=t.hhc\nDefault topic=index.html\n"
@@ -93,7 +99,8 @@ def self_test(extract, chmcmd):
                 f.write(text)
         subprocess.run([chmcmd, "--no-html-scan", "t.hhp"], cwd=d, capture_output=True, check=True)
         problems = check(extract, os.path.join(d, "t.chm"), None)
-    wanted = ["index.html: link gone.html does not resolve",
+    wanted = ["index.html does not declare charset=gbk",
+              "index.html: link gone.html does not resolve",
               "index.html: link images/none.png does not resolve",
               "index.html: anchor #nowhere does not exist",
               "help.hhc is not inside"]
