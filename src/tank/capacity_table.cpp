@@ -56,17 +56,6 @@ double TableLevels::operator[](std::size_t i) const {
     return level >= threshold_ ? to_ : static_cast<double>(level);
 }
 
-void forEachLevel(const TankConfig& config,
-                  const std::function<void(double level, double total)>& visit) {
-    const TableLevels levels(config.levelFrom, config.levelTo, config.levelStep);
-    const auto count = static_cast<std::size_t>(levels.count());
-    VolumeState state;
-    for (std::size_t i = 0; i < count; ++i) {
-        const double level = levels[i];
-        visit(level, volumeAtLevel(config, level, config.levelStep, state));
-    }
-}
-
 void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3,
               CapacityTable& table) {
     const auto count = static_cast<std::size_t>(
