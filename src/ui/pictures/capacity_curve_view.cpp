@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "tank/number_format.h"
+#include "ui/pictures/curve_outline.h"
 #include "ui/pictures/drawing_view.h"
 
 namespace quorvel::ui {
@@ -146,10 +147,12 @@ void CapacityCurveView::paintCurve(QPainter& painter) {
     painter.drawText(QRectF(plot.left(), 4, plot.width(), line), Qt::AlignLeft | Qt::AlignTop,
                      valueAxisTitle());
 
-    // The curve.
+    // The curve, thinned to the plot's pixel columns.
+    const std::vector<CurvePoint> outline = outlineForColumns(
+        curve_.points, levelScale_.low, levelScale_.high, static_cast<int>(plot.width()));
     QPainterPath path;
-    path.moveTo(toPoint(curve_.points.front().level, curve_.points.front().value));
-    for (const CurvePoint& p : curve_.points) {
+    path.moveTo(toPoint(outline.front().level, outline.front().value));
+    for (const CurvePoint& p : outline) {
         path.lineTo(toPoint(p.level, p.value));
     }
     painter.setPen(QPen(QColor(0x1f, 0x6f, 0xa8), 2));
