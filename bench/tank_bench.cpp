@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/recording_ui.h"
+#include "tank/capacity_curve.h"
 #include "tank/capacity_table.h"
 #include "tank/memory_form.h"
 #include "tank/table_defaults.h"
@@ -167,6 +168,19 @@ void WholeTableWalk(benchmark::State& state) {
     state.counters["peak_MB"] = static_cast<double>(peak) / 1e6;
 }
 BENCHMARK(WholeTableWalk)->Unit(benchmark::kMillisecond);
+
+// The curve the window draws after a quick calculation: 300 levels over the tank's height.
+void CapacityCurveThreeHundredLevels(benchmark::State& state) {
+    MemoryForm form = startedForm(0);
+    form.setText("Edit1", "2600");
+    form.setText("Edit2", "8000");
+    const TankConfig config = read(form);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(capacityCurve(config, 300, std::nullopt));
+    }
+    state.SetItemsProcessed(state.iterations() * 300);
+}
+BENCHMARK(CapacityCurveThreeHundredLevels)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace quorvel

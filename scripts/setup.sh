@@ -6,6 +6,7 @@ packages=(
     qt6-base-dev libxlsxwriter-dev libsimpleini-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-noto-cjk python3-openpyxl xvfb xauth
+    qt6-svg-dev fp-utils-3.2.2 xchm libchm-bin desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -9,7 +9,10 @@
 #include "store/grid_file.h"
 #include "store/settings_file.h"
 #include "tank/calibration_grid.h"
+#include "tank/capacity_curve.h"
 #include "tank/capacity_table.h"
+#include "tank/density.h"
+#include "tank/number_format.h"
 
 namespace quorvel::cli {
 namespace {
@@ -22,6 +25,13 @@ void printCsv(const CapacityTable& table, std::ostream& out) {
             out << ',' << table.weightTexts[i];
         }
         out << '\n';
+    }
+}
+
+// The curve's points as the table's texts: the level, a comma, two decimals.
+void printCurve(const CapacityCurve& curve, std::ostream& out) {
+    for (const CurvePoint& point : curve.points) {
+        out << formatLevel(point.level) << ',' << FormatTwoDecimals(point.value) << '\n';
     }
 }
 
@@ -96,6 +106,20 @@ int runTableCommand(std::span<const std::string_view> args, std::ostream& out, s
     if (ok && options.csv) {
         printCsv(*table, out);
         ok = out.good();
+    }
+    if (ok && options.curvePoints) {
+        try {
+            // The density was read once for the table; it reads the same now.
+            std::optional<double> density;
+            if (table->config.useDensity) {
+                density = MiDu(form);
+            }
+            printCurve(capacityCurve(table->config, *options.curvePoints, density), out);
+            ok = out.good();
+        } catch (const std::exception& e) {
+            err << "quorvel-table: " << e.what() << '\n';
+            ok = false;
+        }
     }
     // Like the window at close, the files are written whatever became of the request.
     try {

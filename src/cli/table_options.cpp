@@ -2,6 +2,9 @@
 
 #include <array>
 #include <charconv>
+#include <string>
+
+#include "tank/capacity_curve.h"
 
 namespace quorvel::cli {
 namespace {
@@ -62,7 +65,19 @@ void recordFile(std::optional<std::string>& field, std::string_view option, std:
     field = std::string(v);
 }
 
-const std::array<OptionSpec, 10> kOptions{{
+void recordCurve(TableOptions& options, std::string_view v) {
+    std::size_t count = 0;
+    auto [ptr, ec] = std::from_chars(v.data(), v.data() + v.size(), count);
+    if (v.empty() || ec != std::errc() || ptr != v.data() + v.size() || count < kMinCurvePoints ||
+        count > kMaxCurvePoints) {
+        throw UsageError("--curve needs a number of levels from " +
+                         std::to_string(kMinCurvePoints) + " to " +
+                         std::to_string(kMaxCurvePoints) + ", not \"" + std::string(v) + "\"");
+    }
+    options.curvePoints = count;
+}
+
+const std::array<OptionSpec, 11> kOptions{{
     {"--shell", "horizontal|tilted|spherical|calibrated",
      "the shell page the request is computed on (required)",
      [](TableOptions& o, std::string_view v) { o.page = shellPage(v); }},
@@ -79,6 +94,11 @@ const std::array<OptionSpec, 10> kOptions{{
      "print the table to standard output, one row per level: level,litres\n"
      "and, with CheckBox1 set, ,kilograms",
      [](TableOptions& o, std::string_view) { o.csv = true; }},
+    {"--curve", "N",
+     "print the capacity curve instead of the table: N levels evenly spaced from 0 to the\n"
+     "tank's height (D, A, or the highest calibrated level), one line each: level,litres,\n"
+     "or level,kilograms with CheckBox1 set",
+     recordCurve},
     {"--settings", "FILE",
      "load the controls from a settings file (Config.ini) as the window does at start,\n"
      "before any --set; its table request stands (the window would reset it)",
@@ -140,6 +160,9 @@ TableOptions parseTableOptions(std::span<const std::string_view> args) {
         }
         option->record(options, value);
     }
+    if (options.csv && options.curvePoints) {
+        throw UsageError("--csv and --curve cannot be given together");
+    }
     if (!options.help && !options.page) {
         throw UsageError("--shell is required");
     }
@@ -150,7 +173,7 @@ std::string usageText() {
     std::string text =
         "usage: quorvel-table --shell horizontal|tilted|spherical|calibrated\n"
         "                     [--settings FILE] [--grid FILE] [--set NAME=VALUE]...\n"
-        "                     [--cell COL,ROW=TEXT]... [--csv] [--out FILE.xlsx]\n"
+        "                     [--cell COL,ROW=TEXT]... [--csv | --curve N] [--out FILE.xlsx]\n"
         "                     [--save-settings FILE] [--save-grid FILE]\n"
         "\n"
         "Computes a capacity table as the window's 生成容积表 does, starting from the window\n"

@@ -2,6 +2,7 @@
 // and what it records), so a new option is one new row and, if it needs one, a new field.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -35,6 +36,7 @@ struct TableOptions {
     std::optional<std::string> saveSettingsFile;  // written after the request, as at close
     std::optional<std::string> saveGridFile;
     bool csv = false;
+    std::optional<std::size_t> curvePoints;  // --curve N
     bool help = false;
 };
 

@@ -58,16 +58,13 @@ double TableLevels::operator[](std::size_t i) const {
 
 void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3,
               CapacityTable& table) {
-    const TableLevels levels(config.levelFrom, config.levelTo, config.levelStep);
-    const auto count = static_cast<std::size_t>(levels.count());
+    const auto count = static_cast<std::size_t>(
+        TableLevels(config.levelFrom, config.levelTo, config.levelStep).count());
     table.tableRows.reserve(table.tableRows.size() + count);
     if (densityKgPerM3) {
         table.weightTexts.reserve(table.weightTexts.size() + count);
     }
-    VolumeState state;
-    for (std::size_t i = 0; i < count; ++i) {
-        const double level = levels[i];
-        const double total = volumeAtLevel(config, level, config.levelStep, state);
+    forEachLevel(config, [&](double level, double total) {
         char row[2 * kNumberTextSize];
         char* end = writeLevel(row, level);
         *end++ = ',';
@@ -77,7 +74,7 @@ void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3,
             table.weightTexts.push_back(
                 FormatTwoDecimals(static_cast<ld>(total) * static_cast<ld>(*densityKgPerM3)));
         }
-    }
+    });
 }
 
 std::optional<CapacityTable> buildCapacityTable(FieldSource& form, UiServices& ui) {

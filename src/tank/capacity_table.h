@@ -12,6 +12,7 @@
 #include "tank/field_source.h"
 #include "tank/number_format.h"
 #include "tank/tank_config.h"
+#include "tank/volume.h"
 
 namespace quorvel {
 
@@ -42,6 +43,20 @@ class TableLevels {
     long double threshold_;
     long double count_ = 0;
 };
+
+// The walk itself: every level of config's range with its volume (cubic metres), computed
+// level after level as a table row is, so a level that fails keeps the total before it.
+// A template, so the row builder of a long table is called without an indirection.
+template <typename Visit>
+void forEachLevel(const TankConfig& config, Visit&& visit) {
+    const TableLevels levels(config.levelFrom, config.levelTo, config.levelStep);
+    const auto count = static_cast<std::size_t>(levels.count());
+    VolumeState state;
+    for (std::size_t i = 0; i < count; ++i) {
+        const double level = levels[i];
+        visit(level, volumeAtLevel(config, level, config.levelStep, state));
+    }
+}
 
 // Reads the request (buildTankConfig), refuses an interval not greater than zero and a table
 // of more than kMaxTableRows rows, and walks the levels. nullopt when the request stopped:

@@ -23,6 +23,9 @@ TEST(TableOptions, ShellPagesAndFlags) {
     EXPECT_TRUE(o.csv);
     EXPECT_FALSE(o.help);
     EXPECT_TRUE(parse({"--help"}).help);
+    EXPECT_EQ(parse({"--shell", "spherical", "--curve", "2"}).curvePoints, 2u);
+    EXPECT_EQ(parse({"--shell", "spherical", "--curve=100000"}).curvePoints, 100000u);
+    EXPECT_FALSE(o.curvePoints);
 }
 
 TEST(TableOptions, EditsKeepTheirOrderAndValues) {
@@ -64,6 +67,17 @@ TEST(TableOptions, CommandLinesThatCannotRun) {
         {{"--shell", "horizontal", "--cell", "1,-2=5"},
          "--cell needs COL,ROW=TEXT, not \"1,-2=5\""},
         {{"--shell", "horizontal", "--csv=yes"}, "--csv takes no value"},
+        {{"--shell", "horizontal", "--curve"}, "--curve needs N"},
+        {{"--shell", "horizontal", "--curve", "1"},
+         "--curve needs a number of levels from 2 to 100000, not \"1\""},
+        {{"--shell", "horizontal", "--curve", "100001"},
+         "--curve needs a number of levels from 2 to 100000, not \"100001\""},
+        {{"--shell", "horizontal", "--curve", "20x"},
+         "--curve needs a number of levels from 2 to 100000, not \"20x\""},
+        {{"--shell", "horizontal", "--curve", "-3"},
+         "--curve needs a number of levels from 2 to 100000, not \"-3\""},
+        {{"--shell", "horizontal", "--csv", "--curve", "5"},
+         "--csv and --curve cannot be given together"},
     };
     for (const auto& c : cases) {
         try {
@@ -79,8 +93,8 @@ TEST(TableOptions, HelpNamesEveryOption) {
     const std::string help = usageText();
     EXPECT_EQ(help.rfind("usage: quorvel-table --shell horizontal|tilted|spherical|calibrated", 0),
               0u);
-    for (const char* option :
-         {"--shell", "--set NAME=VALUE", "--cell COL,ROW=TEXT", "--csv", "--help", "Exit status"}) {
+    for (const char* option : {"--shell", "--set NAME=VALUE", "--cell COL,ROW=TEXT", "--csv",
+                               "--curve N", "--help", "Exit status"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
     }
 }

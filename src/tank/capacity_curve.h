@@ -1,0 +1,45 @@
+// The capacity curve: the volume (litres) or the weight (kilograms) against the level (mm)
+// over the tank's height, as the window draws it and quorvel-table --curve prints it.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+#include "tank/capacity_table.h"
+#include "tank/tank_config.h"
+
+namespace quorvel {
+
+// The fewest and the most levels of a curve computed from a configuration.
+inline constexpr std::size_t kMinCurvePoints = 2;
+inline constexpr std::size_t kMaxCurvePoints = 100'000;
+
+struct CurvePoint {
+    double level = 0;  // mm
+    double value = 0;  // litres, or kilograms for a curve of weights
+};
+
+struct CapacityCurve {
+    std::vector<CurvePoint> points;  // in order of rising level
+    bool weights = false;            // values are kilograms
+};
+
+// The height the curve spans, from level 0: the diameter of a circular horizontal or a
+// spherical tank, A of an elliptical or tilted one (the highest reading its gauge gives),
+// the highest calibrated level of a calibrated one.
+double curveHeight(const TankConfig& config);
+
+// The curve at `count` evenly spaced levels from 0 to curveHeight (count is clamped to
+// kMinCurvePoints … kMaxCurvePoints; a tank without height gives the one level 0). Each
+// level is computed as the table walk computes its rows, the interval being the spacing.
+// With a density (kg/m^3) the values are weights.
+CapacityCurve capacityCurve(const TankConfig& config, std::size_t count,
+                            std::optional<double> densityKgPerM3);
+
+// The curve of a walked table, read back from its row texts: the litres of each row, or
+// its kilograms when the table has weights. Throws ConversionError for a row that is not
+// "level,litres" (a table is never built so).
+CapacityCurve capacityCurve(const CapacityTable& table);
+
+}  // namespace quorvel

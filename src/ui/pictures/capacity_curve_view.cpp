@@ -1,0 +1,181 @@
+#include "ui/pictures/capacity_curve_view.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QSvgRenderer>
+#include <algorithm>
+
+#include "tank/number_format.h"
+#include "ui/pictures/curve_outline.h"
+#include "ui/pictures/drawing_view.h"
+
+namespace quorvel::ui {
+namespace {
+
+constexpr int kMaxTicks = 6;
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QString markText(double value, bool weights) {
+    return fromUtf8(FormatTwoDecimals(value)) +
+           (weights ? QStringLiteral(" Kg") : QStringLiteral(" L"));
+}
+
+CapacityCurveView::CapacityCurveView(QWidget* parent) : QWidget(parent) {
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setAutoFillBackground(true);
+}
+
+CapacityCurveView::~CapacityCurveView() = default;
+
+void CapacityCurveView::setCurve(CapacityCurve curve, std::optional<CurvePoint> mark) {
+    curve_ = std::move(curve);
+    mark_ = mark;
+    double lowLevel = 0, highLevel = 0, lowValue = 0, highValue = 0;
+    for (const CurvePoint& p : curve_.points) {
+        lowLevel = std::min(lowLevel, p.level);
+        highLevel = std::max(highLevel, p.level);
+        lowValue = std::min(lowValue, p.value);
+        highValue = std::max(highValue, p.value);
+    }
+    if (mark_) {
+        highValue = std::max(highValue, mark_->value);
+        lowValue = std::min(lowValue, mark_->value);
+    }
+    levelScale_ = niceScale(lowLevel, highLevel, kMaxTicks);
+    valueScale_ = niceScale(lowValue, highValue, kMaxTicks);
+    update();
+}
+
+void CapacityCurveView::clearCurve() {
+    curve_ = {};
+    mark_.reset();
+    update();
+}
+
+void CapacityCurveView::setPlaceholder(std::optional<Drawing> drawing) {
+    placeholder_ = drawing;
+    placeholderRenderer_.reset();
+    if (drawing) {
+        placeholderRenderer_ = std::make_unique<QSvgRenderer>(drawingResource(*drawing));
+    }
+    update();
+}
+
+QString CapacityCurveView::valueAxisTitle() const {
+    return QString::fromUtf8(curve_.weights ? kWeightAxisTitle : kVolumeAxisTitle);
+}
+
+void CapacityCurveView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (hasCurve()) {
+        paintCurve(painter);
+    } else {
+        paintPlaceholder(painter);
+    }
+}
+
+void CapacityCurveView::paintPlaceholder(QPainter& painter) {
+    const QRectF area = QRectF(rect()).adjusted(8, 8, -8, -8);
+    if (placeholderRenderer_ && placeholderRenderer_->isValid()) {
+        const int captionHeight = fontMetrics().height() + 4;
+        placeholderRenderer_->render(&painter, fitRect(placeholderRenderer_->viewBoxF().size(),
+                                                       area.adjusted(0, 0, 0, -captionHeight)));
+        painter.drawText(
+            QRectF(area.left(), area.bottom() - captionHeight, area.width(), captionHeight),
+            Qt::AlignCenter, drawingCaption(*placeholder_));
+        return;
+    }
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, QString::fromUtf8(kCurveHint));
+}
+
+void CapacityCurveView::paintCurve(QPainter& painter) {
+    const QFontMetrics metrics = fontMetrics();
+    int labelWidth = 0;
+    for (double tick : valueScale_.ticks) {
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(fromUtf8(tickText(tick))));
+    }
+    const int line = metrics.height();
+    // The frame of the plot: value labels on the left, level labels and title below, the
+    // value title above.
+    const QRectF plot = QRectF(rect()).adjusted(
+        labelWidth + 12, line + 12, -std::max(16, metrics.horizontalAdvance("0000") / 2),
+        -(2 * line + 14));
+    if (plot.width() < 20 || plot.height() < 20) {
+        return;
+    }
+    auto toPoint = [&](double level, double value) {
+        const double x = plot.left() + (level - levelScale_.low) /
+                                           (levelScale_.high - levelScale_.low) * plot.width();
+        const double y = plot.bottom() - (value - valueScale_.low) /
+                                             (valueScale_.high - valueScale_.low) * plot.height();
+        return QPointF(x, y);
+    };
+    const QColor text = palette().color(QPalette::WindowText);
+    const QColor grid = palette().color(QPalette::Mid);
+
+    // Grid and ticks.
+    painter.setPen(QPen(grid, 0, Qt::DotLine));
+    for (double tick : levelScale_.ticks) {
+        const double x = toPoint(tick, valueScale_.low).x();
+        painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+    }
+    for (double tick : valueScale_.ticks) {
+        const double y = toPoint(levelScale_.low, tick).y();
+        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+    }
+    painter.setPen(QPen(text, 1));
+    painter.drawRect(plot);
+    for (double tick : levelScale_.ticks) {
+        const double x = toPoint(tick, valueScale_.low).x();
+        painter.drawText(QRectF(x - 50, plot.bottom() + 3, 100, line),
+                         Qt::AlignHCenter | Qt::AlignTop, fromUtf8(tickText(tick)));
+    }
+    for (double tick : valueScale_.ticks) {
+        const double y = toPoint(levelScale_.low, tick).y();
+        painter.drawText(QRectF(0, y - line / 2.0, plot.left() - 5, line),
+                         Qt::AlignRight | Qt::AlignVCenter, fromUtf8(tickText(tick)));
+    }
+    painter.drawText(QRectF(plot.left(), plot.bottom() + line + 6, plot.width(), line),
+                     Qt::AlignHCenter | Qt::AlignTop, QString::fromUtf8(kLevelAxisTitle));
+    painter.drawText(QRectF(plot.left(), 4, plot.width(), line), Qt::AlignLeft | Qt::AlignTop,
+                     valueAxisTitle());
+
+    // The curve, thinned to the plot's pixel columns.
+    const std::vector<CurvePoint> outline = outlineForColumns(
+        curve_.points, levelScale_.low, levelScale_.high, static_cast<int>(plot.width()));
+    QPainterPath path;
+    path.moveTo(toPoint(outline.front().level, outline.front().value));
+    for (const CurvePoint& p : outline) {
+        path.lineTo(toPoint(p.level, p.value));
+    }
+    painter.setPen(QPen(QColor(0x1f, 0x6f, 0xa8), 2));
+    painter.drawPath(path);
+    if (curve_.points.size() == 1) {
+        painter.drawEllipse(toPoint(curve_.points.front().level, curve_.points.front().value), 2,
+                            2);
+    }
+
+    // The marked point, its value on the side with room.
+    if (mark_) {
+        const QPointF at = toPoint(mark_->level, mark_->value);
+        painter.setPen(QPen(Qt::red, 1));
+        painter.setBrush(Qt::red);
+        painter.drawEllipse(at, 4, 4);
+        const QString label = markText(mark_->value, curve_.weights);
+        const int w = metrics.horizontalAdvance(label) + 4;
+        // Above and to the left of a rising curve; to the right where the left lacks room.
+        const bool left = at.x() - 8 - w >= plot.left();
+        const QRectF box(left ? at.x() - 8 - w : at.x() + 8, at.y() - line - 2, w, line);
+        painter.setPen(text);
+        painter.drawText(box, Qt::AlignVCenter | (left ? Qt::AlignRight : Qt::AlignLeft), label);
+    }
+}
+
+}  // namespace quorvel::ui
