@@ -94,8 +94,10 @@ VolumeState levelParts(const TankConfig& c, double lv, double effectiveLength) {
             break;
         case ShellKind::Calibrated: {
             const CalibrationPoints& p = c.calibrationPoints;
-            parts.shellVolume = 0.001 * GetValueLagrange(static_cast<int>(p.size()),
-                                                         p.levels.data(), p.volumes.data(), lv);
+            // Litres to cubic metres in extended precision, as every other product.
+            parts.shellVolume = static_cast<double>(
+                0.001L * GetValueLagrange(static_cast<int>(p.size()), p.levels.data(),
+                                          p.volumes.data(), lv));
             break;
         }
         case ShellKind::Tilted:
