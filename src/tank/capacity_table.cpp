@@ -56,8 +56,8 @@ double TableLevels::operator[](std::size_t i) const {
     return level >= threshold_ ? to_ : static_cast<double>(level);
 }
 
-void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3,
-              CapacityTable& table) {
+void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3, CapacityTable& table,
+              Method method) {
     const TableLevels levels(config.levelFrom, config.levelTo, config.levelStep);
     const auto count = static_cast<std::size_t>(levels.count());
     table.tableRows.reserve(table.tableRows.size() + count);
@@ -67,7 +67,7 @@ void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3,
     VolumeState state;
     for (std::size_t i = 0; i < count; ++i) {
         const double level = levels[i];
-        const double total = volumeAtLevel(config, level, config.levelStep, state);
+        const double total = volumeAtLevel(config, level, config.levelStep, state, method);
         char row[2 * kNumberTextSize];
         char* end = writeLevel(row, level);
         *end++ = ',';
@@ -80,7 +80,7 @@ void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3,
     }
 }
 
-std::optional<CapacityTable> buildCapacityTable(FieldSource& form, UiServices& ui) {
+std::optional<CapacityTable> buildCapacityTable(FieldSource& form, UiServices& ui, Method method) {
     try {
         std::optional<TankConfig> config = buildTankConfig(form, ui);
         if (!config) {
@@ -103,7 +103,7 @@ std::optional<CapacityTable> buildCapacityTable(FieldSource& form, UiServices& u
             // request before the first row.
             density = MiDu(form);
         }
-        tabulate(table.config, density, table);
+        tabulate(table.config, density, table, method);
         return table;
     } catch (const std::exception& e) {
         ui.showError(e.what());

@@ -10,6 +10,7 @@
 
 #include "platform/ui_services.h"
 #include "tank/field_source.h"
+#include "tank/method.h"
 #include "tank/number_format.h"
 #include "tank/tank_config.h"
 
@@ -47,10 +48,12 @@ class TableLevels {
 // of more than kMaxTableRows rows, and walks the levels. nullopt when the request stopped:
 // its message or error box has been shown through `ui`. The form is also read for the
 // density (MiDu), which may set ComboBox1.
-std::optional<CapacityTable> buildCapacityTable(FieldSource& form, UiServices& ui);
+std::optional<CapacityTable> buildCapacityTable(FieldSource& form, UiServices& ui,
+                                                Method method = Method::Classic);
 
 // The walk over a configuration already read and checked: appends one row per level and,
 // when densityKgPerM3 is given, one weight text per row.
-void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3, CapacityTable& table);
+void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3, CapacityTable& table,
+              Method method = Method::Classic);
 
 }  // namespace quorvel

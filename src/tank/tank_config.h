@@ -57,6 +57,7 @@ struct TankConfig {
     double tiltAlpha = 0;           // α
     double tiltBeta = 0;            // β
     double tiltOffset = 0;          // F
+    bool lowEndRight = false;  // tilted: "低端在右封头" chosen (else the left head is low)
     HeadSpec leftHead;
     HeadSpec rightHead;
     double levelFrom = 0;

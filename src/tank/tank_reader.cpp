@@ -241,6 +241,7 @@ bool readShellFields(FieldSource& form, UiServices& ui, TankConfig& config) {
             }
             config.tiltBeta = number(form, "Edit30");
             config.tiltOffset = number(form, "Edit39");
+            config.lowEndRight = form.checked("RadioButton4") && !form.checked("RadioButton3");
             config.horizontalDiameter = number(form, "Edit40");
             config.verticalDiameter = number(form, "Edit41");
             config.length = number(form, "Edit42");

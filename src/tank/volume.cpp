@@ -1,6 +1,7 @@
 #include "tank/volume.h"
 
 #include "geometry/geometry.h"
+#include "tank/exact_tank.h"
 
 namespace quorvel {
 namespace {
@@ -133,6 +134,14 @@ ld fittingBelow(const TankConfig& c, double lv) {
     return s > 0 ? 0.001L * v / s * (lv - b) : 0;
 }
 
+// The parts summed with the dead volume, less the fitting below the liquid.
+double withCorrections(const TankConfig& c, double level, VolumeState& state) {
+    const ld sum = 0.001L * c.deadVolume + (static_cast<ld>(state.leftHeadVolume) +
+                                            state.shellVolume + state.rightHeadVolume);
+    state.total = static_cast<double>(sum - fittingBelow(c, level));
+    return state.total;
+}
+
 }  // namespace
 
 double volumeAtLevel(const TankConfig& c, double level, double /*interval*/, VolumeState& state) {
@@ -149,10 +158,20 @@ double volumeAtLevel(const TankConfig& c, double level, double /*interval*/, Vol
             return state.total;  // the level keeps the total of the level before
         }
     }
-    const ld sum = 0.001L * c.deadVolume + (static_cast<ld>(state.leftHeadVolume) +
-                                            state.shellVolume + state.rightHeadVolume);
-    state.total = static_cast<double>(sum - fittingBelow(c, level));
-    return state.total;
+    return withCorrections(c, level, state);
+}
+
+double volumeAtLevel(const TankConfig& c, double level, double interval, VolumeState& state,
+                     Method method) {
+    if (method == Method::Classic || c.shellKind == ShellKind::Spherical ||
+        c.shellKind == ShellKind::Calibrated) {
+        return volumeAtLevel(c, level, interval, state);
+    }
+    const ExactParts parts = exactParts(c, axialTank(c), level);
+    state.shellVolume = parts.shell;
+    state.leftHeadVolume = parts.leftHead;
+    state.rightHeadVolume = parts.rightHead;
+    return withCorrections(c, level, state);
 }
 
 double volumeAtLevel(const TankConfig& config, double level, double interval) {
