@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "cli/form_edits.h"
+#include "cli/method_queries.h"
 #include "cli/table_options.h"
 #include "output/generate_table.h"
 #include "platform/console_ui.h"
@@ -23,6 +24,21 @@ void printCsv(const CapacityTable& table, std::ostream& out) {
         }
         out << '\n';
     }
+}
+
+bool printTable(const CapacityTable& table, const TableOptions& options, UiServices& ui,
+                std::ostream& out) {
+    if (!options.compare) {
+        printCsv(table, out);
+        return out.good();
+    }
+    try {
+        printComparison(table, out);
+    } catch (const std::exception& e) {
+        ui.showError(e.what());
+        return false;
+    }
+    return out.good();
 }
 
 // The window reads a settings file that does not exist as an empty one; on a command line
@@ -83,14 +99,18 @@ int runTableCommand(std::span<const std::string_view> args, std::ostream& out, s
         return kExitStopped;
     }
     ConsoleUi ui(err);
-    const std::optional<CapacityTable> table = buildCapacityTable(form, ui);
-    bool ok = table.has_value() && !ui.sawError();
-    if (ok && options.workbookFile) {
-        ok = saveCapacityTable(*table, *options.workbookFile, ui) && !ui.sawError();
-    }
-    if (ok && options.csv) {
-        printCsv(*table, out);
-        ok = out.good();
+    bool ok = false;
+    if (options.volumeLitres || options.weightKg) {
+        ok = printLevelForQuantity(options, form, ui, out) && out.good();
+    } else {
+        const std::optional<CapacityTable> table = buildCapacityTable(form, ui, options.method);
+        ok = table.has_value() && !ui.sawError();
+        if (ok && options.workbookFile) {
+            ok = saveCapacityTable(*table, *options.workbookFile, ui) && !ui.sawError();
+        }
+        if (ok && (options.csv || options.compare)) {
+            ok = printTable(*table, options, ui, out);
+        }
     }
     // Like the window at close, the files are written whatever became of the request.
     try {

@@ -3,6 +3,8 @@
 #include <array>
 #include <charconv>
 
+#include "tank/number_text.h"
+
 namespace quorvel::cli {
 namespace {
 
@@ -62,7 +64,40 @@ void recordFile(std::optional<std::string>& field, std::string_view option, std:
     field = std::string(v);
 }
 
-const std::array<OptionSpec, 10> kOptions{{
+void recordMethod(TableOptions& options, std::string_view value) {
+    const std::optional<Method> method = methodFromName(value);
+    if (!method) {
+        throw UsageError("unknown method \"" + std::string(value) + "\" (classic or exact)");
+    }
+    options.method = *method;
+}
+
+double quantity(std::string_view option, std::string_view value) {
+    const std::optional<double> number = parseDecimal(value);
+    if (!number) {
+        throw UsageError(std::string(option) + " needs a number, not \"" + std::string(value) +
+                         "\"");
+    }
+    return *number;
+}
+
+// Options that make no sense together.
+void checkCombination(const TableOptions& o) {
+    if (o.compare && o.method == Method::Exact) {
+        throw UsageError(
+            "--compare sets the classic table beside the exact one: leave out --method exact");
+    }
+    if (o.volumeLitres && o.weightKg) {
+        throw UsageError("--volume and --weight ask for one level: give one of them");
+    }
+    if ((o.volumeLitres || o.weightKg) && (o.csv || o.compare || o.workbookFile)) {
+        throw UsageError(
+            "--volume and --weight print a level, not a table: leave out --csv, --compare and "
+            "--out");
+    }
+}
+
+const std::array<OptionSpec, 14> kOptions{{
     {"--shell", "horizontal|tilted|spherical|calibrated",
      "the shell page the request is computed on (required)",
      [](TableOptions& o, std::string_view v) { o.page = shellPage(v); }},
@@ -79,6 +114,20 @@ const std::array<OptionSpec, 10> kOptions{{
      "print the table to standard output, one row per level: level,litres\n"
      "and, with CheckBox1 set, ,kilograms",
      [](TableOptions& o, std::string_view) { o.csv = true; }},
+    {"--method", "classic|exact",
+     "how volumes are computed: classic (the default, the window's tables) or exact (the\n"
+     "true geometry of the tank below the liquid's plane; sphere and calibration as classic)",
+     recordMethod},
+    {"--compare", "",
+     "print the classic table as --csv does, each row followed by the exact volume (L), the\n"
+     "difference exact − classic (L) and that difference in % of the exact volume",
+     [](TableOptions& o, std::string_view) { o.compare = true; }},
+    {"--volume", "LITRES",
+     "print instead of a table the lowest level (mm, two decimals) at which the tank holds\n"
+     "LITRES, by --method; outside the tank's range a message and exit status 1",
+     [](TableOptions& o, std::string_view v) { o.volumeLitres = quantity("--volume", v); }},
+    {"--weight", "KG", "the same for a weight, with the density set (CheckBox1, Edit37, ComboBox1)",
+     [](TableOptions& o, std::string_view v) { o.weightKg = quantity("--weight", v); }},
     {"--settings", "FILE",
      "load the controls from a settings file (Config.ini) as the window does at start,\n"
      "before any --set; its table request stands (the window would reset it)",
@@ -143,6 +192,7 @@ TableOptions parseTableOptions(std::span<const std::string_view> args) {
     if (!options.help && !options.page) {
         throw UsageError("--shell is required");
     }
+    checkCombination(options);
     return options;
 }
 
@@ -152,6 +202,8 @@ std::string usageText() {
         "                     [--settings FILE] [--grid FILE] [--set NAME=VALUE]...\n"
         "                     [--cell COL,ROW=TEXT]... [--csv] [--out FILE.xlsx]\n"
         "                     [--save-settings FILE] [--save-grid FILE]\n"
+        "                     [--method classic|exact] [--compare]\n"
+        "       quorvel-table --shell ... [--method classic|exact] --volume LITRES | --weight KG\n"
         "\n"
         "Computes a capacity table as the window's 生成容积表 does, starting from the window\n"
         "as designed (图七 水平正直圆柱体 and both 图一 标准椭圆封头(只选中) chosen, both heads\n"

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "tank/method.h"
+
 namespace quorvel::cli {
 
 // A command line that cannot be run; what() says why, for standard error.
@@ -35,6 +37,10 @@ struct TableOptions {
     std::optional<std::string> saveSettingsFile;  // written after the request, as at close
     std::optional<std::string> saveGridFile;
     bool csv = false;
+    Method method = Method::Classic;
+    bool compare = false;                // the CSV with the exact volume beside each row
+    std::optional<double> volumeLitres;  // --volume: the level query instead of a table
+    std::optional<double> weightKg;      // --weight
     bool help = false;
 };
 

@@ -80,6 +80,16 @@ void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3, Ca
     }
 }
 
+std::vector<double> tableTotals(const TankConfig& config, Method method) {
+    const TableLevels levels(config.levelFrom, config.levelTo, config.levelStep);
+    std::vector<double> totals(static_cast<std::size_t>(levels.count()));
+    VolumeState state;
+    for (std::size_t i = 0; i < totals.size(); ++i) {
+        totals[i] = volumeAtLevel(config, levels[i], config.levelStep, state, method);
+    }
+    return totals;
+}
+
 std::optional<CapacityTable> buildCapacityTable(FieldSource& form, UiServices& ui, Method method) {
     try {
         std::optional<TankConfig> config = buildTankConfig(form, ui);

@@ -56,4 +56,8 @@ std::optional<CapacityTable> buildCapacityTable(FieldSource& form, UiServices& u
 void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3, CapacityTable& table,
               Method method = Method::Classic);
 
+// The total (m³) at every level of the configuration's walk, by `method`: what a second
+// method's column beside the table needs.
+std::vector<double> tableTotals(const TankConfig& config, Method method);
+
 }  // namespace quorvel
