@@ -9,6 +9,7 @@
 
 #include "platform/recording_ui.h"
 #include "tank/capacity_table.h"
+#include "tank/level_from_volume.h"
 #include "tank/memory_form.h"
 #include "tank/table_defaults.h"
 #include "tank/tank_reader.h"
@@ -144,6 +145,93 @@ void CalibratedNinehundredNinetyNinePoints(benchmark::State& state) {
     runLevels(state, read(form), 0, 2997);
 }
 BENCHMARK(CalibratedNinehundredNinetyNinePoints);
+
+// The true-geometry method, one head kind on both ends of a circular tank (range(0) is the
+// HeadKind), levels over the whole height.
+void ExactPerHeadKind(benchmark::State& state) {
+    TankConfig c;
+    c.diameter = 2000;
+    c.length = 6000;
+    HeadSpec head;
+    head.kind = static_cast<HeadKind>(state.range(0));
+    head.flangeHeight = 40;
+    head.depth = 440;  // ellipsoidal, frustum, cap, dished: total depth with the flange
+    head.coneHeight = 540;
+    head.smallDiameter = 800;
+    head.sphereRadius = 2000;
+    c.leftHead = head;
+    c.rightHead = head;
+    constexpr int kSteps = 4096;
+    VolumeState held;
+    int i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(volumeAtLevel(c, 2000.0 * i / kSteps, 1, held, Method::Exact));
+        i = (i + 1) % kSteps;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(ExactPerHeadKind)->DenseRange(0, 8);
+
+TankConfig tiltedWithHeads() {
+    TankConfig c;
+    c.shellKind = ShellKind::Tilted;
+    c.verticalDiameter = 1800;
+    c.horizontalDiameter = 2200;
+    c.length = 10000;
+    c.tiltAlpha = 2;
+    c.tiltBeta = 3;
+    c.tiltOffset = 3000;
+    c.leftHead.kind = HeadKind::StandardEllipsoidal;
+    c.leftHead.flangeHeight = 40;
+    c.rightHead.kind = HeadKind::SphericalCap;
+    c.rightHead.depth = 400;
+    c.levelTo = 1800;
+    c.levelStep = 0.18;  // 10,001 rows
+    return c;
+}
+
+void ExactTiltedWithHeads(benchmark::State& state) {
+    const TankConfig c = tiltedWithHeads();
+    constexpr int kSteps = 4096;
+    VolumeState held;
+    int i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(volumeAtLevel(c, 1800.0 * i / kSteps, 1, held, Method::Exact));
+        i = (i + 1) % kSteps;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(ExactTiltedWithHeads);
+
+// A 10,001-row table of the tilted tank with heads by the exact method, row texts included.
+void ExactTenThousandRowTable(benchmark::State& state) {
+    const TankConfig c = tiltedWithHeads();
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        CapacityTable table;
+        tabulate(c, std::nullopt, table, Method::Exact);
+        rows = table.tableRows.size();
+        benchmark::DoNotOptimize(table);
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+BENCHMARK(ExactTenThousandRowTable)->Unit(benchmark::kMillisecond);
+
+// The level of a volume, volumes spread over the tank (range(0): 0 classic, 1 exact).
+void LevelFromVolume(benchmark::State& state) {
+    const TankConfig c = tiltedWithHeads();
+    const auto method = static_cast<Method>(state.range(0));
+    VolumeState fresh;
+    const double full = volumeAtLevel(c, 1800, 0, fresh, method);
+    constexpr int kSteps = 97;
+    int i = 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(levelForVolume(c, full * i / (kSteps + 1), method));
+        i = i % kSteps + 1;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(LevelFromVolume)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // The whole walk with its row texts: 0 to 3000 mm at 0.01 mm, 300,001 rows.
 void WholeTableWalk(benchmark::State& state) {

@@ -12,7 +12,9 @@
 namespace quorvel::exact {
 namespace {
 
-constexpr double kQuadratureTolerance = 1e-13;  // relative to the piece's own integral
+// Relative to the piece's own integral, for the Kronrod–Gauss difference, which overstates
+// the Kronrod rule's error on these smooth integrands by orders of magnitude.
+constexpr double kQuadratureTolerance = 1e-10;
 constexpr unsigned kMaxBisections = 12;
 
 // The section's semi-axes at full size and how far it reaches upward.
@@ -44,9 +46,10 @@ double rootBetween(G g, double a, double b, double ga, double gb) {
 
 // Appends the roots of g on [lo, hi]. g is concave (a concave profile less or plus a linear
 // cut), so it has no root when both ends are positive, one when the ends differ in sign, and
-// none or two around its maximum when both ends are not positive.
-template <typename G>
-void addRoots(G g, double lo, double hi, double* out, int& n) {
+// none or two around its maximum when both ends are not positive. The slopes at the ends
+// (dg) tell when that maximum is an end: then there is none.
+template <typename G, typename DG>
+void addRoots(G g, DG dg, double lo, double hi, double* out, int& n) {
     const double glo = g(lo), ghi = g(hi);
     if (glo > 0 && ghi > 0) {
         return;
@@ -54,6 +57,9 @@ void addRoots(G g, double lo, double hi, double* out, int& n) {
     if ((glo > 0) != (ghi > 0)) {
         out[n++] = rootBetween(g, lo, hi, glo, ghi);
         return;
+    }
+    if (!(dg(lo) > 0) || !(dg(hi) < 0)) {
+        return;  // falling from lo or rising to hi all along: the ends are the highest
     }
     const auto peak = boost::math::tools::brent_find_minima(
         [&](double z) { return -g(z); }, lo, hi, std::numeric_limits<double>::digits / 2);
@@ -93,8 +99,10 @@ double pieceVolume(const ProfilePiece& piece, double rim, const Section& s, Cut 
     double breaks[6];
     int n = 0;
     breaks[n++] = piece.z0;
-    addRoots(topAbove, piece.z0, piece.z1, breaks, n);
-    addRoots(bottomBelow, piece.z0, piece.z1, breaks, n);
+    auto topSlope = [&](double z) { return s.reach * piece.slopeAt(z) / rim - cut.dc; };
+    auto bottomSlope = [&](double z) { return s.reach * piece.slopeAt(z) / rim + cut.dc; };
+    addRoots(topAbove, topSlope, piece.z0, piece.z1, breaks, n);
+    addRoots(bottomBelow, bottomSlope, piece.z0, piece.z1, breaks, n);
     breaks[n++] = piece.z1;
     std::sort(breaks, breaks + n);
 

@@ -27,6 +27,16 @@ struct ProfilePiece {
     double w = 1;       // arc: axial semi-axis
     double slope = 0;   // line: dr/dz
 
+    // dr/dz; ±∞ where an arc meets its axial extreme.
+    double slopeAt(double z) const {
+        if (shape == Shape::Line) {
+            return slope;
+        }
+        const double u = (z - zc) / w;
+        const double rest = (1 - u) * (1 + u);
+        return -q * u / (w * std::sqrt(rest > 0 ? rest : 0.0));
+    }
+
     double radius(double z) const {
         if (shape == Shape::Line) {
             return centre + slope * z;
