@@ -3,6 +3,7 @@
 #include "geometry/fp_guard.h"
 #include "geometry/geometry.h"
 #include "geometry/numeric.h"
+#include "geometry/unguarded.h"
 
 namespace quorvel {
 
@@ -18,11 +19,12 @@ ld onSegment(const double* X, const double* Y, int i, ld t) {
 
 }  // namespace
 
-double GetValueLagrange(int n, const double* X, const double* Y, double t) {
+template <typename Guard>
+double GetValueLagrangeBody(int n, const double* X, const double* Y, double t) {
     if (n < 2) {
         throw ArithmeticError("标定点不足两个");
     }
-    FpGuard guard;
+    Guard guard;
     const int m = n - 1;
     const ld lv = t;
     ld v;
@@ -56,5 +58,17 @@ double GetValueLagrange(int n, const double* X, const double* Y, double t) {
     guard.check(v);
     return static_cast<double>(v);
 }
+
+double GetValueLagrange(int n, const double* X, const double* Y, double t) {
+    return GetValueLagrangeBody<FpGuard>(n, X, Y, t);
+}
+
+namespace unguarded {
+
+double GetValueLagrange(int n, const double* X, const double* Y, double t) {
+    return GetValueLagrangeBody<NoGuard>(n, X, Y, t);
+}
+
+}  // namespace unguarded
 
 }  // namespace quorvel

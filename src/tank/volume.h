@@ -25,6 +25,12 @@ struct VolumeState {
 // off whole at every level above its band, so the result does not depend on it.
 double volumeAtLevel(const TankConfig& config, double level, double interval, VolumeState& state);
 
+// The same with every routine under its own guard, as each level was once computed; the
+// function above tests the fault flags once per level and falls back to this only for a
+// level that faulted, with the same results and failure values.
+double volumeAtLevelGuarded(const TankConfig& config, double level, double interval,
+                            VolumeState& state);
+
 // The same by the chosen method. Exact: the shell and heads from the true geometry of the
 // tank below the liquid's plane (sphere and calibrated tank as Classic), then the same dead
 // volume and fitting. Throws exact::GeometryError for a tank that describes no solid.
