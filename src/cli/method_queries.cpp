@@ -72,11 +72,13 @@ bool printLevelForQuantity(const TableOptions& options, FieldSource& form, UiSer
                 out << twoDecimals(found.level) << '\n';
                 return true;
             case LevelSearch::Outcome::AboveFull:
-                ui.showError(what + twoDecimals(asked) + unit + "超过满罐" + what +
+                ui.showError(what + twoDecimals(asked) + unit + "超过最高液位 " +
+                             twoDecimals(readableLevels(*config).to) + " 毫米处的" + what +
                              twoDecimals(static_cast<ld>(found.highest) * perM3) + unit + "！");
                 return false;
             case LevelSearch::Outcome::BelowEmpty:
-                ui.showError(what + twoDecimals(asked) + unit + "低于最低液位的" + what +
+                ui.showError(what + twoDecimals(asked) + unit + "低于最低液位 " +
+                             twoDecimals(readableLevels(*config).from) + " 毫米处的" + what +
                              twoDecimals(static_cast<ld>(found.lowest) * perM3) + unit + "！");
                 return false;
         }
