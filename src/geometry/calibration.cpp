@@ -1,5 +1,7 @@
 // Straight-line (two-point Lagrange) interpolation between neighbouring calibration points,
 // extending the first and last segments beyond the measured range.
+#include <algorithm>
+
 #include "geometry/fp_guard.h"
 #include "geometry/geometry.h"
 #include "geometry/numeric.h"
@@ -20,7 +22,7 @@ ld onSegment(const double* X, const double* Y, int i, ld t) {
 }  // namespace
 
 template <typename Guard>
-double GetValueLagrangeBody(int n, const double* X, const double* Y, double t) {
+double GetValueLagrangeBody(int n, const double* X, const double* Y, double t, bool ascending) {
     if (n < 2) {
         throw ArithmeticError("标定点不足两个");
     }
@@ -39,6 +41,10 @@ double GetValueLagrangeBody(int n, const double* X, const double* Y, double t) {
         // The first i with t ≤ X[i], as a plain walk finds it (points out of order included);
         // blocks of eight are skipped while none of them qualifies.
         int i = 1;
+        if (ascending) {
+            // Levels that never fall: the first X[i] ≥ t is the walk's stop.
+            i = static_cast<int>(std::lower_bound(X + 1, X + m, t) - X);
+        }
         while (i + 8 <= m) {
             bool found = false;
             for (int k = 0; k < 8; ++k) {
@@ -60,13 +66,21 @@ double GetValueLagrangeBody(int n, const double* X, const double* Y, double t) {
 }
 
 double GetValueLagrange(int n, const double* X, const double* Y, double t) {
-    return GetValueLagrangeBody<FpGuard>(n, X, Y, t);
+    return GetValueLagrangeBody<FpGuard>(n, X, Y, t, false);
+}
+
+double GetValueLagrangeAscending(int n, const double* X, const double* Y, double t) {
+    return GetValueLagrangeBody<FpGuard>(n, X, Y, t, true);
 }
 
 namespace unguarded {
 
 double GetValueLagrange(int n, const double* X, const double* Y, double t) {
-    return GetValueLagrangeBody<NoGuard>(n, X, Y, t);
+    return GetValueLagrangeBody<NoGuard>(n, X, Y, t, false);
+}
+
+double GetValueLagrangeAscending(int n, const double* X, const double* Y, double t) {
+    return GetValueLagrangeBody<NoGuard>(n, X, Y, t, true);
 }
 
 }  // namespace unguarded

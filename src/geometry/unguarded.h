@@ -14,5 +14,6 @@ double YuangTai(double H, double h, double D, double d);
 double QiuQueFengTou(double B, double H, double h);
 double GaoDuBianHuan(double A, double Lc, double x, double alpha, double beta, double h);
 double GetValueLagrange(int n, const double* X, const double* Y, double t);
+double GetValueLagrangeAscending(int n, const double* X, const double* Y, double t);
 
 }  // namespace quorvel::unguarded

@@ -43,6 +43,9 @@ struct HeadSpec {
 struct CalibrationPoints {
     std::vector<double> levels;   // mm, in the order entered
     std::vector<double> volumes;  // L
+    // Set when the levels never fall (the reader tests it): the interpolation then finds its
+    // segment by binary search. False is always safe.
+    bool ascending = false;
     std::size_t size() const { return levels.size(); }
     bool empty() const { return levels.empty(); }
 };

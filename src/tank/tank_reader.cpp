@@ -1,5 +1,6 @@
 #include "tank/tank_reader.h"
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 #include <stdexcept>
@@ -60,6 +61,7 @@ bool readCalibrationPoints(const FieldSource& form, UiServices& ui, TankConfig& 
             values->push_back(textToNumber(text));
         }
     }
+    points.ascending = std::is_sorted(points.levels.begin(), points.levels.end());
     config.calibrationPoints = std::move(points);
     return true;
 }

@@ -23,6 +23,7 @@ struct Guarded {
     static constexpr auto DieFengTou = &quorvel::DieFengTou;
     static constexpr auto GaoDuBianHuan = &quorvel::GaoDuBianHuan;
     static constexpr auto GetValueLagrange = &quorvel::GetValueLagrange;
+    static constexpr auto GetValueLagrangeAscending = &quorvel::GetValueLagrangeAscending;
 };
 struct Unguarded {
     static constexpr auto YuangTong = &unguarded::YuangTong;
@@ -33,6 +34,7 @@ struct Unguarded {
     static constexpr auto DieFengTou = &unguarded::DieFengTou;
     static constexpr auto GaoDuBianHuan = &unguarded::GaoDuBianHuan;
     static constexpr auto GetValueLagrange = &unguarded::GetValueLagrange;
+    static constexpr auto GetValueLagrangeAscending = &unguarded::GetValueLagrangeAscending;
 };
 
 // A head on a circular shell of diameter D at level lv.
@@ -127,9 +129,11 @@ VolumeState levelParts(const TankConfig& c, double lv, double effectiveLength) {
         case ShellKind::Calibrated: {
             const CalibrationPoints& p = c.calibrationPoints;
             // Litres to cubic metres in extended precision, as every other product.
-            parts.shellVolume = static_cast<double>(
-                0.001L * R::GetValueLagrange(static_cast<int>(p.size()), p.levels.data(),
-                                             p.volumes.data(), lv));
+            const auto interpolate =
+                p.ascending ? R::GetValueLagrangeAscending : R::GetValueLagrange;
+            parts.shellVolume =
+                static_cast<double>(0.001L * interpolate(static_cast<int>(p.size()),
+                                                         p.levels.data(), p.volumes.data(), lv));
             break;
         }
         case ShellKind::Tilted:

@@ -81,6 +81,16 @@ std::vector<std::pair<std::string, TankConfig>> configurations() {
     calibrated.calibrationPoints.levels = {0, 1000, 1000};
     calibrated.calibrationPoints.volumes = {0, 5000, 6000};
     all.push_back({"degenerate calibration", calibrated});
+    calibrated.calibrationPoints.ascending = true;
+    all.push_back({"degenerate calibration, searched", calibrated});
+    TankConfig many = calibrated;
+    many.calibrationPoints = {};
+    for (int i = 0; i <= 100; ++i) {
+        many.calibrationPoints.levels.push_back(i * 25.0);
+        many.calibrationPoints.volumes.push_back(i * i * 3.5);
+    }
+    many.calibrationPoints.ascending = true;
+    all.push_back({"101 points, searched", many});
     TankConfig sphere;
     sphere.shellKind = ShellKind::Spherical;
     sphere.diameter = 3000;
