@@ -229,6 +229,16 @@ std::string usageText() {
     }
     text +=
         "\n"
+        "The exact method: the liquid is everything inside the tank below the horizontal plane\n"
+        "through the reading's point. The cylinder is the shell length plus both straight\n"
+        "flanges; σ is the axial position from its low end (on the tilted page 低端在左封头 /\n"
+        "低端在右封头 says which head is low; otherwise the left head is at σ ≤ 0). The axis\n"
+        "rises by α and the tank is rolled about it by β, so the A diameter leans by β. The\n"
+        "gauge runs through the axis along the A diameter at σ = L − F; the reading h is the\n"
+        "length along it from the shell wall to the liquid surface. In the section at σ the\n"
+        "liquid lies below the line at c(σ) = (h − A/2)·cos β + (L − F − σ)·tan α from the\n"
+        "centre. See docs/true-geometry.md.\n"
+        "\n"
         "Messages go to standard error. Exit status: 0 when the table was computed, 1 when\n"
         "the request stopped (a missing or non-numeric field, an error), 2 for a command\n"
         "line that cannot be run.\n";

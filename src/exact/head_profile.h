@@ -54,16 +54,27 @@ struct HeadProfile {
     double depth = 0;
 };
 
-// The kinds of head, each with the dimensions its profile needs (mm). `rimRadius` is half
+// The kinds of head, each with the dimensions its profile needs (mm). `rimRadius` R is half
 // the reference diameter: the shell's diameter, or the horizontal one of an elliptical section.
+// Each throws GeometryError for dimensions that form no head (R ≤ 0, a negative depth, …).
+
+// Half an ellipsoid of axial semi-axis `depth` ≥ 0: r = R·√(1 − (z/depth)²); the hemisphere
+// is depth = R. Checked against the closed form TuoFengTou, the wetted half ellipsoid.
 HeadProfile ellipsoidalProfile(double rimRadius, double depth);
+// A cone of `height` ≥ 0: r = R·(1 − z/height). Checked against YuangZhui's closed form.
 HeadProfile conicalProfile(double rimRadius, double height);
+// A frustum to a flat end of `smallDiameter`: r = R + (d/2 − R)·z/height. Checked against
+// YuangTai (whole cone less the cut-off one).
 HeadProfile frustumProfile(double rimRadius, double height, double smallDiameter);
+// A cap of the sphere through the rim and the apex at `depth`: Rs = (R² + depth²)/(2·depth),
+// r = √(Rs² − (z − depth + Rs)²). Checked against python-fluids' spherical head.
 HeadProfile sphericalCapProfile(double rimRadius, double depth);
-// Crown radius Ri and knuckle radius r, tangent to each other and to the shell.
+// Crown radius Ri > R and knuckle radius 0 < r < R, tangent to each other and to the shell;
+// the depth is Ri − √((Ri − r)² − (R − r)²). Checked against python-fluids' torispherical head.
 HeadProfile torisphericalProfile(double rimRadius, double crownRadius, double knuckleRadius);
 // Crown radius Ri and the depth s of the dished part: the knuckle is the one that makes crown
-// and knuckle tangent at that depth.
+// and knuckle tangent at that depth, r = (R² + s² − 2·Ri·s)/(2R − 2Ri), which must lie in
+// (0, R). Checked against python-fluids with that knuckle.
 HeadProfile dishedProfileForDepth(double rimRadius, double crownRadius, double depth);
 
 }  // namespace quorvel::exact

@@ -77,6 +77,17 @@ TEST(MethodOptions, CompareAddsTheExactVolumeAndTheDifference) {
     EXPECT_EQ(empty.out, "0,0.00,0.00,0.00,\n");  // no % of nothing
 }
 
+TEST(MethodOptions, AHeadThatIsNoSolidStopsTheExactTable) {
+    for (std::string_view output : {"--csv", "--compare"}) {
+        const RunResult r = run(
+            tank({"--set", "RadioButton6=1", "--set", "Edit45=40", "--set", "Edit46=440", "--set",
+                  "Edit47=900", "--method", output == "--csv" ? "exact" : "classic", output}));
+        EXPECT_EQ(r.status, kExitStopped) << output;
+        EXPECT_EQ(r.out, "") << output;
+        EXPECT_EQ(r.err, "错误: 右封头尺寸不成立，无法按真实几何计算！\n") << output;
+    }
+}
+
 TEST(MethodOptions, UnusableCombinationsExitWithTwo) {
     struct Case {
         std::vector<std::string_view> args;
