@@ -9,7 +9,7 @@ namespace quorvel {
 struct LevelSearch {
     enum class Outcome { Found, AboveFull, BelowEmpty } outcome = Outcome::Found;
     double level = 0;    // mm, when Found
-    double lowest = 0;   // m³ at the lowest level of the range
+    double lowest = 0;   // m³: the least the range holds
     double highest = 0;  // m³: the most the range holds
 };
 
@@ -21,11 +21,12 @@ struct LevelRange {
 LevelRange readableLevels(const TankConfig& config);
 
 // The lowest level in readableLevels at which volumeAtLevel (one level on its own, with the
-// dead volume and fitting) reaches `m3`. The range is scanned for the first step that reaches
-// it, then TOMS 748 closes the bracket, so a volume that rises and falls again (the classic
-// spherical-cap series near the top) is found at its first rise. Scan: 1024 steps for the
-// classic method, 64 for the exact one when a head is subtracted or a fitting is set, none
-// when its volume only grows with the level.
+// dead volume and fitting) reaches `m3`. The range is scanned for the first step across which
+// the volume passes m3, then TOMS 748 closes the bracket, so a volume that rises and falls
+// again (the classic spherical-cap series near the top) is found at its first rise. Scan: 1024
+// steps for the classic method, 64 for the exact one when a head is subtracted, a fitting is
+// set or the gauge points down, none when its volume only grows with the level. No crossing:
+// AboveFull when every volume is below m3, BelowEmpty when every one is above it.
 LevelSearch levelForVolume(const TankConfig& config, double m3, Method method);
 
 }  // namespace quorvel

@@ -124,5 +124,18 @@ TEST(LevelFromVolume, NonMonotoneVolumeGivesTheLowestLevel) {
     }
 }
 
+// A gauge rolled upside down (β = 180°) reads from the top: the exact volume falls as the
+// reading grows, and each volume is still found at its level.
+TEST(LevelFromVolume, FallingVolumeIsFoundToo) {
+    TankConfig c = tanks()[2].config;
+    c.tiltBeta = 180;
+    for (double level : {0.0, 300.0, 900.0, 1799.0}) {
+        const double v = volume(c, level, Method::Exact);
+        const LevelSearch found = levelForVolume(c, v, Method::Exact);
+        ASSERT_EQ(found.outcome, LevelSearch::Outcome::Found) << level;
+        EXPECT_NEAR(found.level, level, 1e-6);
+    }
+}
+
 }  // namespace
 }  // namespace quorvel
