@@ -5,6 +5,7 @@
 #include <boost/math/tools/minima.hpp>
 #include <boost/math/tools/toms748_solve.hpp>
 #include <cstdint>
+#include <limits>
 #include <numbers>
 
 #include "exact/section_area.h"
