@@ -10,6 +10,7 @@
 #include "platform/recording_ui.h"
 #include "tank/capacity_curve.h"
 #include "tank/capacity_table.h"
+#include "tank/level_from_volume.h"
 #include "tank/memory_form.h"
 #include "tank/table_defaults.h"
 #include "tank/tank_reader.h"
@@ -83,14 +84,19 @@ TankConfig read(MemoryForm& form) {
     return *config;
 }
 
-// Levels spread over the tank's height, one per iteration.
+using LevelVolume = double (*)(const TankConfig&, double, double, VolumeState&);
+
+// Levels spread over the tank's height, one per iteration; range(0) = 1 times the guarded
+// computation every level once took, for comparison.
 void runLevels(benchmark::State& state, const TankConfig& config, double low, double high) {
     constexpr int kSteps = 4096;
     const double step = (high - low) / kSteps;
+    const LevelVolume volume =
+        state.range(0) == 1 ? &volumeAtLevelGuarded : static_cast<LevelVolume>(&volumeAtLevel);
     VolumeState held;
     int i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(volumeAtLevel(config, low + step * i, 1, held));
+        benchmark::DoNotOptimize(volume(config, low + step * i, 1, held));
         i = (i + 1) % kSteps;
     }
     state.SetItemsProcessed(state.iterations());
@@ -102,7 +108,7 @@ void StandardEllipsoidalHeads(benchmark::State& state) {
     form.setText("Edit2", "8000");
     runLevels(state, read(form), 0, 2600);
 }
-BENCHMARK(StandardEllipsoidalHeads);
+BENCHMARK(StandardEllipsoidalHeads)->Arg(0)->Arg(1);
 
 void DishedAndFrustumHeads(benchmark::State& state) {
     MemoryForm form = startedForm(0);
@@ -118,7 +124,7 @@ void DishedAndFrustumHeads(benchmark::State& state) {
     form.setText("Edit18", "800");
     runLevels(state, read(form), 0, 2000);
 }
-BENCHMARK(DishedAndFrustumHeads);
+BENCHMARK(DishedAndFrustumHeads)->Arg(0)->Arg(1);
 
 void TiltedWithSphericalCaps(benchmark::State& state) {
     MemoryForm form = startedForm(1);
@@ -132,7 +138,7 @@ void TiltedWithSphericalCaps(benchmark::State& state) {
     form.setChecked("RadioButton11", true);
     runLevels(state, read(form), 100, 1900);
 }
-BENCHMARK(TiltedWithSphericalCaps);
+BENCHMARK(TiltedWithSphericalCaps)->Arg(0)->Arg(1);
 
 void CalibratedNinehundredNinetyNinePoints(benchmark::State& state) {
     MemoryForm form = startedForm(3);
@@ -144,7 +150,94 @@ void CalibratedNinehundredNinetyNinePoints(benchmark::State& state) {
     }
     runLevels(state, read(form), 0, 2997);
 }
-BENCHMARK(CalibratedNinehundredNinetyNinePoints);
+BENCHMARK(CalibratedNinehundredNinetyNinePoints)->Arg(0)->Arg(1);
+
+// The true-geometry method, one head kind on both ends of a circular tank (range(0) is the
+// HeadKind), levels over the whole height.
+void ExactPerHeadKind(benchmark::State& state) {
+    TankConfig c;
+    c.diameter = 2000;
+    c.length = 6000;
+    HeadSpec head;
+    head.kind = static_cast<HeadKind>(state.range(0));
+    head.flangeHeight = 40;
+    head.depth = 440;  // ellipsoidal, frustum, cap, dished: total depth with the flange
+    head.coneHeight = 540;
+    head.smallDiameter = 800;
+    head.sphereRadius = 2000;
+    c.leftHead = head;
+    c.rightHead = head;
+    constexpr int kSteps = 4096;
+    VolumeState held;
+    int i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(volumeAtLevel(c, 2000.0 * i / kSteps, 1, held, Method::Exact));
+        i = (i + 1) % kSteps;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(ExactPerHeadKind)->DenseRange(0, 8);
+
+TankConfig tiltedWithHeads() {
+    TankConfig c;
+    c.shellKind = ShellKind::Tilted;
+    c.verticalDiameter = 1800;
+    c.horizontalDiameter = 2200;
+    c.length = 10000;
+    c.tiltAlpha = 2;
+    c.tiltBeta = 3;
+    c.tiltOffset = 3000;
+    c.leftHead.kind = HeadKind::StandardEllipsoidal;
+    c.leftHead.flangeHeight = 40;
+    c.rightHead.kind = HeadKind::SphericalCap;
+    c.rightHead.depth = 400;
+    c.levelTo = 1800;
+    c.levelStep = 0.18;  // 10,001 rows
+    return c;
+}
+
+void ExactTiltedWithHeads(benchmark::State& state) {
+    const TankConfig c = tiltedWithHeads();
+    constexpr int kSteps = 4096;
+    VolumeState held;
+    int i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(volumeAtLevel(c, 1800.0 * i / kSteps, 1, held, Method::Exact));
+        i = (i + 1) % kSteps;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(ExactTiltedWithHeads);
+
+// A 10,001-row table of the tilted tank with heads by the exact method, row texts included.
+void ExactTenThousandRowTable(benchmark::State& state) {
+    const TankConfig c = tiltedWithHeads();
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        CapacityTable table;
+        tabulate(c, std::nullopt, table, Method::Exact);
+        rows = table.tableRows.size();
+        benchmark::DoNotOptimize(table);
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+BENCHMARK(ExactTenThousandRowTable)->Unit(benchmark::kMillisecond);
+
+// The level of a volume, volumes spread over the tank (range(0): 0 classic, 1 exact).
+void LevelFromVolume(benchmark::State& state) {
+    const TankConfig c = tiltedWithHeads();
+    const auto method = static_cast<Method>(state.range(0));
+    VolumeState fresh;
+    const double full = volumeAtLevel(c, 1800, 0, fresh, method);
+    constexpr int kSteps = 97;
+    int i = 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(levelForVolume(c, full * i / (kSteps + 1), method));
+        i = i % kSteps + 1;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(LevelFromVolume)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // The whole walk with its row texts: 0 to 3000 mm at 0.01 mm, 300,001 rows.
 void WholeTableWalk(benchmark::State& state) {

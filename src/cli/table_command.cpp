@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "cli/form_edits.h"
+#include "cli/method_queries.h"
 #include "cli/table_options.h"
 #include "output/generate_table.h"
 #include "platform/console_ui.h"
@@ -33,6 +34,21 @@ void printCurve(const CapacityCurve& curve, std::ostream& out) {
     for (const CurvePoint& point : curve.points) {
         out << formatLevel(point.level) << ',' << FormatTwoDecimals(point.value) << '\n';
     }
+}
+
+bool printTable(const CapacityTable& table, const TableOptions& options, UiServices& ui,
+                std::ostream& out) {
+    if (!options.compare) {
+        printCsv(table, out);
+        return out.good();
+    }
+    try {
+        printComparison(table, out);
+    } catch (const std::exception& e) {
+        ui.showError(e.what());
+        return false;
+    }
+    return out.good();
 }
 
 // The window reads a settings file that does not exist as an empty one; on a command line
@@ -93,32 +109,39 @@ int runTableCommand(std::span<const std::string_view> args, std::ostream& out, s
         return kExitStopped;
     }
     ConsoleUi ui(err);
-    const std::optional<CapacityTable> table = buildCapacityTable(form, ui);
-    bool ok = table.has_value() && !ui.sawError();
-    if (ok && options.workbookFile) {
-        // The box says what to do; a batch user also needs the system's reason.
-        std::string saveFailure;
-        ok = saveCapacityTable(*table, *options.workbookFile, ui, &saveFailure) && !ui.sawError();
-        if (!saveFailure.empty()) {
-            err << "quorvel-table: " << saveFailure << '\n';
-        }
-    }
-    if (ok && options.csv) {
-        printCsv(*table, out);
-        ok = out.good();
-    }
-    if (ok && options.curvePoints) {
-        try {
-            // The density was read once for the table; it reads the same now.
-            std::optional<double> density;
-            if (table->config.useDensity) {
-                density = MiDu(form);
+    bool ok = false;
+    if (options.volumeLitres || options.weightKg) {
+        ok = printLevelForQuantity(options, form, ui, out) && out.good();
+    } else {
+        const std::optional<CapacityTable> table = buildCapacityTable(form, ui, options.method);
+        ok = table.has_value() && !ui.sawError();
+        if (ok && options.workbookFile) {
+            // The box says what to do; a batch user also needs the system's reason.
+            std::string saveFailure;
+            ok = saveCapacityTable(*table, *options.workbookFile, ui, &saveFailure) &&
+                 !ui.sawError();
+            if (!saveFailure.empty()) {
+                err << "quorvel-table: " << saveFailure << '\n';
             }
-            printCurve(capacityCurve(table->config, *options.curvePoints, density), out);
-            ok = out.good();
-        } catch (const std::exception& e) {
-            err << "quorvel-table: " << e.what() << '\n';
-            ok = false;
+        }
+        if (ok && (options.csv || options.compare)) {
+            ok = printTable(*table, options, ui, out);
+        }
+        if (ok && options.curvePoints) {
+            try {
+                // The density was read once for the table; it reads the same now.
+                std::optional<double> density;
+                if (table->config.useDensity) {
+                    density = MiDu(form);
+                }
+                printCurve(
+                    capacityCurve(table->config, *options.curvePoints, density, options.method),
+                    out);
+                ok = out.good();
+            } catch (const std::exception& e) {
+                err << "quorvel-table: " << e.what() << '\n';
+                ok = false;
+            }
         }
     }
     // Like the window at close, the files are written whatever became of the request.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tank/capacity_curve.h"
+#include "tank/number_text.h"
 
 namespace quorvel::cli {
 namespace {
@@ -77,7 +78,43 @@ void recordCurve(TableOptions& options, std::string_view v) {
     options.curvePoints = count;
 }
 
-const std::array<OptionSpec, 11> kOptions{{
+void recordMethod(TableOptions& options, std::string_view value) {
+    const std::optional<Method> method = methodFromName(value);
+    if (!method) {
+        throw UsageError("unknown method \"" + std::string(value) + "\" (classic or exact)");
+    }
+    options.method = *method;
+}
+
+double quantity(std::string_view option, std::string_view value) {
+    const std::optional<double> number = parseDecimal(value);
+    if (!number) {
+        throw UsageError(std::string(option) + " needs a number, not \"" + std::string(value) +
+                         "\"");
+    }
+    return *number;
+}
+
+// Options that make no sense together.
+void checkCombination(const TableOptions& o) {
+    if (o.compare && o.method == Method::Exact) {
+        throw UsageError(
+            "--compare sets the classic table beside the exact one: leave out --method exact");
+    }
+    if (o.compare && o.curvePoints) {
+        throw UsageError("--compare and --curve cannot be given together");
+    }
+    if (o.volumeLitres && o.weightKg) {
+        throw UsageError("--volume and --weight ask for one level: give one of them");
+    }
+    if ((o.volumeLitres || o.weightKg) && (o.csv || o.compare || o.workbookFile || o.curvePoints)) {
+        throw UsageError(
+            "--volume and --weight print a level, not a table: leave out --csv, --compare, "
+            "--curve and --out");
+    }
+}
+
+const std::array<OptionSpec, 15> kOptions{{
     {"--shell", "horizontal|tilted|spherical|calibrated",
      "the shell page the request is computed on (required)",
      [](TableOptions& o, std::string_view v) { o.page = shellPage(v); }},
@@ -99,6 +136,20 @@ const std::array<OptionSpec, 11> kOptions{{
      "tank's height (D, A, or the highest calibrated level), one line each: level,litres,\n"
      "or level,kilograms with CheckBox1 set",
      recordCurve},
+    {"--method", "classic|exact",
+     "how volumes are computed: classic (the default, the window's tables) or exact (the\n"
+     "true geometry of the tank below the liquid's plane; sphere and calibration as classic)",
+     recordMethod},
+    {"--compare", "",
+     "print the classic table as --csv does, each row followed by the exact volume (L), the\n"
+     "difference exact − classic (L) and that difference in % of the exact volume",
+     [](TableOptions& o, std::string_view) { o.compare = true; }},
+    {"--volume", "LITRES",
+     "print instead of a table the lowest level (mm, two decimals) at which the tank holds\n"
+     "LITRES, by --method; outside the tank's range a message and exit status 1",
+     [](TableOptions& o, std::string_view v) { o.volumeLitres = quantity("--volume", v); }},
+    {"--weight", "KG", "the same for a weight, with the density set (CheckBox1, Edit37, ComboBox1)",
+     [](TableOptions& o, std::string_view v) { o.weightKg = quantity("--weight", v); }},
     {"--settings", "FILE",
      "load the controls from a settings file (Config.ini) as the window does at start,\n"
      "before any --set; its table request stands (the window would reset it)",
@@ -166,6 +217,7 @@ TableOptions parseTableOptions(std::span<const std::string_view> args) {
     if (!options.help && !options.page) {
         throw UsageError("--shell is required");
     }
+    checkCombination(options);
     return options;
 }
 
@@ -175,6 +227,8 @@ std::string usageText() {
         "                     [--settings FILE] [--grid FILE] [--set NAME=VALUE]...\n"
         "                     [--cell COL,ROW=TEXT]... [--csv | --curve N] [--out FILE.xlsx]\n"
         "                     [--save-settings FILE] [--save-grid FILE]\n"
+        "                     [--method classic|exact] [--compare]\n"
+        "       quorvel-table --shell ... [--method classic|exact] --volume LITRES | --weight KG\n"
         "\n"
         "Computes a capacity table as the window's 生成容积表 does, starting from the window\n"
         "as designed (图七 水平正直圆柱体 and both 图一 标准椭圆封头(只选中) chosen, both heads\n"
@@ -199,6 +253,16 @@ std::string usageText() {
         }
     }
     text +=
+        "\n"
+        "The exact method: the liquid is everything inside the tank below the horizontal plane\n"
+        "through the reading's point. The cylinder is the shell length plus both straight\n"
+        "flanges; σ is the axial position from its low end (on the tilted page 低端在左封头 /\n"
+        "低端在右封头 says which head is low; otherwise the left head is at σ ≤ 0). The axis\n"
+        "rises by α and the tank is rolled about it by β, so the A diameter leans by β. The\n"
+        "gauge runs through the axis along the A diameter at σ = L − F; the reading h is the\n"
+        "length along it from the shell wall to the liquid surface. In the section at σ the\n"
+        "liquid lies below the line at c(σ) = (h − A/2)·cos β + (L − F − σ)·tan α from the\n"
+        "centre. See docs/true-geometry.md.\n"
         "\n"
         "Messages go to standard error. Exit status: 0 when the table was computed, 1 when\n"
         "the request stopped (a missing or non-numeric field, an error), 2 for a command\n"

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "tank/method.h"
+
 namespace quorvel::cli {
 
 // A command line that cannot be run; what() says why, for standard error.
@@ -37,6 +39,10 @@ struct TableOptions {
     std::optional<std::string> saveGridFile;
     bool csv = false;
     std::optional<std::size_t> curvePoints;  // --curve N
+    Method method = Method::Classic;
+    bool compare = false;                // the CSV with the exact volume beside each row
+    std::optional<double> volumeLitres;  // --volume: the level query instead of a table
+    std::optional<double> weightKg;      // --weight
     bool help = false;
 };
 

@@ -1,8 +1,11 @@
 // Straight-line (two-point Lagrange) interpolation between neighbouring calibration points,
 // extending the first and last segments beyond the measured range.
+#include <algorithm>
+
 #include "geometry/fp_guard.h"
 #include "geometry/geometry.h"
 #include "geometry/numeric.h"
+#include "geometry/unguarded.h"
 
 namespace quorvel {
 
@@ -18,11 +21,12 @@ ld onSegment(const double* X, const double* Y, int i, ld t) {
 
 }  // namespace
 
-double GetValueLagrange(int n, const double* X, const double* Y, double t) {
+template <typename Guard>
+double GetValueLagrangeBody(int n, const double* X, const double* Y, double t, bool ascending) {
     if (n < 2) {
         throw ArithmeticError("标定点不足两个");
     }
-    FpGuard guard;
+    Guard guard;
     const int m = n - 1;
     const ld lv = t;
     ld v;
@@ -37,6 +41,10 @@ double GetValueLagrange(int n, const double* X, const double* Y, double t) {
         // The first i with t ≤ X[i], as a plain walk finds it (points out of order included);
         // blocks of eight are skipped while none of them qualifies.
         int i = 1;
+        if (ascending) {
+            // Levels that never fall: the first X[i] ≥ t is the walk's stop.
+            i = static_cast<int>(std::lower_bound(X + 1, X + m, t) - X);
+        }
         while (i + 8 <= m) {
             bool found = false;
             for (int k = 0; k < 8; ++k) {
@@ -56,5 +64,25 @@ double GetValueLagrange(int n, const double* X, const double* Y, double t) {
     guard.check(v);
     return static_cast<double>(v);
 }
+
+double GetValueLagrange(int n, const double* X, const double* Y, double t) {
+    return GetValueLagrangeBody<FpGuard>(n, X, Y, t, false);
+}
+
+double GetValueLagrangeAscending(int n, const double* X, const double* Y, double t) {
+    return GetValueLagrangeBody<FpGuard>(n, X, Y, t, true);
+}
+
+namespace unguarded {
+
+double GetValueLagrange(int n, const double* X, const double* Y, double t) {
+    return GetValueLagrangeBody<NoGuard>(n, X, Y, t, false);
+}
+
+double GetValueLagrangeAscending(int n, const double* X, const double* Y, double t) {
+    return GetValueLagrangeBody<NoGuard>(n, X, Y, t, true);
+}
+
+}  // namespace unguarded
 
 }  // namespace quorvel

@@ -4,6 +4,7 @@
 #include "geometry/fp_guard.h"
 #include "geometry/geometry.h"
 #include "geometry/numeric.h"
+#include "geometry/unguarded.h"
 
 namespace quorvel {
 
@@ -24,11 +25,12 @@ ld coneLowerHalf(ld H, ld h, ld D) {
 
 }  // namespace
 
-double YuangZhui(double H, double h, double D) {
+template <typename Guard>
+double YuangZhuiBody(double H, double h, double D) {
     if (h == 0) {
         return 0.0;
     }
-    FpGuard guard;
+    Guard guard;
     const ld height = H, lv = h, d = D;
     ld v;
     if (lv > 0 && lv < d / 2.0L) {
@@ -50,11 +52,12 @@ double YuangZhui(double H, double h, double D) {
 
 // A frustum is the whole cone on its large end minus the cone cut off beyond its small end;
 // below the small end's circle only the whole cone is wetted.
-double YuangTai(double H, double h, double D, double d) {
+template <typename Guard>
+double YuangTaiBody(double H, double h, double D, double d) {
     if (h == 0) {
         return 0.0;
     }
-    FpGuard guard;
+    Guard guard;
     const ld height = H, lv = h, big = D, small = d;
     ld v;
     if (lv > 0 && lv < (big - small) / 2.0L) {
@@ -68,10 +71,30 @@ double YuangTai(double H, double h, double D, double d) {
         const double hc = static_cast<double>(big / (big - small) * height);
         const double hs = static_cast<double>(small / (big - small) * height);
         // Each inner call applies its own failure value; the difference stands as it is.
-        v = static_cast<ld>(YuangZhui(hc, h, D)) -
-            static_cast<ld>(YuangZhui(hs, static_cast<double>(h2), d));
+        v = static_cast<ld>(YuangZhuiBody<Guard>(hc, h, D)) -
+            static_cast<ld>(YuangZhuiBody<Guard>(hs, static_cast<double>(h2), d));
     }
     return guard.faulted(v) ? -1.0 : static_cast<double>(v);
 }
+
+double YuangZhui(double H, double h, double D) {
+    return YuangZhuiBody<FpGuard>(H, h, D);
+}
+
+double YuangTai(double H, double h, double D, double d) {
+    return YuangTaiBody<FpGuard>(H, h, D, d);
+}
+
+namespace unguarded {
+
+double YuangZhui(double H, double h, double D) {
+    return YuangZhuiBody<NoGuard>(H, h, D);
+}
+
+double YuangTai(double H, double h, double D, double d) {
+    return YuangTaiBody<NoGuard>(H, h, D, d);
+}
+
+}  // namespace unguarded
 
 }  // namespace quorvel

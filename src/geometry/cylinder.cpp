@@ -3,13 +3,15 @@
 #include "geometry/fp_guard.h"
 #include "geometry/geometry.h"
 #include "geometry/numeric.h"
+#include "geometry/unguarded.h"
 
 namespace quorvel {
 
 using namespace detail;
 
-double YuangTong(double A, double B, double h, double L) {
-    FpGuard guard;
+template <typename Guard>
+double YuangTongBody(double A, double B, double h, double L) {
+    Guard guard;
     const ld a = A, b = B, lv = h, len = L;
     const ld s = arcsin(2.0L * lv / a - 1.0L);
     const ld t1 = s * a * a / 4.0L;
@@ -19,5 +21,17 @@ double YuangTong(double A, double B, double h, double L) {
     const ld v = area * (len * b / a) * mm3ToM3();
     return guard.faulted(v) ? -1.0 : static_cast<double>(v);
 }
+
+double YuangTong(double A, double B, double h, double L) {
+    return YuangTongBody<FpGuard>(A, B, h, L);
+}
+
+namespace unguarded {
+
+double YuangTong(double A, double B, double h, double L) {
+    return YuangTongBody<NoGuard>(A, B, h, L);
+}
+
+}  // namespace unguarded
 
 }  // namespace quorvel

@@ -1,6 +1,7 @@
 #include "geometry/fp_guard.h"
 #include "geometry/geometry.h"
 #include "geometry/numeric.h"
+#include "geometry/unguarded.h"
 
 namespace quorvel {
 
@@ -23,8 +24,9 @@ ld dishedCoefficient(double D) {
 }  // namespace
 
 // Smoothstep fill profile scaled to the whole head: k·D³/4 · x²·(3 − 2x) with x = h/D.
-double DieFengTou(double D, double h) {
-    FpGuard guard;
+template <typename Guard>
+double DieFengTouBody(double D, double h) {
+    Guard guard;
     const ld d = D, lv = h;
     // The level must lie on the head: (D − 2h)/D within [−1, 1].
     const ld x = (d - 2.0L * lv) / d;
@@ -52,5 +54,17 @@ double FeiBiaoDieXin(double f, double H, double Ri, double D) {
     const ld v = factor * sum;
     return guard.faulted(v) ? -1.0 : static_cast<double>(v);
 }
+
+double DieFengTou(double D, double h) {
+    return DieFengTouBody<FpGuard>(D, h);
+}
+
+namespace unguarded {
+
+double DieFengTou(double D, double h) {
+    return DieFengTouBody<NoGuard>(D, h);
+}
+
+}  // namespace unguarded
 
 }  // namespace quorvel

@@ -46,4 +46,11 @@ class FpGuard {
     int outer_;
 };
 
+// The guard of the unguarded routines (geometry/unguarded.h): their caller tests the flags
+// once around many of them, so nothing is watched here.
+struct NoGuard {
+    bool faulted(long double) const { return false; }
+    void check(long double) const {}
+};
+
 }  // namespace quorvel::detail

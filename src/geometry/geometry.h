@@ -54,4 +54,8 @@ double GaoDuBianHuan(double A, double Lc, double x, double alpha, double beta, d
 // ArithmeticError when a used end segment has equal levels.
 double GetValueLagrange(int n, const double* X, const double* Y, double t);
 
+// GetValueLagrange for levels that never fall (X[i] ≤ X[i+1]): the segment is found by binary
+// search, with the same result.
+double GetValueLagrangeAscending(int n, const double* X, const double* Y, double t);
+
 }  // namespace quorvel

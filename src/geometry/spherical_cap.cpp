@@ -3,24 +3,26 @@
 #include "geometry/fp_guard.h"
 #include "geometry/geometry.h"
 #include "geometry/numeric.h"
+#include "geometry/unguarded.h"
 
 namespace quorvel {
 
 using namespace detail;
 
-double QiuQueFengTou(double B, double H, double h) {
+template <typename Guard>
+double QiuQueFengTouBody(double B, double H, double h) {
     const ld b = B, depth = H, lv = h;
     ld rs, y, k, q;
     {
         // A fault here (no sphere, or a level off the rim) is the caller's to handle.
-        FpGuard guard;
+        Guard guard;
         rs = asDouble(powi(b, 2) / (8.0L * depth) + depth / 2.0L);
         y = asDouble(1.0L - 2.0L * lv / b);
         k = asDouble(b / (2.0L * rs));
         q = asDouble(std::sqrt(4.0L * lv / b - powi(2.0L * lv / b, 2)));
         guard.check(rs + y + k + q);
     }
-    FpGuard guard;
+    Guard guard;
     constexpr ld kTwoThirds = 2.0L / 3.0L;
     constexpr ld kOne45th = 1.0L / 45.0L;
     const ld alpha = arccos(y);
@@ -40,5 +42,17 @@ double QiuQueFengTou(double B, double H, double h) {
     }
     return static_cast<double>(v);
 }
+
+double QiuQueFengTou(double B, double H, double h) {
+    return QiuQueFengTouBody<FpGuard>(B, H, h);
+}
+
+namespace unguarded {
+
+double QiuQueFengTou(double B, double H, double h) {
+    return QiuQueFengTouBody<NoGuard>(B, H, h);
+}
+
+}  // namespace unguarded
 
 }  // namespace quorvel

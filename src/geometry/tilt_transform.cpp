@@ -4,13 +4,15 @@
 #include "geometry/fp_guard.h"
 #include "geometry/geometry.h"
 #include "geometry/numeric.h"
+#include "geometry/unguarded.h"
 
 namespace quorvel {
 
 using namespace detail;
 
-double GaoDuBianHuan(double A, double Lc, double x, double alpha, double beta, double h) {
-    FpGuard guard;
+template <typename Guard>
+double GaoDuBianHuanBody(double A, double Lc, double x, double alpha, double beta, double h) {
+    Guard guard;
     const ld a = A, len = Lc, pos = x, lv = h;
     const ld t = std::tan(kPi * static_cast<ld>(alpha) / 180.0L);
     const ld cosBeta = std::cos(kPi * static_cast<ld>(beta) / 180.0L);
@@ -36,5 +38,17 @@ double GaoDuBianHuan(double A, double Lc, double x, double alpha, double beta, d
     const ld result = mean + g;
     return guard.faulted(result) ? 0.0 : static_cast<double>(result);
 }
+
+double GaoDuBianHuan(double A, double Lc, double x, double alpha, double beta, double h) {
+    return GaoDuBianHuanBody<FpGuard>(A, Lc, x, alpha, beta, h);
+}
+
+namespace unguarded {
+
+double GaoDuBianHuan(double A, double Lc, double x, double alpha, double beta, double h) {
+    return GaoDuBianHuanBody<NoGuard>(A, Lc, x, alpha, beta, h);
+}
+
+}  // namespace unguarded
 
 }  // namespace quorvel

@@ -37,7 +37,7 @@ double curveHeight(const TankConfig& config) {
 }
 
 CapacityCurve capacityCurve(const TankConfig& config, std::size_t count,
-                            std::optional<double> densityKgPerM3) {
+                            std::optional<double> densityKgPerM3, Method method) {
     count = std::clamp(count, kMinCurvePoints, kMaxCurvePoints);
     const double height = curveHeight(config);
     // The walk over 0 … height; the table's own rules place every level, the last one
@@ -53,7 +53,7 @@ CapacityCurve capacityCurve(const TankConfig& config, std::size_t count,
         const long double value = densityKgPerM3 ? static_cast<long double>(total) * *densityKgPerM3
                                                  : static_cast<long double>(total) * 1000;
         curve.points.push_back({level, static_cast<double>(value)});
-    });
+    }, method);
     return curve;
 }
 

@@ -56,8 +56,8 @@ double TableLevels::operator[](std::size_t i) const {
     return level >= threshold_ ? to_ : static_cast<double>(level);
 }
 
-void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3,
-              CapacityTable& table) {
+void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3, CapacityTable& table,
+              Method method) {
     const auto count = static_cast<std::size_t>(
         TableLevels(config.levelFrom, config.levelTo, config.levelStep).count());
     table.tableRows.reserve(table.tableRows.size() + count);
@@ -74,10 +74,16 @@ void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3,
             table.weightTexts.push_back(
                 FormatTwoDecimals(static_cast<ld>(total) * static_cast<ld>(*densityKgPerM3)));
         }
-    });
+    }, method);
 }
 
-std::optional<CapacityTable> buildCapacityTable(FieldSource& form, UiServices& ui) {
+std::vector<double> tableTotals(const TankConfig& config, Method method) {
+    std::vector<double> totals;
+    forEachLevel(config, [&](double, double total) { totals.push_back(total); }, method);
+    return totals;
+}
+
+std::optional<CapacityTable> buildCapacityTable(FieldSource& form, UiServices& ui, Method method) {
     try {
         std::optional<TankConfig> config = buildTankConfig(form, ui);
         if (!config) {
@@ -100,7 +106,7 @@ std::optional<CapacityTable> buildCapacityTable(FieldSource& form, UiServices& u
             // request before the first row.
             density = MiDu(form);
         }
-        tabulate(table.config, density, table);
+        tabulate(table.config, density, table, method);
         return table;
     } catch (const std::exception& e) {
         ui.showError(e.what());

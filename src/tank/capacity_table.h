@@ -10,6 +10,7 @@
 
 #include "platform/ui_services.h"
 #include "tank/field_source.h"
+#include "tank/method.h"
 #include "tank/number_format.h"
 #include "tank/tank_config.h"
 #include "tank/volume.h"
@@ -48,13 +49,13 @@ class TableLevels {
 // level after level as a table row is, so a level that fails keeps the total before it.
 // A template, so the row builder of a long table is called without an indirection.
 template <typename Visit>
-void forEachLevel(const TankConfig& config, Visit&& visit) {
+void forEachLevel(const TankConfig& config, Visit&& visit, Method method = Method::Classic) {
     const TableLevels levels(config.levelFrom, config.levelTo, config.levelStep);
     const auto count = static_cast<std::size_t>(levels.count());
     VolumeState state;
     for (std::size_t i = 0; i < count; ++i) {
         const double level = levels[i];
-        visit(level, volumeAtLevel(config, level, config.levelStep, state));
+        visit(level, volumeAtLevel(config, level, config.levelStep, state, method));
     }
 }
 
@@ -62,10 +63,16 @@ void forEachLevel(const TankConfig& config, Visit&& visit) {
 // of more than kMaxTableRows rows, and walks the levels. nullopt when the request stopped:
 // its message or error box has been shown through `ui`. The form is also read for the
 // density (MiDu), which may set ComboBox1.
-std::optional<CapacityTable> buildCapacityTable(FieldSource& form, UiServices& ui);
+std::optional<CapacityTable> buildCapacityTable(FieldSource& form, UiServices& ui,
+                                                Method method = Method::Classic);
 
 // The walk over a configuration already read and checked: appends one row per level and,
 // when densityKgPerM3 is given, one weight text per row.
-void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3, CapacityTable& table);
+void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3, CapacityTable& table,
+              Method method = Method::Classic);
+
+// The total (m³) at every level of the configuration's walk, by `method`: what a second
+// method's column beside the table needs.
+std::vector<double> tableTotals(const TankConfig& config, Method method);
 
 }  // namespace quorvel

@@ -43,6 +43,9 @@ struct HeadSpec {
 struct CalibrationPoints {
     std::vector<double> levels;   // mm, in the order entered
     std::vector<double> volumes;  // L
+    // Set when the levels never fall (the reader tests it): the interpolation then finds its
+    // segment by binary search. False is always safe.
+    bool ascending = false;
     std::size_t size() const { return levels.size(); }
     bool empty() const { return levels.empty(); }
 };
@@ -57,6 +60,7 @@ struct TankConfig {
     double tiltAlpha = 0;           // α
     double tiltBeta = 0;            // β
     double tiltOffset = 0;          // F
+    bool lowEndRight = false;  // tilted: "低端在右封头" chosen (else the left head is low)
     HeadSpec leftHead;
     HeadSpec rightHead;
     double levelFrom = 0;

@@ -1,5 +1,6 @@
 #include "tank/tank_reader.h"
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 #include <stdexcept>
@@ -60,6 +61,7 @@ bool readCalibrationPoints(const FieldSource& form, UiServices& ui, TankConfig& 
             values->push_back(textToNumber(text));
         }
     }
+    points.ascending = std::is_sorted(points.levels.begin(), points.levels.end());
     config.calibrationPoints = std::move(points);
     return true;
 }
@@ -241,6 +243,7 @@ bool readShellFields(FieldSource& form, UiServices& ui, TankConfig& config) {
             }
             config.tiltBeta = number(form, "Edit30");
             config.tiltOffset = number(form, "Edit39");
+            config.lowEndRight = form.checked("RadioButton4") && !form.checked("RadioButton3");
             config.horizontalDiameter = number(form, "Edit40");
             config.verticalDiameter = number(form, "Edit41");
             config.length = number(form, "Edit42");

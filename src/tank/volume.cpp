@@ -1,33 +1,64 @@
 #include "tank/volume.h"
 
+#include <cfenv>
+#include <cmath>
+
 #include "geometry/geometry.h"
+#include "geometry/unguarded.h"
+#include "tank/exact_tank.h"
 
 namespace quorvel {
 namespace {
 
 using ld = long double;
 
+// The routines a level is computed with: guarded, each returning its failure value or
+// throwing; or unguarded, for one test of the fault flags around the whole level.
+struct Guarded {
+    static constexpr auto YuangTong = &quorvel::YuangTong;
+    static constexpr auto TuoFengTou = &quorvel::TuoFengTou;
+    static constexpr auto YuangZhui = &quorvel::YuangZhui;
+    static constexpr auto YuangTai = &quorvel::YuangTai;
+    static constexpr auto QiuQueFengTou = &quorvel::QiuQueFengTou;
+    static constexpr auto DieFengTou = &quorvel::DieFengTou;
+    static constexpr auto GaoDuBianHuan = &quorvel::GaoDuBianHuan;
+    static constexpr auto GetValueLagrange = &quorvel::GetValueLagrange;
+    static constexpr auto GetValueLagrangeAscending = &quorvel::GetValueLagrangeAscending;
+};
+struct Unguarded {
+    static constexpr auto YuangTong = &unguarded::YuangTong;
+    static constexpr auto TuoFengTou = &unguarded::TuoFengTou;
+    static constexpr auto YuangZhui = &unguarded::YuangZhui;
+    static constexpr auto YuangTai = &unguarded::YuangTai;
+    static constexpr auto QiuQueFengTou = &unguarded::QiuQueFengTou;
+    static constexpr auto DieFengTou = &unguarded::DieFengTou;
+    static constexpr auto GaoDuBianHuan = &unguarded::GaoDuBianHuan;
+    static constexpr auto GetValueLagrange = &unguarded::GetValueLagrange;
+    static constexpr auto GetValueLagrangeAscending = &unguarded::GetValueLagrangeAscending;
+};
+
 // A head on a circular shell of diameter D at level lv.
+template <typename R>
 double circularHead(const HeadSpec& head, double D, double lv) {
     const double h = head.flangeHeight;
     switch (head.kind) {
         case HeadKind::StandardEllipsoidal:
-            return TuoFengTou(D, D, D / 4, lv);
+            return R::TuoFengTou(D, D, D / 4, lv);
         case HeadKind::NonStandardEllipsoidal:
-            return TuoFengTou(D, D, head.depth - h, lv);
+            return R::TuoFengTou(D, D, head.depth - h, lv);
         case HeadKind::Conical:
-            return YuangZhui(head.coneHeight - h, lv, D);
+            return R::YuangZhui(head.coneHeight - h, lv, D);
         case HeadKind::Frustum:
-            return YuangTai(head.depth - h, lv, D, head.smallDiameter);
+            return R::YuangTai(head.depth - h, lv, D, head.smallDiameter);
         case HeadKind::SphericalCap:
-            return QiuQueFengTou(D, head.depth, lv);  // the whole entered depth: no flange
+            return R::QiuQueFengTou(D, head.depth, lv);  // the whole entered depth: no flange
         case HeadKind::StandardDished:
-            return DieFengTou(D, lv);
+            return R::DieFengTou(D, lv);
         case HeadKind::NonStandardDished:
             // Scaled from an ellipsoid of the same depth by the ratio of the whole volumes.
-            return TuoFengTou(D, D, head.depth - h, lv) * head.dishedRatio;
+            return R::TuoFengTou(D, D, head.depth - h, lv) * head.dishedRatio;
         case HeadKind::Hemispherical:
-            return TuoFengTou(D, D, D / 2, lv);
+            return R::TuoFengTou(D, D, D / 2, lv);
         case HeadKind::Flat:
             return 0;
     }
@@ -37,14 +68,15 @@ double circularHead(const HeadSpec& head, double D, double lv) {
 // A head on an elliptical section (vertical A, horizontal B), also a tilted shell's. Cones,
 // frustums and dished heads have no form for an elliptical rim and count 0; their flanges
 // still lengthen the shell.
+template <typename R>
 double ellipticalHead(const HeadSpec& head, double A, double B, double lv) {
     switch (head.kind) {
         case HeadKind::StandardEllipsoidal:
-            return TuoFengTou(A, B, B / 4, lv);
+            return R::TuoFengTou(A, B, B / 4, lv);
         case HeadKind::NonStandardEllipsoidal:
-            return TuoFengTou(A, B, head.depth - head.flangeHeight, lv);
+            return R::TuoFengTou(A, B, head.depth - head.flangeHeight, lv);
         case HeadKind::SphericalCap:
-            return QiuQueFengTou(B, head.depth, lv);
+            return R::QiuQueFengTou(B, head.depth, lv);
         default:
             return 0;
     }
@@ -72,30 +104,36 @@ void bothHeads(const TankConfig& c, VolumeState& parts, HeadVolume volume) {
 }
 
 // The parts of every kind but the tilted one; throws what a routine throws.
+template <typename R>
 VolumeState levelParts(const TankConfig& c, double lv, double effectiveLength) {
     VolumeState parts;
     switch (c.shellKind) {
         case ShellKind::Horizontal:
             if (c.sectionKind == SectionKind::Circular) {
                 const double D = c.diameter;
-                parts.shellVolume = YuangTong(D, D, lv, effectiveLength);
-                bothHeads(c, parts, [&](const HeadSpec& h) { return circularHead(h, D, lv); });
+                parts.shellVolume = R::YuangTong(D, D, lv, effectiveLength);
+                bothHeads(c, parts, [&](const HeadSpec& h) { return circularHead<R>(h, D, lv); });
             } else {
                 const double A = c.verticalDiameter, B = c.horizontalDiameter;
-                parts.shellVolume = YuangTong(A, B, lv, effectiveLength);
-                parts.leftHeadVolume = signedHead(c.leftHead, ellipticalHead(c.leftHead, A, B, lv));
+                parts.shellVolume = R::YuangTong(A, B, lv, effectiveLength);
+                parts.leftHeadVolume =
+                    signedHead(c.leftHead, ellipticalHead<R>(c.leftHead, A, B, lv));
                 parts.rightHeadVolume =
-                    signedHead(c.rightHead, ellipticalHead(c.rightHead, A, B, lv));
+                    signedHead(c.rightHead, ellipticalHead<R>(c.rightHead, A, B, lv));
             }
             break;
         case ShellKind::Spherical:
             // Two hemispheres meeting at the equator, each holding half of the liquid.
-            parts.shellVolume = 2 * TuoFengTou(c.diameter, c.diameter, c.diameter / 2, lv);
+            parts.shellVolume = 2 * R::TuoFengTou(c.diameter, c.diameter, c.diameter / 2, lv);
             break;
         case ShellKind::Calibrated: {
             const CalibrationPoints& p = c.calibrationPoints;
-            parts.shellVolume = 0.001 * GetValueLagrange(static_cast<int>(p.size()),
-                                                         p.levels.data(), p.volumes.data(), lv);
+            // Litres to cubic metres in extended precision, as every other product.
+            const auto interpolate =
+                p.ascending ? R::GetValueLagrangeAscending : R::GetValueLagrange;
+            parts.shellVolume =
+                static_cast<double>(0.001L * interpolate(static_cast<int>(p.size()),
+                                                         p.levels.data(), p.volumes.data(), lv));
             break;
         }
         case ShellKind::Tilted:
@@ -106,13 +144,14 @@ VolumeState levelParts(const TankConfig& c, double lv, double effectiveLength) {
 
 // The tilted tank is computed as a level tank filled to the equivalent level. A part that
 // cannot be computed keeps the value it had at the level before.
+template <typename R>
 void tiltedParts(const TankConfig& c, double lv, double effectiveLength, VolumeState& state) {
     const double A = c.verticalDiameter, B = c.horizontalDiameter;
     try {
-        const double t =
-            GaoDuBianHuan(A, effectiveLength, c.length - c.tiltOffset, c.tiltAlpha, c.tiltBeta, lv);
-        state.shellVolume = YuangTong(A, B, t, effectiveLength);
-        bothHeads(c, state, [&](const HeadSpec& h) { return ellipticalHead(h, A, B, t); });
+        const double t = R::GaoDuBianHuan(A, effectiveLength, c.length - c.tiltOffset, c.tiltAlpha,
+                                          c.tiltBeta, lv);
+        state.shellVolume = R::YuangTong(A, B, t, effectiveLength);
+        bothHeads(c, state, [&](const HeadSpec& h) { return ellipticalHead<R>(h, A, B, t); });
     } catch (const ArithmeticError&) {
         // The sum below uses what this level computed and the previous level's rest.
     }
@@ -131,15 +170,62 @@ ld fittingBelow(const TankConfig& c, double lv) {
     return s > 0 ? 0.001L * v / s * (lv - b) : 0;
 }
 
+constexpr int kFaultFlags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
+
+// The parts of one level by the unguarded routines, kept only when no fault flag was raised
+// and every part is finite: then they are the guarded routines' to the bit. The flags are as
+// they were before.
+bool unguardedParts(const TankConfig& c, double level, VolumeState& state) {
+    const int outer = std::fetestexcept(kFaultFlags);
+    if (outer != 0) {
+        std::feclearexcept(kFaultFlags);
+    }
+    const double effectiveLength = c.length + c.leftHead.flangeHeight + c.rightHead.flangeHeight;
+    VolumeState parts = state;
+    bool clean = false;
+    try {
+        if (c.shellKind == ShellKind::Tilted) {
+            tiltedParts<Unguarded>(c, level, effectiveLength, parts);
+        } else {
+            parts = levelParts<Unguarded>(c, level, effectiveLength);
+        }
+        clean = std::fetestexcept(kFaultFlags) == 0 && std::isfinite(parts.shellVolume) &&
+                std::isfinite(parts.leftHeadVolume) && std::isfinite(parts.rightHeadVolume);
+    } catch (const ArithmeticError&) {
+        // computed again with the guards
+    }
+    if (!clean) {
+        std::feclearexcept(kFaultFlags);
+    }
+    if (outer != 0) {
+        std::feraiseexcept(outer);
+    }
+    if (clean) {
+        state.shellVolume = parts.shellVolume;
+        state.leftHeadVolume = parts.leftHeadVolume;
+        state.rightHeadVolume = parts.rightHeadVolume;
+    }
+    return clean;
+}
+
+// The parts summed with the dead volume, less the fitting below the liquid.
+double withCorrections(const TankConfig& c, double level, VolumeState& state) {
+    const ld sum = 0.001L * c.deadVolume + (static_cast<ld>(state.leftHeadVolume) +
+                                            state.shellVolume + state.rightHeadVolume);
+    state.total = static_cast<double>(sum - fittingBelow(c, level));
+    return state.total;
+}
+
 }  // namespace
 
-double volumeAtLevel(const TankConfig& c, double level, double /*interval*/, VolumeState& state) {
+double volumeAtLevelGuarded(const TankConfig& c, double level, double /*interval*/,
+                            VolumeState& state) {
     const double effectiveLength = c.length + c.leftHead.flangeHeight + c.rightHead.flangeHeight;
     if (c.shellKind == ShellKind::Tilted) {
-        tiltedParts(c, level, effectiveLength, state);
+        tiltedParts<Guarded>(c, level, effectiveLength, state);
     } else {
         try {
-            const VolumeState parts = levelParts(c, level, effectiveLength);
+            const VolumeState parts = levelParts<Guarded>(c, level, effectiveLength);
             state.shellVolume = parts.shellVolume;
             state.leftHeadVolume = parts.leftHeadVolume;
             state.rightHeadVolume = parts.rightHeadVolume;
@@ -147,10 +233,27 @@ double volumeAtLevel(const TankConfig& c, double level, double /*interval*/, Vol
             return state.total;  // the level keeps the total of the level before
         }
     }
-    const ld sum = 0.001L * c.deadVolume + (static_cast<ld>(state.leftHeadVolume) +
-                                            state.shellVolume + state.rightHeadVolume);
-    state.total = static_cast<double>(sum - fittingBelow(c, level));
-    return state.total;
+    return withCorrections(c, level, state);
+}
+
+double volumeAtLevel(const TankConfig& c, double level, double interval, VolumeState& state) {
+    if (unguardedParts(c, level, state)) {
+        return withCorrections(c, level, state);
+    }
+    return volumeAtLevelGuarded(c, level, interval, state);
+}
+
+double volumeAtLevel(const TankConfig& c, double level, double interval, VolumeState& state,
+                     Method method) {
+    if (method == Method::Classic || c.shellKind == ShellKind::Spherical ||
+        c.shellKind == ShellKind::Calibrated) {
+        return volumeAtLevel(c, level, interval, state);
+    }
+    const ExactParts parts = exactParts(c, axialTank(c), level);
+    state.shellVolume = parts.shell;
+    state.leftHeadVolume = parts.leftHead;
+    state.rightHeadVolume = parts.rightHead;
+    return withCorrections(c, level, state);
 }
 
 double volumeAtLevel(const TankConfig& config, double level, double interval) {

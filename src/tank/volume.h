@@ -3,6 +3,7 @@
 // internal fitting taken off. Cubic metres.
 #pragma once
 
+#include "tank/method.h"
 #include "tank/tank_config.h"
 
 namespace quorvel {
@@ -23,6 +24,18 @@ struct VolumeState {
 // derived). `interval` is the table's level step (0 for a single level); a fitting is taken
 // off whole at every level above its band, so the result does not depend on it.
 double volumeAtLevel(const TankConfig& config, double level, double interval, VolumeState& state);
+
+// The same with every routine under its own guard, as each level was once computed; the
+// function above tests the fault flags once per level and falls back to this only for a
+// level that faulted, with the same results and failure values.
+double volumeAtLevelGuarded(const TankConfig& config, double level, double interval,
+                            VolumeState& state);
+
+// The same by the chosen method. Exact: the shell and heads from the true geometry of the
+// tank below the liquid's plane (sphere and calibrated tank as Classic), then the same dead
+// volume and fitting. Throws exact::GeometryError for a tank that describes no solid.
+double volumeAtLevel(const TankConfig& config, double level, double interval, VolumeState& state,
+                     Method method);
 
 // One level on its own, as the quick calculation asks: the previous parts all count 0.
 double volumeAtLevel(const TankConfig& config, double level, double interval);

@@ -129,3 +129,30 @@ TEST(GetValueLagrange, FewerThanTwoPointsIsAFailureNotARead) {
 
 }  // namespace
 }  // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+// Ascending levels, equal neighbours included: the binary search stops where the walk stops.
+TEST(GetValueLagrangeAscending, SameResultAsTheWalk) {
+    const std::vector<std::vector<double>> levelSets = {
+        {0, 1000},
+        {0, 3, 3, 3, 10, 11, 50, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 200},
+        {-5, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22},
+    };
+    for (const auto& X : levelSets) {
+        std::vector<double> Y;
+        for (std::size_t i = 0; i < X.size(); ++i) {
+            Y.push_back(static_cast<double>(i * i) * 7.25 + 1);
+        }
+        const int n = static_cast<int>(X.size());
+        for (double t = X.front() - 2; t <= X.back() + 2; t += 0.25) {
+            EXPECT_EQ(GetValueLagrangeAscending(n, X.data(), Y.data(), t),
+                      GetValueLagrange(n, X.data(), Y.data(), t))
+                << n << " points at " << t;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quorvel

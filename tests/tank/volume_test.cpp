@@ -6,6 +6,7 @@
 
 #include "geometry/geometry.h"
 #include "platform/recording_ui.h"
+#include "tank/number_format.h"
 #include "tank/tank_reader.h"
 #include "test_forms.h"
 
@@ -219,6 +220,19 @@ TEST(VolumeAtLevel, CalibratedTankInterpolatesItsPointsInLitres) {
     for (auto [level, m3] : cases) {
         EXPECT_NEAR(volumeAtLevel(c, level, 1), m3, 1e-12) << level;
     }
+}
+
+TEST(VolumeAtLevel, CalibratedLitresBecomeCubicMetresInExtendedPrecision) {
+    // 27292.875 L exactly: 0.001 × it in double rounds up to 27.292875000000002 and the row
+    // would read 27292.88; the extended product rounds to 27.292874999999999 (…87).
+    TankConfig c;
+    c.shellKind = ShellKind::Calibrated;
+    c.calibrationPoints.levels = {0, 1000};
+    c.calibrationPoints.volumes = {0, 54585.75};
+    const double total = volumeAtLevel(c, 500, 1);
+    EXPECT_EQ(total, static_cast<double>(0.001L * 27292.875));
+    EXPECT_NE(total, 0.001 * 27292.875);
+    EXPECT_EQ(FormatTwoDecimals(static_cast<long double>(total) * 1000), "27292.87");
 }
 
 TEST(VolumeAtLevel, FailureValueEntersTheSum) {

@@ -1,0 +1,101 @@
+#include "exact/head_profile.h"
+
+namespace quorvel::exact {
+namespace {
+
+// Thrown by the builders below for dimensions that cannot form the head; the tank layer
+// replaces it by the message that names the side.
+[[noreturn]] void impossible() {
+    throw GeometryError("封头尺寸不成立");
+}
+
+ProfilePiece arc(double z0, double z1, double centre, double q, double zc, double w) {
+    ProfilePiece p;
+    p.shape = ProfilePiece::Shape::Arc;
+    p.z0 = z0;
+    p.z1 = z1;
+    p.centre = centre;
+    p.q = q;
+    p.zc = zc;
+    p.w = w;
+    return p;
+}
+
+HeadProfile single(const ProfilePiece& piece) {
+    HeadProfile h;
+    h.pieces[0] = piece;
+    h.count = 1;
+    h.depth = piece.z1;
+    return h;
+}
+
+bool positive(double x) {
+    return std::isfinite(x) && x > 0;
+}
+
+}  // namespace
+
+HeadProfile ellipsoidalProfile(double R, double depth) {
+    if (!positive(R) || !(depth >= 0)) {
+        impossible();
+    }
+    return depth == 0 ? HeadProfile{} : single(arc(0, depth, 0, R, 0, depth));
+}
+
+HeadProfile conicalProfile(double R, double height) {
+    return frustumProfile(R, height, 0);
+}
+
+HeadProfile frustumProfile(double R, double height, double smallDiameter) {
+    if (!positive(R) || !(height >= 0) || !(smallDiameter >= 0) || !std::isfinite(height)) {
+        impossible();
+    }
+    if (height == 0) {
+        return {};
+    }
+    ProfilePiece line;
+    line.z1 = height;
+    line.centre = R;
+    line.slope = (smallDiameter / 2 - R) / height;
+    return single(line);
+}
+
+HeadProfile sphericalCapProfile(double R, double depth) {
+    if (!positive(R) || !(depth >= 0) || !std::isfinite(depth)) {
+        impossible();
+    }
+    if (depth == 0) {
+        return {};
+    }
+    const double rs = (R * R + depth * depth) / (2 * depth);  // the sphere through rim and apex
+    return single(arc(0, depth, 0, rs, depth - rs, rs));
+}
+
+HeadProfile torisphericalProfile(double R, double Ri, double r) {
+    if (!positive(R) || !positive(r) || !(r < R) || !(Ri > R) || !std::isfinite(Ri)) {
+        impossible();
+    }
+    // Knuckle centre at (0, R − r), crown centre on the axis at s − Ri, |centres| = Ri − r.
+    const double s = Ri - std::sqrt((Ri - r) * (Ri - r) - (R - r) * (R - r));
+    return dishedProfileForDepth(R, Ri, s);
+}
+
+HeadProfile dishedProfileForDepth(double R, double Ri, double s) {
+    if (!positive(R) || !positive(s) || !(Ri > R) || !std::isfinite(Ri) || !(s < Ri)) {
+        impossible();
+    }
+    // (Ri − s)² + (R − r)² = (Ri − r)²  ⇔  r = (R² + s² − 2·Ri·s) / (2R − 2Ri).
+    const double r = (R * R + s * s - 2 * Ri * s) / (2 * R - 2 * Ri);
+    if (!positive(r) || !(r < R)) {
+        impossible();
+    }
+    const double join = r * (Ri - s) / (Ri - r);  // where the knuckle meets the crown
+    HeadProfile h;
+    h.pieces[0] = arc(0, join, R - r, r, 0, r);
+    h.pieces[1] = arc(join, s, 0, Ri, s - Ri, Ri);
+    h.count = 2;
+    h.depth = s;
+    return h;
+}
+
+}  // namespace quorvel::exact

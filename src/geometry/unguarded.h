@@ -1,0 +1,19 @@
+// The level routines without their guards, for a caller that clears the fault flags once,
+// calls many of them and tests the flags once: when no flag is raised and every result is
+// finite, each result is the guarded routine's to the bit (the same arithmetic); otherwise
+// the caller computes again with the guarded routines, whose failure values and errors stand.
+#pragma once
+
+namespace quorvel::unguarded {
+
+double YuangTong(double A, double B, double h, double L);
+double TuoFengTou(double A, double B, double H, double h);
+double DieFengTou(double D, double h);
+double YuangZhui(double H, double h, double D);
+double YuangTai(double H, double h, double D, double d);
+double QiuQueFengTou(double B, double H, double h);
+double GaoDuBianHuan(double A, double Lc, double x, double alpha, double beta, double h);
+double GetValueLagrange(int n, const double* X, const double* Y, double t);
+double GetValueLagrangeAscending(int n, const double* X, const double* Y, double t);
+
+}  // namespace quorvel::unguarded

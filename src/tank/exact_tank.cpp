@@ -1,0 +1,90 @@
+#include "tank/exact_tank.h"
+
+#include <numbers>
+
+namespace quorvel {
+namespace {
+
+double radians(double degrees) {
+    return degrees * std::numbers::pi / 180;
+}
+
+exact::HeadProfile profile(const HeadSpec& head, double rimRadius) {
+    const double R = rimRadius, h = head.flangeHeight;
+    switch (head.kind) {
+        case HeadKind::StandardEllipsoidal:
+            return exact::ellipsoidalProfile(R, R / 2);  // a quarter of the diameter
+        case HeadKind::NonStandardEllipsoidal:
+            return exact::ellipsoidalProfile(R, head.depth - h);
+        case HeadKind::Conical:
+            return exact::conicalProfile(R, head.coneHeight - h);
+        case HeadKind::Frustum:
+            return exact::frustumProfile(R, head.depth - h, head.smallDiameter);
+        case HeadKind::SphericalCap:
+            return exact::sphericalCapProfile(R, head.depth);
+        case HeadKind::StandardDished:
+            return exact::torisphericalProfile(R, 2 * R, 0.2 * R);  // Ri = D, r = 0.1·D
+        case HeadKind::NonStandardDished:
+            return exact::dishedProfileForDepth(R, head.sphereRadius, head.depth - h);
+        case HeadKind::Hemispherical:
+            return exact::ellipsoidalProfile(R, R);
+        case HeadKind::Flat:
+            return {};
+    }
+    return {};
+}
+
+exact::HeadProfile sideProfile(const HeadSpec& head, double rimRadius, bool left) {
+    try {
+        return profile(head, rimRadius);
+    } catch (const exact::GeometryError&) {
+        throw exact::GeometryError(left ? "左封头尺寸不成立，无法按真实几何计算！"
+                                        : "右封头尺寸不成立，无法按真实几何计算！");
+    }
+}
+
+}  // namespace
+
+exact::AxialTank axialTank(const TankConfig& c) {
+    exact::AxialTank t;
+    const bool circular =
+        c.shellKind == ShellKind::Horizontal && c.sectionKind == SectionKind::Circular;
+    t.A = circular ? c.diameter : c.verticalDiameter;
+    t.B = circular ? c.diameter : c.horizontalDiameter;
+    t.length = c.length + c.leftHead.flangeHeight + c.rightHead.flangeHeight;
+    if (!(t.A > 0) || !(t.B > 0) || !(t.length >= 0) || !std::isfinite(t.A * t.B * t.length)) {
+        throw exact::GeometryError("筒体尺寸不成立，无法按真实几何计算！");
+    }
+    // The heads of an elliptical section are those of a circle of its horizontal diameter,
+    // pressed to the vertical one.
+    t.rimRadius = t.B / 2;
+    const exact::HeadProfile left = sideProfile(c.leftHead, t.rimRadius, true);
+    const exact::HeadProfile right = sideProfile(c.rightHead, t.rimRadius, false);
+    const bool rightLow = c.shellKind == ShellKind::Tilted && c.lowEndRight;
+    t.lowHead = rightLow ? right : left;
+    t.highHead = rightLow ? left : right;
+    if (c.shellKind == ShellKind::Tilted) {
+        t.alpha = radians(c.tiltAlpha);
+        t.beta = radians(c.tiltBeta);
+        t.gauge = c.length - c.tiltOffset;
+    }
+    return t;
+}
+
+ExactParts exactParts(const TankConfig& c, const exact::AxialTank& tank, double level) {
+    const exact::AxialParts p = exact::axialVolume(tank, level);
+    const bool rightLow = c.shellKind == ShellKind::Tilted && c.lowEndRight;
+    ExactParts parts;
+    parts.shell = p.shell;
+    parts.leftHead = rightLow ? p.highHead : p.lowHead;
+    parts.rightHead = rightLow ? p.lowHead : p.highHead;
+    if (c.leftHead.subtract) {
+        parts.leftHead = -parts.leftHead;
+    }
+    if (c.rightHead.subtract) {
+        parts.rightHead = -parts.rightHead;
+    }
+    return parts;
+}
+
+}  // namespace quorvel
