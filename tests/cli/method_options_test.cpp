@@ -101,8 +101,9 @@ TEST(MethodOptions, UnusableCombinationsExitWithTwo) {
         {tank({"--volume", "1", "--weight", "2"}),
          "--volume and --weight ask for one level: give one of them"},
         {tank({"--weight", "1", "--csv"}),
-         "--volume and --weight print a level, not a table: leave out --csv, --compare and "
-         "--out"},
+         "--volume and --weight print a level, not a table: leave out --csv, --compare, "
+         "--curve and --out"},
+        {tank({"--compare", "--curve", "5"}), "--compare and --curve cannot be given together"},
     };
     for (const Case& c : cases) {
         const RunResult r = run(c.args);
