@@ -2,14 +2,15 @@
 
 #include <filesystem>
 
+#include "app/start_and_close.h"
 #include "cli/form_edits.h"
 #include "cli/table_options.h"
 #include "output/generate_table.h"
 #include "platform/console_ui.h"
 #include "store/grid_file.h"
 #include "store/settings_file.h"
-#include "tank/calibration_grid.h"
 #include "tank/capacity_table.h"
+#include "tank/quick_calculation.h"
 
 namespace quorvel::cli {
 namespace {
@@ -27,25 +28,10 @@ void printCsv(const CapacityTable& table, std::ostream& out) {
 
 // The window reads a settings file that does not exist as an empty one; on a command line
 // that is a mistyped name, and a table computed from an empty form would hide it.
-void requireFile(const std::string& path, const char* what) {
+void requireFile(const std::optional<std::string>& path, const char* what) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
-        throw UsageError(std::string(what) + " \"" + path + "\" does not exist");
-    }
-}
-
-// The start-up steps of the window: settings, then the grid with its headings and the point
-// count it shows.
-void loadFiles(const TableOptions& options, MemoryForm& form) {
-    if (options.settingsFile) {
-        requireFile(*options.settingsFile, "settings file");
-        LoadSettings(form, *options.settingsFile);
-    }
-    if (options.gridFile) {
-        requireFile(*options.gridFile, "grid file");
-        LoadStringGrid(form.grid(), *options.gridFile);
-        writeGridHeadings(form.grid());
-        form.setItemIndex("ComboBox2", pointCountIndexForRows(form.grid().rowCount()));
+    if (path && !std::filesystem::is_regular_file(*path, ec)) {
+        throw UsageError(std::string(what) + " \"" + *path + "\" does not exist");
     }
 }
 
@@ -59,31 +45,19 @@ void saveFiles(const TableOptions& options, const MemoryForm& form) {
     }
 }
 
-}  // namespace
-
-int runTableCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-    MemoryForm form = startingForm();
-    TableOptions options;
-    try {
-        options = parseTableOptions(args);
-        if (options.help) {
-            out << usageText();
-            return kExitOk;
-        }
-        form.setActivePage(*options.page);
-        loadFiles(options, form);
-        for (const FormEdit& edit : options.edits) {
-            applyEdit(form, edit);
-        }
-    } catch (const UsageError& e) {
-        err << "quorvel-table: " << e.what() << "\n(see quorvel-table --help)\n";
-        return kExitUsage;
-    } catch (const std::exception& e) {
-        err << "quorvel-table: " << e.what() << '\n';
-        return kExitStopped;
-    }
+// The table (printed, written) or the quick result; whether it was computed.
+bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ostream& out,
+                std::ostream& err) {
     ConsoleUi ui(err);
-    const std::optional<CapacityTable> table = buildCapacityTable(form, ui);
+    if (options.quickLevel) {
+        window.setText("Edit35", *options.quickLevel);
+        if (!quickCalculation(window, ui) || ui.sawError()) {
+            return false;
+        }
+        out << window.text("Edit36") << '\n';
+        return out.good();
+    }
+    const std::optional<CapacityTable> table = buildCapacityTable(window, ui);
     bool ok = table.has_value() && !ui.sawError();
     if (ok && options.workbookFile) {
         ok = saveCapacityTable(*table, *options.workbookFile, ui) && !ui.sawError();
@@ -92,9 +66,40 @@ int runTableCommand(std::span<const std::string_view> args, std::ostream& out, s
         printCsv(*table, out);
         ok = out.good();
     }
+    return ok;
+}
+
+}  // namespace
+
+int runTableCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+    app::MemoryWindow window = designedWindow();
+    TableOptions options;
+    try {
+        options = parseTableOptions(args);
+        if (options.help) {
+            out << usageText();
+            return kExitOk;
+        }
+        window.form().setActivePage(*options.page);
+        requireFile(options.settingsFile, "settings file");
+        requireFile(options.gridFile, "grid file");
+        // The window's start-up, except that a loaded table request stands.
+        app::loadStoredFiles(window, options.settingsFile, options.gridFile);
+        app::finishStartUp(window, app::TableRequest::Keep);
+        for (const FormEdit& edit : options.edits) {
+            applyEdit(window.form(), edit);
+        }
+    } catch (const UsageError& e) {
+        err << "quorvel-table: " << e.what() << "\n(see quorvel-table --help)\n";
+        return kExitUsage;
+    } catch (const std::exception& e) {
+        err << "quorvel-table: " << e.what() << '\n';
+        return kExitStopped;
+    }
+    bool ok = runRequest(options, window, out, err);
     // Like the window at close, the files are written whatever became of the request.
     try {
-        saveFiles(options, form);
+        saveFiles(options, window.form());
     } catch (const std::exception& e) {
         err << "quorvel-table: " << e.what() << '\n';
         ok = false;

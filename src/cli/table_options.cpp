@@ -62,7 +62,7 @@ void recordFile(std::optional<std::string>& field, std::string_view option, std:
     field = std::string(v);
 }
 
-const std::array<OptionSpec, 10> kOptions{{
+const std::array<OptionSpec, 11> kOptions{{
     {"--shell", "horizontal|tilted|spherical|calibrated",
      "the shell page the request is computed on (required)",
      [](TableOptions& o, std::string_view v) { o.page = shellPage(v); }},
@@ -79,6 +79,10 @@ const std::array<OptionSpec, 10> kOptions{{
      "print the table to standard output, one row per level: level,litres\n"
      "and, with CheckBox1 set, ,kilograms",
      [](TableOptions& o, std::string_view) { o.csv = true; }},
+    {"--quick", "LEVEL",
+     "instead of the table, the quick calculation (计算) at LEVEL mm: Edit35 is set to LEVEL\n"
+     "and the result that Edit36 shows (litres, or kilograms with CheckBox1) is printed",
+     [](TableOptions& o, std::string_view v) { o.quickLevel = std::string(v); }},
     {"--settings", "FILE",
      "load the controls from a settings file (Config.ini) as the window does at start,\n"
      "before any --set; its table request stands (the window would reset it)",
@@ -143,6 +147,9 @@ TableOptions parseTableOptions(std::span<const std::string_view> args) {
     if (!options.help && !options.page) {
         throw UsageError("--shell is required");
     }
+    if (options.quickLevel && (options.csv || options.workbookFile)) {
+        throw UsageError("--quick gives one result, not a table: drop --csv and --out");
+    }
     return options;
 }
 
@@ -150,7 +157,7 @@ std::string usageText() {
     std::string text =
         "usage: quorvel-table --shell horizontal|tilted|spherical|calibrated\n"
         "                     [--settings FILE] [--grid FILE] [--set NAME=VALUE]...\n"
-        "                     [--cell COL,ROW=TEXT]... [--csv] [--out FILE.xlsx]\n"
+        "                     [--cell COL,ROW=TEXT]... [--csv] [--out FILE.xlsx] [--quick LEVEL]\n"
         "                     [--save-settings FILE] [--save-grid FILE]\n"
         "\n"
         "Computes a capacity table as the window's 生成容积表 does, starting from the window\n"
@@ -177,9 +184,9 @@ std::string usageText() {
     }
     text +=
         "\n"
-        "Messages go to standard error. Exit status: 0 when the table was computed, 1 when\n"
-        "the request stopped (a missing or non-numeric field, an error), 2 for a command\n"
-        "line that cannot be run.\n";
+        "Messages go to standard error. Exit status: 0 when the table (or the quick result)\n"
+        "was computed, 1 when the request stopped (a missing or non-numeric field, an error),\n"
+        "2 for a command line that cannot be run.\n";
     return text;
 }
 

@@ -34,6 +34,7 @@ struct TableOptions {
     std::optional<std::string> workbookFile;      // the capacity table workbook
     std::optional<std::string> saveSettingsFile;  // written after the request, as at close
     std::optional<std::string> saveGridFile;
+    std::optional<std::string> quickLevel;  // the quick calculation at this level
     bool csv = false;
     bool help = false;
 };

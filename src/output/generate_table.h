@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "output/capacity_workbook.h"
 #include "platform/ui_services.h"
 #include "tank/capacity_table.h"
 #include "tank/field_source.h"
@@ -24,12 +25,14 @@ struct GeneratedTable {
 
 // Hands a walked table to SaveFileToExcel3 for `path`: asks, saves, opens. Returns whether the
 // workbook was written.
-bool saveCapacityTable(const CapacityTable& table, const std::string& path, UiServices& ui);
+bool saveCapacityTable(const CapacityTable& table, const std::string& path, UiServices& ui,
+                       const WorkbookProgress& progress = {});
 
 // Reads and walks the request (buildCapacityTable), then hands the rows to SaveFileToExcel3
 // for `path`. nullopt when the request stopped before a table existed; its message has been
 // shown through `ui`, and the caller keeps whatever rows it held.
 std::optional<GeneratedTable> generateCapacityTable(FieldSource& form, UiServices& ui,
-                                                    const std::string& path);
+                                                    const std::string& path,
+                                                    const WorkbookProgress& progress = {});
 
 }  // namespace quorvel
