@@ -257,6 +257,7 @@ QWidget* Builder::calibrationPage() {
     grid->setColumnWidth(1, px(85));
     grid->setColumnWidth(2, px(93));
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setMinimumSectionSize(1);  // the design height, not the font's
     grid->verticalHeader()->setDefaultSectionSize(px(24));
     grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
     grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
