@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 
 #include "ui/mouse_up_buttons.h"
 #include "ui/picture_image.h"
@@ -90,6 +91,10 @@ void TFrmMain::FormActivate() {
 bool TFrmMain::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate) {
         FormActivate();
+    } else if (e->type() == QEvent::Show && !started_) {
+        // Without a window manager the window may never be activated: right after it is
+        // first shown counts as well, whichever comes first.
+        QTimer::singleShot(0, this, [this] { FormActivate(); });
     }
     return QWidget::event(e);
 }

@@ -27,6 +27,7 @@ class TFrmMain : public QWidget {
 
     // The start-up steps; they run once, when the window first becomes active.
     void FormActivate();
+    bool started() const { return started_; }
 
     WidgetForm& form() { return *form_; }
     app::WindowOperations& operations() { return *operations_; }
