@@ -100,12 +100,16 @@ bool TFrmMain::event(QEvent* e) {
 }
 
 void TFrmMain::closeEvent(QCloseEvent* e) {
-    operations_->close();
+    // A window closed before its settings were loaded would store an empty form over them.
+    if (started_) {
+        operations_->close();
+    }
     e->accept();
 }
 
 void TFrmMain::Button1Click() {
     // The dialog appears only for a write that lasts; while it shows, the window repaints.
+    // Its last step is the save itself, so it stays up until the file is written.
     std::unique_ptr<QProgressDialog> dialog;
     const auto progress = [this, &dialog](std::size_t done, std::size_t total) {
         if (!dialog) {
@@ -114,11 +118,13 @@ void TFrmMain::Button1Click() {
             dialog->setCancelButton(nullptr);
             dialog->setWindowModality(Qt::WindowModal);
             dialog->setMinimumDuration(kProgressDelayMs);
-            dialog->setRange(0, static_cast<int>(total));
+            dialog->setRange(0, static_cast<int>(total) + 1);
             dialog->setValue(0);
         }
         dialog->setLabelText(
-            QString::fromUtf8("正在写入容积表：已写 %1 行，共 %2 行").arg(done).arg(total));
+            done < total
+                ? QString::fromUtf8("正在写入容积表：已写 %1 行，共 %2 行").arg(done).arg(total)
+                : QString::fromUtf8("正在保存容积表（%1 行）…").arg(total));
         dialog->setValue(static_cast<int>(done));
     };
     operations_->generate(progress);
