@@ -242,3 +242,19 @@ TEST_F(WindowTest, HelpOpensTheProgramFoldersFileOrSaysItIsDamaged) {
 
 }  // namespace
 }  // namespace quorvel::ui
+
+namespace quorvel::ui {
+namespace {
+
+TEST_F(WindowTest, AWindowClosedBeforeItsStartUpLeavesTheFilesAlone) {
+    const std::string settings = "[FrmMainPro]\r\nEdit1=2000\r\n";
+    testing::TestFolder::put(file("Config.ini"), settings);
+    window_ = std::make_unique<TFrmMain>(folder(), &ui_);
+    window_->close();
+    window_.reset();
+    EXPECT_EQ(testing::TestFolder::take(file("Config.ini")), settings);
+    EXPECT_FALSE(std::filesystem::exists(file("bd.txt")));
+}
+
+}  // namespace
+}  // namespace quorvel::ui
