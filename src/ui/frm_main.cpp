@@ -20,6 +20,9 @@ namespace {
 
 constexpr double kDesignDpi = 120;
 constexpr int kProgressDelayMs = 500;  // a shorter write shows no progress
+// The file itself is written in one call that reports nothing; a table this long takes
+// longer than the delay to save, so the dialog is shown before that call.
+constexpr std::size_t kLongSaveRows = 100'000;
 
 template <class W>
 W& named(QWidget& window, const char* name) {
@@ -126,6 +129,10 @@ void TFrmMain::Button1Click() {
                 ? QString::fromUtf8("正在写入容积表：已写 %1 行，共 %2 行").arg(done).arg(total)
                 : QString::fromUtf8("正在保存容积表（%1 行）…").arg(total));
         dialog->setValue(static_cast<int>(done));
+        if (done == total && total >= kLongSaveRows && !dialog->isVisible()) {
+            dialog->show();
+            QCoreApplication::processEvents();
+        }
     };
     operations_->generate(progress);
 }
