@@ -27,6 +27,10 @@ class SilentUi : public UiServices {
         return MessageAnswer::Yes;
     }
     bool openDocument(const std::string&) override { return true; }
+    std::optional<std::string> askSaveFileName(const SaveFileRequest&) override {
+        return std::nullopt;
+    }
+    void putPictureOnClipboard(const Picture&) override {}
     std::string failed;
 };
 

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 
+#include "app/start_and_close.h"
+#include "app/window_rules.h"
 #include "tank/calibration_grid.h"
 #include "tank/controls.h"
-#include "tank/table_defaults.h"
 
 namespace quorvel::cli {
 namespace {
@@ -66,12 +67,16 @@ void setCell(MemoryForm& form, const FormEdit& edit) {
 
 }  // namespace
 
+app::MemoryWindow designedWindow() {
+    app::MemoryWindow window;
+    app::defaultsClicked(window);
+    return window;
+}
+
 MemoryForm startingForm() {
-    MemoryForm form = MemoryForm::designed();
-    applyTableDefaults(form);
-    form.setItemIndex("ComboBox3", 0);
-    form.setItemIndex("ComboBox4", 0);
-    return form;
+    app::MemoryWindow window = designedWindow();
+    app::finishStartUp(window, app::TableRequest::Keep);
+    return window.form();
 }
 
 void applyEdit(MemoryForm& form, const FormEdit& edit) {

@@ -2,13 +2,19 @@
 // changed by the command line's edits.
 #pragma once
 
+#include "app/memory_window.h"
 #include "cli/table_options.h"
 #include "tank/memory_form.h"
 
 namespace quorvel::cli {
 
-// The window as designed after its start-up steps: "图七 水平正直圆柱体" and both
-// "图一 标准椭圆封头(只选中)" chosen, both head lists on their add entries, the table defaults.
+// The window as designed ("图七 水平正直圆柱体" and both "图一 标准椭圆封头(只选中)" chosen)
+// with the table defaults, before any file is loaded: a settings file then replaces the
+// table request, which the front end keeps.
+app::MemoryWindow designedWindow();
+
+// The designed window after the start-up steps without files: both head lists on their add
+// entries, the grid headings written.
 MemoryForm startingForm();
 
 // Applies one edit as a person would in the window. Throws UsageError for an unknown control,

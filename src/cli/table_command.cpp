@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "app/start_and_close.h"
 #include "cli/form_edits.h"
 #include "cli/method_queries.h"
 #include "cli/table_options.h"
@@ -13,6 +14,7 @@
 #include "tank/capacity_curve.h"
 #include "tank/capacity_table.h"
 #include "tank/density.h"
+#include "tank/quick_calculation.h"
 #include "tank/number_format.h"
 
 namespace quorvel::cli {
@@ -53,25 +55,10 @@ bool printTable(const CapacityTable& table, const TableOptions& options, UiServi
 
 // The window reads a settings file that does not exist as an empty one; on a command line
 // that is a mistyped name, and a table computed from an empty form would hide it.
-void requireFile(const std::string& path, const char* what) {
+void requireFile(const std::optional<std::string>& path, const char* what) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
-        throw UsageError(std::string(what) + " \"" + path + "\" does not exist");
-    }
-}
-
-// The start-up steps of the window: settings, then the grid with its headings and the point
-// count it shows.
-void loadFiles(const TableOptions& options, MemoryForm& form) {
-    if (options.settingsFile) {
-        requireFile(*options.settingsFile, "settings file");
-        LoadSettings(form, *options.settingsFile);
-    }
-    if (options.gridFile) {
-        requireFile(*options.gridFile, "grid file");
-        LoadStringGrid(form.grid(), *options.gridFile);
-        writeGridHeadings(form.grid());
-        form.setItemIndex("ComboBox2", pointCountIndexForRows(form.grid().rowCount()));
+    if (path && !std::filesystem::is_regular_file(*path, ec)) {
+        throw UsageError(std::string(what) + " \"" + *path + "\" does not exist");
     }
 }
 
@@ -85,10 +72,56 @@ void saveFiles(const TableOptions& options, const MemoryForm& form) {
     }
 }
 
+// The table (printed, written) or the quick result; whether it was computed.
+bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ostream& out,
+                std::ostream& err) {
+    ConsoleUi ui(err);
+    if (options.quickLevel) {
+        window.setText("Edit35", *options.quickLevel);
+        if (!quickCalculation(window, ui, options.method) || ui.sawError()) {
+            return false;
+        }
+        out << window.text("Edit36") << '\n';
+        return out.good();
+    }
+    if (options.volumeLitres || options.weightKg) {
+        return printLevelForQuantity(options, window, ui, out) && out.good();
+    }
+    const std::optional<CapacityTable> table = buildCapacityTable(window, ui, options.method);
+    bool ok = table.has_value() && !ui.sawError();
+    if (ok && options.workbookFile) {
+        // The box says what to do; a batch user also needs the system's reason.
+        std::string saveFailure;
+        ok = saveCapacityTable(*table, *options.workbookFile, ui, &saveFailure) && !ui.sawError();
+        if (!saveFailure.empty()) {
+            err << "quorvel-table: " << saveFailure << '\n';
+        }
+    }
+    if (ok && (options.csv || options.compare)) {
+        ok = printTable(*table, options, ui, out);
+    }
+    if (ok && options.curvePoints) {
+        try {
+            // The density was read once for the table; it reads the same now.
+            std::optional<double> density;
+            if (table->config.useDensity) {
+                density = MiDu(window);
+            }
+            printCurve(capacityCurve(table->config, *options.curvePoints, density, options.method),
+                       out);
+            ok = out.good();
+        } catch (const std::exception& e) {
+            err << "quorvel-table: " << e.what() << '\n';
+            ok = false;
+        }
+    }
+    return ok;
+}
+
 }  // namespace
 
 int runTableCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-    MemoryForm form = startingForm();
+    app::MemoryWindow window = designedWindow();
     TableOptions options;
     try {
         options = parseTableOptions(args);
@@ -96,10 +129,14 @@ int runTableCommand(std::span<const std::string_view> args, std::ostream& out, s
             out << usageText();
             return kExitOk;
         }
-        form.setActivePage(*options.page);
-        loadFiles(options, form);
+        window.form().setActivePage(*options.page);
+        requireFile(options.settingsFile, "settings file");
+        requireFile(options.gridFile, "grid file");
+        // The window's start-up, except that a loaded table request stands.
+        app::loadStoredFiles(window, options.settingsFile, options.gridFile);
+        app::finishStartUp(window, app::TableRequest::Keep);
         for (const FormEdit& edit : options.edits) {
-            applyEdit(form, edit);
+            applyEdit(window.form(), edit);
         }
     } catch (const UsageError& e) {
         err << "quorvel-table: " << e.what() << "\n(see quorvel-table --help)\n";
@@ -108,45 +145,10 @@ int runTableCommand(std::span<const std::string_view> args, std::ostream& out, s
         err << "quorvel-table: " << e.what() << '\n';
         return kExitStopped;
     }
-    ConsoleUi ui(err);
-    bool ok = false;
-    if (options.volumeLitres || options.weightKg) {
-        ok = printLevelForQuantity(options, form, ui, out) && out.good();
-    } else {
-        const std::optional<CapacityTable> table = buildCapacityTable(form, ui, options.method);
-        ok = table.has_value() && !ui.sawError();
-        if (ok && options.workbookFile) {
-            // The box says what to do; a batch user also needs the system's reason.
-            std::string saveFailure;
-            ok = saveCapacityTable(*table, *options.workbookFile, ui, &saveFailure) &&
-                 !ui.sawError();
-            if (!saveFailure.empty()) {
-                err << "quorvel-table: " << saveFailure << '\n';
-            }
-        }
-        if (ok && (options.csv || options.compare)) {
-            ok = printTable(*table, options, ui, out);
-        }
-        if (ok && options.curvePoints) {
-            try {
-                // The density was read once for the table; it reads the same now.
-                std::optional<double> density;
-                if (table->config.useDensity) {
-                    density = MiDu(form);
-                }
-                printCurve(
-                    capacityCurve(table->config, *options.curvePoints, density, options.method),
-                    out);
-                ok = out.good();
-            } catch (const std::exception& e) {
-                err << "quorvel-table: " << e.what() << '\n';
-                ok = false;
-            }
-        }
-    }
+    bool ok = runRequest(options, window, out, err);
     // Like the window at close, the files are written whatever became of the request.
     try {
-        saveFiles(options, form);
+        saveFiles(options, window.form());
     } catch (const std::exception& e) {
         err << "quorvel-table: " << e.what() << '\n';
         ok = false;

@@ -101,6 +101,12 @@ void checkCombination(const TableOptions& o) {
         throw UsageError(
             "--compare sets the classic table beside the exact one: leave out --method exact");
     }
+    if (o.quickLevel && (o.csv || o.workbookFile)) {
+        throw UsageError("--quick gives one result, not a table: drop --csv and --out");
+    }
+    if (o.quickLevel && (o.compare || o.curvePoints || o.volumeLitres || o.weightKg)) {
+        throw UsageError("--quick gives one result: drop --compare, --curve, --volume and --weight");
+    }
     if (o.compare && o.curvePoints) {
         throw UsageError("--compare and --curve cannot be given together");
     }
@@ -114,7 +120,7 @@ void checkCombination(const TableOptions& o) {
     }
 }
 
-const std::array<OptionSpec, 15> kOptions{{
+const std::array<OptionSpec, 16> kOptions{{
     {"--shell", "horizontal|tilted|spherical|calibrated",
      "the shell page the request is computed on (required)",
      [](TableOptions& o, std::string_view v) { o.page = shellPage(v); }},
@@ -150,6 +156,10 @@ const std::array<OptionSpec, 15> kOptions{{
      [](TableOptions& o, std::string_view v) { o.volumeLitres = quantity("--volume", v); }},
     {"--weight", "KG", "the same for a weight, with the density set (CheckBox1, Edit37, ComboBox1)",
      [](TableOptions& o, std::string_view v) { o.weightKg = quantity("--weight", v); }},
+    {"--quick", "LEVEL",
+     "instead of the table, the quick calculation (计算) at LEVEL mm: Edit35 is set to LEVEL\n"
+     "and the result that Edit36 shows (litres, or kilograms with CheckBox1) is printed",
+     [](TableOptions& o, std::string_view v) { o.quickLevel = std::string(v); }},
     {"--settings", "FILE",
      "load the controls from a settings file (Config.ini) as the window does at start,\n"
      "before any --set; its table request stands (the window would reset it)",
@@ -226,7 +236,7 @@ std::string usageText() {
         "usage: quorvel-table --shell horizontal|tilted|spherical|calibrated\n"
         "                     [--settings FILE] [--grid FILE] [--set NAME=VALUE]...\n"
         "                     [--cell COL,ROW=TEXT]... [--csv | --curve N] [--out FILE.xlsx]\n"
-        "                     [--save-settings FILE] [--save-grid FILE]\n"
+        "                     [--quick LEVEL] [--save-settings FILE] [--save-grid FILE]\n"
         "                     [--method classic|exact] [--compare]\n"
         "       quorvel-table --shell ... [--method classic|exact] --volume LITRES | --weight KG\n"
         "\n"
@@ -264,9 +274,9 @@ std::string usageText() {
         "liquid lies below the line at c(σ) = (h − A/2)·cos β + (L − F − σ)·tan α from the\n"
         "centre. See docs/true-geometry.md.\n"
         "\n"
-        "Messages go to standard error. Exit status: 0 when the table was computed, 1 when\n"
-        "the request stopped (a missing or non-numeric field, an error), 2 for a command\n"
-        "line that cannot be run.\n";
+        "Messages go to standard error. Exit status: 0 when the table (or the quick result)\n"
+        "was computed, 1 when the request stopped (a missing or non-numeric field, an error),\n"
+        "2 for a command line that cannot be run.\n";
     return text;
 }
 

@@ -37,6 +37,7 @@ struct TableOptions {
     std::optional<std::string> workbookFile;      // the capacity table workbook
     std::optional<std::string> saveSettingsFile;  // written after the request, as at close
     std::optional<std::string> saveGridFile;
+    std::optional<std::string> quickLevel;  // the quick calculation at this level
     bool csv = false;
     std::optional<std::size_t> curvePoints;  // --curve N
     Method method = Method::Classic;

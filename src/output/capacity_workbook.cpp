@@ -71,8 +71,10 @@ void writeBlockHeader(TSheet& sheet, const WorkbookFormats& formats, std::size_t
     }
 }
 
+constexpr std::size_t kProgressRows = 512;  // rows between two progress reports
+
 void writeTable(TSheet& sheet, const WorkbookFormats& formats, const CapacityWorkbookInput& input,
-                const TableLayout& layout) {
+                const TableLayout& layout, const WorkbookProgress& progress) {
     const auto n = static_cast<std::size_t>(layout.rowsPerBlock);
     std::size_t i = 0;
     for (std::size_t block = 0; block < layout.blocks; ++block) {
@@ -88,7 +90,13 @@ void writeTable(TSheet& sheet, const WorkbookFormats& formats, const CapacityWor
                 sheet.writeNum(row, first + 3, parseNumberText(input.weightTexts[i]),
                                &formats.value);
             }
+            if (progress && (i + 1) % kProgressRows == 0) {
+                progress(i + 1, layout.rowCount);
+            }
         }
+    }
+    if (progress) {
+        progress(layout.rowCount, layout.rowCount);
     }
 }
 
@@ -117,7 +125,7 @@ std::string workbookTitle(const std::string& summary) {
 }
 
 bool SaveFileToExcel3(const CapacityWorkbookInput& input, const std::string& path, UiServices& ui,
-                      std::string* saveFailure) {
+                      std::string* saveFailure, const WorkbookProgress& progress) {
     const TableLayout layout =
         tableLayout(input.tableRows.size(), input.useDensity, input.rowsPerColumn);
     if (auto problem = inputProblem(input, layout)) {
@@ -140,7 +148,7 @@ bool SaveFileToExcel3(const CapacityWorkbookInput& input, const std::string& pat
         sheet.setRow(0, kTitleRowHeight, &formats.title);
         sheet.setMerge(0, 0, 0, kTitleLastColumn);
 
-        writeTable(sheet, formats, input, layout);
+        writeTable(sheet, formats, input, layout, progress);
 
         try {
             book.save(path);

@@ -2,6 +2,8 @@
 // laid out in side-by-side column blocks under a title on the sheet "罐容表", saved and opened.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,10 @@ struct CapacityWorkbookInput {
     ShellKind shellKind;
     const std::string& rowsPerColumn;  // the block size as typed
 };
+
+// Told now and then how many table rows of all have been laid out, so a window can show
+// progress and keep painting during a long write.
+using WorkbookProgress = std::function<void(std::size_t done, std::size_t total)>;
 
 // The two footer lines of the title.
 inline constexpr const char* kTitleFooterGenerator = "本罐容表由 Quorvel 生成。";
@@ -38,8 +44,9 @@ std::string workbookTitle(const std::string& summary);
 // user must know of is shown through `ui`: a table that does not fit on a sheet, a failure of
 // the library while building (standard error box), a failed save. The box of a failed save
 // keeps its fixed text; when `saveFailure` is given it receives the reason (the path and the
-// system's cause), for a caller that can show more than the box.
+// system's cause), for a caller that can show more than the box. `progress` hears of the rows
+// written, for a window that shows a long save.
 bool SaveFileToExcel3(const CapacityWorkbookInput& input, const std::string& path, UiServices& ui,
-                      std::string* saveFailure = nullptr);
+                      std::string* saveFailure = nullptr, const WorkbookProgress& progress = {});
 
 }  // namespace quorvel

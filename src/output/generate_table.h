@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "output/capacity_workbook.h"
 #include "platform/ui_services.h"
 #include "tank/capacity_table.h"
 #include "tank/field_source.h"
@@ -23,14 +24,16 @@ struct GeneratedTable {
 };
 
 // Hands a walked table to SaveFileToExcel3 for `path`: asks, saves, opens. Returns whether the
-// workbook was written; `saveFailure`, when given, receives why a save failed.
+// workbook was written; `saveFailure`, when given, receives why a save failed; `progress`
+// hears of the rows written.
 bool saveCapacityTable(const CapacityTable& table, const std::string& path, UiServices& ui,
-                       std::string* saveFailure = nullptr);
+                       std::string* saveFailure = nullptr, const WorkbookProgress& progress = {});
 
 // Reads and walks the request (buildCapacityTable), then hands the rows to SaveFileToExcel3
 // for `path`. nullopt when the request stopped before a table existed; its message has been
 // shown through `ui`, and the caller keeps whatever rows it held.
 std::optional<GeneratedTable> generateCapacityTable(FieldSource& form, UiServices& ui,
-                                                    const std::string& path);
+                                                    const std::string& path,
+                                                    const WorkbookProgress& progress = {});
 
 }  // namespace quorvel

@@ -24,4 +24,10 @@ bool ConsoleUi::openDocument(const std::string&) {
     return false;
 }
 
+std::optional<std::string> ConsoleUi::askSaveFileName(const SaveFileRequest&) {
+    return std::nullopt;
+}
+
+void ConsoleUi::putPictureOnClipboard(const Picture&) {}
+
 }  // namespace quorvel

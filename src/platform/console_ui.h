@@ -18,6 +18,9 @@ class ConsoleUi : public UiServices {
     MessageAnswer messageBox(std::string_view text, std::string_view caption,
                              MessageButtons buttons, MessageIcon icon) override;
     bool openDocument(const std::string& path) override;
+    // No dialog and no clipboard without a window: the dialog is always cancelled.
+    std::optional<std::string> askSaveFileName(const SaveFileRequest& request) override;
+    void putPictureOnClipboard(const Picture& picture) override;
 
     // Whether an error box or an error-icon box was shown: the operation did not succeed.
     bool sawError() const { return sawError_; }

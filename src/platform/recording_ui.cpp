@@ -31,6 +31,25 @@ bool RecordingUi::openDocument(const std::string& path) {
     return openSucceeds;
 }
 
+std::optional<std::string> RecordingUi::askSaveFileName(const SaveFileRequest& request) {
+    shown.push_back({ShownBox::Kind::SaveDialog,
+                     request.proposedName,
+                     {},
+                     MessageButtons::Ok,
+                     MessageIcon::None});
+    saveRequests.push_back(request);
+    if (saveAnswers.empty()) {
+        return std::nullopt;
+    }
+    std::optional<std::string> answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
+}
+
+void RecordingUi::putPictureOnClipboard(const Picture& picture) {
+    clipboard = picture;
+}
+
 std::vector<std::string> RecordingUi::messages() const {
     std::vector<std::string> out;
     for (const auto& b : shown) {

@@ -11,8 +11,8 @@
 namespace quorvel {
 
 struct ShownBox {
-    enum class Kind { Message, Error, Box, Open } kind;
-    std::string text;     // the message, or the opened path
+    enum class Kind { Message, Error, Box, Open, SaveDialog } kind;
+    std::string text;     // the message, the opened path, or the dialog's proposed name
     std::string caption;  // empty for Message, Error and Open
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
@@ -27,11 +27,19 @@ class RecordingUi : public UiServices {
     MessageAnswer messageBox(std::string_view text, std::string_view caption,
                              MessageButtons buttons, MessageIcon icon) override;
     bool openDocument(const std::string& path) override;
+    std::optional<std::string> askSaveFileName(const SaveFileRequest& request) override;
+    void putPictureOnClipboard(const Picture& picture) override;
 
     // Answers for the next Yes/No questions, oldest first; Yes when the queue is empty.
     std::deque<MessageAnswer> answers;
     // What openDocument reports.
     bool openSucceeds = true;
+
+    // What the next save dialogs answer, oldest first; cancelled when the queue is empty.
+    std::deque<std::optional<std::string>> saveAnswers;
+    // The requests the save dialogs were shown with, and the clipboard's picture.
+    std::vector<SaveFileRequest> saveRequests;
+    std::optional<Picture> clipboard;
 
     std::vector<ShownBox> shown;
 

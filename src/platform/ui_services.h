@@ -3,14 +3,35 @@
 // Texts are UTF-8.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvel {
 
 enum class MessageIcon { None, Information, Warning, Error };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
+
+// A picture of the window: 32-bit 0xAARRGGBB pixels, rows from the top.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;  // width × height
+
+    bool operator==(const Picture&) const = default;
+};
+
+// What a save-file dialog proposes.
+struct SaveFileRequest {
+    std::string proposedName;   // "打印窗体"
+    std::string defaultSuffix;  // "bmp", without the point
+    std::string filter;         // "*.bmp"
+
+    bool operator==(const SaveFileRequest&) const = default;
+};
 
 class UiServices {
   public:
@@ -29,6 +50,14 @@ class UiServices {
 
     // The platform shell's "open" action for a file; true when the platform reports success.
     virtual bool openDocument(const std::string& path) = 0;
+
+    // A save-file dialog that asks nothing when the chosen file exists; the chosen path, or
+    // nullopt when the user cancelled. The path is returned as chosen: a native dialog may
+    // not have appended the default suffix.
+    virtual std::optional<std::string> askSaveFileName(const SaveFileRequest& request) = 0;
+
+    // Replaces the clipboard's content with the picture.
+    virtual void putPictureOnClipboard(const Picture& picture) = 0;
 };
 
 }  // namespace quorvel

@@ -95,6 +95,55 @@ TEST(TableCommand, UnusableCommandLinesExitWithTwo) {
     }
 }
 
+TEST(TableCommand, QuickPrintsTheResultFieldOrStopsWithItsMessage) {
+    struct Case {
+        std::vector<std::string_view> args;
+        int status;
+        std::string out;
+        std::string err;
+    };
+    const std::vector<Case> cases = {
+        {{"--shell", "horizontal", "--set", "Edit1=2000", "--set", "Edit2=5000", "--quick", "1000"},
+         kExitOk,
+         "8979.72\n",
+         ""},
+        {{"--shell", "horizontal", "--set", "Edit1=2000", "--set", "Edit2=5000", "--set",
+          "CheckBox1=1", "--set", "Edit37=0.8", "--set", "ComboBox1=g/cm^3", "--quick", "1000"},
+         kExitOk,
+         "7183.78\n",
+         ""},
+        {{"--shell", "horizontal", "--set", "Edit1=2000", "--set", "Edit2=5000", "--set",
+          "Edit13=", "--quick", "1000"},
+         kExitStopped,
+         "",
+         "呵呵，数据还没输完呢！\n"},
+        {{"--shell", "horizontal", "--set", "Edit1=2000", "--set", "Edit2=5000", "--set",
+          "Edit7=", "--quick", "1000"},
+         kExitOk,
+         "8979.72\n",
+         ""},
+        {{"--shell", "horizontal", "--set", "Edit1=2000", "--quick", "1000"},
+         kExitStopped,
+         "",
+         "呵呵，中间圆筒数据还没输完呢！\n"},
+        {{"--shell", "horizontal", "--set", "Edit1=2000", "--set", "Edit2=5000", "--quick", "1..0"},
+         kExitStopped,
+         "",
+         "错误: “1..0”不是有效的数字\n"},
+        {{"--shell", "horizontal", "--quick", "1000", "--csv"},
+         kExitUsage,
+         "",
+         "quorvel-table: --quick gives one result, not a table: drop --csv and --out\n"
+         "(see quorvel-table --help)\n"},
+    };
+    for (const Case& c : cases) {
+        const RunResult r = run(c.args);
+        EXPECT_EQ(r.status, c.status) << c.err;
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.err, c.err);
+    }
+}
+
 TEST(TableCommand, HelpGoesToStandardOutput) {
     const RunResult r = run({"--help"});
     EXPECT_EQ(r.status, kExitOk);
@@ -112,6 +161,7 @@ TEST(FormEdits, StartingFormIsTheWindowAfterStartUp) {
     EXPECT_EQ(form.text("Edit7"), "9999");
     EXPECT_EQ(form.text("Edit9"), "200");
     EXPECT_EQ(form.itemIndex("ComboBox2"), -1);
+    EXPECT_EQ(form.grid().cell(1, 0), "高度 mm");  // headings even without a grid file
 }
 
 TEST(FormEdits, RadioButtonUnchoosesItsGroupAndListsPickEntries) {

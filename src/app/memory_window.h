@@ -1,0 +1,69 @@
+// The window without widgets: a MemoryForm for the controls, and what the operations enable,
+// show and list. The headless front end and the tests run the window's operations on it.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/window_form.h"
+#include "tank/memory_form.h"
+
+namespace quorvel::app {
+
+class MemoryWindow : public WindowForm {
+  public:
+    explicit MemoryWindow(MemoryForm form = MemoryForm::designed()) : form_(std::move(form)) {}
+
+    MemoryForm& form() { return form_; }
+    const MemoryForm& form() const { return form_; }
+
+    int activePage() const override { return form_.activePage(); }
+    std::string text(std::string_view control) const override { return form_.text(control); }
+    bool checked(std::string_view control) const override { return form_.checked(control); }
+    int itemIndex(std::string_view control) const override { return form_.itemIndex(control); }
+    std::string cell(int col, int row) const override { return form_.cell(col, row); }
+    void setText(std::string_view control, std::string_view text) override {
+        form_.setText(control, text);
+    }
+    void setChecked(std::string_view control, bool on) override { form_.setChecked(control, on); }
+
+    GridCells& grid() override { return form_.grid(); }
+    void setItemIndex(std::string_view list, int index) override {
+        form_.setItemIndex(list, index);
+    }
+    void setEnabled(std::string_view control, bool on) override {
+        enabled_[std::string(control)] = on;
+    }
+    void setVisible(std::string_view control, bool on) override {
+        visible_[std::string(control)] = on;
+    }
+    void showPicturePage(int page) override { picturePage_ = page; }
+    void setTableLists(const std::vector<std::string>& rows,
+                       const std::vector<std::string>& weights) override {
+        rows_ = rows;
+        weights_ = weights;
+    }
+
+    // Every control starts enabled and shown, on the first picture page, as designed.
+    bool enabled(std::string_view control) const { return lookup(enabled_, control); }
+    bool visible(std::string_view control) const { return lookup(visible_, control); }
+    int picturePage() const { return picturePage_; }
+    const std::vector<std::string>& rows() const { return rows_; }
+    const std::vector<std::string>& weights() const { return weights_; }
+
+  private:
+    static bool lookup(const std::map<std::string, bool, std::less<>>& m, std::string_view k) {
+        auto it = m.find(k);
+        return it == m.end() || it->second;
+    }
+
+    MemoryForm form_;
+    std::map<std::string, bool, std::less<>> enabled_;
+    std::map<std::string, bool, std::less<>> visible_;
+    int picturePage_ = kPicturesOneToEight;
+    std::vector<std::string> rows_;
+    std::vector<std::string> weights_;
+};
+
+}  // namespace quorvel::app

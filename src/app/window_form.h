@@ -1,0 +1,39 @@
+// What the window's operations need of the window beyond reading and writing controls by
+// name: the calibration grid, list choices by index, enabling and showing controls, the
+// picture page and the two hidden row lists. The window is one WindowForm; MemoryWindow
+// (the headless front end, the tests) is another.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tank/field_source.h"
+#include "tank/grid_cells.h"
+
+namespace quorvel::app {
+
+// Controls that hold no stored value but that the operations enable: the two head group
+// boxes.
+inline constexpr std::string_view kLeftHeadBox = "GroupBox1";   // "左封头"
+inline constexpr std::string_view kRightHeadBox = "GroupBox2";  // "右封头"
+
+// The picture pages of PageControl2.
+inline constexpr int kPicturesOneToEight = 0;  // "图一至图八"
+inline constexpr int kPicturesTilted = 1;      // "倾斜圆筒"
+
+class WindowForm : public FieldSource {
+  public:
+    virtual GridCells& grid() = 0;
+    // Chooses an entry of a drop-down list by index, −1 for none, as the program does
+    // (no change handler runs).
+    virtual void setItemIndex(std::string_view list, int index) = 0;
+    virtual void setEnabled(std::string_view control, bool on) = 0;
+    virtual void setVisible(std::string_view control, bool on) = 0;
+    virtual void showPicturePage(int page) = 0;
+    // ListBox1 (the table rows) and ListBox2 (their weights), replaced by each generate.
+    virtual void setTableLists(const std::vector<std::string>& rows,
+                               const std::vector<std::string>& weights) = 0;
+};
+
+}  // namespace quorvel::app

@@ -1,0 +1,64 @@
+// Every operation of the main window, without the window: the window's handlers and the
+// headless front end call these, so both compute, store and answer alike.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/calibration_page.h"
+#include "app/start_and_close.h"
+#include "app/window_form.h"
+#include "output/capacity_workbook.h"
+#include "platform/ui_services.h"
+
+namespace quorvel::app {
+
+class WindowOperations {
+  public:
+    WindowOperations(WindowForm& form, UiServices& ui, ProgramFiles files)
+        : form_(form), ui_(ui), files_(std::move(files)) {}
+
+    const ProgramFiles& files() const { return files_; }
+
+    // FormActivate, once per run: settings and grid loaded (failures ignored) and the
+    // start-up steps.
+    void start();
+    // FormClose: settings, then grid, saved (failures ignored).
+    void close();
+
+    // Button1Click / BitBtn1: the table computed into ListBox1/ListBox2 and written to the
+    // program folder's ~001.xlsx after the confirmation, then opened. Returns whether the
+    // workbook was written. The lists keep their rows when the request stopped early.
+    bool generate(const WorkbookProgress& progress = {});
+
+    // Button2Click: the quick result in Edit36; false when the press stopped.
+    bool quick();
+
+    // ComboBox2Change and Button5Click of the calibration page.
+    void pointCountChanged() { calibration_.pointCountChanged(form_); }
+    void clearPoints() { calibration_.clear(form_); }
+
+    // CheckBox2MouseUp, RadioButtonMouseUp, PageControl1Change.
+    void defaultsClicked();
+    void sectionClicked();
+    void shellPageChanged(int page);
+
+    // CheckBox1MouseUp and Edit37Change.
+    void weightSwitchClicked();
+    void densityChanged();
+
+    // Button4Click.
+    void help();
+
+    // Button3Click, with the window already rendered into `picture`. The path written, or
+    // empty when cancelled or failed.
+    std::string snapshot(const Picture& picture);
+
+  private:
+    WindowForm& form_;
+    UiServices& ui_;
+    ProgramFiles files_;
+    CalibrationPage calibration_;
+};
+
+}  // namespace quorvel::app

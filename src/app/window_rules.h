@@ -1,0 +1,41 @@
+// The window's small rules: which head kinds a section or shell page allows, the "默认"
+// table defaults, the weight controls and the help file.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "app/window_form.h"
+#include "platform/ui_services.h"
+
+namespace quorvel::app {
+
+inline constexpr std::string_view kHelpFileName = "help.chm";
+inline constexpr std::string_view kHelpMissing = " help.chm 帮助文件损坏！";
+
+// The mouse was released over "图七 水平正直圆柱体" or "图八 水平椭圆柱体": both heads become
+// flat, and the kinds an elliptical section cannot have (cone, frustum, both dished kinds,
+// hemisphere) are enabled on both sides unless "图八" is chosen.
+void sectionClicked(WindowForm& form);
+
+// The user turned to another shell page. Pages 0 and 1 enable both head groups and make
+// both heads flat; page 0 allows the kinds of the section chosen and shows the pictures
+// 图一至图八, page 1 (tilted, elliptical in section) disables those kinds and shows the
+// tilted tank's pictures. Pages 2 and 3 disable both head groups and change nothing else.
+void shellPageChanged(WindowForm& form, int page);
+
+// "默认" was clicked (or the window starts): the table request gets its defaults, and its
+// eight fields can be edited only while "默认" is unchecked.
+void defaultsClicked(WindowForm& form);
+
+// The density field, its unit and "公斤" are shown with CheckBox1 set, "升" without.
+void ShowWeightLabel(WindowForm& form);
+
+// Edit37 changed: "输入内容不是数字" when its text is not a number; the text stays.
+void densityChanged(const WindowForm& form, UiServices& ui);
+
+// "帮助": opens the program folder's help.chm; " help.chm 帮助文件损坏！" when it does not
+// exist (the desktop may report success for a missing file) or cannot be opened.
+void openHelp(const std::string& programFolder, UiServices& ui);
+
+}  // namespace quorvel::app

@@ -1,0 +1,148 @@
+#include "ui/frm_main.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+
+#include "ui/mouse_up_buttons.h"
+#include "ui/picture_image.h"
+#include "ui/qt_ui_services.h"
+
+namespace quorvel::ui {
+namespace {
+
+constexpr double kDesignDpi = 120;
+constexpr int kProgressDelayMs = 500;  // a shorter write shows no progress
+// The file itself is written in one call that reports nothing; a table this long takes
+// longer than the delay to save, so the dialog is shown before that call.
+constexpr std::size_t kLongSaveRows = 100'000;
+
+template <class W>
+W& named(QWidget& window, const char* name) {
+    auto* w = window.findChild<W*>(QString::fromUtf8(name));
+    Q_ASSERT(w != nullptr);
+    return *w;
+}
+
+}  // namespace
+
+TFrmMain::TFrmMain(std::string programFolder, UiServices* services, QWidget* parent)
+    : QWidget(parent) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    scale_ = (screen != nullptr ? screen->logicalDotsPerInchX() : kDesignDpi) / kDesignDpi;
+    if (services == nullptr) {
+        ownServices_ = std::make_unique<QtUiServices>(this);
+        services = ownServices_.get();
+    }
+    services_ = services;
+    buildLayout();
+    form_ = std::make_unique<WidgetForm>(*this, *grid_, *pages_, *pictures_);
+    operations_ = std::make_unique<app::WindowOperations>(
+        *form_, *services_, app::ProgramFiles{std::move(programFolder)});
+    wireEvents();
+}
+
+TFrmMain::~TFrmMain() = default;
+
+int TFrmMain::scaled(int designPixels) const {
+    return qRound(designPixels * scale_);
+}
+
+void TFrmMain::wireEvents() {
+    app::WindowOperations& ops = *operations_;
+    for (const char* name : {"RadioButton1", "RadioButton2"}) {
+        named<MouseUpRadioButton>(*this, name).onMouseUp = [&ops] { ops.sectionClicked(); };
+    }
+    named<MouseUpCheckBox>(*this, "CheckBox2").onMouseUp = [&ops] { ops.defaultsClicked(); };
+    named<MouseUpCheckBox>(*this, "CheckBox1").onMouseUp = [&ops] { ops.weightSwitchClicked(); };
+    connect(pages_, &QTabWidget::currentChanged, this,
+            [&ops](int page) { ops.shellPageChanged(page); });
+    connect(&named<QLineEdit>(*this, "Edit37"), &QLineEdit::textChanged, this,
+            [&ops] { ops.densityChanged(); });
+    // Only a pick by the user reshapes the grid, not the choice made after a load.
+    connect(&named<QComboBox>(*this, "ComboBox2"), &QComboBox::activated, this,
+            [&ops] { ops.pointCountChanged(); });
+    connect(&named<QPushButton>(*this, "Button5"), &QPushButton::clicked, this,
+            [&ops] { ops.clearPoints(); });
+    connect(&named<QPushButton>(*this, "Button2"), &QPushButton::clicked, this,
+            [&ops] { ops.quick(); });
+    connect(&named<QPushButton>(*this, "Button4"), &QPushButton::clicked, this,
+            [&ops] { ops.help(); });
+    connect(&named<QPushButton>(*this, "Button3"), &QPushButton::clicked, this,
+            [this] { Button3Click(); });
+    for (const char* name : {"BitBtn1", "Button1"}) {
+        connect(&named<QPushButton>(*this, name), &QPushButton::clicked, this,
+                [this] { Button1Click(); });
+    }
+}
+
+void TFrmMain::FormActivate() {
+    if (started_) {
+        return;
+    }
+    started_ = true;
+    operations_->start();
+}
+
+bool TFrmMain::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) {
+        FormActivate();
+    } else if (e->type() == QEvent::Show && !started_) {
+        // Without a window manager the window may never be activated: right after it is
+        // first shown counts as well, whichever comes first.
+        QTimer::singleShot(0, this, [this] { FormActivate(); });
+    }
+    return QWidget::event(e);
+}
+
+void TFrmMain::closeEvent(QCloseEvent* e) {
+    // A window closed before its settings were loaded would store an empty form over them.
+    if (started_) {
+        operations_->close();
+    }
+    e->accept();
+}
+
+void TFrmMain::Button1Click() {
+    // The dialog appears only for a write that lasts; while it shows, the window repaints.
+    // Its last step is the save itself, so it stays up until the file is written.
+    std::unique_ptr<QProgressDialog> dialog;
+    const auto progress = [this, &dialog](std::size_t done, std::size_t total) {
+        if (!dialog) {
+            dialog = std::make_unique<QProgressDialog>(this);
+            dialog->setWindowTitle(QApplication::applicationName());
+            dialog->setCancelButton(nullptr);
+            dialog->setWindowModality(Qt::WindowModal);
+            dialog->setMinimumDuration(kProgressDelayMs);
+            dialog->setRange(0, static_cast<int>(total) + 1);
+            dialog->setValue(0);
+        }
+        dialog->setLabelText(
+            done < total
+                ? QString::fromUtf8("正在写入容积表：已写 %1 行，共 %2 行").arg(done).arg(total)
+                : QString::fromUtf8("正在保存容积表（%1 行）…").arg(total));
+        dialog->setValue(static_cast<int>(done));
+        if (done == total && total >= kLongSaveRows && !dialog->isVisible()) {
+            dialog->show();
+            QCoreApplication::processEvents();
+        }
+    };
+    operations_->generate(progress);
+}
+
+QImage TFrmMain::renderClientArea() {
+    return grab().toImage();
+}
+
+void TFrmMain::Button3Click() {
+    operations_->snapshot(pictureOf(renderClientArea()));
+}
+
+}  // namespace quorvel::ui

@@ -1,0 +1,62 @@
+// TFrmMain, the one window of Quorvel: every control under its own name, the layout, and the
+// handlers, which hand each event to the window's operations.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include <QImage>
+#include <QWidget>
+
+#include "app/window_operations.h"
+#include "platform/ui_services.h"
+#include "ui/widget_form.h"
+
+class QTabWidget;
+class QTableWidget;
+
+namespace quorvel::ui {
+
+class TFrmMain : public QWidget {
+  public:
+    // `programFolder` holds Config.ini, bd.txt, ~001.xlsx and help.chm. Without `services`
+    // the window uses Qt's message boxes, dialogs and clipboard.
+    explicit TFrmMain(std::string programFolder, UiServices* services = nullptr,
+                      QWidget* parent = nullptr);
+    ~TFrmMain() override;
+
+    // The start-up steps; they run once, when the window first becomes active.
+    void FormActivate();
+    bool started() const { return started_; }
+
+    WidgetForm& form() { return *form_; }
+    app::WindowOperations& operations() { return *operations_; }
+    // The design size (at 120 pixels per inch) scaled to the screen's logical DPI.
+    int scaled(int designPixels) const;
+
+    // The client area as shown, in a picture of the same size.
+    QImage renderClientArea();
+
+  protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildLayout();
+    void wireEvents();
+
+    void Button1Click();  // generate, for BitBtn1 and the hidden Button1
+    void Button3Click();  // snapshot
+
+    double scale_ = 1;
+    std::unique_ptr<UiServices> ownServices_;
+    UiServices* services_ = nullptr;
+    QTabWidget* pages_ = nullptr;     // PageControl1
+    QTabWidget* pictures_ = nullptr;  // PageControl2
+    QTableWidget* grid_ = nullptr;    // StringGrid1
+    std::unique_ptr<WidgetForm> form_;
+    std::unique_ptr<app::WindowOperations> operations_;
+    bool started_ = false;
+};
+
+}  // namespace quorvel::ui

@@ -1,0 +1,396 @@
+// The window's controls and their layout, at the design sizes of 120 pixels per inch.
+#include <array>
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "tank/controls.h"
+#include "tank/head_fields.h"
+#include "ui/frm_main.h"
+#include "ui/grid_cell_delegate.h"
+#include "ui/grid_widget_cells.h"
+#include "ui/input_filters.h"
+#include "ui/mouse_up_buttons.h"
+
+namespace quorvel::ui {
+namespace {
+
+constexpr int kWindowWidth = 1264;
+constexpr int kWindowHeight = 798;
+constexpr int kLeftPanelWidth = 793;
+constexpr int kUpperPartHeight = 488;
+constexpr int kHeadBoxWidth = 248;
+constexpr int kFieldWidth = 64;
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+struct HeadCaption {
+    HeadKind kind;
+    const char* caption;
+};
+
+constexpr std::array<HeadCaption, 9> kHeadCaptions{{
+    {HeadKind::StandardEllipsoidal, "图一 标准椭圆封头(只选中)"},
+    {HeadKind::NonStandardEllipsoidal, "图一 非标椭圆封头"},
+    {HeadKind::Conical, "图二 圆锥封头"},
+    {HeadKind::Frustum, "图二 圆台封头"},
+    {HeadKind::SphericalCap, "图三 球缺封头"},
+    {HeadKind::StandardDished, "图四 标准碟形封头(只选中)"},
+    {HeadKind::NonStandardDished, "图四 非标碟形封头"},
+    {HeadKind::Hemispherical, "图五 半球形封头(只选中)"},
+    {HeadKind::Flat, "图六 平板封头(只选中)"},
+}};
+
+// The hints of the left head's fields; the right head's all read "毫米".
+struct LeftHint {
+    std::string_view edit;
+    const char* hint;
+};
+constexpr std::array<LeftHint, 11> kLeftHints{{
+    {"Edit21", "直边高度，毫米"},
+    {"Edit22", "包含直边高度的封头深度，毫米"},
+    {"Edit23", "直边高度，毫米"},
+    {"Edit24", "圆锥封头总深度，毫米"},
+    {"Edit25", "直边高度，毫米"},
+    {"Edit26", "圆台封头总深度，毫米"},
+    {"Edit28", "圆台小端内直径，毫米"},
+    {"Edit27", "球缺封头深度，毫米"},
+    {"Edit38", "直边高度，毫米"},
+    {"Edit43", "碟型封头包含直边的总深度，毫米"},
+    {"Edit44", "碟型封头球面半径，毫米"},
+}};
+
+const char* letterOf(HeadDimension d) {
+    switch (d) {
+        case HeadDimension::Flange:
+            return "h";
+        case HeadDimension::Depth:
+            return "H";
+        case HeadDimension::ConeHeight:
+            return "H2";
+        case HeadDimension::SmallDiameter:
+            return "D2";
+        case HeadDimension::SphereRadius:
+            return "Ri";
+    }
+    return "";
+}
+
+// Builds the controls with their names, texts, hints and filters.
+class Builder {
+  public:
+    Builder(QWidget& window, double scale) : window_(window), scale_(scale) {}
+
+    int px(int design) const { return qRound(design * scale_); }
+
+    QLineEdit* edit(std::string_view name, FilterKind filter, const char* hint = nullptr) {
+        auto* e = new QLineEdit;
+        e->setObjectName(qs(name));
+        e->setValidator(new CharacterFilter(filter, e));
+        e->setFixedWidth(px(kFieldWidth));
+        if (hint != nullptr) {
+            e->setToolTip(QString::fromUtf8(hint));
+        }
+        return e;
+    }
+
+    QLabel* label(const char* text, const char* name = nullptr) {
+        auto* l = new QLabel(QString::fromUtf8(text));
+        if (name != nullptr) {
+            l->setObjectName(QString::fromUtf8(name));
+        }
+        return l;
+    }
+
+    template <class Button>
+    Button* button(std::string_view name, const char* caption) {
+        auto* b = new Button(QString::fromUtf8(caption));
+        b->setObjectName(qs(name));
+        return b;
+    }
+
+    QComboBox* list(std::string_view name, bool editable) {
+        auto* box = new QComboBox;
+        box->setObjectName(qs(name));
+        box->setEditable(editable);
+        for (const std::string& entry : listEntries(name)) {
+            box->addItem(QString::fromStdString(entry));
+        }
+        box->setCurrentIndex(-1);
+        return box;
+    }
+
+    // A row of labels and controls, left to right, then a stretch.
+    QHBoxLayout* row(std::initializer_list<QWidget*> items) {
+        auto* layout = new QHBoxLayout;
+        layout->setSpacing(px(4));
+        for (QWidget* w : items) {
+            layout->addWidget(w);
+        }
+        layout->addStretch(1);
+        return layout;
+    }
+
+    QGroupBox* headBox(HeadSide side);
+    QWidget* shellPage(int page);
+    QWidget* calibrationPage();
+    QGroupBox* tableRequest();
+    QGroupBox* quickCalculation();
+
+  private:
+    QWidget& window_;
+    double scale_;
+};
+
+QGroupBox* Builder::headBox(HeadSide side) {
+    const bool left = side == HeadSide::Left;
+    auto* box = new QGroupBox(QString::fromUtf8(left ? "左封头" : "右封头"));
+    box->setObjectName(qs(left ? app::kLeftHeadBox : app::kRightHeadBox));
+    box->setFixedWidth(px(kHeadBoxWidth));
+    auto* layout = new QVBoxLayout(box);
+    layout->setSpacing(px(2));
+    for (const HeadCaption& hc : kHeadCaptions) {
+        const HeadKindInfo& info = headKindInfo(hc.kind);
+        auto* radio =
+            button<MouseUpRadioButton>(left ? info.leftRadio : info.rightRadio, hc.caption);
+        radio->setChecked(hc.kind == HeadKind::StandardEllipsoidal);
+        layout->addWidget(radio);
+        if (info.fields.empty()) {
+            continue;
+        }
+        auto* fields = new QHBoxLayout;
+        fields->setContentsMargins(px(20), 0, 0, 0);
+        for (const HeadField& f : info.fields) {
+            const std::string_view name = fieldOn(f, side);
+            const char* hint = "毫米";
+            if (left) {
+                for (const LeftHint& h : kLeftHints) {
+                    if (h.edit == name) {
+                        hint = h.hint;
+                    }
+                }
+            }
+            fields->addWidget(label(letterOf(f.dimension)));
+            QLineEdit* e = edit(name, FilterKind::Digits, hint);
+            e->setFixedWidth(px(48));
+            fields->addWidget(e);
+        }
+        fields->addStretch(1);
+        layout->addLayout(fields);
+    }
+    layout->addStretch(1);
+    layout->addWidget(list(left ? "ComboBox3" : "ComboBox4", false));
+    return box;
+}
+
+QWidget* Builder::shellPage(int page) {
+    auto* w = new QWidget;
+    w->setObjectName(QStringLiteral("TabSheet%1").arg(page + 1));
+    auto* layout = new QVBoxLayout(w);
+    using F = FilterKind;
+    switch (page) {
+        case 0: {
+            auto* circular = button<MouseUpRadioButton>("RadioButton1", "图七 水平正直圆柱体");
+            circular->setChecked(true);
+            layout->addWidget(circular);
+            layout->addLayout(row({label("D:"), edit("Edit1", F::Digits, "圆筒内直径，毫米"),
+                                   label("L:"), edit("Edit2", F::Digits, "圆筒长度，毫米")}));
+            layout->addWidget(button<MouseUpRadioButton>("RadioButton2", "图八 水平椭圆柱体"));
+            layout->addLayout(
+                row({label("B:"), edit("Edit3", F::Digits, "椭圆柱体长内直径，毫米"), label("A:"),
+                     edit("Edit4", F::Digits, "椭圆柱体短内直径，毫米")}));
+            layout->addLayout(row({label("L:"), edit("Edit5", F::Digits, "筒体长度，毫米")}));
+            break;
+        }
+        case 1:
+            layout->addLayout(row({label("α:"), edit("Edit29", F::DigitsAndPoint), label("β:"),
+                                   edit("Edit30", F::DigitsAndPoint)}));
+            layout->addLayout(row(
+                {label("F:"), edit("Edit39", F::Digits), label("L:"), edit("Edit42", F::Digits)}));
+            layout->addLayout(row({label("B:"), edit("Edit40", F::Digits), label("A:"),
+                                   edit("Edit41", F::DigitsAndPoint)}));
+            {
+                QLabel* note = label("B、A的输入值见图八，输入A=B即为正圆筒");
+                note->setWordWrap(true);
+                layout->addWidget(note);
+            }
+            layout->addLayout(row({button<QRadioButton>("RadioButton3", "低端在左封头"),
+                                   button<QRadioButton>("RadioButton4", "低端在右封头")}));
+            break;
+        case 2:
+            layout->addLayout(row({label("球罐内直径："), edit("Edit34", F::Digits)}));
+            break;
+        default:
+            break;
+    }
+    layout->addStretch(1);
+    return w;
+}
+
+QWidget* Builder::calibrationPage() {
+    auto* w = new QWidget;
+    w->setObjectName(QStringLiteral("TabSheet4"));
+    auto* layout = new QVBoxLayout(w);
+    QComboBox* counts = list("ComboBox2", false);
+    counts->setMaxVisibleItems(20);
+    layout->addLayout(
+        row({label("标定点数：", "Label48"), counts, button<QPushButton>("Button5", "清空")}));
+    auto* grid = new QTableWidget(2, 3);
+    grid->setObjectName(QStringLiteral("StringGrid1"));
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->horizontalHeader()->setDefaultSectionSize(px(40));
+    grid->setColumnWidth(0, px(40));
+    grid->setColumnWidth(1, px(85));
+    grid->setColumnWidth(2, px(93));
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setMinimumSectionSize(1);  // the design height, not the font's
+    grid->verticalHeader()->setDefaultSectionSize(px(24));
+    grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                          QAbstractItemView::AnyKeyPressed);
+    grid->setWordWrap(false);
+    grid->setItemDelegate(new GridCellDelegate(grid));
+    GridWidgetCells(*grid).markFixedCells();
+    layout->addWidget(grid, 1);
+    return w;
+}
+
+QGroupBox* Builder::tableRequest() {
+    using F = FilterKind;
+    auto* box = new QGroupBox(QString::fromUtf8("油罐容积表"));
+    box->setObjectName(QStringLiteral("GroupBox3"));
+    auto* layout = new QVBoxLayout(box);
+    layout->setSpacing(px(3));
+    layout->addLayout(
+        row({label("液位高度从"), edit("Edit6", F::DigitsAndPoint, "液位最低点，毫米"), label("到"),
+             edit("Edit7", F::DigitsAndPoint, "液位最高点，毫米"), label("间隔"),
+             edit("Edit8", F::DigitsAndPoint, "液位间距，毫米")}));
+    layout->addLayout(row({label("Excel容积表每列"), edit("Edit9", F::Digits), label("条数据换列"),
+                           label("罐底死量"), edit("Edit13", F::DigitsAndPoint), label("升")}));
+    layout->addLayout(row({label("附件体积"), edit("Edit31", F::DigitsAndPoint),
+                           label("升，最下端距离罐底"), edit("Edit32", F::Digits), label("毫米")}));
+    layout->addLayout(row({label("，附件高度"), edit("Edit33", F::Digits), label("毫米")}));
+    return box;
+}
+
+QGroupBox* Builder::quickCalculation() {
+    auto* box = new QGroupBox(QString::fromUtf8("快捷计算"));
+    box->setObjectName(QStringLiteral("GroupBox5"));
+    auto* layout = new QHBoxLayout(box);
+    layout->addWidget(label("液位"));
+    layout->addWidget(edit("Edit35", FilterKind::DigitsAndPoint, "毫米"));
+    layout->addWidget(button<QPushButton>("Button2", "计算"));
+    QLineEdit* result = edit("Edit36", FilterKind::DigitsAndPoint);
+    result->setFixedWidth(px(110));
+    layout->addWidget(result);
+    layout->addWidget(label("公斤", "Label46"));
+    layout->addWidget(label("升", "Label47"));
+    layout->addStretch(1);
+    return box;
+}
+
+}  // namespace
+
+void TFrmMain::buildLayout() {
+    Builder b(*this, scale_);
+    setWindowTitle(QStringLiteral("Quorvel"));
+    setObjectName(QStringLiteral("FrmMain"));
+
+    // Upper part of the left panel: the heads beside the shell pages and the requests.
+    auto* upper = new QWidget;
+    auto* upperLayout = new QHBoxLayout(upper);
+    upperLayout->setContentsMargins(b.px(4), b.px(4), b.px(4), b.px(4));
+    upperLayout->addWidget(b.headBox(HeadSide::Left));
+
+    auto* middle = new QVBoxLayout;
+    pages_ = new QTabWidget;
+    pages_->setObjectName(QStringLiteral("PageControl1"));
+    const std::array<const char*, 4> pageCaptions{"水平圆筒", "倾斜圆筒", "球罐", "罐容标定"};
+    for (int page = 0; page < 3; ++page) {
+        pages_->addTab(b.shellPage(page), QString::fromUtf8(pageCaptions[page]));
+    }
+    pages_->addTab(b.calibrationPage(), QString::fromUtf8(pageCaptions[3]));
+    middle->addWidget(pages_, 1);
+    middle->addWidget(b.tableRequest());
+
+    auto* generate = b.button<QPushButton>("BitBtn1", "生成容积表");
+    auto* hiddenGenerate = b.button<QPushButton>("Button1", "生成");
+    hiddenGenerate->hide();
+    middle->addLayout(b.row({b.button<MouseUpCheckBox>("CheckBox2", "默认"), generate,
+                             b.button<QPushButton>("Button3", "打印"),
+                             b.button<QPushButton>("Button4", "帮助"), hiddenGenerate}));
+
+    QComboBox* unit = b.list("ComboBox1", true);
+    unit->setEditText(QString::fromUtf8("单位"));
+    middle->addLayout(b.row({b.button<MouseUpCheckBox>("CheckBox1", "重量输入密度"),
+                             b.edit("Edit37", FilterKind::DigitsAndPoint), unit}));
+    middle->addWidget(b.quickCalculation());
+    upperLayout->addLayout(middle, 1);
+    upperLayout->addWidget(b.headBox(HeadSide::Right));
+
+    // Lower part: the picture area and the two hidden row lists.
+    auto* lower = new QWidget;
+    auto* lowerLayout = new QVBoxLayout(lower);
+    lowerLayout->setContentsMargins(0, 0, 0, 0);
+    auto* curve = new QWidget;
+    curve->setObjectName(QStringLiteral("CurveArea"));
+    lowerLayout->addWidget(curve, 1);
+    for (const char* name : {"ListBox1", "ListBox2"}) {
+        auto* rows = new QListWidget;
+        rows->setObjectName(QString::fromUtf8(name));
+        rows->hide();
+        lowerLayout->addWidget(rows);
+    }
+
+    auto* leftPanel = new QSplitter(Qt::Vertical);
+    leftPanel->setObjectName(QStringLiteral("LeftPanel"));
+    leftPanel->addWidget(upper);
+    leftPanel->addWidget(lower);
+    leftPanel->setStretchFactor(1, 1);
+    leftPanel->setSizes({b.px(kUpperPartHeight), b.px(kWindowHeight - kUpperPartHeight)});
+
+    pictures_ = new QTabWidget;
+    pictures_->setObjectName(QStringLiteral("PageControl2"));
+    for (auto [caption, name] :
+         {std::pair{"图一至图八", "DrawingsPage1"}, std::pair{"倾斜圆筒", "DrawingsPageTilted"}}) {
+        auto* page = new QWidget;
+        auto* pageLayout = new QVBoxLayout(page);
+        pageLayout->setContentsMargins(0, 0, 0, 0);
+        auto* drawing = new QWidget;
+        drawing->setObjectName(QString::fromUtf8(name));
+        pageLayout->addWidget(drawing);
+        pictures_->addTab(page, QString::fromUtf8(caption));
+    }
+
+    auto* splitter = new QSplitter(Qt::Horizontal);
+    splitter->setObjectName(QStringLiteral("MainSplitter"));
+    splitter->addWidget(leftPanel);
+    splitter->addWidget(pictures_);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({b.px(kLeftPanelWidth), b.px(kWindowWidth - kLeftPanelWidth)});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter);
+
+    grid_ = findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
+    pages_->setCurrentIndex(3);     // 罐容标定
+    pictures_->setCurrentIndex(0);  // 图一至图八
+    resize(b.px(kWindowWidth), b.px(kWindowHeight));
+}
+
+}  // namespace quorvel::ui

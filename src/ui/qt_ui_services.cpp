@@ -1,0 +1,82 @@
+#include "ui/qt_ui_services.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QImage>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "ui/picture_image.h"
+
+namespace quorvel::ui {
+namespace {
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QMessageBox::Icon qtIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case MessageIcon::Error:
+            return QMessageBox::Critical;
+        case MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+void QtUiServices::showMessage(std::string_view text) {
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), qs(text), QMessageBox::Ok,
+                    parent_);
+    box.exec();
+}
+
+void QtUiServices::showError(std::string_view text) {
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), qs(text),
+                    QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+MessageAnswer QtUiServices::messageBox(std::string_view text, std::string_view caption,
+                                       MessageButtons buttons, MessageIcon icon) {
+    const auto qtButtons = buttons == MessageButtons::YesNo
+                               ? QMessageBox::Yes | QMessageBox::No
+                               : QMessageBox::StandardButtons(QMessageBox::Ok);
+    QMessageBox box(qtIcon(icon), qs(caption), qs(text), qtButtons, parent_);
+    const int answer = box.exec();
+    if (buttons == MessageButtons::Ok) {
+        return MessageAnswer::Ok;
+    }
+    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+bool QtUiServices::openDocument(const std::string& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+}
+
+std::optional<std::string> QtUiServices::askSaveFileName(const SaveFileRequest& request) {
+    QFileDialog dialog(parent_);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setDefaultSuffix(qs(request.defaultSuffix));
+    dialog.setNameFilter(qs(request.filter));
+    dialog.selectFile(qs(request.proposedName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+void QtUiServices::putPictureOnClipboard(const Picture& picture) {
+    QApplication::clipboard()->setImage(imageOf(picture));
+}
+
+}  // namespace quorvel::ui

@@ -1,0 +1,27 @@
+// The UI services of the window: Qt message boxes, the desktop's "open", the save dialog and
+// the clipboard.
+#pragma once
+
+#include <QWidget>
+
+#include "platform/ui_services.h"
+
+namespace quorvel::ui {
+
+class QtUiServices : public UiServices {
+  public:
+    explicit QtUiServices(QWidget* parent) : parent_(parent) {}
+
+    void showMessage(std::string_view text) override;
+    void showError(std::string_view text) override;
+    MessageAnswer messageBox(std::string_view text, std::string_view caption,
+                             MessageButtons buttons, MessageIcon icon) override;
+    bool openDocument(const std::string& path) override;
+    std::optional<std::string> askSaveFileName(const SaveFileRequest& request) override;
+    void putPictureOnClipboard(const Picture& picture) override;
+
+  private:
+    QWidget* parent_;
+};
+
+}  // namespace quorvel::ui

@@ -1,0 +1,131 @@
+#include "ui/widget_form.h"
+
+#include <stdexcept>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTabWidget>
+
+namespace quorvel::ui {
+namespace {
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+void fillList(QWidget& list, const std::vector<std::string>& texts) {
+    auto& box = static_cast<QListWidget&>(list);
+    box.clear();
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(texts.size()));
+    for (const std::string& t : texts) {
+        items.append(QString::fromStdString(t));
+    }
+    box.addItems(items);
+}
+
+}  // namespace
+
+WidgetForm::WidgetForm(QWidget& window, QTableWidget& grid, QTabWidget& pages, QTabWidget& pictures)
+    : grid_(grid), pages_(pages), pictures_(pictures) {
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->objectName().isEmpty()) {
+            controls_.insert(w->objectName(), w);
+        }
+    }
+}
+
+QWidget& WidgetForm::control(std::string_view name) const {
+    QWidget* w = controls_.value(qs(name), nullptr);
+    if (w == nullptr) {
+        throw std::invalid_argument("the window has no control " + std::string(name));
+    }
+    return *w;
+}
+
+int WidgetForm::activePage() const {
+    return pages_.currentIndex();
+}
+
+std::string WidgetForm::text(std::string_view name) const {
+    QWidget& w = control(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(&w)) {
+        return edit->text().toStdString();
+    }
+    if (auto* box = qobject_cast<QComboBox*>(&w)) {
+        return box->currentText().toStdString();
+    }
+    throw std::invalid_argument("control " + std::string(name) + " holds no text");
+}
+
+bool WidgetForm::checked(std::string_view name) const {
+    auto* button = qobject_cast<QAbstractButton*>(&control(name));
+    return button != nullptr && button->isChecked();
+}
+
+int WidgetForm::itemIndex(std::string_view name) const {
+    auto* box = qobject_cast<QComboBox*>(&control(name));
+    return box == nullptr ? -1 : box->currentIndex();
+}
+
+void WidgetForm::setText(std::string_view name, std::string_view text) {
+    QWidget& w = control(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(&w)) {
+        edit->setText(qs(text));
+        return;
+    }
+    if (auto* box = qobject_cast<QComboBox*>(&w)) {
+        if (box->isEditable()) {
+            box->setEditText(qs(text));
+        } else if (const int index = box->findText(qs(text)); index >= 0) {
+            box->setCurrentIndex(index);
+        }
+        return;
+    }
+    throw std::invalid_argument("control " + std::string(name) + " holds no text");
+}
+
+void WidgetForm::setChecked(std::string_view name, bool on) {
+    auto* button = qobject_cast<QAbstractButton*>(&control(name));
+    if (button == nullptr) {
+        throw std::invalid_argument("control " + std::string(name) + " is not a button");
+    }
+    // An exclusive radio button cannot be turned off while it is the one chosen; turning it
+    // off chooses no other.
+    const bool exclusive = button->autoExclusive();
+    if (!on && exclusive) {
+        button->setAutoExclusive(false);
+    }
+    button->setChecked(on);
+    button->setAutoExclusive(exclusive);
+}
+
+void WidgetForm::setItemIndex(std::string_view list, int index) {
+    auto* box = qobject_cast<QComboBox*>(&control(list));
+    if (box == nullptr) {
+        throw std::invalid_argument("control " + std::string(list) + " is not a list");
+    }
+    box->setCurrentIndex(index);
+}
+
+void WidgetForm::setEnabled(std::string_view name, bool on) {
+    control(name).setEnabled(on);
+}
+
+void WidgetForm::setVisible(std::string_view name, bool on) {
+    control(name).setVisible(on);
+}
+
+void WidgetForm::showPicturePage(int page) {
+    pictures_.setCurrentIndex(page);
+}
+
+void WidgetForm::setTableLists(const std::vector<std::string>& rows,
+                               const std::vector<std::string>& weights) {
+    fillList(control("ListBox1"), rows);
+    fillList(control("ListBox2"), weights);
+}
+
+}  // namespace quorvel::ui

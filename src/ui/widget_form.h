@@ -1,0 +1,48 @@
+// The window's controls as the operations see them: each found by its objectName (Edit1 …,
+// RadioButton1 …, ComboBox1 …, CheckBox1, CheckBox2, StringGrid1, ListBox1, ListBox2, …).
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QWidget>
+
+#include "app/window_form.h"
+#include "ui/grid_widget_cells.h"
+
+class QTabWidget;
+
+namespace quorvel::ui {
+
+class WidgetForm : public app::WindowForm {
+  public:
+    // `window` holds every named control, `grid` is StringGrid1, `pages` PageControl1 and
+    // `pictures` PageControl2.
+    WidgetForm(QWidget& window, QTableWidget& grid, QTabWidget& pages, QTabWidget& pictures);
+
+    int activePage() const override;
+    std::string text(std::string_view control) const override;
+    bool checked(std::string_view control) const override;
+    int itemIndex(std::string_view control) const override;
+    std::string cell(int col, int row) const override { return grid_.cell(col, row); }
+    void setText(std::string_view control, std::string_view text) override;
+    void setChecked(std::string_view control, bool on) override;
+
+    GridCells& grid() override { return grid_; }
+    void setItemIndex(std::string_view list, int index) override;
+    void setEnabled(std::string_view control, bool on) override;
+    void setVisible(std::string_view control, bool on) override;
+    void showPicturePage(int page) override;
+    void setTableLists(const std::vector<std::string>& rows,
+                       const std::vector<std::string>& weights) override;
+
+    // The control of that name; throws std::invalid_argument for a name the window lacks.
+    QWidget& control(std::string_view name) const;
+
+  private:
+    QHash<QString, QWidget*> controls_;
+    GridWidgetCells grid_;
+    QTabWidget& pages_;
+    QTabWidget& pictures_;
+};
+
+}  // namespace quorvel::ui

@@ -1,0 +1,198 @@
+// Start-up and close: a start without files, and a close followed by a new start that
+// restores every stored field except those the start-up steps reset.
+#include "app/window_operations.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/memory_window.h"
+#include "platform/recording_ui.h"
+#include "tank/controls.h"
+#include "test_folder.h"
+
+namespace quorvel::app {
+namespace {
+
+const std::vector<std::string> kTableRequest{"Edit6",  "Edit7",  "Edit8",  "Edit9",
+                                             "Edit13", "Edit31", "Edit32", "Edit33"};
+
+bool isTableRequest(std::string_view name) {
+    return std::find(kTableRequest.begin(), kTableRequest.end(), name) != kTableRequest.end();
+}
+
+ProgramFiles filesIn(const testing::TestFolder& folder) {
+    return {std::filesystem::path(folder.file("x")).parent_path().string()};
+}
+
+TEST(StartUp, WithoutFilesShowsTheDefaultsAndNothingElse) {
+    testing::TestFolder folder;
+    MemoryWindow w;
+    RecordingUi ui;
+    WindowOperations ops(w, ui, filesIn(folder));
+    ops.start();
+    for (const ControlInfo& c : storedControls()) {
+        if (c.kind == ControlKind::Edit && !isTableRequest(c.name)) {
+            EXPECT_EQ(w.text(c.name), "") << c.name;
+        }
+        if (c.kind == ControlKind::CheckBox || c.kind == ControlKind::RadioButton) {
+            EXPECT_FALSE(w.checked(c.name)) << c.name;  // no radio chosen in any group
+        }
+    }
+    EXPECT_EQ(w.text("Edit7"), "9999");
+    EXPECT_EQ(w.text("Edit9"), "200");
+    EXPECT_TRUE(w.enabled("Edit6"));
+    EXPECT_EQ(w.text("ComboBox1"), "");
+    EXPECT_EQ(w.text("ComboBox3"), "加上左封头容积");
+    EXPECT_EQ(w.text("ComboBox4"), "加上右封头容积");
+    EXPECT_EQ(w.itemIndex("ComboBox2"), -1);
+    EXPECT_EQ(w.grid().rowCount(), 2);
+    EXPECT_EQ(w.grid().cell(0, 0), "序号");
+    EXPECT_EQ(w.grid().cell(1, 0), "高度 mm");
+    EXPECT_EQ(w.grid().cell(2, 0), "容积 L");
+    EXPECT_FALSE(w.visible("Edit37"));
+    EXPECT_TRUE(w.visible("Label47"));
+    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_EQ(folder.entryCount(), 0u);  // a start writes nothing
+}
+
+// A value for every stored control that differs from what a start without files shows.
+void fillEveryControl(MemoryWindow& w) {
+    int i = 1;
+    for (const ControlInfo& c : storedControls()) {
+        switch (c.kind) {
+            case ControlKind::Edit:
+                w.setText(c.name, std::to_string(100 + i++));
+                break;
+            case ControlKind::CheckBox:
+                w.setChecked(c.name, true);
+                break;
+            case ControlKind::RadioButton:
+                break;
+            case ControlKind::List:
+                break;
+        }
+    }
+    for (const char* r : {"RadioButton2", "RadioButton4", "RadioButton18", "RadioButton11"}) {
+        w.setChecked(r, true);
+    }
+    w.setText("ComboBox1", "g/cm^3");
+    w.setItemIndex("ComboBox3", 1);
+    w.setItemIndex("ComboBox4", 1);
+    w.setText("Edit37", "中文 text");
+}
+
+TEST(StartUp, CloseThenStartRestoresEveryStoredField) {
+    testing::TestFolder folder;
+    MemoryWindow before;
+    RecordingUi ui;
+    WindowOperations first(before, ui, filesIn(folder));
+    first.start();
+    fillEveryControl(before);
+    before.setItemIndex("ComboBox2", 3);
+    first.pointCountChanged();
+    before.grid().setCell(1, 6, "2500");
+    before.grid().setCell(2, 6, "12000.5");
+    first.close();
+
+    MemoryWindow after;
+    WindowOperations second(after, ui, filesIn(folder));
+    second.start();
+    for (const ControlInfo& c : storedControls()) {
+        if (isTableRequest(c.name)) {
+            continue;
+        }
+        if (c.name == "ComboBox3" || c.name == "ComboBox4") {
+            EXPECT_EQ(after.itemIndex(c.name), 0) << c.name;  // always the add entry
+        } else if (c.kind == ControlKind::Edit || c.kind == ControlKind::List) {
+            EXPECT_EQ(after.text(c.name), before.text(c.name)) << c.name;
+        } else {
+            EXPECT_EQ(after.checked(c.name), before.checked(c.name)) << c.name;
+        }
+    }
+    for (const std::string& name : kTableRequest) {
+        EXPECT_NE(before.text(name), after.text(name)) << name;
+        EXPECT_FALSE(after.enabled(name)) << name;  // "默认" came back checked
+    }
+    EXPECT_EQ(after.text("Edit7"), "9999");
+    EXPECT_EQ(after.itemIndex("ComboBox2"), 3);
+    EXPECT_EQ(after.grid().rowCount(), 7);
+    EXPECT_EQ(after.grid().cell(1, 6), "2500");
+    EXPECT_EQ(after.grid().cell(2, 6), "12000.5");
+    EXPECT_TRUE(after.visible("Edit37"));
+    EXPECT_FALSE(after.visible("Label47"));
+    EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST(StartUp, RowsHiddenByASmallerCountAreNotSaved) {
+    testing::TestFolder folder;
+    MemoryWindow w;
+    RecordingUi ui;
+    WindowOperations ops(w, ui, filesIn(folder));
+    ops.start();
+    w.setItemIndex("ComboBox2", 3);
+    ops.pointCountChanged();
+    w.grid().setCell(1, 6, "2500");
+    w.setItemIndex("ComboBox2", 0);
+    ops.pointCountChanged();
+    ops.close();
+    const std::string grid = testing::TestFolder::take(filesIn(folder).grid());
+    EXPECT_EQ(grid.substr(0, 6), "3\r\n4\r\n");
+    EXPECT_EQ(grid.find("2500"), std::string::npos);
+}
+
+TEST(StartUp, DamagedFilesAreIgnoredAndCloseFailuresAreSilent) {
+    testing::TestFolder folder;
+    const ProgramFiles files = filesIn(folder);
+    testing::TestFolder::put(files.grid(), "x\r\n");  // the column count is not a number
+    testing::TestFolder::put(files.settings(), "[FrmMainPro]\r\nEdit1=2000\r\n");
+    MemoryWindow w;
+    RecordingUi ui;
+    WindowOperations ops(w, ui, files);
+    ops.start();
+    EXPECT_EQ(w.text("Edit1"), "2000");
+    EXPECT_EQ(w.grid().rowCount(), 2);
+    EXPECT_EQ(w.grid().cell(0, 0), "序号");
+
+    // A program folder that runs through a regular file cannot be written.
+    WindowOperations blocked(w, ui, ProgramFiles{files.grid()});
+    blocked.close();
+    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_EQ(testing::TestFolder::take(files.grid()), "x\r\n");
+}
+
+TEST(Generate, FillsTheListsAndWritesTheWorkbookOfTheProgramFolder) {
+    testing::TestFolder folder;
+    MemoryWindow w;
+    RecordingUi ui;
+    WindowOperations ops(w, ui, filesIn(folder));
+    ops.start();
+    w.form().setActivePage(0);
+    w.setChecked("RadioButton1", true);
+    w.setChecked("RadioButton7", true);
+    w.setChecked("RadioButton22", true);
+    w.setText("Edit1", "2000");
+    w.setText("Edit2", "5000");
+    w.setChecked("CheckBox2", false);
+    ops.defaultsClicked();
+    w.setText("Edit7", "1000");
+    w.setText("Edit8", "500");
+    std::vector<std::size_t> progress;
+    EXPECT_TRUE(ops.generate([&](std::size_t done, std::size_t) { progress.push_back(done); }));
+    EXPECT_EQ(w.rows(), (std::vector<std::string>{"0,0.00", "500,3428.88", "1000,8979.72"}));
+    EXPECT_TRUE(w.weights().empty());
+    EXPECT_EQ(progress.back(), 3u);
+    ASSERT_FALSE(ui.shown.empty());
+    EXPECT_EQ(ui.shown.back().kind, ShownBox::Kind::Open);
+    EXPECT_EQ(ui.shown.back().text, filesIn(folder).workbook());
+    EXPECT_TRUE(std::filesystem::is_regular_file(filesIn(folder).workbook()));
+
+    // A request that stops keeps the rows of the last table.
+    w.setText("Edit2", "");
+    EXPECT_FALSE(ops.generate());
+    EXPECT_EQ(w.rows().size(), 3u);
+}
+
+}  // namespace
+}  // namespace quorvel::app

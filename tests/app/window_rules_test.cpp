@@ -1,0 +1,188 @@
+// The head rules across section and page changes, "默认" on every click, the weight controls,
+// help, and the point count's memory of removed rows.
+#include "app/window_rules.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/calibration_page.h"
+#include "app/memory_window.h"
+#include "platform/recording_ui.h"
+#include "test_folder.h"
+
+namespace quorvel::app {
+namespace {
+
+// The kinds an elliptical section cannot have, on both sides.
+const std::vector<std::string> kCircularOnly{
+    "RadioButton16", "RadioButton9", "RadioButton17", "RadioButton10", "RadioButton19",
+    "RadioButton12", "RadioButton5", "RadioButton6",  "RadioButton20", "RadioButton13"};
+// Kinds every section has.
+const std::vector<std::string> kAlwaysAllowed{"RadioButton7",  "RadioButton22", "RadioButton15",
+                                              "RadioButton8",  "RadioButton18", "RadioButton11",
+                                              "RadioButton21", "RadioButton14"};
+
+void expectCircularOnlyEnabled(const MemoryWindow& w, bool on) {
+    for (const std::string& r : kCircularOnly) {
+        EXPECT_EQ(w.enabled(r), on) << r;
+    }
+    for (const std::string& r : kAlwaysAllowed) {
+        EXPECT_TRUE(w.enabled(r)) << r;
+    }
+}
+
+TEST(HeadRules, SectionAndPageChangesInTurn) {
+    struct Step {
+        const char* what;
+        int page;  // −1: a click on the section given
+        const char* section;
+        bool headBoxes;  // both group boxes enabled
+        bool circularKinds;
+        bool flat;  // both heads reset to the flat head
+        int picturePage;
+    };
+    const std::vector<Step> steps = {
+        {"图八 on page 0", -1, "RadioButton2", true, false, true, 0},
+        {"to the tilted page", 1, nullptr, true, false, true, 1},
+        {"back to page 0 with 图八", 0, nullptr, true, false, true, 0},
+        {"to the sphere", 2, nullptr, false, false, false, 0},
+        {"to calibration", 3, nullptr, false, false, false, 0},
+        {"back to the tilted page", 1, nullptr, true, false, true, 1},
+        {"图七 chosen", -1, "RadioButton1", true, true, true, 1},
+        {"to page 0 with 图七", 0, nullptr, true, true, true, 0},
+    };
+    MemoryWindow w;
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.what);
+        // A kind chosen before the event shows whether the heads were reset.
+        w.setChecked("RadioButton15", true);
+        w.setChecked("RadioButton8", true);
+        if (s.page < 0) {
+            w.setChecked(s.section, true);
+            sectionClicked(w);
+        } else {
+            shellPageChanged(w, s.page);
+        }
+        EXPECT_EQ(w.enabled(kLeftHeadBox), s.headBoxes);
+        EXPECT_EQ(w.enabled(kRightHeadBox), s.headBoxes);
+        if (s.headBoxes) {
+            expectCircularOnlyEnabled(w, s.circularKinds);
+        }
+        EXPECT_EQ(w.checked("RadioButton21"), s.flat);
+        EXPECT_EQ(w.checked("RadioButton14"), s.flat);
+        EXPECT_EQ(w.checked("RadioButton15"), !s.flat);
+        EXPECT_EQ(w.picturePage(), s.picturePage);
+    }
+}
+
+TEST(TableDefaults, EveryClickResetsTheRequestAndLocksItWhileChecked) {
+    const std::vector<std::pair<std::string, std::string>> defaults{
+        {"Edit6", "0"},  {"Edit7", "9999"}, {"Edit8", "1"},  {"Edit9", "200"},
+        {"Edit13", "0"}, {"Edit31", "0"},   {"Edit32", "0"}, {"Edit33", "0"}};
+    MemoryWindow w;
+    for (bool checkedAfterClick : {true, false, false /* a right click changes nothing */}) {
+        for (const auto& [name, value] : defaults) {
+            w.setText(name, "123");
+        }
+        w.setChecked("CheckBox2", checkedAfterClick);
+        defaultsClicked(w);
+        for (const auto& [name, value] : defaults) {
+            EXPECT_EQ(w.text(name), value) << name;
+            EXPECT_EQ(w.enabled(name), !checkedAfterClick) << name;
+        }
+    }
+}
+
+TEST(WeightControls, FollowTheSwitchAndTheDensityCheckOnlyInforms) {
+    MemoryWindow w;
+    for (bool on : {true, false}) {
+        w.setChecked("CheckBox1", on);
+        ShowWeightLabel(w);
+        EXPECT_EQ(w.visible("Edit37"), on);
+        EXPECT_EQ(w.visible("ComboBox1"), on);
+        EXPECT_EQ(w.visible("Label46"), on);
+        EXPECT_EQ(w.visible("Label47"), !on);
+    }
+    const std::vector<std::pair<const char*, bool>> texts{
+        {"", false}, {"8", true}, {" 0.84 ", true}, {"1.2.3", false}, {".", false}};
+    for (const auto& [text, number] : texts) {
+        RecordingUi ui;
+        w.setText("Edit37", text);
+        densityChanged(w, ui);
+        EXPECT_EQ(ui.messages(), number ? std::vector<std::string>{}
+                                        : std::vector<std::string>{"输入内容不是数字"})
+            << text;
+        EXPECT_EQ(w.text("Edit37"), text);
+    }
+}
+
+TEST(Help, OpensAnExistingFileAndReportsAnyOtherOutcome) {
+    testing::TestFolder folder;
+    const std::string path = folder.file("help.chm");
+    struct Case {
+        bool fileExists;
+        bool openSucceeds;
+        bool opened;  // "open" was asked
+        bool message;
+    };
+    for (const Case& c : {Case{false, true, false, true}, Case{true, false, true, true},
+                          Case{true, true, true, false}}) {
+        std::filesystem::remove(path);
+        if (c.fileExists) {
+            testing::TestFolder::put(path, "chm");
+        }
+        RecordingUi ui;
+        ui.openSucceeds = c.openSucceeds;
+        // The folder is passed without a trailing separator.
+        openHelp(std::filesystem::path(folder.file("x")).parent_path().string(), ui);
+        const bool opened = !ui.shown.empty() && ui.shown.front().kind == ShownBox::Kind::Open;
+        EXPECT_EQ(opened, c.opened);
+        if (opened) {
+            EXPECT_EQ(ui.shown.front().text, path);
+        }
+        EXPECT_EQ(ui.messages(), c.message ? std::vector<std::string>{" help.chm 帮助文件损坏！"}
+                                           : std::vector<std::string>{});
+    }
+}
+
+TEST(CalibrationPage, RemovedRowsComeBackAndClearingForgetsThem) {
+    MemoryWindow w;
+    CalibrationPage page;
+    auto choose = [&](int n) {
+        w.setItemIndex("ComboBox2", n - 2);
+        page.pointCountChanged(w);
+    };
+    choose(5);
+    ASSERT_EQ(w.grid().rowCount(), 7);
+    EXPECT_EQ(w.grid().cell(0, 6), "6");
+    EXPECT_EQ(w.grid().cell(1, 1), "0");
+    EXPECT_EQ(w.grid().cell(2, 1), "0");
+    for (int row = 1; row <= 6; ++row) {
+        w.grid().setCell(1, row, "L" + std::to_string(row));
+        w.grid().setCell(2, row, "V" + std::to_string(row));
+    }
+    choose(2);
+    EXPECT_EQ(w.grid().rowCount(), 4);
+    EXPECT_EQ(w.grid().cell(1, 1), "0");  // the origin row is reset
+    EXPECT_EQ(w.grid().cell(1, 3), "L3");
+    choose(4);
+    EXPECT_EQ(w.grid().rowCount(), 6);
+    EXPECT_EQ(w.grid().cell(1, 5), "L5");
+    EXPECT_EQ(w.grid().cell(2, 5), "V5");
+    EXPECT_EQ(w.grid().cell(0, 5), "5");
+    choose(5);
+    EXPECT_EQ(w.grid().cell(2, 6), "V6");
+
+    choose(2);
+    page.clear(w);
+    EXPECT_EQ(w.grid().cell(1, 2), "");
+    EXPECT_EQ(w.grid().cell(0, 2), "2");
+    EXPECT_EQ(w.grid().cell(1, 1), "0");
+    choose(5);
+    EXPECT_EQ(w.grid().cell(1, 6), "");  // cleared rows do not come back
+}
+
+}  // namespace
+}  // namespace quorvel::app

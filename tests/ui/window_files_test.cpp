@@ -1,0 +1,260 @@
+// The window with its files: a start without files, close and restart, Config.ini equal to
+// the headless front end's, the same workbook as the front end, the snapshot, the
+// calibration page and help.
+#include <sstream>
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "cli/table_command.h"
+#include "output/bitmap_file.h"
+#include "tank/controls.h"
+#include "window_fixture.h"
+#include "xlsx_reader.h"
+
+namespace quorvel::ui {
+namespace {
+
+int runFrontEnd(std::vector<std::string> args) {
+    std::vector<std::string_view> views(args.begin(), args.end());
+    std::ostringstream out, err;
+    return cli::runTableCommand(views, out, err);
+}
+
+// The --set arguments that give the front end's form the window's stored controls.
+std::vector<std::string> frontEndEdits(WidgetForm& form) {
+    std::vector<std::string> args;
+    for (const ControlInfo& c : storedControls()) {
+        const std::string name(c.name);
+        std::string value;
+        switch (c.kind) {
+            case ControlKind::Edit:
+                value = form.text(c.name);
+                break;
+            case ControlKind::CheckBox:
+            case ControlKind::RadioButton:
+                value = form.checked(c.name) ? "1" : "0";
+                break;
+            case ControlKind::List:
+                if (form.itemIndex(c.name) < 0 && listIsFixed(c.name)) {
+                    continue;
+                }
+                value = form.text(c.name);
+                break;
+        }
+        args.push_back("--set");
+        args.push_back(name + "=" + value);
+    }
+    return args;
+}
+
+TEST_F(WindowTest, StartWithoutFiles) {
+    TFrmMain& window = open();
+    for (const ControlInfo& c : storedControls()) {
+        if (c.kind == ControlKind::RadioButton) {
+            EXPECT_FALSE(window.form().checked(c.name)) << c.name;
+        }
+    }
+    EXPECT_EQ(text("Edit1"), "");
+    EXPECT_EQ(text("Edit7"), "9999");
+    EXPECT_EQ(text("ComboBox3"), "加上左封头容积");
+    auto& grid = w<QTableWidget>("StringGrid1");
+    EXPECT_EQ(grid.rowCount(), 2);
+    EXPECT_EQ(grid.item(0, 1)->text(), QString::fromUtf8("高度 mm"));
+    EXPECT_EQ(w<QComboBox>("ComboBox2").currentIndex(), -1);
+    EXPECT_TRUE(ui_.shown.empty());
+    // The start-up steps ran once, on activation: a second activation changes nothing.
+    window.form().setText("Edit7", "100");
+    window.FormActivate();
+    EXPECT_EQ(text("Edit7"), "100");
+}
+
+TEST_F(WindowTest, CloseAndRestartRestoreEveryStoredFieldAsTheFrontEndStoresThem) {
+    open();
+    turnToPage(0);
+    click("RadioButton2");
+    click("RadioButton15");
+    click("RadioButton11");
+    type("Edit21", "25");
+    type("Edit22", "480");
+    type("Edit17", "300");
+    type("Edit3", "2400");
+    type("Edit4", "1800");
+    type("Edit5", "6000");
+    type("Edit35", "900.5");
+    click("CheckBox1");
+    type("Edit37", "0.84");
+    window_->form().setText("ComboBox1", "g/cm^3");
+    window_->form().setText("Edit42", "中文 text");  // typed texts need not be numbers
+    window_->form().setItemIndex("ComboBox4", 1);
+    click("Button2");
+    const std::string result = text("Edit36");
+    EXPECT_FALSE(result.empty());
+    pickPointCount(3);
+    window_->form().grid().setCell(1, 4, "1250");
+
+    std::vector<std::string> args{"--shell", "horizontal", "--save-settings", file("front.ini")};
+    const std::vector<std::string> edits = frontEndEdits(window_->form());
+    args.insert(args.end(), edits.begin(), edits.end());
+    std::map<std::string, std::string> before;
+    for (const ControlInfo& c : storedControls()) {
+        before[std::string(c.name)] = c.kind == ControlKind::Edit || c.kind == ControlKind::List
+                                          ? window_->form().text(c.name)
+                                          : (window_->form().checked(c.name) ? "1" : "0");
+    }
+    closeWindow();
+    runFrontEnd(args);
+    const std::string stored = testing::TestFolder::take(file("Config.ini"));
+    EXPECT_FALSE(stored.empty());
+    EXPECT_EQ(stored, testing::TestFolder::take(file("front.ini")));
+
+    TFrmMain& again = open();
+    for (const ControlInfo& c : storedControls()) {
+        const std::string name(c.name);
+        const std::string now = c.kind == ControlKind::Edit || c.kind == ControlKind::List
+                                    ? again.form().text(c.name)
+                                    : (again.form().checked(c.name) ? "1" : "0");
+        if (name == "Edit7") {
+            EXPECT_EQ(now, "9999");
+        } else if (name == "ComboBox4") {
+            EXPECT_EQ(now, "加上右封头容积");
+        } else if (name != "Edit6" && name != "Edit8" && name != "Edit9" && name != "Edit13" &&
+                   name != "Edit31" && name != "Edit32" && name != "Edit33") {
+            // An empty field is stored as "0".
+            const bool empty = c.kind == ControlKind::Edit && before[name].empty();
+            EXPECT_EQ(now, empty ? "0" : before[name]) << name;
+        }
+    }
+    EXPECT_EQ(text("Edit36"), result);
+    EXPECT_EQ(w<QComboBox>("ComboBox2").currentText(), "3");
+    EXPECT_EQ(again.form().cell(1, 4), "1250");
+    EXPECT_FALSE(w("Label46").isHidden());
+}
+
+std::map<std::pair<int, int>, std::string> cellsOf(const std::string& path) {
+    std::map<std::pair<int, int>, std::string> cells;
+    const testing_support::ReadBook book = testing_support::readXlsx(path);
+    for (const auto& [at, cell] : book.sheets.at(0).cells) {
+        cells[at] = cell.isText ? cell.text : std::to_string(cell.number);
+    }
+    return cells;
+}
+
+TEST_F(WindowTest, GenerateWritesTheFrontEndsWorkbookAndOpensIt) {
+    open();
+    turnToPage(0);
+    click("RadioButton1");
+    click("RadioButton7");
+    click("RadioButton22");
+    type("Edit1", "2000");
+    type("Edit2", "5000");
+    click("CheckBox1");
+    type("Edit37", "800");
+    window_->form().setText("ComboBox1", "Kg/m^3");
+    click("CheckBox2");
+    click("CheckBox2");  // unchecked again: the request can be edited
+    type("Edit8", "10");
+    type("Edit9", "50");
+    click("BitBtn1");
+    const std::string book = file("~001.xlsx");
+    ASSERT_TRUE(std::filesystem::is_regular_file(book));
+    EXPECT_EQ(ui_.shown.back().kind, ShownBox::Kind::Open);
+    EXPECT_EQ(ui_.shown.back().text, book);
+    EXPECT_EQ(w<QListWidget>("ListBox1").count(), 201);
+    EXPECT_EQ(w<QListWidget>("ListBox1").item(100)->text(), "1000,8979.72");
+    EXPECT_EQ(w<QListWidget>("ListBox2").item(100)->text(), "7183.78");
+
+    std::vector<std::string> args{"--shell", "horizontal", "--out", file("front.xlsx")};
+    const std::vector<std::string> edits = frontEndEdits(window_->form());
+    args.insert(args.end(), edits.begin(), edits.end());
+    ASSERT_EQ(runFrontEnd(args), cli::kExitOk);
+    EXPECT_EQ(cellsOf(book), cellsOf(file("front.xlsx")));
+
+    // The hidden button runs the same handler; a refused question keeps the workbook.
+    const auto written = std::filesystem::last_write_time(book);
+    ui_.answers.push_back(MessageAnswer::No);
+    emit w<QPushButton>("Button1").clicked();
+    EXPECT_EQ(ui_.shown.back().caption, "系统提示");
+    EXPECT_EQ(std::filesystem::last_write_time(book), written);
+}
+
+TEST_F(WindowTest, SnapshotIsTheClientAreaAsABitmap) {
+    TFrmMain& window = open();
+    window.resize(window.scaled(1000), window.scaled(700));
+    ui_.saveAnswers.push_back(file("打印窗体"));
+    click("Button3");
+    ASSERT_TRUE(ui_.clipboard.has_value());
+    EXPECT_EQ(ui_.clipboard->width, window.width());
+    EXPECT_EQ(ui_.clipboard->height, window.height());
+    const std::string saved = testing::TestFolder::take(file("打印窗体.bmp"));
+    EXPECT_EQ(saved, encodeBitmap(*ui_.clipboard));
+    ASSERT_GE(saved.size(), 26u);
+    EXPECT_EQ(saved.substr(0, 2), "BM");
+    EXPECT_EQ(ui_.shown.back().caption, "提示");
+    EXPECT_EQ(ui_.shown.back().icon, MessageIcon::Information);
+}
+
+TEST_F(WindowTest, CalibrationCountsClearingAndReloading) {
+    open();
+    click("RadioButton21");  // heads are read on every page
+    click("RadioButton14");
+    pickPointCount(5);
+    auto& grid = w<QTableWidget>("StringGrid1");
+    ASSERT_EQ(grid.rowCount(), 7);
+    EXPECT_EQ(grid.item(6, 0)->text(), "6");
+    EXPECT_EQ(grid.item(1, 2)->text(), "0");
+    EXPECT_EQ(grid.item(1, 1)->textAlignment(), Qt::AlignCenter);
+    EXPECT_FALSE(grid.item(0, 1)->flags() & Qt::ItemIsEditable);
+    EXPECT_FALSE(grid.item(4, 0)->flags() & Qt::ItemIsEditable);
+    for (int row = 2; row <= 6; ++row) {
+        window_->form().grid().setCell(1, row, std::to_string(row * 100));
+        window_->form().grid().setCell(2, row, std::to_string(row * 1000));
+    }
+    pickPointCount(2);
+    pickPointCount(5);
+    EXPECT_EQ(window_->form().cell(2, 6), "6000");  // a slip of the list loses nothing
+    type("Edit35", "250");
+    click("Button2");
+    EXPECT_EQ(text("Edit36"), "2500.00");
+
+    closeWindow();
+    open();
+    EXPECT_EQ(w<QComboBox>("ComboBox2").currentText(), "5");
+    EXPECT_EQ(window_->form().cell(1, 6), "600");
+    click("Button5");
+    EXPECT_EQ(window_->form().cell(1, 6), "");
+    EXPECT_EQ(window_->form().cell(0, 6), "6");
+    EXPECT_EQ(window_->form().cell(1, 1), "0");
+}
+
+TEST_F(WindowTest, HelpOpensTheProgramFoldersFileOrSaysItIsDamaged) {
+    open();
+    click("Button4");
+    EXPECT_EQ(ui_.messages(), std::vector<std::string>{" help.chm 帮助文件损坏！"});
+    testing::TestFolder::put(file("help.chm"), "help");
+    ui_.shown.clear();
+    click("Button4");
+    ASSERT_EQ(ui_.shown.size(), 1u);
+    EXPECT_EQ(ui_.shown[0].kind, ShownBox::Kind::Open);
+    EXPECT_EQ(ui_.shown[0].text, file("help.chm"));
+}
+
+}  // namespace
+}  // namespace quorvel::ui
+
+namespace quorvel::ui {
+namespace {
+
+TEST_F(WindowTest, AWindowClosedBeforeItsStartUpLeavesTheFilesAlone) {
+    const std::string settings = "[FrmMainPro]\r\nEdit1=2000\r\n";
+    testing::TestFolder::put(file("Config.ini"), settings);
+    window_ = std::make_unique<TFrmMain>(folder(), &ui_);
+    window_->close();
+    window_.reset();
+    EXPECT_EQ(testing::TestFolder::take(file("Config.ini")), settings);
+    EXPECT_FALSE(std::filesystem::exists(file("bd.txt")));
+}
+
+}  // namespace
+}  // namespace quorvel::ui

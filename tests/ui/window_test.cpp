@@ -1,0 +1,260 @@
+// The window as a person uses it: its controls and texts, typing through the filters, the
+// head rules, "默认", the weight controls and the quick calculation.
+#include <QApplication>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+
+#include "tank/controls.h"
+#include "window_fixture.h"
+
+namespace quorvel::ui {
+namespace {
+
+QString qs(const char* s) {
+    return QString::fromUtf8(s);
+}
+
+TEST_F(WindowTest, EveryControlUnderItsNameWithItsTexts) {
+    TFrmMain& window = open();
+    EXPECT_EQ(window.windowTitle(), "Quorvel");
+    for (const ControlInfo& c : storedControls()) {
+        QWidget& widget = w(std::string(c.name).c_str());
+        switch (c.kind) {
+            case ControlKind::Edit:
+                EXPECT_NE(qobject_cast<QLineEdit*>(&widget), nullptr) << c.name;
+                break;
+            case ControlKind::CheckBox:
+            case ControlKind::RadioButton:
+                EXPECT_NE(qobject_cast<QAbstractButton*>(&widget), nullptr) << c.name;
+                break;
+            case ControlKind::List: {
+                auto* box = qobject_cast<QComboBox*>(&widget);
+                ASSERT_NE(box, nullptr) << c.name;
+                EXPECT_EQ(box->isEditable(), !listIsFixed(c.name)) << c.name;
+                const auto& entries = listEntries(c.name);
+                ASSERT_EQ(box->count(), static_cast<int>(entries.size())) << c.name;
+                EXPECT_EQ(box->itemText(box->count() - 1).toStdString(), entries.back());
+                break;
+            }
+        }
+    }
+    const std::vector<std::pair<const char*, const char*>> captions = {
+        {"RadioButton7", "图一 标准椭圆封头(只选中)"},
+        {"RadioButton8", "图一 非标椭圆封头"},
+        {"RadioButton16", "图二 圆锥封头"},
+        {"RadioButton10", "图二 圆台封头"},
+        {"RadioButton18", "图三 球缺封头"},
+        {"RadioButton12", "图四 标准碟形封头(只选中)"},
+        {"RadioButton5", "图四 非标碟形封头"},
+        {"RadioButton13", "图五 半球形封头(只选中)"},
+        {"RadioButton21", "图六 平板封头(只选中)"},
+        {"RadioButton1", "图七 水平正直圆柱体"},
+        {"RadioButton2", "图八 水平椭圆柱体"},
+        {"RadioButton3", "低端在左封头"},
+        {"RadioButton4", "低端在右封头"},
+        {"CheckBox1", "重量输入密度"},
+        {"CheckBox2", "默认"},
+        {"BitBtn1", "生成容积表"},
+        {"Button1", "生成"},
+        {"Button2", "计算"},
+        {"Button3", "打印"},
+        {"Button4", "帮助"},
+        {"Button5", "清空"},
+    };
+    for (const auto& [name, caption] : captions) {
+        EXPECT_EQ(w<QAbstractButton>(name).text(), qs(caption)) << name;
+    }
+    for (const auto& [name, title] :
+         std::vector<std::pair<const char*, const char*>>{{"GroupBox1", "左封头"},
+                                                          {"GroupBox2", "右封头"},
+                                                          {"GroupBox3", "油罐容积表"},
+                                                          {"GroupBox5", "快捷计算"}}) {
+        EXPECT_EQ(w<QGroupBox>(name).title(), qs(title)) << name;
+    }
+    for (const auto& [name, caption] : std::vector<std::pair<const char*, const char*>>{
+             {"Label46", "公斤"}, {"Label47", "升"}, {"Label48", "标定点数："}}) {
+        EXPECT_EQ(w<QLabel>(name).text(), qs(caption)) << name;
+    }
+    for (const auto& [name, hint] : std::vector<std::pair<const char*, const char*>>{
+             {"Edit1", "圆筒内直径，毫米"},
+             {"Edit22", "包含直边高度的封头深度，毫米"},
+             {"Edit44", "碟型封头球面半径，毫米"},
+             {"Edit11", "毫米"},
+             {"Edit6", "液位最低点，毫米"},
+             {"Edit35", "毫米"}}) {
+        EXPECT_EQ(edit(name).toolTip(), qs(hint)) << name;
+    }
+    auto& pages = w<QTabWidget>("PageControl1");
+    const std::vector<const char*> pageCaptions{"水平圆筒", "倾斜圆筒", "球罐", "罐容标定"};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(pages.tabText(i), qs(pageCaptions[static_cast<std::size_t>(i)]));
+    }
+    EXPECT_EQ(pages.currentWidget()->objectName(), "TabSheet4");
+    auto& pictures = w<QTabWidget>("PageControl2");
+    EXPECT_EQ(pictures.tabText(0), qs("图一至图八"));
+    EXPECT_EQ(pictures.tabText(1), qs("倾斜圆筒"));
+    EXPECT_EQ(pictures.currentIndex(), 0);
+    w<QWidget>("DrawingsPage1");
+    w<QWidget>("DrawingsPageTilted");
+    w<QWidget>("CurveArea");
+    EXPECT_TRUE(w("Button1").isHidden());
+    EXPECT_TRUE(w<QListWidget>("ListBox1").isHidden());
+    EXPECT_TRUE(w<QListWidget>("ListBox2").isHidden());
+    EXPECT_EQ(w<QComboBox>("ComboBox2").itemText(0), "2");
+    EXPECT_EQ(window.size(), QSize(window.scaled(1264), window.scaled(798)));
+    auto& grid = w<QTableWidget>("StringGrid1");
+    EXPECT_EQ(grid.columnWidth(1), window.scaled(85));
+    EXPECT_EQ(grid.rowHeight(0), window.scaled(24));
+}
+
+TEST_F(WindowTest, TypedAndPastedTextPassesTheFieldsFilter) {
+    open();
+    struct Case {
+        const char* field;
+        const char* keys;
+        const char* shown;
+    };
+    const std::vector<Case> typed = {
+        {"Edit1", "12a.-,3", "123"}, {"Edit2", "5.0", "50"},     {"Edit34", "3.5", "35"},
+        {"Edit40", "1.8", "18"},     {"Edit21", "2-5", "25"},    {"Edit9", "2.00", "200"},
+        {"Edit33", "1.5", "15"},     {"Edit6", "1.2a-,", "1.2"}, {"Edit8", "0..5", "0..5"},
+        {"Edit37", "0,84", "084"},   {"Edit29", "1.5", "1.5"},   {"Edit41", "1800.5", "1800.5"},
+        {"Edit36", "x9.9", "9.9"},   {"Edit35", " 100", "100"},
+    };
+    for (const Case& c : typed) {
+        type(c.field, c.keys);
+        EXPECT_EQ(text(c.field), c.shown) << c.field << " typed " << c.keys;
+    }
+    // Backspace still edits.
+    QTest::keyClick(&edit("Edit35"), Qt::Key_Backspace);
+    EXPECT_EQ(text("Edit35"), "10");
+
+    const std::vector<Case> pasted = {{"Edit2", "1a2.3", "123"}, {"Edit35", "1a2.3", "12.3"}};
+    for (const Case& c : pasted) {
+        QApplication::clipboard()->setText(QString::fromUtf8(c.keys));
+        edit(c.field).clear();
+        edit(c.field).paste();
+        EXPECT_EQ(text(c.field), c.shown) << c.field << " pasted " << c.keys;
+    }
+
+    // The grid's cell editor takes digits and points only.
+    pickPointCount(2);
+    auto& grid = w<QTableWidget>("StringGrid1");
+    grid.setCurrentCell(2, 1);
+    grid.edit(grid.model()->index(2, 1));
+    auto* editor = grid.viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "1a.5-");
+    EXPECT_EQ(editor->text(), "1.5");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();  // the editor commits through a queued call
+    EXPECT_EQ(window_->form().cell(1, 2), "1.5");
+}
+
+TEST_F(WindowTest, HeadRulesFollowTheSectionAndThePages) {
+    open();
+    turnToPage(0);
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        bool boxes;
+        bool cone;  // the cone stands for the five kinds only a circular section has
+        bool flat;
+        int picturePage;
+    };
+    const std::vector<Step> steps = {
+        {"图八 clicked", [&] { click("RadioButton2"); }, true, false, true, 0},
+        {"tilted page", [&] { turnToPage(1); }, true, false, true, 1},
+        {"back to page 0", [&] { turnToPage(0); }, true, false, true, 0},
+        {"sphere page", [&] { turnToPage(2); }, false, false, false, 0},
+        {"back to page 0 again", [&] { turnToPage(0); }, true, false, true, 0},
+        {"图七 clicked", [&] { click("RadioButton1"); }, true, true, true, 0},
+        {"right click on 图七", [&] { click("RadioButton1", Qt::RightButton); }, true, true, true,
+         0},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.what);
+        window_->form().setChecked("RadioButton15", true);
+        window_->form().setChecked("RadioButton8", true);
+        s.act();
+        EXPECT_EQ(w("GroupBox1").isEnabled(), s.boxes);
+        EXPECT_EQ(w("GroupBox2").isEnabled(), s.boxes);
+        for (const char* radio : {"RadioButton16", "RadioButton9", "RadioButton20"}) {
+            EXPECT_EQ(w(radio).isEnabled(), s.cone) << radio;
+        }
+        EXPECT_EQ(w("RadioButton18").isEnabled(), s.boxes);  // the cap is always allowed
+        EXPECT_EQ(w<QRadioButton>("RadioButton21").isChecked(), s.flat);
+        EXPECT_EQ(w<QRadioButton>("RadioButton14").isChecked(), s.flat);
+        EXPECT_EQ(w<QTabWidget>("PageControl2").currentIndex(), s.picturePage);
+    }
+}
+
+TEST_F(WindowTest, EveryClickOnDefaultResetsTheTableRequest) {
+    open();
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::LeftButton, Qt::RightButton}) {
+        const bool checkedBefore = w<QAbstractButton>("CheckBox2").isChecked();
+        for (const char* name : {"Edit6", "Edit7", "Edit8", "Edit9", "Edit13", "Edit33"}) {
+            window_->form().setText(name, "55");
+        }
+        click("CheckBox2", button);
+        const bool checked = w<QAbstractButton>("CheckBox2").isChecked();
+        EXPECT_EQ(checked, button == Qt::LeftButton ? !checkedBefore : checkedBefore);
+        EXPECT_EQ(text("Edit6"), "0");
+        EXPECT_EQ(text("Edit7"), "9999");
+        EXPECT_EQ(text("Edit8"), "1");
+        EXPECT_EQ(text("Edit9"), "200");
+        EXPECT_EQ(text("Edit13"), "0");
+        EXPECT_EQ(text("Edit33"), "0");
+        for (const char* name : {"Edit6", "Edit31", "Edit33"}) {
+            EXPECT_EQ(edit(name).isEnabled(), !checked) << name;
+        }
+    }
+}
+
+TEST_F(WindowTest, QuickCalculationInLitresAndKilograms) {
+    open();
+    turnToPage(0);
+    click("RadioButton1");  // both heads become flat
+    click("RadioButton7");
+    click("RadioButton22");
+    type("Edit1", "2000");
+    type("Edit2", "5000");
+    type("Edit35", "3000");
+    click("Button2");
+    EXPECT_EQ(text("Edit36"), "17959.44");  // the full tank: the level is limited to D
+    EXPECT_EQ(text("Edit35"), "3000");
+    EXPECT_TRUE(w("Label46").isHidden());
+    EXPECT_FALSE(w("Label47").isHidden());
+
+    click("CheckBox1");
+    EXPECT_FALSE(w("Label46").isHidden());
+    EXPECT_TRUE(w("Label47").isHidden());
+    EXPECT_FALSE(w("Edit37").isHidden());
+    EXPECT_FALSE(w("ComboBox1").isHidden());
+    type("Edit37", "0.8");
+    window_->form().setText("ComboBox1", "g/cm^3");
+    type("Edit35", "1000");
+    ui_.shown.clear();
+    click("Button2");
+    EXPECT_EQ(text("Edit36"), "7183.78");
+    EXPECT_TRUE(ui_.shown.empty());
+
+    // Clearing the density is reported at once; the press then stops with the error box.
+    edit("Edit37").clear();
+    EXPECT_EQ(ui_.messages(), std::vector<std::string>{"输入内容不是数字"});
+    click("Button2");
+    EXPECT_EQ(ui_.errors(), std::vector<std::string>{"“”不是有效的数字"});
+    EXPECT_EQ(text("Edit36"), "7183.78");
+
+    edit("Edit35").clear();
+    click("Button2");
+    EXPECT_EQ(ui_.messages().back(), "呵呵，数据还没输完呢！");
+}
+
+}  // namespace
+}  // namespace quorvel::ui
