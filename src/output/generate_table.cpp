@@ -25,7 +25,7 @@ std::optional<GeneratedTable> generateCapacityTable(FieldSource& form, UiService
         return std::nullopt;
     }
     GeneratedTable result{std::move(*table), false};
-    result.saved = saveCapacityTable(result.table, path, ui, progress);
+    result.saved = saveCapacityTable(result.table, path, ui, nullptr, progress);
     return result;
 }
 
