@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config git
     qt6-base-dev libxlsxwriter-dev libsimpleini-dev zlib1g-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libboost-dev
     fonts-noto-cjk python3-openpyxl xvfb xauth
 )
 missing=()
