@@ -21,9 +21,11 @@
 
 namespace quorvel::fuzz {
 
-// A scratch file per process, rewritten for every input.
+// A scratch file per process, rewritten for every input; in memory where the system has a
+// memory file system, since every save is flushed to the disk.
 inline std::string scratchFile(const char* name) {
-    return "/tmp/quorvel-fuzz-" + std::to_string(::getpid()) + "-" + name;
+    const char* folder = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+    return std::string(folder) + "/quorvel-fuzz-" + std::to_string(::getpid()) + "-" + name;
 }
 
 inline void writeBytes(const std::string& path, std::string_view bytes) {
