@@ -12,6 +12,7 @@
 #include "tank/capacity_table.h"
 #include "tank/level_from_volume.h"
 #include "tank/memory_form.h"
+#include "tank/number_format.h"
 #include "tank/table_defaults.h"
 #include "tank/tank_reader.h"
 #include "tank/volume.h"
@@ -274,6 +275,21 @@ void CapacityCurveThreeHundredLevels(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 300);
 }
 BENCHMARK(CapacityCurveThreeHundredLevels)->Unit(benchmark::kMicrosecond);
+
+// One two-decimal text: an ordinary volume (fast path), 10^70 litres and the largest litres a
+// double total gives (the exact whole-number path, 71 and 312 digits).
+void TwoDecimalText(benchmark::State& state) {
+    const long double values[] = {7853.981633974L, 1e70L, 1.7976931348623157e308L * 1000};
+    const long double value = values[state.range(0)];
+    std::string text;
+    for (auto _ : state) {
+        text.clear();
+        appendTwoDecimals(text, value);
+        benchmark::DoNotOptimize(text.data());
+    }
+    state.counters["digits"] = static_cast<double>(text.size());
+}
+BENCHMARK(TwoDecimalText)->DenseRange(0, 2);
 
 }  // namespace
 }  // namespace quorvel

@@ -1,5 +1,6 @@
 #include "store/grid_file.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -115,10 +116,13 @@ void SaveStringGrid(const GridCells& grid, const std::string& path) {
     auto fail = [&path](const std::string& why) {
         throw FileError("cannot save " + path + ": " + why);
     };
-    if (cols > kMaxGridColumns || rows > kMaxGridRows) {
+    if (cols > kMaxGridColumns || rows > kMaxGridRows ||
+        std::int64_t{cols} * rows > kMaxGridCells) {
+        // A file that could not be loaded again would lose the grid at the next start.
         fail("a grid of " + std::to_string(cols) + " columns and " + std::to_string(rows) +
              " rows is larger than a grid file may hold (" + std::to_string(kMaxGridColumns) +
-             " columns, " + std::to_string(kMaxGridRows) + " rows)");
+             " columns, " + std::to_string(kMaxGridRows) + " rows, " +
+             std::to_string(kMaxGridCells) + " cells)");
     }
     std::string out = std::to_string(cols);
     out += kLineEnd;
@@ -155,15 +159,24 @@ void LoadStringGrid(GridCells& grid, const std::string& path) {
     checkRange(reader, "column count", cols, kMaxGridColumns);
     GridReader::Count rows = reader.readCount();
     if (!rows.value) {
-        grid.setColCount(*cols.value);
+        // The column count stays applied, unless with the rows the grid has it would hold
+        // more cells than a file may.
+        if (std::int64_t{*cols.value} * std::max(grid.rowCount(), 0) <= kMaxGridCells) {
+            grid.setColCount(*cols.value);
+        }
         reader.fail(describeCount("row count", rows) + " is not an integer");
     }
     checkRange(reader, "row count", rows, kMaxGridRows);
+    const std::int64_t cellCount = std::int64_t{*cols.value} * *rows.value;
+    if (cellCount > kMaxGridCells) {
+        reader.fail("the counts " + std::string(cols.token) + " and " + std::string(rows.token) +
+                    " give " + std::to_string(cellCount) + " cells, over the limit of " +
+                    std::to_string(kMaxGridCells));
+    }
 
     // A cell that is not GBK fails the load before the grid changes.
     std::size_t cellsStart = reader.position();
     int cellsLine = reader.line();
-    const std::int64_t cellCount = std::int64_t{*cols.value} * *rows.value;
     for (std::int64_t i = 0; i < cellCount; ++i) {
         std::optional<std::string_view> line = reader.readLine();
         if (!line)

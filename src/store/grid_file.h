@@ -12,6 +12,12 @@ namespace quorvel {
 // Counts a grid file may hold; a larger count is a damaged file, not a grid to allocate.
 inline constexpr int kMaxGridColumns = 1000;
 inline constexpr int kMaxGridRows = 100000;
+// Cells a grid file may hold in all. The window's grid has 3 columns and at most 1,001 rows
+// (3,003 cells); the cap is 33 times that and as many cells as the tallest single column, so
+// no grid the program makes reaches it, while the promised cells of a damaged file — each an
+// empty text of 32 bytes before any is read — stay within about 3 MB instead of the 1.2 GB
+// that 592 columns of 65,992 rows, both within their own limits, would take.
+inline constexpr int kMaxGridCells = 100000;
 
 // Replaces `path` atomically. Throws FileError, naming the cell, when a cell holds a line
 // break or a character without a GBK form, when the grid is larger than a file may hold,
@@ -26,7 +32,8 @@ void SaveStringGrid(const GridCells& grid, const std::string& path);
 //  - the file cannot be opened or read, or a cell line is not GBK text: nothing changes;
 //  - the column count is not an integer, negative or over kMaxGridColumns: nothing changes;
 //  - the row count is not an integer: the column count is applied, no cell is read;
-//  - the row count is negative or over kMaxGridRows: nothing changes.
+//  - the row count is negative or over kMaxGridRows, or the cells of both counts are more
+//    than kMaxGridCells: nothing changes.
 void LoadStringGrid(GridCells& grid, const std::string& path);
 
 }  // namespace quorvel

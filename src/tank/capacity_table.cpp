@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <exception>
 
 #include "tank/density.h"
@@ -17,10 +16,8 @@ using ld = long double;
 constexpr ld kSnap = 1e-6L;  // of the interval: closer than this to the last level is it
 
 std::string tooManyRows(long double count) {
-    char text[160];
-    std::snprintf(text, sizeof text, "容积表行数过多：将有 %.0Lf 行，最多 %zu 行！", count,
-                  kMaxTableRows);
-    return text;
+    return "容积表行数过多：将有 " + formatWholeNumber(count) + " 行，最多 " +
+           std::to_string(kMaxTableRows) + " 行！";
 }
 
 }  // namespace
@@ -64,22 +61,27 @@ void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3, Ca
     if (densityKgPerM3) {
         table.weightTexts.reserve(table.weightTexts.size() + count);
     }
-    forEachLevel(config, [&](double level, double total) {
-        char row[2 * kNumberTextSize];
-        char* end = writeLevel(row, level);
-        *end++ = ',';
-        end = writeTwoDecimals(end, static_cast<ld>(total) * 1000);
-        table.tableRows.emplace_back(row, end);
-        if (densityKgPerM3) {
-            table.weightTexts.push_back(
-                FormatTwoDecimals(static_cast<ld>(total) * static_cast<ld>(*densityKgPerM3)));
-        }
-    }, method);
+    std::string row;  // reused: each row is copied out at its own length
+    forEachLevel(
+        config,
+        [&](double level, double total) {
+            row.clear();
+            appendLevel(row, level);
+            row += ',';
+            appendTwoDecimals(row, static_cast<ld>(total) * 1000);
+            table.tableRows.push_back(row);
+            if (densityKgPerM3) {
+                table.weightTexts.push_back(
+                    FormatTwoDecimals(static_cast<ld>(total) * static_cast<ld>(*densityKgPerM3)));
+            }
+        },
+        method);
 }
 
 std::vector<double> tableTotals(const TankConfig& config, Method method) {
     std::vector<double> totals;
-    forEachLevel(config, [&](double, double total) { totals.push_back(total); }, method);
+    forEachLevel(
+        config, [&](double, double total) { totals.push_back(total); }, method);
     return totals;
 }
 

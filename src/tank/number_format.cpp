@@ -1,11 +1,12 @@
 #include "tank/number_format.h"
 
 #include <algorithm>
+#include <boost/multiprecision/cpp_int.hpp>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <stdexcept>
+#include <system_error>
 
 namespace quorvel {
 namespace {
@@ -40,6 +41,9 @@ std::uint64_t roundedHundredths(ld magnitude) {
     return static_cast<std::uint64_t>(k + (exact >= 0 ? 1 : 0));
 }
 
+// Longest fast-path text: "-" and 17 digits, the point and two decimals, with room to spare.
+constexpr int kFastTextSize = 32;
+
 char* writeHundredths(char* out, bool negative, std::uint64_t hundredths) {
     char digits[24];
     int n = 0;
@@ -61,24 +65,81 @@ char* writeHundredths(char* out, bool negative, std::uint64_t hundredths) {
     return out;
 }
 
-}  // namespace
-
-char* writeTwoDecimals(char* out, long double value) {
+void checkFinite(long double value) {
     if (!std::isfinite(value)) {
         throw std::range_error("计算结果不是有限的数值");
     }
+}
+
+// round-half-away(magnitude × 10^places) for any finite magnitude, in whole-number
+// arithmetic: the magnitude is m × 2^e with a 64-bit m, so the scaled value is an integer
+// shifted by e, and the bits shifted out decide the rounding.
+boost::multiprecision::cpp_int exactlyRounded(ld magnitude, int places) {
+    using boost::multiprecision::cpp_int;
+    int exponent = 0;
+    const ld fraction = std::frexp(magnitude, &exponent);  // in [0.5, 1), or 0
+    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
+    const int e = exponent - 64;
+    cpp_int n = mantissa;
+    for (int i = 0; i < places; ++i) {
+        n *= 10;
+    }
+    if (e >= 0) {
+        return n << e;
+    }
+    const auto shift = static_cast<unsigned>(-e);
+    cpp_int rounded = n >> shift;
+    const cpp_int rest = n - (rounded << shift);
+    if ((rest << 1) >= (cpp_int(1) << shift)) {
+        ++rounded;  // half or more of the unit: away from zero
+    }
+    return rounded;
+}
+
+// The general path: every digit of any finite value, however long.
+void appendExactTwoDecimals(std::string& out, long double value) {
+    std::string digits = exactlyRounded(std::fabs(value), 2).str();
+    if (digits.size() < 3) {
+        digits.insert(0, 3 - digits.size(), '0');
+    }
+    if (std::signbit(value) && digits.find_first_not_of('0') != std::string::npos) {
+        out += '-';
+    }
+    out.append(digits, 0, digits.size() - 2);
+    out += '.';
+    out.append(digits, digits.size() - 2, 2);
+}
+
+}  // namespace
+
+void appendTwoDecimals(std::string& out, long double value) {
+    checkFinite(value);
     const ld magnitude = std::fabs(value);
     if (magnitude < kIntegerLimit) {
-        return writeHundredths(out, std::signbit(value), roundedHundredths(magnitude));
+        char text[kFastTextSize];
+        const char* end = writeHundredths(text, std::signbit(value), roundedHundredths(magnitude));
+        out.append(text, static_cast<std::size_t>(end - text));
+        return;
     }
-    // Far beyond any tank: the printer's rounding (ties to even) is good enough.
-    return out + std::snprintf(out, kNumberTextSize, "%.2Lf", value);
+    appendExactTwoDecimals(out, value);
 }
 
 std::string FormatTwoDecimals(long double value) {
-    char text[kNumberTextSize];
-    return std::string(text, writeTwoDecimals(text, value));
+    std::string text;
+    appendTwoDecimals(text, value);
+    return text;
 }
+
+std::string formatWholeNumber(long double value) {
+    checkFinite(value);
+    std::string text = exactlyRounded(std::fabs(value), 0).str();
+    if (std::signbit(value) && text != "0") {
+        text.insert(0, 1, '-');
+    }
+    return text;
+}
+
+namespace {
 
 // The common level — a few decimals, far from the exponent forms — without the general
 // printer: if some n / 10^d lies closer to the level than half a unit of its 15th
@@ -135,20 +196,36 @@ char* writeShortLevel(char* out, double level) {
     return nullptr;
 }
 
-char* writeLevel(char* out, double level) {
+// Longest level text: "-1.23456789012345e-308" and the short forms fit with room to spare.
+constexpr int kLevelTextSize = 32;
+
+}  // namespace
+
+void appendLevel(std::string& out, double level) {
     if (level == 0) {
-        *out++ = '0';  // also for -0
-        return out;
+        out += '0';  // also for -0
+        return;
     }
-    if (char* end = writeShortLevel(out, level)) {
-        return end;
+    if (!std::isfinite(level)) {
+        throw std::range_error("液位不是有限的数值");
     }
-    return std::to_chars(out, out + kNumberTextSize, level, std::chars_format::general, 15).ptr;
+    char text[kLevelTextSize];
+    const char* end = writeShortLevel(text, level);
+    if (end == nullptr) {
+        const auto result =
+            std::to_chars(text, text + kLevelTextSize, level, std::chars_format::general, 15);
+        if (result.ec != std::errc()) {
+            throw std::range_error("液位无法写成文字");
+        }
+        end = result.ptr;
+    }
+    out.append(text, static_cast<std::size_t>(end - text));
 }
 
 std::string formatLevel(double level) {
-    char text[kNumberTextSize];
-    return std::string(text, writeLevel(text, level));
+    std::string text;
+    appendLevel(text, level);
+    return text;
 }
 
 }  // namespace quorvel

@@ -109,6 +109,13 @@ TEST(LoadStringGrid, BadCountsStopTheLoad) {
         {"3\r\n100001\r\n", 2, 3, "the row count \"100001\" on line 2 is over the limit of 100000"},
         {"3\r\n-4\r\n", 2, 3, "the row count \"-4\" on line 2 is negative"},
         {"3\r\n99999999999\r\n", 3, 3, "the row count \"99999999999\" on line 2 is not an integer"},
+        // Each count within its limit, but more cells than a file may hold.
+        {"592\r\n65992\r\n\r\n\r\n", 2, 3,
+         "the counts 592 and 65992 give 39067264 cells, over the limit of 100000"},
+        {"1000\r\n101\r\n", 2, 3,
+         "the counts 1000 and 101 give 101000 cells, over the limit of 100000"},
+        {"$3\r\n33334\r\nA\r\n", 2, 3,
+         "the counts $3 and 33334 give 100002 cells, over the limit of 100000"},
     };
     TestFolder folder;
     std::string path = folder.file("bd.txt");
@@ -127,6 +134,22 @@ TEST(LoadStringGrid, BadCountsStopTheLoad) {
     }
 }
 
+TEST(LoadStringGrid, BadRowCountAppliesNoColumnCountThatOverfillsTheGrid) {
+    TestFolder folder;
+    std::string path = folder.file("bd.txt");
+    struct Case {
+        int rowsBefore;
+        int colsAfter;
+    } cases[] = {{100, 1000}, {101, 1}};
+    for (const Case& c : cases) {
+        TestFolder::put(path, "1000\r\nx\r\n");
+        TextGrid grid(1, c.rowsBefore);
+        EXPECT_THROW(LoadStringGrid(grid, path), FileError);
+        EXPECT_EQ(grid.colCount(), c.colsAfter) << c.rowsBefore;
+        EXPECT_EQ(grid.rowCount(), c.rowsBefore);
+    }
+}
+
 TEST(LoadStringGrid, LargestCountsLoad) {
     TestFolder folder;
     std::string path = folder.file("bd.txt");
@@ -140,6 +163,11 @@ TEST(LoadStringGrid, LargestCountsLoad) {
     EXPECT_EQ(tall.rowCount(), 100000);
     EXPECT_EQ(tall.cell(0, 0), "first");
     EXPECT_EQ(tall.cell(0, 99999), "");
+    TestFolder::put(path, "1000\r\n100\r\n");  // as many cells as a file may hold
+    TextGrid full;
+    LoadStringGrid(full, path);
+    EXPECT_EQ(full.colCount(), 1000);
+    EXPECT_EQ(full.rowCount(), 100);
 }
 
 TEST(LoadStringGrid, MissingOrUndecodableFileChangesNothing) {
@@ -185,6 +213,21 @@ TEST(StringGridFile, RoundTripKeepsEveryCell) {
     EXPECT_EQ(columnsOf(loaded), cells);
 }
 
+TEST(StringGridFile, MillionCharacterCellsRoundTripExactly) {
+    std::string chinese;
+    for (int i = 0; i < 333'334; ++i)
+        chinese += "容";
+    const Columns cells = {{"1" + std::string(999'999, '0'), chinese},
+                           {"", "0." + std::string(999'998, '5')}};
+    TestFolder folder;
+    std::string path = folder.file("bd.txt");
+    SaveStringGrid(gridOf(cells), path);
+    EXPECT_EQ(TestFolder::take(path).size(), 3 * 2 + 4 * 2 + 1'000'000 + 666'668 + 1'000'000);
+    TextGrid loaded;
+    LoadStringGrid(loaded, path);
+    EXPECT_EQ(columnsOf(loaded), cells);
+}
+
 TEST(SaveStringGrid, CellItCannotStoreFailsAndKeepsThePreviousFile) {
     TestFolder folder;
     std::string path = folder.file("bd.txt");
@@ -218,6 +261,14 @@ TEST(SaveStringGrid, GridLargerThanAFileMayHoldFails) {
     std::string path = folder.file("bd.txt");
     EXPECT_THROW(SaveStringGrid(TextGrid(1001, 1), path), FileError);
     EXPECT_THROW(SaveStringGrid(TextGrid(1, 100001), path), FileError);
+    try {
+        SaveStringGrid(TextGrid(1000, 101), path);
+        ADD_FAILURE() << "a grid of 101,000 cells was saved";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.what(), "cannot save " + path +
+                                ": a grid of 1000 columns and 101 rows is larger than a grid file "
+                                "may hold (1000 columns, 100000 rows, 100000 cells)");
+    }
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 

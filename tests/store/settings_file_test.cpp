@@ -313,5 +313,33 @@ TEST(LoadSettings, ValueThatIsNotGbkChangesNothing) {
     EXPECT_TRUE(form.checked("RadioButton1"));
 }
 
+TEST(SettingsFile, MillionCharacterValuesRoundTripExactly) {
+    // Digits a person may type into a decimal field, and Chinese in a list's text.
+    const std::pair<const char*, std::string> values[] = {
+        {"Edit1", "1" + std::string(999'999, '0')},
+        {"Edit37", "0." + std::string(999'998, '7')},
+        {"ComboBox1",
+         [] {
+             std::string s;
+             for (int i = 0; i < 333'334; ++i)
+                 s += "罐";
+             return s;
+         }()},
+    };
+    TestFolder folder;
+    std::string path = folder.file("Config.ini");
+    MemoryForm form = filledForm();
+    for (const auto& [name, value] : values)
+        form.setText(name, value);
+    SaveSettings(form, path);
+    const std::string bytes = TestFolder::take(path);
+    EXPECT_NE(bytes.find("\r\nEdit1=1" + std::string(999'999, '0') + "\r\n"), std::string::npos);
+    MemoryForm loaded;
+    LoadSettings(loaded, path);
+    for (const auto& [name, value] : values)
+        EXPECT_EQ(loaded.text(name), value) << name;
+    EXPECT_EQ(loaded.text("Edit2"), "8000");
+}
+
 }  // namespace
 }  // namespace quorvel

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include <string>
 #include <vector>
 
@@ -136,6 +138,17 @@ TEST(CapacityTable, RefusedRequests) {
         EXPECT_FALSE(walk(form, c.from, c.to, c.step, ui)) << c.step;
         EXPECT_EQ(ui.messages(), std::vector<std::string>{c.message}) << c.step;
     }
+}
+
+TEST(CapacityTable, RowCountOfAnyLengthIsWrittenWhole) {
+    // 3000 mm at 1e-300 mm: 3 × 10^303 rows, every digit in the message.
+    MemoryForm form = circularForm("3000", "5000");
+    RecordingUi ui;
+    EXPECT_FALSE(walk(form, "0", "3000", "0." + std::string(299, '0') + "1", ui));
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_TRUE(std::regex_match(
+        ui.messages()[0], std::regex("容积表行数过多：将有 [1-9][0-9]{303} 行，最多 1000000 行！")))
+        << ui.messages()[0];
 }
 
 TEST(CapacityTable, AMillionRowsExactlyIsATable) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -60,6 +61,82 @@ TEST(FormatTwoDecimals, AgreesWithTheCorrectlyRoundedPrinterAwayFromTies) {
 TEST(FormatTwoDecimals, NonFiniteIsAnError) {
     EXPECT_THROW(FormatTwoDecimals(INFINITY), std::range_error);
     EXPECT_THROW(FormatTwoDecimals(NAN), std::range_error);
+}
+
+TEST(FormatTwoDecimals, HugeValuesKeepEveryDigit) {
+    // Expected texts from exact rational arithmetic on the binary values.
+    const std::pair<long double, std::string> cases[] = {
+        {1e70, "10000000000000000725314363815292351261583744096465219555182101554790400.00"},
+        {-1e70, "-10000000000000000725314363815292351261583744096465219555182101554790400.00"},
+        {static_cast<long double>(1e308) * 1000,
+         "100000000000000001097906362944045541740492309677311846336810682903157585404911491537163"
+         "328978494688899061249669721172515611590283743140088328307009198146046031271664502933027"
+         "185697489699588559043338384466165001178426897626212945177628091195786707458122783970171"
+         "784415105291802893207873272974885715430223118336000.00"},
+        // Either side of the fast path's limit, and exact ties above it: away from zero.
+        {9e16L, "90000000000000000.00"},
+        {9e16L - 0.125L, "89999999999999999.88"},
+        {0x1p57L + 0.125L, "144115188075855872.13"},
+        {0x1p57L + 0.375L, "144115188075855872.38"},
+        {-(0x1p60L + 0.625L), "-1152921504606846976.63"},
+        {0x1p63L, "9223372036854775808.00"},
+        {0x1p64L, "18446744073709551616.00"},
+    };
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(FormatTwoDecimals(value), text) << text.size();
+    }
+}
+
+TEST(FormatTwoDecimals, AgreesWithThePrinterAtEveryMagnitude) {
+    // From 2^63 up every long double is a whole number, so the exact printer has no ties to
+    // round differently; its text is the reference, at every length up to LDBL_MAX's.
+    std::mt19937_64 random(99);
+    std::vector<char> expected(LDBL_MAX_10_EXP + 16);
+    std::vector<long double> values = {LDBL_MAX, -LDBL_MAX, DBL_MAX, 0x1p63L};
+    for (int i = 0; i < 1000; ++i) {
+        const long double mantissa = std::ldexp(static_cast<long double>(random() | 1), -64);
+        values.push_back(std::ldexp(i % 2 ? mantissa : -mantissa,
+                                    64 + static_cast<int>(random() % (LDBL_MAX_EXP - 64))));
+    }
+    for (long double v : values) {
+        std::snprintf(expected.data(), expected.size(), "%.2Lf", v);
+        ASSERT_EQ(FormatTwoDecimals(v), expected.data());
+    }
+}
+
+TEST(FormatWholeNumber, RoundsHalfAwayAndKeepsEveryDigit) {
+    const std::pair<long double, const char*> cases[] = {
+        {0, "0"},
+        {-0.4L, "0"},
+        {2.5L, "3"},
+        {-2.5L, "-3"},
+        {1000001, "1000001"},
+        {1e27L, "1000000000000000000000000000"},
+        {1e30, "1000000000000000019884624838656"},
+    };
+    for (auto [value, text] : cases) {
+        EXPECT_EQ(formatWholeNumber(value), text);
+    }
+    EXPECT_THROW(formatWholeNumber(NAN), std::range_error);
+}
+
+TEST(FormatLevel, ExtremeLevelsInExponentForm) {
+    const std::pair<double, const char*> cases[] = {
+        {1e70, "1e+70"},
+        {-1e70, "-1e+70"},
+        {DBL_MAX, "1.79769313486232e+308"},
+        {-DBL_MAX, "-1.79769313486232e+308"},
+        {DBL_TRUE_MIN, "4.94065645841247e-324"},
+        {1e-300, "1e-300"},
+        {99999999999999.9, "99999999999999.9"},
+        {1e15, "1e+15"},
+        {123456789012345678.0, "1.23456789012346e+17"},
+    };
+    for (auto [level, text] : cases) {
+        EXPECT_EQ(formatLevel(level), text);
+    }
+    EXPECT_THROW(formatLevel(INFINITY), std::range_error);
+    EXPECT_THROW(formatLevel(NAN), std::range_error);
 }
 
 TEST(FormatLevel, GeneralFormWithFifteenDigits) {

@@ -1,0 +1,49 @@
+// LoadStringGrid over any bytes: a load fails with FileError or gives a grid within the cell
+// cap, and a loaded grid saves and loads back cell for cell.
+#include "fuzz_check.h"
+#include "platform/atomic_file.h"
+#include "store/grid_file.h"
+#include "tank/grid_cells.h"
+
+namespace {
+
+bool sameCells(const quorvel::GridCells& a, const quorvel::GridCells& b) {
+    if (a.colCount() != b.colCount() || a.rowCount() != b.rowCount()) {
+        return false;
+    }
+    for (int c = 0; c < a.colCount(); ++c) {
+        for (int r = 0; r < a.rowCount(); ++r) {
+            if (a.cell(c, r) != b.cell(c, r)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace quorvel;
+    static const std::string input = fuzz::scratchFile("bd.txt");
+    static const std::string copy = fuzz::scratchFile("copy.txt");
+    fuzz::writeBytes(input, std::string_view(reinterpret_cast<const char*>(data), size));
+
+    TextGrid grid(3, 4);
+    grid.setCell(1, 2, "before");
+    try {
+        LoadStringGrid(grid, input);
+    } catch (const FileError&) {
+        // Nothing but an applied column count may have changed.
+        FUZZ_CHECK(grid.rowCount() == 4, "a failed load changed the rows");
+        FUZZ_CHECK(grid.colCount() < 2 || grid.cell(1, 2) == "before", "a failed load read cells");
+        return 0;
+    }
+    FUZZ_CHECK(std::int64_t{grid.colCount()} * grid.rowCount() <= kMaxGridCells,
+               "more cells than a grid file may hold");
+    SaveStringGrid(grid, copy);
+    TextGrid loaded(1, 1);
+    LoadStringGrid(loaded, copy);
+    FUZZ_CHECK(sameCells(grid, loaded), "the grid changed on its way through the file");
+    return 0;
+}
