@@ -1,7 +1,8 @@
 // quorvel: the window. With --screenshot FILE it starts as usual, renders the window into
 // FILE (PNG) and ends without the close steps, so the stored files stay as they were. With
 // --measure-start it prints the milliseconds from entering main to the end of the window's
-// first paint and ends the same way.
+// first paint and ends the same way. With --print-folders it prints the folder of its stored
+// files and the help file it opens, and ends.
 #include <chrono>
 #include <clocale>
 #include <cstdio>
@@ -9,8 +10,11 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QStandardPaths>
 #include <QTimer>
 
+#include "platform/data_folder.h"
+#include "platform/help_file.h"
 #include "platform/program_folder.h"
 #include "ui/frm_main.h"
 
@@ -61,14 +65,26 @@ int main(int argc, char** argv) {
         screenshot = args[at + 1];
     }
 
-    std::string folder;
+    std::string program;
     try {
-        folder = quorvel::programFolder();
+        program = quorvel::programFolder();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "quorvel: %s\n", e.what());
         return 1;
     }
-    quorvel::ui::TFrmMain window(folder);
+    // An installed program cannot write its own folder: the user's data folder keeps the
+    // settings, the grid and the workbook.
+    const quorvel::DataFolder data = quorvel::chooseDataFolder(
+        program, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+    if (!data.writable) {
+        std::fprintf(stderr, "quorvel: neither %s nor the data folder can be written\n",
+                     program.c_str());
+    }
+    if (args.contains(QStringLiteral("--print-folders"))) {
+        std::printf("%s\n%s\n", data.folder.c_str(), quorvel::helpFilePath(program).c_str());
+        return 0;
+    }
+    quorvel::ui::TFrmMain window(quorvel::app::ProgramFiles{data.folder, program});
     FirstPaintWatch watch(start);
     if (args.contains(QStringLiteral("--measure-start"))) {
         window.installEventFilter(&watch);
