@@ -2,7 +2,9 @@
 // FILE (PNG) and ends without the close steps, so the stored files stay as they were. With
 // --measure-start it prints the milliseconds from entering main to the end of the window's
 // first paint and ends the same way. With --print-folders it prints the folder of its stored
-// files and the help file it opens, and ends.
+// files and the help file it opens, and ends. For a screenshot, --shell-page N turns to shell
+// page N, --quick LEVEL presses "计算" at LEVEL and --picture-page N shows picture page N,
+// each as a click would.
 #include <chrono>
 #include <clocale>
 #include <cstdio>
@@ -10,7 +12,10 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTimer>
 
 #include "platform/data_folder.h"
@@ -48,6 +53,28 @@ class FirstPaintWatch : public QObject {
     bool seen_ = false;
 };
 
+// The value after `option`, or an empty text.
+QString optionValue(const QStringList& args, const QString& option) {
+    const qsizetype at = args.indexOf(option);
+    return at >= 0 && at + 1 < args.size() ? args[at + 1] : QString();
+}
+
+// What the screenshot options ask for, done through the controls as a person does it.
+void prepareScreenshot(quorvel::ui::TFrmMain& window, const QStringList& args) {
+    if (const QString page = optionValue(args, QStringLiteral("--shell-page")); !page.isEmpty()) {
+        window.findChild<QTabWidget*>(QStringLiteral("PageControl1"))
+            ->setCurrentIndex(page.toInt());
+    }
+    if (const QString level = optionValue(args, QStringLiteral("--quick")); !level.isEmpty()) {
+        window.findChild<QLineEdit*>(QStringLiteral("Edit35"))->setText(level);
+        window.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+    }
+    if (const QString page = optionValue(args, QStringLiteral("--picture-page")); !page.isEmpty()) {
+        window.findChild<QTabWidget*>(QStringLiteral("PageControl2"))
+            ->setCurrentIndex(page.toInt());
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -58,12 +85,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK SC"), 9));
 
-    QString screenshot;
     const QStringList args = QApplication::arguments();
-    if (const qsizetype at = args.indexOf(QStringLiteral("--screenshot"));
-        at >= 0 && at + 1 < args.size()) {
-        screenshot = args[at + 1];
-    }
+    const QString screenshot = optionValue(args, QStringLiteral("--screenshot"));
 
     std::string program;
     try {
@@ -92,6 +115,7 @@ int main(int argc, char** argv) {
     window.show();
     if (!screenshot.isEmpty()) {
         window.FormActivate();
+        prepareScreenshot(window, args);
         QTimer::singleShot(200, [&] {
             const bool saved = window.renderClientArea().save(screenshot, "PNG");
             QApplication::exit(saved ? 0 : 1);
