@@ -171,9 +171,18 @@ TEST_F(WindowPicturesTest, APressThatStoppedLeavesTheLastCurve) {
     const CurvePoint mark = *curve().mark();
     ASSERT_FALSE(before.points.empty());
     const std::vector<std::pair<const char*, std::function<void()>>> stops = {
-        {"quick without a level", [&] { edit("Edit35").clear(); click("Button2"); }},
-        {"generate without the length", [&] { edit("Edit2").clear(); click("BitBtn1"); }},
-        {"quick with a density that is no number", [&] {
+        {"quick without a level",
+         [&] {
+             edit("Edit35").clear();
+             click("Button2");
+         }},
+        {"generate without the length",
+         [&] {
+             edit("Edit2").clear();
+             click("BitBtn1");
+         }},
+        {"quick with a density that is no number",
+         [&] {
              type("Edit35", "500");
              type("Edit2", "5000");
              click("CheckBox1");
