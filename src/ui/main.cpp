@@ -5,9 +5,11 @@
 // files and the help file it opens, and ends. For a screenshot, --shell-page N turns to shell
 // page N, --quick LEVEL presses "计算" at LEVEL and --picture-page N shows picture page N,
 // each as a click would.
+#include <algorithm>
 #include <chrono>
 #include <clocale>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 
 #include <QApplication>
@@ -79,15 +81,9 @@ void prepareScreenshot(quorvel::ui::TFrmMain& window, const QStringList& args) {
 
 int main(int argc, char** argv) {
     const Clock::time_point start = Clock::now();
-    QApplication app(argc, argv);
-    // Qt took the user's locale; numbers written into workbooks must keep the decimal point.
-    std::setlocale(LC_NUMERIC, "C");
-    QApplication::setApplicationName(QStringLiteral("Quorvel"));
-    QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK SC"), 9));
-
-    const QStringList args = QApplication::arguments();
-    const QString screenshot = optionValue(args, QStringLiteral("--screenshot"));
-
+    // The data folder is named after the program; it is chosen before the window system is
+    // reached, so --print-folders answers on a terminal without a display.
+    QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));
     std::string program;
     try {
         program = quorvel::programFolder();
@@ -103,10 +99,20 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quorvel: neither %s nor the data folder can be written\n",
                      program.c_str());
     }
-    if (args.contains(QStringLiteral("--print-folders"))) {
+    if (std::find_if(argv + 1, argv + argc, [](const char* a) {
+            return std::strcmp(a, "--print-folders") == 0;
+        }) != argv + argc) {
         std::printf("%s\n%s\n", data.folder.c_str(), quorvel::helpFilePath(program).c_str());
         return 0;
     }
+
+    QApplication app(argc, argv);
+    // Qt took the user's locale; numbers written into workbooks must keep the decimal point.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK SC"), 9));
+    const QStringList args = QApplication::arguments();
+    const QString screenshot = optionValue(args, QStringLiteral("--screenshot"));
+
     quorvel::ui::TFrmMain window(quorvel::app::ProgramFiles{data.folder, program});
     FirstPaintWatch watch(start);
     if (args.contains(QStringLiteral("--measure-start"))) {

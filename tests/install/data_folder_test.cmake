@@ -13,8 +13,8 @@ file(CHMOD ${DATA_HOME} DIRECTORY_PERMISSIONS
      OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_WRITE GROUP_EXECUTE
      WORLD_READ WORLD_WRITE WORLD_EXECUTE)
 
-set(environment QT_QPA_PLATFORM=offscreen XDG_DATA_HOME=${DATA_HOME}
-                XDG_RUNTIME_DIR=${DATA_HOME} ASAN_OPTIONS=detect_leaks=0)
+# No display is needed: the folders are chosen before the window system is reached.
+set(environment -u DISPLAY -u WAYLAND_DISPLAY XDG_DATA_HOME=${DATA_HOME} ASAN_OPTIONS=detect_leaks=0)
 set(help ${PREFIX}/share/quorvel/help.chm)
 foreach(run "root;${PREFIX}/bin" "nobody;${DATA_HOME}/Quorvel")
     list(GET run 0 user)
