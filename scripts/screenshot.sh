@@ -1,14 +1,25 @@
 #!/usr/bin/env bash
-# Renders docs/window.png: the window with the example settings, drawn by the program itself
-# on a virtual display. The program runs from a scratch folder holding a copy of the example
-# files, so no settings of a real program folder are shown or changed.
+# Renders docs/window.png and docs/window_tilted.png: the window with the example settings on
+# the horizontal page after a quick calculation at 1300 mm (so the curve shows), the second
+# with the picture page "倾斜圆筒". Drawn by the program itself on a virtual display. The
+# program runs from a scratch folder holding a copy of the example files, so no settings of
+# a real program folder are shown or changed. BUILD_DIR picks an existing build (default: a
+# release build made here).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake --preset release >/dev/null
-cmake --build --preset release --target quorvel
+if [[ -z "${BUILD_DIR:-}" ]]; then
+    cmake --preset release >/dev/null
+    cmake --build --preset release --target quorvel
+    BUILD_DIR=build/release
+fi
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
-cp build/release/src/ui/quorvel examples/Config.ini examples/bd.txt "$scratch/"
+cp "$BUILD_DIR/src/ui/quorvel" examples/Config.ini examples/bd.txt "$scratch/"
 mkdir -p docs
-xvfb-run -a -s "-screen 0 1600x1000x24 -dpi 96" "$scratch/quorvel" --screenshot "$PWD/docs/window.png"
-echo "docs/window.png written"
+shot() {
+    ASAN_OPTIONS=detect_leaks=0 xvfb-run -a -s "-screen 0 1600x1000x24 -dpi 96" \
+        "$scratch/quorvel" --shell-page 0 --quick 1300 --screenshot "$PWD/docs/$1" "${@:2}"
+    echo "docs/$1 written"
+}
+shot window.png
+shot window_tilted.png --picture-page 1

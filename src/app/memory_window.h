@@ -44,6 +44,11 @@ class MemoryWindow : public WindowForm {
         rows_ = rows;
         weights_ = weights;
     }
+    void showCurve(const CapacityCurve& curve, std::optional<CurvePoint> mark) override {
+        curve_ = curve;
+        mark_ = mark;
+        ++curvesShown_;
+    }
 
     // Every control starts enabled and shown, on the first picture page, as designed.
     bool enabled(std::string_view control) const { return lookup(enabled_, control); }
@@ -51,6 +56,9 @@ class MemoryWindow : public WindowForm {
     int picturePage() const { return picturePage_; }
     const std::vector<std::string>& rows() const { return rows_; }
     const std::vector<std::string>& weights() const { return weights_; }
+    const CapacityCurve& curve() const { return curve_; }
+    std::optional<CurvePoint> mark() const { return mark_; }
+    int curvesShown() const { return curvesShown_; }
 
   private:
     static bool lookup(const std::map<std::string, bool, std::less<>>& m, std::string_view k) {
@@ -64,6 +72,9 @@ class MemoryWindow : public WindowForm {
     int picturePage_ = kPicturesOneToEight;
     std::vector<std::string> rows_;
     std::vector<std::string> weights_;
+    CapacityCurve curve_;
+    std::optional<CurvePoint> mark_;
+    int curvesShown_ = 0;
 };
 
 }  // namespace quorvel::app

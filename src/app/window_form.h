@@ -4,10 +4,12 @@
 // (the headless front end, the tests) is another.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "tank/capacity_curve.h"
 #include "tank/field_source.h"
 #include "tank/grid_cells.h"
 
@@ -34,6 +36,9 @@ class WindowForm : public FieldSource {
     // ListBox1 (the table rows) and ListBox2 (their weights), replaced by each generate.
     virtual void setTableLists(const std::vector<std::string>& rows,
                                const std::vector<std::string>& weights) = 0;
+    // The lower left picture: the capacity curve of the last table or quick calculation,
+    // `mark` the quick calculation's level and value.
+    virtual void showCurve(const CapacityCurve& curve, std::optional<CurvePoint> mark) = 0;
 };
 
 }  // namespace quorvel::app

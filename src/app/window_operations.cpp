@@ -1,5 +1,7 @@
 #include "app/window_operations.h"
 
+#include <exception>
+
 #include "app/window_rules.h"
 #include "output/generate_table.h"
 #include "output/window_snapshot.h"
@@ -23,11 +25,29 @@ bool WindowOperations::generate(const WorkbookProgress& progress) {
         return false;
     }
     form_.setTableLists(result->table.tableRows, result->table.weightTexts);
+    showCurve([&] { return capacityCurve(result->table); }, std::nullopt);
     return result->saved;
 }
 
 bool WindowOperations::quick() {
-    return quickCalculation(form_, ui_);
+    const std::optional<QuickResult> result = quickCalculate(form_, ui_);
+    if (!result) {
+        return false;
+    }
+    showCurve(
+        [&] { return capacityCurve(result->config, kQuickCurvePoints, result->densityKgPerM3); },
+        CurvePoint{result->level, result->value});
+    return true;
+}
+
+template <class MakeCurve>
+void WindowOperations::showCurve(MakeCurve&& make, std::optional<CurvePoint> mark) {
+    // The result is already written; a curve that cannot be formed leaves the last one.
+    try {
+        form_.showCurve(make(), mark);
+    } catch (const std::exception& e) {
+        ui_.showError(e.what());
+    }
 }
 
 void WindowOperations::defaultsClicked() {
@@ -51,7 +71,7 @@ void WindowOperations::densityChanged() {
 }
 
 void WindowOperations::help() {
-    openHelp(files_.folder, ui_);
+    openHelp(files_.executableFolder(), ui_);
 }
 
 std::string WindowOperations::snapshot(const Picture& picture) {

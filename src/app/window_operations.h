@@ -13,6 +13,9 @@
 
 namespace quorvel::app {
 
+// The levels of the curve drawn after a quick calculation.
+inline constexpr std::size_t kQuickCurvePoints = 301;
+
 class WindowOperations {
   public:
     WindowOperations(WindowForm& form, UiServices& ui, ProgramFiles files)
@@ -26,12 +29,13 @@ class WindowOperations {
     // FormClose: settings, then grid, saved (failures ignored).
     void close();
 
-    // Button1Click / BitBtn1: the table computed into ListBox1/ListBox2 and written to the
-    // program folder's ~001.xlsx after the confirmation, then opened. Returns whether the
-    // workbook was written. The lists keep their rows when the request stopped early.
+    // Button1Click / BitBtn1: the table computed into ListBox1/ListBox2 and its curve shown,
+    // then written to ~001.xlsx after the confirmation and opened. Returns whether the
+    // workbook was written. The lists and the curve stay when the request stopped early.
     bool generate(const WorkbookProgress& progress = {});
 
-    // Button2Click: the quick result in Edit36; false when the press stopped.
+    // Button2Click: the quick result in Edit36 and the curve of the tank read, its level
+    // marked; false when the press stopped (the last curve stays).
     bool quick();
 
     // ComboBox2Change and Button5Click of the calibration page.
@@ -47,7 +51,7 @@ class WindowOperations {
     void weightSwitchClicked();
     void densityChanged();
 
-    // Button4Click.
+    // Button4Click: the help file found from the executable's folder.
     void help();
 
     // Button3Click, with the window already rendered into `picture`. The path written, or
@@ -55,6 +59,9 @@ class WindowOperations {
     std::string snapshot(const Picture& picture);
 
   private:
+    template <class MakeCurve>
+    void showCurve(MakeCurve&& make, std::optional<CurvePoint> mark);
+
     WindowForm& form_;
     UiServices& ui_;
     ProgramFiles files_;

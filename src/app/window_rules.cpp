@@ -4,6 +4,7 @@
 #include <exception>
 #include <filesystem>
 
+#include "platform/help_file.h"
 #include "tank/density.h"
 #include "tank/head_fields.h"
 #include "tank/table_defaults.h"
@@ -81,7 +82,7 @@ void densityChanged(const WindowForm& form, UiServices& ui) {
 }
 
 void openHelp(const std::string& programFolder, UiServices& ui) {
-    const std::string path = programFolder + "/" + std::string(kHelpFileName);
+    const std::string path = helpFilePath(programFolder);
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec) || !ui.openDocument(path)) {
         ui.showMessage(kHelpMissing);

@@ -10,7 +10,6 @@
 
 namespace quorvel::app {
 
-inline constexpr std::string_view kHelpFileName = "help.chm";
 inline constexpr std::string_view kHelpMissing = " help.chm 帮助文件损坏！";
 
 // The mouse was released over "图七 水平正直圆柱体" or "图八 水平椭圆柱体": both heads become
@@ -34,8 +33,9 @@ void ShowWeightLabel(WindowForm& form);
 // Edit37 changed: "输入内容不是数字" when its text is not a number; the text stays.
 void densityChanged(const WindowForm& form, UiServices& ui);
 
-// "帮助": opens the program folder's help.chm; " help.chm 帮助文件损坏！" when it does not
-// exist (the desktop may report success for a missing file) or cannot be opened.
+// "帮助": opens the help.chm beside the executable in `programFolder`, or the installed copy
+// (helpFilePath); " help.chm 帮助文件损坏！" when neither exists (the desktop may report
+// success for a missing file) or it cannot be opened.
 void openHelp(const std::string& programFolder, UiServices& ui);
 
 }  // namespace quorvel::app

@@ -33,24 +33,36 @@ bool readCommonFields(const FieldSource& form, UiServices& ui, TankConfig& confi
 }  // namespace
 
 bool quickCalculation(FieldSource& form, UiServices& ui, Method method) {
+    return quickCalculate(form, ui, method).has_value();
+}
+
+std::optional<QuickResult> quickCalculate(FieldSource& form, UiServices& ui, Method method) {
     try {
-        TankConfig config;
-        double level = 0;
-        if (!readShellFields(form, ui, config) || !readCommonFields(form, ui, config, level) ||
+        QuickResult result;
+        TankConfig& config = result.config;
+        if (!readShellFields(form, ui, config) ||
+            !readCommonFields(form, ui, config, result.level) ||
             !readHeadFields(form, ui, config)) {
-            return false;
+            return std::nullopt;
         }
         deriveDishedRatios(config);
         // No table interval: a fitting is taken off whole above its band, as in the table.
         VolumeState fresh;
-        const long double total = volumeAtLevel(config, level, 0, fresh, method);
-        const bool weight = form.checked("CheckBox1");
-        const std::string result = VtoEdit(form, weight ? total : total * 1000);
-        form.setText("Edit36", result);
-        return true;
+        const long double total = volumeAtLevel(config, result.level, 0, fresh, method);
+        // The density is read once, so the value handed back is the one written (VtoEdit's
+        // product, formed in long double).
+        if (form.checked("CheckBox1")) {
+            result.densityKgPerM3 = MiDu(form);
+        }
+        const long double value = result.densityKgPerM3
+                                      ? total * static_cast<long double>(*result.densityKgPerM3)
+                                      : total * 1000;
+        form.setText("Edit36", FormatTwoDecimals(value));
+        result.value = static_cast<double>(value);
+        return result;
     } catch (const std::exception& e) {
         ui.showError(e.what());
-        return false;
+        return std::nullopt;
     }
 }
 

@@ -3,11 +3,13 @@
 // without the table range.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "platform/ui_services.h"
 #include "tank/field_source.h"
 #include "tank/method.h"
+#include "tank/tank_config.h"
 
 namespace quorvel {
 
@@ -22,5 +24,18 @@ inline constexpr std::string_view kQuickMissing = "呵呵，数据还没输完�
 // message or error box and leaves Edit36 as it was; true when Edit36 was written. The
 // window computes by the classic method; quorvel-table may ask for another.
 bool quickCalculation(FieldSource& form, UiServices& ui, Method method = Method::Classic);
+
+// What a quick calculation computed, for whoever shows more than Edit36 (the window's
+// curve): the tank as read, the level used and the value written.
+struct QuickResult {
+    TankConfig config;                     // with the correction fields and dished ratios
+    double level = 0;                      // mm, limited to the tank's height
+    double value = 0;                      // litres, or kilograms with a density
+    std::optional<double> densityKgPerM3;  // set when the value is a weight
+};
+
+// The same press, handing back what it computed; nullopt when it stopped.
+std::optional<QuickResult> quickCalculate(FieldSource& form, UiServices& ui,
+                                          Method method = Method::Classic);
 
 }  // namespace quorvel

@@ -196,6 +196,11 @@ ShellKind Jgxs(const FieldSource& form) {
     }
 }
 
+SectionKind sectionOf(const FieldSource& form) {
+    return form.checked("RadioButton2") && !form.checked("RadioButton1") ? SectionKind::Elliptical
+                                                                         : SectionKind::Circular;
+}
+
 double clampToTank(const TankConfig& config, double level) {
     if (level > config.diameter && config.diameter > 0) {
         level = config.diameter;
@@ -208,9 +213,7 @@ double clampToTank(const TankConfig& config, double level) {
 
 bool readShellFields(FieldSource& form, UiServices& ui, TankConfig& config) {
     config.shellKind = Jgxs(form);
-    config.sectionKind = form.checked("RadioButton2") && !form.checked("RadioButton1")
-                             ? SectionKind::Elliptical
-                             : SectionKind::Circular;
+    config.sectionKind = sectionOf(form);
     switch (config.shellKind) {
         case ShellKind::Horizontal:
             if (form.checked("RadioButton1")) {

@@ -15,6 +15,9 @@ namespace quorvel {
 // The shell kind of the active page of PageControl1; any page beyond the four is horizontal.
 ShellKind Jgxs(const FieldSource& form);
 
+// The section chosen on the horizontal page: elliptical only with "图八" chosen and "图七" not.
+SectionKind sectionOf(const FieldSource& form);
+
 // Reads, checks and derives a generate request. A missing field shows its message through
 // ui.showMessage and gives nullopt. A text that is not a number throws ConversionError; a
 // dished ratio with a zero divisor throws ArithmeticError (the caller shows either in the

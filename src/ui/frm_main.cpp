@@ -11,8 +11,10 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include "tank/tank_reader.h"
 #include "ui/mouse_up_buttons.h"
 #include "ui/picture_image.h"
+#include "ui/pictures/capacity_curve_view.h"
 #include "ui/qt_ui_services.h"
 
 namespace quorvel::ui {
@@ -34,6 +36,9 @@ W& named(QWidget& window, const char* name) {
 }  // namespace
 
 TFrmMain::TFrmMain(std::string programFolder, UiServices* services, QWidget* parent)
+    : TFrmMain(app::ProgramFiles{std::move(programFolder), {}}, services, parent) {}
+
+TFrmMain::TFrmMain(app::ProgramFiles files, UiServices* services, QWidget* parent)
     : QWidget(parent) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     scale_ = (screen != nullptr ? screen->logicalDotsPerInchX() : kDesignDpi) / kDesignDpi;
@@ -43,10 +48,14 @@ TFrmMain::TFrmMain(std::string programFolder, UiServices* services, QWidget* par
     }
     services_ = services;
     buildLayout();
-    form_ = std::make_unique<WidgetForm>(*this, *grid_, *pages_, *pictures_);
-    operations_ = std::make_unique<app::WindowOperations>(
-        *form_, *services_, app::ProgramFiles{std::move(programFolder)});
+    form_ = std::make_unique<WidgetForm>(*this, *grid_, *pages_, *pictures_, *curve_);
+    operations_ = std::make_unique<app::WindowOperations>(*form_, *services_, std::move(files));
     wireEvents();
+    showShellDrawing();
+}
+
+void TFrmMain::showShellDrawing() {
+    curve_->setPlaceholder(shellDrawing(Jgxs(*form_), sectionOf(*form_)));
 }
 
 TFrmMain::~TFrmMain() = default;
@@ -58,12 +67,17 @@ int TFrmMain::scaled(int designPixels) const {
 void TFrmMain::wireEvents() {
     app::WindowOperations& ops = *operations_;
     for (const char* name : {"RadioButton1", "RadioButton2"}) {
-        named<MouseUpRadioButton>(*this, name).onMouseUp = [&ops] { ops.sectionClicked(); };
+        named<MouseUpRadioButton>(*this, name).onMouseUp = [this, &ops] {
+            ops.sectionClicked();
+            showShellDrawing();
+        };
     }
     named<MouseUpCheckBox>(*this, "CheckBox2").onMouseUp = [&ops] { ops.defaultsClicked(); };
     named<MouseUpCheckBox>(*this, "CheckBox1").onMouseUp = [&ops] { ops.weightSwitchClicked(); };
-    connect(pages_, &QTabWidget::currentChanged, this,
-            [&ops](int page) { ops.shellPageChanged(page); });
+    connect(pages_, &QTabWidget::currentChanged, this, [this, &ops](int page) {
+        ops.shellPageChanged(page);
+        showShellDrawing();
+    });
     connect(&named<QLineEdit>(*this, "Edit37"), &QLineEdit::textChanged, this,
             [&ops] { ops.densityChanged(); });
     // Only a pick by the user reshapes the grid, not the choice made after a load.
@@ -89,6 +103,7 @@ void TFrmMain::FormActivate() {
     }
     started_ = true;
     operations_->start();
+    showShellDrawing();
 }
 
 bool TFrmMain::event(QEvent* e) {

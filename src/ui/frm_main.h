@@ -17,10 +17,15 @@ class QTableWidget;
 
 namespace quorvel::ui {
 
+class CapacityCurveView;
+
 class TFrmMain : public QWidget {
   public:
-    // `programFolder` holds Config.ini, bd.txt, ~001.xlsx and help.chm. Without `services`
-    // the window uses Qt's message boxes, dialogs and clipboard.
+    // `files` says where Config.ini, bd.txt and ~001.xlsx lie and where help.chm is looked
+    // for. Without `services` the window uses Qt's message boxes, dialogs and clipboard.
+    explicit TFrmMain(app::ProgramFiles files, UiServices* services = nullptr,
+                      QWidget* parent = nullptr);
+    // A portable program: every file in `programFolder`.
     explicit TFrmMain(std::string programFolder, UiServices* services = nullptr,
                       QWidget* parent = nullptr);
     ~TFrmMain() override;
@@ -44,6 +49,8 @@ class TFrmMain : public QWidget {
   private:
     void buildLayout();
     void wireEvents();
+    // Before any curve the lower left picture shows the drawing of the shell chosen.
+    void showShellDrawing();
 
     void Button1Click();  // generate, for BitBtn1 and the hidden Button1
     void Button3Click();  // snapshot
@@ -51,9 +58,10 @@ class TFrmMain : public QWidget {
     double scale_ = 1;
     std::unique_ptr<UiServices> ownServices_;
     UiServices* services_ = nullptr;
-    QTabWidget* pages_ = nullptr;     // PageControl1
-    QTabWidget* pictures_ = nullptr;  // PageControl2
-    QTableWidget* grid_ = nullptr;    // StringGrid1
+    QTabWidget* pages_ = nullptr;         // PageControl1
+    QTabWidget* pictures_ = nullptr;      // PageControl2
+    QTableWidget* grid_ = nullptr;        // StringGrid1
+    CapacityCurveView* curve_ = nullptr;  // CurveArea
     std::unique_ptr<WidgetForm> form_;
     std::unique_ptr<app::WindowOperations> operations_;
     bool started_ = false;

@@ -22,6 +22,8 @@
 #include "ui/grid_widget_cells.h"
 #include "ui/input_filters.h"
 #include "ui/mouse_up_buttons.h"
+#include "ui/pictures/capacity_curve_view.h"
+#include "ui/pictures/drawing_pages.h"
 
 namespace quorvel::ui {
 namespace {
@@ -346,9 +348,9 @@ void TFrmMain::buildLayout() {
     auto* lower = new QWidget;
     auto* lowerLayout = new QVBoxLayout(lower);
     lowerLayout->setContentsMargins(0, 0, 0, 0);
-    auto* curve = new QWidget;
-    curve->setObjectName(QStringLiteral("CurveArea"));
-    lowerLayout->addWidget(curve, 1);
+    curve_ = new CapacityCurveView;
+    curve_->setObjectName(QStringLiteral("CurveArea"));
+    lowerLayout->addWidget(curve_, 1);
     for (const char* name : {"ListBox1", "ListBox2"}) {
         auto* rows = new QListWidget;
         rows->setObjectName(QString::fromUtf8(name));
@@ -365,16 +367,12 @@ void TFrmMain::buildLayout() {
 
     pictures_ = new QTabWidget;
     pictures_->setObjectName(QStringLiteral("PageControl2"));
-    for (auto [caption, name] :
-         {std::pair{"图一至图八", "DrawingsPage1"}, std::pair{"倾斜圆筒", "DrawingsPageTilted"}}) {
-        auto* page = new QWidget;
-        auto* pageLayout = new QVBoxLayout(page);
-        pageLayout->setContentsMargins(0, 0, 0, 0);
-        auto* drawing = new QWidget;
-        drawing->setObjectName(QString::fromUtf8(name));
-        pageLayout->addWidget(drawing);
-        pictures_->addTab(page, QString::fromUtf8(caption));
-    }
+    QWidget* drawings = makeDrawingsPage();
+    drawings->setObjectName(QStringLiteral("DrawingsPage1"));
+    pictures_->addTab(drawings, QString::fromUtf8("图一至图八"));
+    QWidget* tilted = makeTiltedDrawingsPage();
+    tilted->setObjectName(QStringLiteral("DrawingsPageTilted"));
+    pictures_->addTab(tilted, QString::fromUtf8("倾斜圆筒"));
 
     auto* splitter = new QSplitter(Qt::Horizontal);
     splitter->setObjectName(QStringLiteral("MainSplitter"));

@@ -1,16 +1,27 @@
 // quorvel: the window. With --screenshot FILE it starts as usual, renders the window into
 // FILE (PNG) and ends without the close steps, so the stored files stay as they were. With
 // --measure-start it prints the milliseconds from entering main to the end of the window's
-// first paint and ends the same way.
+// first paint and ends the same way. With --print-folders it prints the folder of its stored
+// files and the help file it opens, and ends. For a screenshot, --shell-page N turns to shell
+// page N, --quick LEVEL presses "计算" at LEVEL and --picture-page N shows picture page N,
+// each as a click would.
+#include <algorithm>
 #include <chrono>
 #include <clocale>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 
 #include <QApplication>
 #include <QFont>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTabWidget>
 #include <QTimer>
 
+#include "platform/data_folder.h"
+#include "platform/help_file.h"
 #include "platform/program_folder.h"
 #include "ui/frm_main.h"
 
@@ -44,31 +55,65 @@ class FirstPaintWatch : public QObject {
     bool seen_ = false;
 };
 
+// The value after `option`, or an empty text.
+QString optionValue(const QStringList& args, const QString& option) {
+    const qsizetype at = args.indexOf(option);
+    return at >= 0 && at + 1 < args.size() ? args[at + 1] : QString();
+}
+
+// What the screenshot options ask for, done through the controls as a person does it.
+void prepareScreenshot(quorvel::ui::TFrmMain& window, const QStringList& args) {
+    if (const QString page = optionValue(args, QStringLiteral("--shell-page")); !page.isEmpty()) {
+        window.findChild<QTabWidget*>(QStringLiteral("PageControl1"))
+            ->setCurrentIndex(page.toInt());
+    }
+    if (const QString level = optionValue(args, QStringLiteral("--quick")); !level.isEmpty()) {
+        window.findChild<QLineEdit*>(QStringLiteral("Edit35"))->setText(level);
+        window.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+    }
+    if (const QString page = optionValue(args, QStringLiteral("--picture-page")); !page.isEmpty()) {
+        window.findChild<QTabWidget*>(QStringLiteral("PageControl2"))
+            ->setCurrentIndex(page.toInt());
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const Clock::time_point start = Clock::now();
-    QApplication app(argc, argv);
-    // Qt took the user's locale; numbers written into workbooks must keep the decimal point.
-    std::setlocale(LC_NUMERIC, "C");
-    QApplication::setApplicationName(QStringLiteral("Quorvel"));
-    QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK SC"), 9));
-
-    QString screenshot;
-    const QStringList args = QApplication::arguments();
-    if (const qsizetype at = args.indexOf(QStringLiteral("--screenshot"));
-        at >= 0 && at + 1 < args.size()) {
-        screenshot = args[at + 1];
-    }
-
-    std::string folder;
+    // The data folder is named after the program; it is chosen before the window system is
+    // reached, so --print-folders answers on a terminal without a display.
+    QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));
+    std::string program;
     try {
-        folder = quorvel::programFolder();
+        program = quorvel::programFolder();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "quorvel: %s\n", e.what());
         return 1;
     }
-    quorvel::ui::TFrmMain window(folder);
+    // An installed program cannot write its own folder: the user's data folder keeps the
+    // settings, the grid and the workbook.
+    const quorvel::DataFolder data = quorvel::chooseDataFolder(
+        program, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+    if (!data.writable) {
+        std::fprintf(stderr, "quorvel: neither %s nor the data folder can be written\n",
+                     program.c_str());
+    }
+    if (std::find_if(argv + 1, argv + argc, [](const char* a) {
+            return std::strcmp(a, "--print-folders") == 0;
+        }) != argv + argc) {
+        std::printf("%s\n%s\n", data.folder.c_str(), quorvel::helpFilePath(program).c_str());
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    // Qt took the user's locale; numbers written into workbooks must keep the decimal point.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK SC"), 9));
+    const QStringList args = QApplication::arguments();
+    const QString screenshot = optionValue(args, QStringLiteral("--screenshot"));
+
+    quorvel::ui::TFrmMain window(quorvel::app::ProgramFiles{data.folder, program});
     FirstPaintWatch watch(start);
     if (args.contains(QStringLiteral("--measure-start"))) {
         window.installEventFilter(&watch);
@@ -76,6 +121,7 @@ int main(int argc, char** argv) {
     window.show();
     if (!screenshot.isEmpty()) {
         window.FormActivate();
+        prepareScreenshot(window, args);
         QTimer::singleShot(200, [&] {
             const bool saved = window.renderClientArea().save(screenshot, "PNG");
             QApplication::exit(saved ? 0 : 1);

@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include "ui/pictures/capacity_curve_view.h"
+
 namespace quorvel::ui {
 namespace {
 
@@ -28,8 +30,9 @@ void fillList(QWidget& list, const std::vector<std::string>& texts) {
 
 }  // namespace
 
-WidgetForm::WidgetForm(QWidget& window, QTableWidget& grid, QTabWidget& pages, QTabWidget& pictures)
-    : grid_(grid), pages_(pages), pictures_(pictures) {
+WidgetForm::WidgetForm(QWidget& window, QTableWidget& grid, QTabWidget& pages, QTabWidget& pictures,
+                       CapacityCurveView& curve)
+    : grid_(grid), pages_(pages), pictures_(pictures), curve_(curve) {
     for (QWidget* w : window.findChildren<QWidget*>()) {
         if (!w->objectName().isEmpty()) {
             controls_.insert(w->objectName(), w);
@@ -120,6 +123,10 @@ void WidgetForm::setVisible(std::string_view name, bool on) {
 
 void WidgetForm::showPicturePage(int page) {
     pictures_.setCurrentIndex(page);
+}
+
+void WidgetForm::showCurve(const CapacityCurve& curve, std::optional<CurvePoint> mark) {
+    curve_.setCurve(curve, mark);
 }
 
 void WidgetForm::setTableLists(const std::vector<std::string>& rows,

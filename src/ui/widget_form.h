@@ -13,11 +13,14 @@ class QTabWidget;
 
 namespace quorvel::ui {
 
+class CapacityCurveView;
+
 class WidgetForm : public app::WindowForm {
   public:
-    // `window` holds every named control, `grid` is StringGrid1, `pages` PageControl1 and
-    // `pictures` PageControl2.
-    WidgetForm(QWidget& window, QTableWidget& grid, QTabWidget& pages, QTabWidget& pictures);
+    // `window` holds every named control, `grid` is StringGrid1, `pages` PageControl1,
+    // `pictures` PageControl2 and `curve` the lower left picture (CurveArea).
+    WidgetForm(QWidget& window, QTableWidget& grid, QTabWidget& pages, QTabWidget& pictures,
+               CapacityCurveView& curve);
 
     int activePage() const override;
     std::string text(std::string_view control) const override;
@@ -34,6 +37,7 @@ class WidgetForm : public app::WindowForm {
     void showPicturePage(int page) override;
     void setTableLists(const std::vector<std::string>& rows,
                        const std::vector<std::string>& weights) override;
+    void showCurve(const CapacityCurve& curve, std::optional<CurvePoint> mark) override;
 
     // The control of that name; throws std::invalid_argument for a name the window lacks.
     QWidget& control(std::string_view name) const;
@@ -43,6 +47,7 @@ class WidgetForm : public app::WindowForm {
     GridWidgetCells grid_;
     QTabWidget& pages_;
     QTabWidget& pictures_;
+    CapacityCurveView& curve_;
 };
 
 }  // namespace quorvel::ui

@@ -12,6 +12,9 @@ QWidget* makeDrawingsPage(QWidget* parent) {
     auto* page = new QWidget(parent);
     page->setObjectName(QStringLiteral("drawingsPage"));
     auto* grid = new QGridLayout(page);
+    // The column beside the window's controls is narrow: every pixel goes to the drawings.
+    grid->setContentsMargins(2, 2, 2, 2);
+    grid->setSpacing(2);
     const auto drawings = allDrawings();
     for (int i = 0; i < 8; ++i) {
         grid->addWidget(new DrawingView(drawings[i].drawing, page), i / 2, i % 2);

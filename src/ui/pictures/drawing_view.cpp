@@ -21,8 +21,22 @@ DrawingView::DrawingView(Drawing drawing, QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
+QString DrawingView::shownCaption() const {
+    // A caption wider than a narrow column breaks at its space ("图一" above the name)
+    // rather than being clipped or broken inside a word.
+    if (fontMetrics().horizontalAdvance(caption_) <= width()) {
+        return caption_;
+    }
+    QString broken = caption_;
+    if (const qsizetype space = broken.indexOf(QLatin1Char(' ')); space >= 0) {
+        broken[space] = QLatin1Char('\n');
+    }
+    return broken;
+}
+
 int DrawingView::captionHeight() const {
-    return fontMetrics().height() + 4;
+    const int lines = shownCaption().count(QLatin1Char('\n')) + 1;
+    return lines * fontMetrics().height() + 4;
 }
 
 QRectF DrawingView::artworkRect() const {
@@ -47,7 +61,7 @@ void DrawingView::paintEvent(QPaintEvent*) {
     }
     const QRect captionArea(0, height() - captionHeight(), width(), captionHeight());
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(captionArea, Qt::AlignHCenter | Qt::AlignVCenter, caption_);
+    painter.drawText(captionArea, Qt::AlignHCenter | Qt::AlignVCenter, shownCaption());
 }
 
 }  // namespace quorvel::ui

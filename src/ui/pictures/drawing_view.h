@@ -22,6 +22,8 @@ class DrawingView : public QWidget {
 
     Drawing drawing() const { return drawing_; }
     QString caption() const { return caption_; }
+    // The caption as drawn: on two lines, broken at its space, when the widget is too narrow.
+    QString shownCaption() const;
     // Whether the artwork was read (a damaged resource shows only the caption).
     bool isValid() const { return renderer_.isValid(); }
     // Where the artwork is drawn at the widget's present size.
