@@ -23,7 +23,7 @@ bool isTableRequest(std::string_view name) {
 }
 
 ProgramFiles filesIn(const testing::TestFolder& folder) {
-    return {std::filesystem::path(folder.file("x")).parent_path().string()};
+    return {std::filesystem::path(folder.file("x")).parent_path().string(), ""};
 }
 
 TEST(StartUp, WithoutFilesShowsTheDefaultsAndNothingElse) {
@@ -156,7 +156,7 @@ TEST(StartUp, DamagedFilesAreIgnoredAndCloseFailuresAreSilent) {
     EXPECT_EQ(w.grid().cell(0, 0), "序号");
 
     // A program folder that runs through a regular file cannot be written.
-    WindowOperations blocked(w, ui, ProgramFiles{files.grid()});
+    WindowOperations blocked(w, ui, ProgramFiles{files.grid(), ""});
     blocked.close();
     EXPECT_TRUE(ui.shown.empty());
     EXPECT_EQ(testing::TestFolder::take(files.grid()), "x\r\n");
