@@ -14,8 +14,8 @@
 #include "tank/capacity_curve.h"
 #include "tank/capacity_table.h"
 #include "tank/density.h"
-#include "tank/quick_calculation.h"
 #include "tank/number_format.h"
+#include "tank/quick_calculation.h"
 
 namespace quorvel::cli {
 namespace {

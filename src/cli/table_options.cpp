@@ -105,7 +105,8 @@ void checkCombination(const TableOptions& o) {
         throw UsageError("--quick gives one result, not a table: drop --csv and --out");
     }
     if (o.quickLevel && (o.compare || o.curvePoints || o.volumeLitres || o.weightKg)) {
-        throw UsageError("--quick gives one result: drop --compare, --curve, --volume and --weight");
+        throw UsageError(
+            "--quick gives one result: drop --compare, --curve, --volume and --weight");
     }
     if (o.compare && o.curvePoints) {
         throw UsageError("--compare and --curve cannot be given together");

@@ -49,11 +49,15 @@ CapacityCurve capacityCurve(const TankConfig& config, std::size_t count,
     CapacityCurve curve;
     curve.weights = densityKgPerM3.has_value();
     curve.points.reserve(count);
-    forEachLevel(walk, [&](double level, double total) {
-        const long double value = densityKgPerM3 ? static_cast<long double>(total) * *densityKgPerM3
-                                                 : static_cast<long double>(total) * 1000;
-        curve.points.push_back({level, static_cast<double>(value)});
-    }, method);
+    forEachLevel(
+        walk,
+        [&](double level, double total) {
+            const long double value = densityKgPerM3
+                                          ? static_cast<long double>(total) * *densityKgPerM3
+                                          : static_cast<long double>(total) * 1000;
+            curve.points.push_back({level, static_cast<double>(value)});
+        },
+        method);
     return curve;
 }
 

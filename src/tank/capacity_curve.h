@@ -35,8 +35,7 @@ double curveHeight(const TankConfig& config);
 // level is computed as the table walk computes its rows, the interval being the spacing.
 // With a density (kg/m^3) the values are weights.
 CapacityCurve capacityCurve(const TankConfig& config, std::size_t count,
-                            std::optional<double> densityKgPerM3,
-                            Method method = Method::Classic);
+                            std::optional<double> densityKgPerM3, Method method = Method::Classic);
 
 // The curve of a walked table, read back from its row texts: the litres of each row, or
 // its kilograms when the table has weights. Throws ConversionError for a row that is not

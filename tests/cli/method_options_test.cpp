@@ -6,20 +6,13 @@
 #include <vector>
 
 #include "cli/table_command.h"
+#include "command_run.h"
 
 namespace quorvel::cli {
 namespace {
 
-struct RunResult {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 RunResult run(std::vector<std::string_view> args) {
-    std::ostringstream out, err;
-    const int status = runTableCommand(args, out, err);
-    return {status, out.str(), err.str()};
+    return runCommand(std::move(args));
 }
 
 std::vector<std::string_view> tank(std::vector<std::string_view> more) {

@@ -1,4 +1,5 @@
 #include "cli/table_command.h"
+#include "command_run.h"
 
 #include <gtest/gtest.h>
 
@@ -11,16 +12,8 @@
 namespace quorvel::cli {
 namespace {
 
-struct RunResult {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 RunResult run(std::vector<std::string_view> args) {
-    std::ostringstream out, err;
-    const int status = runTableCommand(args, out, err);
-    return {status, out.str(), err.str()};
+    return runCommand(std::move(args));
 }
 
 TEST(TableCommand, PrintsTheRowsOfTheWholeTank) {

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/table_command.h"
+#include "command_run.h"
 #include "xlsx_reader.h"
 
 namespace quorvel::cli {
@@ -31,17 +32,8 @@ std::string slurp(const fs::path& p) {
     return ss.str();
 }
 
-struct RunResult {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 RunResult run(std::vector<std::string> args) {
-    std::vector<std::string_view> views(args.begin(), args.end());
-    std::ostringstream out, err;
-    const int status = runTableCommand(views, out, err);
-    return {status, out.str(), err.str()};
+    return runCommand(std::vector<std::string_view>(args.begin(), args.end()));
 }
 
 class TableFilesTest : public testing::Test {
