@@ -1,7 +1,5 @@
 // The front end with the stored files: the sample settings and grid, the workbook, and the
 // files written back as the window writes them at close.
-#include <signal.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -16,6 +14,7 @@
 
 #include "cli/table_command.h"
 #include "command_run.h"
+#include "file_size_limit.h"
 #include "xlsx_reader.h"
 
 namespace quorvel::cli {
@@ -109,27 +108,7 @@ TEST_F(TableFilesTest, AMistypedFileNameIsReportedNotReadAsEmpty) {
     EXPECT_EQ(r.out, "");
 }
 
-// Limits the size of files this process may write, as a full disk would.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = ::signal(SIGXFSZ, SIG_IGN);  // fail the write instead of dying
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        ::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
+using testing_support::FileSizeLimit;
 
 TEST_F(TableFilesTest, AWorkbookThatCannotBeSavedStopsTheRunWithTheSystemsReason) {
     std::ofstream(path("plain-file")) << "x";

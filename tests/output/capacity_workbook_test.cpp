@@ -1,8 +1,5 @@
 #include "output/capacity_workbook.h"
 
-#include <signal.h>
-#include <sys/resource.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -10,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "file_size_limit.h"
 #include "platform/recording_ui.h"
 #include "scratch_folder.h"
 #include "xlsx_reader.h"
@@ -291,25 +289,7 @@ TEST(CapacityWorkbook, SaveIntoAPathThroughAFileShowsTheSaveFailure) {
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"plain"});
 }
 
-// Limits the size of files this process may write, as a full disk would.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = ::signal(SIGXFSZ, SIG_IGN);  // fail the write instead of dying
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        ::signal(SIGXFSZ, previousHandler_);
-    }
-
-  private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
+using testing_support::FileSizeLimit;
 
 TEST(CapacityWorkbook, FailedWriteLeavesTheEarlierWorkbookWhole) {
     ScratchFolder folder;
