@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "tank/density.h"
 #include "tank/number_text.h"
 
 namespace quorvel {
@@ -52,9 +53,7 @@ CapacityCurve capacityCurve(const TankConfig& config, std::size_t count,
     forEachLevel(
         walk,
         [&](double level, double total) {
-            const long double value = densityKgPerM3
-                                          ? static_cast<long double>(total) * *densityKgPerM3
-                                          : static_cast<long double>(total) * 1000;
+            const long double value = shownQuantity(total, densityKgPerM3);
             curve.points.push_back({level, static_cast<double>(value)});
         },
         method);

@@ -2,6 +2,7 @@
 // two-decimal texts of every volume (litres) and weight (kilograms), FormatTwoDecimals.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,12 @@ double MiDu(FieldSource& form);
 // text is the weight, value × MiDu(); otherwise `value` is already what is shown (callers
 // pass cubic metres × 1000 for litres). The product is formed in long double.
 std::string VtoEdit(FieldSource& form, long double value);
+
+// What a total of `totalM3` cubic metres shows: kilograms at a density (kg/m^3), litres
+// without one; the product is formed in long double, as VtoEdit forms it.
+inline long double shownQuantity(long double totalM3, std::optional<double> densityKgPerM3) {
+    return densityKgPerM3 ? totalM3 * static_cast<long double>(*densityKgPerM3) : totalM3 * 1000;
+}
 
 // Whether `text`, without its leading and trailing blanks and control characters, is a
 // number; shows "输入内容不是数字" when it is not.

@@ -54,9 +54,7 @@ std::optional<QuickResult> quickCalculate(FieldSource& form, UiServices& ui, Met
         if (form.checked("CheckBox1")) {
             result.densityKgPerM3 = MiDu(form);
         }
-        const long double value = result.densityKgPerM3
-                                      ? total * static_cast<long double>(*result.densityKgPerM3)
-                                      : total * 1000;
+        const long double value = shownQuantity(total, result.densityKgPerM3);
         form.setText("Edit36", FormatTwoDecimals(value));
         result.value = static_cast<double>(value);
         return result;
