@@ -5,6 +5,7 @@ packages=(
     build-essential cmake ninja-build pkg-config git
     qt6-base-dev libxlsxwriter-dev libsimpleini-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev libboost-dev libboost-math-dev python3-fluids
+    nlohmann-json3-dev
     fonts-noto-cjk python3-openpyxl xvfb xauth
     qt6-svg-dev fp-utils-3.2.2 xchm libchm-bin desktop-file-utils appstream
 )
