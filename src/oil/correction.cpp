@@ -30,25 +30,6 @@ constexpr Band kLubricating60{0, 0.34878L, 0};
 
 constexpr ld kWater60 = 999.012L;  // kg/m³, water at 60 °F (API MPMS 11.1-1980)
 
-using BandOf = const Band& (*)(Group, ld);
-
-// The band of a density at 15 °C; an edge belongs to the denser band. A density outside the
-// group's range takes the nearest end band (only iterates do; results are checked).
-const Band& band15(Group group, ld rho15) {
-    switch (group) {
-        case Group::CrudeOil:
-            return kCrude15;
-        case Group::LubricatingOils:
-            return kLubricating15;
-        case Group::Products:
-            break;
-    }
-    return rho15 < 770.5L   ? kGasoline15
-           : rho15 < 788.0L ? kTransition15
-           : rho15 < 839.0L ? kKerosene15
-                            : kFuelOil15;
-}
-
 ld apiOf(ld rho60) {
     return 141.5L * kWater60 / rho60 - 131.5L;
 }
@@ -56,18 +37,60 @@ ld rho60Of(ld api) {
     return 141.5L * kWater60 / (api + 131.5L);
 }
 
-// The band at 60 °F, by API gravity; an edge belongs to the denser band.
-const Band& band60(Group group, ld rho60) {
+// A band and the density where the next, denser one begins (an edge belongs to the denser
+// band); the last band has no end.
+struct Span {
+    const Band* band;
+    ld end;
+};
+struct Bands {
+    const Span* spans;
+    int count;
+};
+
+constexpr ld kOpen = 1e9L;
+constexpr Span kCrude15Bands[] = {{&kCrude15, kOpen}};
+constexpr Span kProduct15Bands[] = {
+    {&kGasoline15, 770.5L}, {&kTransition15, 788.0L}, {&kKerosene15, 839.0L}, {&kFuelOil15, kOpen}};
+constexpr Span kLubricating15Bands[] = {{&kLubricating15, kOpen}};
+constexpr Span kCrude60Bands[] = {{&kCrude60, kOpen}};
+// Gasolines above 52 °API, transition above 48, jet fuels above 37, fuel oils to 37.
+const Span kProduct60Bands[] = {{&kGasoline60, rho60Of(52)},
+                                {&kTransition60, rho60Of(48)},
+                                {&kJetFuel60, rho60Of(37)},
+                                {&kFuelOil60, kOpen}};
+constexpr Span kLubricating60Bands[] = {{&kLubricating60, kOpen}};
+
+Bands bands15(Group group) {
     switch (group) {
         case Group::CrudeOil:
-            return kCrude60;
-        case Group::LubricatingOils:
-            return kLubricating60;
+            return {kCrude15Bands, 1};
         case Group::Products:
+            return {kProduct15Bands, 4};
+        case Group::LubricatingOils:
             break;
     }
-    const ld api = apiOf(rho60);
-    return api > 52 ? kGasoline60 : api > 48 ? kTransition60 : api > 37 ? kJetFuel60 : kFuelOil60;
+    return {kLubricating15Bands, 1};
+}
+
+Bands bands60(Group group) {
+    switch (group) {
+        case Group::CrudeOil:
+            return {kCrude60Bands, 1};
+        case Group::Products:
+            return {kProduct60Bands, 4};
+        case Group::LubricatingOils:
+            break;
+    }
+    return {kLubricating60Bands, 1};
+}
+
+const Band& bandAt(Bands bands, ld rho) {
+    int i = 0;
+    while (i + 1 < bands.count && rho >= bands.spans[i].end) {
+        ++i;
+    }
+    return *bands.spans[i].band;
 }
 
 // VCF = exp(−α·Δt·(1 + 0.8·α·Δt)) of a density ρb at the base temperature, Δt from the base.
@@ -76,30 +99,34 @@ ld factor(const Band& band, ld rhoBase, ld dt) {
     return std::exp(-alpha * dt * (1 + 0.8L * alpha * dt));
 }
 
-// The density at the base temperature whose expansion by Δt gives ρt: ρb ← ρt / VCF(ρb, Δt)
-// from ρb = ρt, the band taken from the current ρb at each step (the 1980 procedure). The map
-// contracts by at most about 0.3 per step, so it settles to 10⁻¹⁰ kg/m³ in a few dozen steps
-// at most. Where α jumps at a band edge so that no density is its own image, the iterates
-// leap to and fro across the edge; the edge itself is then the density.
-ld solveBase(Group group, ld rhoT, ld dt, BandOf bandOf) {
-    ld previous = rhoT;
-    ld rho = rhoT;
-    for (int step = 0; step < 80; ++step) {
-        const ld next = rhoT / factor(bandOf(group, rho), rho, dt);
-        if (std::fabs(next - rho) <= 1e-10L) {
-            return next;
+// The density ρb at the base temperature that expansion by Δt brings to ρt, the band taken
+// from ρb itself: ρb·VCF(ρb, Δt) = ρt, the fixed point of the tables' iteration
+// ρb ← ρt / VCF(ρb, Δt). Within a band ρb·VCF rises strictly with ρb, so the root is
+// bracketed band by band in density order and halved down to the last bit of a long double
+// (the iteration itself diverges in the transition band above about 100 °C). Where α's step
+// at a band edge lets two densities qualify, or none, the least density whose expansion
+// reaches ρt is taken: the lower root, or the edge itself.
+ld solveBase(Bands bands, ld rhoT, ld dt) {
+    ld start = rhoT / 2;  // far below any root: |ln VCF| < 0.4 over the tables
+    for (int i = 0; i < bands.count; ++i) {
+        const Band& band = *bands.spans[i].band;
+        const ld end = std::fmin(bands.spans[i].end, 2 * rhoT);
+        const auto reaches = [&](ld rho) { return rho * factor(band, rho, dt) >= rhoT; };
+        if (end <= start || (i + 1 < bands.count && end < 2 * rhoT && !reaches(end))) {
+            start = std::fmax(start, end);
+            continue;
         }
-        previous = rho;
-        rho = next;
+        if (reaches(start)) {
+            return start;
+        }
+        ld low = start, high = end;
+        for (ld mid = low + (high - low) / 2; mid > low && mid < high;
+             mid = low + (high - low) / 2) {
+            (reaches(mid) ? high : low) = mid;
+        }
+        return high;
     }
-    ld low = std::fmin(previous, rho);
-    ld high = std::fmax(previous, rho);
-    const Band* lowBand = &bandOf(group, low);
-    while (high - low > 1e-12L) {
-        const ld mid = (low + high) / 2;
-        (&bandOf(group, mid) == lowBand ? low : high) = mid;
-    }
-    return high;
+    return 2 * rhoT;
 }
 
 const char* groupName(Group group) {
@@ -196,12 +223,12 @@ namespace detail {
 ld vcf15L(Group group, double rho15, double t) {
     checkDensity(group, messages::kRho15, rho15);
     checkCelsius(messages::kOilTemperature, t);
-    return factor(band15(group, rho15), rho15, t - 15.0L);
+    return factor(bandAt(bands15(group), rho15), rho15, t - 15.0L);
 }
 
 ld rho15FromRho20L(Group group, double rho20) {
     checkDensity(group, messages::kRho20, rho20);
-    return checkedRho15(group, messages::kRho20, rho20, solveBase(group, rho20, 5, band15));
+    return checkedRho15(group, messages::kRho20, rho20, solveBase(bands15(group), rho20, 5));
 }
 
 ld rho20FromObservedL(Group group, double rhoObserved, double t) {
@@ -209,14 +236,14 @@ ld rho20FromObservedL(Group group, double rhoObserved, double t) {
     checkCelsius(messages::kTestTemperature, t);
     const ld rho15 =
         checkedRho15(group, messages::kObservedDensity, rhoObserved,
-                     solveBase(group, glassCorrected(rhoObserved, t, 20), t - 15.0L, band15));
-    return rho15 * factor(band15(group, rho15), rho15, 5);
+                     solveBase(bands15(group), glassCorrected(rhoObserved, t, 20), t - 15.0L));
+    return rho15 * factor(bandAt(bands15(group), rho15), rho15, 5);
 }
 
 ld vcf20L(Group group, double rho20, double t) {
     const ld rho15 = rho15FromRho20L(group, rho20);
     checkCelsius(messages::kOilTemperature, t);
-    const Band& band = band15(group, rho15);
+    const Band& band = bandAt(bands15(group), rho15);
     return factor(band, rho15, t - 15.0L) / factor(band, rho15, 5);
 }
 
@@ -231,7 +258,7 @@ double rho15FromObserved(Group group, double rhoObserved, double t) {
     checkCelsius(messages::kTestTemperature, t);
     return static_cast<double>(
         checkedRho15(group, messages::kObservedDensity, rhoObserved,
-                     solveBase(group, glassCorrected(rhoObserved, t, 15), t - 15.0L, band15)));
+                     solveBase(bands15(group), glassCorrected(rhoObserved, t, 15), t - 15.0L)));
 }
 
 double rho15FromRho20(Group group, double rho20) {
@@ -250,7 +277,7 @@ double vcf60(Group group, double api60, double tF) {
     checkApi(group, messages::kApi60, api60);
     checkFahrenheit(messages::kOilTemperature, tF);
     const ld rho60 = rho60Of(api60);
-    return static_cast<double>(factor(band60(group, rho60), rho60, tF - 60.0L));
+    return static_cast<double>(factor(bandAt(bands60(group), rho60), rho60, tF - 60.0L));
 }
 
 double api60FromObserved(Group group, double apiObserved, double tF) {
@@ -258,7 +285,7 @@ double api60FromObserved(Group group, double apiObserved, double tF) {
     checkFahrenheit(messages::kTestTemperature, tF);
     const ld dt = tF - 60.0L;
     const ld rhoT = rho60Of(apiObserved) * (1 - 0.00001278L * dt - 0.0000000062L * dt * dt);
-    const double api60 = static_cast<double>(apiOf(solveBase(group, rhoT, dt, band60)));
+    const double api60 = static_cast<double>(apiOf(solveBase(bands60(group), rhoT, dt)));
     const DensityRange r = apiRange(group);
     if (!within(api60, r.low, r.high)) {
         throw RangeError(

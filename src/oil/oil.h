@@ -61,13 +61,17 @@ DensityRange densityRange(Group group);
 double vcf15(Group group, double rho15, double t);
 
 // Table 53: ρ15 from a glass-hydrometer reading ρ′ at t °C (hydrometer graduated at 15 °C):
-// the glass correction, then ρ15 ← ρt / VCF15(ρ15, t) iterated from ρ15 = ρt with the band of
-// the current ρ15 until it no longer changes. Unrounded.
+// the glass correction, then the ρ15 that the tables' iteration ρ15 ← ρt / VCF15(ρ15, t)
+// settles on, the band taken from ρ15 itself, i.e. ρ15·VCF15(ρ15, t) = ρt. It is solved by
+// bracketing band by band, since the plain iteration diverges in the transition band above
+// about 100 °C. Where α's step at a band edge lets two densities qualify, or none, the least
+// density whose expansion reaches ρt is taken (the lower one, or the edge itself); this moves
+// results by at most about 0.4 kg/m³ within 0.4 kg/m³ of an edge. Unrounded.
 double rho15FromObserved(Group group, double rhoObserved, double t);
 
 // ---- 20 °C tables (ISO 91-2 / GB/T 1885-1998) ----
 
-// ρ15 of a liquid of standard density ρ20: ρ15 ← ρ20 / VCF15(ρ15, 20) iterated from ρ15 = ρ20.
+// ρ15 of a liquid of standard density ρ20: ρ15·VCF15(ρ15, 20) = ρ20, solved as table 53 does.
 double rho15FromRho20(Group group, double rho20);
 
 // Table 59: ρ20 from a glass-hydrometer reading ρ′ at t °C (graduated at 20 °C): ρ15 as
