@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 namespace quorvel::oil {
 namespace {
@@ -24,7 +23,8 @@ Digits digitsOf(double value) {
             d.digits += *p;
         }
     }
-    d.exponent = std::atoi(p + 1);
+    const char* exponent = p + 1 + (p[1] == '+');  // from_chars takes no '+'
+    std::from_chars(exponent, end, d.exponent);
     return d;
 }
 
