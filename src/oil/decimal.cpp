@@ -44,7 +44,7 @@ std::string formatFixed(double value, int decimals) {
     const int keep = d.exponent + 1 + decimals;
     std::string units;
     if (keep <= 0) {
-        units = keep == 0 && d.digits[0] >= '5' ? "1" : "0";
+        units.assign(1, keep == 0 && d.digits[0] >= '5' ? '1' : '0');
     } else {
         units = d.digits.substr(0, static_cast<std::size_t>(keep));
         units.resize(static_cast<std::size_t>(keep), '0');
