@@ -1,4 +1,5 @@
-// The expansion model of the 1980 petroleum measurement tables and its iterations.
+// The expansion model of the 1980 petroleum measurement tables, the densities at the base
+// temperature it implies, and the tables' domain checks.
 #include <cmath>
 
 #include "oil/correction.h"
@@ -30,10 +31,10 @@ constexpr Band kLubricating60{0, 0.34878L, 0};
 
 constexpr ld kWater60 = 999.012L;  // kg/m³, water at 60 °F (API MPMS 11.1-1980)
 
-ld apiOf(ld rho60) {
+constexpr ld apiOf(ld rho60) {
     return 141.5L * kWater60 / rho60 - 131.5L;
 }
-ld rho60Of(ld api) {
+constexpr ld rho60Of(ld api) {
     return 141.5L * kWater60 / (api + 131.5L);
 }
 
@@ -55,10 +56,10 @@ constexpr Span kProduct15Bands[] = {
 constexpr Span kLubricating15Bands[] = {{&kLubricating15, kOpen}};
 constexpr Span kCrude60Bands[] = {{&kCrude60, kOpen}};
 // Gasolines above 52 °API, transition above 48, jet fuels above 37, fuel oils to 37.
-const Span kProduct60Bands[] = {{&kGasoline60, rho60Of(52)},
-                                {&kTransition60, rho60Of(48)},
-                                {&kJetFuel60, rho60Of(37)},
-                                {&kFuelOil60, kOpen}};
+constexpr Span kProduct60Bands[] = {{&kGasoline60, rho60Of(52)},
+                                    {&kTransition60, rho60Of(48)},
+                                    {&kJetFuel60, rho60Of(37)},
+                                    {&kFuelOil60, kOpen}};
 constexpr Span kLubricating60Bands[] = {{&kLubricating60, kOpen}};
 
 Bands bands15(Group group) {

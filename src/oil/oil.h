@@ -91,7 +91,9 @@ double vcf20(Group group, double rho20, double t);
 //     and rounded again (columns every 2.0 kg/m³ inside the group's range: even values for A
 //     and D, odd for B, as worked examples quote 804.0/806.0 from 59A and 803.0/805.0 from
 //     59B; so 59A runs 612.0 to 1074.0); table 60 at the nearest ρ20 column (every 0.5 kg/m³,
-//     a tie to the denser column).
+//     a tie to the denser column). A reading between the last columns of 59A and its range's
+//     ends, or next to a column whose ρ15 lies outside the range (a blank cell of the printed
+//     table), throws RangeError.
 enum class Reading { Exact, PrintedTable };
 
 // Table 59 to 0.1 kg/m³.
@@ -119,10 +121,12 @@ double api60FromObserved(Group group, double apiObserved, double tF);
 // ---- The depot quantity (GB/T 19779) ----
 
 // A tank's quantity formed from the printed ρ20 and VCF20 as a depot does:
-// ρ20 to 0.1 kg/m³; VCF20 of that ρ20 at the oil temperature, to 4 decimals;
-// V20 = Vt × VCF20 to 0.01 L; mass in air m = V20 × (ρ20 − 1.1 kg/m³) to 0.01 kg.
-// Each value is the double nearest its printed decimal; the products are formed exactly in
-// decimal and rounded half away from zero.
+// ρ20 to 0.1 kg/m³; VCF20 of that printed ρ20 at the oil temperature, to 4 decimals;
+// V20 = Vt × VCF20 to 0.01 L; mass in air m = V20 × (ρ20 − 1.1 kg/m³) / 1000 to 0.01 kg, from
+// the printed V20, so that the note's numbers agree with each other. Vt is taken as the
+// decimal its shortest text gives (the number typed); the products are formed exactly in
+// decimal and rounded half away from zero. Each field is the double nearest its printed
+// decimal.
 struct DepotQuantity {
     double rho20 = 0;   // kg/m³
     double vcf20 = 0;   // —
