@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "output/capacity_workbook.h"
-#include "platform/ui_services.h"
+#include "ports/ui_services.h"
 
 namespace quorvel {
 namespace {

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/atomic_file.h"
+#include "files/atomic_file.h"
 
 namespace quorvel {
 namespace {

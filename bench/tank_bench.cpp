@@ -7,13 +7,13 @@
 #include <new>
 #include <string>
 
-#include "platform/recording_ui.h"
+#include "support/recording_ui.h"
 #include "tank/capacity_curve.h"
 #include "tank/capacity_table.h"
 #include "tank/level_from_volume.h"
-#include "tank/memory_form.h"
-#include "tank/number_format.h"
-#include "tank/table_defaults.h"
+#include "form/memory_form.h"
+#include "text/number_format.h"
+#include "form/table_defaults.h"
 #include "tank/tank_reader.h"
 #include "tank/volume.h"
 

@@ -11,7 +11,7 @@
 #include <QFont>
 #include <QPushButton>
 
-#include "platform/recording_ui.h"
+#include "support/recording_ui.h"
 #include "ui/frm_main.h"
 
 namespace {

@@ -9,12 +9,12 @@
 
 #include "fuzz_check.h"
 #include "output/number_text.h"
-#include "platform/recording_ui.h"
-#include "tank/calibration_grid.h"
+#include "support/recording_ui.h"
+#include "form/calibration_grid.h"
 #include "tank/capacity_table.h"
 #include "tank/density.h"
-#include "tank/memory_form.h"
-#include "tank/table_defaults.h"
+#include "form/memory_form.h"
+#include "form/table_defaults.h"
 #include "tank/tank_reader.h"
 #include "tank/volume.h"
 

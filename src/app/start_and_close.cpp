@@ -5,7 +5,7 @@
 #include "app/window_rules.h"
 #include "store/grid_file.h"
 #include "store/settings_file.h"
-#include "tank/calibration_grid.h"
+#include "form/calibration_grid.h"
 
 namespace quorvel::app {
 

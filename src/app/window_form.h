@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "tank/capacity_curve.h"
-#include "tank/field_source.h"
-#include "tank/grid_cells.h"
+#include "form/field_source.h"
+#include "form/grid_cells.h"
 
 namespace quorvel::app {
 

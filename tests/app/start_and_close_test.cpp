@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "app/memory_window.h"
-#include "platform/recording_ui.h"
-#include "tank/controls.h"
+#include "support/recording_ui.h"
+#include "form/controls.h"
 #include "test_folder.h"
 
 namespace quorvel::app {

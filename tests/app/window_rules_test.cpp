@@ -9,7 +9,7 @@
 
 #include "app/calibration_page.h"
 #include "app/memory_window.h"
-#include "platform/recording_ui.h"
+#include "support/recording_ui.h"
 #include "test_folder.h"
 
 namespace quorvel::app {

@@ -14,8 +14,8 @@
 
 #include "cli/table_command.h"
 #include "command_run.h"
-#include "file_size_limit.h"
-#include "xlsx_reader.h"
+#include "support/file_size_limit.h"
+#include "support/xlsx_reader.h"
 
 namespace quorvel::cli {
 namespace {

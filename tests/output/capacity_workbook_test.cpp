@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include "file_size_limit.h"
-#include "platform/recording_ui.h"
-#include "scratch_folder.h"
-#include "xlsx_reader.h"
+#include "support/file_size_limit.h"
+#include "support/recording_ui.h"
+#include "support/scratch_folder.h"
+#include "support/xlsx_reader.h"
 
 namespace quorvel {
 namespace {

@@ -5,11 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/recording_ui.h"
-#include "scratch_folder.h"
-#include "tank/memory_form.h"
-#include "tank/table_defaults.h"
-#include "xlsx_reader.h"
+#include "support/recording_ui.h"
+#include "support/scratch_folder.h"
+#include "form/memory_form.h"
+#include "form/table_defaults.h"
+#include "support/xlsx_reader.h"
 
 namespace quorvel {
 namespace {

@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 #include "output/bitmap_file.h"
-#include "platform/recording_ui.h"
+#include "support/recording_ui.h"
 
 namespace quorvel {
 namespace {

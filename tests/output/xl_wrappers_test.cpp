@@ -1,4 +1,4 @@
-#include "output/xl_wrappers.h"
+#include "xlsx/xl_wrappers.h"
 
 #include <cmath>
 #include <functional>

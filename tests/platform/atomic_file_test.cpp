@@ -12,8 +12,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/atomic_file.h"
-#include "platform/stale_temporaries.h"
+#include "files/atomic_file.h"
+#include "files/stale_temporaries.h"
 
 namespace quorvel {
 namespace {

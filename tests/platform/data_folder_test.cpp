@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "scratch_folder.h"
+#include "support/scratch_folder.h"
 
 namespace quorvel {
 namespace {

@@ -1,10 +1,10 @@
-#include "platform/ini_file.h"
+#include "store/ini_file.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-#include "platform/atomic_file.h"
+#include "files/atomic_file.h"
 #include "test_folder.h"
 
 namespace quorvel {

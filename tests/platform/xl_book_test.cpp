@@ -1,4 +1,4 @@
-#include "platform/xl_book.h"
+#include "xlsx/xl_book.h"
 
 #include <locale.h>
 #include <stdlib.h>
@@ -17,8 +17,8 @@
 #include <sanitizer/lsan_interface.h>
 #endif
 
-#include "scratch_folder.h"
-#include "xlsx_reader.h"
+#include "support/scratch_folder.h"
+#include "support/xlsx_reader.h"
 
 namespace quorvel {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "store/grid_file.h"
 #include "store/settings_file.h"
-#include "tank/memory_form.h"
+#include "form/memory_form.h"
 #include "test_folder.h"
 
 namespace quorvel {

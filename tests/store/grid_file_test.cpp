@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/atomic_file.h"
+#include "files/atomic_file.h"
 #include "test_folder.h"
 
 namespace quorvel {

@@ -1,4 +1,4 @@
-#include "store/integer_text.h"
+#include "text/integer_text.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "platform/atomic_file.h"
-#include "tank/controls.h"
-#include "tank/memory_form.h"
+#include "files/atomic_file.h"
+#include "form/controls.h"
+#include "form/memory_form.h"
 #include "test_folder.h"
 
 namespace quorvel {

@@ -1,12 +1,12 @@
-#include "tank/calibration_grid.h"
+#include "form/calibration_grid.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "tank/memory_form.h"
-#include "tank/table_defaults.h"
+#include "form/memory_form.h"
+#include "form/table_defaults.h"
 
 namespace quorvel {
 namespace {

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/recording_ui.h"
-#include "tank/number_text.h"
+#include "support/recording_ui.h"
+#include "text/number_text.h"
 #include "tank/tank_reader.h"
 #include "tank/volume.h"
-#include "test_forms.h"
+#include "support/forms.h"
 
 namespace quorvel {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/recording_ui.h"
-#include "test_forms.h"
+#include "support/recording_ui.h"
+#include "support/forms.h"
 
 namespace quorvel {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/recording_ui.h"
-#include "tank/number_text.h"
-#include "test_forms.h"
+#include "support/recording_ui.h"
+#include "text/number_text.h"
+#include "support/forms.h"
 
 namespace quorvel {
 namespace {

@@ -1,4 +1,4 @@
-#include "tank/number_format.h"
+#include "text/number_format.h"
 
 #include <gtest/gtest.h>
 

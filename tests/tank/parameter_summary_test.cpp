@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "platform/recording_ui.h"
+#include "support/recording_ui.h"
 #include "tank/tank_reader.h"
-#include "test_forms.h"
+#include "support/forms.h"
 
 namespace quorvel {
 namespace {

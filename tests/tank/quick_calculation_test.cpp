@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/recording_ui.h"
-#include "test_forms.h"
+#include "support/recording_ui.h"
+#include "support/forms.h"
 
 namespace quorvel {
 namespace {

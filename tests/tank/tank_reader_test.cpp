@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "geometry/geometry.h"
-#include "platform/recording_ui.h"
-#include "tank/calibration_grid.h"
-#include "tank/number_text.h"
-#include "test_forms.h"
+#include "support/recording_ui.h"
+#include "form/calibration_grid.h"
+#include "text/number_text.h"
+#include "support/forms.h"
 
 namespace quorvel {
 namespace {

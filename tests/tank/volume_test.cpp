@@ -5,10 +5,10 @@
 #include <numbers>
 
 #include "geometry/geometry.h"
-#include "platform/recording_ui.h"
-#include "tank/number_format.h"
+#include "support/recording_ui.h"
+#include "text/number_format.h"
 #include "tank/tank_reader.h"
-#include "test_forms.h"
+#include "support/forms.h"
 
 namespace quorvel {
 namespace {

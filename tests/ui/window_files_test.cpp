@@ -9,9 +9,9 @@
 
 #include "cli/table_command.h"
 #include "output/bitmap_file.h"
-#include "tank/controls.h"
+#include "form/controls.h"
 #include "window_fixture.h"
-#include "xlsx_reader.h"
+#include "support/xlsx_reader.h"
 
 namespace quorvel::ui {
 namespace {

@@ -13,7 +13,7 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "platform/recording_ui.h"
+#include "support/recording_ui.h"
 #include "test_folder.h"
 #include "ui/frm_main.h"
 

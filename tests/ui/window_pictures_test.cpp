@@ -8,7 +8,7 @@
 #include <QListWidget>
 
 #include "platform/data_folder.h"
-#include "tank/number_format.h"
+#include "text/number_format.h"
 #include "ui/pictures/capacity_curve_view.h"
 #include "ui/pictures/drawing_view.h"
 #include "window_fixture.h"

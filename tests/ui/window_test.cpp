@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
-#include "tank/controls.h"
+#include "form/controls.h"
 #include "window_fixture.h"
 
 namespace quorvel::ui {
