@@ -77,7 +77,7 @@ MemoryForm startedForm(int page) {
 }
 
 TankConfig read(MemoryForm& form) {
-    RecordingUi ui;
+    testsupport::RecordingUi ui;
     auto config = buildTankConfig(form, ui);
     if (!config) {
         std::abort();
@@ -252,7 +252,7 @@ void WholeTableWalk(benchmark::State& state) {
     for (auto _ : state) {
         const std::size_t before = liveBytes.load();
         peakBytes = before;
-        RecordingUi ui;
+        testsupport::RecordingUi ui;
         auto table = buildCapacityTable(form, ui);
         rows = table ? table->tableRows.size() : 0;
         benchmark::DoNotOptimize(table);

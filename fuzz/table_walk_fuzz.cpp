@@ -115,7 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     {
         // The walk's length, from a reading of its own.
         MemoryForm probe = form;
-        RecordingUi ui;
+        testsupport::RecordingUi ui;
         try {
             const std::optional<TankConfig> config = buildTankConfig(probe, ui);
             if (config && config->levelStep > 0 &&
@@ -126,7 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } catch (const std::exception&) {
         }
     }
-    RecordingUi ui;
+    testsupport::RecordingUi ui;
     const std::optional<CapacityTable> table = buildCapacityTable(form, ui);
     if (!table) {
         FUZZ_CHECK(ui.shown.size() == 1 && !ui.shown[0].text.empty(), "a silent stop");

@@ -7,12 +7,12 @@
 #include "files/atomic_file.h"
 #include "form/controls.h"
 #include "form/memory_form.h"
-#include "test_folder.h"
+#include "support/temp_folder.h"
 
 namespace quorvel {
 namespace {
 
-using testing::TestFolder;
+using testsupport::TempFolder;
 
 std::string crlfLines(const std::vector<std::string>& lines) {
     std::string out;
@@ -123,19 +123,19 @@ const std::string kFilledFile = crlfLines({
 });
 
 TEST(SaveSettings, WritesTheFileByteForByte) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("Config.ini");
     SaveSettings(filledForm(), path);
-    EXPECT_EQ(TestFolder::take(path), kFilledFile);
+    EXPECT_EQ(testsupport::readBytes(path), kFilledFile);
     EXPECT_EQ(folder.entryCount(), 1u);  // no temporary file left behind
 }
 
 TEST(SaveSettings, KeepsKeyOrderOfAnExistingFileAndAppendsNewKeys) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("Config.ini");
-    TestFolder::put(path, "[FrmMainPro]\r\nEdit2=1\r\nNote=kept\r\nEdit1=5\r\n[Extra]\r\nk=v\r\n");
+    testsupport::writeBytes(path, "[FrmMainPro]\r\nEdit2=1\r\nNote=kept\r\nEdit1=5\r\n[Extra]\r\nk=v\r\n");
     SaveSettings(filledForm(), path);
-    std::string bytes = TestFolder::take(path);
+    std::string bytes = testsupport::readBytes(path);
     ASSERT_TRUE(
         bytes.starts_with("[FrmMainPro]\r\nEdit2=8000\r\nNote=kept\r\nEdit1=2600\r\n"
                           "\xB3\xCC\xD0\xF2\xB0\xE6\xB1\xBE=2017\r\n"
@@ -146,11 +146,11 @@ TEST(SaveSettings, KeepsKeyOrderOfAnExistingFileAndAppendsNewKeys) {
     EXPECT_EQ(bytes.find("Edit1="), bytes.rfind("Edit1="));
     // Saving again changes nothing.
     SaveSettings(filledForm(), path);
-    EXPECT_EQ(TestFolder::take(path), bytes);
+    EXPECT_EQ(testsupport::readBytes(path), bytes);
 }
 
 TEST(SaveSettings, ValueWithoutGbkFormFailsAndKeepsThePreviousFile) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("Config.ini");
     SaveSettings(filledForm(), path);
     struct Case {
@@ -171,21 +171,21 @@ TEST(SaveSettings, ValueWithoutGbkFormFailsAndKeepsThePreviousFile) {
         } catch (const FileError& e) {
             EXPECT_EQ(e.what(), c.message);
         }
-        EXPECT_EQ(TestFolder::take(path), kFilledFile);
+        EXPECT_EQ(testsupport::readBytes(path), kFilledFile);
         EXPECT_EQ(folder.entryCount(), 1u);
     }
 }
 
 TEST(SaveSettings, FolderThatCannotExistFails) {
-    TestFolder folder;
+    TempFolder folder;
     std::string plain = folder.file("plain");
-    TestFolder::put(plain, "x");
+    testsupport::writeBytes(plain, "x");
     EXPECT_THROW(SaveSettings(filledForm(), plain + "/Config.ini"), FileError);
     EXPECT_THROW(SaveSettings(filledForm(), folder.file("no-such-folder/Config.ini")), FileError);
 }
 
 TEST(LoadSettings, RestoresEveryKindOfControl) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("Config.ini");
     MemoryForm saved = filledForm();
     saved.setText("Edit41", "1 2 3");
@@ -212,9 +212,9 @@ TEST(LoadSettings, RestoresEveryKindOfControl) {
 
 // Loads `body` (keys of the one section) into a form that had `before` applied.
 MemoryForm loadBody(const std::string& body, void (*before)(MemoryForm&) = nullptr) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("Config.ini");
-    TestFolder::put(path, "[FrmMainPro]\r\n" + body);
+    testsupport::writeBytes(path, "[FrmMainPro]\r\n" + body);
     MemoryForm form = MemoryForm::designed();
     if (before)
         before(form);
@@ -279,7 +279,7 @@ TEST(LoadSettings, ListsChooseTheEqualEntryAndEditsTakeTheText) {
 }
 
 TEST(LoadSettings, MissingOrUnreadableFileReadsAsAllKeysMissing) {
-    TestFolder folder;
+    TempFolder folder;
     for (const std::string& path : {folder.file("none.ini"), folder.file("")}) {
         MemoryForm form = MemoryForm::designed();
         form.setText("Edit1", "2600");
@@ -298,9 +298,9 @@ TEST(LoadSettings, MissingOrUnreadableFileReadsAsAllKeysMissing) {
 }
 
 TEST(LoadSettings, ValueThatIsNotGbkChangesNothing) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("Config.ini");
-    TestFolder::put(path, "[FrmMainPro]\r\nEdit10=1\r\nRadioButton1=0\r\nEdit2=\xB9\r\n");
+    testsupport::writeBytes(path, "[FrmMainPro]\r\nEdit10=1\r\nRadioButton1=0\r\nEdit2=\xB9\r\n");
     MemoryForm form = MemoryForm::designed();
     try {
         LoadSettings(form, path);
@@ -326,13 +326,13 @@ TEST(SettingsFile, MillionCharacterValuesRoundTripExactly) {
              return s;
          }()},
     };
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("Config.ini");
     MemoryForm form = filledForm();
     for (const auto& [name, value] : values)
         form.setText(name, value);
     SaveSettings(form, path);
-    const std::string bytes = TestFolder::take(path);
+    const std::string bytes = testsupport::readBytes(path);
     EXPECT_NE(bytes.find("\r\nEdit1=1" + std::string(999'999, '0') + "\r\n"), std::string::npos);
     MemoryForm loaded;
     LoadSettings(loaded, path);

@@ -5,7 +5,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 
-namespace quorvel::testing_support {
+namespace quorvel::testsupport {
 
 class FileSizeLimit {
   public:
@@ -28,4 +28,4 @@ class FileSizeLimit {
     void (*previousHandler_)(int) = nullptr;
 };
 
-}  // namespace quorvel::testing_support
+}  // namespace quorvel::testsupport

@@ -8,7 +8,7 @@
 #include "form/memory_form.h"
 #include "form/table_defaults.h"
 
-namespace quorvel::test {
+namespace quorvel::testsupport {
 
 // The window after its start-up steps on the given page: designed choices, table defaults,
 // both heads added.
@@ -36,4 +36,4 @@ inline void setTexts(MemoryForm& form,
     }
 }
 
-}  // namespace quorvel::test
+}  // namespace quorvel::testsupport

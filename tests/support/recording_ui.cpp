@@ -1,6 +1,6 @@
 #include "support/recording_ui.h"
 
-namespace quorvel {
+namespace quorvel::testsupport {
 
 void RecordingUi::showMessage(std::string_view text) {
     shown.push_back(
@@ -70,4 +70,4 @@ std::vector<std::string> RecordingUi::errors() const {
     return out;
 }
 
-}  // namespace quorvel
+}  // namespace quorvel::testsupport

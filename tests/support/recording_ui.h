@@ -8,7 +8,7 @@
 
 #include "ports/ui_services.h"
 
-namespace quorvel {
+namespace quorvel::testsupport {
 
 struct ShownBox {
     enum class Kind { Message, Error, Box, Open, SaveDialog } kind;
@@ -48,4 +48,4 @@ class RecordingUi : public UiServices {
     std::vector<std::string> errors() const;
 };
 
-}  // namespace quorvel
+}  // namespace quorvel::testsupport

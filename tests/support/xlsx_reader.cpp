@@ -7,7 +7,7 @@
 #include <sstream>
 #include <stdexcept>
 
-namespace quorvel::testing_support {
+namespace quorvel::testsupport {
 namespace {
 
 std::string unescapeField(const std::string& field) {
@@ -132,4 +132,4 @@ ReadBook readXlsx(const std::string& path) {
     return book;
 }
 
-}  // namespace quorvel::testing_support
+}  // namespace quorvel::testsupport

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-namespace quorvel::testing_support {
+namespace quorvel::testsupport {
 
 struct ReadCell {
     bool isText = false;
@@ -45,4 +45,4 @@ struct ReadBook {
 // Throws std::runtime_error (with the reader's own error output) when the file cannot be read.
 ReadBook readXlsx(const std::string& path);
 
-}  // namespace quorvel::testing_support
+}  // namespace quorvel::testsupport

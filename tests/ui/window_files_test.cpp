@@ -105,9 +105,9 @@ TEST_F(WindowTest, CloseAndRestartRestoreEveryStoredFieldAsTheFrontEndStoresThem
     }
     closeWindow();
     runFrontEnd(args);
-    const std::string stored = testing::TestFolder::take(file("Config.ini"));
+    const std::string stored = testsupport::TempFolder::take(file("Config.ini"));
     EXPECT_FALSE(stored.empty());
-    EXPECT_EQ(stored, testing::TestFolder::take(file("front.ini")));
+    EXPECT_EQ(stored, testsupport::TempFolder::take(file("front.ini")));
 
     TFrmMain& again = open();
     for (const ControlInfo& c : storedControls()) {
@@ -134,7 +134,7 @@ TEST_F(WindowTest, CloseAndRestartRestoreEveryStoredFieldAsTheFrontEndStoresThem
 
 std::map<std::pair<int, int>, std::string> cellsOf(const std::string& path) {
     std::map<std::pair<int, int>, std::string> cells;
-    const testing_support::ReadBook book = testing_support::readXlsx(path);
+    const testsupport::ReadBook book = testsupport::readXlsx(path);
     for (const auto& [at, cell] : book.sheets.at(0).cells) {
         cells[at] = cell.isText ? cell.text : std::to_string(cell.number);
     }
@@ -159,7 +159,7 @@ TEST_F(WindowTest, GenerateWritesTheFrontEndsWorkbookAndOpensIt) {
     click("BitBtn1");
     const std::string book = file("~001.xlsx");
     ASSERT_TRUE(std::filesystem::is_regular_file(book));
-    EXPECT_EQ(ui_.shown.back().kind, ShownBox::Kind::Open);
+    EXPECT_EQ(ui_.shown.back().kind, testsupport::ShownBox::Kind::Open);
     EXPECT_EQ(ui_.shown.back().text, book);
     EXPECT_EQ(w<QListWidget>("ListBox1").count(), 201);
     EXPECT_EQ(w<QListWidget>("ListBox1").item(100)->text(), "1000,8979.72");
@@ -187,7 +187,7 @@ TEST_F(WindowTest, SnapshotIsTheClientAreaAsABitmap) {
     ASSERT_TRUE(ui_.clipboard.has_value());
     EXPECT_EQ(ui_.clipboard->width, window.width());
     EXPECT_EQ(ui_.clipboard->height, window.height());
-    const std::string saved = testing::TestFolder::take(file("打印窗体.bmp"));
+    const std::string saved = testsupport::TempFolder::take(file("打印窗体.bmp"));
     EXPECT_EQ(saved, encodeBitmap(*ui_.clipboard));
     ASSERT_GE(saved.size(), 26u);
     EXPECT_EQ(saved.substr(0, 2), "BM");
@@ -232,11 +232,11 @@ TEST_F(WindowTest, HelpOpensTheProgramFoldersFileOrSaysItIsDamaged) {
     open();
     click("Button4");
     EXPECT_EQ(ui_.messages(), std::vector<std::string>{" help.chm 帮助文件损坏！"});
-    testing::TestFolder::put(file("help.chm"), "help");
+    testsupport::TempFolder::put(file("help.chm"), "help");
     ui_.shown.clear();
     click("Button4");
     ASSERT_EQ(ui_.shown.size(), 1u);
-    EXPECT_EQ(ui_.shown[0].kind, ShownBox::Kind::Open);
+    EXPECT_EQ(ui_.shown[0].kind, testsupport::ShownBox::Kind::Open);
     EXPECT_EQ(ui_.shown[0].text, file("help.chm"));
 }
 
@@ -248,11 +248,11 @@ namespace {
 
 TEST_F(WindowTest, AWindowClosedBeforeItsStartUpLeavesTheFilesAlone) {
     const std::string settings = "[FrmMainPro]\r\nEdit1=2000\r\n";
-    testing::TestFolder::put(file("Config.ini"), settings);
+    testsupport::TempFolder::put(file("Config.ini"), settings);
     window_ = std::make_unique<TFrmMain>(folder(), &ui_);
     window_->close();
     window_.reset();
-    EXPECT_EQ(testing::TestFolder::take(file("Config.ini")), settings);
+    EXPECT_EQ(testsupport::TempFolder::take(file("Config.ini")), settings);
     EXPECT_FALSE(std::filesystem::exists(file("bd.txt")));
 }
 

@@ -1,7 +1,7 @@
 // The quick calculation: its own check order and message, the level limited to the tank
 // while Edit35 keeps what was typed, litres or kilograms in Edit36, and what a stopped press
 // leaves behind.
-#include "tank/quick_calculation.h"
+#include "app/level_operations.h"
 
 #include <functional>
 #include <string>
@@ -12,11 +12,11 @@
 #include "support/recording_ui.h"
 #include "support/forms.h"
 
-namespace quorvel {
+namespace quorvel::app {
 namespace {
 
-using test::setTexts;
-using test::startedForm;
+using testsupport::setTexts;
+using testsupport::startedForm;
 
 MemoryForm flatCircular(const std::string& d, const std::string& l) {
     MemoryForm form = startedForm(0);
@@ -80,7 +80,7 @@ TEST(QuickCalculation, ResultsAndMessages) {
          {},
          {}},
         {"standard ellipsoidal heads",
-         [] { return test::circularForm("2000", "5000"); },
+         [] { return testsupport::circularForm("2000", "5000"); },
          "1000",
          true,
          "8979.72",
@@ -227,8 +227,8 @@ TEST(QuickCalculation, ResultsAndMessages) {
         MemoryForm form = c.form();
         form.setText("Edit35", c.level);
         form.setText("Edit36", "old");
-        RecordingUi ui;
-        EXPECT_EQ(quickCalculation(form, ui), c.written);
+        testsupport::RecordingUi ui;
+        EXPECT_EQ(quick(form, ui).has_value(), c.written);
         EXPECT_EQ(form.text("Edit36"), c.edit36);
         EXPECT_EQ(form.text("Edit35"), c.level);
         EXPECT_EQ(ui.messages(), c.messages);
@@ -242,8 +242,8 @@ TEST(QuickCalculation, CalibrationPageZeroesTheCorrectionsOnlyOnceEveryPointIsTh
         MemoryForm form = calibrated();
         form.grid().setCell(2, 6, "");  // the sixth row's volume
         form.setText("Edit35", "250");
-        RecordingUi ui;
-        EXPECT_FALSE(quickCalculation(form, ui));
+        testsupport::RecordingUi ui;
+        EXPECT_FALSE(quick(form, ui).has_value());
         EXPECT_EQ(ui.messages(), std::vector<std::string>{"呵呵，标定点数据还没输完呢！"});
         EXPECT_EQ(form.text("Edit13"), "7");
         EXPECT_EQ(form.text("Edit33"), "10");
@@ -251,8 +251,8 @@ TEST(QuickCalculation, CalibrationPageZeroesTheCorrectionsOnlyOnceEveryPointIsTh
     {
         MemoryForm form = calibrated();
         form.setText("Edit35", "");  // stops after the points
-        RecordingUi ui;
-        EXPECT_FALSE(quickCalculation(form, ui));
+        testsupport::RecordingUi ui;
+        EXPECT_FALSE(quick(form, ui).has_value());
         EXPECT_EQ(ui.messages(), std::vector<std::string>{"呵呵，数据还没输完呢！"});
         for (const std::string& name : corrections) {
             EXPECT_EQ(form.text(name), "0") << name;
@@ -268,11 +268,11 @@ TEST(QuickCalculation, FittingIsTakenOffWholeAboveItsBand) {
     for (const auto& [level, expected] : levels) {
         MemoryForm form = flatCircular("2000", "5000");
         setTexts(form, {{"Edit31", "50"}, {"Edit32", "100"}, {"Edit33", "200"}, {"Edit35", level}});
-        RecordingUi ui;
-        ASSERT_TRUE(quickCalculation(form, ui));
+        testsupport::RecordingUi ui;
+        ASSERT_TRUE(quick(form, ui).has_value());
         EXPECT_EQ(form.text("Edit36"), expected) << level;
     }
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::app

@@ -1,4 +1,4 @@
-#include "tank/capacity_table.h"
+#include "app/table_operations.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +10,11 @@
 #include "support/recording_ui.h"
 #include "support/forms.h"
 
-namespace quorvel {
+namespace quorvel::app {
 namespace {
 
-using test::circularForm;
-using test::setTexts;
+using testsupport::circularForm;
+using testsupport::setTexts;
 
 // The level texts of the rows.
 std::vector<std::string> levelsOf(const CapacityTable& table) {
@@ -26,9 +26,9 @@ std::vector<std::string> levelsOf(const CapacityTable& table) {
 }
 
 std::optional<CapacityTable> walk(MemoryForm& form, const std::string& from, const std::string& to,
-                                  const std::string& step, RecordingUi& ui) {
+                                  const std::string& step, testsupport::RecordingUi& ui) {
     setTexts(form, {{"Edit6", from}, {"Edit7", to}, {"Edit8", step}});
-    return buildCapacityTable(form, ui);
+    return makeTable(form, ui);
 }
 
 TEST(CapacityTable, LevelWalks) {
@@ -54,7 +54,7 @@ TEST(CapacityTable, LevelWalks) {
     };
     for (const auto& c : cases) {
         MemoryForm form = circularForm("2000", "5000");
-        RecordingUi ui;
+        testsupport::RecordingUi ui;
         auto table = walk(form, c.from, c.to, c.step, ui);
         ASSERT_TRUE(table) << c.from << ".." << c.to;
         EXPECT_EQ(levelsOf(*table), c.levels) << c.from << ".." << c.to << " at " << c.step;
@@ -64,7 +64,7 @@ TEST(CapacityTable, LevelWalks) {
 
 TEST(CapacityTable, FractionalIntervalDoesNotDrift) {
     MemoryForm form = circularForm("2500", "5000");
-    RecordingUi ui;
+    testsupport::RecordingUi ui;
     auto table = walk(form, "0", "2000", "0.1", ui);
     ASSERT_TRUE(table);
     const auto levels = levelsOf(*table);
@@ -80,14 +80,14 @@ TEST(CapacityTable, FractionalIntervalDoesNotDrift) {
 
 TEST(CapacityTable, RowsOfTheWholeTankExample) {
     MemoryForm form = circularForm("2000", "5000");
-    RecordingUi ui;
+    testsupport::RecordingUi ui;
     auto table = walk(form, "0", "2000", "1000", ui);
     ASSERT_TRUE(table);
     EXPECT_EQ(table->tableRows,
               (std::vector<std::string>{"0,0.00", "1000,8979.72", "2000,17959.44"}));
     EXPECT_TRUE(table->weightTexts.empty());
     EXPECT_EQ(table->config.shellKind, ShellKind::Horizontal);
-    EXPECT_EQ(table->config.rowsPerColumnText, "200");
+    EXPECT_EQ(table->config.rowsPerBlock, 200);
     EXPECT_EQ(table->config.parameterSummary.substr(0, 21), "计算参数如下：");
 }
 
@@ -97,7 +97,7 @@ TEST(CapacityTable, WeightsOnePerRow) {
     form.setChecked("RadioButton21", true);
     form.setChecked("RadioButton14", true);
     form.setChecked("CheckBox1", true);
-    RecordingUi ui;
+    testsupport::RecordingUi ui;
     auto table = walk(form, "0", "1000", "500", ui);
     ASSERT_TRUE(table);
     EXPECT_EQ(table->tableRows,
@@ -111,7 +111,7 @@ TEST(CapacityTable, DensityThatIsNotANumberEndsTheRequestBeforeTheFirstRow) {
     form.setText("ComboBox1", "Kg/m^3");
     for (const char* density : {"", "0.8.5"}) {
         form.setText("Edit37", density);
-        RecordingUi ui;
+        testsupport::RecordingUi ui;
         EXPECT_FALSE(walk(form, "0", "10", "1", ui));
         EXPECT_EQ(ui.errors(),
                   std::vector<std::string>{"“" + std::string(density) + "”不是有效的数字"});
@@ -134,7 +134,7 @@ TEST(CapacityTable, RefusedRequests) {
     };
     for (const auto& c : cases) {
         MemoryForm form = circularForm("3000", "5000");
-        RecordingUi ui;
+        testsupport::RecordingUi ui;
         EXPECT_FALSE(walk(form, c.from, c.to, c.step, ui)) << c.step;
         EXPECT_EQ(ui.messages(), std::vector<std::string>{c.message}) << c.step;
     }
@@ -143,7 +143,7 @@ TEST(CapacityTable, RefusedRequests) {
 TEST(CapacityTable, RowCountOfAnyLengthIsWrittenWhole) {
     // 3000 mm at 1e-300 mm: 3 × 10^303 rows, every digit in the message.
     MemoryForm form = circularForm("3000", "5000");
-    RecordingUi ui;
+    testsupport::RecordingUi ui;
     EXPECT_FALSE(walk(form, "0", "3000", "0." + std::string(299, '0') + "1", ui));
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_TRUE(std::regex_match(
@@ -153,7 +153,7 @@ TEST(CapacityTable, RowCountOfAnyLengthIsWrittenWhole) {
 
 TEST(CapacityTable, AMillionRowsExactlyIsATable) {
     MemoryForm form = circularForm("3000", "5000");
-    RecordingUi ui;
+    testsupport::RecordingUi ui;
     auto table = walk(form, "0", "999.999", "0.001", ui);
     ASSERT_TRUE(table);
     EXPECT_EQ(table->tableRows.size(), 1000000u);
@@ -162,26 +162,26 @@ TEST(CapacityTable, AMillionRowsExactlyIsATable) {
 
 TEST(CapacityTable, StoppedReadingAndErrorsGiveNoTable) {
     MemoryForm missing = circularForm("", "5000");
-    RecordingUi ui;
-    EXPECT_FALSE(buildCapacityTable(missing, ui));
+    testsupport::RecordingUi ui;
+    EXPECT_FALSE(makeTable(missing, ui));
     EXPECT_EQ(ui.messages(), std::vector<std::string>{"呵呵，中间圆筒数据还没输完呢！"});
 
     MemoryForm bad = circularForm("20OO", "5000");
-    RecordingUi errors;
-    EXPECT_FALSE(buildCapacityTable(bad, errors));
+    testsupport::RecordingUi errors;
+    EXPECT_FALSE(makeTable(bad, errors));
     EXPECT_EQ(errors.errors(), std::vector<std::string>{"“20OO”不是有效的数字"});
 
     MemoryForm dished = circularForm("2000", "5000");
     dished.setChecked("RadioButton6", true);
     setTexts(dished, {{"Edit45", "40"}, {"Edit46", "40"}, {"Edit47", "2000"}});
-    RecordingUi zero;
-    EXPECT_FALSE(buildCapacityTable(dished, zero));
+    testsupport::RecordingUi zero;
+    EXPECT_FALSE(makeTable(dished, zero));
     EXPECT_EQ(zero.errors(), std::vector<std::string>{"浮点数除以零"});
 }
 
 TEST(CapacityTable, FailingLevelKeepsThePreviousRow) {
     // Points (0, 0), (1000, 5000), (1000, 6000): above 1000 the last segment divides by zero.
-    MemoryForm form = test::startedForm(3);
+    MemoryForm form = testsupport::startedForm(3);
     form.setItemIndex("ComboBox2", 0);
     form.grid().setRowCount(4);
     const char* cells[3][2] = {{"0", "0"}, {"1000", "5000"}, {"1000", "6000"}};
@@ -189,7 +189,7 @@ TEST(CapacityTable, FailingLevelKeepsThePreviousRow) {
         form.grid().setCell(1, row, cells[row - 1][0]);
         form.grid().setCell(2, row, cells[row - 1][1]);
     }
-    RecordingUi ui;
+    testsupport::RecordingUi ui;
     auto table = walk(form, "500", "1500", "500", ui);
     ASSERT_TRUE(table);
     EXPECT_EQ(table->tableRows,
@@ -207,4 +207,4 @@ TEST(TableLevels, CountAndLevels) {
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::app

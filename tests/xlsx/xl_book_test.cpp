@@ -17,16 +17,16 @@
 #include <sanitizer/lsan_interface.h>
 #endif
 
-#include "support/scratch_folder.h"
+#include "support/temp_folder.h"
 #include "support/xlsx_reader.h"
 
 namespace quorvel {
 namespace {
 
-using testing_support::readBytes;
-using testing_support::readXlsx;
-using testing_support::ScratchFolder;
-using testing_support::writeBytes;
+using testsupport::readBytes;
+using testsupport::readXlsx;
+using testsupport::TempFolder;
+using testsupport::writeBytes;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -227,7 +227,7 @@ TEST(XlBook, LimitsThemselvesAreAccepted) {
 }
 
 TEST(XlBookSave, NoSheetIsAFailure) {
-    ScratchFolder folder;
+    TempFolder folder;
     BookHandle book = xlCreateXMLBookCA();
     EXPECT_EQ(xlBookSaveA(book, folder.file("a.xlsx").c_str()), 0);
     EXPECT_EQ(std::string(xlBookErrorMessageA(book)),
@@ -237,8 +237,8 @@ TEST(XlBookSave, NoSheetIsAFailure) {
 }
 
 // The cells written by `fill` as the reader sees them after saving.
-testing_support::ReadSheet saveAndRead(const std::function<void(Books&)>& fill) {
-    ScratchFolder folder;
+testsupport::ReadSheet saveAndRead(const std::function<void(Books&)>& fill) {
+    TempFolder folder;
     Books b;
     fill(b);
     const std::string path = folder.file("book.xlsx");
@@ -408,7 +408,7 @@ TEST(XlBookSave, WriteOrderDoesNotMatter) {
 }
 
 TEST(XlBookSave, ReplacesAnEarlierFileAndCanSaveAgain) {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string path = folder.file("~001.xlsx");
     writeBytes(path, "an earlier workbook");
     ::chmod(path.c_str(), 0640);
@@ -425,7 +425,7 @@ TEST(XlBookSave, ReplacesAnEarlierFileAndCanSaveAgain) {
 }
 
 TEST(XlBookSave, PathThroughAFileFailsAndWritesNothing) {
-    ScratchFolder folder;
+    TempFolder folder;
     writeBytes(folder.file("plain"), "x");
     const std::string path = folder.file("plain") + "/~001.xlsx";
     Books b;
@@ -437,7 +437,7 @@ TEST(XlBookSave, PathThroughAFileFailsAndWritesNothing) {
 }
 
 TEST(XlBookSave, FailedRenameRemovesTheTemporaryFile) {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string path = folder.file("taken");
     std::filesystem::create_directory(path);
     writeBytes(path + "/inside", "x");  // a non-empty folder cannot be replaced
@@ -460,7 +460,7 @@ bool setLocale(const char* name) {
 }
 
 // A decimal-comma locale, built on the spot when the system has none installed.
-bool useDecimalCommaLocale(ScratchFolder& folder) {
+bool useDecimalCommaLocale(TempFolder& folder) {
     for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8"}) {
         if (setLocale(name))
             return true;
@@ -479,7 +479,7 @@ bool useDecimalCommaLocale(ScratchFolder& folder) {
 }
 
 TEST(XlBookSave, DecimalCommaLocaleDoesNotCorruptNumbers) {
-    ScratchFolder folder;
+    TempFolder folder;
     if (!useDecimalCommaLocale(folder)) {
         setLocale("C");
         GTEST_SKIP() << "no decimal-comma locale can be made on this machine";

@@ -1,5 +1,5 @@
-// A fresh folder under the system's temporary folder, removed with everything in it when the
-// test ends.
+// A fresh folder under the system's temporary folder for one test, removed with everything in
+// it when the test ends, and whole files put into it and taken out of it.
 #pragma once
 
 #include <stdlib.h>
@@ -9,29 +9,31 @@
 #include <iterator>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
-namespace quorvel::testing_support {
+namespace quorvel::testsupport {
 
-class ScratchFolder {
+class TempFolder {
   public:
-    ScratchFolder() {
+    TempFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "quorvel-XXXXXX").string();
         std::vector<char> name(pattern.begin(), pattern.end());
         name.push_back('\0');
         if (::mkdtemp(name.data()) == nullptr) {
-            throw std::runtime_error("cannot make a scratch folder");
+            throw std::runtime_error("cannot make a temporary folder");
         }
         path_ = name.data();
     }
-    ~ScratchFolder() {
+    ~TempFolder() {
         std::error_code ignored;
         std::filesystem::remove_all(path_, ignored);
     }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
 
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    const std::filesystem::path& path() const { return path_; }
+    std::string file(std::string_view name) const { return (path_ / name).string(); }
 
     // The names of everything in the folder.
     std::vector<std::string> entries() const {
@@ -41,6 +43,8 @@ class ScratchFolder {
         }
         return names;
     }
+    // How many entries the folder holds, so a test can see that no temporary file is left.
+    std::size_t entryCount() const { return entries().size(); }
 
   private:
     std::filesystem::path path_;
@@ -51,8 +55,9 @@ inline std::string readBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-inline void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
+inline void writeBytes(const std::string& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-}  // namespace quorvel::testing_support
+}  // namespace quorvel::testsupport

@@ -5,21 +5,21 @@
 #include <stdexcept>
 
 #include "files/atomic_file.h"
-#include "test_folder.h"
+#include "support/temp_folder.h"
 
 namespace quorvel {
 namespace {
 
-using testing::TestFolder;
+using testsupport::TempFolder;
 
 TEST(IniFile, NewFileIsGbkWithCrLf) {
-    TestFolder folder;
+    TempFolder folder;
     IniFile file(folder.file("Config.ini"));
     file.writeString("FrmMainPro", "程序版本", "2017");
     file.writeString("FrmMainPro", "Edit1", "");
     file.writeString("FrmMainPro", "ComboBox3", "加上左封头容积");
     file.save();
-    EXPECT_EQ(TestFolder::take(folder.file("Config.ini")),
+    EXPECT_EQ(testsupport::readBytes(folder.file("Config.ini")),
               "[FrmMainPro]\r\n"
               "\xB3\xCC\xD0\xF2\xB0\xE6\xB1\xBE=2017\r\n"
               "Edit1=\r\n"
@@ -28,9 +28,9 @@ TEST(IniFile, NewFileIsGbkWithCrLf) {
 }
 
 TEST(IniFile, ReplacesInPlaceAndAppendsNewKeys) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("a.ini");
-    TestFolder::put(path,
+    testsupport::writeBytes(path,
                     "; kept\r\n[Other]\r\nx = 1\r\n[S]\r\nb=2\r\n; about a\r\na = old\r\nc=3\r\n"
                     "[T]\r\nz=\xFF\xFE\r\n");
     IniFile file(path);
@@ -46,9 +46,9 @@ TEST(IniFile, ReplacesInPlaceAndAppendsNewKeys) {
 }
 
 TEST(IniFile, ReadsValuesTrimmedWhateverTheLineEnds) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("a.ini");
-    TestFolder::put(path,
+    testsupport::writeBytes(path,
                     "[FrmMainPro]\nEdit1 =  2600 \nEdit2=\r\n\xBC\xC6\xCB\xE3\xC4\xA3\xBF\xE9=Q\r");
     IniFile file(path);
     EXPECT_EQ(file.readString("FrmMainPro", "Edit1"), "2600");
@@ -60,7 +60,7 @@ TEST(IniFile, ReadsValuesTrimmedWhateverTheLineEnds) {
 }
 
 TEST(IniFile, MissingFileIsEmptyAndAFolderIsUnreadable) {
-    TestFolder folder;
+    TempFolder folder;
     IniFile missing(folder.file("none.ini"));
     EXPECT_EQ(missing.readString("S", "k"), std::nullopt);
     EXPECT_EQ(missing.contents(), "");
@@ -68,7 +68,7 @@ TEST(IniFile, MissingFileIsEmptyAndAFolderIsUnreadable) {
 }
 
 TEST(IniFile, RefusesValuesItCannotStore) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("a.ini");
     IniFile file(path);
     struct Case {
@@ -98,9 +98,9 @@ TEST(IniFile, RefusesValuesItCannotStore) {
 }
 
 TEST(IniFile, ValueThatIsNotGbkFailsItsRead) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("a.ini");
-    TestFolder::put(path, "[S]\r\nok=1\r\nbad=\xB9\r\n");
+    testsupport::writeBytes(path, "[S]\r\nok=1\r\nbad=\xB9\r\n");
     IniFile file(path);
     EXPECT_EQ(file.readString("S", "ok"), "1");
     try {
@@ -113,23 +113,23 @@ TEST(IniFile, ValueThatIsNotGbkFailsItsRead) {
 }
 
 TEST(IniFile, SaveThroughARegularFileFails) {
-    TestFolder folder;
+    TempFolder folder;
     std::string blocker = folder.file("plain");
-    TestFolder::put(blocker, "not a folder");
+    testsupport::writeBytes(blocker, "not a folder");
     IniFile through(blocker + "/a.ini");
     through.writeString("S", "k", "1");
     EXPECT_THROW(through.save(), FileError);
-    EXPECT_EQ(TestFolder::take(blocker), "not a folder");
+    EXPECT_EQ(testsupport::readBytes(blocker), "not a folder");
 }
 
 TEST(IniRoutines, ReadAndWriteOneKeyOfANamedFile) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("a.ini");
     EXPECT_EQ(readIniString(path, "S", "k", "fallback"), "fallback");
     writeIniString(path, "S", "k", "1");
     writeIniString(path, "S", "j", "容积");
     writeIniString(path, "S", "k", "2");
-    EXPECT_EQ(TestFolder::take(path), "[S]\r\nk=2\r\nj=\xC8\xDD\xBB\xFD\r\n");
+    EXPECT_EQ(testsupport::readBytes(path), "[S]\r\nk=2\r\nj=\xC8\xDD\xBB\xFD\r\n");
     EXPECT_EQ(readIniString(path, "S", "j", ""), "容积");
     EXPECT_EQ(readIniString(path, "S", "x", "none"), "none");
 }
@@ -158,16 +158,16 @@ TEST(IniFile, ADamagedByteHidesNothingAfterIt) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TestFolder folder;
+        TempFolder folder;
         const std::string path = folder.file("Config.ini");
-        TestFolder::put(path, c.bytes);
+        testsupport::writeBytes(path, c.bytes);
         IniFile file(path);
         EXPECT_EQ(file.readString("S", "Edit1"), "2600");
         EXPECT_EQ(file.readString("S", "Edit2"), "8000");
         EXPECT_EQ(file.readString("S", "Edit3"), "1");
         file.writeString("S", "Edit1", "2700");
         file.save();
-        EXPECT_EQ(TestFolder::take(path), c.saved);
+        EXPECT_EQ(testsupport::readBytes(path), c.saved);
     }
 }
 
@@ -193,15 +193,15 @@ TEST(IniFile, OfRepeatedKeysTheFirstIsReadAndReplaced) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TestFolder folder;
+        TempFolder folder;
         const std::string path = folder.file("Config.ini");
-        TestFolder::put(path, c.bytes);
+        testsupport::writeBytes(path, c.bytes);
         IniFile file(path);
         EXPECT_EQ(file.readString("S", "Edit1"), c.firstValue);
         file.writeString("S", "Edit1", "9");
         EXPECT_EQ(file.readString("S", "Edit1"), "9");
         file.save();
-        EXPECT_EQ(TestFolder::take(path), c.saved);
+        EXPECT_EQ(testsupport::readBytes(path), c.saved);
         EXPECT_EQ(IniFile(path).readString("S", "Edit1"), "9");
     }
 }
