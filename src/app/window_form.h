@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "tank/capacity_curve.h"
 #include "form/field_source.h"
 #include "form/grid_cells.h"
+#include "tank/capacity_curve.h"
 
 namespace quorvel::app {
 

@@ -68,9 +68,9 @@ void WindowOperations::help() {
 }
 
 std::string WindowOperations::snapshot(const Picture& picture) {
-    return guarded(ui_, [&]() -> std::optional<std::string> {
-               return saveWindowSnapshot(picture, ui_);
-           }).value_or(std::string());
+    return guarded(ui_,
+                   [&]() -> std::optional<std::string> { return saveWindowSnapshot(picture, ui_); })
+        .value_or(std::string());
 }
 
 }  // namespace quorvel::app

@@ -59,7 +59,6 @@ class WindowOperations {
     std::string snapshot(const Picture& picture);
 
   private:
-
     WindowForm& form_;
     UiServices& ui_;
     ProgramFiles files_;

@@ -125,8 +125,7 @@ std::string workbookPrompt(const std::string& summary) {
 }
 
 std::string workbookTitle(const std::string& summary) {
-    return summary + kCrLf + kCrLf + msg::kTitleFooterGenerator + kCrLf +
-           msg::kTitleFooterContact;
+    return summary + kCrLf + kCrLf + msg::kTitleFooterGenerator + kCrLf + msg::kTitleFooterContact;
 }
 
 bool SaveFileToExcel3(const CapacityWorkbookInput& input, const std::string& path, UiServices& ui,

@@ -40,7 +40,8 @@ inline std::string tooManyColumns(std::size_t rows, int rowsPerBlock, std::size_
 
 inline std::string tooManySheetRows(std::size_t rowsUsed, int maxRows, std::size_t maxTableRows) {
     return "罐容表每列需要 " + std::to_string(rowsUsed) + " 条数据，超过了 Excel 工作表最多 " +
-           std::to_string(maxRows) + " 行的限制（标题和表头占前 3 行）。请把每列数据条数改为不超过 " +
+           std::to_string(maxRows) +
+           " 行的限制（标题和表头占前 3 行）。请把每列数据条数改为不超过 " +
            std::to_string(maxTableRows) + " 后再试。";
 }
 

@@ -18,8 +18,8 @@ std::string withBitmapSuffix(const std::string& path) {
 
 std::string saveWindowSnapshot(const Picture& picture, UiServices& ui) {
     ui.putPictureOnClipboard(picture);
-    const std::optional<std::string> chosen =
-        ui.askSaveFileName({output_messages::kSnapshotProposedName, kSnapshotSuffix, kSnapshotFilter});
+    const std::optional<std::string> chosen = ui.askSaveFileName(
+        {output_messages::kSnapshotProposedName, kSnapshotSuffix, kSnapshotFilter});
     if (!chosen || chosen->empty()) {
         return {};
     }

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "files/file_error.h"
+#include "form/controls.h"
 #include "store/ini_file.h"
 #include "text/blank.h"
 #include "text/integer_text.h"
-#include "form/controls.h"
 
 namespace quorvel {
 namespace {

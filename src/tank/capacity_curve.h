@@ -25,10 +25,10 @@ struct CapacityCurve {
     bool weights = false;            // values are kilograms
 };
 
-// The curve at `count` evenly spaced levels from 0 to the tank's height (TankConfig::height) (count is clamped to
-// kMinCurvePoints … kMaxCurvePoints; a tank without height gives the one level 0). Each
-// level is computed as the table walk computes its rows, the interval being the spacing.
-// With a density (kg/m^3) the values are weights.
+// The curve at `count` evenly spaced levels from 0 to the tank's height (TankConfig::height) (count
+// is clamped to kMinCurvePoints … kMaxCurvePoints; a tank without height gives the one level 0).
+// Each level is computed as the table walk computes its rows, the interval being the spacing. With
+// a density (kg/m^3) the values are weights.
 CapacityCurve capacityCurve(const TankConfig& config, std::size_t count,
                             std::optional<double> densityKgPerM3, Method method = Method::Classic);
 

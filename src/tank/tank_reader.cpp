@@ -8,8 +8,8 @@
 #include "form/request_fields.h"
 #include "geometry/geometry.h"
 #include "geometry/geometry_messages.h"
-#include "text/number_text.h"
 #include "tank/tank_messages.h"
+#include "text/number_text.h"
 
 namespace quorvel {
 namespace {
@@ -216,8 +216,9 @@ std::optional<Stop> readShellFields(FieldSource& form, TankConfig& config) {
             }
             return std::nullopt;
         case ShellKind::Tilted:
-            if (auto stop = missing(form, {"Edit29", "Edit30", "Edit39", "Edit40", "Edit41", "Edit42"},
-                                    msg::kTiltedMissing)) {
+            if (auto stop =
+                    missing(form, {"Edit29", "Edit30", "Edit39", "Edit40", "Edit41", "Edit42"},
+                            msg::kTiltedMissing)) {
                 return stop;
             }
             config.tiltAlpha = number(form, "Edit29");

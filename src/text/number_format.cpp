@@ -1,3 +1,9 @@
+// GCC 12 at -O3 reports two false positives here: inside Boost.Multiprecision's inlined
+// storage of small values (-Wmaybe-uninitialized) and in std::string's inlined copies
+// (-Wrestrict, GCC bug 105329).
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#pragma GCC diagnostic ignored "-Wrestrict"
+
 #include "text/number_format.h"
 
 #include <algorithm>

@@ -15,15 +15,15 @@
 
 #include "app/level_operations.h"
 #include "app/table_operations.h"
-#include "support/recording_ui.h"
-#include "text/number_text.h"
-#include "text/row_text.h"
 #include "form/calibration_grid.h"
-#include "tank/capacity_table.h"
-#include "tank/density.h"
 #include "form/memory_form.h"
 #include "form/table_defaults.h"
+#include "support/recording_ui.h"
+#include "tank/capacity_table.h"
+#include "tank/density.h"
 #include "tank/volume.h"
+#include "text/number_text.h"
+#include "text/row_text.h"
 
 namespace quorvel::app {
 namespace {

@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/recording_ui.h"
 #include "support/forms.h"
+#include "support/recording_ui.h"
 
 namespace quorvel::app {
 namespace {

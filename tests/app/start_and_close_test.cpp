@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include "app/memory_window.h"
-#include "support/recording_ui.h"
 #include "form/controls.h"
 #include "form/request_fields.h"
+#include "support/recording_ui.h"
 #include "support/temp_folder.h"
 
 namespace quorvel::app {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "support/recording_ui.h"
 #include "support/forms.h"
+#include "support/recording_ui.h"
 
 namespace quorvel::app {
 namespace {

@@ -138,7 +138,8 @@ TEST(Help, OpensAnExistingFileAndReportsAnyOtherOutcome) {
         ui.openSucceeds = c.openSucceeds;
         // The folder is passed without a trailing separator.
         openHelp(std::filesystem::path(folder.file("x")).parent_path().string(), ui);
-        const bool opened = !ui.shown.empty() && ui.shown.front().kind == testsupport::ShownBox::Kind::Open;
+        const bool opened =
+            !ui.shown.empty() && ui.shown.front().kind == testsupport::ShownBox::Kind::Open;
         EXPECT_EQ(opened, c.opened);
         if (opened) {
             EXPECT_EQ(ui.shown.front().text, path);

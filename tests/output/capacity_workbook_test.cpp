@@ -103,7 +103,8 @@ TEST(CapacityWorkbook, AsksThenWritesTitleAndOpensTheFile) {
     testsupport::RecordingUi ui;
     Table table = Table::generated(3, false, 200);
     ASSERT_TRUE(table.save(path, ui));
-    EXPECT_EQ(ui.shown, (std::vector<testsupport::ShownBox>{promptBox(kSummary), openedFile(path)}));
+    EXPECT_EQ(ui.shown,
+              (std::vector<testsupport::ShownBox>{promptBox(kSummary), openedFile(path)}));
 
     const ReadSheet sheet = onlySheet(path);
     EXPECT_EQ(sheet.name, "罐容表");
@@ -205,16 +206,17 @@ TEST_P(CapacityWorkbookBlocks, LaysRowsOutInColumnBlocks) {
               1 + static_cast<std::size_t>(usedColumns) + c.count * static_cast<std::size_t>(w));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tables, CapacityWorkbookBlocks,
-    testing::Values(BlockCase{"CountEqualsN", 4, 4, false, 1, 4},
-                    BlockCase{"TwiceN", 8, 4, false, 2, 4},
-                    BlockCase{"TwiceNPlusOne", 9, 4, true, 3, 4},
-                    BlockCase{"ManyBlocksWithWeights", 23, 3, true, 8, 3},
-                    BlockCase{"OneRowPerBlock", 5, 1, false, 5, 1},
-                    BlockCase{"EmptyTable", 0, 200, false, 1, 200},
-                    BlockCase{"EmptyTableWithWeights", 0, 200, true, 1, 200}),
-    [](const testing::TestParamInfo<BlockCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Tables, CapacityWorkbookBlocks,
+                         testing::Values(BlockCase{"CountEqualsN", 4, 4, false, 1, 4},
+                                         BlockCase{"TwiceN", 8, 4, false, 2, 4},
+                                         BlockCase{"TwiceNPlusOne", 9, 4, true, 3, 4},
+                                         BlockCase{"ManyBlocksWithWeights", 23, 3, true, 8, 3},
+                                         BlockCase{"OneRowPerBlock", 5, 1, false, 5, 1},
+                                         BlockCase{"EmptyTable", 0, 200, false, 1, 200},
+                                         BlockCase{"EmptyTableWithWeights", 0, 200, true, 1, 200}),
+                         [](const testing::TestParamInfo<BlockCase>& info) {
+                             return info.param.name;
+                         });
 
 TEST(CapacityWorkbook, SecondBlockEndsOnRowTwoPlusN) {
     TempFolder folder;
@@ -286,8 +288,8 @@ TEST(CapacityWorkbook, SaveIntoAPathThroughAFileShowsTheSaveFailure) {
     const std::string path = folder.file("plain") + "/~001.xlsx";
     testsupport::RecordingUi ui;
     EXPECT_FALSE(Table::generated(5, false, 200).save(path, ui));
-    EXPECT_EQ(ui.shown, (std::vector<testsupport::ShownBox>{promptBox(kSummary),
-                                               errorBox("关闭生成的Excel罐容表再试一次！")}));
+    EXPECT_EQ(ui.shown, (std::vector<testsupport::ShownBox>{
+                            promptBox(kSummary), errorBox("关闭生成的Excel罐容表再试一次！")}));
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"plain"});
 }
 
@@ -307,8 +309,8 @@ TEST(CapacityWorkbook, FailedWriteLeavesTheEarlierWorkbookWhole) {
         saved = Table::generated(2000, true, 200).save(path, ui);
     }
     EXPECT_FALSE(saved);
-    EXPECT_EQ(ui.shown, (std::vector<testsupport::ShownBox>{promptBox(kSummary),
-                                               errorBox("关闭生成的Excel罐容表再试一次！")}));
+    EXPECT_EQ(ui.shown, (std::vector<testsupport::ShownBox>{
+                            promptBox(kSummary), errorBox("关闭生成的Excel罐容表再试一次！")}));
     EXPECT_EQ(readBytes(path), before);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"~001.xlsx"});
 }
@@ -335,8 +337,8 @@ TEST_P(CapacityWorkbookBuildFailure, ShowsTheStandardErrorBoxAndWritesNothing) {
     table.weights = GetParam().weights;
     table.useDensity = !table.weights.empty();
     EXPECT_FALSE(table.save(path, ui));
-    EXPECT_EQ(ui.shown,
-              (std::vector<testsupport::ShownBox>{promptBox(kSummary), standardError(GetParam().message)}));
+    EXPECT_EQ(ui.shown, (std::vector<testsupport::ShownBox>{promptBox(kSummary),
+                                                            standardError(GetParam().message)}));
     EXPECT_TRUE(folder.entries().empty());
 }
 

@@ -99,10 +99,10 @@ TEST_F(SnapshotTest, SavedWhateverTheNameAndConfirmed) {
         ASSERT_EQ(ui.saveRequests.size(), 1u);
         EXPECT_EQ(ui.saveRequests[0], (SaveFileRequest{"打印窗体", "bmp", "*.bmp"}));
         ASSERT_EQ(ui.shown.size(), 2u);
-        EXPECT_EQ(ui.shown[1],
-                  (testsupport::ShownBox{testsupport::ShownBox::Kind::Box,
-                            "打印的窗体保存到您指定的图形文件，您可打开该文件进行打印！", "提示",
-                            MessageButtons::Ok, MessageIcon::Information}));
+        EXPECT_EQ(ui.shown[1], (testsupport::ShownBox{
+                                   testsupport::ShownBox::Kind::Box,
+                                   "打印的窗体保存到您指定的图形文件，您可打开该文件进行打印！",
+                                   "提示", MessageButtons::Ok, MessageIcon::Information}));
     }
 }
 

@@ -5,9 +5,9 @@
 
 #include <cstdlib>
 
+#include "form/memory_form.h"
 #include "store/grid_file.h"
 #include "store/settings_file.h"
-#include "form/memory_form.h"
 #include "support/temp_folder.h"
 
 namespace quorvel {
@@ -69,7 +69,8 @@ TEST(Examples, AreWhatTheWindowWritesForTheirTank) {
     SaveStringGrid(dieselCalibration(), folder.file("bd.txt"));
     EXPECT_EQ(testsupport::readBytes(kExamples + "Config.ini"),
               testsupport::readBytes(folder.file("Config.ini")));
-    EXPECT_EQ(testsupport::readBytes(kExamples + "bd.txt"), testsupport::readBytes(folder.file("bd.txt")));
+    EXPECT_EQ(testsupport::readBytes(kExamples + "bd.txt"),
+              testsupport::readBytes(folder.file("bd.txt")));
 }
 
 TEST(Examples, LoadAsTheTankTheReadmeDescribes) {

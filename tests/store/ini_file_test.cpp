@@ -30,9 +30,10 @@ TEST(IniFile, NewFileIsGbkWithCrLf) {
 TEST(IniFile, ReplacesInPlaceAndAppendsNewKeys) {
     TempFolder folder;
     std::string path = folder.file("a.ini");
-    testsupport::writeBytes(path,
-                    "; kept\r\n[Other]\r\nx = 1\r\n[S]\r\nb=2\r\n; about a\r\na = old\r\nc=3\r\n"
-                    "[T]\r\nz=\xFF\xFE\r\n");
+    testsupport::writeBytes(
+        path,
+        "; kept\r\n[Other]\r\nx = 1\r\n[S]\r\nb=2\r\n; about a\r\na = old\r\nc=3\r\n"
+        "[T]\r\nz=\xFF\xFE\r\n");
     IniFile file(path);
     file.writeString("S", "A", "new");  // names ignore ASCII case; the file's spelling stays
     file.writeString("S", "d", "4");
@@ -48,8 +49,8 @@ TEST(IniFile, ReplacesInPlaceAndAppendsNewKeys) {
 TEST(IniFile, ReadsValuesTrimmedWhateverTheLineEnds) {
     TempFolder folder;
     std::string path = folder.file("a.ini");
-    testsupport::writeBytes(path,
-                    "[FrmMainPro]\nEdit1 =  2600 \nEdit2=\r\n\xBC\xC6\xCB\xE3\xC4\xA3\xBF\xE9=Q\r");
+    testsupport::writeBytes(
+        path, "[FrmMainPro]\nEdit1 =  2600 \nEdit2=\r\n\xBC\xC6\xCB\xE3\xC4\xA3\xBF\xE9=Q\r");
     IniFile file(path);
     EXPECT_EQ(file.readString("FrmMainPro", "Edit1"), "2600");
     EXPECT_EQ(file.readString("frmmainpro", "EDIT1"), "2600");

@@ -14,13 +14,6 @@ namespace {
 
 using testsupport::TempFolder;
 
-std::string crlfLines(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const std::string& line : lines)
-        out += line + "\r\n";
-    return out;
-}
-
 // A horizontal tank as a user leaves the window: blank fields, a subtracted left head,
 // weights on, a count of 6 calibration points.
 MemoryForm filledForm() {
@@ -43,84 +36,8 @@ MemoryForm filledForm() {
 }
 
 // The file as the earlier platform's program wrote it for filledForm(), in GBK.
-const std::string kFilledFile = crlfLines({
-    "[FrmMainPro]",
-    "\xB3\xCC\xD0\xF2\xB0\xE6\xB1\xBE=2017",     // 程序版本
-    "\xBC\xC6\xCB\xE3\xC4\xA3\xBF\xE9=Quorvel",  // 计算模块
-    "Edit10=25",
-    "Edit11=0",
-    "RadioButton8=0",
-    "RadioButton9=0",
-    "Edit12=0",
-    "Edit14=0",
-    "RadioButton10=0",
-    "Edit15=0",
-    "Edit16=0",
-    "RadioButton11=0",
-    "Edit17=0",
-    "RadioButton12=0",
-    "RadioButton13=0",
-    "RadioButton14=0",
-    "Edit18=0",
-    "ComboBox4=\xBC\xD3\xC9\xCF\xD3\xD2\xB7\xE2\xCD\xB7\xC8\xDD\xBB\xFD",  // 加上右封头容积
-    "RadioButton6=0",
-    "Edit45=0",
-    "Edit46=0",
-    "Edit47=0",
-    "RadioButton22=1",
-    "Edit21=0",
-    "Edit22=0",
-    "RadioButton15=0",
-    "Edit23=0",
-    "Edit24=0",
-    "RadioButton17=0",
-    "Edit25=0",
-    "Edit26=0",
-    "RadioButton18=0",
-    "Edit27=0",
-    "RadioButton19=0",
-    "RadioButton20=0",
-    "RadioButton21=0",
-    "Edit28=0",
-    "RadioButton16=0",
-    "ComboBox3=\xBC\xF5\xC8\xA5\xD7\xF3\xB7\xE2\xCD\xB7\xC8\xDD\xBB\xFD",  // 减去左封头容积
-    "RadioButton5=0",
-    "Edit38=0",
-    "Edit43=0",
-    "Edit44=0",
-    "RadioButton7=1",
-    "Edit6=0",
-    "Edit7=0",
-    "Edit8=10",
-    "Edit9=200",
-    "Edit13=0",
-    "Edit31=0",
-    "Edit32=0",
-    "Edit33=0",
-    "Edit35=\xB2\xF1\xD3\xCD\xB9\xDE",  // 柴油罐
-    "Edit36=0",
-    "CheckBox1=1",
-    "Edit37=0.84",
-    "ComboBox1=\xB5\xA5\xCE\xBB",  // 单位
-    "RadioButton1=1",
-    "Edit1=2600",
-    "Edit2=8000",
-    "Edit5=0",
-    "Edit4=0",
-    "Edit3=0",
-    "RadioButton2=0",
-    "Edit39=0",
-    "Edit40=0",
-    "Edit41=0",
-    "RadioButton3=0",
-    "RadioButton4=1",
-    "Edit29=0",
-    "Edit30=0",
-    "Edit42=0",
-    "Edit34=0",
-    "ComboBox2=6",
-    "CheckBox2=0",
-});
+const std::string kFilledFile =
+    testsupport::readBytes(std::string(QUORVEL_GOLDEN_DIR) + "/store/filled_Config.ini");
 
 TEST(SaveSettings, WritesTheFileByteForByte) {
     TempFolder folder;
@@ -133,7 +50,8 @@ TEST(SaveSettings, WritesTheFileByteForByte) {
 TEST(SaveSettings, KeepsKeyOrderOfAnExistingFileAndAppendsNewKeys) {
     TempFolder folder;
     std::string path = folder.file("Config.ini");
-    testsupport::writeBytes(path, "[FrmMainPro]\r\nEdit2=1\r\nNote=kept\r\nEdit1=5\r\n[Extra]\r\nk=v\r\n");
+    testsupport::writeBytes(
+        path, "[FrmMainPro]\r\nEdit2=1\r\nNote=kept\r\nEdit1=5\r\n[Extra]\r\nk=v\r\n");
     SaveSettings(filledForm(), path);
     std::string bytes = testsupport::readBytes(path);
     ASSERT_TRUE(

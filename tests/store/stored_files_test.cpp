@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "form/memory_form.h"
 #include "store/grid_file.h"
 #include "store/settings_file.h"
-#include "form/memory_form.h"
 #include "support/temp_folder.h"
 
 namespace quorvel {
@@ -91,7 +91,8 @@ TEST(StoredFiles, ASaveThroughALinkUpdatesItsTargetAndClearsStaleTemporaries) {
 
         EXPECT_TRUE(fs::is_symlink(program / file.name));
         EXPECT_EQ(fs::read_symlink(program / file.name), linkText);
-        EXPECT_EQ(testsupport::readBytes(target.string()), testsupport::readBytes(kExamples + file.name));
+        EXPECT_EQ(testsupport::readBytes(target.string()),
+                  testsupport::readBytes(kExamples + file.name));
         std::vector<std::string> left;
         for (const auto& e : fs::directory_iterator(kept))
             left.push_back(e.path().filename().string());

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "support/forms.h"
 #include "tank/density.h"
-#include "text/number_text.h"
 #include "tank/tank_reader.h"
 #include "tank/volume.h"
-#include "support/forms.h"
+#include "text/number_text.h"
 
 namespace quorvel {
 namespace {

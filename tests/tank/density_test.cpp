@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "text/number_text.h"
 #include "support/forms.h"
+#include "text/number_text.h"
 
 namespace quorvel {
 namespace {

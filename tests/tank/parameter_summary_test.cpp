@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "tank/tank_reader.h"
 #include "support/forms.h"
+#include "tank/tank_reader.h"
 
 namespace quorvel {
 namespace {

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "geometry/geometry.h"
 #include "form/calibration_grid.h"
-#include "text/number_text.h"
+#include "geometry/geometry.h"
 #include "support/forms.h"
+#include "text/number_text.h"
 
 namespace quorvel {
 namespace {
@@ -417,9 +417,9 @@ TEST(BuildTankConfig, DensityIsNotCheckedHere) {
 
 TEST(BuildTankConfig, BlockSizeIsEdit9AsAPositiveWholeNumber) {
     const std::pair<const char*, int> cases[] = {
-        {"200", 200},   {"1", 1},         {"007", 7},
-        {"0", 99999},   {"-3", 99999},    {"2.5", 99999},
-        {"5.", 99999},  {"2147483647", 2147483647}, {"2147483648", 99999},
+        {"200", 200},          {"1", 1},       {"007", 7},    {"0", 99999},
+        {"-3", 99999},         {"2.5", 99999}, {"5.", 99999}, {"2147483647", 2147483647},
+        {"2147483648", 99999},
     };
     for (auto [text, size] : cases) {
         MemoryForm form = circularForm("2000", "5000");

@@ -5,9 +5,9 @@
 #include <numbers>
 
 #include "geometry/geometry.h"
-#include "text/number_format.h"
-#include "tank/tank_reader.h"
 #include "support/forms.h"
+#include "tank/tank_reader.h"
+#include "text/number_format.h"
 
 namespace quorvel {
 namespace {

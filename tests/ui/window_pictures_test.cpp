@@ -205,7 +205,7 @@ TEST_F(WindowPicturesTest, APressThatStoppedLeavesTheLastCurve) {
 // root writes anywhere), the help lies in share/quorvel, the stored files in the data folder.
 TEST_F(WindowPicturesTest, InstalledProgramKeepsItsFilesInTheDataFolderAndFindsItsHelp) {
     const std::filesystem::path root = folder();
-    testsupport::TempFolder::put(file("prefix"), "a file, so nothing can be made under it");
+    testsupport::writeBytes(file("prefix"), "a file, so nothing can be made under it");
     const std::string program = (root / "prefix/bin").string();
     const std::string dataFolder = (root / "home/.local/share/Quorvel").string();
     const DataFolder chosen = chooseDataFolder(program, dataFolder);
@@ -214,7 +214,7 @@ TEST_F(WindowPicturesTest, InstalledProgramKeepsItsFilesInTheDataFolderAndFindsI
     // The help: the installed copy of a prefix whose bin/ is a real folder.
     std::filesystem::create_directories(root / "usr/bin");
     std::filesystem::create_directories(root / "usr/share/quorvel");
-    testsupport::TempFolder::put(file("usr/share/quorvel/help.chm"), "ITSF");
+    testsupport::writeBytes(file("usr/share/quorvel/help.chm"), "ITSF");
 
     const auto openInstalled = [&] {
         window_ = std::make_unique<TFrmMain>(
