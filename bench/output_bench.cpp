@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "output/capacity_workbook.h"
-#include "platform/ui_services.h"
+#include "ports/ui_services.h"
 
 namespace quorvel {
 namespace {
@@ -51,9 +51,8 @@ void saveTable(benchmark::State& state, bool useDensity) {
             weights.push_back(twoDecimals(litres * 0.85));
     }
     const std::string summary = "计算参数如下：\r\n中间筒体：水平正直圆柱体，内径：3000 mm";
-    const std::string block = "200";
     const CapacityWorkbookInput input{rows, weights, useDensity, summary, ShellKind::Horizontal,
-                                      block};
+                                      200};
 
     std::string pattern =
         (std::filesystem::temp_directory_path() / "quorvel-bench-XXXXXX").string();

@@ -7,15 +7,14 @@
 #include <new>
 #include <string>
 
-#include "platform/recording_ui.h"
+#include "form/memory_form.h"
+#include "support/forms.h"
 #include "tank/capacity_curve.h"
 #include "tank/capacity_table.h"
 #include "tank/level_from_volume.h"
-#include "tank/memory_form.h"
-#include "tank/number_format.h"
-#include "tank/table_defaults.h"
 #include "tank/tank_reader.h"
 #include "tank/volume.h"
+#include "text/number_format.h"
 
 // Heap accounting for the walk's peak memory: every allocation of the process passes here.
 namespace {
@@ -67,18 +66,10 @@ void operator delete[](void* p, std::size_t) noexcept {
 namespace quorvel {
 namespace {
 
-MemoryForm startedForm(int page) {
-    MemoryForm form = MemoryForm::designed();
-    applyTableDefaults(form);
-    form.setItemIndex("ComboBox3", 0);
-    form.setItemIndex("ComboBox4", 0);
-    form.setActivePage(page);
-    return form;
-}
+using testsupport::startedForm;
 
 TankConfig read(MemoryForm& form) {
-    RecordingUi ui;
-    auto config = buildTankConfig(form, ui);
+    auto config = buildTankConfig(form);
     if (!config) {
         std::abort();
     }
@@ -252,9 +243,10 @@ void WholeTableWalk(benchmark::State& state) {
     for (auto _ : state) {
         const std::size_t before = liveBytes.load();
         peakBytes = before;
-        RecordingUi ui;
-        auto table = buildCapacityTable(form, ui);
-        rows = table ? table->tableRows.size() : 0;
+        CapacityTable table;
+        table.config = read(form);
+        tabulate(table.config, std::nullopt, table);
+        rows = table.tableRows.size();
         benchmark::DoNotOptimize(table);
         peak = std::max(peak, peakBytes.load() - before);
     }

@@ -11,7 +11,7 @@
 #include <QFont>
 #include <QPushButton>
 
-#include "platform/recording_ui.h"
+#include "support/recording_ui.h"
 #include "ui/frm_main.h"
 
 namespace {
@@ -34,7 +34,7 @@ std::string exampleFolder() {
 }
 
 void BM_StartToFirstPaint(benchmark::State& state) {
-    quorvel::RecordingUi ui;
+    quorvel::testsupport::RecordingUi ui;
     for (auto _ : state) {
         quorvel::ui::TFrmMain window(exampleFolder(), &ui);
         window.show();
@@ -46,7 +46,7 @@ void BM_StartToFirstPaint(benchmark::State& state) {
 BENCHMARK(BM_StartToFirstPaint)->Unit(benchmark::kMillisecond);
 
 void BM_QuickPress(benchmark::State& state) {
-    quorvel::RecordingUi ui;
+    quorvel::testsupport::RecordingUi ui;
     quorvel::ui::TFrmMain window(exampleFolder(), &ui);
     window.show();
     window.FormActivate();

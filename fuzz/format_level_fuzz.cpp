@@ -7,7 +7,7 @@
 
 #include "exact_value.h"
 #include "fuzz_check.h"
-#include "tank/number_format.h"
+#include "text/number_format.h"
 
 namespace {
 

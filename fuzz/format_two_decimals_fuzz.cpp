@@ -8,7 +8,7 @@
 #include <string>
 
 #include "fuzz_check.h"
-#include "tank/number_format.h"
+#include "text/number_format.h"
 
 namespace {
 

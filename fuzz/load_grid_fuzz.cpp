@@ -1,9 +1,9 @@
 // LoadStringGrid over any bytes: a load fails with FileError or gives a grid within the cell
 // cap, and a loaded grid saves and loads back cell for cell.
+#include "files/atomic_file.h"
+#include "form/grid_cells.h"
 #include "fuzz_check.h"
-#include "platform/atomic_file.h"
 #include "store/grid_file.h"
-#include "tank/grid_cells.h"
 
 namespace {
 

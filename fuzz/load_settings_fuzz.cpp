@@ -1,10 +1,10 @@
 // LoadSettings over any bytes: a load either fails with FileError or fills the form, and a
 // loaded form saves, and saves again after loading what it saved, to the same bytes.
+#include "files/atomic_file.h"
+#include "files/read_file.h"
+#include "form/memory_form.h"
 #include "fuzz_check.h"
-#include "platform/atomic_file.h"
-#include "platform/read_file.h"
 #include "store/settings_file.h"
-#include "tank/memory_form.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quorvel;

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "fuzz_check.h"
-#include "tank/number_text.h"
+#include "text/number_text.h"
 
 namespace {
 

@@ -7,16 +7,19 @@
 #include <string_view>
 #include <vector>
 
+#include "app/table_operations.h"
+#include "form/calibration_grid.h"
+#include "form/head_kinds.h"
+#include "form/memory_form.h"
+#include "form/table_defaults.h"
 #include "fuzz_check.h"
-#include "output/number_text.h"
-#include "platform/recording_ui.h"
-#include "tank/calibration_grid.h"
+#include "support/recording_ui.h"
 #include "tank/capacity_table.h"
 #include "tank/density.h"
-#include "tank/memory_form.h"
-#include "tank/table_defaults.h"
 #include "tank/tank_reader.h"
 #include "tank/volume.h"
+#include "text/number_text.h"
+#include "text/row_text.h"
 
 namespace {
 
@@ -34,12 +37,6 @@ const char* const kFields[] = {
     "Edit38", "Edit43", "Edit44", "Edit45", "Edit46", "Edit47", "1,1",    "1,2",    "1,3",
     "1,4",    "2,1",    "2,2",    "2,3",    "2,4",    "Edit9"};
 
-const char* const kLeftHeads[] = {"RadioButton7",  "RadioButton15", "RadioButton16",
-                                  "RadioButton17", "RadioButton18", "RadioButton19",
-                                  "RadioButton5",  "RadioButton20", "RadioButton21"};
-const char* const kRightHeads[] = {"RadioButton22", "RadioButton8",  "RadioButton9",
-                                   "RadioButton10", "RadioButton11", "RadioButton12",
-                                   "RadioButton6",  "RadioButton13", "RadioButton14"};
 const char* const kUnits[] = {"Kg/m^3", "g/cm^3", "单位"};
 
 MemoryForm formFrom(const std::uint8_t* data, std::size_t size) {
@@ -50,8 +47,8 @@ MemoryForm formFrom(const std::uint8_t* data, std::size_t size) {
     form.setChecked(flag(0) & 0x08 ? "RadioButton2" : "RadioButton1", true);
     form.setChecked("CheckBox1", (flag(0) & 0x10) != 0);
     form.setText("ComboBox1", kUnits[(flag(0) >> 5) % 3]);
-    form.setChecked(kLeftHeads[flag(1) % 9], true);
-    form.setChecked(kRightHeads[flag(2) % 9], true);
+    form.setChecked(headKinds()[flag(1) % headKinds().size()].leftRadio, true);
+    form.setChecked(headKinds()[flag(2) % headKinds().size()].rightRadio, true);
     form.setItemIndex("ComboBox3", flag(3) & 1);
     form.setItemIndex("ComboBox4", (flag(3) >> 1) & 1);
     const int points = 2 + (flag(3) >> 2) % 3;
@@ -104,7 +101,7 @@ template <typename Read>
 void checkReadBack(const std::string& text, Read read) {
     try {
         (void)read(text);
-    } catch (const NumberTextError&) {
+    } catch (const ConversionError&) {
     }
 }
 
@@ -115,9 +112,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     {
         // The walk's length, from a reading of its own.
         MemoryForm probe = form;
-        RecordingUi ui;
         try {
-            const std::optional<TankConfig> config = buildTankConfig(probe, ui);
+            const Outcome<TankConfig> config = buildTankConfig(probe);
             if (config && config->levelStep > 0 &&
                 TableLevels(config->levelFrom, config->levelTo, config->levelStep).count() >
                     kMaxRows) {
@@ -126,8 +122,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } catch (const std::exception&) {
         }
     }
-    RecordingUi ui;
-    const std::optional<CapacityTable> table = buildCapacityTable(form, ui);
+    testsupport::RecordingUi ui;
+    const std::optional<CapacityTable> table = app::makeTable(form, ui);
     if (!table) {
         FUZZ_CHECK(ui.shown.size() == 1 && !ui.shown[0].text.empty(), "a silent stop");
         return 0;
@@ -154,7 +150,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const std::string& weight = table->weightTexts[i];
             FUZZ_CHECK(isTwoDecimals(weight), weight);
             checkValue(weight, total * density);
-            checkReadBack(weight, parseNumberText);
+            checkReadBack(weight, parseRowNumber);
         }
     }
     return 0;

@@ -1,7 +1,7 @@
 #include "app/calibration_page.h"
 
-#include "tank/calibration_grid.h"
-#include "tank/number_text.h"
+#include "form/calibration_grid.h"
+#include "text/number_text.h"
 
 namespace quorvel::app {
 

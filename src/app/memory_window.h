@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/window_form.h"
-#include "tank/memory_form.h"
+#include "form/memory_form.h"
 
 namespace quorvel::app {
 

@@ -3,9 +3,9 @@
 #include <exception>
 
 #include "app/window_rules.h"
+#include "form/calibration_grid.h"
 #include "store/grid_file.h"
 #include "store/settings_file.h"
-#include "tank/calibration_grid.h"
 
 namespace quorvel::app {
 

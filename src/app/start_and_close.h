@@ -4,23 +4,10 @@
 #include <optional>
 #include <string>
 
+#include "app/program_files.h"
 #include "app/window_form.h"
 
 namespace quorvel::app {
-
-// The files of the program: Config.ini, bd.txt and ~001.xlsx in one folder (the program
-// folder, or the user's data folder where that cannot be written), help.chm found from the
-// executable's folder.
-struct ProgramFiles {
-    std::string folder;         // the stored files' folder, without a trailing separator
-    std::string programFolder;  // the executable's folder; empty: `folder`
-    std::string settings() const { return folder + "/Config.ini"; }
-    std::string grid() const { return folder + "/bd.txt"; }
-    std::string workbook() const { return folder + "/~001.xlsx"; }
-    const std::string& executableFolder() const {
-        return programFolder.empty() ? folder : programFolder;
-    }
-};
 
 // Whether the start-up steps put the table request back to its defaults (the window) or
 // keep what the settings held (the headless front end's documented choice).

@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "form/field_source.h"
+#include "form/grid_cells.h"
 #include "tank/capacity_curve.h"
-#include "tank/field_source.h"
-#include "tank/grid_cells.h"
 
 namespace quorvel::app {
 

@@ -1,11 +1,10 @@
 #include "app/window_operations.h"
 
-#include <exception>
-
+#include "app/error_boundary.h"
+#include "app/level_operations.h"
+#include "app/table_operations.h"
 #include "app/window_rules.h"
-#include "output/generate_table.h"
 #include "output/window_snapshot.h"
-#include "tank/quick_calculation.h"
 
 namespace quorvel::app {
 
@@ -19,35 +18,29 @@ void WindowOperations::close() {
 }
 
 bool WindowOperations::generate(const WorkbookProgress& progress) {
-    std::optional<GeneratedTable> result =
-        generateCapacityTable(form_, ui_, files_.workbook(), progress);
-    if (!result) {
+    const std::optional<CapacityTable> table = makeTable(form_, ui_);
+    if (!table) {
         return false;
     }
-    form_.setTableLists(result->table.tableRows, result->table.weightTexts);
-    showCurve([&] { return capacityCurve(result->table); }, std::nullopt);
-    return result->saved;
+    const bool saved = saveTable(*table, files_.workbook(), ui_, nullptr, progress);
+    form_.setTableLists(table->tableRows, table->weightTexts);
+    if (auto curve = guarded(ui_, [&] { return std::optional(capacityCurve(*table)); })) {
+        form_.showCurve(*curve, std::nullopt);
+    }
+    return saved;
 }
 
 bool WindowOperations::quick() {
-    const std::optional<QuickResult> result = quickCalculate(form_, ui_);
+    const std::optional<QuickResult> result = app::quick(form_, ui_);
     if (!result) {
         return false;
     }
-    showCurve(
-        [&] { return capacityCurve(result->config, kQuickCurvePoints, result->densityKgPerM3); },
-        CurvePoint{result->level, result->value});
-    return true;
-}
-
-template <class MakeCurve>
-void WindowOperations::showCurve(MakeCurve&& make, std::optional<CurvePoint> mark) {
     // The result is already written; a curve that cannot be formed leaves the last one.
-    try {
-        form_.showCurve(make(), mark);
-    } catch (const std::exception& e) {
-        ui_.showError(e.what());
+    if (auto curve = tankCurve(result->config, kQuickCurvePoints, result->densityKgPerM3,
+                               Method::Classic, ui_)) {
+        form_.showCurve(*curve, CurvePoint{result->level, result->value});
     }
+    return true;
 }
 
 void WindowOperations::defaultsClicked() {
@@ -75,7 +68,9 @@ void WindowOperations::help() {
 }
 
 std::string WindowOperations::snapshot(const Picture& picture) {
-    return saveWindowSnapshot(picture, ui_);
+    return guarded(ui_,
+                   [&]() -> std::optional<std::string> { return saveWindowSnapshot(picture, ui_); })
+        .value_or(std::string());
 }
 
 }  // namespace quorvel::app

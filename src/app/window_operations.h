@@ -9,7 +9,7 @@
 #include "app/start_and_close.h"
 #include "app/window_form.h"
 #include "output/capacity_workbook.h"
-#include "platform/ui_services.h"
+#include "ports/ui_services.h"
 
 namespace quorvel::app {
 
@@ -29,8 +29,8 @@ class WindowOperations {
     // FormClose: settings, then grid, saved (failures ignored).
     void close();
 
-    // Button1Click / BitBtn1: the table computed into ListBox1/ListBox2 and its curve shown,
-    // then written to ~001.xlsx after the confirmation and opened. Returns whether the
+    // Button1Click / BitBtn1: the table computed, written to ~001.xlsx after the confirmation
+    // and opened, then held in ListBox1/ListBox2 and drawn as the curve. Returns whether the
     // workbook was written. The lists and the curve stay when the request stopped early.
     bool generate(const WorkbookProgress& progress = {});
 
@@ -59,9 +59,6 @@ class WindowOperations {
     std::string snapshot(const Picture& picture);
 
   private:
-    template <class MakeCurve>
-    void showCurve(MakeCurve&& make, std::optional<CurvePoint> mark);
-
     WindowForm& form_;
     UiServices& ui_;
     ProgramFiles files_;

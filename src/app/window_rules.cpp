@@ -1,30 +1,24 @@
 #include "app/window_rules.h"
 
-#include <array>
 #include <exception>
 #include <filesystem>
 
+#include "app/app_messages.h"
+#include "form/head_kinds.h"
+#include "form/request_fields.h"
+#include "form/table_defaults.h"
 #include "platform/help_file.h"
-#include "tank/density.h"
-#include "tank/head_fields.h"
-#include "tank/table_defaults.h"
+#include "text/number_text.h"
 
 namespace quorvel::app {
 namespace {
 
-// The head kinds only a circular horizontal shell has.
-constexpr std::array<HeadKind, 5> kCircularOnly{
-    HeadKind::Conical, HeadKind::Frustum, HeadKind::StandardDished, HeadKind::NonStandardDished,
-    HeadKind::Hemispherical};
-
-constexpr std::array<std::string_view, 8> kTableFields{"Edit6",  "Edit7",  "Edit8",  "Edit9",
-                                                       "Edit13", "Edit31", "Edit32", "Edit33"};
-
 void allowCircularOnlyKinds(WindowForm& form, bool on) {
-    for (HeadKind kind : kCircularOnly) {
-        const HeadKindInfo& info = headKindInfo(kind);
-        form.setEnabled(info.leftRadio, on);
-        form.setEnabled(info.rightRadio, on);
+    for (const HeadKindInfo& info : headKinds()) {
+        if (info.circularOnly) {
+            form.setEnabled(info.leftRadio, on);
+            form.setEnabled(info.rightRadio, on);
+        }
     }
 }
 
@@ -60,8 +54,8 @@ void shellPageChanged(WindowForm& form, int page) {
 void defaultsClicked(WindowForm& form) {
     applyTableDefaults(form);
     const bool editable = !form.checked("CheckBox2");
-    for (std::string_view name : kTableFields) {
-        form.setEnabled(name, editable);
+    for (const RequestField& field : kTableRequestFields) {
+        form.setEnabled(field.name, editable);
     }
 }
 
@@ -71,6 +65,14 @@ void ShowWeightLabel(WindowForm& form) {
     form.setVisible("ComboBox1", weight);
     form.setVisible("Label46", weight);
     form.setVisible("Label47", !weight);
+}
+
+bool CheckNumberText(std::string_view text, UiServices& ui) {
+    if (isNumberText(text)) {
+        return true;
+    }
+    ui.showMessage(app_messages::kNotANumber);
+    return false;
 }
 
 void densityChanged(const WindowForm& form, UiServices& ui) {
@@ -85,7 +87,7 @@ void openHelp(const std::string& programFolder, UiServices& ui) {
     const std::string path = helpFilePath(programFolder);
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec) || !ui.openDocument(path)) {
-        ui.showMessage(kHelpMissing);
+        ui.showMessage(app_messages::kHelpMissing);
     }
 }
 

@@ -1,19 +1,17 @@
 // The window's small rules: which head kinds a section or shell page allows, the "默认"
-// table defaults, the weight controls and the help file.
+// table defaults, the weight controls, the density check and the help file.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 #include "app/window_form.h"
-#include "platform/ui_services.h"
+#include "ports/ui_services.h"
 
 namespace quorvel::app {
 
-inline constexpr std::string_view kHelpMissing = " help.chm 帮助文件损坏！";
-
 // The mouse was released over "图七 水平正直圆柱体" or "图八 水平椭圆柱体": both heads become
-// flat, and the kinds an elliptical section cannot have (cone, frustum, both dished kinds,
+// flat, and the kinds only a circular shell has (cone, frustum, both dished kinds,
 // hemisphere) are enabled on both sides unless "图八" is chosen.
 void sectionClicked(WindowForm& form);
 
@@ -29,6 +27,10 @@ void defaultsClicked(WindowForm& form);
 
 // The density field, its unit and "公斤" are shown with CheckBox1 set, "升" without.
 void ShowWeightLabel(WindowForm& form);
+
+// Whether `text`, without its leading and trailing blanks and control characters, is a
+// number; shows "输入内容不是数字" when it is not.
+bool CheckNumberText(std::string_view text, UiServices& ui);
 
 // Edit37 changed: "输入内容不是数字" when its text is not a number; the text stays.
 void densityChanged(const WindowForm& form, UiServices& ui);

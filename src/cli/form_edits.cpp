@@ -4,8 +4,8 @@
 
 #include "app/start_and_close.h"
 #include "app/window_rules.h"
-#include "tank/calibration_grid.h"
-#include "tank/controls.h"
+#include "form/calibration_grid.h"
+#include "form/controls.h"
 
 namespace quorvel::cli {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "app/memory_window.h"
 #include "cli/table_options.h"
-#include "tank/memory_form.h"
+#include "form/memory_form.h"
 
 namespace quorvel::cli {
 

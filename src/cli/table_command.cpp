@@ -2,56 +2,21 @@
 
 #include <filesystem>
 
+#include "app/level_operations.h"
 #include "app/start_and_close.h"
+#include "app/table_operations.h"
+#include "cli/console_ui.h"
 #include "cli/form_edits.h"
-#include "cli/method_queries.h"
 #include "cli/table_options.h"
-#include "output/generate_table.h"
-#include "platform/console_ui.h"
+#include "cli/table_printing.h"
+#include "form/request_fields.h"
 #include "store/grid_file.h"
 #include "store/settings_file.h"
-#include "tank/calibration_grid.h"
-#include "tank/capacity_curve.h"
-#include "tank/capacity_table.h"
 #include "tank/density.h"
-#include "tank/number_format.h"
-#include "tank/quick_calculation.h"
+#include "text/number_format.h"
 
 namespace quorvel::cli {
 namespace {
-
-void printCsv(const CapacityTable& table, std::ostream& out) {
-    const bool weights = table.config.useDensity;
-    for (std::size_t i = 0; i < table.tableRows.size(); ++i) {
-        out << table.tableRows[i];
-        if (weights) {
-            out << ',' << table.weightTexts[i];
-        }
-        out << '\n';
-    }
-}
-
-// The curve's points as the table's texts: the level, a comma, two decimals.
-void printCurve(const CapacityCurve& curve, std::ostream& out) {
-    for (const CurvePoint& point : curve.points) {
-        out << formatLevel(point.level) << ',' << FormatTwoDecimals(point.value) << '\n';
-    }
-}
-
-bool printTable(const CapacityTable& table, const TableOptions& options, UiServices& ui,
-                std::ostream& out) {
-    if (!options.compare) {
-        printCsv(table, out);
-        return out.good();
-    }
-    try {
-        printComparison(table, out);
-    } catch (const std::exception& e) {
-        ui.showError(e.what());
-        return false;
-    }
-    return out.good();
-}
 
 // The window reads a settings file that does not exist as an empty one; on a command line
 // that is a mistyped name, and a table computed from an empty form would hide it.
@@ -72,47 +37,64 @@ void saveFiles(const TableOptions& options, const MemoryForm& form) {
     }
 }
 
-// The table (printed, written) or the quick result; whether it was computed.
+// The table (printed, written) or the quick result; whether it was computed. The same
+// operations as the window's, on the window without widgets.
 bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ostream& out,
                 std::ostream& err) {
     ConsoleUi ui(err);
     if (options.quickLevel) {
-        window.setText("Edit35", *options.quickLevel);
-        if (!quickCalculation(window, ui, options.method) || ui.sawError()) {
+        window.setText(kQuickLevelField, *options.quickLevel);
+        if (!app::quick(window, ui, options.method) || ui.sawError()) {
             return false;
         }
-        out << window.text("Edit36") << '\n';
+        out << window.text(kQuickResultField) << '\n';
         return out.good();
     }
     if (options.volumeLitres || options.weightKg) {
-        return printLevelForQuantity(options, window, ui, out) && out.good();
+        const app::QuantityAsked asked{options.weightKg.value_or(options.volumeLitres.value_or(0)),
+                                       options.weightKg.has_value()};
+        const std::optional<double> level =
+            app::levelForQuantity(window, ui, asked, options.method);
+        if (!level) {
+            return false;
+        }
+        out << FormatTwoDecimals(*level) << '\n';
+        return out.good();
     }
-    const std::optional<CapacityTable> table = buildCapacityTable(window, ui, options.method);
+    const std::optional<CapacityTable> table = app::makeTable(window, ui, options.method);
     bool ok = table.has_value() && !ui.sawError();
     if (ok && options.workbookFile) {
         // The box says what to do; a batch user also needs the system's reason.
         std::string saveFailure;
-        ok = saveCapacityTable(*table, *options.workbookFile, ui, &saveFailure) && !ui.sawError();
+        ok = app::saveTable(*table, *options.workbookFile, ui, &saveFailure) && !ui.sawError();
         if (!saveFailure.empty()) {
             err << "quorvel-table: " << saveFailure << '\n';
         }
     }
-    if (ok && (options.csv || options.compare)) {
-        ok = printTable(*table, options, ui, out);
+    if (ok && options.csv && !options.compare) {
+        printCsv(*table, out);
+        ok = out.good();
+    }
+    if (ok && options.compare) {
+        const std::optional<app::MethodTotals> totals = app::compareMethods(*table, ui);
+        ok = totals.has_value();
+        if (ok) {
+            printComparison(*table, *totals, out);
+            ok = out.good();
+        }
     }
     if (ok && options.curvePoints) {
-        try {
-            // The density was read once for the table; it reads the same now.
-            std::optional<double> density;
-            if (table->config.useDensity) {
-                density = MiDu(window);
-            }
-            printCurve(capacityCurve(table->config, *options.curvePoints, density, options.method),
-                       out);
+        // The density was read once for the table; it reads the same now.
+        std::optional<double> density;
+        if (table->config.useDensity) {
+            density = MiDu(window);
+        }
+        const std::optional<CapacityCurve> curve =
+            app::tankCurve(table->config, *options.curvePoints, density, options.method, ui);
+        ok = curve.has_value();
+        if (ok) {
+            printCurve(*curve, out);
             ok = out.good();
-        } catch (const std::exception& e) {
-            err << "quorvel-table: " << e.what() << '\n';
-            ok = false;
         }
     }
     return ok;

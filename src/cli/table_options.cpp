@@ -1,11 +1,10 @@
 #include "cli/table_options.h"
 
 #include <array>
-#include <charconv>
 #include <string>
 
 #include "tank/capacity_curve.h"
-#include "tank/number_text.h"
+#include "text/number_text.h"
 
 namespace quorvel::cli {
 namespace {
@@ -30,12 +29,11 @@ int shellPage(std::string_view kind) {
 }
 
 int cellIndex(std::string_view text, std::string_view whole) {
-    int value = 0;
-    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || ptr != text.data() + text.size() || value < 0) {
+    const std::optional<int> value = parseWholeNumber(text);
+    if (!value || *value < 0) {
         throw UsageError("--cell needs COL,ROW=TEXT, not \"" + std::string(whole) + "\"");
     }
-    return value;
+    return *value;
 }
 
 void recordSet(TableOptions& options, std::string_view value) {
@@ -67,15 +65,14 @@ void recordFile(std::optional<std::string>& field, std::string_view option, std:
 }
 
 void recordCurve(TableOptions& options, std::string_view v) {
-    std::size_t count = 0;
-    auto [ptr, ec] = std::from_chars(v.data(), v.data() + v.size(), count);
-    if (v.empty() || ec != std::errc() || ptr != v.data() + v.size() || count < kMinCurvePoints ||
-        count > kMaxCurvePoints) {
+    const std::optional<int> count = parseWholeNumber(v);
+    if (!count || *count < static_cast<int>(kMinCurvePoints) ||
+        *count > static_cast<int>(kMaxCurvePoints)) {
         throw UsageError("--curve needs a number of levels from " +
                          std::to_string(kMinCurvePoints) + " to " +
                          std::to_string(kMaxCurvePoints) + ", not \"" + std::string(v) + "\"");
     }
-    options.curvePoints = count;
+    options.curvePoints = static_cast<std::size_t>(*count);
 }
 
 void recordMethod(TableOptions& options, std::string_view value) {

@@ -162,11 +162,10 @@ AxialParts axialVolume(const AxialTank& t, double h) {
     ProfilePiece cylinder;
     cylinder.z1 = t.length;
     cylinder.centre = t.rimRadius;
-    constexpr double kMm3ToM3 = 1e-9;
     AxialParts parts;
-    parts.lowHead = headVolume(t.lowHead, t.rimRadius, s, low) * kMm3ToM3;
-    parts.shell = t.length > 0 ? pieceVolume(cylinder, t.rimRadius, s, shell) * kMm3ToM3 : 0;
-    parts.highHead = headVolume(t.highHead, t.rimRadius, s, high) * kMm3ToM3;
+    parts.lowHead = headVolume(t.lowHead, t.rimRadius, s, low);
+    parts.shell = t.length > 0 ? pieceVolume(cylinder, t.rimRadius, s, shell) : 0;
+    parts.highHead = headVolume(t.highHead, t.rimRadius, s, high);
     return parts;
 }
 

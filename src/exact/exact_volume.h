@@ -19,7 +19,7 @@ struct AxialTank {
     double gauge = 0;  // σ of the gauge, mm
 };
 
-// Volumes in cubic metres of each part below the plane.
+// Volumes in cubic millimetres of each part below the plane.
 struct AxialParts {
     double lowHead = 0;
     double shell = 0;

@@ -1,12 +1,14 @@
 #include "exact/head_profile.h"
 
+#include "exact/exact_messages.h"
+
 namespace quorvel::exact {
 namespace {
 
 // Thrown by the builders below for dimensions that cannot form the head; the tank layer
 // replaces it by the message that names the side.
 [[noreturn]] void impossible() {
-    throw GeometryError("封头尺寸不成立");
+    throw GeometryError(exact_messages::kHeadNoSolid);
 }
 
 ProfilePiece arc(double z0, double z1, double centre, double q, double zc, double w) {

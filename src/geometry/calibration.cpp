@@ -4,6 +4,7 @@
 
 #include "geometry/fp_guard.h"
 #include "geometry/geometry.h"
+#include "geometry/geometry_messages.h"
 #include "geometry/numeric.h"
 #include "geometry/unguarded.h"
 
@@ -24,7 +25,7 @@ ld onSegment(const double* X, const double* Y, int i, ld t) {
 template <typename Guard>
 double GetValueLagrangeBody(int n, const double* X, const double* Y, double t, bool ascending) {
     if (n < 2) {
-        throw ArithmeticError("标定点不足两个");
+        throw ArithmeticError(geometry_messages::kTooFewPoints);
     }
     Guard guard;
     const int m = n - 1;

@@ -1,5 +1,7 @@
 #include "geometry/fp_guard.h"
 
+#include "geometry/geometry_messages.h"
+
 namespace quorvel::detail {
 
 void FpGuard::check(long double value) const {
@@ -8,12 +10,12 @@ void FpGuard::check(long double value) const {
         return;
     }
     if (flags & FE_DIVBYZERO) {
-        throw ArithmeticError("浮点数除以零");
+        throw ArithmeticError(geometry_messages::kDivisionByZero);
     }
     if (flags & FE_OVERFLOW) {
-        throw ArithmeticError("浮点运算溢出");
+        throw ArithmeticError(geometry_messages::kOverflow);
     }
-    throw ArithmeticError("无效的浮点运算");
+    throw ArithmeticError(geometry_messages::kInvalidOperation);
 }
 
 }  // namespace quorvel::detail

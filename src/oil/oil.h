@@ -35,7 +35,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "oil/decimal.h"
+#include "text/decimal_text.h"
 
 namespace quorvel::oil {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "oil/decimal.h"
+#include "text/decimal_text.h"
 
 namespace quorvel::oil::messages {
 

@@ -8,7 +8,7 @@
 namespace quorvel::oil {
 namespace {
 
-using detail::Int128;
+using decimal::Int128;
 
 // The nearest temperature row of the printed tables (every 0.25 °C), a tie to the warmer
 // row. Ties are multiples of 1/8 and so exact in binary.
@@ -45,13 +45,13 @@ Int128 rho20Tenths(Group group, double rhoObserved, double t, Reading reading) {
     }
     const Int128 b = tenths(detail::rho20FromObservedL(group, below + kTable59ColumnStep, row));
     // a + (ρ′ − below)/2 · (b − a), in exact decimals: ρ′ = digits · 10^−scale.
-    const detail::Decimal rho = detail::decimalOf(rhoObserved);
+    const decimal::Decimal rho = decimal::decimalOf(rhoObserved);
     Int128 unit = 1;
     for (int i = 0; i < rho.scale; ++i) {
         unit *= 10;
     }
     const Int128 offset = rho.digits - static_cast<Int128>(below) * unit;
-    return a + detail::divideRounded(offset * (b - a), 2 * unit);
+    return a + decimal::divideRounded(offset * (b - a), 2 * unit);
 }
 
 // Table 60 in units of 10⁻⁴.
@@ -73,11 +73,11 @@ DepotQuantity formQuantity(Group group, double vtLitres, double t, Int128 rho20T
     }
     const double rho20 = static_cast<double>(rho20Tenths) / 10;
     const Int128 vcf = vcf20Units(group, rho20, t, reading);
-    const detail::Decimal vt = detail::decimalOf(vtLitres);
+    const decimal::Decimal vt = decimal::decimalOf(vtLitres);
     // Vt · VCF in 10^−(scale + 4) L, to hundredths; then hundredths of L times tenths of
     // kg/m³ is 10⁻⁶ kg, to hundredths of kg.
-    const Int128 v20 = detail::shiftRounded(vt.digits * vcf, vt.scale + 2);
-    const Int128 mass = detail::shiftRounded(v20 * (rho20Tenths - 11), 4);
+    const Int128 v20 = decimal::shiftRounded(vt.digits * vcf, vt.scale + 2);
+    const Int128 mass = decimal::shiftRounded(v20 * (rho20Tenths - 11), 4);
     return {rho20, static_cast<double>(vcf) / 10000, static_cast<double>(v20) / 100,
             static_cast<double>(mass) / 100};
 }
@@ -94,8 +94,8 @@ double printedVcf20(Group group, double rho20, double t, Reading reading) {
 
 DepotQuantity depotQuantity(Group group, double vtLitres, double t, double rho20, Reading reading) {
     detail::rho15FromRho20L(group, rho20);  // checks ρ20 before it is rounded
-    const detail::Decimal rho = detail::decimalOf(rho20);
-    return formQuantity(group, vtLitres, t, detail::shiftRounded(rho.digits, rho.scale - 1),
+    const decimal::Decimal rho = decimal::decimalOf(rho20);
+    return formQuantity(group, vtLitres, t, decimal::shiftRounded(rho.digits, rho.scale - 1),
                         reading);
 }
 

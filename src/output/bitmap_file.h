@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/ui_services.h"
+#include "ports/ui_services.h"
 
 namespace quorvel {
 

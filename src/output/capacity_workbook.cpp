@@ -2,12 +2,16 @@
 
 #include <optional>
 
-#include "output/number_text.h"
+#include "output/output_messages.h"
 #include "output/table_layout.h"
-#include "output/xl_wrappers.h"
+#include "text/number_text.h"
+#include "text/row_text.h"
+#include "xlsx/xl_wrappers.h"
 
 namespace quorvel {
 namespace {
+
+namespace msg = output_messages;
 
 constexpr const char* kCrLf = "\r\n";
 constexpr int kTitleRowHeight = 200;
@@ -59,14 +63,14 @@ void writeBlockHeader(TSheet& sheet, const WorkbookFormats& formats, std::size_t
                       bool useDensity) {
     const TFormat& header = block % 2 == 0 ? formats.evenHeader : formats.oddHeader;
     const int first = static_cast<int>(block) * (useDensity ? 4 : 3);
-    sheet.writeStr(kHeaderRow, first, "序号", &header);
-    sheet.writeStr(kHeaderRow, first + 1, "高度mm", &header);
-    sheet.writeStr(kHeaderRow, first + 2, "容积L", &header);
+    sheet.writeStr(kHeaderRow, first, msg::kRowNumberHeading, &header);
+    sheet.writeStr(kHeaderRow, first + 1, msg::kLevelHeading, &header);
+    sheet.writeStr(kHeaderRow, first + 2, msg::kVolumeHeading, &header);
     sheet.setCol(first, first, 6);
     sheet.setCol(first + 1, first + 1, 8);
     sheet.setCol(first + 2, first + 2, 11);
     if (useDensity) {
-        sheet.writeStr(kHeaderRow, first + 3, "重量Kg", &header);
+        sheet.writeStr(kHeaderRow, first + 3, msg::kWeightHeading, &header);
         sheet.setCol(first + 3, first + 3, 11);
     }
 }
@@ -87,7 +91,7 @@ void writeTable(TSheet& sheet, const WorkbookFormats& formats, const CapacityWor
             sheet.writeNum(row, first + 1, cells.level, &formats.plain);
             sheet.writeNum(row, first + 2, cells.volume, &formats.value);
             if (input.useDensity) {
-                sheet.writeNum(row, first + 3, parseNumberText(input.weightTexts[i]),
+                sheet.writeNum(row, first + 3, parseRowNumber(input.weightTexts[i]),
                                &formats.value);
             }
             if (progress && (i + 1) % kProgressRows == 0) {
@@ -104,8 +108,7 @@ void writeTable(TSheet& sheet, const WorkbookFormats& formats, const CapacityWor
 std::optional<std::string> inputProblem(const CapacityWorkbookInput& input,
                                         const TableLayout& layout) {
     if (input.useDensity && input.weightTexts.size() != input.tableRows.size()) {
-        return "重量数据有 " + std::to_string(input.weightTexts.size()) + " 条，容积表有 " +
-               std::to_string(input.tableRows.size()) + " 行，两者不一致，无法生成罐容表。";
+        return msg::weightsDoNotMatch(input.weightTexts.size(), input.tableRows.size());
     }
     return layoutProblem(layout);
 }
@@ -113,59 +116,63 @@ std::optional<std::string> inputProblem(const CapacityWorkbookInput& input,
 }  // namespace
 
 std::string workbookSummary(const CapacityWorkbookInput& input) {
-    return input.shellKind == ShellKind::Calibrated ? "罐容标定" : input.parameterSummary;
+    return input.shellKind == ShellKind::Calibrated ? msg::kCalibratedSummary
+                                                    : input.parameterSummary;
 }
 
 std::string workbookPrompt(const std::string& summary) {
-    return summary + kCrLf + kCrLf + "    是否继续？";
+    return summary + kCrLf + kCrLf + msg::kPromptQuestion;
 }
 
 std::string workbookTitle(const std::string& summary) {
-    return summary + kCrLf + kCrLf + kTitleFooterGenerator + kCrLf + kTitleFooterContact;
+    return summary + kCrLf + kCrLf + msg::kTitleFooterGenerator + kCrLf + msg::kTitleFooterContact;
 }
 
 bool SaveFileToExcel3(const CapacityWorkbookInput& input, const std::string& path, UiServices& ui,
                       std::string* saveFailure, const WorkbookProgress& progress) {
     const TableLayout layout =
-        tableLayout(input.tableRows.size(), input.useDensity, input.rowsPerColumn);
+        tableLayout(input.tableRows.size(), input.useDensity, input.rowsPerBlock);
     if (auto problem = inputProblem(input, layout)) {
-        ui.messageBox(*problem, kErrorCaption, MessageButtons::Ok, MessageIcon::Error);
+        ui.messageBox(*problem, msg::kErrorCaption, MessageButtons::Ok, MessageIcon::Error);
         return false;
     }
-    try {
-        TXmlBook book;  // released on every way out
-        WorkbookFormats formats(book);
+    TXmlBook book;  // released on every way out
+    WorkbookFormats formats(book);
 
-        const std::string summary = workbookSummary(input);
-        const std::string title = workbookTitle(summary);
-        if (ui.messageBox(workbookPrompt(summary), kPromptCaption, MessageButtons::YesNo,
-                          MessageIcon::Information) != MessageAnswer::Yes) {
-            return false;
-        }
-
-        TSheet sheet = book.addSheet(kSheetName);
-        sheet.writeStr(0, 0, title, &formats.title);
-        sheet.setRow(0, kTitleRowHeight, &formats.title);
-        sheet.setMerge(0, 0, 0, kTitleLastColumn);
-
-        writeTable(sheet, formats, input, layout, progress);
-
-        try {
-            book.save(path);
-        } catch (const ExceptionXL& e) {
-            if (saveFailure != nullptr)
-                *saveFailure = e.what();
-            ui.messageBox(kSaveFailedText, kErrorCaption, MessageButtons::Ok, MessageIcon::Error);
-            return false;
-        }
-        ui.openDocument(path);  // whether a viewer started does not change the saved file
-        return true;
-    } catch (const ExceptionXL& e) {
-        ui.showError(e.what());
-    } catch (const NumberTextError& e) {
-        ui.showError(e.what());
+    const std::string summary = workbookSummary(input);
+    const std::string title = workbookTitle(summary);
+    if (ui.messageBox(workbookPrompt(summary), msg::kPromptCaption, MessageButtons::YesNo,
+                      MessageIcon::Information) != MessageAnswer::Yes) {
+        return false;
     }
-    return false;
+
+    TSheet sheet = book.addSheet(msg::kSheetName);
+    sheet.writeStr(0, 0, title, &formats.title);
+    sheet.setRow(0, kTitleRowHeight, &formats.title);
+    sheet.setMerge(0, 0, 0, kTitleLastColumn);
+
+    writeTable(sheet, formats, input, layout, progress);
+
+    try {
+        book.save(path);
+    } catch (const ExceptionXL& e) {
+        if (saveFailure != nullptr)
+            *saveFailure = e.what();
+        ui.messageBox(msg::kSaveFailedText, msg::kErrorCaption, MessageButtons::Ok,
+                      MessageIcon::Error);
+        return false;
+    }
+    ui.openDocument(path);  // whether a viewer started does not change the saved file
+    return true;
+}
+
+bool saveCapacityTable(const CapacityTable& table, const std::string& path, UiServices& ui,
+                       std::string* saveFailure, const WorkbookProgress& progress) {
+    const TankConfig& config = table.config;
+    const CapacityWorkbookInput input{table.tableRows,   table.weightTexts,
+                                      config.useDensity, config.parameterSummary,
+                                      config.shellKind,  config.rowsPerBlock};
+    return SaveFileToExcel3(input, path, ui, saveFailure, progress);
 }
 
 }  // namespace quorvel

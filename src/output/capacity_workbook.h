@@ -7,10 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui_services.h"
+#include "ports/ui_services.h"
+#include "tank/capacity_table.h"
 #include "tank/tank_config.h"
 
 namespace quorvel {
+
+// The workbook's fixed name in the folder of the stored files.
+inline constexpr const char* kWorkbookFileName = "~001.xlsx";
 
 struct CapacityWorkbookInput {
     const std::vector<std::string>& tableRows;    // "level,volume", in table order
@@ -18,35 +22,30 @@ struct CapacityWorkbookInput {
     bool useDensity;
     const std::string& parameterSummary;  // lines separated by CR LF
     ShellKind shellKind;
-    const std::string& rowsPerColumn;  // the block size as typed
+    int rowsPerBlock;  // table rows per column block (> 0)
 };
 
 // Told now and then how many table rows of all have been laid out, so a window can show
 // progress and keep painting during a long write.
 using WorkbookProgress = std::function<void(std::size_t done, std::size_t total)>;
 
-// The two footer lines of the title.
-inline constexpr const char* kTitleFooterGenerator = "本罐容表由 Quorvel 生成。";
-inline constexpr const char* kTitleFooterContact =
-    "如有疑问，请查阅 Quorvel 帮助文件（help.chm）或访问 Quorvel 项目主页。";
-
-inline constexpr const char* kSheetName = "罐容表";
-inline constexpr const char* kPromptCaption = "系统提示";
-inline constexpr const char* kErrorCaption = "错误";
-inline constexpr const char* kSaveFailedText = "关闭生成的Excel罐容表再试一次！";
-
 // The summary the prompt and the title start with: "罐容标定" for a calibrated tank.
 std::string workbookSummary(const CapacityWorkbookInput& input);
 std::string workbookPrompt(const std::string& summary);
 std::string workbookTitle(const std::string& summary);
 
-// Asks, writes `path` and opens it. Returns whether the workbook was saved. Every outcome the
-// user must know of is shown through `ui`: a table that does not fit on a sheet, a failure of
-// the library while building (standard error box), a failed save. The box of a failed save
-// keeps its fixed text; when `saveFailure` is given it receives the reason (the path and the
-// system's cause), for a caller that can show more than the box. `progress` hears of the rows
-// written, for a window that shows a long save.
+// Asks, writes `path` and opens it. Returns whether the workbook was saved. The writer's own
+// boxes are shown through `ui`: a table that does not fit on a sheet, a failed save. The box
+// of a failed save keeps its fixed text; when `saveFailure` is given it receives the reason
+// (the path and the system's cause), for a caller that can show more than the box.
+// `progress` hears of the rows written, for a window that shows a long save. A failure of the
+// library while the book is built throws ExceptionXL; a row that is not a number throws
+// ConversionError: nothing is written then.
 bool SaveFileToExcel3(const CapacityWorkbookInput& input, const std::string& path, UiServices& ui,
                       std::string* saveFailure = nullptr, const WorkbookProgress& progress = {});
+
+// SaveFileToExcel3 for a walked table.
+bool saveCapacityTable(const CapacityTable& table, const std::string& path, UiServices& ui,
+                       std::string* saveFailure = nullptr, const WorkbookProgress& progress = {});
 
 }  // namespace quorvel

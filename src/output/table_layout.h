@@ -6,28 +6,21 @@
 #include <cstddef>
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace quorvel {
 
-// The block size used when the text gives no positive whole number.
-inline constexpr int kDefaultRowsPerBlock = 99999;
 // Sheet row of the first table row (row 0 is the title, row 1 empty, row 2 the headers).
 inline constexpr int kFirstTableRow = 3;
 
-// N from the "rows per column" text: a whole number (surrounding blanks allowed, an optional
-// sign); kDefaultRowsPerBlock for an empty text, any other text, zero, a negative number or a
-// number too large to hold.
-int rowsPerBlock(std::string_view text);
-
 struct TableLayout {
     std::size_t rowCount = 0;
-    int rowsPerBlock = kDefaultRowsPerBlock;
+    int rowsPerBlock = 1;
     int blockWidth = 3;
     std::size_t blocks = 1;  // at least one, so an empty table still gets its headers
 };
 
-TableLayout tableLayout(std::size_t rowCount, bool useDensity, std::string_view rowsPerColumn);
+// The layout of `rowCount` rows in blocks of `rowsPerBlock` (> 0, TankConfig::rowsPerBlock).
+TableLayout tableLayout(std::size_t rowCount, bool useDensity, int rowsPerBlock);
 
 // Why the layout does not fit on one sheet (too many columns or rows), as a message for the
 // user; nullopt when it fits.

@@ -1,10 +1,10 @@
 #include "output/window_snapshot.h"
 
-#include <exception>
 #include <filesystem>
 
+#include "files/atomic_file.h"
 #include "output/bitmap_file.h"
-#include "platform/atomic_file.h"
+#include "output/output_messages.h"
 
 namespace quorvel {
 
@@ -18,20 +18,15 @@ std::string withBitmapSuffix(const std::string& path) {
 
 std::string saveWindowSnapshot(const Picture& picture, UiServices& ui) {
     ui.putPictureOnClipboard(picture);
-    const std::optional<std::string> chosen =
-        ui.askSaveFileName({kSnapshotProposedName, kSnapshotSuffix, kSnapshotFilter});
+    const std::optional<std::string> chosen = ui.askSaveFileName(
+        {output_messages::kSnapshotProposedName, kSnapshotSuffix, kSnapshotFilter});
     if (!chosen || chosen->empty()) {
         return {};
     }
     const std::string path = withBitmapSuffix(*chosen);
-    try {
-        writeFileAtomically(path, encodeBitmap(picture));
-    } catch (const std::exception& e) {
-        ui.showError(e.what());
-        return {};
-    }
-    ui.messageBox(kSnapshotSavedText, kSnapshotCaption, MessageButtons::Ok,
-                  MessageIcon::Information);
+    writeFileAtomically(path, encodeBitmap(picture));
+    ui.messageBox(output_messages::kSnapshotSavedText, output_messages::kSnapshotCaption,
+                  MessageButtons::Ok, MessageIcon::Information);
     return path;
 }
 

@@ -4,24 +4,20 @@
 
 #include <string>
 
-#include "platform/ui_services.h"
+#include "ports/ui_services.h"
 
 namespace quorvel {
 
-inline constexpr const char* kSnapshotProposedName = "打印窗体";
 inline constexpr const char* kSnapshotSuffix = "bmp";
 inline constexpr const char* kSnapshotFilter = "*.bmp";
-inline constexpr const char* kSnapshotCaption = "提示";
-inline constexpr const char* kSnapshotSavedText =
-    "打印的窗体保存到您指定的图形文件，您可打开该文件进行打印！";
 
 // A chosen name without an extension gets ".bmp"; any other name is kept as chosen.
 std::string withBitmapSuffix(const std::string& path);
 
 // Puts the picture on the clipboard, asks for a file name and saves the picture there as a
-// bitmap (atomically, replacing an existing file without a question), then confirms. A save
-// failure goes to the standard error box. Returns the path written, or an empty text when
-// the user cancelled or the save failed.
+// bitmap (atomically, replacing an existing file without a question), then confirms. Returns
+// the path written, or an empty text when the user cancelled. Throws FileError when the file
+// cannot be written (the caller shows it).
 std::string saveWindowSnapshot(const Picture& picture, UiServices& ui);
 
 }  // namespace quorvel

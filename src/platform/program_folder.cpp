@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "platform/atomic_file.h"
+#include "files/file_error.h"
 
 namespace quorvel {
 

@@ -5,10 +5,11 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/atomic_file.h"
-#include "platform/read_file.h"
-#include "platform/text_encoding.h"
-#include "store/integer_text.h"
+#include "files/atomic_file.h"
+#include "files/read_file.h"
+#include "store/text_encoding.h"
+#include "text/blank.h"
+#include "text/integer_text.h"
 
 namespace quorvel {
 namespace {
@@ -17,10 +18,6 @@ constexpr std::string_view kLineEnd = "\r\n";
 
 std::string cellName(int col, int row) {
     return "the cell in column " + std::to_string(col) + ", row " + std::to_string(row);
-}
-
-bool isCountSeparator(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
 // Reads the file front to back as the grid's loader does.
@@ -35,11 +32,11 @@ class GridReader {
     };
 
     Count readCount() {
-        while (pos_ < bytes_.size() && isCountSeparator(bytes_[pos_]))
+        while (pos_ < bytes_.size() && isSpaceTabOrLineEnd(bytes_[pos_]))
             advance();
         Count count{std::int32_t{0}, {}, line_};
         std::size_t start = pos_;
-        while (pos_ < bytes_.size() && !isCountSeparator(bytes_[pos_]))
+        while (pos_ < bytes_.size() && !isSpaceTabOrLineEnd(bytes_[pos_]))
             ++pos_;
         if (pos_ > start) {
             count.token = bytes_.substr(start, pos_ - start);

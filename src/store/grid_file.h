@@ -5,9 +5,12 @@
 
 #include <string>
 
-#include "tank/grid_cells.h"
+#include "form/grid_cells.h"
 
 namespace quorvel {
+
+// The grid file's name in the folder of the stored files.
+inline constexpr const char* kGridFileName = "bd.txt";
 
 // Counts a grid file may hold; a larger count is a damaged file, not a grid to allocate.
 inline constexpr int kMaxGridColumns = 1000;

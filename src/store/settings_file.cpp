@@ -3,21 +3,18 @@
 #include <optional>
 #include <vector>
 
-#include "platform/atomic_file.h"
-#include "platform/ini_file.h"
-#include "store/integer_text.h"
-#include "tank/controls.h"
+#include "files/file_error.h"
+#include "form/controls.h"
+#include "store/ini_file.h"
+#include "text/blank.h"
+#include "text/integer_text.h"
 
 namespace quorvel {
 namespace {
 
-// An edit holding nothing but spaces and control characters is stored as "0".
+// An edit holding nothing but blanks (spaces and control characters) is stored as "0".
 std::string editValue(std::string text) {
-    for (char c : text) {
-        if (static_cast<unsigned char>(c) > ' ')
-            return text;
-    }
-    return "0";
+    return isBlankText(text) ? "0" : text;
 }
 
 std::string storedValue(const FieldSource& form, const ControlInfo& control) {

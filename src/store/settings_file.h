@@ -6,9 +6,12 @@
 #include <string>
 #include <string_view>
 
-#include "tank/field_source.h"
+#include "form/field_source.h"
 
 namespace quorvel {
+
+// The settings file's name in the folder of the stored files.
+inline constexpr const char* kSettingsFileName = "Config.ini";
 
 inline constexpr std::string_view kSettingsSection = "FrmMainPro";
 inline constexpr std::string_view kVersionKey = "程序版本";

@@ -25,21 +25,15 @@ struct CapacityCurve {
     bool weights = false;            // values are kilograms
 };
 
-// The height the curve spans, from level 0: the diameter of a circular horizontal or a
-// spherical tank, A of an elliptical or tilted one (the highest reading its gauge gives),
-// the highest calibrated level of a calibrated one.
-double curveHeight(const TankConfig& config);
-
-// The curve at `count` evenly spaced levels from 0 to curveHeight (count is clamped to
-// kMinCurvePoints … kMaxCurvePoints; a tank without height gives the one level 0). Each
-// level is computed as the table walk computes its rows, the interval being the spacing.
-// With a density (kg/m^3) the values are weights.
+// The curve at `count` evenly spaced levels from 0 to the tank's height (TankConfig::height) (count
+// is clamped to kMinCurvePoints … kMaxCurvePoints; a tank without height gives the one level 0).
+// Each level is computed as the table walk computes its rows, the interval being the spacing. With
+// a density (kg/m^3) the values are weights.
 CapacityCurve capacityCurve(const TankConfig& config, std::size_t count,
                             std::optional<double> densityKgPerM3, Method method = Method::Classic);
 
-// The curve of a walked table, read back from its row texts: the litres of each row, or
-// its kilograms when the table has weights. Throws ConversionError for a row that is not
-// "level,litres" (a table is never built so).
+// The curve of a walked table, read back from its row texts (text/row_text.h): the litres
+// of each row, or its kilograms when the table has weights.
 CapacityCurve capacityCurve(const CapacityTable& table);
 
 }  // namespace quorvel

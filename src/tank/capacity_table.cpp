@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <exception>
 
 #include "tank/density.h"
+#include "tank/tank_messages.h"
 #include "tank/tank_reader.h"
 #include "tank/volume.h"
+#include "text/number_format.h"
+#include "text/row_text.h"
 
 namespace quorvel {
 namespace {
@@ -16,8 +18,7 @@ using ld = long double;
 constexpr ld kSnap = 1e-6L;  // of the interval: closer than this to the last level is it
 
 std::string tooManyRows(long double count) {
-    return "容积表行数过多：将有 " + formatWholeNumber(count) + " 行，最多 " +
-           std::to_string(kMaxTableRows) + " 行！";
+    return tank_messages::tooManyRows(formatWholeNumber(count), std::to_string(kMaxTableRows));
 }
 
 }  // namespace
@@ -66,13 +67,10 @@ void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3, Ca
         config,
         [&](double level, double total) {
             row.clear();
-            appendLevel(row, level);
-            row += ',';
-            appendTwoDecimals(row, static_cast<ld>(total) * 1000);
+            appendTableRow(row, level, shownQuantity(total, std::nullopt));
             table.tableRows.push_back(row);
             if (densityKgPerM3) {
-                table.weightTexts.push_back(
-                    FormatTwoDecimals(static_cast<ld>(total) * static_cast<ld>(*densityKgPerM3)));
+                table.weightTexts.push_back(VtoEdit(total, densityKgPerM3));
             }
         },
         method);
@@ -85,35 +83,19 @@ std::vector<double> tableTotals(const TankConfig& config, Method method) {
     return totals;
 }
 
-std::optional<CapacityTable> buildCapacityTable(FieldSource& form, UiServices& ui, Method method) {
-    try {
-        std::optional<TankConfig> config = buildTankConfig(form, ui);
-        if (!config) {
-            return std::nullopt;
-        }
-        if (!(config->levelStep > 0)) {
-            ui.showMessage("液位间距必须大于0！");
-            return std::nullopt;
-        }
-        const TableLevels levels(config->levelFrom, config->levelTo, config->levelStep);
-        if (levels.count() > static_cast<ld>(kMaxTableRows)) {
-            ui.showMessage(tooManyRows(levels.count()));
-            return std::nullopt;
-        }
-        CapacityTable table;
-        table.config = std::move(*config);
-        std::optional<double> density;
-        if (table.config.useDensity) {
-            // Read once for the whole walk: a density that is not a number ends the
-            // request before the first row.
-            density = MiDu(form);
-        }
-        tabulate(table.config, density, table, method);
-        return table;
-    } catch (const std::exception& e) {
-        ui.showError(e.what());
-        return std::nullopt;
+Outcome<TankConfig> readTableRequest(FieldSource& form) {
+    Outcome<TankConfig> config = buildTankConfig(form);
+    if (!config) {
+        return config;
     }
+    if (!(config->levelStep > 0)) {
+        return messageStop(std::string(tank_messages::kStepNotPositive));
+    }
+    const TableLevels levels(config->levelFrom, config->levelTo, config->levelStep);
+    if (levels.count() > static_cast<ld>(kMaxTableRows)) {
+        return messageStop(tooManyRows(levels.count()));
+    }
+    return config;
 }
 
 }  // namespace quorvel

@@ -8,10 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui_services.h"
-#include "tank/field_source.h"
+#include "form/field_source.h"
 #include "tank/method.h"
-#include "tank/number_format.h"
+#include "tank/outcome.h"
 #include "tank/tank_config.h"
 #include "tank/volume.h"
 
@@ -21,7 +20,7 @@ namespace quorvel {
 inline constexpr std::size_t kMaxTableRows = 1'000'000;
 
 // What the workbook writer needs: the rows, the weights and the request they came from
-// (parameterSummary, shellKind, useDensity, rowsPerColumnText).
+// (parameterSummary, shellKind, useDensity, rowsPerBlock).
 struct CapacityTable {
     TankConfig config;
     std::vector<std::string> tableRows;
@@ -59,15 +58,12 @@ void forEachLevel(const TankConfig& config, Visit&& visit, Method method = Metho
     }
 }
 
-// Reads the request (buildTankConfig), refuses an interval not greater than zero and a table
-// of more than kMaxTableRows rows, and walks the levels. nullopt when the request stopped:
-// its message or error box has been shown through `ui`. The form is also read for the
-// density (MiDu), which may set ComboBox1.
-std::optional<CapacityTable> buildCapacityTable(FieldSource& form, UiServices& ui,
-                                                Method method = Method::Classic);
+// Reads a table request (buildTankConfig) and refuses an interval not greater than zero and
+// a table of more than kMaxTableRows rows. Throws as buildTankConfig does.
+Outcome<TankConfig> readTableRequest(FieldSource& form);
 
 // The walk over a configuration already read and checked: appends one row per level and,
-// when densityKgPerM3 is given, one weight text per row.
+// when densityKgPerM3 is given, one weight text per row (VtoEdit).
 void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3, CapacityTable& table,
               Method method = Method::Classic);
 

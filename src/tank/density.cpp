@@ -1,6 +1,7 @@
 #include "tank/density.h"
 
-#include "tank/number_text.h"
+#include "text/number_format.h"
+#include "text/number_text.h"
 
 namespace quorvel {
 
@@ -17,26 +18,8 @@ double MiDu(FieldSource& form) {
     return value;
 }
 
-std::string VtoEdit(FieldSource& form, long double value) {
-    if (form.checked("CheckBox1")) {
-        return FormatTwoDecimals(value * static_cast<long double>(MiDu(form)));
-    }
-    return FormatTwoDecimals(value);
-}
-
-bool CheckNumberText(std::string_view text, UiServices& ui) {
-    auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    if (parseDecimal(text)) {
-        return true;
-    }
-    ui.showMessage("输入内容不是数字");
-    return false;
+std::string VtoEdit(long double totalM3, std::optional<double> densityKgPerM3) {
+    return FormatTwoDecimals(shownQuantity(totalM3, densityKgPerM3));
 }
 
 }  // namespace quorvel

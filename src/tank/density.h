@@ -1,14 +1,11 @@
 // Density and weight: the density typed in Edit37 with its unit in ComboBox1, and the
-// two-decimal texts of every volume (litres) and weight (kilograms), FormatTwoDecimals.
+// quantity a total shows — litres, or kilograms at a density — in its two-decimal text.
 #pragma once
 
 #include <optional>
 #include <string>
-#include <string_view>
 
-#include "platform/ui_services.h"
-#include "tank/field_source.h"
-#include "tank/number_format.h"
+#include "form/field_source.h"
 
 namespace quorvel {
 
@@ -17,19 +14,14 @@ namespace quorvel {
 // choice. Throws ConversionError when Edit37 is not a number (the empty text included).
 double MiDu(FieldSource& form);
 
-// The text a volume or weight shows: with CheckBox1 set, `value` is cubic metres and the
-// text is the weight, value × MiDu(); otherwise `value` is already what is shown (callers
-// pass cubic metres × 1000 for litres). The product is formed in long double.
-std::string VtoEdit(FieldSource& form, long double value);
-
 // What a total of `totalM3` cubic metres shows: kilograms at a density (kg/m^3), litres
-// without one; the product is formed in long double, as VtoEdit forms it.
+// without one; the product is formed in long double.
 inline long double shownQuantity(long double totalM3, std::optional<double> densityKgPerM3) {
     return densityKgPerM3 ? totalM3 * static_cast<long double>(*densityKgPerM3) : totalM3 * 1000;
 }
 
-// Whether `text`, without its leading and trailing blanks and control characters, is a
-// number; shows "输入内容不是数字" when it is not.
-bool CheckNumberText(std::string_view text, UiServices& ui);
+// The text of that quantity, FormatTwoDecimals: the one route by which the table's weights,
+// the quick result and the curve's marked value become text.
+std::string VtoEdit(long double totalM3, std::optional<double> densityKgPerM3);
 
 }  // namespace quorvel

@@ -2,6 +2,9 @@
 
 #include <numbers>
 
+#include "geometry/numeric.h"
+#include "tank/tank_messages.h"
+
 namespace quorvel {
 namespace {
 
@@ -38,8 +41,8 @@ exact::HeadProfile sideProfile(const HeadSpec& head, double rimRadius, bool left
     try {
         return profile(head, rimRadius);
     } catch (const exact::GeometryError&) {
-        throw exact::GeometryError(left ? "左封头尺寸不成立，无法按真实几何计算！"
-                                        : "右封头尺寸不成立，无法按真实几何计算！");
+        throw exact::GeometryError(left ? tank_messages::kLeftHeadNoSolid
+                                        : tank_messages::kRightHeadNoSolid);
     }
 }
 
@@ -51,18 +54,17 @@ exact::AxialTank axialTank(const TankConfig& c) {
         c.shellKind == ShellKind::Horizontal && c.sectionKind == SectionKind::Circular;
     t.A = circular ? c.diameter : c.verticalDiameter;
     t.B = circular ? c.diameter : c.horizontalDiameter;
-    t.length = c.length + c.leftHead.flangeHeight + c.rightHead.flangeHeight;
+    t.length = c.lengthWithFlanges();
     if (!(t.A > 0) || !(t.B > 0) || !(t.length >= 0) || !std::isfinite(t.A * t.B * t.length)) {
-        throw exact::GeometryError("筒体尺寸不成立，无法按真实几何计算！");
+        throw exact::GeometryError(tank_messages::kShellNoSolid);
     }
     // The heads of an elliptical section are those of a circle of its horizontal diameter,
     // pressed to the vertical one.
     t.rimRadius = t.B / 2;
     const exact::HeadProfile left = sideProfile(c.leftHead, t.rimRadius, true);
     const exact::HeadProfile right = sideProfile(c.rightHead, t.rimRadius, false);
-    const bool rightLow = c.shellKind == ShellKind::Tilted && c.lowEndRight;
-    t.lowHead = rightLow ? right : left;
-    t.highHead = rightLow ? left : right;
+    t.lowHead = c.rightEndLow() ? right : left;
+    t.highHead = c.rightEndLow() ? left : right;
     if (c.shellKind == ShellKind::Tilted) {
         t.alpha = radians(c.tiltAlpha);
         t.beta = radians(c.tiltBeta);
@@ -73,11 +75,12 @@ exact::AxialTank axialTank(const TankConfig& c) {
 
 ExactParts exactParts(const TankConfig& c, const exact::AxialTank& tank, double level) {
     const exact::AxialParts p = exact::axialVolume(tank, level);
-    const bool rightLow = c.shellKind == ShellKind::Tilted && c.lowEndRight;
+    // The model works in cubic millimetres; the tank's parts are cubic metres.
+    const auto m3 = [](double mm3) { return static_cast<double>(mm3 * detail::mm3ToM3()); };
     ExactParts parts;
-    parts.shell = p.shell;
-    parts.leftHead = rightLow ? p.highHead : p.lowHead;
-    parts.rightHead = rightLow ? p.lowHead : p.highHead;
+    parts.shell = m3(p.shell);
+    parts.leftHead = m3(c.rightEndLow() ? p.highHead : p.lowHead);
+    parts.rightHead = m3(c.rightEndLow() ? p.lowHead : p.highHead);
     if (c.leftHead.subtract) {
         parts.leftHead = -parts.leftHead;
     }

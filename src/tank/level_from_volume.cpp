@@ -26,28 +26,12 @@ int scanSteps(const TankConfig& c, Method method) {
 
 }  // namespace
 
-LevelRange readableLevels(const TankConfig& c) {
-    switch (c.shellKind) {
-        case ShellKind::Horizontal:
-            return {0, c.sectionKind == SectionKind::Circular ? c.diameter : c.verticalDiameter};
-        case ShellKind::Tilted:
-            return {0, c.verticalDiameter};
-        case ShellKind::Spherical:
-            return {0, c.diameter};
-        case ShellKind::Calibrated: {
-            const auto& levels = c.calibrationPoints.levels;
-            return levels.empty() ? LevelRange{} : LevelRange{levels.front(), levels.back()};
-        }
-    }
-    return {};
-}
-
 LevelSearch levelForVolume(const TankConfig& c, double m3, Method method) {
     auto volume = [&](double level) {
         VolumeState fresh;  // a level on its own: a failing routine counts nothing
         return volumeAtLevel(c, level, 0, fresh, method);
     };
-    const LevelRange range = readableLevels(c);
+    const LevelRange range = c.queryRange();
     const int steps = scanSteps(c, method);
     LevelSearch result;
     double lo = range.from, vlo = volume(lo);
@@ -79,7 +63,7 @@ LevelSearch levelForVolume(const TankConfig& c, double m3, Method method) {
         lo = hi;
         vlo = vhi;
     }
-    result.outcome = vlo < m3 ? LevelSearch::Outcome::AboveFull : LevelSearch::Outcome::BelowEmpty;
+    result.result = vlo < m3 ? LevelSearch::Result::AboveFull : LevelSearch::Result::BelowEmpty;
     return result;
 }
 

@@ -7,20 +7,13 @@
 namespace quorvel {
 
 struct LevelSearch {
-    enum class Outcome { Found, AboveFull, BelowEmpty } outcome = Outcome::Found;
+    enum class Result { Found, AboveFull, BelowEmpty } result = Result::Found;
     double level = 0;    // mm, when Found
     double lowest = 0;   // m³: the least the range holds
     double highest = 0;  // m³: the most the range holds
 };
 
-// The levels a reading can take: 0 to the tank's height (D, or A of an elliptical or tilted
-// section); a calibrated tank's first to last point.
-struct LevelRange {
-    double from = 0, to = 0;
-};
-LevelRange readableLevels(const TankConfig& config);
-
-// The lowest level in readableLevels at which volumeAtLevel (one level on its own, with the
+// The lowest level in TankConfig::queryRange at which volumeAtLevel (one level on its own, with the
 // dead volume and fitting) reaches `m3`. The range is scanned for the first step across which
 // the volume passes m3, then TOMS 748 closes the bracket, so a volume that rises and falls
 // again (the classic spherical-cap series near the top) is found at its first rise. Scan: 1024

@@ -6,24 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "form/head_kinds.h"
+
 namespace quorvel {
 
 // The index of the active shell page, as Jgxs returns it.
 enum class ShellKind { Horizontal = 0, Tilted = 1, Spherical = 2, Calibrated = 3 };
 
 enum class SectionKind { Circular, Elliptical };
-
-enum class HeadKind {
-    StandardEllipsoidal,
-    NonStandardEllipsoidal,
-    Conical,
-    Frustum,
-    SphericalCap,
-    StandardDished,
-    NonStandardDished,
-    Hemispherical,
-    Flat,
-};
 
 struct HeadSpec {
     HeadKind kind = HeadKind::Flat;
@@ -50,6 +40,14 @@ struct CalibrationPoints {
     bool empty() const { return levels.empty(); }
 };
 
+// The block size of the workbook when Edit9 gives no positive whole number.
+inline constexpr int kDefaultRowsPerBlock = 99999;
+
+// A span of levels, mm.
+struct LevelRange {
+    double from = 0, to = 0;
+};
+
 struct TankConfig {
     ShellKind shellKind = ShellKind::Horizontal;
     SectionKind sectionKind = SectionKind::Circular;
@@ -66,8 +64,7 @@ struct TankConfig {
     double levelFrom = 0;
     double levelTo = 0;
     double levelStep = 0;
-    double rowsPerColumn = 0;
-    std::string rowsPerColumnText;  // Edit9 as typed: the workbook writer reads the text
+    int rowsPerBlock = kDefaultRowsPerBlock;  // Edit9: table rows per column block
     double deadVolume = 0;
     double fittingVolume = 0;
     double fittingBottom = 0;
@@ -77,6 +74,29 @@ struct TankConfig {
     std::string densityUnit;
     CalibrationPoints calibrationPoints;
     std::string parameterSummary;
+
+    // What follows from the fields above; every rule about the tank's extent lives here.
+
+    // The height of the tank above its lowest point: D of a circular horizontal or a
+    // spherical tank, A of an elliptical or tilted one (the highest reading its gauge gives),
+    // the highest calibrated level of a calibrated one.
+    double height() const;
+
+    // `level` limited to the tank's height, as a table's last level and a quick level are:
+    // a level above height() is height(), when that is positive. A calibrated tank's levels
+    // are not limited.
+    double limitToTank(double level) const;
+
+    // The levels a level-of-a-volume query searches: 0 to height(); a calibrated tank's first
+    // to last point.
+    LevelRange queryRange() const;
+
+    // The cylinder the heads are joined to: the shell length plus both straight flanges.
+    double lengthWithFlanges() const;
+
+    // Whether the right head is the low end (a tilted tank with "低端在右封头"); otherwise the
+    // left head is at the low end, or the tank lies level.
+    bool rightEndLow() const;
 };
 
 }  // namespace quorvel

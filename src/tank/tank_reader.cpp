@@ -1,41 +1,32 @@
 #include "tank/tank_reader.h"
 
 #include <algorithm>
-#include <array>
 #include <initializer_list>
-#include <stdexcept>
 #include <string_view>
 
+#include "form/head_kinds.h"
+#include "form/request_fields.h"
 #include "geometry/geometry.h"
-#include "tank/head_fields.h"
-#include "tank/number_text.h"
+#include "geometry/geometry_messages.h"
+#include "tank/tank_messages.h"
+#include "text/number_text.h"
 
 namespace quorvel {
 namespace {
 
-constexpr std::string_view kShellMissing = "呵呵，中间圆筒数据还没输完呢！";
-constexpr std::string_view kTiltedMissing = "呵呵，倾斜圆筒数据还没输完呢！";
-constexpr std::string_view kSphereMissing = "呵呵，球罐数据还没输完呢！";
-constexpr std::string_view kPointsMissing = "呵呵，标定点数据还没输完呢！";
-constexpr std::string_view kTableMissing = "呵呵，容积表数据还没输完呢！";
-constexpr std::string_view kLeftMissing = "呵呵，左封头数据还没输完呢！";
-constexpr std::string_view kRightMissing = "呵呵，右封头数据还没输完呢！";
+namespace msg = tank_messages;
 
 constexpr std::string_view kLineBreak = "\r\n";
 
-// The correction fields a calibrated tank zeroes: dead volume and the fitting.
-constexpr std::array<std::string_view, 4> kCorrectionFields{"Edit13", "Edit31", "Edit32", "Edit33"};
-
-// True when every field has text; otherwise shows the group's message.
-bool present(const FieldSource& form, UiServices& ui,
-             std::initializer_list<std::string_view> fields, std::string_view message) {
+// The group's stop when a field of it is empty.
+std::optional<Stop> missing(const FieldSource& form, std::initializer_list<std::string_view> fields,
+                            std::string_view message) {
     for (std::string_view name : fields) {
         if (form.text(name).empty()) {
-            ui.showMessage(message);
-            return false;
+            return messageStop(std::string(message));
         }
     }
-    return true;
+    return std::nullopt;
 }
 
 double number(const FieldSource& form, std::string_view name) {
@@ -43,11 +34,11 @@ double number(const FieldSource& form, std::string_view name) {
 }
 
 // Reads the n + 1 points (origin row and n point rows) column by column, levels first.
-bool readCalibrationPoints(const FieldSource& form, UiServices& ui, TankConfig& config) {
+std::optional<Stop> readCalibrationPoints(const FieldSource& form, TankConfig& config) {
     const int n = textToInteger(form.text("ComboBox2"));
     if (n < 1) {
         // The list offers 2 … 999; fewer than two points cannot be interpolated.
-        throw std::runtime_error("标定点数“" + form.text("ComboBox2") + "”无效");
+        return errorStop(msg::badPointCount(form.text("ComboBox2")));
     }
     CalibrationPoints points;
     for (auto [column, values] : {std::pair{1, &points.levels}, std::pair{2, &points.volumes}}) {
@@ -55,15 +46,14 @@ bool readCalibrationPoints(const FieldSource& form, UiServices& ui, TankConfig& 
         for (int row = 1; row <= n + 1; ++row) {
             const std::string text = form.cell(column, row);
             if (text.empty()) {
-                ui.showMessage(kPointsMissing);
-                return false;
+                return messageStop(std::string(msg::kPointsMissing));
             }
             values->push_back(textToNumber(text));
         }
     }
     points.ascending = std::is_sorted(points.levels.begin(), points.levels.end());
     config.calibrationPoints = std::move(points);
-    return true;
+    return std::nullopt;
 }
 
 double standardFlange(double referenceDiameter) {
@@ -79,32 +69,31 @@ double referenceDiameter(const TankConfig& config) {
 
 const HeadKindInfo* chosenKind(const FieldSource& form, HeadSide side) {
     for (const HeadKindInfo& info : headKinds()) {
-        if (form.checked(side == HeadSide::Left ? info.leftRadio : info.rightRadio)) {
+        if (form.checked(radioOn(info, side))) {
             return &info;
         }
     }
     return nullptr;
 }
 
-bool readHead(const FieldSource& form, UiServices& ui, HeadSide side, const TankConfig& config,
-              HeadSpec& head) {
-    const std::string_view message = side == HeadSide::Left ? kLeftMissing : kRightMissing;
+std::optional<Stop> readHead(const FieldSource& form, HeadSide side, const TankConfig& config,
+                             HeadSpec& head) {
+    const Stop stop =
+        messageStop(std::string(side == HeadSide::Left ? msg::kLeftMissing : msg::kRightMissing));
     const HeadKindInfo* info = chosenKind(form, side);
     if (info == nullptr) {
         // Nothing may be computed from a kind nobody chose.
-        ui.showMessage(message);
-        return false;
+        return stop;
     }
     head = HeadSpec{};
     head.kind = info->kind;
-    if (info->kind == HeadKind::StandardEllipsoidal || info->kind == HeadKind::StandardDished) {
+    if (info->standardFlange) {
         head.flangeHeight = standardFlange(referenceDiameter(config));
     }
     for (const HeadField& field : info->fields) {
         const std::string text = form.text(fieldOn(field, side));
         if (text.empty()) {
-            ui.showMessage(message);
-            return false;
+            return stop;
         }
         const double value = textToNumber(text);
         switch (field.dimension) {
@@ -125,38 +114,41 @@ bool readHead(const FieldSource& form, UiServices& ui, HeadSide side, const Tank
                 break;
         }
     }
-    head.subtract = form.itemIndex(side == HeadSide::Left ? "ComboBox3" : "ComboBox4") == 1;
-    return true;
+    head.subtract = form.itemIndex(volumeListOn(side)) == 1;
+    return std::nullopt;
 }
 
-bool readTableFields(const FieldSource& form, UiServices& ui, TankConfig& config) {
-    if (!present(form, ui,
-                 {"Edit6", "Edit7", "Edit8", "Edit9", "Edit13", "Edit31", "Edit32", "Edit33"},
-                 kTableMissing)) {
-        return false;
+// The workbook's block size: Edit9 must be a number; a positive whole number is the size,
+// anything else (a fraction, zero, a negative number, one too large) the default.
+int rowsPerBlock(const std::string& text) {
+    textToNumber(text);
+    const std::optional<int> n = parseWholeNumber(text);
+    return n && *n > 0 ? *n : kDefaultRowsPerBlock;
+}
+
+std::optional<Stop> readTableFields(const FieldSource& form, TankConfig& config) {
+    for (const RequestField& field : kTableRequestFields) {
+        if (form.text(field.name).empty()) {
+            return messageStop(std::string(msg::kTableMissing));
+        }
     }
     config.levelFrom = number(form, "Edit6");
-    config.levelTo = clampToTank(config, number(form, "Edit7"));
+    config.levelTo = config.limitToTank(number(form, "Edit7"));
     config.levelStep = number(form, "Edit8");
-    config.rowsPerColumnText = form.text("Edit9");
-    config.rowsPerColumn = textToNumber(config.rowsPerColumnText);
+    config.rowsPerBlock = rowsPerBlock(form.text("Edit9"));
     config.deadVolume = number(form, "Edit13");
     config.fittingVolume = number(form, "Edit31");
     config.fittingBottom = number(form, "Edit32");
     config.fittingHeight = number(form, "Edit33");
-    return true;
+    return std::nullopt;
 }
 
 std::string headLine(const FieldSource& form, HeadSide side, HeadKind kind) {
     const HeadKindInfo& info = headKindInfo(kind);
-    std::string line = side == HeadSide::Left ? "左封头：" : "右封头：";
+    std::string line(side == HeadSide::Left ? msg::kLeftHeadLine : msg::kRightHeadLine);
     line += info.name;
     for (const HeadField& field : info.fields) {
-        line += "，";
-        line += field.label;
-        line += "：";
-        line += form.text(fieldOn(field, side));
-        line += " mm";
+        line += msg::headFieldPart(field.label, form.text(fieldOn(field, side)));
     }
     return line;
 }
@@ -165,16 +157,15 @@ std::string shellLine(const FieldSource& form, const TankConfig& config) {
     switch (config.shellKind) {
         case ShellKind::Horizontal:
             if (config.sectionKind == SectionKind::Circular) {
-                return "中间筒体：水平正直圆柱体，内径：" + form.text("Edit1") + " mm，筒体长度：" +
-                       form.text("Edit2") + " mm";
+                return msg::circularShellLine(form.text("Edit1"), form.text("Edit2"));
             }
-            return "中间筒体：水平椭圆柱体，长内径：" + form.text("Edit3") + " mm，短内径：" +
-                   form.text("Edit4") + " mm，筒体长度：" + form.text("Edit5") + " mm";
+            return msg::ellipticalShellLine(form.text("Edit3"), form.text("Edit4"),
+                                            form.text("Edit5"));
         case ShellKind::Tilted:
-            return "中间筒体：倾斜圆筒体，长内径：" + form.text("Edit40") + " mm，短内径：" +
-                   form.text("Edit41") + " mm，筒体长度：" + form.text("Edit42") + " mm";
+            return msg::tiltedShellLine(form.text("Edit40"), form.text("Edit41"),
+                                        form.text("Edit42"));
         case ShellKind::Spherical:
-            return "球罐，内径：" + form.text("Edit34") + " mm";
+            return msg::sphereLine(form.text("Edit34"));
         case ShellKind::Calibrated:
             break;
     }
@@ -201,44 +192,34 @@ SectionKind sectionOf(const FieldSource& form) {
                                                                          : SectionKind::Circular;
 }
 
-double clampToTank(const TankConfig& config, double level) {
-    if (level > config.diameter && config.diameter > 0) {
-        level = config.diameter;
-    }
-    if (level > config.verticalDiameter && config.verticalDiameter > 0) {
-        level = config.verticalDiameter;
-    }
-    return level;
-}
-
-bool readShellFields(FieldSource& form, UiServices& ui, TankConfig& config) {
+std::optional<Stop> readShellFields(FieldSource& form, TankConfig& config) {
     config.shellKind = Jgxs(form);
     config.sectionKind = sectionOf(form);
     switch (config.shellKind) {
         case ShellKind::Horizontal:
             if (form.checked("RadioButton1")) {
-                if (!present(form, ui, {"Edit1", "Edit2"}, kShellMissing)) {
-                    return false;
+                if (auto stop = missing(form, {"Edit1", "Edit2"}, msg::kShellMissing)) {
+                    return stop;
                 }
                 config.diameter = number(form, "Edit1");
                 config.length = number(form, "Edit2");
             } else if (form.checked("RadioButton2")) {
-                if (!present(form, ui, {"Edit3", "Edit4", "Edit5"}, kShellMissing)) {
-                    return false;
+                if (auto stop = missing(form, {"Edit3", "Edit4", "Edit5"}, msg::kShellMissing)) {
+                    return stop;
                 }
                 config.horizontalDiameter = number(form, "Edit3");
                 config.verticalDiameter = number(form, "Edit4");
                 config.length = number(form, "Edit5");
             } else {
                 // Neither section chosen (a first start without settings): nothing to compute.
-                ui.showMessage(kShellMissing);
-                return false;
+                return messageStop(std::string(msg::kShellMissing));
             }
-            return true;
+            return std::nullopt;
         case ShellKind::Tilted:
-            if (!present(form, ui, {"Edit29", "Edit30", "Edit39", "Edit40", "Edit41", "Edit42"},
-                         kTiltedMissing)) {
-                return false;
+            if (auto stop =
+                    missing(form, {"Edit29", "Edit30", "Edit39", "Edit40", "Edit41", "Edit42"},
+                            msg::kTiltedMissing)) {
+                return stop;
             }
             config.tiltAlpha = number(form, "Edit29");
             if (config.tiltAlpha == 0) {
@@ -250,29 +231,31 @@ bool readShellFields(FieldSource& form, UiServices& ui, TankConfig& config) {
             config.horizontalDiameter = number(form, "Edit40");
             config.verticalDiameter = number(form, "Edit41");
             config.length = number(form, "Edit42");
-            return true;
+            return std::nullopt;
         case ShellKind::Spherical:
-            if (!present(form, ui, {"Edit34"}, kSphereMissing)) {
-                return false;
+            if (auto stop = missing(form, {"Edit34"}, msg::kSphereMissing)) {
+                return stop;
             }
             config.diameter = number(form, "Edit34");
-            return true;
+            return std::nullopt;
         case ShellKind::Calibrated:
-            if (!readCalibrationPoints(form, ui, config)) {
-                return false;
+            if (auto stop = readCalibrationPoints(form, config)) {
+                return stop;
             }
             // A calibrated table carries no dead volume and no fitting correction.
-            for (std::string_view name : kCorrectionFields) {
-                form.setText(name, "0");
+            for (const RequestField& field : kCorrectionFields) {
+                form.setText(field.name, "0");
             }
-            return true;
+            return std::nullopt;
     }
-    return true;
+    return std::nullopt;
 }
 
-bool readHeadFields(const FieldSource& form, UiServices& ui, TankConfig& config) {
-    return readHead(form, ui, HeadSide::Left, config, config.leftHead) &&
-           readHead(form, ui, HeadSide::Right, config, config.rightHead);
+std::optional<Stop> readHeadFields(const FieldSource& form, TankConfig& config) {
+    if (auto stop = readHead(form, HeadSide::Left, config, config.leftHead)) {
+        return stop;
+    }
+    return readHead(form, HeadSide::Right, config, config.rightHead);
 }
 
 void deriveDishedRatios(TankConfig& config) {
@@ -287,7 +270,7 @@ void deriveDishedRatios(TankConfig& config) {
         const double depth = head->depth - head->flangeHeight;
         const double ellipsoid = TuoFengTou(d, d, depth, d);
         if (ellipsoid == 0) {
-            throw ArithmeticError("浮点数除以零");
+            throw ArithmeticError(geometry_messages::kDivisionByZero);
         }
         head->dishedRatio =
             FeiBiaoDieXin(head->flangeHeight, head->depth, head->sphereRadius, d) / ellipsoid;
@@ -295,7 +278,7 @@ void deriveDishedRatios(TankConfig& config) {
 }
 
 std::string parameterSummary(const FieldSource& form, const TankConfig& config) {
-    std::string summary = "计算参数如下：";
+    std::string summary(msg::kSummaryHeading);
     auto append = [&summary](const std::string& line) {
         summary += kLineBreak;
         summary += line;
@@ -305,18 +288,23 @@ std::string parameterSummary(const FieldSource& form, const TankConfig& config) 
     }
     append(headLine(form, HeadSide::Left, config.leftHead.kind));
     append(headLine(form, HeadSide::Right, config.rightHead.kind));
-    append("液位高度对应容积=中间筒体容积" + form.text("ComboBox3") + form.text("ComboBox4"));
+    append(msg::volumeLine(form.text("ComboBox3"), form.text("ComboBox4")));
     if (config.useDensity) {
-        append("液体密度：" + form.text("Edit37") + " " + form.text("ComboBox1"));
+        append(msg::densityLine(form.text("Edit37"), form.text("ComboBox1")));
     }
     return summary;
 }
 
-std::optional<TankConfig> buildTankConfig(FieldSource& form, UiServices& ui) {
+Outcome<TankConfig> buildTankConfig(FieldSource& form) {
     TankConfig config;
-    if (!readShellFields(form, ui, config) || !readTableFields(form, ui, config) ||
-        !readHeadFields(form, ui, config)) {
-        return std::nullopt;
+    if (auto stop = readShellFields(form, config)) {
+        return *stop;
+    }
+    if (auto stop = readTableFields(form, config)) {
+        return *stop;
+    }
+    if (auto stop = readHeadFields(form, config)) {
+        return *stop;
     }
     config.useDensity = form.checked("CheckBox1");
     config.densityText = form.text("Edit37");

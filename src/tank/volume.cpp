@@ -1,8 +1,8 @@
 #include "tank/volume.h"
 
-#include <cfenv>
 #include <cmath>
 
+#include "geometry/fp_guard.h"
 #include "geometry/geometry.h"
 #include "geometry/unguarded.h"
 #include "tank/exact_tank.h"
@@ -170,35 +170,23 @@ ld fittingBelow(const TankConfig& c, double lv) {
     return s > 0 ? 0.001L * v / s * (lv - b) : 0;
 }
 
-constexpr int kFaultFlags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
-
 // The parts of one level by the unguarded routines, kept only when no fault flag was raised
-// and every part is finite: then they are the guarded routines' to the bit. The flags are as
-// they were before.
+// and every part is finite: then they are the guarded routines' to the bit. The guard leaves
+// the flags as they were before.
 bool unguardedParts(const TankConfig& c, double level, VolumeState& state) {
-    const int outer = std::fetestexcept(kFaultFlags);
-    if (outer != 0) {
-        std::feclearexcept(kFaultFlags);
-    }
-    const double effectiveLength = c.length + c.leftHead.flangeHeight + c.rightHead.flangeHeight;
+    const detail::FpGuard guard;
     VolumeState parts = state;
     bool clean = false;
     try {
         if (c.shellKind == ShellKind::Tilted) {
-            tiltedParts<Unguarded>(c, level, effectiveLength, parts);
+            tiltedParts<Unguarded>(c, level, c.lengthWithFlanges(), parts);
         } else {
-            parts = levelParts<Unguarded>(c, level, effectiveLength);
+            parts = levelParts<Unguarded>(c, level, c.lengthWithFlanges());
         }
-        clean = std::fetestexcept(kFaultFlags) == 0 && std::isfinite(parts.shellVolume) &&
-                std::isfinite(parts.leftHeadVolume) && std::isfinite(parts.rightHeadVolume);
+        clean = !guard.faulted(parts.shellVolume) && std::isfinite(parts.leftHeadVolume) &&
+                std::isfinite(parts.rightHeadVolume);
     } catch (const ArithmeticError&) {
         // computed again with the guards
-    }
-    if (!clean) {
-        std::feclearexcept(kFaultFlags);
-    }
-    if (outer != 0) {
-        std::feraiseexcept(outer);
     }
     if (clean) {
         state.shellVolume = parts.shellVolume;
@@ -220,7 +208,7 @@ double withCorrections(const TankConfig& c, double level, VolumeState& state) {
 
 double volumeAtLevelGuarded(const TankConfig& c, double level, double /*interval*/,
                             VolumeState& state) {
-    const double effectiveLength = c.length + c.leftHead.flangeHeight + c.rightHead.flangeHeight;
+    const double effectiveLength = c.lengthWithFlanges();
     if (c.shellKind == ShellKind::Tilted) {
         tiltedParts<Guarded>(c, level, effectiveLength, state);
     } else {

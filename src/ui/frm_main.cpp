@@ -16,6 +16,7 @@
 #include "ui/picture_image.h"
 #include "ui/pictures/capacity_curve_view.h"
 #include "ui/qt_ui_services.h"
+#include "ui/ui_messages.h"
 
 namespace quorvel::ui {
 namespace {
@@ -139,10 +140,9 @@ void TFrmMain::Button1Click() {
             dialog->setRange(0, static_cast<int>(total) + 1);
             dialog->setValue(0);
         }
-        dialog->setLabelText(
-            done < total
-                ? QString::fromUtf8("正在写入容积表：已写 %1 行，共 %2 行").arg(done).arg(total)
-                : QString::fromUtf8("正在保存容积表（%1 行）…").arg(total));
+        dialog->setLabelText(done < total
+                                 ? QString::fromUtf8(ui_messages::kWritingRows).arg(done).arg(total)
+                                 : QString::fromUtf8(ui_messages::kSavingRows).arg(total));
         dialog->setValue(static_cast<int>(done));
         if (done == total && total >= kLongSaveRows && !dialog->isVisible()) {
             dialog->show();

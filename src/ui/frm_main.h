@@ -9,7 +9,7 @@
 #include <QWidget>
 
 #include "app/window_operations.h"
-#include "platform/ui_services.h"
+#include "ports/ui_services.h"
 #include "ui/widget_form.h"
 
 class QTabWidget;

@@ -15,8 +15,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "tank/controls.h"
-#include "tank/head_fields.h"
+#include "form/controls.h"
+#include "form/head_kinds.h"
 #include "ui/frm_main.h"
 #include "ui/grid_cell_delegate.h"
 #include "ui/grid_widget_cells.h"
@@ -39,58 +39,6 @@ QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-struct HeadCaption {
-    HeadKind kind;
-    const char* caption;
-};
-
-constexpr std::array<HeadCaption, 9> kHeadCaptions{{
-    {HeadKind::StandardEllipsoidal, "图一 标准椭圆封头(只选中)"},
-    {HeadKind::NonStandardEllipsoidal, "图一 非标椭圆封头"},
-    {HeadKind::Conical, "图二 圆锥封头"},
-    {HeadKind::Frustum, "图二 圆台封头"},
-    {HeadKind::SphericalCap, "图三 球缺封头"},
-    {HeadKind::StandardDished, "图四 标准碟形封头(只选中)"},
-    {HeadKind::NonStandardDished, "图四 非标碟形封头"},
-    {HeadKind::Hemispherical, "图五 半球形封头(只选中)"},
-    {HeadKind::Flat, "图六 平板封头(只选中)"},
-}};
-
-// The hints of the left head's fields; the right head's all read "毫米".
-struct LeftHint {
-    std::string_view edit;
-    const char* hint;
-};
-constexpr std::array<LeftHint, 11> kLeftHints{{
-    {"Edit21", "直边高度，毫米"},
-    {"Edit22", "包含直边高度的封头深度，毫米"},
-    {"Edit23", "直边高度，毫米"},
-    {"Edit24", "圆锥封头总深度，毫米"},
-    {"Edit25", "直边高度，毫米"},
-    {"Edit26", "圆台封头总深度，毫米"},
-    {"Edit28", "圆台小端内直径，毫米"},
-    {"Edit27", "球缺封头深度，毫米"},
-    {"Edit38", "直边高度，毫米"},
-    {"Edit43", "碟型封头包含直边的总深度，毫米"},
-    {"Edit44", "碟型封头球面半径，毫米"},
-}};
-
-const char* letterOf(HeadDimension d) {
-    switch (d) {
-        case HeadDimension::Flange:
-            return "h";
-        case HeadDimension::Depth:
-            return "H";
-        case HeadDimension::ConeHeight:
-            return "H2";
-        case HeadDimension::SmallDiameter:
-            return "D2";
-        case HeadDimension::SphereRadius:
-            return "Ri";
-    }
-    return "";
-}
-
 // Builds the controls with their names, texts, hints and filters.
 class Builder {
   public:
@@ -98,19 +46,19 @@ class Builder {
 
     int px(int design) const { return qRound(design * scale_); }
 
-    QLineEdit* edit(std::string_view name, FilterKind filter, const char* hint = nullptr) {
+    QLineEdit* edit(std::string_view name, FilterKind filter, std::string_view hint = {}) {
         auto* e = new QLineEdit;
         e->setObjectName(qs(name));
         e->setValidator(new CharacterFilter(filter, e));
         e->setFixedWidth(px(kFieldWidth));
-        if (hint != nullptr) {
-            e->setToolTip(QString::fromUtf8(hint));
+        if (!hint.empty()) {
+            e->setToolTip(qs(hint));
         }
         return e;
     }
 
-    QLabel* label(const char* text, const char* name = nullptr) {
-        auto* l = new QLabel(QString::fromUtf8(text));
+    QLabel* label(std::string_view text, const char* name = nullptr) {
+        auto* l = new QLabel(qs(text));
         if (name != nullptr) {
             l->setObjectName(QString::fromUtf8(name));
         }
@@ -118,8 +66,8 @@ class Builder {
     }
 
     template <class Button>
-    Button* button(std::string_view name, const char* caption) {
-        auto* b = new Button(QString::fromUtf8(caption));
+    Button* button(std::string_view name, std::string_view caption) {
+        auto* b = new Button(qs(caption));
         b->setObjectName(qs(name));
         return b;
     }
@@ -164,11 +112,9 @@ QGroupBox* Builder::headBox(HeadSide side) {
     box->setFixedWidth(px(kHeadBoxWidth));
     auto* layout = new QVBoxLayout(box);
     layout->setSpacing(px(2));
-    for (const HeadCaption& hc : kHeadCaptions) {
-        const HeadKindInfo& info = headKindInfo(hc.kind);
-        auto* radio =
-            button<MouseUpRadioButton>(left ? info.leftRadio : info.rightRadio, hc.caption);
-        radio->setChecked(hc.kind == HeadKind::StandardEllipsoidal);
+    for (const HeadKindInfo& info : headKinds()) {
+        auto* radio = button<MouseUpRadioButton>(radioOn(info, side), info.caption);
+        radio->setChecked(info.kind == HeadKind::StandardEllipsoidal);
         layout->addWidget(radio);
         if (info.fields.empty()) {
             continue;
@@ -176,17 +122,8 @@ QGroupBox* Builder::headBox(HeadSide side) {
         auto* fields = new QHBoxLayout;
         fields->setContentsMargins(px(20), 0, 0, 0);
         for (const HeadField& f : info.fields) {
-            const std::string_view name = fieldOn(f, side);
-            const char* hint = "毫米";
-            if (left) {
-                for (const LeftHint& h : kLeftHints) {
-                    if (h.edit == name) {
-                        hint = h.hint;
-                    }
-                }
-            }
-            fields->addWidget(label(letterOf(f.dimension)));
-            QLineEdit* e = edit(name, FilterKind::Digits, hint);
+            fields->addWidget(label(f.letter));
+            QLineEdit* e = edit(fieldOn(f, side), FilterKind::Digits, hintOn(f, side));
             e->setFixedWidth(px(48));
             fields->addWidget(e);
         }

@@ -5,7 +5,7 @@
 
 #include <QTableWidget>
 
-#include "tank/grid_cells.h"
+#include "form/grid_cells.h"
 
 namespace quorvel::ui {
 

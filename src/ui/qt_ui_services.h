@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "platform/ui_services.h"
+#include "ports/ui_services.h"
 
 namespace quorvel::ui {
 

@@ -8,28 +8,27 @@
 #include <gtest/gtest.h>
 
 #include "app/memory_window.h"
-#include "platform/recording_ui.h"
-#include "tank/controls.h"
-#include "test_folder.h"
+#include "form/controls.h"
+#include "form/request_fields.h"
+#include "support/recording_ui.h"
+#include "support/temp_folder.h"
 
 namespace quorvel::app {
 namespace {
 
-const std::vector<std::string> kTableRequest{"Edit6",  "Edit7",  "Edit8",  "Edit9",
-                                             "Edit13", "Edit31", "Edit32", "Edit33"};
-
 bool isTableRequest(std::string_view name) {
-    return std::find(kTableRequest.begin(), kTableRequest.end(), name) != kTableRequest.end();
+    return std::any_of(kTableRequestFields.begin(), kTableRequestFields.end(),
+                       [name](const RequestField& f) { return f.name == name; });
 }
 
-ProgramFiles filesIn(const testing::TestFolder& folder) {
+ProgramFiles filesIn(const testsupport::TempFolder& folder) {
     return {std::filesystem::path(folder.file("x")).parent_path().string(), ""};
 }
 
 TEST(StartUp, WithoutFilesShowsTheDefaultsAndNothingElse) {
-    testing::TestFolder folder;
+    testsupport::TempFolder folder;
     MemoryWindow w;
-    RecordingUi ui;
+    testsupport::RecordingUi ui;
     WindowOperations ops(w, ui, filesIn(folder));
     ops.start();
     for (const ControlInfo& c : storedControls()) {
@@ -84,9 +83,9 @@ void fillEveryControl(MemoryWindow& w) {
 }
 
 TEST(StartUp, CloseThenStartRestoresEveryStoredField) {
-    testing::TestFolder folder;
+    testsupport::TempFolder folder;
     MemoryWindow before;
-    RecordingUi ui;
+    testsupport::RecordingUi ui;
     WindowOperations first(before, ui, filesIn(folder));
     first.start();
     fillEveryControl(before);
@@ -111,9 +110,9 @@ TEST(StartUp, CloseThenStartRestoresEveryStoredField) {
             EXPECT_EQ(after.checked(c.name), before.checked(c.name)) << c.name;
         }
     }
-    for (const std::string& name : kTableRequest) {
-        EXPECT_NE(before.text(name), after.text(name)) << name;
-        EXPECT_FALSE(after.enabled(name)) << name;  // "默认" came back checked
+    for (const RequestField& field : kTableRequestFields) {
+        EXPECT_NE(before.text(field.name), after.text(field.name)) << field.name;
+        EXPECT_FALSE(after.enabled(field.name)) << field.name;  // "默认" came back checked
     }
     EXPECT_EQ(after.text("Edit7"), "9999");
     EXPECT_EQ(after.itemIndex("ComboBox2"), 3);
@@ -126,9 +125,9 @@ TEST(StartUp, CloseThenStartRestoresEveryStoredField) {
 }
 
 TEST(StartUp, RowsHiddenByASmallerCountAreNotSaved) {
-    testing::TestFolder folder;
+    testsupport::TempFolder folder;
     MemoryWindow w;
-    RecordingUi ui;
+    testsupport::RecordingUi ui;
     WindowOperations ops(w, ui, filesIn(folder));
     ops.start();
     w.setItemIndex("ComboBox2", 3);
@@ -137,18 +136,18 @@ TEST(StartUp, RowsHiddenByASmallerCountAreNotSaved) {
     w.setItemIndex("ComboBox2", 0);
     ops.pointCountChanged();
     ops.close();
-    const std::string grid = testing::TestFolder::take(filesIn(folder).grid());
+    const std::string grid = testsupport::readBytes(filesIn(folder).grid());
     EXPECT_EQ(grid.substr(0, 6), "3\r\n4\r\n");
     EXPECT_EQ(grid.find("2500"), std::string::npos);
 }
 
 TEST(StartUp, DamagedFilesAreIgnoredAndCloseFailuresAreSilent) {
-    testing::TestFolder folder;
+    testsupport::TempFolder folder;
     const ProgramFiles files = filesIn(folder);
-    testing::TestFolder::put(files.grid(), "x\r\n");  // the column count is not a number
-    testing::TestFolder::put(files.settings(), "[FrmMainPro]\r\nEdit1=2000\r\n");
+    testsupport::writeBytes(files.grid(), "x\r\n");  // the column count is not a number
+    testsupport::writeBytes(files.settings(), "[FrmMainPro]\r\nEdit1=2000\r\n");
     MemoryWindow w;
-    RecordingUi ui;
+    testsupport::RecordingUi ui;
     WindowOperations ops(w, ui, files);
     ops.start();
     EXPECT_EQ(w.text("Edit1"), "2000");
@@ -159,39 +158,7 @@ TEST(StartUp, DamagedFilesAreIgnoredAndCloseFailuresAreSilent) {
     WindowOperations blocked(w, ui, ProgramFiles{files.grid(), ""});
     blocked.close();
     EXPECT_TRUE(ui.shown.empty());
-    EXPECT_EQ(testing::TestFolder::take(files.grid()), "x\r\n");
-}
-
-TEST(Generate, FillsTheListsAndWritesTheWorkbookOfTheProgramFolder) {
-    testing::TestFolder folder;
-    MemoryWindow w;
-    RecordingUi ui;
-    WindowOperations ops(w, ui, filesIn(folder));
-    ops.start();
-    w.form().setActivePage(0);
-    w.setChecked("RadioButton1", true);
-    w.setChecked("RadioButton7", true);
-    w.setChecked("RadioButton22", true);
-    w.setText("Edit1", "2000");
-    w.setText("Edit2", "5000");
-    w.setChecked("CheckBox2", false);
-    ops.defaultsClicked();
-    w.setText("Edit7", "1000");
-    w.setText("Edit8", "500");
-    std::vector<std::size_t> progress;
-    EXPECT_TRUE(ops.generate([&](std::size_t done, std::size_t) { progress.push_back(done); }));
-    EXPECT_EQ(w.rows(), (std::vector<std::string>{"0,0.00", "500,3428.88", "1000,8979.72"}));
-    EXPECT_TRUE(w.weights().empty());
-    EXPECT_EQ(progress.back(), 3u);
-    ASSERT_FALSE(ui.shown.empty());
-    EXPECT_EQ(ui.shown.back().kind, ShownBox::Kind::Open);
-    EXPECT_EQ(ui.shown.back().text, filesIn(folder).workbook());
-    EXPECT_TRUE(std::filesystem::is_regular_file(filesIn(folder).workbook()));
-
-    // A request that stops keeps the rows of the last table.
-    w.setText("Edit2", "");
-    EXPECT_FALSE(ops.generate());
-    EXPECT_EQ(w.rows().size(), 3u);
+    EXPECT_EQ(testsupport::readBytes(files.grid()), "x\r\n");
 }
 
 }  // namespace

@@ -9,8 +9,9 @@
 
 #include "app/calibration_page.h"
 #include "app/memory_window.h"
-#include "platform/recording_ui.h"
-#include "test_folder.h"
+#include "app/window_operations.h"
+#include "support/recording_ui.h"
+#include "support/temp_folder.h"
 
 namespace quorvel::app {
 namespace {
@@ -108,7 +109,7 @@ TEST(WeightControls, FollowTheSwitchAndTheDensityCheckOnlyInforms) {
     const std::vector<std::pair<const char*, bool>> texts{
         {"", false}, {"8", true}, {" 0.84 ", true}, {"1.2.3", false}, {".", false}};
     for (const auto& [text, number] : texts) {
-        RecordingUi ui;
+        testsupport::RecordingUi ui;
         w.setText("Edit37", text);
         densityChanged(w, ui);
         EXPECT_EQ(ui.messages(), number ? std::vector<std::string>{}
@@ -119,7 +120,7 @@ TEST(WeightControls, FollowTheSwitchAndTheDensityCheckOnlyInforms) {
 }
 
 TEST(Help, OpensAnExistingFileAndReportsAnyOtherOutcome) {
-    testing::TestFolder folder;
+    testsupport::TempFolder folder;
     const std::string path = folder.file("help.chm");
     struct Case {
         bool fileExists;
@@ -131,13 +132,14 @@ TEST(Help, OpensAnExistingFileAndReportsAnyOtherOutcome) {
                           Case{true, true, true, false}}) {
         std::filesystem::remove(path);
         if (c.fileExists) {
-            testing::TestFolder::put(path, "chm");
+            testsupport::writeBytes(path, "chm");
         }
-        RecordingUi ui;
+        testsupport::RecordingUi ui;
         ui.openSucceeds = c.openSucceeds;
         // The folder is passed without a trailing separator.
         openHelp(std::filesystem::path(folder.file("x")).parent_path().string(), ui);
-        const bool opened = !ui.shown.empty() && ui.shown.front().kind == ShownBox::Kind::Open;
+        const bool opened =
+            !ui.shown.empty() && ui.shown.front().kind == testsupport::ShownBox::Kind::Open;
         EXPECT_EQ(opened, c.opened);
         if (opened) {
             EXPECT_EQ(ui.shown.front().text, path);
@@ -182,6 +184,35 @@ TEST(CalibrationPage, RemovedRowsComeBackAndClearingForgetsThem) {
     EXPECT_EQ(w.grid().cell(1, 1), "0");
     choose(5);
     EXPECT_EQ(w.grid().cell(1, 6), "");  // cleared rows do not come back
+}
+
+TEST(Snapshot, AFileThatCannotBeWrittenIsNamedWithItsReason) {
+    testsupport::TempFolder folder;
+    testsupport::writeBytes(folder.file("file"), "x");
+    MemoryWindow w;
+    testsupport::RecordingUi ui;
+    WindowOperations ops(w, ui, ProgramFiles{folder.path().string(), ""});
+    const std::string shot = folder.file("file") + "/shot.bmp";
+    ui.saveAnswers.push_back(shot);
+    EXPECT_EQ(ops.snapshot(Picture{1, 1, {0}}), "");
+    EXPECT_EQ(ui.errors(),
+              std::vector<std::string>{"文件“" + shot + "”无法读写：路径中有一段不是文件夹"});
+}
+
+TEST(CheckNumberText, ShowsItsMessageForTextThatIsNotANumber) {
+    const std::pair<const char*, bool> cases[] = {
+        {"8", true},   {"0.85", true}, {" 12.5\t", true}, {"\n7\r", true}, {"", false},
+        {"  ", false}, {".", false},   {"1..2", false},   {"abc", false},  {"8 5", false},
+    };
+    for (auto [text, number] : cases) {
+        testsupport::RecordingUi ui;
+        EXPECT_EQ(CheckNumberText(text, ui), number) << text;
+        if (number) {
+            EXPECT_TRUE(ui.shown.empty()) << text;
+        } else {
+            EXPECT_EQ(ui.messages(), std::vector<std::string>{"输入内容不是数字"}) << text;
+        }
+    }
 }
 
 }  // namespace

@@ -14,8 +14,8 @@
 
 #include "cli/table_command.h"
 #include "command_run.h"
-#include "file_size_limit.h"
-#include "xlsx_reader.h"
+#include "support/file_size_limit.h"
+#include "support/xlsx_reader.h"
 
 namespace quorvel::cli {
 namespace {
@@ -71,7 +71,7 @@ TEST_F(TableFilesTest, SampleSettingsGiveTheWorkbookOfTheirTable) {
         << r.err;
     EXPECT_NE(r.err.find("    是否继续？"), std::string::npos);
 
-    const auto read = testing_support::readXlsx(book);
+    const auto read = testsupport::readXlsx(book);
     ASSERT_EQ(read.sheets.size(), 1u);
     const auto& sheet = read.sheets[0];
     EXPECT_EQ(sheet.name, "罐容表");
@@ -108,7 +108,7 @@ TEST_F(TableFilesTest, AMistypedFileNameIsReportedNotReadAsEmpty) {
     EXPECT_EQ(r.out, "");
 }
 
-using testing_support::FileSizeLimit;
+using testsupport::FileSizeLimit;
 
 TEST_F(TableFilesTest, AWorkbookThatCannotBeSavedStopsTheRunWithTheSystemsReason) {
     std::ofstream(path("plain-file")) << "x";
@@ -170,7 +170,7 @@ TEST_F(TableFilesTest, StoredFilesSurviveANulByteALinkAndKilledSaves) {
     ASSERT_EQ(r.status, kExitOk) << r.err;
     EXPECT_EQ(slurp(path("Config.ini")), slurp(kExamples + "/Config.ini"));
     EXPECT_EQ(fs::read_symlink(dir_ / "~001.xlsx"), "shared/table.xlsx");
-    EXPECT_EQ(testing_support::readXlsx((dir_ / "shared/table.xlsx").string()).sheets.at(0).name,
+    EXPECT_EQ(testsupport::readXlsx((dir_ / "shared/table.xlsx").string()).sheets.at(0).name,
               "罐容表");
     EXPECT_FALSE(fs::exists(stale));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "shared"), {}), 1);

@@ -18,7 +18,7 @@ namespace {
 using nlohmann::json;
 
 json golden(const std::string& name) {
-    std::ifstream in(std::string(QUORVEL_OIL_GOLDEN) + "/" + name);
+    std::ifstream in(std::string(QUORVEL_GOLDEN_DIR) + "/oil/" + name);
     EXPECT_TRUE(in) << name;
     return json::parse(in);
 }

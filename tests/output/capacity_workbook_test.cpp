@@ -7,19 +7,19 @@
 
 #include <gtest/gtest.h>
 
-#include "file_size_limit.h"
-#include "platform/recording_ui.h"
-#include "scratch_folder.h"
-#include "xlsx_reader.h"
+#include "support/file_size_limit.h"
+#include "support/recording_ui.h"
+#include "support/temp_folder.h"
+#include "support/xlsx_reader.h"
 
 namespace quorvel {
 namespace {
 
-using testing_support::readBytes;
-using testing_support::ReadSheet;
-using testing_support::readXlsx;
-using testing_support::ScratchFolder;
-using testing_support::writeBytes;
+using testsupport::readBytes;
+using testsupport::ReadSheet;
+using testsupport::readXlsx;
+using testsupport::TempFolder;
+using testsupport::writeBytes;
 
 const std::string kSummary =
     "计算参数如下：\r\n中间筒体：水平正直圆柱体，内径：2000 mm，筒体长度：5000 mm\r\n"
@@ -43,13 +43,13 @@ struct Table {
     bool useDensity = false;
     std::string summary = kSummary;
     ShellKind shell = ShellKind::Horizontal;
-    std::string rowsPerColumn = "200";
+    int rowsPerBlock = 200;
 
     // Rows at levels 0, 10, 20 … with volumes and weights that differ in every row.
-    static Table generated(std::size_t count, bool useDensity, std::string n) {
+    static Table generated(std::size_t count, bool useDensity, int n) {
         Table t;
         t.useDensity = useDensity;
-        t.rowsPerColumn = std::move(n);
+        t.rowsPerBlock = n;
         for (std::size_t i = 0; i < count; ++i) {
             t.rows.push_back(std::to_string(i * 10) + "," + twoDecimals(i * 1.25 + 0.01));
             if (useDensity)
@@ -59,11 +59,18 @@ struct Table {
     }
 
     CapacityWorkbookInput input() const {
-        return {rows, weights, useDensity, summary, shell, rowsPerColumn};
+        return {rows, weights, useDensity, summary, shell, rowsPerBlock};
     }
 
-    bool save(const std::string& path, RecordingUi& ui) const {
-        return SaveFileToExcel3(input(), path, ui);
+    // The writer's own boxes go to `ui`; what it throws, its caller shows in the standard
+    // error box, as the recording does here.
+    bool save(const std::string& path, testsupport::RecordingUi& ui) const {
+        try {
+            return SaveFileToExcel3(input(), path, ui);
+        } catch (const std::exception& e) {
+            ui.showError(e.what());
+            return false;
+        }
     }
 };
 
@@ -73,30 +80,31 @@ ReadSheet onlySheet(const std::string& path) {
     return book.sheets.at(0);
 }
 
-ShownBox promptBox(const std::string& summary) {
-    return {ShownBox::Kind::Box, summary + "\r\n\r\n    是否继续？", "系统提示",
+testsupport::ShownBox promptBox(const std::string& summary) {
+    return {testsupport::ShownBox::Kind::Box, summary + "\r\n\r\n    是否继续？", "系统提示",
             MessageButtons::YesNo, MessageIcon::Information};
 }
 
-ShownBox errorBox(const std::string& text) {
-    return {ShownBox::Kind::Box, text, "错误", MessageButtons::Ok, MessageIcon::Error};
+testsupport::ShownBox errorBox(const std::string& text) {
+    return {testsupport::ShownBox::Kind::Box, text, "错误", MessageButtons::Ok, MessageIcon::Error};
 }
 
-ShownBox openedFile(const std::string& path) {
-    return {ShownBox::Kind::Open, path, "", MessageButtons::Ok, MessageIcon::None};
+testsupport::ShownBox openedFile(const std::string& path) {
+    return {testsupport::ShownBox::Kind::Open, path, "", MessageButtons::Ok, MessageIcon::None};
 }
 
-ShownBox standardError(const std::string& text) {
-    return {ShownBox::Kind::Error, text, "", MessageButtons::Ok, MessageIcon::Error};
+testsupport::ShownBox standardError(const std::string& text) {
+    return {testsupport::ShownBox::Kind::Error, text, "", MessageButtons::Ok, MessageIcon::Error};
 }
 
 TEST(CapacityWorkbook, AsksThenWritesTitleAndOpensTheFile) {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string path = folder.file("~001.xlsx");
-    RecordingUi ui;
-    Table table = Table::generated(3, false, "200");
+    testsupport::RecordingUi ui;
+    Table table = Table::generated(3, false, 200);
     ASSERT_TRUE(table.save(path, ui));
-    EXPECT_EQ(ui.shown, (std::vector<ShownBox>{promptBox(kSummary), openedFile(path)}));
+    EXPECT_EQ(ui.shown,
+              (std::vector<testsupport::ShownBox>{promptBox(kSummary), openedFile(path)}));
 
     const ReadSheet sheet = onlySheet(path);
     EXPECT_EQ(sheet.name, "罐容表");
@@ -117,10 +125,10 @@ TEST(CapacityWorkbook, AsksThenWritesTitleAndOpensTheFile) {
 }
 
 TEST(CapacityWorkbook, CalibratedTankReplacesTheSummary) {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string path = folder.file("~001.xlsx");
-    RecordingUi ui;
-    Table table = Table::generated(2, false, "200");
+    testsupport::RecordingUi ui;
+    Table table = Table::generated(2, false, 200);
     table.shell = ShellKind::Calibrated;
     ASSERT_TRUE(table.save(path, ui));
     EXPECT_EQ(ui.shown.at(0), promptBox("罐容标定"));
@@ -130,7 +138,7 @@ TEST(CapacityWorkbook, CalibratedTankReplacesTheSummary) {
 struct BlockCase {
     const char* name;
     std::size_t count;
-    const char* rowsPerColumn;
+    int rowsPerBlock;
     bool weights;
     std::size_t blocks;
     int n;  // rows per block in effect
@@ -144,10 +152,10 @@ class CapacityWorkbookBlocks : public testing::TestWithParam<BlockCase> {};
 
 TEST_P(CapacityWorkbookBlocks, LaysRowsOutInColumnBlocks) {
     const BlockCase& c = GetParam();
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string path = folder.file("~001.xlsx");
-    RecordingUi ui;
-    const Table table = Table::generated(c.count, c.weights, c.rowsPerColumn);
+    testsupport::RecordingUi ui;
+    const Table table = Table::generated(c.count, c.weights, c.rowsPerBlock);
     ASSERT_TRUE(table.save(path, ui));
     const ReadSheet sheet = onlySheet(path);
 
@@ -198,27 +206,23 @@ TEST_P(CapacityWorkbookBlocks, LaysRowsOutInColumnBlocks) {
               1 + static_cast<std::size_t>(usedColumns) + c.count * static_cast<std::size_t>(w));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tables, CapacityWorkbookBlocks,
-    testing::Values(BlockCase{"CountEqualsN", 4, "4", false, 1, 4},
-                    BlockCase{"TwiceN", 8, "4", false, 2, 4},
-                    BlockCase{"TwiceNPlusOne", 9, "4", true, 3, 4},
-                    BlockCase{"ManyBlocksWithWeights", 23, "3", true, 8, 3},
-                    BlockCase{"OneRowPerBlock", 5, "1", false, 5, 1},
-                    BlockCase{"EmptyBlockSize", 7, "", true, 1, 99999},
-                    BlockCase{"ZeroBlockSize", 7, "0", false, 1, 99999},
-                    BlockCase{"NegativeBlockSize", 7, "-3", false, 1, 99999},
-                    BlockCase{"FractionalBlockSize", 7, "2.5", false, 1, 99999},
-                    BlockCase{"TextBlockSize", 7, "abc", true, 1, 99999},
-                    BlockCase{"EmptyTable", 0, "200", false, 1, 200},
-                    BlockCase{"EmptyTableWithWeights", 0, "200", true, 1, 200}),
-    [](const testing::TestParamInfo<BlockCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Tables, CapacityWorkbookBlocks,
+                         testing::Values(BlockCase{"CountEqualsN", 4, 4, false, 1, 4},
+                                         BlockCase{"TwiceN", 8, 4, false, 2, 4},
+                                         BlockCase{"TwiceNPlusOne", 9, 4, true, 3, 4},
+                                         BlockCase{"ManyBlocksWithWeights", 23, 3, true, 8, 3},
+                                         BlockCase{"OneRowPerBlock", 5, 1, false, 5, 1},
+                                         BlockCase{"EmptyTable", 0, 200, false, 1, 200},
+                                         BlockCase{"EmptyTableWithWeights", 0, 200, true, 1, 200}),
+                         [](const testing::TestParamInfo<BlockCase>& info) {
+                             return info.param.name;
+                         });
 
 TEST(CapacityWorkbook, SecondBlockEndsOnRowTwoPlusN) {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string path = folder.file("~001.xlsx");
-    RecordingUi ui;
-    ASSERT_TRUE(Table::generated(400, true, "200").save(path, ui));
+    testsupport::RecordingUi ui;
+    ASSERT_TRUE(Table::generated(400, true, 200).save(path, ui));
     const ReadSheet sheet = onlySheet(path);
     EXPECT_EQ(sheet.at(3, 4).number, 201);    // the second block continues the numbering
     EXPECT_EQ(sheet.at(202, 4).number, 400);  // and ends on sheet row 2 + N
@@ -227,9 +231,9 @@ TEST(CapacityWorkbook, SecondBlockEndsOnRowTwoPlusN) {
 }
 
 TEST(CapacityWorkbook, NumbersEqualTheRowTexts) {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string path = folder.file("~001.xlsx");
-    RecordingUi ui;
+    testsupport::RecordingUi ui;
     Table table;
     table.useDensity = true;
     table.rows = {"0,0.00",      "12.5,157.08",    "0.3,0.01",        "1250,2500.00",
@@ -252,26 +256,26 @@ TEST(CapacityWorkbook, NumbersEqualTheRowTexts) {
 }
 
 TEST(CapacityWorkbook, AnsweringNoLeavesTheEarlierWorkbook) {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string path = folder.file("~001.xlsx");
-    RecordingUi first;
-    ASSERT_TRUE(Table::generated(5, false, "200").save(path, first));
+    testsupport::RecordingUi first;
+    ASSERT_TRUE(Table::generated(5, false, 200).save(path, first));
     const std::string before = readBytes(path);
 
-    RecordingUi ui;
+    testsupport::RecordingUi ui;
     ui.answers = {MessageAnswer::No};
-    EXPECT_FALSE(Table::generated(9, true, "2").save(path, ui));
-    EXPECT_EQ(ui.shown, std::vector<ShownBox>{promptBox(kSummary)});
+    EXPECT_FALSE(Table::generated(9, true, 2).save(path, ui));
+    EXPECT_EQ(ui.shown, std::vector<testsupport::ShownBox>{promptBox(kSummary)});
     EXPECT_EQ(readBytes(path), before);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"~001.xlsx"});
 }
 
 TEST(CapacityWorkbook, EachRunReplacesThePreviousWorkbook) {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string path = folder.file("~001.xlsx");
-    RecordingUi ui;
-    ASSERT_TRUE(Table::generated(5, true, "200").save(path, ui));
-    ASSERT_TRUE(Table::generated(2, false, "200").save(path, ui));
+    testsupport::RecordingUi ui;
+    ASSERT_TRUE(Table::generated(5, true, 200).save(path, ui));
+    ASSERT_TRUE(Table::generated(2, false, 200).save(path, ui));
     const ReadSheet sheet = onlySheet(path);
     EXPECT_FALSE(sheet.has(2, 3));  // no weight header any more
     EXPECT_FALSE(sheet.has(5, 0));  // only two rows
@@ -279,34 +283,34 @@ TEST(CapacityWorkbook, EachRunReplacesThePreviousWorkbook) {
 }
 
 TEST(CapacityWorkbook, SaveIntoAPathThroughAFileShowsTheSaveFailure) {
-    ScratchFolder folder;
+    TempFolder folder;
     writeBytes(folder.file("plain"), "x");
     const std::string path = folder.file("plain") + "/~001.xlsx";
-    RecordingUi ui;
-    EXPECT_FALSE(Table::generated(5, false, "200").save(path, ui));
-    EXPECT_EQ(ui.shown, (std::vector<ShownBox>{promptBox(kSummary),
-                                               errorBox("关闭生成的Excel罐容表再试一次！")}));
+    testsupport::RecordingUi ui;
+    EXPECT_FALSE(Table::generated(5, false, 200).save(path, ui));
+    EXPECT_EQ(ui.shown, (std::vector<testsupport::ShownBox>{
+                            promptBox(kSummary), errorBox("关闭生成的Excel罐容表再试一次！")}));
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"plain"});
 }
 
-using testing_support::FileSizeLimit;
+using testsupport::FileSizeLimit;
 
 TEST(CapacityWorkbook, FailedWriteLeavesTheEarlierWorkbookWhole) {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string path = folder.file("~001.xlsx");
-    RecordingUi first;
-    ASSERT_TRUE(Table::generated(5, false, "200").save(path, first));
+    testsupport::RecordingUi first;
+    ASSERT_TRUE(Table::generated(5, false, 200).save(path, first));
     const std::string before = readBytes(path);
 
-    RecordingUi ui;
+    testsupport::RecordingUi ui;
     bool saved = true;
     {
         FileSizeLimit limit(4096);
-        saved = Table::generated(2000, true, "200").save(path, ui);
+        saved = Table::generated(2000, true, 200).save(path, ui);
     }
     EXPECT_FALSE(saved);
-    EXPECT_EQ(ui.shown, (std::vector<ShownBox>{promptBox(kSummary),
-                                               errorBox("关闭生成的Excel罐容表再试一次！")}));
+    EXPECT_EQ(ui.shown, (std::vector<testsupport::ShownBox>{
+                            promptBox(kSummary), errorBox("关闭生成的Excel罐容表再试一次！")}));
     EXPECT_EQ(readBytes(path), before);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"~001.xlsx"});
 }
@@ -325,16 +329,16 @@ void PrintTo(const BuildFailureCase& c, std::ostream* os) {
 class CapacityWorkbookBuildFailure : public testing::TestWithParam<BuildFailureCase> {};
 
 TEST_P(CapacityWorkbookBuildFailure, ShowsTheStandardErrorBoxAndWritesNothing) {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string path = folder.file("~001.xlsx");
-    RecordingUi ui;
+    testsupport::RecordingUi ui;
     Table table;
     table.rows = GetParam().rows;
     table.weights = GetParam().weights;
     table.useDensity = !table.weights.empty();
     EXPECT_FALSE(table.save(path, ui));
-    EXPECT_EQ(ui.shown,
-              (std::vector<ShownBox>{promptBox(kSummary), standardError(GetParam().message)}));
+    EXPECT_EQ(ui.shown, (std::vector<testsupport::ShownBox>{promptBox(kSummary),
+                                                            standardError(GetParam().message)}));
     EXPECT_TRUE(folder.entries().empty());
 }
 
@@ -348,49 +352,49 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<BuildFailureCase>& info) { return info.param.name; });
 
 TEST(CapacityWorkbook, LibraryFailureWhileBuildingShowsItsText) {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string path = folder.file("~001.xlsx");
-    RecordingUi ui;
-    Table table = Table::generated(3, false, "200");
+    testsupport::RecordingUi ui;
+    Table table = Table::generated(3, false, 200);
     table.summary = std::string(32767, 'a');  // the title outgrows a cell
     EXPECT_FALSE(table.save(path, ui));
     EXPECT_EQ(ui.shown,
-              (std::vector<ShownBox>{
+              (std::vector<testsupport::ShownBox>{
                   promptBox(table.summary),
                   standardError("the text for row 0, column 0 is longer than 32767 characters")}));
     EXPECT_TRUE(folder.entries().empty());
 }
 
 TEST(CapacityWorkbook, TableWiderThanASheetStopsBeforeAsking) {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string path = folder.file("~001.xlsx");
-    RecordingUi ui;
-    EXPECT_FALSE(Table::generated(5462, false, "1").save(path, ui));
+    testsupport::RecordingUi ui;
+    EXPECT_FALSE(Table::generated(5462, false, 1).save(path, ui));
     EXPECT_EQ(ui.shown,
-              std::vector<ShownBox>{errorBox(
+              std::vector<testsupport::ShownBox>{errorBox(
                   "罐容表共 5462 行，每列 1 条数据需要 5462 个列块、共 16386 列，超过了 "
                   "Excel 工作表最多 16384 列的限制。请把每列数据条数改为至少 2 后再试。")});
     EXPECT_TRUE(folder.entries().empty());
 }
 
 TEST(CapacityWorkbook, WeightsMissingForSomeRowsStopBeforeAsking) {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string path = folder.file("~001.xlsx");
-    RecordingUi ui;
-    Table table = Table::generated(3, true, "200");
+    testsupport::RecordingUi ui;
+    Table table = Table::generated(3, true, 200);
     table.weights.pop_back();
     EXPECT_FALSE(table.save(path, ui));
-    EXPECT_EQ(ui.shown, std::vector<ShownBox>{errorBox(
+    EXPECT_EQ(ui.shown, std::vector<testsupport::ShownBox>{errorBox(
                             "重量数据有 2 条，容积表有 3 行，两者不一致，无法生成罐容表。")});
     EXPECT_TRUE(folder.entries().empty());
 }
 
 TEST(CapacityWorkbook, OpenFailureDoesNotUndoTheSave) {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string path = folder.file("~001.xlsx");
-    RecordingUi ui;
+    testsupport::RecordingUi ui;
     ui.openSucceeds = false;
-    EXPECT_TRUE(Table::generated(3, false, "200").save(path, ui));
+    EXPECT_TRUE(Table::generated(3, false, 200).save(path, ui));
     EXPECT_EQ(ui.shown.back(), openedFile(path));
     EXPECT_EQ(onlySheet(path).at(5, 0).number, 3);
 }

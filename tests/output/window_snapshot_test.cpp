@@ -10,8 +10,12 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cerrno>
+
+#include "files/file_error.h"
+
 #include "output/bitmap_file.h"
-#include "platform/recording_ui.h"
+#include "support/recording_ui.h"
 
 namespace quorvel {
 namespace {
@@ -85,7 +89,7 @@ TEST_F(SnapshotTest, SavedWhateverTheNameAndConfirmed) {
     };
     for (const Case& c : {Case{"打印窗体", "打印窗体.bmp"}, Case{"shot.png", "shot.png"},
                           Case{"shot.bmp", "shot.bmp"}}) {
-        RecordingUi ui;
+        testsupport::RecordingUi ui;
         const std::string target = path(c.written);
         std::ofstream(target) << "an older file";  // replaced without a question
         ui.saveAnswers.push_back(path(c.chosen));
@@ -95,29 +99,33 @@ TEST_F(SnapshotTest, SavedWhateverTheNameAndConfirmed) {
         ASSERT_EQ(ui.saveRequests.size(), 1u);
         EXPECT_EQ(ui.saveRequests[0], (SaveFileRequest{"打印窗体", "bmp", "*.bmp"}));
         ASSERT_EQ(ui.shown.size(), 2u);
-        EXPECT_EQ(ui.shown[1],
-                  (ShownBox{ShownBox::Kind::Box,
-                            "打印的窗体保存到您指定的图形文件，您可打开该文件进行打印！", "提示",
-                            MessageButtons::Ok, MessageIcon::Information}));
+        EXPECT_EQ(ui.shown[1], (testsupport::ShownBox{
+                                   testsupport::ShownBox::Kind::Box,
+                                   "打印的窗体保存到您指定的图形文件，您可打开该文件进行打印！",
+                                   "提示", MessageButtons::Ok, MessageIcon::Information}));
     }
 }
 
 TEST_F(SnapshotTest, CancelKeepsThePictureOnTheClipboardAndWritesNothing) {
-    RecordingUi ui;
+    testsupport::RecordingUi ui;
     EXPECT_EQ(saveWindowSnapshot(picture_, ui), "");
     EXPECT_EQ(ui.clipboard, picture_);
     EXPECT_EQ(ui.shown.size(), 1u);  // the dialog only
     EXPECT_TRUE(std::filesystem::is_empty(dir_));
 }
 
-TEST_F(SnapshotTest, FailedSaveGoesToTheErrorBoxWithoutConfirmation) {
+TEST_F(SnapshotTest, AFailedSaveThrowsWithoutConfirmation) {
     std::ofstream(path("file")) << "x";
-    RecordingUi ui;
+    testsupport::RecordingUi ui;
     ui.saveAnswers.push_back(path("file") + "/shot.bmp");
-    EXPECT_EQ(saveWindowSnapshot(picture_, ui), "");
-    ASSERT_EQ(ui.errors().size(), 1u);
-    EXPECT_NE(ui.errors()[0].find("shot.bmp"), std::string::npos) << ui.errors()[0];
-    EXPECT_EQ(ui.shown.size(), 2u);  // dialog, error; no confirmation
+    try {
+        saveWindowSnapshot(picture_, ui);
+        FAIL();
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.path(), path("file") + "/shot.bmp");
+        EXPECT_EQ(e.code(), ENOTDIR);
+    }
+    EXPECT_EQ(ui.shown.size(), 1u);  // the dialog; no confirmation
 }
 
 }  // namespace

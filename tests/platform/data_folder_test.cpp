@@ -4,13 +4,13 @@
 
 #include <filesystem>
 
-#include "scratch_folder.h"
+#include "support/temp_folder.h"
 
 namespace quorvel {
 namespace {
 
-using testing_support::ScratchFolder;
-using testing_support::writeBytes;
+using testsupport::TempFolder;
+using testsupport::writeBytes;
 
 // Tests run as root, so "cannot be written" is a path through a regular file (nothing can
 // be created under it) or a folder of a read-only file system (/proc), not permission bits.
@@ -33,7 +33,7 @@ TEST(DataFolder, ProgramFolderWhenWritableElseTheUsersDataFolder) {
         {"neither can be written", "file/bin", "file/data", "file/bin", false},
     };
     for (const Case& c : cases) {
-        ScratchFolder scratch;
+        TempFolder scratch;
         std::filesystem::create_directories(scratch.file("bin"));
         writeBytes(scratch.file("file"), "x");
         const auto at = [&](const char* p) {
@@ -51,14 +51,14 @@ TEST(DataFolder, ProgramFolderWhenWritableElseTheUsersDataFolder) {
 }
 
 TEST(DataFolder, ProbeNeverTouchesAnExistingFile) {
-    ScratchFolder scratch;
+    TempFolder scratch;
     writeBytes(scratch.file("Config.ini"), "[FrmMainPro]\r\n");
     EXPECT_TRUE(folderIsWritable(scratch.file("")));
     EXPECT_FALSE(folderIsWritable(scratch.file("Config.ini")));
     EXPECT_FALSE(folderIsWritable(scratch.file("missing")));
     EXPECT_FALSE(folderIsWritable(""));
     EXPECT_EQ(scratch.entries(), std::vector<std::string>{"Config.ini"});
-    EXPECT_EQ(testing_support::readBytes(scratch.file("Config.ini")), "[FrmMainPro]\r\n");
+    EXPECT_EQ(testsupport::readBytes(scratch.file("Config.ini")), "[FrmMainPro]\r\n");
 }
 
 }  // namespace

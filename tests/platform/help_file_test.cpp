@@ -4,13 +4,13 @@
 
 #include <filesystem>
 
-#include "scratch_folder.h"
+#include "support/temp_folder.h"
 
 namespace quorvel {
 namespace {
 
-using testing_support::ScratchFolder;
-using testing_support::writeBytes;
+using testsupport::TempFolder;
+using testsupport::writeBytes;
 
 TEST(HelpFile, BesideTheProgramFirstThenTheInstalledCopy) {
     struct Case {
@@ -26,7 +26,7 @@ TEST(HelpFile, BesideTheProgramFirstThenTheInstalledCopy) {
         {"none: the name beside, for the message", false, false, "bin/help.chm"},
     };
     for (const Case& c : cases) {
-        ScratchFolder prefix;
+        TempFolder prefix;
         const std::filesystem::path root = prefix.file("");
         std::filesystem::create_directories(root / "bin");
         std::filesystem::create_directories(root / "share/quorvel");
@@ -42,7 +42,7 @@ TEST(HelpFile, BesideTheProgramFirstThenTheInstalledCopy) {
 }
 
 TEST(HelpFile, AFolderNamedLikeTheFileIsNotIt) {
-    ScratchFolder prefix;
+    TempFolder prefix;
     const std::filesystem::path root = prefix.file("");
     std::filesystem::create_directories(root / "bin/help.chm");
     std::filesystem::create_directories(root / "share/quorvel");

@@ -5,17 +5,17 @@
 
 #include <cstdlib>
 
+#include "form/memory_form.h"
 #include "store/grid_file.h"
 #include "store/settings_file.h"
-#include "tank/memory_form.h"
-#include "test_folder.h"
+#include "support/temp_folder.h"
 
 namespace quorvel {
 namespace {
 
-using testing::TestFolder;
+using testsupport::TempFolder;
 
-const std::string kExamples = std::string(QUORVEL_SOURCE_DIR) + "/examples/";
+const std::string kExamples = std::string(QUORVEL_EXAMPLES_DIR) + "/";
 
 // A horizontal circular diesel tank, D 2600 mm, L 8000 mm, two standard ellipsoidal heads
 // added, density 0.84 g/cm^3 with weights, levels 0 to 2600 every 10 mm in blocks of 200.
@@ -64,12 +64,13 @@ TEST(Examples, AreWhatTheWindowWritesForTheirTank) {
         SaveSettings(dieselTank(), kExamples + "Config.ini");
         SaveStringGrid(dieselCalibration(), kExamples + "bd.txt");
     }
-    TestFolder folder;
+    TempFolder folder;
     SaveSettings(dieselTank(), folder.file("Config.ini"));
     SaveStringGrid(dieselCalibration(), folder.file("bd.txt"));
-    EXPECT_EQ(TestFolder::take(kExamples + "Config.ini"),
-              TestFolder::take(folder.file("Config.ini")));
-    EXPECT_EQ(TestFolder::take(kExamples + "bd.txt"), TestFolder::take(folder.file("bd.txt")));
+    EXPECT_EQ(testsupport::readBytes(kExamples + "Config.ini"),
+              testsupport::readBytes(folder.file("Config.ini")));
+    EXPECT_EQ(testsupport::readBytes(kExamples + "bd.txt"),
+              testsupport::readBytes(folder.file("bd.txt")));
 }
 
 TEST(Examples, LoadAsTheTankTheReadmeDescribes) {

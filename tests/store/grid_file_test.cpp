@@ -4,13 +4,13 @@
 
 #include <vector>
 
-#include "platform/atomic_file.h"
-#include "test_folder.h"
+#include "files/atomic_file.h"
+#include "support/temp_folder.h"
 
 namespace quorvel {
 namespace {
 
-using testing::TestFolder;
+using testsupport::TempFolder;
 using Columns = std::vector<std::vector<std::string>>;
 
 TextGrid gridOf(const Columns& columns) {
@@ -48,14 +48,14 @@ const std::string kTwoPointsFile =
     "\xC8\xDD\xBB\xFD L\r\n0\r\n1234.5\r\n2800\r\n";  // 容积 L
 
 TEST(SaveStringGrid, WritesCountsThenCellsColumnByColumn) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("bd.txt");
     SaveStringGrid(gridOf(kTwoPoints), path);
-    EXPECT_EQ(TestFolder::take(path), kTwoPointsFile);
+    EXPECT_EQ(testsupport::readBytes(path), kTwoPointsFile);
     SaveStringGrid(TextGrid(0, 0), path);
-    EXPECT_EQ(TestFolder::take(path), "0\r\n0\r\n");
+    EXPECT_EQ(testsupport::readBytes(path), "0\r\n0\r\n");
     SaveStringGrid(TextGrid(), path);  // the initial shape: empty cells are empty lines
-    EXPECT_EQ(TestFolder::take(path), "3\r\n2\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(testsupport::readBytes(path), "3\r\n2\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
     EXPECT_EQ(folder.entryCount(), 1u);
 }
 
@@ -83,10 +83,10 @@ TEST(LoadStringGrid, ReadsTheFileBack) {
         {"empty file", "", {}},
         {"end before the row count", "2\r\n", {{}, {}}},
     };
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("bd.txt");
     for (const Case& c : cases) {
-        TestFolder::put(path, c.file);
+        testsupport::writeBytes(path, c.file);
         TextGrid grid = gridOf({{"old", "old", "old"}, {"old", "old", "old"}});
         LoadStringGrid(grid, path);
         EXPECT_EQ(grid.colCount(), static_cast<int>(c.cells.size())) << c.what;
@@ -117,10 +117,10 @@ TEST(LoadStringGrid, BadCountsStopTheLoad) {
         {"$3\r\n33334\r\nA\r\n", 2, 3,
          "the counts $3 and 33334 give 100002 cells, over the limit of 100000"},
     };
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("bd.txt");
     for (const Case& c : cases) {
-        TestFolder::put(path, c.file);
+        testsupport::writeBytes(path, c.file);
         TextGrid grid = gridOf({{"a", "b", "c"}, {"d", "e", "f"}});
         try {
             LoadStringGrid(grid, path);
@@ -135,14 +135,14 @@ TEST(LoadStringGrid, BadCountsStopTheLoad) {
 }
 
 TEST(LoadStringGrid, BadRowCountAppliesNoColumnCountThatOverfillsTheGrid) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("bd.txt");
     struct Case {
         int rowsBefore;
         int colsAfter;
     } cases[] = {{100, 1000}, {101, 1}};
     for (const Case& c : cases) {
-        TestFolder::put(path, "1000\r\nx\r\n");
+        testsupport::writeBytes(path, "1000\r\nx\r\n");
         TextGrid grid(1, c.rowsBefore);
         EXPECT_THROW(LoadStringGrid(grid, path), FileError);
         EXPECT_EQ(grid.colCount(), c.colsAfter) << c.rowsBefore;
@@ -151,19 +151,19 @@ TEST(LoadStringGrid, BadRowCountAppliesNoColumnCountThatOverfillsTheGrid) {
 }
 
 TEST(LoadStringGrid, LargestCountsLoad) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("bd.txt");
-    TestFolder::put(path, "1000\r\n0\r\n");
+    testsupport::writeBytes(path, "1000\r\n0\r\n");
     TextGrid wide;
     LoadStringGrid(wide, path);
     EXPECT_EQ(wide.colCount(), 1000);
-    TestFolder::put(path, "1\r\n100000\r\nfirst\r\n");
+    testsupport::writeBytes(path, "1\r\n100000\r\nfirst\r\n");
     TextGrid tall;
     LoadStringGrid(tall, path);
     EXPECT_EQ(tall.rowCount(), 100000);
     EXPECT_EQ(tall.cell(0, 0), "first");
     EXPECT_EQ(tall.cell(0, 99999), "");
-    TestFolder::put(path, "1000\r\n100\r\n");  // as many cells as a file may hold
+    testsupport::writeBytes(path, "1000\r\n100\r\n");  // as many cells as a file may hold
     TextGrid full;
     LoadStringGrid(full, path);
     EXPECT_EQ(full.colCount(), 1000);
@@ -171,7 +171,7 @@ TEST(LoadStringGrid, LargestCountsLoad) {
 }
 
 TEST(LoadStringGrid, MissingOrUndecodableFileChangesNothing) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("bd.txt");
     struct Case {
         bool create;
@@ -185,7 +185,7 @@ TEST(LoadStringGrid, MissingOrUndecodableFileChangesNothing) {
     for (const Case& c : cases) {
         std::filesystem::remove(path);
         if (c.create)
-            TestFolder::put(path, c.file);
+            testsupport::writeBytes(path, c.file);
         TextGrid grid = gridOf({{"a", "b"}});
         try {
             LoadStringGrid(grid, path);
@@ -204,7 +204,7 @@ TEST(StringGridFile, RoundTripKeepsEveryCell) {
         {"高度 mm", "0", "300", "", "900.5", "1 200", "1500"},
         {"容积 L", "0", "812.25", "1900", "罐底 死量", "", "5120"},
     };
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("bd.txt");
     SaveStringGrid(gridOf(cells), path);
     TextGrid loaded;
@@ -219,17 +219,17 @@ TEST(StringGridFile, MillionCharacterCellsRoundTripExactly) {
         chinese += "容";
     const Columns cells = {{"1" + std::string(999'999, '0'), chinese},
                            {"", "0." + std::string(999'998, '5')}};
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("bd.txt");
     SaveStringGrid(gridOf(cells), path);
-    EXPECT_EQ(TestFolder::take(path).size(), 3 * 2 + 4 * 2 + 1'000'000 + 666'668 + 1'000'000);
+    EXPECT_EQ(testsupport::readBytes(path).size(), 3 * 2 + 4 * 2 + 1'000'000 + 666'668 + 1'000'000);
     TextGrid loaded;
     LoadStringGrid(loaded, path);
     EXPECT_EQ(columnsOf(loaded), cells);
 }
 
 TEST(SaveStringGrid, CellItCannotStoreFailsAndKeepsThePreviousFile) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("bd.txt");
     SaveStringGrid(gridOf(kTwoPoints), path);
     struct Case {
@@ -251,13 +251,13 @@ TEST(SaveStringGrid, CellItCannotStoreFailsAndKeepsThePreviousFile) {
         } catch (const FileError& e) {
             EXPECT_EQ(e.what(), "cannot save " + path + ": " + c.why);
         }
-        EXPECT_EQ(TestFolder::take(path), kTwoPointsFile);
+        EXPECT_EQ(testsupport::readBytes(path), kTwoPointsFile);
         EXPECT_EQ(folder.entryCount(), 1u);
     }
 }
 
 TEST(SaveStringGrid, GridLargerThanAFileMayHoldFails) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("bd.txt");
     EXPECT_THROW(SaveStringGrid(TextGrid(1001, 1), path), FileError);
     EXPECT_THROW(SaveStringGrid(TextGrid(1, 100001), path), FileError);
@@ -273,11 +273,11 @@ TEST(SaveStringGrid, GridLargerThanAFileMayHoldFails) {
 }
 
 TEST(SaveStringGrid, FolderThatCannotExistFails) {
-    TestFolder folder;
+    TempFolder folder;
     std::string plain = folder.file("plain");
-    TestFolder::put(plain, "x");
+    testsupport::writeBytes(plain, "x");
     EXPECT_THROW(SaveStringGrid(gridOf(kTwoPoints), plain + "/bd.txt"), FileError);
-    EXPECT_EQ(TestFolder::take(plain), "x");
+    EXPECT_EQ(testsupport::readBytes(plain), "x");
 }
 
 }  // namespace

@@ -4,22 +4,15 @@
 
 #include <vector>
 
-#include "platform/atomic_file.h"
-#include "tank/controls.h"
-#include "tank/memory_form.h"
-#include "test_folder.h"
+#include "files/atomic_file.h"
+#include "form/controls.h"
+#include "form/memory_form.h"
+#include "support/temp_folder.h"
 
 namespace quorvel {
 namespace {
 
-using testing::TestFolder;
-
-std::string crlfLines(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const std::string& line : lines)
-        out += line + "\r\n";
-    return out;
-}
+using testsupport::TempFolder;
 
 // A horizontal tank as a user leaves the window: blank fields, a subtracted left head,
 // weights on, a count of 6 calibration points.
@@ -43,99 +36,24 @@ MemoryForm filledForm() {
 }
 
 // The file as the earlier platform's program wrote it for filledForm(), in GBK.
-const std::string kFilledFile = crlfLines({
-    "[FrmMainPro]",
-    "\xB3\xCC\xD0\xF2\xB0\xE6\xB1\xBE=2017",     // 程序版本
-    "\xBC\xC6\xCB\xE3\xC4\xA3\xBF\xE9=Quorvel",  // 计算模块
-    "Edit10=25",
-    "Edit11=0",
-    "RadioButton8=0",
-    "RadioButton9=0",
-    "Edit12=0",
-    "Edit14=0",
-    "RadioButton10=0",
-    "Edit15=0",
-    "Edit16=0",
-    "RadioButton11=0",
-    "Edit17=0",
-    "RadioButton12=0",
-    "RadioButton13=0",
-    "RadioButton14=0",
-    "Edit18=0",
-    "ComboBox4=\xBC\xD3\xC9\xCF\xD3\xD2\xB7\xE2\xCD\xB7\xC8\xDD\xBB\xFD",  // 加上右封头容积
-    "RadioButton6=0",
-    "Edit45=0",
-    "Edit46=0",
-    "Edit47=0",
-    "RadioButton22=1",
-    "Edit21=0",
-    "Edit22=0",
-    "RadioButton15=0",
-    "Edit23=0",
-    "Edit24=0",
-    "RadioButton17=0",
-    "Edit25=0",
-    "Edit26=0",
-    "RadioButton18=0",
-    "Edit27=0",
-    "RadioButton19=0",
-    "RadioButton20=0",
-    "RadioButton21=0",
-    "Edit28=0",
-    "RadioButton16=0",
-    "ComboBox3=\xBC\xF5\xC8\xA5\xD7\xF3\xB7\xE2\xCD\xB7\xC8\xDD\xBB\xFD",  // 减去左封头容积
-    "RadioButton5=0",
-    "Edit38=0",
-    "Edit43=0",
-    "Edit44=0",
-    "RadioButton7=1",
-    "Edit6=0",
-    "Edit7=0",
-    "Edit8=10",
-    "Edit9=200",
-    "Edit13=0",
-    "Edit31=0",
-    "Edit32=0",
-    "Edit33=0",
-    "Edit35=\xB2\xF1\xD3\xCD\xB9\xDE",  // 柴油罐
-    "Edit36=0",
-    "CheckBox1=1",
-    "Edit37=0.84",
-    "ComboBox1=\xB5\xA5\xCE\xBB",  // 单位
-    "RadioButton1=1",
-    "Edit1=2600",
-    "Edit2=8000",
-    "Edit5=0",
-    "Edit4=0",
-    "Edit3=0",
-    "RadioButton2=0",
-    "Edit39=0",
-    "Edit40=0",
-    "Edit41=0",
-    "RadioButton3=0",
-    "RadioButton4=1",
-    "Edit29=0",
-    "Edit30=0",
-    "Edit42=0",
-    "Edit34=0",
-    "ComboBox2=6",
-    "CheckBox2=0",
-});
+const std::string kFilledFile =
+    testsupport::readBytes(std::string(QUORVEL_GOLDEN_DIR) + "/store/filled_Config.ini");
 
 TEST(SaveSettings, WritesTheFileByteForByte) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("Config.ini");
     SaveSettings(filledForm(), path);
-    EXPECT_EQ(TestFolder::take(path), kFilledFile);
+    EXPECT_EQ(testsupport::readBytes(path), kFilledFile);
     EXPECT_EQ(folder.entryCount(), 1u);  // no temporary file left behind
 }
 
 TEST(SaveSettings, KeepsKeyOrderOfAnExistingFileAndAppendsNewKeys) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("Config.ini");
-    TestFolder::put(path, "[FrmMainPro]\r\nEdit2=1\r\nNote=kept\r\nEdit1=5\r\n[Extra]\r\nk=v\r\n");
+    testsupport::writeBytes(
+        path, "[FrmMainPro]\r\nEdit2=1\r\nNote=kept\r\nEdit1=5\r\n[Extra]\r\nk=v\r\n");
     SaveSettings(filledForm(), path);
-    std::string bytes = TestFolder::take(path);
+    std::string bytes = testsupport::readBytes(path);
     ASSERT_TRUE(
         bytes.starts_with("[FrmMainPro]\r\nEdit2=8000\r\nNote=kept\r\nEdit1=2600\r\n"
                           "\xB3\xCC\xD0\xF2\xB0\xE6\xB1\xBE=2017\r\n"
@@ -146,11 +64,11 @@ TEST(SaveSettings, KeepsKeyOrderOfAnExistingFileAndAppendsNewKeys) {
     EXPECT_EQ(bytes.find("Edit1="), bytes.rfind("Edit1="));
     // Saving again changes nothing.
     SaveSettings(filledForm(), path);
-    EXPECT_EQ(TestFolder::take(path), bytes);
+    EXPECT_EQ(testsupport::readBytes(path), bytes);
 }
 
 TEST(SaveSettings, ValueWithoutGbkFormFailsAndKeepsThePreviousFile) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("Config.ini");
     SaveSettings(filledForm(), path);
     struct Case {
@@ -171,21 +89,21 @@ TEST(SaveSettings, ValueWithoutGbkFormFailsAndKeepsThePreviousFile) {
         } catch (const FileError& e) {
             EXPECT_EQ(e.what(), c.message);
         }
-        EXPECT_EQ(TestFolder::take(path), kFilledFile);
+        EXPECT_EQ(testsupport::readBytes(path), kFilledFile);
         EXPECT_EQ(folder.entryCount(), 1u);
     }
 }
 
 TEST(SaveSettings, FolderThatCannotExistFails) {
-    TestFolder folder;
+    TempFolder folder;
     std::string plain = folder.file("plain");
-    TestFolder::put(plain, "x");
+    testsupport::writeBytes(plain, "x");
     EXPECT_THROW(SaveSettings(filledForm(), plain + "/Config.ini"), FileError);
     EXPECT_THROW(SaveSettings(filledForm(), folder.file("no-such-folder/Config.ini")), FileError);
 }
 
 TEST(LoadSettings, RestoresEveryKindOfControl) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("Config.ini");
     MemoryForm saved = filledForm();
     saved.setText("Edit41", "1 2 3");
@@ -212,9 +130,9 @@ TEST(LoadSettings, RestoresEveryKindOfControl) {
 
 // Loads `body` (keys of the one section) into a form that had `before` applied.
 MemoryForm loadBody(const std::string& body, void (*before)(MemoryForm&) = nullptr) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("Config.ini");
-    TestFolder::put(path, "[FrmMainPro]\r\n" + body);
+    testsupport::writeBytes(path, "[FrmMainPro]\r\n" + body);
     MemoryForm form = MemoryForm::designed();
     if (before)
         before(form);
@@ -279,7 +197,7 @@ TEST(LoadSettings, ListsChooseTheEqualEntryAndEditsTakeTheText) {
 }
 
 TEST(LoadSettings, MissingOrUnreadableFileReadsAsAllKeysMissing) {
-    TestFolder folder;
+    TempFolder folder;
     for (const std::string& path : {folder.file("none.ini"), folder.file("")}) {
         MemoryForm form = MemoryForm::designed();
         form.setText("Edit1", "2600");
@@ -298,9 +216,9 @@ TEST(LoadSettings, MissingOrUnreadableFileReadsAsAllKeysMissing) {
 }
 
 TEST(LoadSettings, ValueThatIsNotGbkChangesNothing) {
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("Config.ini");
-    TestFolder::put(path, "[FrmMainPro]\r\nEdit10=1\r\nRadioButton1=0\r\nEdit2=\xB9\r\n");
+    testsupport::writeBytes(path, "[FrmMainPro]\r\nEdit10=1\r\nRadioButton1=0\r\nEdit2=\xB9\r\n");
     MemoryForm form = MemoryForm::designed();
     try {
         LoadSettings(form, path);
@@ -326,13 +244,13 @@ TEST(SettingsFile, MillionCharacterValuesRoundTripExactly) {
              return s;
          }()},
     };
-    TestFolder folder;
+    TempFolder folder;
     std::string path = folder.file("Config.ini");
     MemoryForm form = filledForm();
     for (const auto& [name, value] : values)
         form.setText(name, value);
     SaveSettings(form, path);
-    const std::string bytes = TestFolder::take(path);
+    const std::string bytes = testsupport::readBytes(path);
     EXPECT_NE(bytes.find("\r\nEdit1=1" + std::string(999'999, '0') + "\r\n"), std::string::npos);
     MemoryForm loaded;
     LoadSettings(loaded, path);

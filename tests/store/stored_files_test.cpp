@@ -9,41 +9,41 @@
 #include <string>
 #include <vector>
 
+#include "form/memory_form.h"
 #include "store/grid_file.h"
 #include "store/settings_file.h"
-#include "tank/memory_form.h"
-#include "test_folder.h"
+#include "support/temp_folder.h"
 
 namespace quorvel {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::TestFolder;
+using testsupport::TempFolder;
 
-const std::string kExamples = std::string(QUORVEL_SOURCE_DIR) + "/examples/";
+const std::string kExamples = std::string(QUORVEL_EXAMPLES_DIR) + "/";
 
 // The example with one 0x00 byte put in before `marker`.
 std::string withNulBefore(const std::string& marker) {
-    std::string bytes = TestFolder::take(kExamples + "Config.ini");
+    std::string bytes = testsupport::readBytes(kExamples + "Config.ini");
     const std::size_t at = bytes.find(marker);
     EXPECT_NE(at, std::string::npos) << marker;
     return bytes.insert(at, 1, '\0');
 }
 
 TEST(StoredFiles, ANulByteInTheSettingsLosesNoSetting) {
-    const std::string example = TestFolder::take(kExamples + "Config.ini");
+    const std::string example = testsupport::readBytes(kExamples + "Config.ini");
     // Where a disk hiccup put it: before a line, inside a key, inside a value, at the start.
     for (const char* marker : {"Edit6=0", "dit1=2600", "00\r\nEdit2=", "[FrmMainPro]", "Edit42="}) {
         SCOPED_TRACE(marker);
-        TestFolder folder;
+        TempFolder folder;
         const std::string path = folder.file("Config.ini");
-        TestFolder::put(path, withNulBefore(marker));
+        testsupport::writeBytes(path, withNulBefore(marker));
         MemoryForm form = MemoryForm::designed();
         LoadSettings(form, path);
         EXPECT_EQ(form.text("Edit1"), "2600");
         EXPECT_EQ(form.text("Edit2"), "8000");
         SaveSettings(form, path);
-        EXPECT_EQ(TestFolder::take(path), example);
+        EXPECT_EQ(testsupport::readBytes(path), example);
     }
 }
 
@@ -68,30 +68,31 @@ TEST(StoredFiles, ASaveThroughALinkUpdatesItsTargetAndClearsStaleTemporaries) {
     };
     for (const StoredFile& file : files) {
         SCOPED_TRACE(file.name);
-        TestFolder folder;
+        TempFolder folder;
         // The program folder links to a settings folder kept elsewhere.
         const fs::path program = folder.file("program");
         const fs::path kept = folder.file("kept");
         fs::create_directories(program);
         fs::create_directories(kept);
         const fs::path target = kept / file.name;
-        TestFolder::put(target.string(), "old");
+        testsupport::writeBytes(target.string(), "old");
         const fs::path linkText = fs::path("../kept") / file.name;
         fs::create_symlink(linkText, program / file.name);
         // Temporaries of two killed saves, hours ago, and one of a save still running.
         const std::string prefix = std::string(".") + file.name + ".tmp-";
         const auto now = fs::file_time_type::clock::now();
         for (const char* random : {"k1lled", "Q7xYz0"}) {
-            TestFolder::put((kept / (prefix + random)).string(), std::string(4096, 'x'));
+            testsupport::writeBytes((kept / (prefix + random)).string(), std::string(4096, 'x'));
             fs::last_write_time(kept / (prefix + random), now - std::chrono::hours(3));
         }
-        TestFolder::put((kept / (prefix + "runnin")).string(), "x");
+        testsupport::writeBytes((kept / (prefix + "runnin")).string(), "x");
 
         file.save((program / file.name).string());
 
         EXPECT_TRUE(fs::is_symlink(program / file.name));
         EXPECT_EQ(fs::read_symlink(program / file.name), linkText);
-        EXPECT_EQ(TestFolder::take(target.string()), TestFolder::take(kExamples + file.name));
+        EXPECT_EQ(testsupport::readBytes(target.string()),
+                  testsupport::readBytes(kExamples + file.name));
         std::vector<std::string> left;
         for (const auto& e : fs::directory_iterator(kept))
             left.push_back(e.path().filename().string());

@@ -5,18 +5,18 @@
 #include <string>
 #include <vector>
 
-#include "platform/recording_ui.h"
-#include "tank/number_text.h"
+#include "support/forms.h"
+#include "tank/density.h"
 #include "tank/tank_reader.h"
 #include "tank/volume.h"
-#include "test_forms.h"
+#include "text/number_text.h"
 
 namespace quorvel {
 namespace {
 
-using test::circularForm;
-using test::setTexts;
-using test::startedForm;
+using testsupport::circularForm;
+using testsupport::setTexts;
+using testsupport::startedForm;
 
 MemoryForm flatCircular() {
     MemoryForm form = circularForm("2000", "5000");
@@ -66,10 +66,21 @@ MemoryForm calibratedForm() {
 }
 
 TankConfig configOf(MemoryForm form) {
-    RecordingUi ui;
-    std::optional<TankConfig> config = buildTankConfig(form, ui);
-    EXPECT_TRUE(config) << (ui.shown.empty() ? "" : ui.shown.front().text);
-    return config.value_or(TankConfig{});
+    const Outcome<TankConfig> config = buildTankConfig(form);
+    EXPECT_TRUE(config) << (config ? "" : config.stop().text);
+    return config ? *config : TankConfig{};
+}
+
+// The table of the form's request, walked as generate walks it.
+std::optional<CapacityTable> walked(MemoryForm& form) {
+    Outcome<TankConfig> config = readTableRequest(form);
+    if (!config) {
+        return std::nullopt;
+    }
+    CapacityTable table;
+    table.config = *config;
+    tabulate(table.config, config->useDensity ? std::optional(MiDu(form)) : std::nullopt, table);
+    return table;
 }
 
 TEST(CapacityCurve, ReferenceVolumesOverTheHeight) {
@@ -91,7 +102,7 @@ TEST(CapacityCurve, ReferenceVolumesOverTheHeight) {
     };
     for (const Case& c : cases) {
         const TankConfig config = configOf(c.form);
-        EXPECT_EQ(curveHeight(config), c.height) << c.name;
+        EXPECT_EQ(config.height(), c.height) << c.name;
         const CapacityCurve curve = capacityCurve(config, 3, std::nullopt);
         ASSERT_EQ(curve.points.size(), 3u) << c.name;
         EXPECT_FALSE(curve.weights);
@@ -110,14 +121,14 @@ TEST(CapacityCurve, EveryPointIsTheTankVolumeAtItsLevel) {
         const CapacityCurve curve = capacityCurve(config, 301, std::nullopt);
         ASSERT_EQ(curve.points.size(), 301u);
         EXPECT_EQ(curve.points.front().level, 0);
-        EXPECT_EQ(curve.points.back().level, curveHeight(config));
+        EXPECT_EQ(curve.points.back().level, config.height());
         for (std::size_t i = 1; i < curve.points.size(); ++i) {
             const CurvePoint& p = curve.points[i];
             EXPECT_GT(p.level, curve.points[i - 1].level);
             EXPECT_DOUBLE_EQ(p.value, volumeAtLevel(config, p.level, 0) * 1000) << p.level;
         }
     }
-    EXPECT_EQ(curveHeight(configOf(tiltedForm())), 1800);  // A: the gauge reads up to it
+    EXPECT_EQ(configOf(tiltedForm()).height(), 1800);  // A: the gauge reads up to it
 }
 
 TEST(CapacityCurve, WeightsWithADensity) {
@@ -146,8 +157,7 @@ TEST(CapacityCurve, FromAWalkedTable) {
     MemoryForm form = flatCircular();
     setTexts(form,
              {{"Edit7", "1000"}, {"Edit8", "500"}, {"Edit37", "0.8"}, {"ComboBox1", "g/cm^3"}});
-    RecordingUi ui;
-    std::optional<CapacityTable> litres = buildCapacityTable(form, ui);
+    std::optional<CapacityTable> litres = walked(form);
     ASSERT_TRUE(litres);
     const CapacityCurve volume = capacityCurve(*litres);
     EXPECT_FALSE(volume.weights);
@@ -156,7 +166,7 @@ TEST(CapacityCurve, FromAWalkedTable) {
     EXPECT_EQ(volume.points[2].value, 7853.98);  // the row text, two decimals
 
     form.setChecked("CheckBox1", true);
-    std::optional<CapacityTable> kilograms = buildCapacityTable(form, ui);
+    std::optional<CapacityTable> kilograms = walked(form);
     ASSERT_TRUE(kilograms);
     const CapacityCurve weight = capacityCurve(*kilograms);
     EXPECT_TRUE(weight.weights);

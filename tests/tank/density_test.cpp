@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/recording_ui.h"
-#include "tank/number_text.h"
-#include "test_forms.h"
+#include "support/forms.h"
+#include "text/number_text.h"
 
 namespace quorvel {
 namespace {
@@ -41,39 +40,22 @@ TEST(MiDu, DensityThatIsNotANumberFails) {
     }
 }
 
-TEST(VtoEdit, WeightWithTheSwitchLitresWithout) {
+TEST(VtoEdit, WeightAtADensityLitresWithout) {
     MemoryForm form = MemoryForm::designed();
-    EXPECT_EQ(VtoEdit(form, 2.5L * 1000), "2500.00");
-    form.setChecked("CheckBox1", true);
+    EXPECT_EQ(VtoEdit(2.5L, std::nullopt), "2500.00");
     form.setText("ComboBox1", "Kg/m^3");
     form.setText("Edit37", "800");
-    EXPECT_EQ(VtoEdit(form, 2.5), "2000.00");
+    EXPECT_EQ(VtoEdit(2.5, MiDu(form)), "2000.00");
     form.setText("ComboBox1", "g/cm^3");
     form.setText("Edit37", "0.8");
-    EXPECT_EQ(VtoEdit(form, 2.5), "2000.00");
+    EXPECT_EQ(VtoEdit(2.5, MiDu(form)), "2000.00");
     // 12.5 L of dead volume at 0.85 g/cm³: the product is kept in long double.
     form.setText("Edit37", "0.85");
-    EXPECT_EQ(VtoEdit(form, 0.001 * 12.5), "10.63");
+    EXPECT_EQ(VtoEdit(0.001 * 12.5, MiDu(form)), "10.63");
     form.setText("ComboBox1", "单位");
     form.setText("Edit37", "1000");
-    EXPECT_EQ(VtoEdit(form, 1), "1000.00");
+    EXPECT_EQ(VtoEdit(1, MiDu(form)), "1000.00");
     EXPECT_EQ(form.text("ComboBox1"), "Kg/m^3");
-}
-
-TEST(CheckNumberText, ShowsItsMessageForTextThatIsNotANumber) {
-    const std::pair<const char*, bool> cases[] = {
-        {"8", true},   {"0.85", true}, {" 12.5\t", true}, {"\n7\r", true}, {"", false},
-        {"  ", false}, {".", false},   {"1..2", false},   {"abc", false},  {"8 5", false},
-    };
-    for (auto [text, number] : cases) {
-        RecordingUi ui;
-        EXPECT_EQ(CheckNumberText(text, ui), number) << text;
-        if (number) {
-            EXPECT_TRUE(ui.shown.empty()) << text;
-        } else {
-            EXPECT_EQ(ui.messages(), std::vector<std::string>{"输入内容不是数字"}) << text;
-        }
-    }
 }
 
 }  // namespace

@@ -68,12 +68,12 @@ std::vector<Tank> tanks() {
 TEST(LevelFromVolume, RoundTripOverWholeTables) {
     for (const Tank& t : tanks()) {
         for (Method method : {Method::Classic, Method::Exact}) {
-            const LevelRange range = readableLevels(t.config);
+            const LevelRange range = (t.config).queryRange();
             for (int i = 0; i <= 40; ++i) {
                 const double level = range.from + (range.to - range.from) * i / 40;
                 const double v = volume(t.config, level, method);
                 const LevelSearch found = levelForVolume(t.config, v, method);
-                ASSERT_EQ(found.outcome, LevelSearch::Outcome::Found) << t.name << " " << level;
+                ASSERT_EQ(found.result, LevelSearch::Result::Found) << t.name << " " << level;
                 EXPECT_NEAR(volume(t.config, found.level, method), v, 0.005e-3)
                     << t.name << " at " << level;
                 EXPECT_LE(found.level, level + 1e-9) << t.name;  // never above a level holding V
@@ -85,14 +85,14 @@ TEST(LevelFromVolume, RoundTripOverWholeTables) {
 TEST(LevelFromVolume, OutsideTheTankSaysWhichSide) {
     for (const Tank& t : tanks()) {
         for (Method method : {Method::Classic, Method::Exact}) {
-            const LevelRange range = readableLevels(t.config);
+            const LevelRange range = (t.config).queryRange();
             const double empty = volume(t.config, range.from, method);
             const double full = volume(t.config, range.to, method);
             const LevelSearch above = levelForVolume(t.config, full + 1e-3, method);
-            EXPECT_EQ(above.outcome, LevelSearch::Outcome::AboveFull) << t.name;
+            EXPECT_EQ(above.result, LevelSearch::Result::AboveFull) << t.name;
             EXPECT_GE(above.highest, full) << t.name;
             const LevelSearch below = levelForVolume(t.config, empty - 1e-3, method);
-            EXPECT_EQ(below.outcome, LevelSearch::Outcome::BelowEmpty) << t.name;
+            EXPECT_EQ(below.result, LevelSearch::Result::BelowEmpty) << t.name;
             EXPECT_EQ(below.lowest, empty) << t.name;
         }
     }
@@ -107,7 +107,7 @@ TEST(LevelFromVolume, NonMonotoneVolumeGivesTheLowestLevel) {
     calibrated.calibrationPoints.levels = {0, 1000, 1500, 2000};
     calibrated.calibrationPoints.volumes = {0, 5000, 4000, 8000};
     const LevelSearch onFirstRise = levelForVolume(calibrated, 4.5, Method::Classic);
-    ASSERT_EQ(onFirstRise.outcome, LevelSearch::Outcome::Found);
+    ASSERT_EQ(onFirstRise.result, LevelSearch::Result::Found);
     EXPECT_NEAR(onFirstRise.level, 900, 1e-9);
 
     TankConfig cap;
@@ -117,7 +117,7 @@ TEST(LevelFromVolume, NonMonotoneVolumeGivesTheLowestLevel) {
     const double top = volume(cap, 2000, Method::Classic);
     const double asked = top + 0.00010;  // only on the hump below the top
     const LevelSearch found = levelForVolume(cap, asked, Method::Classic);
-    ASSERT_EQ(found.outcome, LevelSearch::Outcome::Found);
+    ASSERT_EQ(found.result, LevelSearch::Result::Found);
     EXPECT_GE(volume(cap, found.level, Method::Classic), asked);
     for (double level = 0; level < found.level - 0.01; level += 0.05) {
         ASSERT_LT(volume(cap, level, Method::Classic), asked) << level;
@@ -132,7 +132,7 @@ TEST(LevelFromVolume, FallingVolumeIsFoundToo) {
     for (double level : {0.0, 300.0, 900.0, 1799.0}) {
         const double v = volume(c, level, Method::Exact);
         const LevelSearch found = levelForVolume(c, v, Method::Exact);
-        ASSERT_EQ(found.outcome, LevelSearch::Outcome::Found) << level;
+        ASSERT_EQ(found.result, LevelSearch::Result::Found) << level;
         EXPECT_NEAR(found.level, level, 1e-6);
     }
 }

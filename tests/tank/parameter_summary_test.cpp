@@ -2,23 +2,21 @@
 
 #include <string>
 
-#include "platform/recording_ui.h"
+#include "support/forms.h"
 #include "tank/tank_reader.h"
-#include "test_forms.h"
 
 namespace quorvel {
 namespace {
 
-using test::circularForm;
-using test::setTexts;
-using test::startedForm;
+using testsupport::circularForm;
+using testsupport::setTexts;
+using testsupport::startedForm;
 
 const std::string kFormula = "液位高度对应容积=中间筒体容积加上左封头容积加上右封头容积";
 
 std::string summaryOf(MemoryForm& form) {
-    RecordingUi ui;
-    auto config = buildTankConfig(form, ui);
-    EXPECT_TRUE(config) << (ui.messages().empty() ? "" : ui.messages().front());
+    auto config = buildTankConfig(form);
+    EXPECT_TRUE(config) << (config ? "" : config.stop().text);
     return config ? config->parameterSummary : std::string();
 }
 

@@ -6,18 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "form/calibration_grid.h"
 #include "geometry/geometry.h"
-#include "platform/recording_ui.h"
-#include "tank/calibration_grid.h"
-#include "tank/number_text.h"
-#include "test_forms.h"
+#include "support/forms.h"
+#include "text/number_text.h"
 
 namespace quorvel {
 namespace {
 
-using test::circularForm;
-using test::setTexts;
-using test::startedForm;
+using testsupport::circularForm;
+using testsupport::setTexts;
+using testsupport::startedForm;
 
 const std::string kShell = "呵呵，中间圆筒数据还没输完呢！";
 const std::string kTilted = "呵呵，倾斜圆筒数据还没输完呢！";
@@ -26,6 +25,12 @@ const std::string kPoints = "呵呵，标定点数据还没输完呢！";
 const std::string kTable = "呵呵，容积表数据还没输完呢！";
 const std::string kLeft = "呵呵，左封头数据还没输完呢！";
 const std::string kRight = "呵呵，右封头数据还没输完呢！";
+
+// The text of the stop that ends reading the form; empty when it was read.
+std::string stopOf(FieldSource& form) {
+    const Outcome<TankConfig> config = buildTankConfig(form);
+    return config ? std::string() : config.stop().text;
+}
 
 MemoryForm tiltedForm() {
     MemoryForm form = startedForm(1);
@@ -157,10 +162,7 @@ TEST(BuildTankConfig, EachMissingFieldStopsWithItsGroupsMessage) {
     }
     for (const auto& c : cases) {
         MemoryForm form = c.form();
-        RecordingUi ui;
-        EXPECT_FALSE(buildTankConfig(form, ui).has_value()) << c.name;
-        EXPECT_EQ(ui.messages(), std::vector<std::string>{c.message}) << c.name;
-        EXPECT_EQ(ui.shown.size(), 1u) << c.name;
+        EXPECT_EQ(stopOf(form), c.message) << c.name;
     }
 }
 
@@ -169,50 +171,39 @@ TEST(BuildTankConfig, ChecksStopInOrderShellTableLeftRight) {
     form.setText("Edit6", "");
     form.setChecked("RadioButton7", false);
     form.setChecked("RadioButton22", false);
-    RecordingUi ui;
-    EXPECT_FALSE(buildTankConfig(form, ui));
-    EXPECT_EQ(ui.messages().back(), kShell);
+    EXPECT_EQ(stopOf(form), kShell);
     form.setText("Edit1", "2000");
     form.setText("Edit2", "5000");
-    EXPECT_FALSE(buildTankConfig(form, ui));
-    EXPECT_EQ(ui.messages().back(), kTable);
+    EXPECT_EQ(stopOf(form), kTable);
     form.setText("Edit6", "0");
-    EXPECT_FALSE(buildTankConfig(form, ui));
-    EXPECT_EQ(ui.messages().back(), kLeft);
+    EXPECT_EQ(stopOf(form), kLeft);
     form.setChecked("RadioButton21", true);
-    EXPECT_FALSE(buildTankConfig(form, ui));
-    EXPECT_EQ(ui.messages().back(), kRight);
+    EXPECT_EQ(stopOf(form), kRight);
     form.setChecked("RadioButton14", true);
-    EXPECT_TRUE(buildTankConfig(form, ui));
-    EXPECT_EQ(ui.messages().size(), 4u);
+    EXPECT_TRUE(buildTankConfig(form));
 }
 
 TEST(BuildTankConfig, EmptyFieldsOfKindsNotChosenNeverMatter) {
     MemoryForm form = circularForm("2000", "5000");
     // Every head edit is empty; the standard ellipsoidal heads need none of them.
-    RecordingUi ui;
-    ASSERT_TRUE(buildTankConfig(form, ui));
-    EXPECT_TRUE(ui.shown.empty());
+    ASSERT_TRUE(buildTankConfig(form));
 }
 
 TEST(BuildTankConfig, NonNumericTextThrowsBeforeLaterChecks) {
     MemoryForm form = circularForm("1.2.3", "5000");
     form.setText("Edit6", "");
-    RecordingUi ui;
     try {
-        buildTankConfig(form, ui);
+        buildTankConfig(form);
         FAIL();
     } catch (const ConversionError& e) {
         EXPECT_STREQ(e.what(), "“1.2.3”不是有效的数字");
     }
-    EXPECT_TRUE(ui.shown.empty());
 }
 
 TEST(BuildTankConfig, NoPointCountChosenIsAConversionError) {
     MemoryForm form = calibratedForm(3);
     form.setItemIndex("ComboBox2", -1);
-    RecordingUi ui;
-    EXPECT_THROW(buildTankConfig(form, ui), ConversionError);
+    EXPECT_THROW(buildTankConfig(form), ConversionError);
 }
 
 TEST(BuildTankConfig, StandardFlangeFollowsTheReferenceDiameter) {
@@ -258,8 +249,7 @@ TEST(BuildTankConfig, StandardFlangeFollowsTheReferenceDiameter) {
     };
     for (const auto& c : cases) {
         MemoryForm form = c.form();
-        RecordingUi ui;
-        auto config = buildTankConfig(form, ui);
+        auto config = buildTankConfig(form);
         ASSERT_TRUE(config) << c.name;
         EXPECT_EQ(config->leftHead.flangeHeight, c.flange) << c.name;
         EXPECT_EQ(config->rightHead.flangeHeight, c.flange) << c.name;
@@ -271,8 +261,7 @@ TEST(BuildTankConfig, FlangeByHeadKind) {
     setTexts(form, {{"Edit23", "30"}, {"Edit24", "600"}, {"Edit17", "300"}});
     form.setChecked("RadioButton16", true);  // left conical: entered flange
     form.setChecked("RadioButton11", true);  // right spherical cap: no flange
-    RecordingUi ui;
-    auto config = buildTankConfig(form, ui);
+    auto config = buildTankConfig(form);
     ASSERT_TRUE(config);
     EXPECT_EQ(config->leftHead.kind, HeadKind::Conical);
     EXPECT_EQ(config->leftHead.flangeHeight, 30);
@@ -283,7 +272,7 @@ TEST(BuildTankConfig, FlangeByHeadKind) {
 
     form.setChecked("RadioButton19", true);  // left standard dished, D 2400
     form.setChecked("RadioButton13", true);  // right hemispherical
-    config = buildTankConfig(form, ui);
+    config = buildTankConfig(form);
     ASSERT_TRUE(config);
     EXPECT_EQ(config->leftHead.flangeHeight, 40);
     EXPECT_EQ(config->rightHead.flangeHeight, 0);
@@ -296,8 +285,7 @@ TEST(BuildTankConfig, ReadsEveryFieldOfItsKind) {
     form.setChecked("RadioButton6", true);
     setTexts(form, {{"Edit45", "40"}, {"Edit46", "440"}, {"Edit47", "2000"}});
     form.setItemIndex("ComboBox3", 1);
-    RecordingUi ui;
-    auto config = buildTankConfig(form, ui);
+    auto config = buildTankConfig(form);
     ASSERT_TRUE(config);
     const HeadSpec& l = config->leftHead;
     EXPECT_EQ(l.kind, HeadKind::Frustum);
@@ -317,8 +305,7 @@ TEST(BuildTankConfig, ReadsEveryFieldOfItsKind) {
 TEST(BuildTankConfig, TiltZeroBecomesAThousandthOfADegree) {
     MemoryForm form = tiltedForm();
     form.setText("Edit29", "0");
-    RecordingUi ui;
-    auto config = buildTankConfig(form, ui);
+    auto config = buildTankConfig(form);
     ASSERT_TRUE(config);
     EXPECT_EQ(config->tiltAlpha, 0.001);
     EXPECT_EQ(config->tiltOffset, 5000);
@@ -355,8 +342,7 @@ TEST(BuildTankConfig, LastLevelIsClampedToTheTank) {
     for (const auto& c : cases) {
         MemoryForm form = c.form();
         form.setText("Edit7", "3000");
-        RecordingUi ui;
-        auto config = buildTankConfig(form, ui);
+        auto config = buildTankConfig(form);
         ASSERT_TRUE(config) << c.name;
         EXPECT_EQ(config->levelTo, c.levelTo) << c.name;
     }
@@ -366,9 +352,7 @@ TEST(BuildTankConfig, CalibrationPageZeroesTheCorrectionsOnceAllCellsArePresent)
     MemoryForm form = calibratedForm(2);
     setTexts(form, {{"Edit13", "100"}, {"Edit31", "5"}, {"Edit32", "7"}, {"Edit33", "9"}});
     form.setText("Edit8", "");  // the request stops at the table check, after the writes
-    RecordingUi ui;
-    EXPECT_FALSE(buildTankConfig(form, ui));
-    EXPECT_EQ(ui.messages(), std::vector<std::string>{kTable});
+    EXPECT_EQ(stopOf(form), kTable);
     for (const char* name : {"Edit13", "Edit31", "Edit32", "Edit33"}) {
         EXPECT_EQ(form.text(name), "0") << name;
     }
@@ -376,8 +360,7 @@ TEST(BuildTankConfig, CalibrationPageZeroesTheCorrectionsOnceAllCellsArePresent)
     MemoryForm missing = calibratedForm(2);
     setTexts(missing, {{"Edit13", "100"}, {"Edit31", "5"}});
     missing.grid().setCell(2, 3, "");
-    EXPECT_FALSE(buildTankConfig(missing, ui));
-    EXPECT_EQ(ui.messages().back(), kPoints);
+    EXPECT_EQ(stopOf(missing), kPoints);
     EXPECT_EQ(missing.text("Edit13"), "100");
     EXPECT_EQ(missing.text("Edit31"), "5");
 }
@@ -387,8 +370,7 @@ TEST(BuildTankConfig, CalibrationPointsAreTheOriginAndTheNPointRows) {
     form.grid().setRowCount(8);
     form.grid().setCell(1, 5, "");  // beyond row n + 1: never read
     form.grid().setCell(1, 2, "150.5");
-    RecordingUi ui;
-    auto config = buildTankConfig(form, ui);
+    auto config = buildTankConfig(form);
     ASSERT_TRUE(config);
     EXPECT_EQ(config->calibrationPoints.levels, (std::vector<double>{0, 150.5, 200, 300}));
     EXPECT_EQ(config->calibrationPoints.volumes, (std::vector<double>{0, 500, 1000, 1500}));
@@ -400,18 +382,15 @@ TEST(BuildTankConfig, CalibrationLevelsAreReadBeforeVolumes) {
     MemoryForm form = calibratedForm(2);
     form.grid().setCell(2, 1, "x");
     form.grid().setCell(1, 3, "");
-    RecordingUi ui;
-    EXPECT_FALSE(buildTankConfig(form, ui));
-    EXPECT_EQ(ui.messages(), std::vector<std::string>{kPoints});
+    EXPECT_EQ(stopOf(form), kPoints);
 }
 
 TEST(BuildTankConfig, DishedRatioZeroDivisorEndsTheRequest) {
     MemoryForm form = circularForm("2000", "5000");
     form.setChecked("RadioButton5", true);
     setTexts(form, {{"Edit38", "40"}, {"Edit43", "40"}, {"Edit44", "2000"}});
-    RecordingUi ui;
     try {
-        buildTankConfig(form, ui);
+        buildTankConfig(form);
         FAIL();
     } catch (const ArithmeticError& e) {
         EXPECT_STREQ(e.what(), "浮点数除以零");
@@ -419,22 +398,42 @@ TEST(BuildTankConfig, DishedRatioZeroDivisorEndsTheRequest) {
     // Only a circular horizontal shell uses the ratio: elsewhere the same head passes.
     form.setActivePage(2);
     form.setText("Edit34", "2000");
-    EXPECT_TRUE(buildTankConfig(form, ui));
+    EXPECT_TRUE(buildTankConfig(form));
     form.setActivePage(0);
     form.setChecked("RadioButton2", true);
     setTexts(form, {{"Edit3", "2000"}, {"Edit4", "1500"}, {"Edit5", "5000"}});
-    EXPECT_TRUE(buildTankConfig(form, ui));
+    EXPECT_TRUE(buildTankConfig(form));
 }
 
 TEST(BuildTankConfig, DensityIsNotCheckedHere) {
     MemoryForm form = circularForm("2000", "5000");
     form.setChecked("CheckBox1", true);
-    RecordingUi ui;
-    auto config = buildTankConfig(form, ui);
+    auto config = buildTankConfig(form);
     ASSERT_TRUE(config);
     EXPECT_TRUE(config->useDensity);
     EXPECT_EQ(config->densityText, "");
     EXPECT_EQ(config->densityUnit, "单位");
+}
+
+TEST(BuildTankConfig, BlockSizeIsEdit9AsAPositiveWholeNumber) {
+    const std::pair<const char*, int> cases[] = {
+        {"200", 200},          {"1", 1},       {"007", 7},    {"0", 99999},
+        {"-3", 99999},         {"2.5", 99999}, {"5.", 99999}, {"2147483647", 2147483647},
+        {"2147483648", 99999},
+    };
+    for (auto [text, size] : cases) {
+        MemoryForm form = circularForm("2000", "5000");
+        form.setText("Edit9", text);
+        const auto config = buildTankConfig(form);
+        ASSERT_TRUE(config) << text;
+        EXPECT_EQ(config->rowsPerBlock, size) << text;
+    }
+    // Any other text is no number at all.
+    for (const char* text : {"abc", " 50 ", "+7", "0x10"}) {
+        MemoryForm form = circularForm("2000", "5000");
+        form.setText("Edit9", text);
+        EXPECT_THROW(buildTankConfig(form), ConversionError) << text;
+    }
 }
 
 TEST(Jgxs, PageIndexGivesTheShellKind) {

@@ -5,10 +5,9 @@
 #include <numbers>
 
 #include "geometry/geometry.h"
-#include "platform/recording_ui.h"
-#include "tank/number_format.h"
+#include "support/forms.h"
 #include "tank/tank_reader.h"
-#include "test_forms.h"
+#include "text/number_format.h"
 
 namespace quorvel {
 namespace {
@@ -300,12 +299,11 @@ TEST(VolumeAtLevel, TiltedFailureSumsTheComputedPartsWithThePreviousRest) {
 }
 
 TEST(VolumeAtLevel, DishedHeadScaledByTheRatioReadFromTheForm) {
-    MemoryForm form = test::circularForm("2000", "5000");
+    MemoryForm form = testsupport::circularForm("2000", "5000");
     form.setChecked("RadioButton5", true);
-    test::setTexts(form, {{"Edit38", "40"}, {"Edit43", "440"}, {"Edit44", "2000"}});
+    testsupport::setTexts(form, {{"Edit38", "40"}, {"Edit43", "440"}, {"Edit44", "2000"}});
     form.setChecked("RadioButton14", true);
-    RecordingUi ui;
-    auto config = buildTankConfig(form, ui);
+    auto config = buildTankConfig(form);
     ASSERT_TRUE(config);
     // Full: the whole dished head 0.827505399 m³ over a shell of 5040 mm.
     EXPECT_NEAR(volumeAtLevel(*config, 2000, 1), kPi * 1e6 * 5040 * 1e-9 + 0.827505399, 5e-9);

@@ -1,6 +1,5 @@
-// The window with its files: a start without files, close and restart, Config.ini equal to
-// the headless front end's, the same workbook as the front end, the snapshot, the
-// calibration page and help.
+// The window with its files: close and restart with Config.ini equal to the headless front
+// end's, the same workbook as the front end, the snapshot.
 #include <sstream>
 
 #include <QListWidget>
@@ -8,10 +7,10 @@
 #include <QTableWidget>
 
 #include "cli/table_command.h"
+#include "form/controls.h"
 #include "output/bitmap_file.h"
-#include "tank/controls.h"
+#include "support/xlsx_reader.h"
 #include "window_fixture.h"
-#include "xlsx_reader.h"
 
 namespace quorvel::ui {
 namespace {
@@ -49,27 +48,6 @@ std::vector<std::string> frontEndEdits(WidgetForm& form) {
     return args;
 }
 
-TEST_F(WindowTest, StartWithoutFiles) {
-    TFrmMain& window = open();
-    for (const ControlInfo& c : storedControls()) {
-        if (c.kind == ControlKind::RadioButton) {
-            EXPECT_FALSE(window.form().checked(c.name)) << c.name;
-        }
-    }
-    EXPECT_EQ(text("Edit1"), "");
-    EXPECT_EQ(text("Edit7"), "9999");
-    EXPECT_EQ(text("ComboBox3"), "加上左封头容积");
-    auto& grid = w<QTableWidget>("StringGrid1");
-    EXPECT_EQ(grid.rowCount(), 2);
-    EXPECT_EQ(grid.item(0, 1)->text(), QString::fromUtf8("高度 mm"));
-    EXPECT_EQ(w<QComboBox>("ComboBox2").currentIndex(), -1);
-    EXPECT_TRUE(ui_.shown.empty());
-    // The start-up steps ran once, on activation: a second activation changes nothing.
-    window.form().setText("Edit7", "100");
-    window.FormActivate();
-    EXPECT_EQ(text("Edit7"), "100");
-}
-
 TEST_F(WindowTest, CloseAndRestartRestoreEveryStoredFieldAsTheFrontEndStoresThem) {
     open();
     turnToPage(0);
@@ -105,9 +83,9 @@ TEST_F(WindowTest, CloseAndRestartRestoreEveryStoredFieldAsTheFrontEndStoresThem
     }
     closeWindow();
     runFrontEnd(args);
-    const std::string stored = testing::TestFolder::take(file("Config.ini"));
+    const std::string stored = testsupport::readBytes(file("Config.ini"));
     EXPECT_FALSE(stored.empty());
-    EXPECT_EQ(stored, testing::TestFolder::take(file("front.ini")));
+    EXPECT_EQ(stored, testsupport::readBytes(file("front.ini")));
 
     TFrmMain& again = open();
     for (const ControlInfo& c : storedControls()) {
@@ -134,7 +112,7 @@ TEST_F(WindowTest, CloseAndRestartRestoreEveryStoredFieldAsTheFrontEndStoresThem
 
 std::map<std::pair<int, int>, std::string> cellsOf(const std::string& path) {
     std::map<std::pair<int, int>, std::string> cells;
-    const testing_support::ReadBook book = testing_support::readXlsx(path);
+    const testsupport::ReadBook book = testsupport::readXlsx(path);
     for (const auto& [at, cell] : book.sheets.at(0).cells) {
         cells[at] = cell.isText ? cell.text : std::to_string(cell.number);
     }
@@ -159,7 +137,7 @@ TEST_F(WindowTest, GenerateWritesTheFrontEndsWorkbookAndOpensIt) {
     click("BitBtn1");
     const std::string book = file("~001.xlsx");
     ASSERT_TRUE(std::filesystem::is_regular_file(book));
-    EXPECT_EQ(ui_.shown.back().kind, ShownBox::Kind::Open);
+    EXPECT_EQ(ui_.shown.back().kind, testsupport::ShownBox::Kind::Open);
     EXPECT_EQ(ui_.shown.back().text, book);
     EXPECT_EQ(w<QListWidget>("ListBox1").count(), 201);
     EXPECT_EQ(w<QListWidget>("ListBox1").item(100)->text(), "1000,8979.72");
@@ -187,57 +165,12 @@ TEST_F(WindowTest, SnapshotIsTheClientAreaAsABitmap) {
     ASSERT_TRUE(ui_.clipboard.has_value());
     EXPECT_EQ(ui_.clipboard->width, window.width());
     EXPECT_EQ(ui_.clipboard->height, window.height());
-    const std::string saved = testing::TestFolder::take(file("打印窗体.bmp"));
+    const std::string saved = testsupport::readBytes(file("打印窗体.bmp"));
     EXPECT_EQ(saved, encodeBitmap(*ui_.clipboard));
     ASSERT_GE(saved.size(), 26u);
     EXPECT_EQ(saved.substr(0, 2), "BM");
     EXPECT_EQ(ui_.shown.back().caption, "提示");
     EXPECT_EQ(ui_.shown.back().icon, MessageIcon::Information);
-}
-
-TEST_F(WindowTest, CalibrationCountsClearingAndReloading) {
-    open();
-    click("RadioButton21");  // heads are read on every page
-    click("RadioButton14");
-    pickPointCount(5);
-    auto& grid = w<QTableWidget>("StringGrid1");
-    ASSERT_EQ(grid.rowCount(), 7);
-    EXPECT_EQ(grid.item(6, 0)->text(), "6");
-    EXPECT_EQ(grid.item(1, 2)->text(), "0");
-    EXPECT_EQ(grid.item(1, 1)->textAlignment(), Qt::AlignCenter);
-    EXPECT_FALSE(grid.item(0, 1)->flags() & Qt::ItemIsEditable);
-    EXPECT_FALSE(grid.item(4, 0)->flags() & Qt::ItemIsEditable);
-    for (int row = 2; row <= 6; ++row) {
-        window_->form().grid().setCell(1, row, std::to_string(row * 100));
-        window_->form().grid().setCell(2, row, std::to_string(row * 1000));
-    }
-    pickPointCount(2);
-    pickPointCount(5);
-    EXPECT_EQ(window_->form().cell(2, 6), "6000");  // a slip of the list loses nothing
-    type("Edit35", "250");
-    click("Button2");
-    EXPECT_EQ(text("Edit36"), "2500.00");
-
-    closeWindow();
-    open();
-    EXPECT_EQ(w<QComboBox>("ComboBox2").currentText(), "5");
-    EXPECT_EQ(window_->form().cell(1, 6), "600");
-    click("Button5");
-    EXPECT_EQ(window_->form().cell(1, 6), "");
-    EXPECT_EQ(window_->form().cell(0, 6), "6");
-    EXPECT_EQ(window_->form().cell(1, 1), "0");
-}
-
-TEST_F(WindowTest, HelpOpensTheProgramFoldersFileOrSaysItIsDamaged) {
-    open();
-    click("Button4");
-    EXPECT_EQ(ui_.messages(), std::vector<std::string>{" help.chm 帮助文件损坏！"});
-    testing::TestFolder::put(file("help.chm"), "help");
-    ui_.shown.clear();
-    click("Button4");
-    ASSERT_EQ(ui_.shown.size(), 1u);
-    EXPECT_EQ(ui_.shown[0].kind, ShownBox::Kind::Open);
-    EXPECT_EQ(ui_.shown[0].text, file("help.chm"));
 }
 
 }  // namespace
@@ -248,11 +181,11 @@ namespace {
 
 TEST_F(WindowTest, AWindowClosedBeforeItsStartUpLeavesTheFilesAlone) {
     const std::string settings = "[FrmMainPro]\r\nEdit1=2000\r\n";
-    testing::TestFolder::put(file("Config.ini"), settings);
+    testsupport::writeBytes(file("Config.ini"), settings);
     window_ = std::make_unique<TFrmMain>(folder(), &ui_);
     window_->close();
     window_.reset();
-    EXPECT_EQ(testing::TestFolder::take(file("Config.ini")), settings);
+    EXPECT_EQ(testsupport::readBytes(file("Config.ini")), settings);
     EXPECT_FALSE(std::filesystem::exists(file("bd.txt")));
 }
 

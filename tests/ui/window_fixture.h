@@ -13,8 +13,8 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "platform/recording_ui.h"
-#include "test_folder.h"
+#include "support/recording_ui.h"
+#include "support/temp_folder.h"
 #include "ui/frm_main.h"
 
 namespace quorvel::ui {
@@ -74,8 +74,8 @@ class WindowTest : public ::testing::Test {
         emit box.activated(n - 2);
     }
 
-    testing::TestFolder folder_;
-    RecordingUi ui_;
+    testsupport::TempFolder folder_;
+    testsupport::RecordingUi ui_;
     std::unique_ptr<TFrmMain> window_;
 };
 

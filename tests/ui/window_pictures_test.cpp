@@ -8,7 +8,7 @@
 #include <QListWidget>
 
 #include "platform/data_folder.h"
-#include "tank/number_format.h"
+#include "text/number_format.h"
 #include "ui/pictures/capacity_curve_view.h"
 #include "ui/pictures/drawing_view.h"
 #include "window_fixture.h"
@@ -205,7 +205,7 @@ TEST_F(WindowPicturesTest, APressThatStoppedLeavesTheLastCurve) {
 // root writes anywhere), the help lies in share/quorvel, the stored files in the data folder.
 TEST_F(WindowPicturesTest, InstalledProgramKeepsItsFilesInTheDataFolderAndFindsItsHelp) {
     const std::filesystem::path root = folder();
-    testing::TestFolder::put(file("prefix"), "a file, so nothing can be made under it");
+    testsupport::writeBytes(file("prefix"), "a file, so nothing can be made under it");
     const std::string program = (root / "prefix/bin").string();
     const std::string dataFolder = (root / "home/.local/share/Quorvel").string();
     const DataFolder chosen = chooseDataFolder(program, dataFolder);
@@ -214,7 +214,7 @@ TEST_F(WindowPicturesTest, InstalledProgramKeepsItsFilesInTheDataFolderAndFindsI
     // The help: the installed copy of a prefix whose bin/ is a real folder.
     std::filesystem::create_directories(root / "usr/bin");
     std::filesystem::create_directories(root / "usr/share/quorvel");
-    testing::TestFolder::put(file("usr/share/quorvel/help.chm"), "ITSF");
+    testsupport::writeBytes(file("usr/share/quorvel/help.chm"), "ITSF");
 
     const auto openInstalled = [&] {
         window_ = std::make_unique<TFrmMain>(
@@ -226,7 +226,7 @@ TEST_F(WindowPicturesTest, InstalledProgramKeepsItsFilesInTheDataFolderAndFindsI
     openInstalled();
     click("Button4");
     ASSERT_EQ(ui_.shown.size(), 1u);
-    EXPECT_EQ(ui_.shown[0].kind, ShownBox::Kind::Open);
+    EXPECT_EQ(ui_.shown[0].kind, testsupport::ShownBox::Kind::Open);
     EXPECT_EQ(ui_.shown[0].text, (root / "usr/share/quorvel/help.chm").string());
     std::filesystem::remove(root / "usr/share/quorvel/help.chm");
     click("Button4");

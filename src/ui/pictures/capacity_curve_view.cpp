@@ -5,7 +5,7 @@
 #include <QSvgRenderer>
 #include <algorithm>
 
-#include "tank/number_format.h"
+#include "text/number_format.h"
 #include "ui/pictures/curve_outline.h"
 #include "ui/pictures/drawing_view.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tank/number_format.h"
+#include "text/number_format.h"
 
 namespace quorvel::ui {
 

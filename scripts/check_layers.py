@@ -1,0 +1,68 @@
+#!/usr/bin/env python3
+"""Fails when an #include in src/ crosses the layer order of the code:
+
+    ui, cli -> app -> output, store -> tank -> form, text, exact, geometry;
+    xlsx, files, ports and platform beside them.
+
+Each folder may include its own headers and those of the folders listed for it below, and
+only src/ui may include Qt. Prints every offending line and exits 1; exits 0 when all is in
+order."""
+import pathlib
+import re
+import sys
+
+CORE = {"geometry", "exact", "text", "form"}
+ALLOWED = {
+    "geometry": set(),
+    "exact": set(),
+    "text": set(),
+    "form": set(),
+    "oil": {"text"},
+    "tank": CORE,
+    "files": set(),
+    "xlsx": {"files"},
+    "ports": set(),
+    "platform": {"files"},
+    "store": {"form", "text", "files"},
+    "output": CORE | {"tank", "xlsx", "files", "ports"},
+}
+ALLOWED["app"] = set().union(*ALLOWED.values()) | set(ALLOWED) - {"app"}
+ALLOWED["cli"] = ALLOWED["app"] | {"app"}
+ALLOWED["ui"] = ALLOWED["cli"] - {"cli"}
+
+INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
+
+
+def main() -> int:
+    src = pathlib.Path(__file__).resolve().parent.parent / "src"
+    problems = []
+    folders = {p.name for p in src.iterdir() if p.is_dir()}
+    for folder in sorted(folders - set(ALLOWED)):
+        problems.append(f"src/{folder}/: a folder with no place in the layer order")
+    for path in sorted(src.rglob("*")):
+        if path.suffix not in {".h", ".cpp"}:
+            continue
+        layer = path.relative_to(src).parts[0]
+        allowed = ALLOWED.get(layer, set()) | {layer}
+        for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
+            match = INCLUDE.match(line)
+            if not match:
+                continue
+            kind, name = match.groups()
+            where = f"{path.relative_to(src.parent)}:{number}: {line.strip()}"
+            if kind == "<" and re.match(r"Q[A-Za-z]+(\.h)?$|Qt", name) and layer != "ui":
+                problems.append(f"{where}  (Qt outside src/ui)")
+            elif kind == '"':
+                target = name.split("/")[0] if "/" in name else layer
+                if target not in allowed:
+                    problems.append(f"{where}  ({layer} may not include {target})")
+    for problem in problems:
+        print(problem)
+    if problems:
+        print(f"{len(problems)} include(s) cross the layer order", file=sys.stderr)
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,85 @@
+#include "app/error_boundary.h"
+
+#include <cerrno>
+#include <cstring>
+#include <new>
+
+#include "app/app_messages.h"
+#include "exact/head_profile.h"
+#include "files/file_error.h"
+#include "geometry/geometry.h"
+#include "text/number_text.h"
+#include "xlsx/xl_wrappers.h"
+
+namespace quorvel {
+
+std::string_view app_messages::systemReason(int code) {
+    switch (code) {
+        case ENOENT:
+            return "文件或文件夹不存在";
+        case ENOTDIR:
+            return "路径中有一段不是文件夹";
+        case EACCES:
+        case EPERM:
+            return "没有读写权限";
+        case EROFS:
+            return "文件在只读的磁盘上";
+        case ENOSPC:
+        case EDQUOT:
+            return "磁盘空间不足";
+        case EFBIG:
+            return "文件太大";
+        case EISDIR:
+            return "这是一个文件夹";
+        case ELOOP:
+            return "符号链接过多";
+        case ENAMETOOLONG:
+            return "文件名太长";
+        case EIO:
+            return "磁盘读写出错";
+        default:
+            return std::strerror(code);
+    }
+}
+
+namespace app {
+
+void showStop(UiServices& ui, const Stop& stop) {
+    if (stop.box == Stop::Box::Error) {
+        ui.showError(stop.text);
+    } else {
+        ui.showMessage(stop.text);
+    }
+}
+
+void showCurrentException(UiServices& ui) {
+    try {
+        throw;
+    } catch (const FileError& e) {
+        if (e.code() != 0 && !e.path().empty()) {
+            ui.showError(app_messages::fileFailed(e.path(), app_messages::systemReason(e.code())));
+        } else {
+            ui.showError(app_messages::internalError(e.what()));
+        }
+    } catch (const ExceptionXL& e) {
+        ui.showError(app_messages::workbookFailed(e.what()));
+    } catch (const std::bad_alloc&) {
+        ui.showError(app_messages::kOutOfMemory);
+    } catch (const ConversionError& e) {
+        ui.showError(e.what());
+    } catch (const ArithmeticError& e) {
+        ui.showError(e.what());
+    } catch (const exact::GeometryError& e) {
+        ui.showError(e.what());
+    } catch (const std::range_error& e) {
+        // The number texts refuse a value that is not finite, in words of their own.
+        ui.showError(e.what());
+    } catch (const std::exception& e) {
+        ui.showError(app_messages::internalError(e.what()));
+    } catch (...) {
+        ui.showError(app_messages::internalError("?"));
+    }
+}
+
+}  // namespace app
+}  // namespace quorvel

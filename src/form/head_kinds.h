@@ -1,0 +1,77 @@
+// Everything the program knows about a kind of head but its volume: its radio button on
+// each side, its caption in the window, its dimension fields (edits, letters, hints, summary
+// labels), where it may be chosen and whether it has the standard straight flange. One row
+// per kind (head_kinds.cpp); a new kind is one row here plus its two volume routines (the
+// classic one in tank/volume.cpp, the true-geometry profile in tank/exact_tank.cpp).
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace quorvel {
+
+enum class HeadKind {
+    StandardEllipsoidal,
+    NonStandardEllipsoidal,
+    Conical,
+    Frustum,
+    SphericalCap,
+    StandardDished,
+    NonStandardDished,
+    Hemispherical,
+    Flat,
+};
+
+enum class HeadSide { Left, Right };
+
+enum class HeadDimension { Flange, Depth, ConeHeight, SmallDiameter, SphereRadius };
+
+struct HeadField {
+    HeadDimension dimension;
+    std::string_view left;      // edit of the left head
+    std::string_view right;     // edit of the right head
+    std::string_view label;     // its name in the parameter summary
+    std::string_view letter;    // its letter beside the edit and in the drawings
+    std::string_view leftHint;  // the left edit's hint (the right ones all read "毫米")
+};
+
+struct HeadKindInfo {
+    HeadKind kind;
+    std::string_view leftRadio;
+    std::string_view rightRadio;
+    std::string_view name;     // in the parameter summary
+    std::string_view caption;  // of the radio buttons
+    std::span<const HeadField> fields;
+    // Only a circular horizontal shell has this kind: it cannot be chosen on an elliptical
+    // section or a tilted tank.
+    bool circularOnly = false;
+    // The standard head's straight flange (25 or 40 mm) is implied, not entered.
+    bool standardFlange = false;
+};
+
+// The hint of every right head field.
+inline constexpr std::string_view kRightHeadHint = "毫米";
+
+// The nine kinds, in the order of the window's head group boxes.
+std::span<const HeadKindInfo> headKinds();
+
+const HeadKindInfo& headKindInfo(HeadKind kind);
+
+inline std::string_view radioOn(const HeadKindInfo& info, HeadSide side) {
+    return side == HeadSide::Left ? info.leftRadio : info.rightRadio;
+}
+
+inline std::string_view fieldOn(const HeadField& field, HeadSide side) {
+    return side == HeadSide::Left ? field.left : field.right;
+}
+
+inline std::string_view hintOn(const HeadField& field, HeadSide side) {
+    return side == HeadSide::Left ? field.leftHint : kRightHeadHint;
+}
+
+// The volume list of each side: ComboBox3 (left), ComboBox4 (right); entry 1 subtracts.
+inline std::string_view volumeListOn(HeadSide side) {
+    return side == HeadSide::Left ? "ComboBox3" : "ComboBox4";
+}
+
+}  // namespace quorvel

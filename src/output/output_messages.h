@@ -1,0 +1,54 @@
+// Every text the output layer shows or writes: the workbook's prompt, title, sheet and
+// headings, its failures, and the snapshot's dialog and confirmation.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace quorvel::output_messages {
+
+// The capacity table workbook.
+inline constexpr const char* kSheetName = "罐容表";
+inline constexpr const char* kPromptCaption = "系统提示";
+inline constexpr const char* kErrorCaption = "错误";
+inline constexpr const char* kSaveFailedText = "关闭生成的Excel罐容表再试一次！";
+inline constexpr const char* kPromptQuestion = "    是否继续？";
+// What the prompt and the title show instead of the summary for a calibrated tank.
+inline constexpr const char* kCalibratedSummary = "罐容标定";
+// The two footer lines of the title.
+inline constexpr const char* kTitleFooterGenerator = "本罐容表由 Quorvel 生成。";
+inline constexpr const char* kTitleFooterContact =
+    "如有疑问，请查阅 Quorvel 帮助文件（help.chm）或访问 Quorvel 项目主页。";
+// The headings of each column block.
+inline constexpr const char* kRowNumberHeading = "序号";
+inline constexpr const char* kLevelHeading = "高度mm";
+inline constexpr const char* kVolumeHeading = "容积L";
+inline constexpr const char* kWeightHeading = "重量Kg";
+
+inline std::string weightsDoNotMatch(std::size_t weights, std::size_t rows) {
+    return "重量数据有 " + std::to_string(weights) + " 条，容积表有 " + std::to_string(rows) +
+           " 行，两者不一致，无法生成罐容表。";
+}
+
+inline std::string tooManyColumns(std::size_t rows, int rowsPerBlock, std::size_t blocks,
+                                  std::size_t columns, int maxColumns, std::size_t minRows) {
+    return "罐容表共 " + std::to_string(rows) + " 行，每列 " + std::to_string(rowsPerBlock) +
+           " 条数据需要 " + std::to_string(blocks) + " 个列块、共 " + std::to_string(columns) +
+           " 列，超过了 Excel 工作表最多 " + std::to_string(maxColumns) +
+           " 列的限制。请把每列数据条数改为至少 " + std::to_string(minRows) + " 后再试。";
+}
+
+inline std::string tooManySheetRows(std::size_t rowsUsed, int maxRows, std::size_t maxTableRows) {
+    return "罐容表每列需要 " + std::to_string(rowsUsed) + " 条数据，超过了 Excel 工作表最多 " +
+           std::to_string(maxRows) +
+           " 行的限制（标题和表头占前 3 行）。请把每列数据条数改为不超过 " +
+           std::to_string(maxTableRows) + " 后再试。";
+}
+
+// The window snapshot ("打印").
+inline constexpr const char* kSnapshotProposedName = "打印窗体";
+inline constexpr const char* kSnapshotCaption = "提示";
+inline constexpr const char* kSnapshotSavedText =
+    "打印的窗体保存到您指定的图形文件，您可打开该文件进行打印！";
+
+}  // namespace quorvel::output_messages

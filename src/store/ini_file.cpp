@@ -1,0 +1,182 @@
+// The one translation unit that compiles SimpleIni. Without conversion it treats texts as
+// plain bytes, so GBK passes through it untouched; this file converts at its edges.
+#define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION
+#include <SimpleIni.h>
+
+#include "store/ini_file.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "files/atomic_file.h"
+#include "files/read_file.h"
+#include "store/text_encoding.h"
+
+namespace quorvel {
+namespace {
+
+bool hasLineBreakOrNul(std::string_view text) {
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// Names are converted like values; a name that could not be found again after a save
+// (trimmed, cut at '=' or ']', taken for a comment) is refused.
+std::string encodeName(std::string_view name, bool isSection) {
+    bool bad = hasLineBreakOrNul(name) ||
+               (!name.empty() && (isBlank(name.front()) || isBlank(name.back())));
+    if (isSection) {
+        bad = bad || name.find(']') != std::string_view::npos;
+    } else {
+        bad = bad || name.empty() || name.find('=') != std::string_view::npos ||
+              name.front() == ';' || name.front() == '#' || name.front() == '[';
+    }
+    if (bad) {
+        throw std::invalid_argument("\"" + std::string(name) + "\" cannot be an INI " +
+                                    (isSection ? "section" : "key") + " name");
+    }
+    try {
+        return utf8ToGbk(name);
+    } catch (const EncodingError& e) {
+        throw std::invalid_argument("\"" + std::string(name) +
+                                    "\" cannot be an INI name: " + e.what());
+    }
+}
+
+std::string describeKey(std::string_view section, std::string_view key) {
+    // Appended piece by piece: GCC 12 misreads "[" + std::string as an overlapping copy.
+    std::string text("[");
+    text.append(section).append("] ").append(key);
+    return text;
+}
+
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+
+// Damage the library does not survive, mended before it reads the file:
+//  - It reads the file as one C string, so a NUL would end the file there. No text of this
+//    file can hold one (GBK has none, and writeString refuses it): a NUL is damage, and
+//    dropping it reads every line as it was written.
+//  - A line that opens a section but lacks its "]" would become part of the name of the
+//    section of every later key, hiding them all. It is made a comment, so the keys after it
+//    stay in the section they are in and the line's text is kept.
+std::string readableByTheLibrary(std::string bytes) {
+    bytes.erase(std::remove(bytes.begin(), bytes.end(), '\0'), bytes.end());
+    std::string out;
+    out.reserve(bytes.size() + 16);
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        std::size_t end = pos;
+        while (end < bytes.size() && !isLineEnd(bytes[end]))
+            ++end;
+        std::size_t first = pos;
+        while (first < end && isBlank(bytes[first]))
+            ++first;
+        if (first < end && bytes[first] == '[' &&
+            std::string_view(bytes).substr(first, end - first).find(']') ==
+                std::string_view::npos) {
+            out += ';';
+        }
+        while (end < bytes.size() && isLineEnd(bytes[end]))
+            ++end;
+        out.append(bytes, pos, end - pos);
+        pos = end;
+    }
+    return out;
+}
+
+}  // namespace
+
+// Loaded in multi-key mode, so that every line of a repeated key (or of a repeated section,
+// which the library merges into the first) is kept and saved again. Lookups find the first
+// of them; writes switch the mode off so that they replace that first one in place.
+struct IniFile::Store {
+    CSimpleIniA ini{false, true, false};
+};
+
+IniFile::IniFile(std::string path) : path_(std::move(path)), store_(std::make_unique<Store>()) {
+    store_->ini.SetSpaces(false);
+    if (std::optional<std::string> bytes = readFileIfExists(path_)) {
+        if (store_->ini.LoadData(readableByTheLibrary(std::move(*bytes))) < 0) {
+            throw FileError("cannot read " + path_ + ": out of memory");
+        }
+    }
+}
+
+IniFile::~IniFile() = default;
+
+std::optional<std::string> IniFile::readString(std::string_view section,
+                                               std::string_view key) const {
+    const char* value = store_->ini.GetValue(encodeName(section, true).c_str(),
+                                             encodeName(key, false).c_str(), nullptr);
+    if (value == nullptr)
+        return std::nullopt;
+    try {
+        return gbkToUtf8(value);
+    } catch (const EncodingError& e) {
+        throw FileError("cannot read " + describeKey(section, key) + " of " + path_ + ": " +
+                        e.what());
+    }
+}
+
+void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
+    std::string gbkSection = encodeName(section, true);
+    std::string gbkKey = encodeName(key, false);
+    std::string where = "cannot write " + describeKey(section, key) + " to " + path_ + ": ";
+    if (hasLineBreakOrNul(value)) {
+        throw FileError(where + "the value holds a line break or a NUL character");
+    }
+    std::string gbkValue;
+    try {
+        gbkValue = utf8ToGbk(value);
+    } catch (const EncodingError& e) {
+        throw FileError(where + e.what());
+    }
+    store_->ini.SetMultiKey(false);
+    const SI_Error rc = store_->ini.SetValue(gbkSection.c_str(), gbkKey.c_str(), gbkValue.c_str());
+    store_->ini.SetMultiKey(true);
+    if (rc < 0) {
+        throw FileError(where + "out of memory");
+    }
+}
+
+std::string IniFile::contents() const {
+    std::string lf;
+    if (store_->ini.Save(lf) < 0) {
+        throw FileError("cannot write " + path_ + ": out of memory");
+    }
+    // The library ends lines with LF alone and may keep the CR of a loaded comment line.
+    std::string crlf;
+    crlf.reserve(lf.size() + lf.size() / 8);
+    for (char c : lf) {
+        if (c == '\r')
+            continue;
+        if (c == '\n')
+            crlf += '\r';
+        crlf += c;
+    }
+    return crlf;
+}
+
+void IniFile::save() const {
+    writeFileAtomically(path_, contents());
+}
+
+std::string readIniString(const std::string& path, std::string_view section, std::string_view key,
+                          std::string_view fallback) {
+    return IniFile(path).readString(section, key).value_or(std::string(fallback));
+}
+
+void writeIniString(const std::string& path, std::string_view section, std::string_view key,
+                    std::string_view value) {
+    IniFile file(path);
+    file.writeString(section, key, value);
+    file.save();
+}
+
+}  // namespace quorvel

@@ -1,0 +1,70 @@
+// Every user-facing text of the tank computation, in one place.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quorvel::tank_messages {
+
+// A group of fields with an empty one.
+inline constexpr std::string_view kShellMissing = "呵呵，中间圆筒数据还没输完呢！";
+inline constexpr std::string_view kTiltedMissing = "呵呵，倾斜圆筒数据还没输完呢！";
+inline constexpr std::string_view kSphereMissing = "呵呵，球罐数据还没输完呢！";
+inline constexpr std::string_view kPointsMissing = "呵呵，标定点数据还没输完呢！";
+inline constexpr std::string_view kTableMissing = "呵呵，容积表数据还没输完呢！";
+inline constexpr std::string_view kLeftMissing = "呵呵，左封头数据还没输完呢！";
+inline constexpr std::string_view kRightMissing = "呵呵，右封头数据还没输完呢！";
+inline constexpr std::string_view kQuickMissing = "呵呵，数据还没输完呢！";
+
+// The point count list holds no count of at least two points.
+inline std::string badPointCount(std::string_view text) {
+    return "标定点数“" + std::string(text) + "”无效";
+}
+
+inline constexpr std::string_view kStepNotPositive = "液位间距必须大于0！";
+
+// `count` and `limit` with all their digits.
+inline std::string tooManyRows(std::string_view count, std::string_view limit) {
+    return "容积表行数过多：将有 " + std::string(count) + " 行，最多 " + std::string(limit) +
+           " 行！";
+}
+
+// The true-geometry method for a head or shell whose dimensions form no solid.
+inline constexpr const char* kLeftHeadNoSolid = "左封头尺寸不成立，无法按真实几何计算！";
+inline constexpr const char* kRightHeadNoSolid = "右封头尺寸不成立，无法按真实几何计算！";
+inline constexpr const char* kShellNoSolid = "筒体尺寸不成立，无法按真实几何计算！";
+
+// Summary lines of the workbook's prompt and title.
+inline constexpr std::string_view kSummaryHeading = "计算参数如下：";
+inline constexpr std::string_view kLeftHeadLine = "左封头：";
+inline constexpr std::string_view kRightHeadLine = "右封头：";
+
+inline std::string circularShellLine(const std::string& d, const std::string& l) {
+    return "中间筒体：水平正直圆柱体，内径：" + d + " mm，筒体长度：" + l + " mm";
+}
+inline std::string ellipticalShellLine(const std::string& b, const std::string& a,
+                                       const std::string& l) {
+    return "中间筒体：水平椭圆柱体，长内径：" + b + " mm，短内径：" + a + " mm，筒体长度：" + l +
+           " mm";
+}
+inline std::string tiltedShellLine(const std::string& b, const std::string& a,
+                                   const std::string& l) {
+    return "中间筒体：倾斜圆筒体，长内径：" + b + " mm，短内径：" + a + " mm，筒体长度：" + l +
+           " mm";
+}
+inline std::string sphereLine(const std::string& d) {
+    return "球罐，内径：" + d + " mm";
+}
+// "，<label>：<value> mm", one dimension of a head line.
+inline std::string headFieldPart(std::string_view label, const std::string& value) {
+    return "，" + std::string(label) + "：" + value + " mm";
+}
+// How the parts are summed: the entries of the two head volume lists.
+inline std::string volumeLine(const std::string& left, const std::string& right) {
+    return "液位高度对应容积=中间筒体容积" + left + right;
+}
+inline std::string densityLine(const std::string& value, const std::string& unit) {
+    return "液体密度：" + value + " " + unit;
+}
+
+}  // namespace quorvel::tank_messages

@@ -1,0 +1,83 @@
+// What a book records between its creation and its save. Internal to the platform layer:
+// callers only see the opaque handles of xl_book.h.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "xlsx/xl_book.h"
+
+namespace quorvel {
+
+struct XlFont {
+    XlBook* book = nullptr;
+    bool bold = false;
+    std::string name = "Calibri";
+    int size = 11;
+};
+
+struct XlFormat {
+    XlBook* book = nullptr;
+    const XlFont* font = nullptr;  // nullptr: the book's default font
+    int alignH = XL_ALIGNH_GENERAL;
+    int alignV = XL_ALIGNV_BOTTOM;
+    bool shrinkToFit = false;
+    int fillPattern = XL_FILLPATTERN_NONE;
+    int patternColor = -1;  // palette index; -1 until set
+    int numFormat = XL_NUMFORMAT_GENERAL;
+};
+
+struct XlCell {
+    std::uint32_t row;
+    std::uint16_t col;
+    bool isText;
+    const XlFormat* format;
+    double number;            // when !isText
+    std::uint32_t textIndex;  // into XlSheet::texts when isText
+};
+
+struct XlRowSetting {
+    int row;
+    double height;
+    const XlFormat* format;
+    bool hidden;
+};
+
+struct XlColSetting {
+    int first;
+    int last;
+    double width;
+    const XlFormat* format;
+    bool hidden;
+};
+
+struct XlRange {
+    int rowFirst, rowLast, colFirst, colLast;
+};
+
+struct XlSheet {
+    XlBook* book = nullptr;
+    std::string name;
+    // Cells in the order written; a later write to the same cell replaces the earlier one.
+    std::vector<XlCell> cells;
+    std::vector<std::string> texts;
+    std::vector<XlRowSetting> rows;
+    std::vector<XlColSetting> cols;
+    std::vector<XlRange> merges;
+};
+
+struct XlBook {
+    // Deques keep the addresses of their elements, which are the handles given out.
+    std::deque<XlFont> fonts;
+    std::deque<XlFormat> formats;
+    std::deque<XlSheet> sheets;
+    std::string error;
+};
+
+// Produces the .xlsx file of `book` at `path` (written in place, not atomically). Throws
+// std::runtime_error with the reason when libxlsxwriter fails.
+void writeXlsxFile(const XlBook& book, const std::string& path);
+
+}  // namespace quorvel

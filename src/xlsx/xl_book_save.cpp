@@ -1,0 +1,251 @@
+// Turns a recorded book into an .xlsx file through libxlsxwriter.
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "xlsx/c_numeric_locale.h"
+#include "xlsx/xl_book_model.h"
+#include "xlsx/xl_palette.h"
+#include "xlsx/xl_text.h"
+
+namespace quorvel {
+namespace {
+
+void check(lxw_error result, const char* what) {
+    if (result != LXW_NO_ERROR) {
+        throw std::runtime_error(std::string(what) + ": " + lxw_strerror(result));
+    }
+}
+
+uint8_t horizontalAlignment(int code) {
+    switch (code) {
+        case XL_ALIGNH_LEFT:
+            return LXW_ALIGN_LEFT;
+        case XL_ALIGNH_CENTER:
+            return LXW_ALIGN_CENTER;
+        case XL_ALIGNH_RIGHT:
+            return LXW_ALIGN_RIGHT;
+        case XL_ALIGNH_FILL:
+            return LXW_ALIGN_FILL;
+        case XL_ALIGNH_JUSTIFY:
+            return LXW_ALIGN_JUSTIFY;
+        case XL_ALIGNH_MERGE:
+            return LXW_ALIGN_CENTER_ACROSS;
+        case XL_ALIGNH_DISTRIBUTED:
+            return LXW_ALIGN_DISTRIBUTED;
+        default:
+            return LXW_ALIGN_NONE;
+    }
+}
+
+uint8_t verticalAlignment(int code) {
+    switch (code) {
+        case XL_ALIGNV_TOP:
+            return LXW_ALIGN_VERTICAL_TOP;
+        case XL_ALIGNV_CENTER:
+            return LXW_ALIGN_VERTICAL_CENTER;
+        case XL_ALIGNV_JUSTIFY:
+            return LXW_ALIGN_VERTICAL_JUSTIFY;
+        case XL_ALIGNV_DISTRIBUTED:
+            return LXW_ALIGN_VERTICAL_DISTRIBUTED;
+        default:
+            return LXW_ALIGN_NONE;  // bottom, the file format's default
+    }
+}
+
+void describeFormat(lxw_format* out, const XlFormat& format) {
+    static const XlFont defaultFont;
+    const XlFont& font = format.font != nullptr ? *format.font : defaultFont;
+    if (font.bold)
+        format_set_bold(out);
+    format_set_font_name(out, font.name.c_str());
+    format_set_font_size(out, font.size);
+    if (uint8_t h = horizontalAlignment(format.alignH); h != LXW_ALIGN_NONE) {
+        format_set_align(out, h);
+    }
+    if (uint8_t v = verticalAlignment(format.alignV); v != LXW_ALIGN_NONE) {
+        format_set_align(out, v);
+    }
+    if (format.shrinkToFit)
+        format_set_shrink(out);
+    if (format.fillPattern != XL_FILLPATTERN_NONE) {
+        format_set_pattern(out, static_cast<uint8_t>(format.fillPattern));
+        if (auto rgb = paletteColor(format.patternColor)) {
+            format_set_fg_color(out, *rgb);
+        }
+    }
+    if (format.numFormat != XL_NUMFORMAT_GENERAL) {
+        format_set_num_format_index(out, static_cast<uint8_t>(format.numFormat));
+    }
+}
+
+// The cells grouped by row, rows ascending, each row's cells in the order written (a
+// counting sort: the table's cells come column block by column block).
+std::vector<const XlCell*> cellsByRow(const std::vector<XlCell>& cells) {
+    std::uint32_t lastRow = 0;
+    for (const XlCell& c : cells)
+        lastRow = std::max(lastRow, c.row);
+    std::vector<std::uint32_t> start(cells.empty() ? 0 : lastRow + 2, 0);
+    for (const XlCell& c : cells)
+        ++start[c.row + 1];
+    for (std::size_t r = 1; r < start.size(); ++r)
+        start[r] += start[r - 1];
+    std::vector<const XlCell*> sorted(cells.size());
+    for (const XlCell& c : cells)
+        sorted[start[c.row]++] = &c;
+    return sorted;
+}
+
+class Writer {
+  public:
+    explicit Writer(const std::string& path) {
+        lxw_workbook_options options{};
+        // Rows go straight to a temporary file instead of being held in memory; this needs
+        // them in row order and every merged range before its rows, which addSheet ensures.
+        options.constant_memory = LXW_TRUE;
+        workbook_ = workbook_new_opt(path.c_str(), &options);
+        if (workbook_ == nullptr) {
+            throw std::runtime_error("cannot start a workbook");
+        }
+    }
+    ~Writer() {
+        if (workbook_ != nullptr) {
+            workbook_close(workbook_);  // frees it; the caller discards the half-made file
+        }
+    }
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
+
+    void addFormats(const XlBook& book) {
+        for (const XlFormat& format : book.formats) {
+            lxw_format* out = workbook_add_format(workbook_);
+            if (out == nullptr) {
+                throw std::runtime_error("out of memory");
+            }
+            describeFormat(out, format);
+            formats_.emplace(&format, out);
+        }
+    }
+
+    void addSheet(const XlSheet& sheet) {
+        lxw_worksheet* ws = workbook_add_worksheet(workbook_, sheet.name.c_str());
+        if (ws == nullptr) {
+            throw std::runtime_error("cannot add the sheet \"" + sheet.name + "\"");
+        }
+        // Merged ranges and columns are kept apart from the rows, so they may come first.
+        // A merge without text or format writes no cells.
+        for (const XlRange& m : sheet.merges) {
+            check(worksheet_merge_range(ws, static_cast<lxw_row_t>(m.rowFirst),
+                                        static_cast<lxw_col_t>(m.colFirst),
+                                        static_cast<lxw_row_t>(m.rowLast),
+                                        static_cast<lxw_col_t>(m.colLast), "", nullptr),
+                  "merging cells");
+        }
+        for (const XlColSetting& c : sheet.cols) {
+            lxw_row_col_options options{};
+            options.hidden = c.hidden ? 1 : 0;
+            check(worksheet_set_column_opt(ws, static_cast<lxw_col_t>(c.first),
+                                           static_cast<lxw_col_t>(c.last), c.width,
+                                           format(c.format), &options),
+                  "setting columns");
+        }
+        // Rows are streamed to the file one after another, so each row's setting and cells
+        // go out together, in row order; within a row the later of two writes wins.
+        std::vector<const XlRowSetting*> rows;
+        for (const XlRowSetting& r : sheet.rows)
+            rows.push_back(&r);
+        std::stable_sort(
+            rows.begin(), rows.end(),
+            [](const XlRowSetting* a, const XlRowSetting* b) { return a->row < b->row; });
+        const std::vector<const XlCell*> cells = cellsByRow(sheet.cells);
+        auto nextRow = rows.begin();
+        auto nextCell = cells.begin();
+        while (nextRow != rows.end() || nextCell != cells.end()) {
+            const std::uint32_t row =
+                nextCell == cells.end() ||
+                        (nextRow != rows.end() &&
+                         static_cast<std::uint32_t>((*nextRow)->row) <= (*nextCell)->row)
+                    ? static_cast<std::uint32_t>((*nextRow)->row)
+                    : (*nextCell)->row;
+            for (; nextRow != rows.end() && static_cast<std::uint32_t>((*nextRow)->row) == row;
+                 ++nextRow) {
+                lxw_row_col_options options{};
+                options.hidden = (*nextRow)->hidden ? 1 : 0;
+                check(worksheet_set_row_opt(ws, row, (*nextRow)->height, format((*nextRow)->format),
+                                            &options),
+                      "setting a row");
+            }
+            for (; nextCell != cells.end() && (*nextCell)->row == row; ++nextCell) {
+                writeCell(ws, sheet, **nextCell);
+            }
+        }
+    }
+
+    // The library reports a failed write only by its own error code; the system's reason
+    // (a full disk, say) is what errno holds when it returns.
+    void close() {
+        lxw_workbook* workbook = workbook_;
+        workbook_ = nullptr;
+        errno = 0;
+        const lxw_error result = workbook_close(workbook);
+        const int err = errno;
+        if (result != LXW_NO_ERROR) {
+            std::string what = std::string("writing the file: ") + lxw_strerror(result);
+            if (err != 0)
+                what.append(" (").append(std::strerror(err)).append(")");
+            throw std::runtime_error(what);
+        }
+    }
+
+  private:
+    void writeCell(lxw_worksheet* ws, const XlSheet& sheet, const XlCell& cell) {
+        if (cell.isText) {
+            const std::string text = escapeLiteralCharacterCodes(sheet.texts[cell.textIndex]);
+            check(worksheet_write_string(ws, cell.row, cell.col, text.c_str(), format(cell.format)),
+                  "writing a text");
+        } else {
+            check(worksheet_write_number(ws, cell.row, cell.col, cell.number, format(cell.format)),
+                  "writing a number");
+        }
+    }
+
+    lxw_format* format(const XlFormat* f) {
+        if (f == nullptr)
+            return nullptr;
+        if (f != lastKey_) {
+            lastKey_ = f;
+            lastValue_ = formats_.at(f);
+        }
+        return lastValue_;
+    }
+
+    lxw_workbook* workbook_ = nullptr;
+    std::unordered_map<const XlFormat*, lxw_format*> formats_;
+    const XlFormat* lastKey_ = nullptr;
+    lxw_format* lastValue_ = nullptr;
+};
+
+}  // namespace
+
+void writeXlsxFile(const XlBook& book, const std::string& path) {
+    // libxlsxwriter prints numbers, row heights and column widths with printf.
+    ScopedCNumericLocale numericC;
+    if (!numericC.active()) {
+        throw std::runtime_error("cannot switch to the C numeric locale");
+    }
+    Writer writer(path);
+    writer.addFormats(book);
+    for (const XlSheet& sheet : book.sheets) {
+        writer.addSheet(sheet);
+    }
+    writer.close();
+}
+
+}  // namespace quorvel

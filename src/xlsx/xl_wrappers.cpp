@@ -1,0 +1,119 @@
+#include "xlsx/xl_wrappers.h"
+
+namespace quorvel {
+namespace {
+
+[[noreturn]] void raise(BookHandle book) {
+    throw ExceptionXL(xlBookErrorMessageA(book));
+}
+
+FormatHandle handleOf(const TFormat* format) {
+    return format != nullptr ? format->handle() : nullptr;
+}
+
+}  // namespace
+
+void TFont::setBold(bool bold) {
+    xlFontSetBoldA(font_, bold ? 1 : 0);
+}
+
+void TFont::setName(const std::string& name) {
+    if (xlFontSetNameA(font_, name.c_str()) == 0)
+        raise(book_);
+}
+
+void TFont::setSize(int points) {
+    xlFontSetSizeA(font_, points);
+}
+
+void TFormat::setFont(const TFont& font) {
+    if (xlFormatSetFontA(format_, font.handle()) == 0)
+        raise(book_);
+}
+
+void TFormat::setAlignH(int align) {
+    xlFormatSetAlignHA(format_, align);
+}
+void TFormat::setAlignV(int align) {
+    xlFormatSetAlignVA(format_, align);
+}
+void TFormat::setShrinkToFit(bool shrink) {
+    xlFormatSetShrinkToFitA(format_, shrink ? 1 : 0);
+}
+void TFormat::setFillPattern(int pattern) {
+    xlFormatSetFillPatternA(format_, pattern);
+}
+void TFormat::setPatternForegroundColor(int color) {
+    xlFormatSetPatternForegroundColorA(format_, color);
+}
+void TFormat::setNumFormat(int numFormat) {
+    xlFormatSetNumFormatA(format_, numFormat);
+}
+
+void TSheet::writeStr(int row, int col, const std::string& value, const TFormat* format) {
+    if (xlSheetWriteStrA(sheet_, row, col, value.c_str(), handleOf(format)) == 0)
+        raise(book_);
+}
+
+void TSheet::writeNum(int row, int col, double value, const TFormat* format) {
+    if (xlSheetWriteNumA(sheet_, row, col, value, handleOf(format)) == 0)
+        raise(book_);
+}
+
+void TSheet::setRow(int row, double height, const TFormat* format, bool hidden) {
+    if (xlSheetSetRowA(sheet_, row, height, handleOf(format), hidden ? 1 : 0) == 0) {
+        raise(book_);
+    }
+}
+
+bool TSheet::setMerge(int rowFirst, int rowLast, int colFirst, int colLast) {
+    return xlSheetSetMergeA(sheet_, rowFirst, rowLast, colFirst, colLast) > 0;
+}
+
+void TSheet::setCol(int colFirst, int colLast, double width, const TFormat* format, bool hidden) {
+    if (xlSheetSetColA(sheet_, colFirst, colLast, width, handleOf(format), hidden ? 1 : 0) == 0) {
+        raise(book_);
+    }
+}
+
+TBook::~TBook() {
+    if (book_ != nullptr)
+        xlBookReleaseA(book_);
+}
+
+TFont TBook::addFont() {
+    FontHandle font = xlBookAddFontA(book_, nullptr);
+    if (font == nullptr)
+        raise(book_);
+    return TFont(font, book_);
+}
+
+TFormat TBook::addFormat() {
+    FormatHandle format = xlBookAddFormatA(book_, nullptr);
+    if (format == nullptr)
+        raise(book_);
+    return TFormat(format, book_);
+}
+
+TSheet TBook::addSheet(const std::string& name) {
+    SheetHandle sheet = xlBookAddSheetA(book_, name.c_str(), nullptr);
+    if (sheet == nullptr)
+        raise(book_);
+    return TSheet(sheet, book_);
+}
+
+void TBook::save(const std::string& path) {
+    if (xlBookSaveA(book_, path.c_str()) == 0)
+        raise(book_);
+}
+
+std::string TBook::errorMessage() const {
+    return xlBookErrorMessageA(book_);
+}
+
+TXmlBook::TXmlBook() : TBook(xlCreateXMLBookCA()) {
+    if (handle() == nullptr)
+        throw ExceptionXL("cannot create a workbook: out of memory");
+}
+
+}  // namespace quorvel
