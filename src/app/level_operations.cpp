@@ -63,7 +63,7 @@ std::optional<double> levelForQuantity(FieldSource& form, UiServices& ui, Quanti
             twoDecimals(asked.value) == twoDecimals(static_cast<ld>(found.highest) * perM3)) {
             found = levelForVolume(*config, found.highest, method);
         }
-        const LevelRange range = config->queryRange();
+        const LevelRange range = config->levelRange();
         switch (found.result) {
             case LevelSearch::Result::Found:
                 return found.level;

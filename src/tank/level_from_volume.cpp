@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+#include <vector>
 
 #include "tank/volume.h"
 
@@ -24,14 +25,106 @@ int scanSteps(const TankConfig& c, Method method) {
     return grows ? 1 : 64;
 }
 
+// A level on its own: a failing routine counts nothing.
+double volumeAt(const TankConfig& c, double level, Method method) {
+    VolumeState fresh;
+    return volumeAtLevel(c, level, 0, fresh, method);
+}
+
+// The levels between which a calibrated tank's volume is one straight line: the range's ends,
+// every point level and the fitting's band inside it, ascending.
+std::vector<double> pieceEnds(const TankConfig& c, LevelRange range) {
+    std::vector<double> ends{range.from, range.to};
+    auto add = [&](double level) {
+        if (level > range.from && level < range.to) {
+            ends.push_back(level);
+        }
+    };
+    for (double level : c.calibrationPoints.levels) {
+        add(level);
+    }
+    add(c.fittingBottom);
+    add(c.fittingBottom + c.fittingHeight);
+    std::sort(ends.begin(), ends.end());
+    ends.erase(std::unique(ends.begin(), ends.end()), ends.end());
+    return ends;
+}
+
+// Moves a level found on a line by at most a few units in the last place towards `toward`
+// until the volume there holds at least m3, so that the level reached is never reported a
+// hair below it.
+double holdingAtLeast(const TankConfig& c, double level, double toward, double m3) {
+    for (int i = 0; i < 64 && volumeAt(c, level, Method::Classic) < m3 && level != toward; ++i) {
+        level = std::nextafter(level, toward);
+    }
+    return level;
+}
+
+// A limit of a piece's line at one of its ends: the volume at that end itself unless the
+// two differ by more than the rounding of the line (a jump of points out of order).
+double limitAt(long double line, double atEnd) {
+    const long double scale = std::max(std::fabs(line), static_cast<long double>(std::fabs(atEnd)));
+    return std::fabs(line - atEnd) <= 1e-12L * scale ? atEnd : static_cast<double>(line);
+}
+
+// The calibrated tank, piece by piece. Inside a piece the volume is the line through two of
+// its inner levels (the interpolation's own segment, corrections included); at a piece's
+// ends it may jump (points out of order), and a jump across m3 reaches it at that level.
+LevelSearch levelOnPoints(const TankConfig& c, double m3) {
+    const std::vector<double> ends = pieceEnds(c, c.levelRange());
+    std::vector<double> atEnds;
+    for (double level : ends) {
+        atEnds.push_back(volumeAt(c, level, Method::Classic));
+    }
+    LevelSearch result;
+    result.lowest = result.highest = atEnds.front();
+    // The volumes in level order; the first pair across which the volume passes m3 holds the
+    // level.
+    double before = atEnds.front();
+    auto passes = [&](double v) {
+        result.lowest = std::min(result.lowest, v);
+        result.highest = std::max(result.highest, v);
+        const bool across = v == m3 || (before < m3) != (v < m3);
+        before = v;
+        return across;
+    };
+    for (std::size_t k = 0; k < ends.size(); ++k) {
+        const double a = ends[k];
+        if (passes(atEnds[k])) {
+            result.level = a;
+            return result;
+        }
+        if (k + 1 == ends.size()) {
+            break;
+        }
+        const double b = ends[k + 1];
+        const double p = a + (b - a) / 3, q = b - (b - a) / 3;
+        const long double vp = volumeAt(c, p, Method::Classic);
+        const long double vq = volumeAt(c, q, Method::Classic);
+        const long double slope = (vq - vp) / (static_cast<long double>(q) - p);
+        if (passes(limitAt(vp - slope * (p - a), atEnds[k]))) {
+            result.level = a;  // a jump at a
+            return result;
+        }
+        if (passes(limitAt(vq + slope * (b - q), atEnds[k + 1]))) {
+            const long double t = p + (static_cast<long double>(m3) - vp) / slope;
+            const double level = std::clamp(static_cast<double>(t), a, b);
+            result.level = holdingAtLeast(c, level, slope > 0 ? b : a, m3);
+            return result;
+        }
+    }
+    result.result = before < m3 ? LevelSearch::Result::AboveFull : LevelSearch::Result::BelowEmpty;
+    return result;
+}
+
 }  // namespace
 
 LevelSearch levelForVolume(const TankConfig& c, double m3, Method method) {
-    auto volume = [&](double level) {
-        VolumeState fresh;  // a level on its own: a failing routine counts nothing
-        return volumeAtLevel(c, level, 0, fresh, method);
-    };
-    const LevelRange range = c.queryRange();
+    if (c.shellKind == ShellKind::Calibrated) {
+        return levelOnPoints(c, m3);  // the same interpolation by either method
+    }
+    auto volume = [&](double level) { return volumeAt(c, level, method); };
+    const LevelRange range = c.levelRange();
     const int steps = scanSteps(c, method);
     LevelSearch result;
     double lo = range.from, vlo = volume(lo);
