@@ -72,6 +72,9 @@ std::optional<double> levelForQuantity(FieldSource& form, UiServices& ui, Quanti
                     asked.weight, twoDecimals(asked.value), twoDecimals(range.to),
                     twoDecimals(static_cast<ld>(found.highest) * perM3)));
                 return std::nullopt;
+            case LevelSearch::Result::NoConvergence:
+                ui.showError(app_messages::kLevelNotConverged);
+                return std::nullopt;
             case LevelSearch::Result::BelowEmpty:
                 ui.showError(app_messages::belowEmpty(
                     asked.weight, twoDecimals(asked.value), twoDecimals(range.from),

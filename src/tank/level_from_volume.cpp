@@ -14,15 +14,60 @@ namespace {
 
 constexpr double kDegree = std::numbers::pi / 180;
 
-int scanSteps(const TankConfig& c, Method method) {
-    if (method == Method::Classic) {
-        return 1024;
+// The most steps of the root finder: far more than a double's bits need.
+constexpr std::uintmax_t kMaxIterations = 200;
+
+// Whether a head's classic volume only grows with the level: its routine is monotone for a
+// head whose dimensions describe one (a depth beyond its flange, a small end narrower than the
+// shell). The spherical-cap series is not: it overshoots the full head near the top.
+bool classicHeadGrows(const HeadSpec& head, double diameter) {
+    switch (head.kind) {
+        case HeadKind::StandardEllipsoidal:
+        case HeadKind::StandardDished:
+        case HeadKind::Hemispherical:
+        case HeadKind::Flat:
+            return true;
+        case HeadKind::NonStandardEllipsoidal:
+            return head.depth - head.flangeHeight > 0;
+        case HeadKind::Conical:
+            return head.coneHeight - head.flangeHeight > 0;
+        case HeadKind::Frustum:
+            return head.depth - head.flangeHeight > 0 && head.smallDiameter >= 0 &&
+                   head.smallDiameter < diameter;
+        case HeadKind::NonStandardDished:
+            return head.depth - head.flangeHeight > 0 && head.dishedRatio > 0;
+        case HeadKind::SphericalCap:
+            return false;
     }
-    // A rising plane wets more of the tank unless a head is taken off, a fitting displaces
-    // liquid, or the gauge points downward (|β| ≥ 90°).
-    const bool grows = !c.leftHead.subtract && !c.rightHead.subtract && !(c.fittingVolume > 0) &&
-                       (c.shellKind != ShellKind::Tilted || std::cos(c.tiltBeta * kDegree) > 0);
-    return grows ? 1 : 64;
+    return false;
+}
+
+// Whether the volume can only grow with the level, so the root finder may start at once from
+// the tank's whole range. A rising plane wets more of the tank unless a head is taken off, a
+// fitting displaces liquid, or the gauge points downward (|β| ≥ 90°); the classic routines
+// also need heads whose own volume grows and a shell of positive length.
+bool volumeRises(const TankConfig& c, Method method) {
+    const bool geometric = !c.leftHead.subtract && !c.rightHead.subtract &&
+                           !(c.fittingVolume > 0) &&
+                           (c.shellKind != ShellKind::Tilted || std::cos(c.tiltBeta * kDegree) > 0);
+    if (method == Method::Exact || c.shellKind == ShellKind::Spherical) {
+        return geometric;
+    }
+    const double rim =
+        c.shellKind == ShellKind::Horizontal && c.sectionKind == SectionKind::Circular
+            ? c.diameter
+            : c.horizontalDiameter;
+    return geometric && c.lengthWithFlanges() >= 0 && classicHeadGrows(c.leftHead, rim) &&
+           classicHeadGrows(c.rightHead, rim);
+}
+
+// Steps of the scan for the first crossing: none where the volume only grows; where it can
+// fall, fine enough for the classic spherical cap's hump near the top.
+int scanSteps(const TankConfig& c, Method method) {
+    if (volumeRises(c, method)) {
+        return 1;
+    }
+    return method == Method::Classic ? 1024 : 64;
 }
 
 // A level on its own: a failing routine counts nothing.
@@ -145,10 +190,14 @@ LevelSearch levelForVolume(const TankConfig& c, double m3, Method method) {
             return result;
         }
         if ((vlo < m3) != (vhi < m3)) {
-            std::uintmax_t iterations = 200;
+            std::uintmax_t iterations = kMaxIterations;
             const auto bracket = boost::math::tools::toms748_solve(
                 [&](double level) { return volume(level) - m3; }, lo, hi, vlo - m3, vhi - m3,
                 boost::math::tools::eps_tolerance<double>(), iterations);
+            if (iterations >= kMaxIterations) {
+                result.result = LevelSearch::Result::NoConvergence;
+                return result;
+            }
             // The end of the final bracket on the side that holds at least m3.
             result.level = vlo < m3 ? bracket.second : bracket.first;
             return result;

@@ -7,7 +7,8 @@
 namespace quorvel {
 
 struct LevelSearch {
-    enum class Result { Found, AboveFull, BelowEmpty } result = Result::Found;
+    // NoConvergence: the root finder reached its limit of steps without closing the bracket.
+    enum class Result { Found, AboveFull, BelowEmpty, NoConvergence } result = Result::Found;
     double level = 0;    // mm, when Found
     double lowest = 0;   // m³: the least the range holds
     double highest = 0;  // m³: the most the range holds
@@ -19,10 +20,10 @@ struct LevelSearch {
 // straight-line interpolation, a line between consecutive point levels whatever their order:
 // each piece is solved exactly, for both methods. Any other tank: the range is scanned for the
 // first step across which the volume passes m3, then TOMS 748 closes the bracket (the classic
-// spherical-cap series rises above the full head near the top). Scan: 1024 steps for the
-// classic method, 64 for the exact one when a head is subtracted, a fitting is set or the gauge
-// points down, none when its volume only grows with the level. No crossing: AboveFull when
-// every volume is below m3, BelowEmpty when every one is above it.
+// spherical-cap series rises above the full head near the top). Where the volume only grows
+// with the level the bracket is the whole range at once; where it can fall the scan takes 1024
+// steps for the classic method, 64 for the exact one. No crossing: AboveFull when every volume
+// is below m3, BelowEmpty when every one is above it.
 LevelSearch levelForVolume(const TankConfig& config, double m3, Method method);
 
 }  // namespace quorvel
