@@ -3,6 +3,7 @@
 // internal fitting taken off. Cubic metres.
 #pragma once
 
+#include "geometry/geometry.h"
 #include "tank/method.h"
 #include "tank/tank_config.h"
 
@@ -18,6 +19,13 @@ struct VolumeState {
     double leftHeadVolume = 0;   // signed: negative when the head is subtracted
     double rightHeadVolume = 0;  // signed
     double total = 0;
+    // A tilted tank's trigonometry, computed at the first level of a walk and kept for the
+    // next ones while the tilt stays the same.
+    struct Tilt {
+        bool ready = false;
+        double alpha = 0, beta = 0;
+        TiltConstants constants;
+    } tilt;
 };
 
 // The volume at `level` (mm) for a configuration read by buildTankConfig (dished ratios
