@@ -1,173 +1,194 @@
 #include "exact/exact_volume.h"
 
 #include <algorithm>
-#include <boost/math/quadrature/gauss_kronrod.hpp>
-#include <boost/math/tools/minima.hpp>
-#include <boost/math/tools/toms748_solve.hpp>
-#include <cstdint>
+#include <cmath>
 #include <limits>
 #include <numbers>
 
+#include "exact/closed_forms.h"
 #include "exact/section_area.h"
 
 namespace quorvel::exact {
 namespace {
 
-// Relative to the piece's own integral, for the Kronrod–Gauss difference, which overstates
-// the Kronrod rule's error on these smooth integrands by orders of magnitude.
-constexpr double kQuadratureTolerance = 1e-10;
-constexpr unsigned kMaxBisections = 12;
+constexpr double kPi = std::numbers::pi;
+constexpr long double kPiL = std::numbers::pi_v<long double>;
+constexpr double kMm3ToM3 = 1e-9;
+// A closed form is taken when its rounding bound is within kClosedTolerance of its value. A
+// quadrature stops halving once its error estimate is below kFloor of the piece's whole
+// volume: within a few ulps of empty the section's own rounding is larger than any
+// relative tolerance, and the halving would go on to its limit for nothing.
+constexpr double kClosedTolerance = 1e-13;
+constexpr double kFloor = 1e-17;
 
-// The section's semi-axes at full size and how far it reaches upward.
-struct Section {
-    double ab = 0;     // (A/2)·(B/2)
-    double reach = 0;  // upwardReach(A/2, B/2, β)
-};
-
-// The cutting line's distance above the section centre along a part: c(z) = c0 + dc·z.
-struct Cut {
-    double c0 = 0, dc = 0;
-    double at(double z) const { return c0 + dc * z; }
-};
-
-// A root of g on [a, b], g(a) and g(b) of opposite signs, to full double precision.
-template <typename G>
-double rootBetween(G g, double a, double b, double ga, double gb) {
-    if (ga == 0) {
-        return a;
-    }
-    if (gb == 0) {
-        return b;
-    }
-    std::uintmax_t iterations = 100;
-    const auto bracket = boost::math::tools::toms748_solve(
-        g, a, b, ga, gb, boost::math::tools::eps_tolerance<double>(), iterations);
-    return bracket.first + (bracket.second - bracket.first) / 2;
-}
-
-// Appends the roots of g on [lo, hi]. g is concave (a concave profile less or plus a linear
-// cut), so it has no root when both ends are positive, one when the ends differ in sign, and
-// none or two around its maximum when both ends are not positive. The slopes at the ends
-// (dg) tell when that maximum is an end: then there is none.
-template <typename G, typename DG>
-void addRoots(G g, DG dg, double lo, double hi, double* out, int& n) {
-    const double glo = g(lo), ghi = g(hi);
-    if (glo > 0 && ghi > 0) {
-        return;
-    }
-    if ((glo > 0) != (ghi > 0)) {
-        out[n++] = rootBetween(g, lo, hi, glo, ghi);
-        return;
-    }
-    if (!(dg(lo) > 0) || !(dg(hi) < 0)) {
-        return;  // falling from lo or rising to hi all along: the ends are the highest
-    }
-    const auto peak = boost::math::tools::brent_find_minima(
-        [&](double z) { return -g(z); }, lo, hi, std::numeric_limits<double>::digits / 2);
-    const double top = -peak.second;
-    if (top > 0) {
-        out[n++] = rootBetween(g, lo, peak.first, glo, top);
-        out[n++] = rootBetween(g, peak.first, hi, top, ghi);
-    }
-}
-
-// ∫ r(z)² dz over [lo, hi] of one piece, in closed form: with u = (z − zc)/w an arc gives
-// w·(centre²·u + centre·q·(u·√(1 − u²) + asin u) + q²·(u − u³/3)); a line a cubic.
-double squaredRadiusIntegral(const ProfilePiece& p, double lo, double hi) {
-    if (p.shape == ProfilePiece::Shape::Line) {
-        auto cube = [&](double z) {
-            const double z2 = z * z;
-            return p.centre * p.centre * z + p.centre * p.slope * z2 +
-                   p.slope * p.slope * z2 * z / 3;
-        };
-        return cube(hi) - cube(lo);
-    }
-    auto primitive = [&](double z) {
-        const double u = std::clamp((z - p.zc) / p.w, -1.0, 1.0);
-        const double root = std::sqrt((1 - u) * (1 + u));
-        return p.centre * p.centre * u + p.centre * p.q * (u * root + std::asin(u)) +
-               p.q * p.q * (u - u * u * u / 3);
-    };
-    return p.w * (primitive(hi) - primitive(lo));
-}
-
-// ∫ area(z) dz over one profile piece, mm³.
-double pieceVolume(const ProfilePiece& piece, double rim, const Section& s, Cut cut) {
-    auto rho = [&](double z) { return std::max(piece.radius(z) / rim, 0.0); };
-    // Positive while the section's top is above the line, and while its bottom is below it.
-    auto topAbove = [&](double z) { return s.reach * rho(z) - cut.at(z); };
-    auto bottomBelow = [&](double z) { return s.reach * rho(z) + cut.at(z); };
-    double breaks[6];
-    int n = 0;
-    breaks[n++] = piece.z0;
-    auto topSlope = [&](double z) { return s.reach * piece.slopeAt(z) / rim - cut.dc; };
-    auto bottomSlope = [&](double z) { return s.reach * piece.slopeAt(z) / rim + cut.dc; };
-    addRoots(topAbove, topSlope, piece.z0, piece.z1, breaks, n);
-    addRoots(bottomBelow, bottomSlope, piece.z0, piece.z1, breaks, n);
-    breaks[n++] = piece.z1;
-    std::sort(breaks, breaks + n);
-
-    auto area = [&](double z) {
-        const double r = rho(z);
-        return r > 0 ? s.ab * r * r * unitDiskBelow(cut.at(z) / (s.reach * r)) : 0.0;
-    };
-    double volume = 0;
-    for (int i = 0; i + 1 < n; ++i) {
-        const double lo = breaks[i], hi = breaks[i + 1];
-        if (!(hi > lo)) {
-            continue;
-        }
-        const double mid = lo + (hi - lo) / 2, r = rho(mid);
-        const double x = r > 0 ? cut.at(mid) / (s.reach * r) : -1;
-        if (x <= -1) {
-            continue;  // dry
-        }
-        if (x >= 1) {
-            volume += std::numbers::pi * s.ab * squaredRadiusIntegral(piece, lo, hi) / (rim * rim);
-            continue;  // wholly below the plane
-        }
-        // Cut: the area has a (z − z*)^{3/2} kink at each end where the line touches the
-        // section. z = lo + (hi − lo)·(3t² − 2t³) turns it into t³, smooth for Gauss–Kronrod.
-        const double span = hi - lo;
-        volume += boost::math::quadrature::gauss_kronrod<double, 15>::integrate(
-            [&](double t) {
-                const double z = lo + span * t * t * (3 - 2 * t);
-                return area(z) * 6 * t * (1 - t) * span;
-            },
-            0.0, 1.0, kMaxBisections, kQuadratureTolerance);
-    }
-    return volume;
-}
-
-double headVolume(const HeadProfile& head, double rim, const Section& s, Cut cut) {
-    double v = 0;
-    for (int i = 0; i < head.count; ++i) {
-        v += pieceVolume(head.pieces[i], rim, s, cut);
-    }
-    return v;
+ProfilePiece cylinder(double rim, double length) {
+    ProfilePiece p;
+    p.z1 = length;
+    p.centre = rim;
+    p.r0 = rim;
+    p.r1 = rim;
+    return p;
 }
 
 }  // namespace
 
-AxialParts axialVolume(const AxialTank& t, double h) {
-    Section s;
-    s.ab = (t.A / 2) * (t.B / 2);
-    s.reach = upwardReach(t.A / 2, t.B / 2, t.beta);
-    const double rise = std::tan(t.alpha);
-    const double atGauge = (h - t.A / 2) * std::cos(t.beta);
-    // c(σ) = atGauge + (gauge − σ)·tan α; the low head runs σ = −z, the high one σ = L + z.
-    const Cut low{atGauge + t.gauge * rise, rise};
-    const Cut shell{atGauge + t.gauge * rise, -rise};
-    const Cut high{atGauge + (t.gauge - t.length) * rise, -rise};
-    ProfilePiece cylinder;
-    cylinder.z1 = t.length;
-    cylinder.centre = t.rimRadius;
-    constexpr double kMm3ToM3 = 1e-9;
+PreparedTank::PreparedTank(const AxialTank& tank) : tank_(tank) {
+    section_.ab = (tank.A / 2) * (tank.B / 2);
+    section_.reach = upwardReach(tank.A / 2, tank.B / 2, tank.beta);
+    section_.rim = tank.rimRadius;
+    rise_ = std::tan(tank.alpha);
+    cosBeta_ = std::cos(tank.beta);
+    scale_ = section_.reach / section_.rim;
+    factor_ = section_.ab / (section_.reach * section_.reach);
+    low_ = prepare(tank.lowHead);
+    high_ = prepare(tank.highHead);
+}
+
+PreparedTank::Head PreparedTank::prepare(const HeadProfile& profile) const {
+    Head head;
+    head.count = profile.count;
+    const double reach = section_.reach, rim = section_.rim;
+    for (int i = 0; i < profile.count; ++i) {
+        const ProfilePiece& p = profile.pieces[i];
+        Piece& piece = head.pieces[i];
+        piece.profile = p;
+        piece.full = kPi * section_.ab / (rim * rim) * squaredRadiusIntegral(p);
+        // reach·(r/rim) keeps the rim's own radius exactly reach.
+        piece.rc0 = reach * (p.r0 / rim);
+        piece.rc1 = reach * (p.r1 / rim);
+        piece.lowest = std::max(piece.rc0, piece.rc1);
+        if (p.shape == ProfilePiece::Shape::Line) {
+            piece.kind = Piece::Kind::Line;
+            piece.lengthFactor =
+                piece.rc1 == piece.rc0 ? 0 : (p.z1 - p.z0) / (piece.rc1 - piece.rc0);
+        } else if (p.centre == 0 && p.z1 == p.zc + p.w) {
+            // An ellipse arc about the axis that ends on it: a sphere of radius k·q stretched
+            // along the axis by w/(k·q), from t0 = (z0 − zc)·k·q/w to its apex.
+            piece.kind = Piece::Kind::Zone;
+            const long double q = static_cast<long double>(scale_) * p.q;
+            piece.t0 = (static_cast<long double>(p.z0) - p.zc) * q / p.w;
+            const long double e0 = piece.rc0;
+            piece.q = piece.t0 == 0 ? e0 : std::sqrt(e0 * e0 + piece.t0 * piece.t0);
+            piece.lengthFactor = static_cast<double>(p.w / q);
+            piece.lowest = piece.t0 < 0 ? static_cast<double>(piece.q) : piece.rc0;
+        } else {
+            piece.kind = Piece::Kind::Integrated;  // the knuckle of a dished head
+        }
+    }
+    return head;
+}
+
+// The piece's volume below the line at c over the axis; `gap` = reach + c, the plane's height
+// over the shell's lowest line.
+double PreparedTank::levelPiece(const Piece& piece, double c, double gap) const {
+    const double floor = kFloor * piece.full;
+    if (piece.kind == Piece::Kind::Integrated) {
+        return std::clamp(integratePiece(piece.profile, section_, {c, 0}, floor), 0.0, piece.full);
+    }
+    const double reach = section_.reach;
+    const bool flip = c > 0;  // below c is the whole less below −c
+    const double d = std::fabs(c), g = flip ? 2 * reach - gap : gap;
+    Bounded below;
+    if ((piece.lowest - reach) + g > 0) {
+        if (piece.kind == Piece::Kind::Line) {
+            const double len = piece.profile.z1 - piece.profile.z0;
+            if (piece.lengthFactor == 0) {
+                below.value = len * circleSegment(piece.rc0, (piece.rc0 - reach) + g);
+                below.error = 8 * std::numeric_limits<double>::epsilon() * below.value;
+            } else {
+                const Bounded g1 = coneIntegral(piece.rc1, d, (piece.rc1 - reach) + g);
+                const Bounded g0 = coneIntegral(piece.rc0, d, (piece.rc0 - reach) + g);
+                below.value = piece.lengthFactor * (g1.value - g0.value);
+                below.error = std::fabs(piece.lengthFactor) * (g1.error + g0.error);
+            }
+        } else {
+            // Half the cap below the plane, less the slab between the centre plane and t0.
+            const long double q = piece.q, dl = d;
+            const long double qGap = (q - reach) + g;
+            const long double cap = qGap > 0 ? kPiL / 6 * qGap * qGap * (3 * q - qGap) : 0;
+            Bounded slab;
+            if (piece.t0 != 0) {
+                const long double e0 = piece.rc0, eGap = (e0 - reach) + g;
+                slab = sphereSlab(q, std::fabs(piece.t0), e0, dl, eGap);
+                if (piece.t0 < 0) {
+                    slab.value = -slab.value;
+                }
+            }
+            below.value = piece.lengthFactor * static_cast<double>(cap - slab.value);
+            below.error = piece.lengthFactor *
+                          (slab.error + static_cast<double>(
+                                            4 * std::numeric_limits<long double>::epsilon() * cap));
+        }
+        below.value *= factor_;
+        below.error *= factor_;
+    }
+    const double v = flip ? piece.full - below.value : below.value;
+    if (below.error > kClosedTolerance * std::fabs(v)) {
+        return std::clamp(integratePiece(piece.profile, section_, {c, 0}, floor), 0.0, piece.full);
+    }
+    return std::clamp(v, 0.0, piece.full);
+}
+
+double PreparedTank::levelHead(const Head& head, double c, double gap) const {
+    double v = 0;
+    for (int i = 0; i < head.count; ++i) {
+        v += levelPiece(head.pieces[i], c, gap);
+    }
+    return v;
+}
+
+// ∫₀ᴸ a·b·U(c(σ)/reach) dσ with c(σ) = c0 − rise·σ: a·b·reach/rise·(F(x(0)) − F(x(L))).
+double PreparedTank::tiltedShell(LinearCut cut) const {
+    const double reach = section_.reach, L = tank_.length;
+    const double c1 = cut.at(L);
+    const double f0 = diskBelowIntegral(cut.c0 / reach, (reach + cut.c0) / reach);
+    const double f1 = diskBelowIntegral(c1 / reach, (reach + c1) / reach);
+    const double k = section_.ab * reach / rise_;
+    const double v = k * (f0 - f1);
+    const double error =
+        8 * std::numeric_limits<double>::epsilon() * std::fabs(k) * (std::fabs(f0) + std::fabs(f1));
+    const double floor = kFloor * kPi * section_.ab * L;
+    if (error > std::max(kClosedTolerance * std::fabs(v), floor)) {
+        return std::clamp(integratePiece(cylinder(section_.rim, L), section_, cut, floor), 0.0,
+                          kPi * section_.ab * L);
+    }
+    return std::clamp(v, 0.0, kPi * section_.ab * L);
+}
+
+AxialParts PreparedTank::volume(double h) const {
+    const double a = tank_.A / 2, reach = section_.reach;
     AxialParts parts;
-    parts.lowHead = headVolume(t.lowHead, t.rimRadius, s, low) * kMm3ToM3;
-    parts.shell = t.length > 0 ? pieceVolume(cylinder, t.rimRadius, s, shell) * kMm3ToM3 : 0;
-    parts.highHead = headVolume(t.highHead, t.rimRadius, s, high) * kMm3ToM3;
+    if (rise_ == 0) {
+        const double c = (h - a) * cosBeta_;
+        const double gap = tank_.beta == 0 ? h : reach + c;
+        if (tank_.length > 0) {
+            parts.shell = factor_ * tank_.length * circleSegment(reach, gap) * kMm3ToM3;
+        }
+        parts.lowHead = levelHead(low_, c, gap) * kMm3ToM3;
+        parts.highHead = levelHead(high_, c, gap) * kMm3ToM3;
+        return parts;
+    }
+    // c(σ) = atGauge + (gauge − σ)·tan α; the low head runs σ = −z, the high one σ = L + z.
+    const double atGauge = (h - a) * cosBeta_;
+    const LinearCut low{atGauge + tank_.gauge * rise_, rise_};
+    const LinearCut shell{atGauge + tank_.gauge * rise_, -rise_};
+    const LinearCut high{atGauge + (tank_.gauge - tank_.length) * rise_, -rise_};
+    auto head = [&](const Head& hd, LinearCut cut) {
+        double v = 0;
+        for (int i = 0; i < hd.count; ++i) {
+            const Piece& p = hd.pieces[i];
+            v += std::clamp(integratePiece(p.profile, section_, cut, kFloor * p.full), 0.0, p.full);
+        }
+        return v * kMm3ToM3;
+    };
+    parts.lowHead = head(low_, low);
+    parts.shell = tank_.length > 0 ? tiltedShell(shell) * kMm3ToM3 : 0;
+    parts.highHead = head(high_, high);
     return parts;
+}
+
+AxialParts axialVolume(const AxialTank& tank, double h) {
+    return PreparedTank(tank).volume(h);
 }
 
 }  // namespace quorvel::exact

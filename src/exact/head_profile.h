@@ -21,11 +21,12 @@ class GeometryError : public std::runtime_error {
 struct ProfilePiece {
     enum class Shape { Arc, Line } shape = Shape::Line;
     double z0 = 0, z1 = 0;
-    double centre = 0;  // radial offset of the arc's centre, or the line's radius at z = 0
-    double q = 0;       // arc: radial semi-axis
-    double zc = 0;      // arc: axial position of the centre
-    double w = 1;       // arc: axial semi-axis
-    double slope = 0;   // line: dr/dz
+    double centre = 0;      // radial offset of the arc's centre, or the line's radius at z = 0
+    double q = 0;           // arc: radial semi-axis
+    double zc = 0;          // arc: axial position of the centre
+    double w = 1;           // arc: axial semi-axis
+    double slope = 0;       // line: dr/dz
+    double r0 = 0, r1 = 0;  // the radius at z0 and at z1, as the head's geometry gives it
 
     // dr/dz; ±∞ where an arc meets its axial extreme.
     double slopeAt(double z) const {

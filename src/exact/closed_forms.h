@@ -1,0 +1,58 @@
+// Closed forms of the wetted volume of solids of revolution about a horizontal axis, each with
+// a bound on its own rounding error, so that a caller can tell when cancellation has eaten the
+// digits it needs and integrate instead. Millimetres; areas mm², volumes mm³.
+//
+// A solid of revolution about a horizontal axis holds, below the horizontal plane at height c
+// above its axis, ∫ S(r(z), c) dz where S(r, c) is the area of the circle of radius r below
+// the line at c. S(r, c) + S(r, −c) = π·r², so every volume below c > 0 is the whole less the
+// volume below −c: the routines here take the plane below the axis, at depth d = −c ≥ 0, and
+// the gap from the circle's lowest point to the plane, r − d, which callers know more
+// accurately than r − d rounds to (the level itself on the shell).
+#pragma once
+
+namespace quorvel::exact {
+
+// A value with a bound on the rounding error of the way it was computed (not on the errors of
+// its inputs).
+struct Bounded {
+    double value = 0;
+    double error = 0;
+};
+
+// Area (mm²) of the circle of radius r below the chord at height `gap` above its lowest point,
+// 0 ≤ gap ≤ 2r: r²·(θ − sin θ·cos θ) with θ = 2·asin(√(gap/2r)) the half-angle of the
+// segment; θ − sin θ·cos θ = (φ − sin φ)/2, φ = 2θ, by its Taylor series below φ = 1, so
+// that a thin segment keeps its relative accuracy (≈ 4/3·√(2r)·gap^{3/2}). Relative error a
+// few ulps. Reference: the circular segment, e.g. Jones, "Calculating Tank Volume", A_f.
+double circleSegment(double r, double gap);
+
+// G(r) = ∫_d^r ρ²·seg(d/ρ) dρ (mm⁴), seg the unit circle's segment below −x, for r > d ≥ 0;
+// 0 for r ≤ d. A horizontal cone frustum whose radius runs linearly from r0 to r1 over its
+// length ℓ holds ℓ·(G(r1) − G(r0))/(r1 − r0) below the plane at depth d. G(r) = r³/3·K(d/r),
+// K(M) = acos M + M³·acosh(1/M) − 2M·√(1 − M²) (Jones, "Calculating Tank Volume", the
+// horizontal conical head; python-fluids V_horiz_conical). K ≈ 2/5·s⁵ for s = √(1 − M²) → 0,
+// where the three terms cancel: below s = 0.15 its Taylor series in s (ten terms), above it
+// the closed form in long double. `gap` is r − d.
+Bounded coneIntegral(double r, double d, double gap);
+
+// The half sphere of radius Q on one side of its centre plane, between that plane and the
+// parallel plane at distance t (0 ≤ t ≤ Q), below the horizontal plane at depth d under the
+// centre (the planes perpendicular to the horizontal axis). `e` is the radius of the circle
+// at t, √(Q² − t²), and `eGap` is e − d, both given as the caller knows them most accurately.
+// With W = √(e² − d²):
+// H = π·Q³/3 + t·(e² + 2Q²)/3·atan2(W, d) − 2/3·t·d·W − (Q²·d − d³/3)·atan2(t, W)
+//     − 2/3·Q³·atan2(Q·W, d·t)       while d < e,
+// H = π/6·(Q − d)²·(2Q + d)          once d ≥ e (the circle at t is dry; half the cap),
+// 0 for d ≥ Q. Derived by slicing the ball horizontally; it is the partial volume of a
+// horizontal spherical head (Jones, "Calculating Tank Volume"; python-fluids
+// V_horiz_spherical). Long double inside; the bound is the terms' size times its epsilon.
+Bounded sphereSlab(long double Q, long double t, long double e, long double d, long double eGap);
+
+// ∫_{−1}^{x} U(u) du for the unit disk's area U(u) below the line at u: 0 for x ≤ −1,
+// π·x for x ≥ 1, and in between, with Θ = 2·asin(√((1 + x)/2)) for x ≤ 0,
+// sin Θ − Θ·cos Θ − sin³Θ/3 (its Taylor series below Θ = 1), and π·x + F(−x) for x > 0.
+// The tilted cylinder holds a·b·reach/tan α·(F(x(0)) − F(x(L))) (x = c/reach along the
+// axis). `gapFraction` is 1 + x, given as accurately as the caller knows it.
+double diskBelowIntegral(double x, double gapFraction);
+
+}  // namespace quorvel::exact

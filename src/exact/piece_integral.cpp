@@ -1,0 +1,187 @@
+#include "exact/piece_integral.h"
+
+#include <algorithm>
+#include <boost/math/quadrature/gauss_kronrod.hpp>
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+#include "exact/section_area.h"
+
+namespace quorvel::exact {
+namespace {
+
+constexpr double kTolerance = 3e-10;
+constexpr unsigned kMaxBisections = 10;
+constexpr double kPi = std::numbers::pi;
+
+// A break in the piece's parameter, and whether the line touches a section there.
+struct Break {
+    double at = 0;
+    bool kink = false;
+};
+
+// The piece in its parameter v: z itself on a line, the angle θ on an arc.
+struct Param {
+    const ProfilePiece& p;
+    bool arc() const { return p.shape == ProfilePiece::Shape::Arc; }
+    double z(double v) const { return arc() ? p.zc + p.w * std::sin(v) : v; }
+    double radius(double v) const {
+        return arc() ? p.centre + p.q * std::cos(v) : p.centre + p.slope * v;
+    }
+    double dzdv(double v) const { return arc() ? p.w * std::cos(v) : 1.0; }
+};
+
+// ∫ f over [lo, hi] by the 15-point Kronrod rule, halving the interval while the rule's
+// difference from its 7-point Gauss rule exceeds kTolerance of the result and `floor` (mm³).
+template <typename F>
+double adaptive(const F& f, double lo, double hi, unsigned depth, double floor) {
+    using Rule = boost::math::quadrature::gauss_kronrod<double, 15>;
+    double error = 0;
+    const double v = Rule::integrate(f, lo, hi, 0, 0.0, &error);
+    if (depth == 0 || error <= std::max(kTolerance * std::fabs(v), floor)) {
+        return v;
+    }
+    const double mid = lo + (hi - lo) / 2;
+    return adaptive(f, lo, mid, depth - 1, floor / 2) + adaptive(f, mid, hi, depth - 1, floor / 2);
+}
+
+// The angle of an arc's end from its axial offset and radius, accurate where either is small.
+double endAngle(const ProfilePiece& p, double z, double r) {
+    return std::atan2((z - p.zc) / p.w, std::max(r - p.centre, 0.0) / p.q);
+}
+
+// Adds the parameters in (lo, hi) where reach·r(v)/rim = ±c(z(v)).
+void addKinks(const ProfilePiece& p, const SectionShape& s, LinearCut cut, double lo, double hi,
+              Break* out, int& n) {
+    const double k = s.reach / s.rim;
+    for (const double sign : {1.0, -1.0}) {
+        if (p.shape == ProfilePiece::Shape::Line) {
+            // k·(centre + slope·z) = sign·(c0 + dc·z)
+            const double den = k * p.slope - sign * cut.dc;
+            if (den != 0) {
+                const double z = (sign * cut.c0 - k * p.centre) / den;
+                if (z > lo && z < hi) {
+                    out[n++] = {z, true};
+                }
+            }
+            continue;
+        }
+        // k·(centre + q·cos θ) = sign·(c0 + dc·(zc + w·sin θ)):
+        // P·cos θ + B·sin θ = C.
+        const double P = k * p.q, B = -sign * cut.dc * p.w;
+        const double C = sign * (cut.c0 + cut.dc * p.zc) - k * p.centre;
+        const double size = std::hypot(P, B);
+        if (!(std::fabs(C) <= size)) {
+            continue;
+        }
+        const double phi = std::atan2(B, P), spread = std::acos(C / size);
+        for (double theta : {phi - spread, phi + spread}) {
+            for (double turn : {-2 * kPi, 0.0, 2 * kPi}) {
+                if (theta + turn > lo && theta + turn < hi) {
+                    out[n++] = {theta + turn, true};
+                }
+            }
+        }
+    }
+}
+
+// ∫ r² dz between the parameters va < vb of a piece. Line: ℓ·(ra² + ra·rb + rb²)/3. Arc, with
+// z = zc + w·sin θ and r = centre + q·cos θ: centre²·ℓ + 2·centre·q·w·∫cos²θ dθ +
+// (q/w)²·ℓ·(3·(wa² + wb²) + ℓ²)/6, wa = w·cos θa, the ball's zone in sums of squares, so that
+// a shallow cap keeps its digits; ℓ = 2w·cos((θa + θb)/2)·sin((θb − θa)/2).
+double squaredRadiusBetween(const ProfilePiece& p, double va, double vb) {
+    if (p.shape == ProfilePiece::Shape::Line) {
+        const double ra = p.centre + p.slope * va, rb = p.centre + p.slope * vb;
+        return (vb - va) * (ra * ra + ra * rb + rb * rb) / 3;
+    }
+    const double half = (vb - va) / 2;
+    const double len = 2 * p.w * std::cos(va + half) * std::sin(half);
+    const double wa = p.w * std::cos(va), wb = p.w * std::cos(vb), k = p.q / p.w;
+    const double zone = k * k * len * (3 * (wa * wa + wb * wb) + len * len) / 6;
+    if (p.centre == 0) {
+        return zone;
+    }
+    const double cos2 = (vb - va + std::sin(vb - va) * std::cos(va + vb)) / 2;
+    return p.centre * p.centre * len + 2 * p.centre * p.q * p.w * cos2 + zone;
+}
+
+}  // namespace
+
+double squaredRadiusIntegral(const ProfilePiece& p) {
+    if (p.shape == ProfilePiece::Shape::Line) {
+        return (p.z1 - p.z0) * (p.r0 * p.r0 + p.r0 * p.r1 + p.r1 * p.r1) / 3;
+    }
+    return squaredRadiusBetween(p, endAngle(p, p.z0, p.r0), endAngle(p, p.z1, p.r1));
+}
+
+double integratePiece(const ProfilePiece& piece, const SectionShape& s, LinearCut cut,
+                      double floor) {
+    const Param param{piece};
+    const double lo = param.arc() ? endAngle(piece, piece.z0, piece.r0) : piece.z0;
+    const double hi = param.arc() ? endAngle(piece, piece.z1, piece.r1) : piece.z1;
+    if (!(hi > lo)) {
+        return 0;
+    }
+    Break breaks[8];
+    int n = 0;
+    breaks[n++] = {lo, false};
+    addKinks(piece, s, cut, lo, hi, breaks, n);
+    breaks[n++] = {hi, false};
+    for (int i = 1; i < n; ++i) {  // at most eight: insertion
+        for (int j = i; j > 0 && breaks[j].at < breaks[j - 1].at; --j) {
+            std::swap(breaks[j], breaks[j - 1]);
+        }
+    }
+
+    const double k = s.reach / s.rim;
+    // x of the section at v: the line's height over the section's reach.
+    auto lineHeight = [&](double v) {
+        const double r = param.radius(v);
+        return r > 0 ? cut.at(param.z(v)) / (k * r) : (cut.at(param.z(v)) < 0 ? -2.0 : 2.0);
+    };
+    auto area = [&](double v) {
+        const double r = std::max(param.radius(v), 0.0) / s.rim;
+        return r > 0 ? s.ab * r * r * unitDiskBelow(lineHeight(v)) : 0.0;
+    };
+    double volume = 0;
+    for (int i = 0; i + 1 < n; ++i) {
+        const Break a = breaks[i], b = breaks[i + 1];
+        if (!(b.at > a.at)) {
+            continue;
+        }
+        const double x = lineHeight(a.at + (b.at - a.at) / 2);
+        if (x <= -1) {
+            continue;  // dry
+        }
+        if (x >= 1) {
+            volume += kPi * s.ab / (s.rim * s.rim) * squaredRadiusBetween(piece, a.at, b.at);
+            continue;
+        }
+        // The area has a (v − v*)^{3/2} kink where the line touches a section; v = a + ℓ·t²
+        // (or its mirror, or a + ℓ·(3t² − 2t³) at both ends) makes it t³.
+        const double span = b.at - a.at;
+        auto at = [&](double v, double dv) { return area(v) * param.dzdv(v) * dv; };
+        auto both = [&](double t) {
+            return at(a.at + span * t * t * (3 - 2 * t), 6 * t * (1 - t) * span);
+        };
+        auto left = [&](double t) { return at(a.at + span * t * t, 2 * t * span); };
+        auto right = [&](double t) {
+            const double u = 1 - t;
+            return at(b.at - span * u * u, 2 * u * span);
+        };
+        auto plain = [&](double t) { return at(a.at + span * t, span); };
+        if (a.kink && b.kink) {
+            volume += adaptive(both, 0, 1, kMaxBisections, floor);
+        } else if (a.kink) {
+            volume += adaptive(left, 0, 1, kMaxBisections, floor);
+        } else if (b.kink) {
+            volume += adaptive(right, 0, 1, kMaxBisections, floor);
+        } else {
+            volume += adaptive(plain, 0, 1, kMaxBisections, floor);
+        }
+    }
+    return volume;
+}
+
+}  // namespace quorvel::exact

@@ -1,0 +1,45 @@
+// The wetted volume of one profile piece by quadrature: for the knuckle of a dished head,
+// whose wetted volume has no closed form, for every head of a tilted tank, and wherever a
+// closed form would lose the digits it needs to cancellation.
+#pragma once
+
+#include "exact/head_profile.h"
+
+namespace quorvel::exact {
+
+// The tank's cross-section at full size: semi-axes A/2 (along the gauge) and B/2, the A axis
+// leaning by the roll β; profile radii are divided by `rim` to scale it.
+struct SectionShape {
+    double ab = 0;     // (A/2)·(B/2), mm²
+    double reach = 0;  // how far the full section reaches upward from its centre, mm
+    double rim = 0;    // the profile radius of the full section, mm
+};
+
+// The liquid's line in the section at the piece's axial position z: c(z) = c0 + dc·z above
+// the section's centre, mm.
+struct LinearCut {
+    double c0 = 0, dc = 0;
+    double at(double z) const { return c0 + dc * z; }
+};
+
+// ∫ over the piece of the section's area below the line (mm³), the section at z being the
+// full one scaled by r(z)/rim: a·b·ρ²·U(c/(reach·ρ)), U the unit disk below its line. Split
+// where the line touches a section's top or bottom (found in closed form: a line piece gives
+// a linear equation, an arc piece P·cos θ + B·sin θ = C in its angle θ, z = zc + w·sin θ);
+// whole sections in closed form (π·a·b/rim²·∫ r² dz); the cut stretches by a 15-point
+// Gauss–Kronrod rule, bisected while its Gauss–Kronrod difference exceeds both 10⁻⁷ of the
+// stretch (the 15-point result is then ~10⁻¹⁰ of that difference, below 10⁻¹⁴) and `floor`
+// (mm³; near empty the area's own rounding is larger than the first), over the
+// angle on arcs (smooth where r(z) has its square-root end) and with z = lo + ℓ·t² at a
+// touching end, where the area has a (z − z*)^{3/2} kink, so that the rule sees a smooth
+// integrand.
+double integratePiece(const ProfilePiece& piece, const SectionShape& section, LinearCut cut,
+                      double floor);
+
+// ∫ r(z)² dz (mm³) over the whole piece in closed form, from the radii at its ends: a line
+// ℓ·(r0² + r0·r1 + r1²)/3, an arc the ball's zone (q/w)²·ℓ·(3·(w0² + w1²) + ℓ²)/6 plus, off the
+// axis, its centre's terms; no difference of nearly equal primitives, so a shallow cap keeps
+// its digits.
+double squaredRadiusIntegral(const ProfilePiece& piece);
+
+}  // namespace quorvel::exact
