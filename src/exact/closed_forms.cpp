@@ -9,7 +9,6 @@
 namespace quorvel::exact {
 namespace {
 
-constexpr long double kPiL = std::numbers::pi_v<long double>;
 constexpr long double kEpsL = std::numeric_limits<long double>::epsilon();
 constexpr double kEps = std::numeric_limits<double>::epsilon();
 
@@ -117,30 +116,58 @@ Bounded coneIntegral(double r, double d, double gap) {
     return {v, bound};
 }
 
-Bounded sphereSlab(long double Q, long double t, long double e, long double d, long double eGap) {
-    if (!(d < Q)) {
-        return {};
-    }
+namespace {
+
+// H(t) of sphereZone's comment for 0 < t ≤ Q and d < Q, and the size of its terms.
+template <typename T>
+T slab(T Q, T t, T e, T d, T eGap, T& size) {
     if (!(eGap > 0)) {
-        const long double v = kPiL / 6 * (Q - d) * (Q - d) * (2 * Q + d);
-        return {static_cast<double>(v), static_cast<double>(4 * kEpsL * v) + 0.0};
+        const T v = std::numbers::pi_v<T> / 6 * (Q - d) * (Q - d) * (2 * Q + d);
+        size += v;
+        return v;
     }
-    const long double w = std::sqrt(eGap * (e + d));
-    const long double q3 = Q * Q * Q;
-    const long double terms[] = {
-        kPiL * q3 / 3,
+    const T w = std::sqrt(eGap * (e + d));
+    const T q3 = Q * Q * Q;
+    const T terms[] = {
+        std::numbers::pi_v<T> * q3 / 3,
         t * (e * e + 2 * Q * Q) / 3 * std::atan2(w, d),
         -2 * t * d * w / 3,
         -(Q * Q * d - d * d * d / 3) * std::atan2(t, w),
         -2 * q3 / 3 * std::atan2(Q * w, d * t),
     };
-    long double sum = 0, size = 0;
-    for (const long double x : terms) {
+    T sum = 0;
+    for (const T x : terms) {
         sum += x;
         size += std::fabs(x);
     }
-    const double v = static_cast<double>(sum);
-    return {v, static_cast<double>(16 * kEpsL * size) + kEps * std::fabs(v)};
+    return sum;
+}
+
+template <typename T>
+Bounded sphereZoneIn(T Q, T t0, T e0, T d, T eGap, T qGap) {
+    if (!(qGap > 0)) {
+        return {};
+    }
+    const T cap = std::numbers::pi_v<T> / 6 * qGap * qGap * (3 * Q - qGap);
+    T size = cap, h = 0;
+    if (t0 != 0) {
+        h = slab(Q, std::fabs(t0), e0, d, eGap, size);
+    }
+    const T v = t0 < 0 ? cap + h : cap - h;
+    return {static_cast<double>(v),
+            static_cast<double>(6 * std::numeric_limits<T>::epsilon() * size) +
+                kEps * std::fabs(static_cast<double>(v))};
+}
+
+}  // namespace
+
+Bounded sphereZone(double Q, double t0, double e0, double d, double eGap, double qGap) {
+    return sphereZoneIn(Q, t0, e0, d, eGap, qGap);
+}
+
+Bounded sphereZone(long double Q, long double t0, long double e0, long double d, long double eGap,
+                   long double qGap) {
+    return sphereZoneIn(Q, t0, e0, d, eGap, qGap);
 }
 
 double diskBelowIntegral(double x, double gapFraction) {

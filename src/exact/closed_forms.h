@@ -35,18 +35,23 @@ double circleSegment(double r, double gap);
 // the closed form in long double. `gap` is r − d.
 Bounded coneIntegral(double r, double d, double gap);
 
-// The half sphere of radius Q on one side of its centre plane, between that plane and the
-// parallel plane at distance t (0 ≤ t ≤ Q), below the horizontal plane at depth d under the
-// centre (the planes perpendicular to the horizontal axis). `e` is the radius of the circle
-// at t, √(Q² − t²), and `eGap` is e − d, both given as the caller knows them most accurately.
-// With W = √(e² − d²):
-// H = π·Q³/3 + t·(e² + 2Q²)/3·atan2(W, d) − 2/3·t·d·W − (Q²·d − d³/3)·atan2(t, W)
-//     − 2/3·Q³·atan2(Q·W, d·t)       while d < e,
-// H = π/6·(Q − d)²·(2Q + d)          once d ≥ e (the circle at t is dry; half the cap),
-// 0 for d ≥ Q. Derived by slicing the ball horizontally; it is the partial volume of a
-// horizontal spherical head (Jones, "Calculating Tank Volume"; python-fluids
-// V_horiz_spherical). Long double inside; the bound is the terms' size times its epsilon.
-Bounded sphereSlab(long double Q, long double t, long double e, long double d, long double eGap);
+// The zone of the ball of radius Q from the plane at axial offset t0 from its centre
+// (−Q ≤ t0 ≤ Q) to its pole at Q, below the horizontal plane at depth d ≥ 0 under the centre;
+// the planes are perpendicular to the horizontal axis. e0 = √(Q² − t0²) is the radius of the
+// circle at t0, eGap = e0 − d and qGap = Q − d, each given as the caller knows it most
+// accurately. Half the cap below the plane, π/6·qGap²·(3Q − qGap), less H(t0), the slab
+// between the centre plane and t0 (H(−t) = −H(t)); for 0 < t ≤ Q and W = √(e² − d²):
+//   H = π·Q³/3 + t·(e² + 2Q²)/3·atan2(W, d) − 2/3·t·d·W − (Q²·d − d³/3)·atan2(t, W)
+//       − 2/3·Q³·atan2(Q·W, d·t)          while d < e,
+//   H = π/6·(Q − d)²·(2Q + d)             once d ≥ e (the circle at t is dry).
+// Derived by slicing the ball horizontally; it is the partial volume of a horizontal spherical
+// head (Jones, "Calculating Tank Volume"; python-fluids V_horiz_spherical). In double, or in
+// long double where the terms cancel too far for double; the bound is the size of the terms
+// times the type's epsilon. A stretched ball is an ellipsoid of revolution: ellipsoidal and
+// hemispherical heads (t0 = 0), spherical caps and the crown of a dished head.
+Bounded sphereZone(double Q, double t0, double e0, double d, double eGap, double qGap);
+Bounded sphereZone(long double Q, long double t0, long double e0, long double d, long double eGap,
+                   long double qGap);
 
 // ∫_{−1}^{x} U(u) du for the unit disk's area U(u) below the line at u: 0 for x ≤ −1,
 // π·x for x ≥ 1, and in between, with Θ = 2·asin(√((1 + x)/2)) for x ≤ 0,

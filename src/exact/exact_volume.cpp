@@ -12,7 +12,6 @@ namespace quorvel::exact {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-constexpr long double kPiL = std::numbers::pi_v<long double>;
 constexpr double kMm3ToM3 = 1e-9;
 // A closed form is taken when its rounding bound is within kClosedTolerance of its value. A
 // quadrature stops halving once its error estimate is below kFloor of the piece's whole
@@ -28,6 +27,16 @@ ProfilePiece cylinder(double rim, double length) {
     p.r0 = rim;
     p.r1 = rim;
     return p;
+}
+
+// A zone piece below the plane at depth d, g above the shell's lowest line, before the
+// section's factor: w/(k·q) times the ball's zone, in T.
+template <typename T, typename Piece>
+Bounded zoneBelow(const Piece& piece, double d, double g, double reach) {
+    const T q = static_cast<T>(piece.q), e0 = piece.rc0;
+    const Bounded v = sphereZone(q, static_cast<T>(piece.t0), e0, static_cast<T>(d),
+                                 (e0 - reach) + g, (q - reach) + g);
+    return {piece.lengthFactor * v.value, piece.lengthFactor * v.error};
 }
 
 }  // namespace
@@ -102,22 +111,10 @@ double PreparedTank::levelPiece(const Piece& piece, double c, double gap) const 
                 below.error = std::fabs(piece.lengthFactor) * (g1.error + g0.error);
             }
         } else {
-            // Half the cap below the plane, less the slab between the centre plane and t0.
-            const long double q = piece.q, dl = d;
-            const long double qGap = (q - reach) + g;
-            const long double cap = qGap > 0 ? kPiL / 6 * qGap * qGap * (3 * q - qGap) : 0;
-            Bounded slab;
-            if (piece.t0 != 0) {
-                const long double e0 = piece.rc0, eGap = (e0 - reach) + g;
-                slab = sphereSlab(q, std::fabs(piece.t0), e0, dl, eGap);
-                if (piece.t0 < 0) {
-                    slab.value = -slab.value;
-                }
+            below = zoneBelow<double>(piece, d, g, reach);
+            if (below.error > kClosedTolerance * std::fabs(below.value)) {
+                below = zoneBelow<long double>(piece, d, g, reach);
             }
-            below.value = piece.lengthFactor * static_cast<double>(cap - slab.value);
-            below.error = piece.lengthFactor *
-                          (slab.error + static_cast<double>(
-                                            4 * std::numeric_limits<long double>::epsilon() * cap));
         }
         below.value *= factor_;
         below.error *= factor_;

@@ -11,7 +11,7 @@
 namespace quorvel::exact {
 namespace {
 
-constexpr double kTolerance = 3e-10;
+constexpr double kTolerance = 1e-9;
 constexpr unsigned kMaxBisections = 10;
 constexpr double kPi = std::numbers::pi;
 
@@ -29,14 +29,24 @@ struct Param {
     double radius(double v) const {
         return arc() ? p.centre + p.q * std::cos(v) : p.centre + p.slope * v;
     }
-    double dzdv(double v) const { return arc() ? p.w * std::cos(v) : 1.0; }
+    // z, r and dz/dv at v, with one sine and one cosine on an arc.
+    struct Point {
+        double z, r, dzdv;
+    };
+    Point at(double v) const {
+        if (!arc()) {
+            return {v, p.centre + p.slope * v, 1.0};
+        }
+        const double sine = std::sin(v), cosine = std::cos(v);
+        return {p.zc + p.w * sine, p.centre + p.q * cosine, p.w * cosine};
+    }
 };
 
-// ∫ f over [lo, hi] by the 15-point Kronrod rule, halving the interval while the rule's
-// difference from its 7-point Gauss rule exceeds kTolerance of the result and `floor` (mm³).
+// ∫ f over [lo, hi] by the 21-point Kronrod rule, halving the interval while the rule's
+// difference from its 10-point Gauss rule exceeds kTolerance of the result and `floor` (mm³).
 template <typename F>
 double adaptive(const F& f, double lo, double hi, unsigned depth, double floor) {
-    using Rule = boost::math::quadrature::gauss_kronrod<double, 15>;
+    using Rule = boost::math::quadrature::gauss_kronrod<double, 21>;
     double error = 0;
     const double v = Rule::integrate(f, lo, hi, 0, 0.0, &error);
     if (depth == 0 || error <= std::max(kTolerance * std::fabs(v), floor)) {
@@ -137,12 +147,17 @@ double integratePiece(const ProfilePiece& piece, const SectionShape& s, LinearCu
     const double k = s.reach / s.rim;
     // x of the section at v: the line's height over the section's reach.
     auto lineHeight = [&](double v) {
-        const double r = param.radius(v);
-        return r > 0 ? cut.at(param.z(v)) / (k * r) : (cut.at(param.z(v)) < 0 ? -2.0 : 2.0);
+        const double r = param.radius(v), c = cut.at(param.z(v));
+        return r > 0 ? c / (k * r) : (c < 0 ? -2.0 : 2.0);
     };
+    // The section's area below the line times dz/dv.
     auto area = [&](double v) {
-        const double r = std::max(param.radius(v), 0.0) / s.rim;
-        return r > 0 ? s.ab * r * r * unitDiskBelow(lineHeight(v)) : 0.0;
+        const Param::Point pt = param.at(v);
+        if (!(pt.r > 0)) {
+            return 0.0;
+        }
+        const double rho = pt.r / s.rim;
+        return s.ab * rho * rho * unitDiskBelow(cut.at(pt.z) / (k * pt.r)) * pt.dzdv;
     };
     double volume = 0;
     for (int i = 0; i + 1 < n; ++i) {
@@ -161,7 +176,7 @@ double integratePiece(const ProfilePiece& piece, const SectionShape& s, LinearCu
         // The area has a (v − v*)^{3/2} kink where the line touches a section; v = a + ℓ·t²
         // (or its mirror, or a + ℓ·(3t² − 2t³) at both ends) makes it t³.
         const double span = b.at - a.at;
-        auto at = [&](double v, double dv) { return area(v) * param.dzdv(v) * dv; };
+        auto at = [&](double v, double dv) { return area(v) * dv; };
         auto both = [&](double t) {
             return at(a.at + span * t * t * (3 - 2 * t), 6 * t * (1 - t) * span);
         };
