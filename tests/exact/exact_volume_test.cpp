@@ -84,8 +84,10 @@ TEST(ExactVolume, LevelTankMatchesClosedForms) {
         const double whole = k.closed(a);
         for (double level : k.levels) {
             const ExactParts p = parts(c, level);
-            EXPECT_NEAR(p.leftHead, k.closed(level), 1e-11 * whole) << k.name << " at " << level;
-            EXPECT_NEAR(p.shell, YuangTong(a, b, level, length), 1e-10 * kPi * a * b * length / 4e9)
+            const double closed = k.closed(level), shell = YuangTong(a, b, level, length);
+            EXPECT_NEAR(p.leftHead, closed, 1e-12 * closed + 1e-15 * whole)
+                << k.name << " at " << level;
+            EXPECT_NEAR(p.shell, shell, 1e-12 * shell + 1e-15 * kPi * a * b * length / 4e9)
                 << k.name << " at " << level;
             EXPECT_EQ(p.rightHead, 0) << k.name;
         }
@@ -119,7 +121,10 @@ TEST(ExactVolume, TorisphericalAndSphericalCapMatchFluids) {
         ASSERT_FALSE(fields.fail()) << line;
         const TankConfig c = circular(d, 1000, h);
         const double whole = parts(c, d).leftHead;
-        EXPECT_NEAR(parts(c, level).leftHead, expected, 1e-10 * whole) << line;
+        // fluids integrates the dished head with scipy's default tolerance and evaluates the
+        // cap's closed form in double: good to about 10⁻¹¹ of the head, which is what this
+        // checks; true_geometry_test holds the model to 10⁻¹² against 32-digit integrals.
+        EXPECT_NEAR(parts(c, level).leftHead, expected, 1e-11 * whole) << line;
         ++count;
     }
     EXPECT_EQ(count, 64);
@@ -166,7 +171,7 @@ TEST(ExactVolume, TiltedFlatCylinderMatchesItsIntegral) {
             k.a / 2 * k.b / 2 * reach / t *
             (diskBelowIntegral(c0 / reach) - diskBelowIntegral((c0 - k.length * t) / reach)) * 1e-9;
         const double whole = kPi * k.a * k.b / 4 * k.length * 1e-9;
-        EXPECT_NEAR(parts(c, k.level).shell, closed, 1e-11 * whole)
+        EXPECT_NEAR(parts(c, k.level).shell, closed, 1e-12 * closed + 1e-15 * whole)
             << k.a << " " << k.alpha << " " << k.beta << " " << k.level;
     }
 }
