@@ -2,31 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 #include <limits>
 #include <numbers>
+
+#include "exact/section_area.h"
 
 namespace quorvel::exact {
 namespace {
 
 constexpr long double kEpsL = std::numeric_limits<long double>::epsilon();
 constexpr double kEps = std::numeric_limits<double>::epsilon();
-
-// φ − sin φ for 0 ≤ φ ≤ π: the series φ³/3! − φ⁵/5! + … − … to φ¹⁹ below φ = 1 (the next
-// term is below 10⁻¹⁷ of the first), the difference itself above it (at most 6.3 ulps lost).
-double phiLessSine(double phi) {
-    if (phi >= 1) {
-        return phi - std::sin(phi);
-    }
-    const double p2 = phi * phi;
-    double sum = 1.0 / 121645100408832000.0;  // 1/19!
-    for (const double c :
-         {-1.0 / 355687428096000.0, 1.0 / 1307674368000.0, -1.0 / 6227020800.0, 1.0 / 39916800.0,
-          -1.0 / 362880.0, 1.0 / 5040.0, -1.0 / 120.0, 1.0 / 6.0}) {
-        sum = sum * p2 + c;
-    }
-    return sum * p2 * phi;
-}
 
 // K(M)/s⁵ for s = √(1 − M²) ≤ 0.15 by its Taylor series in s² (the coefficients 2/5, 1/5,
 // 157/1260, … from expanding asin s + (1 − s²)^{3/2}·atanh s − 2s·√(1 − s²)); the first
@@ -87,10 +72,9 @@ double circleSegment(double r, double gap) {
         return std::numbers::pi * r * r;
     }
     if (gap > r) {
-        return std::numbers::pi * r * r - circleSegment(r, 2 * r - gap);
+        return r * r * (std::numbers::pi - unitSegment((2 * r - gap) / r));
     }
-    const double phi = 4 * std::asin(std::sqrt(gap / (2 * r)));  // twice the half-angle
-    return r * r * phiLessSine(phi) / 2;
+    return r * r * unitSegment(gap / r);
 }
 
 Bounded coneIntegral(double r, double d, double gap) {
@@ -170,17 +154,17 @@ Bounded sphereZone(long double Q, long double t0, long double e0, long double d,
     return sphereZoneIn(Q, t0, e0, d, eGap, qGap);
 }
 
-double diskBelowIntegral(double x, double gapFraction) {
-    if (x <= -1 || !(gapFraction > 0)) {
+double diskBelowIntegral(double x, double below, double above) {
+    if (x <= -1 || !(below > 0)) {
         return 0;
     }
-    if (x >= 1) {
+    if (x >= 1 || !(above > 0)) {
         return std::numbers::pi * x;
     }
     if (x > 0) {
-        return std::numbers::pi * x + diskBelowIntegral(-x, 1 - x);
+        return std::numbers::pi * x + diskBelowIntegral(-x, above, below);
     }
-    const double theta = 2 * std::asin(std::sqrt(gapFraction / 2));
+    const double theta = 2 * std::asin(std::sqrt(below / 2));
     if (theta < 1) {
         return diskIntegralSeries(theta);
     }

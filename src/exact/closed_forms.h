@@ -19,11 +19,9 @@ struct Bounded {
     double error = 0;
 };
 
-// Area (mm²) of the circle of radius r below the chord at height `gap` above its lowest point,
-// 0 ≤ gap ≤ 2r: r²·(θ − sin θ·cos θ) with θ = 2·asin(√(gap/2r)) the half-angle of the
-// segment; θ − sin θ·cos θ = (φ − sin φ)/2, φ = 2θ, by its Taylor series below φ = 1, so
-// that a thin segment keeps its relative accuracy (≈ 4/3·√(2r)·gap^{3/2}). Relative error a
-// few ulps. Reference: the circular segment, e.g. Jones, "Calculating Tank Volume", A_f.
+// Area (mm²) of the circle of radius r below the chord at height `gap` above its lowest point
+// (any gap: 0 below the circle, π·r² above it): r²·unitSegment(gap/r), or the whole less the
+// segment above the chord for gap > r.
 double circleSegment(double r, double gap);
 
 // G(r) = ∫_d^r ρ²·seg(d/ρ) dρ (mm⁴), seg the unit circle's segment below −x, for r > d ≥ 0;
@@ -57,7 +55,7 @@ Bounded sphereZone(long double Q, long double t0, long double e0, long double d,
 // π·x for x ≥ 1, and in between, with Θ = 2·asin(√((1 + x)/2)) for x ≤ 0,
 // sin Θ − Θ·cos Θ − sin³Θ/3 (its Taylor series below Θ = 1), and π·x + F(−x) for x > 0.
 // The tilted cylinder holds a·b·reach/tan α·(F(x(0)) − F(x(L))) (x = c/reach along the
-// axis). `gapFraction` is 1 + x, given as accurately as the caller knows it.
-double diskBelowIntegral(double x, double gapFraction);
+// axis). `below` = 1 + x and `above` = 1 − x are given as accurately as the caller knows them.
+double diskBelowIntegral(double x, double below, double above);
 
 }  // namespace quorvel::exact

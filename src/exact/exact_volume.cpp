@@ -61,7 +61,6 @@ PreparedTank::Head PreparedTank::prepare(const HeadProfile& profile) const {
         const ProfilePiece& p = profile.pieces[i];
         Piece& piece = head.pieces[i];
         piece.profile = p;
-        piece.full = kPi * section_.ab / (rim * rim) * squaredRadiusIntegral(p);
         // reach·(r/rim) keeps the rim's own radius exactly reach.
         piece.rc0 = reach * (p.r0 / rim);
         piece.rc1 = reach * (p.r1 / rim);
@@ -70,7 +69,8 @@ PreparedTank::Head PreparedTank::prepare(const HeadProfile& profile) const {
             piece.kind = Piece::Kind::Line;
             piece.lengthFactor =
                 piece.rc1 == piece.rc0 ? 0 : (p.z1 - p.z0) / (piece.rc1 - piece.rc0);
-        } else if (p.centre == 0 && p.z1 == p.zc + p.w) {
+            piece.full = kPi * section_.ab / (rim * rim) * squaredRadiusIntegral(p);
+        } else if (p.centre == 0 && std::fabs(p.zc + p.w - p.z1) <= 1e-12 * p.w) {
             // An ellipse arc about the axis that ends on it: a sphere of radius k·q stretched
             // along the axis by w/(k·q), from t0 = (z0 − zc)·k·q/w to its apex.
             piece.kind = Piece::Kind::Zone;
@@ -80,56 +80,67 @@ PreparedTank::Head PreparedTank::prepare(const HeadProfile& profile) const {
             piece.q = piece.t0 == 0 ? e0 : std::sqrt(e0 * e0 + piece.t0 * piece.t0);
             piece.lengthFactor = static_cast<double>(p.w / q);
             piece.lowest = piece.t0 < 0 ? static_cast<double>(piece.q) : piece.rc0;
+            // The whole zone, π·(Q − t0)²·(2Q + t0)/3 with Q − t0 = e0²/(Q + t0) for t0 ≥ 0.
+            const long double qt =
+                piece.t0 < 0 ? piece.q - piece.t0 : e0 * e0 / (piece.q + piece.t0);
+            piece.full = static_cast<double>(kPi * factor_ * piece.lengthFactor * qt * qt *
+                                             (2 * piece.q + piece.t0) / 3);
         } else {
             piece.kind = Piece::Kind::Integrated;  // the knuckle of a dished head
+            piece.full = kPi * section_.ab / (rim * rim) * squaredRadiusIntegral(p);
         }
     }
     return head;
 }
 
-// The piece's volume below the line at c over the axis; `gap` = reach + c, the plane's height
-// over the shell's lowest line.
-double PreparedTank::levelPiece(const Piece& piece, double c, double gap) const {
-    const double floor = kFloor * piece.full;
+// The piece's volume below the line at c over the axis; `below` = reach + c and `above` =
+// reach − c, the plane's height over the shell's lowest line and its depth under the highest.
+// A piece by quadrature, held within nothing and its whole.
+double PreparedTank::integrated(const Piece& piece, LinearCut cut) const {
+    return std::clamp(integratePiece(piece.profile, section_, cut, kFloor * piece.full), 0.0,
+                      piece.full);
+}
+
+double PreparedTank::levelPiece(const Piece& piece, double c, double below, double above) const {
     if (piece.kind == Piece::Kind::Integrated) {
-        return std::clamp(integratePiece(piece.profile, section_, {c, 0}, floor), 0.0, piece.full);
+        return integrated(piece, {c, 0, below, above});
     }
     const double reach = section_.reach;
     const bool flip = c > 0;  // below c is the whole less below −c
-    const double d = std::fabs(c), g = flip ? 2 * reach - gap : gap;
-    Bounded below;
+    const double d = std::fabs(c), g = flip ? above : below;
+    Bounded part;  // below the plane, or above it when flipped
     if ((piece.lowest - reach) + g > 0) {
         if (piece.kind == Piece::Kind::Line) {
             const double len = piece.profile.z1 - piece.profile.z0;
             if (piece.lengthFactor == 0) {
-                below.value = len * circleSegment(piece.rc0, (piece.rc0 - reach) + g);
-                below.error = 8 * std::numeric_limits<double>::epsilon() * below.value;
+                part.value = len * circleSegment(piece.rc0, (piece.rc0 - reach) + g);
+                part.error = 8 * std::numeric_limits<double>::epsilon() * part.value;
             } else {
                 const Bounded g1 = coneIntegral(piece.rc1, d, (piece.rc1 - reach) + g);
                 const Bounded g0 = coneIntegral(piece.rc0, d, (piece.rc0 - reach) + g);
-                below.value = piece.lengthFactor * (g1.value - g0.value);
-                below.error = std::fabs(piece.lengthFactor) * (g1.error + g0.error);
+                part.value = piece.lengthFactor * (g1.value - g0.value);
+                part.error = std::fabs(piece.lengthFactor) * (g1.error + g0.error);
             }
         } else {
-            below = zoneBelow<double>(piece, d, g, reach);
-            if (below.error > kClosedTolerance * std::fabs(below.value)) {
-                below = zoneBelow<long double>(piece, d, g, reach);
+            part = zoneBelow<double>(piece, d, g, reach);
+            if (part.error > kClosedTolerance * std::fabs(part.value)) {
+                part = zoneBelow<long double>(piece, d, g, reach);
             }
         }
-        below.value *= factor_;
-        below.error *= factor_;
+        part.value *= factor_;
+        part.error *= factor_;
     }
-    const double v = flip ? piece.full - below.value : below.value;
-    if (below.error > kClosedTolerance * std::fabs(v)) {
-        return std::clamp(integratePiece(piece.profile, section_, {c, 0}, floor), 0.0, piece.full);
+    const double v = flip ? piece.full - part.value : part.value;
+    if (part.error > kClosedTolerance * std::fabs(v)) {
+        return integrated(piece, {c, 0, below, above});
     }
     return std::clamp(v, 0.0, piece.full);
 }
 
-double PreparedTank::levelHead(const Head& head, double c, double gap) const {
+double PreparedTank::levelHead(const Head& head, double c, double below, double above) const {
     double v = 0;
     for (int i = 0; i < head.count; ++i) {
-        v += levelPiece(head.pieces[i], c, gap);
+        v += levelPiece(head.pieces[i], c, below, above);
     }
     return v;
 }
@@ -138,8 +149,9 @@ double PreparedTank::levelHead(const Head& head, double c, double gap) const {
 double PreparedTank::tiltedShell(LinearCut cut) const {
     const double reach = section_.reach, L = tank_.length;
     const double c1 = cut.at(L);
-    const double f0 = diskBelowIntegral(cut.c0 / reach, (reach + cut.c0) / reach);
-    const double f1 = diskBelowIntegral(c1 / reach, (reach + c1) / reach);
+    const double f0 = diskBelowIntegral(cut.c0 / reach, cut.below0 / reach, cut.above0 / reach);
+    const double f1 = diskBelowIntegral(c1 / reach, (cut.below0 + cut.dc * L) / reach,
+                                        (cut.above0 - cut.dc * L) / reach);
     const double k = section_.ab * reach / rise_;
     const double v = k * (f0 - f1);
     const double error =
@@ -155,26 +167,30 @@ double PreparedTank::tiltedShell(LinearCut cut) const {
 AxialParts PreparedTank::volume(double h) const {
     const double a = tank_.A / 2, reach = section_.reach;
     AxialParts parts;
+    // The plane's height over the shell's lowest line at the gauge, and its depth under the
+    // highest: the level itself and A − h when the section does not roll.
+    const double c = (h - a) * cosBeta_;
+    const double below = tank_.beta == 0 ? h : reach + c;
+    const double above = tank_.beta == 0 ? tank_.A - h : reach - c;
     if (rise_ == 0) {
-        const double c = (h - a) * cosBeta_;
-        const double gap = tank_.beta == 0 ? h : reach + c;
         if (tank_.length > 0) {
-            parts.shell = factor_ * tank_.length * circleSegment(reach, gap) * kMm3ToM3;
+            parts.shell = factor_ * tank_.length * circleSegment(reach, below) * kMm3ToM3;
         }
-        parts.lowHead = levelHead(low_, c, gap) * kMm3ToM3;
-        parts.highHead = levelHead(high_, c, gap) * kMm3ToM3;
+        parts.lowHead = levelHead(low_, c, below, above) * kMm3ToM3;
+        parts.highHead = levelHead(high_, c, below, above) * kMm3ToM3;
         return parts;
     }
-    // c(σ) = atGauge + (gauge − σ)·tan α; the low head runs σ = −z, the high one σ = L + z.
-    const double atGauge = (h - a) * cosBeta_;
-    const LinearCut low{atGauge + tank_.gauge * rise_, rise_};
-    const LinearCut shell{atGauge + tank_.gauge * rise_, -rise_};
-    const LinearCut high{atGauge + (tank_.gauge - tank_.length) * rise_, -rise_};
+    // c(σ) = c + (gauge − σ)·tan α; the low head runs σ = −z, the high one σ = L + z.
+    auto cutAt = [&](double offset, double dc) {
+        return LinearCut{c + offset * rise_, dc, below + offset * rise_, above - offset * rise_};
+    };
+    const LinearCut low = cutAt(tank_.gauge, rise_);
+    const LinearCut shell = cutAt(tank_.gauge, -rise_);
+    const LinearCut high = cutAt(tank_.gauge - tank_.length, -rise_);
     auto head = [&](const Head& hd, LinearCut cut) {
         double v = 0;
         for (int i = 0; i < hd.count; ++i) {
-            const Piece& p = hd.pieces[i];
-            v += std::clamp(integratePiece(p.profile, section_, cut, kFloor * p.full), 0.0, p.full);
+            v += integrated(hd.pieces[i], cut);
         }
         return v * kMm3ToM3;
     };

@@ -21,24 +21,39 @@ struct Break {
     bool kink = false;
 };
 
-// The piece in its parameter v: z itself on a line, the angle θ on an arc.
+// A point of the piece: its axial position, radius, radius less the rim's (computed without
+// cancellation near the start), and dz/dv.
+struct Point {
+    double z, r, overRim, dzdv;
+};
+
+// The piece in its integration variable v: z itself on a line; on an arc the angle from its
+// start, θ − θs, with z = zc + w·sin θ and r = centre + q·cos θ, so that one sine and one cosine
+// give the point and r − r0 = −q·(cos θs·sin²v/(1 + cos v) + sin θs·sin v) keeps its digits
+// next to the start (the rim, where the liquid first wets a head).
 struct Param {
     const ProfilePiece& p;
-    bool arc() const { return p.shape == ProfilePiece::Shape::Arc; }
-    double z(double v) const { return arc() ? p.zc + p.w * std::sin(v) : v; }
-    double radius(double v) const {
-        return arc() ? p.centre + p.q * std::cos(v) : p.centre + p.slope * v;
+    double rim;
+    double sineStart = 0, cosineStart = 1;
+    Param(const ProfilePiece& piece, double rimRadius) : p(piece), rim(rimRadius) {
+        if (arc()) {
+            const double u = (p.z0 - p.zc) / p.w, c = std::max(p.r0 - p.centre, 0.0) / p.q;
+            const double n = std::hypot(u, c);
+            sineStart = u / n;
+            cosineStart = c / n;
+        }
     }
-    // z, r and dz/dv at v, with one sine and one cosine on an arc.
-    struct Point {
-        double z, r, dzdv;
-    };
+    bool arc() const { return p.shape == ProfilePiece::Shape::Arc; }
     Point at(double v) const {
         if (!arc()) {
-            return {v, p.centre + p.slope * v, 1.0};
+            const double dr = p.slope * (v - p.z0);
+            return {v, p.r0 + dr, (p.r0 - rim) + dr, 1.0};
         }
-        const double sine = std::sin(v), cosine = std::cos(v);
-        return {p.zc + p.w * sine, p.centre + p.q * cosine, p.w * cosine};
+        const double sv = std::sin(v), cv = std::cos(v);
+        const double sine = sineStart * cv + cosineStart * sv;
+        const double cosine = cosineStart * cv - sineStart * sv;
+        const double dr = -p.q * (cosineStart * sv * sv / (1 + cv) + sineStart * sv);
+        return {p.zc + p.w * sine, p.r0 + dr, (p.r0 - rim) + dr, p.w * cosine};
     }
 };
 
@@ -127,8 +142,10 @@ double squaredRadiusIntegral(const ProfilePiece& p) {
 
 double integratePiece(const ProfilePiece& piece, const SectionShape& s, LinearCut cut,
                       double floor) {
-    const Param param{piece};
-    const double lo = param.arc() ? endAngle(piece, piece.z0, piece.r0) : piece.z0;
+    const Param param(piece, s.rim);
+    // Breaks in θ on an arc (z on a line); the variable is θ − θs.
+    const double start = param.arc() ? endAngle(piece, piece.z0, piece.r0) : 0.0;
+    const double lo = param.arc() ? start : piece.z0;
     const double hi = param.arc() ? endAngle(piece, piece.z1, piece.r1) : piece.z1;
     if (!(hi > lo)) {
         return 0;
@@ -145,19 +162,24 @@ double integratePiece(const ProfilePiece& piece, const SectionShape& s, LinearCu
     }
 
     const double k = s.reach / s.rim;
-    // x of the section at v: the line's height over the section's reach.
-    auto lineHeight = [&](double v) {
-        const double r = param.radius(v), c = cut.at(param.z(v));
-        return r > 0 ? c / (k * r) : (c < 0 ? -2.0 : 2.0);
+    // How far the line lies above the section's lowest point and below its highest one.
+    auto gaps = [&](const Point& pt) {
+        return std::pair{k * pt.overRim + cut.below0 + cut.dc * pt.z,
+                         k * pt.overRim + cut.above0 - cut.dc * pt.z};
     };
-    // The section's area below the line times dz/dv.
+    // The section's area below the line times dz/dv: a·b·ρ² times the unit disk's segment.
     auto area = [&](double v) {
-        const Param::Point pt = param.at(v);
-        if (!(pt.r > 0)) {
+        const Point pt = param.at(v);
+        const auto [below, above] = gaps(pt);
+        if (!(pt.r > 0) || !(below > 0)) {
             return 0.0;
         }
-        const double rho = pt.r / s.rim;
-        return s.ab * rho * rho * unitDiskBelow(cut.at(pt.z) / (k * pt.r)) * pt.dzdv;
+        const double rho = pt.r / s.rim, ab = s.ab * rho * rho * pt.dzdv;
+        if (!(above > 0)) {
+            return ab * kPi;
+        }
+        return below <= above ? ab * unitSegment(below / (k * pt.r))
+                              : ab * (kPi - unitSegment(above / (k * pt.r)));
     };
     double volume = 0;
     for (int i = 0; i + 1 < n; ++i) {
@@ -165,27 +187,27 @@ double integratePiece(const ProfilePiece& piece, const SectionShape& s, LinearCu
         if (!(b.at > a.at)) {
             continue;
         }
-        const double x = lineHeight(a.at + (b.at - a.at) / 2);
-        if (x <= -1) {
+        const auto [below, above] = gaps(param.at((a.at + b.at) / 2 - start));
+        if (!(below > 0)) {
             continue;  // dry
         }
-        if (x >= 1) {
+        if (!(above > 0)) {
             volume += kPi * s.ab / (s.rim * s.rim) * squaredRadiusBetween(piece, a.at, b.at);
             continue;
         }
         // The area has a (v − v*)^{3/2} kink where the line touches a section; v = a + ℓ·t²
         // (or its mirror, or a + ℓ·(3t² − 2t³) at both ends) makes it t³.
-        const double span = b.at - a.at;
+        const double from = a.at - start, span = b.at - a.at;
         auto at = [&](double v, double dv) { return area(v) * dv; };
         auto both = [&](double t) {
-            return at(a.at + span * t * t * (3 - 2 * t), 6 * t * (1 - t) * span);
+            return at(from + span * t * t * (3 - 2 * t), 6 * t * (1 - t) * span);
         };
-        auto left = [&](double t) { return at(a.at + span * t * t, 2 * t * span); };
+        auto left = [&](double t) { return at(from + span * t * t, 2 * t * span); };
         auto right = [&](double t) {
             const double u = 1 - t;
-            return at(b.at - span * u * u, 2 * u * span);
+            return at(from + span - span * u * u, 2 * u * span);
         };
-        auto plain = [&](double t) { return at(a.at + span * t, span); };
+        auto plain = [&](double t) { return at(from + span * t, span); };
         if (a.kink && b.kink) {
             volume += adaptive(both, 0, 1, kMaxBisections, floor);
         } else if (a.kink) {

@@ -16,14 +16,19 @@ struct SectionShape {
 };
 
 // The liquid's line in the section at the piece's axial position z: c(z) = c0 + dc·z above
-// the section's centre, mm.
+// the section's centre, mm. below0 = reach + c0 and above0 = reach − c0 are how far it lies
+// above the full section's lowest point and below its highest one at z = 0, as accurately as
+// the caller knows them (from the level itself: h and A − h on a level tank), so that a thin
+// wetted or dry layer keeps its relative accuracy.
 struct LinearCut {
     double c0 = 0, dc = 0;
+    double below0 = 0, above0 = 0;
     double at(double z) const { return c0 + dc * z; }
 };
 
 // ∫ over the piece of the section's area below the line (mm³), the section at z being the
-// full one scaled by r(z)/rim: a·b·ρ²·U(c/(reach·ρ)), U the unit disk below its line. Split
+// full one scaled by r(z)/rim: a·b·ρ² times the unit disk's segment below the line, from the
+// line's gap to the section's nearer extreme (unitSegment). Split
 // where the line touches a section's top or bottom (found in closed form: a line piece gives
 // a linear equation, an arc piece P·cos θ + B·sin θ = C in its angle θ, z = zc + w·sin θ);
 // whole sections in closed form (π·a·b/rim²·∫ r² dz); the cut stretches by the 21-point

@@ -91,7 +91,8 @@ AxialTank tankOf(const Case& k) {
 // The level tank's parts by quadrature of every piece, as before the closed forms.
 AxialParts integrated(const AxialTank& t, double h) {
     const SectionShape s{t.A / 2 * (t.B / 2), upwardReach(t.A / 2, t.B / 2, t.beta), t.rimRadius};
-    const LinearCut cut{(h - t.A / 2) * std::cos(t.beta), 0};
+    const double c = (h - t.A / 2) * std::cos(t.beta);
+    const LinearCut cut{c, 0, t.beta == 0 ? h : s.reach + c, t.beta == 0 ? t.A - h : s.reach - c};
     auto sum = [&](const HeadProfile& p) {
         double v = 0;
         for (int i = 0; i < p.count; ++i) {
