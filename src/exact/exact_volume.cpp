@@ -41,20 +41,20 @@ Bounded zoneBelow(const Piece& piece, double d, double g, double reach) {
 
 }  // namespace
 
-PreparedTank::PreparedTank(const AxialTank& tank) : tank_(tank) {
+PreparedTank::PreparedTank(const AxialTank& tank)
+    : A_(tank.A), length_(tank.length), gauge_(tank.gauge), rolled_(tank.beta != 0) {
     section_.ab = (tank.A / 2) * (tank.B / 2);
-    section_.reach = upwardReach(tank.A / 2, tank.B / 2, tank.beta);
+    section_.reach = rolled_ ? upwardReach(tank.A / 2, tank.B / 2, tank.beta) : tank.A / 2;
     section_.rim = tank.rimRadius;
-    rise_ = std::tan(tank.alpha);
-    cosBeta_ = std::cos(tank.beta);
+    rise_ = tank.alpha == 0 ? 0.0 : std::tan(tank.alpha);
+    cosBeta_ = rolled_ ? std::cos(tank.beta) : 1.0;
     scale_ = section_.reach / section_.rim;
     factor_ = section_.ab / (section_.reach * section_.reach);
-    low_ = prepare(tank.lowHead);
-    high_ = prepare(tank.highHead);
+    prepare(tank.lowHead, low_);
+    prepare(tank.highHead, high_);
 }
 
-PreparedTank::Head PreparedTank::prepare(const HeadProfile& profile) const {
-    Head head;
+void PreparedTank::prepare(const HeadProfile& profile, Head& head) const {
     head.count = profile.count;
     const double reach = section_.reach, rim = section_.rim;
     for (int i = 0; i < profile.count; ++i) {
@@ -74,11 +74,17 @@ PreparedTank::Head PreparedTank::prepare(const HeadProfile& profile) const {
             // An ellipse arc about the axis that ends on it: a sphere of radius k·q stretched
             // along the axis by w/(k·q), from t0 = (z0 − zc)·k·q/w to its apex.
             piece.kind = Piece::Kind::Zone;
+            piece.lengthFactor = p.w / (scale_ * p.q);
+            if (p.z0 == p.zc) {  // half an ellipsoid: the zone is the half ball of radius e0
+                piece.q = piece.rc0;
+                piece.full =
+                    kPi * factor_ * piece.lengthFactor * 2 * piece.rc0 * piece.rc0 * piece.rc0 / 3;
+                continue;
+            }
             const long double q = static_cast<long double>(scale_) * p.q;
             piece.t0 = (static_cast<long double>(p.z0) - p.zc) * q / p.w;
             const long double e0 = piece.rc0;
-            piece.q = piece.t0 == 0 ? e0 : std::sqrt(e0 * e0 + piece.t0 * piece.t0);
-            piece.lengthFactor = static_cast<double>(p.w / q);
+            piece.q = std::sqrt(e0 * e0 + piece.t0 * piece.t0);
             piece.lowest = piece.t0 < 0 ? static_cast<double>(piece.q) : piece.rc0;
             // The whole zone, π·(Q − t0)²·(2Q + t0)/3 with Q − t0 = e0²/(Q + t0) for t0 ≥ 0.
             const long double qt =
@@ -90,17 +96,16 @@ PreparedTank::Head PreparedTank::prepare(const HeadProfile& profile) const {
             piece.full = kPi * section_.ab / (rim * rim) * squaredRadiusIntegral(p);
         }
     }
-    return head;
 }
 
-// The piece's volume below the line at c over the axis; `below` = reach + c and `above` =
-// reach − c, the plane's height over the shell's lowest line and its depth under the highest.
 // A piece by quadrature, held within nothing and its whole.
 double PreparedTank::integrated(const Piece& piece, LinearCut cut) const {
     return std::clamp(integratePiece(piece.profile, section_, cut, kFloor * piece.full), 0.0,
                       piece.full);
 }
 
+// The piece's volume below the line at c over the axis; `below` = reach + c and `above` =
+// reach − c, the plane's height over the shell's lowest line and its depth under the highest.
 double PreparedTank::levelPiece(const Piece& piece, double c, double below, double above) const {
     if (piece.kind == Piece::Kind::Integrated) {
         return integrated(piece, {c, 0, below, above});
@@ -147,7 +152,7 @@ double PreparedTank::levelHead(const Head& head, double c, double below, double 
 
 // ∫₀ᴸ a·b·U(c(σ)/reach) dσ with c(σ) = c0 − rise·σ: a·b·reach/rise·(F(x(0)) − F(x(L))).
 double PreparedTank::tiltedShell(LinearCut cut) const {
-    const double reach = section_.reach, L = tank_.length;
+    const double reach = section_.reach, L = length_;
     const double c1 = cut.at(L);
     const double f0 = diskBelowIntegral(cut.c0 / reach, cut.below0 / reach, cut.above0 / reach);
     const double f1 = diskBelowIntegral(c1 / reach, (cut.below0 + cut.dc * L) / reach,
@@ -165,16 +170,16 @@ double PreparedTank::tiltedShell(LinearCut cut) const {
 }
 
 AxialParts PreparedTank::volume(double h) const {
-    const double a = tank_.A / 2, reach = section_.reach;
+    const double a = A_ / 2, reach = section_.reach;
     AxialParts parts;
     // The plane's height over the shell's lowest line at the gauge, and its depth under the
     // highest: the level itself and A − h when the section does not roll.
     const double c = (h - a) * cosBeta_;
-    const double below = tank_.beta == 0 ? h : reach + c;
-    const double above = tank_.beta == 0 ? tank_.A - h : reach - c;
+    const double below = !rolled_ ? h : reach + c;
+    const double above = !rolled_ ? A_ - h : reach - c;
     if (rise_ == 0) {
-        if (tank_.length > 0) {
-            parts.shell = factor_ * tank_.length * circleSegment(reach, below) * kMm3ToM3;
+        if (length_ > 0) {
+            parts.shell = factor_ * length_ * circleSegment(reach, below) * kMm3ToM3;
         }
         parts.lowHead = levelHead(low_, c, below, above) * kMm3ToM3;
         parts.highHead = levelHead(high_, c, below, above) * kMm3ToM3;
@@ -184,9 +189,9 @@ AxialParts PreparedTank::volume(double h) const {
     auto cutAt = [&](double offset, double dc) {
         return LinearCut{c + offset * rise_, dc, below + offset * rise_, above - offset * rise_};
     };
-    const LinearCut low = cutAt(tank_.gauge, rise_);
-    const LinearCut shell = cutAt(tank_.gauge, -rise_);
-    const LinearCut high = cutAt(tank_.gauge - tank_.length, -rise_);
+    const LinearCut low = cutAt(gauge_, rise_);
+    const LinearCut shell = cutAt(gauge_, -rise_);
+    const LinearCut high = cutAt(gauge_ - length_, -rise_);
     auto head = [&](const Head& hd, LinearCut cut) {
         double v = 0;
         for (int i = 0; i < hd.count; ++i) {
@@ -195,7 +200,7 @@ AxialParts PreparedTank::volume(double h) const {
         return v * kMm3ToM3;
     };
     parts.lowHead = head(low_, low);
-    parts.shell = tank_.length > 0 ? tiltedShell(shell) * kMm3ToM3 : 0;
+    parts.shell = length_ > 0 ? tiltedShell(shell) * kMm3ToM3 : 0;
     parts.highHead = head(high_, high);
     return parts;
 }

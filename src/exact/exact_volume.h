@@ -50,7 +50,7 @@ struct AxialParts {
 // Below c > 0 each piece holds its whole less what lies above −c, so that only the lower half
 // is ever computed, and every thin wetted or dry layer is measured from the level itself (h,
 // A − h), never as a difference of the level and the centre. Any h; each part within 10⁻¹² of
-// its own value from 10⁻⁹ of the diameter to full (measured: within 6·10⁻¹⁴ against 32-digit
+// its own value from 10⁻⁹ of the diameter to full (measured: within 3·10⁻¹⁴ against 32-digit
 // integrals, tests/golden/exact/true_geometry.txt); closer to empty than that the rim's own
 // rounding in the profile is larger than the layer. Checked against python-fluids, the
 // classic closed forms, 32-digit integrals and the quadrature it replaces.
@@ -73,13 +73,14 @@ class PreparedTank {
         std::array<Piece, 2> pieces{};
         int count = 0;
     };
-    Head prepare(const HeadProfile& profile) const;
+    void prepare(const HeadProfile& profile, Head& head) const;
     double integrated(const Piece& piece, LinearCut cut) const;
     double levelHead(const Head& head, double c, double below, double above) const;
     double levelPiece(const Piece& piece, double c, double below, double above) const;
     double tiltedShell(LinearCut cut) const;
 
-    AxialTank tank_;
+    double A_ = 0, length_ = 0, gauge_ = 0;
+    bool rolled_ = false;
     SectionShape section_;
     double rise_ = 0, cosBeta_ = 1;
     double scale_ = 0;   // reach / rim
