@@ -55,7 +55,8 @@ Bounded sphereZone(long double Q, long double t0, long double e0, long double d,
 // π·x for x ≥ 1, and in between, with Θ = 2·asin(√((1 + x)/2)) for x ≤ 0,
 // sin Θ − Θ·cos Θ − sin³Θ/3 (its Taylor series below Θ = 1), and π·x + F(−x) for x > 0.
 // The tilted cylinder holds a·b·reach/tan α·(F(x(0)) − F(x(L))) (x = c/reach along the
-// axis). `below` = 1 + x and `above` = 1 − x are given as accurately as the caller knows them.
+// axis): the circular segment (Jones's A_f) integrated along the axis. `below` = 1 + x and
+// `above` = 1 − x are given as accurately as the caller knows them.
 double diskBelowIntegral(double x, double below, double above);
 
 }  // namespace quorvel::exact
