@@ -27,25 +27,6 @@ struct ProfilePiece {
     double w = 1;           // arc: axial semi-axis
     double slope = 0;       // line: dr/dz
     double r0 = 0, r1 = 0;  // the radius at z0 and at z1, as the head's geometry gives it
-
-    // dr/dz; ±∞ where an arc meets its axial extreme.
-    double slopeAt(double z) const {
-        if (shape == Shape::Line) {
-            return slope;
-        }
-        const double u = (z - zc) / w;
-        const double rest = (1 - u) * (1 + u);
-        return -q * u / (w * std::sqrt(rest > 0 ? rest : 0.0));
-    }
-
-    double radius(double z) const {
-        if (shape == Shape::Line) {
-            return centre + slope * z;
-        }
-        const double u = (z - zc) / w;
-        const double rest = (1 - u) * (1 + u);
-        return centre + q * std::sqrt(rest > 0 ? rest : 0.0);
-    }
 };
 
 // A head's profile: at most two pieces (a torispherical knuckle and crown), depth the last z.
