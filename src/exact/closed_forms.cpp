@@ -89,7 +89,10 @@ Bounded coneIntegral(double r, double d, double gap) {
         const double v = r3 * s2 * s2 * s * coneSeries(s);
         return {v, 8 * kEps * v};
     }
-    const long double sl = s, m = static_cast<long double>(d) / r;
+    // In long double from the gap alone, so that M² + s² = 1 holds to its precision: the
+    // three terms amplify any disagreement as they cancel.
+    const long double dl = static_cast<long double>(r) - gap, rl = r;
+    const long double sl = std::sqrt(gap * (rl + dl)) / rl, m = dl / rl;
     // acosh(1/M) = ln((1 + s)/M) = log1p((s + (1 − M))/M), 1 − M = s²/(1 + M).
     const long double arc = std::atan2(sl, m);
     const long double log = m > 0 ? m * m * m * std::log1p((sl + sl * sl / (1 + m)) / m) : 0.0L;

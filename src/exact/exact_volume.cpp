@@ -29,13 +29,15 @@ ProfilePiece cylinder(double rim, double length) {
     return p;
 }
 
-// A zone piece below the plane at depth d, g above the shell's lowest line, before the
-// section's factor: w/(k·q) times the ball's zone, in T.
+// A zone piece below the plane g above the shell's lowest line, before the section's factor:
+// w/(k·q) times the ball's zone, in T. The depth d = reach − g and the gaps are all taken from
+// g in T, so that they agree to T's precision: the zone's terms amplify any disagreement as
+// they cancel.
 template <typename T, typename Piece>
-Bounded zoneBelow(const Piece& piece, double d, double g, double reach) {
-    const T q = static_cast<T>(piece.q), e0 = piece.rc0;
-    const Bounded v = sphereZone(q, static_cast<T>(piece.t0), e0, static_cast<T>(d),
-                                 (e0 - reach) + g, (q - reach) + g);
+Bounded zoneBelow(const Piece& piece, double g, double reach) {
+    const T q = static_cast<T>(piece.q), e0 = piece.rc0, r = reach, gap = g;
+    const Bounded v =
+        sphereZone(q, static_cast<T>(piece.t0), e0, r - gap, (e0 - r) + gap, (q - r) + gap);
     return {piece.lengthFactor * v.value, piece.lengthFactor * v.error};
 }
 
@@ -127,9 +129,9 @@ double PreparedTank::levelPiece(const Piece& piece, double c, double below, doub
                 part.error = std::fabs(piece.lengthFactor) * (g1.error + g0.error);
             }
         } else {
-            part = zoneBelow<double>(piece, d, g, reach);
+            part = zoneBelow<double>(piece, g, reach);
             if (part.error > kClosedTolerance * std::fabs(part.value)) {
-                part = zoneBelow<long double>(piece, d, g, reach);
+                part = zoneBelow<long double>(piece, g, reach);
             }
         }
         part.value *= factor_;

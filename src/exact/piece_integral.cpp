@@ -167,10 +167,15 @@ double integratePiece(const ProfilePiece& piece, const SectionShape& s, LinearCu
         return std::pair{k * pt.overRim + cut.below0 + cut.dc * pt.z,
                          k * pt.overRim + cut.above0 - cut.dc * pt.z};
     };
-    // The section's area below the line times dz/dv: a·b·ρ² times the unit disk's segment.
+    // The section's area below the line times dz/dv, a·b·ρ² times the unit disk's segment; or,
+    // with `dry`, its area above the line.
+    bool dry = false;
     auto area = [&](double v) {
         const Point pt = param.at(v);
-        const auto [below, above] = gaps(pt);
+        auto [below, above] = gaps(pt);
+        if (dry) {
+            std::swap(below, above);
+        }
         if (!(pt.r > 0) || !(below > 0)) {
             return 0.0;
         }
@@ -191,9 +196,17 @@ double integratePiece(const ProfilePiece& piece, const SectionShape& s, LinearCu
         if (!(below > 0)) {
             continue;  // dry
         }
+        const double whole = kPi * s.ab / (s.rim * s.rim) * squaredRadiusBetween(piece, a.at, b.at);
         if (!(above > 0)) {
-            volume += kPi * s.ab / (s.rim * s.rim) * squaredRadiusBetween(piece, a.at, b.at);
+            volume += whole;
             continue;
+        }
+        // Mostly wet: the whole less the dry part, so that the rule's relative tolerance
+        // applies to the thin layer that carries the error.
+        dry = below > above;
+        const double sign = dry ? -1.0 : 1.0;
+        if (dry) {
+            volume += whole;
         }
         // The area has a (v − v*)^{3/2} kink where the line touches a section; v = a + ℓ·t²
         // (or its mirror, or a + ℓ·(3t² − 2t³) at both ends) makes it t³.
@@ -209,13 +222,13 @@ double integratePiece(const ProfilePiece& piece, const SectionShape& s, LinearCu
         };
         auto plain = [&](double t) { return at(from + span * t, span); };
         if (a.kink && b.kink) {
-            volume += adaptive(both, 0, 1, kMaxBisections, floor);
+            volume += sign * adaptive(both, 0, 1, kMaxBisections, floor);
         } else if (a.kink) {
-            volume += adaptive(left, 0, 1, kMaxBisections, floor);
+            volume += sign * adaptive(left, 0, 1, kMaxBisections, floor);
         } else if (b.kink) {
-            volume += adaptive(right, 0, 1, kMaxBisections, floor);
+            volume += sign * adaptive(right, 0, 1, kMaxBisections, floor);
         } else {
-            volume += adaptive(plain, 0, 1, kMaxBisections, floor);
+            volume += sign * adaptive(plain, 0, 1, kMaxBisections, floor);
         }
     }
     return volume;

@@ -12,7 +12,7 @@ the line at c(z) = (level - A/2)·cos(beta) + (gauge - sigma)·tan(alpha) from i
 (sigma = -z on the low head, length + z on the high one). Each piece is split where the line
 touches a section (roots found by bisection to 100 bits), and each stretch integrated.
 
-Usage: true_geometry_reference.py > tests/golden/exact/true_geometry.txt (a few minutes)."""
+Usage: true_geometry_reference.py > tests/golden/exact/true_geometry.txt (about a minute)."""
 import sys
 
 import mpmath as mp
@@ -119,8 +119,8 @@ def parts(A, B, length, alpha, beta, gauge, low, high, level):
 # (A, B, length, alpha, beta, gauge, low head, high head): every head kind on a level tank
 # with circular and elliptical sections, zero-depth heads, a rolled level tank, tilted tanks.
 LEVEL_HEADS = ["ell:500", "ell:300", "ell:1000", "ell:0", "cone:500", "cone:0", "frus:400:800",
-               "frus:200:1990", "frus:200:2400", "cap:440", "cap:150", "cap:30", "cap:1300",
-               "cap:0", "tori:2000:200", "dish:2000:400"]
+               "frus:200:1990", "frus:200:2400", "frus:2000:2030", "cap:440", "cap:150", "cap:30",
+               "cap:1300", "cap:0", "tori:2000:200", "dish:2000:400"]
 SHAPES = []
 for A, B in ((2000, 2000), (1500, 2200), (2400, 1800)):
     for i, h in enumerate(LEVEL_HEADS):
@@ -132,7 +132,7 @@ SHAPES += [
     (2400, 1800, 6000, 10, -15, 4000, "dish:2000:400", "frus:400:800"),
     (2000, 2000, 6000, 3, 0, 5000, "cap:150", "flat"),
 ]
-LEVEL_FRACTIONS = (1e-3, 0.01, 0.1, 0.37, 0.5, 0.63, 0.9, 0.99, 0.999, 1.0)
+LEVEL_FRACTIONS = (1e-5, 1e-3, 0.01, 0.1, 0.37, 0.5, 0.63, 0.9, 0.99, 0.999, 0.99999, 1.0)
 
 
 def levels(A, length, alpha, beta):
