@@ -28,16 +28,17 @@ struct LinearCut {
 
 // ∫ over the piece of the section's area below the line (mm³), the section at z being the
 // full one scaled by r(z)/rim: a·b·ρ² times the unit disk's segment below the line, from the
-// line's gap to the section's nearer extreme (unitSegment). Split
-// where the line touches a section's top or bottom (found in closed form: a line piece gives
-// a linear equation, an arc piece P·cos θ + B·sin θ = C in its angle θ, z = zc + w·sin θ);
-// whole sections in closed form (π·a·b/rim²·∫ r² dz); the cut stretches by the 21-point
+// line's gap to the section's nearer extreme (unitSegment). Split where the line touches a
+// section's top or bottom (found in closed form: a line piece gives a linear equation, an arc
+// piece P·cos θ + B·sin θ = C in its angle θ, z = zc + w·sin θ); whole sections in closed form
+// (π·a·b/rim²·∫ r² dz); a mostly wet stretch as its whole less its dry part, so that the
+// relative tolerance below applies to the thin layer. The cut stretches by the 21-point
 // Kronrod rule, halved while its difference from the embedded 10-point Gauss rule exceeds both
 // 10⁻⁹ of the stretch and `floor` (mm³; near empty the area's own rounding is larger than any
 // relative tolerance). On these analytic integrands the Kronrod error is about the 3/2 power
 // of that difference (QUADPACK's rule of thumb), ~3·10⁻¹⁴; measured against 32-digit
 // integrals of ellipsoidal, conical, spherical-cap and dished heads on tanks tilted 0.5° to
-// 10° and rolled to 15°, at most 6·10⁻¹⁴ of each part, with 38 evaluations a level for the
+// 10° and rolled to 15°, at most 3·10⁻¹⁴ of each part, with 38 evaluations a level for the
 // tilted tank of the benchmarks (the 15-point rule needed 85 for the same accuracy). Arcs are
 // integrated over their angle (smooth where r(z) has its square-root end), and a touching end,
 // where the area has a (z − z*)^{3/2} kink, is stretched by z = lo + ℓ·t², which leaves the
