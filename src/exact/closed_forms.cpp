@@ -10,7 +10,6 @@
 namespace quorvel::exact {
 namespace {
 
-constexpr long double kEpsL = std::numeric_limits<long double>::epsilon();
 constexpr double kEps = std::numeric_limits<double>::epsilon();
 
 // K(M)/s⁵ for s = √(1 − M²) ≤ 0.15 by its Taylor series in s² (the coefficients 2/5, 1/5,
@@ -35,6 +34,22 @@ double coneSeries(double s) {
         sum = sum * s2 + kC[i];
     }
     return sum;
+}
+
+// G(r) = r³/3·K(M) for the plane d = r − gap below the axis, in T: M = d/r, s = √(gap·(r + d))/r,
+// acosh(1/M) = ln((1 + s)/M) = log1p((s + (1 − M))/M) with 1 − M = s²/(1 + M); the bound is the
+// terms' size times T's epsilon.
+template <typename T>
+Bounded coneClosedForm(double r, double gap) {
+    const T rt = r, d = rt - gap, m = d / rt;
+    const T s = std::min(std::sqrt(gap * (rt + d)) / rt, T(1));
+    const T r3 = rt * rt * rt / 3;
+    const T arc = std::atan2(s, m);
+    const T log = m > 0 ? m * m * m * std::log1p((s + s * s / (1 + m)) / m) : T(0);
+    const T lin = 2 * m * s;
+    const double v = static_cast<double>(r3 * (arc + log - lin));
+    return {v, static_cast<double>(8 * std::numeric_limits<T>::epsilon() * r3 * (arc + log + lin)) +
+                   2 * kEps * v};
 }
 
 // F(Θ) = sin Θ − Θ·cos Θ − sin³Θ/3 by its Taylor series (2/15·Θ⁵ − 11/315·Θ⁷ + …) to Θ²⁷
@@ -89,18 +104,9 @@ Bounded coneIntegral(double r, double d, double gap) {
         const double v = r3 * s2 * s2 * s * coneSeries(s);
         return {v, 8 * kEps * v};
     }
-    // In long double from the gap alone, so that M² + s² = 1 holds to its precision: the
-    // three terms amplify any disagreement as they cancel.
-    const long double dl = static_cast<long double>(r) - gap, rl = r;
-    const long double sl = std::sqrt(gap * (rl + dl)) / rl, m = dl / rl;
-    // acosh(1/M) = ln((1 + s)/M) = log1p((s + (1 − M))/M), 1 − M = s²/(1 + M).
-    const long double arc = std::atan2(sl, m);
-    const long double log = m > 0 ? m * m * m * std::log1p((sl + sl * sl / (1 + m)) / m) : 0.0L;
-    const long double lin = 2 * m * sl;
-    const long double k = arc + log - lin;
-    const double v = static_cast<double>(r3 * k);
-    const double bound = static_cast<double>(8 * kEpsL * r3 * (arc + log + lin)) + 2 * kEps * v;
-    return {v, bound};
+    // From the gap alone, so that M² + s² = 1 holds to the type's precision: the three terms
+    // amplify any disagreement as they cancel (by at most 50 above s = 0.5, where double does).
+    return s >= 0.5 ? coneClosedForm<double>(r, gap) : coneClosedForm<long double>(r, gap);
 }
 
 namespace {

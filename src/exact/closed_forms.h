@@ -29,8 +29,8 @@ double circleSegment(double r, double gap);
 // length ℓ holds ℓ·(G(r1) − G(r0))/(r1 − r0) below the plane at depth d. G(r) = r³/3·K(d/r),
 // K(M) = acos M + M³·acosh(1/M) − 2M·√(1 − M²) (Jones, "Calculating Tank Volume", the
 // horizontal conical head; python-fluids V_horiz_conical). K ≈ 2/5·s⁵ for s = √(1 − M²) → 0,
-// where the three terms cancel: below s = 0.15 its Taylor series in s (ten terms), above it
-// the closed form in long double. `gap` is r − d.
+// where the three terms cancel: below s = 0.15 its Taylor series in s (ten terms), up to
+// s = 0.5 the closed form in long double, above it in double. `gap` is r − d.
 Bounded coneIntegral(double r, double d, double gap);
 
 // The zone of the ball of radius Q from the plane at axial offset t0 from its centre
