@@ -39,8 +39,8 @@ Bounded coneIntegral(double r, double d, double gap);
 // circle at t0, eGap = e0 − d and qGap = Q − d, each given as the caller knows it most
 // accurately. Half the cap below the plane, π/6·qGap²·(3Q − qGap), less H(t0), the slab
 // between the centre plane and t0 (H(−t) = −H(t)); for 0 < t ≤ Q and W = √(e² − d²):
-//   H = π·Q³/3 + t·(e² + 2Q²)/3·atan2(W, d) − 2/3·t·d·W − (Q²·d − d³/3)·atan2(t, W)
-//       − 2/3·Q³·atan2(Q·W, d·t)          while d < e,
+//   H = 2/3·Q³·atan2(d·t, Q·W) + t·(e² + 2Q²)/3·atan2(W, d) − 2/3·t·d·W
+//       − (Q²·d − d³/3)·atan2(t, W)       while d < e,
 //   H = π/6·(Q − d)²·(2Q + d)             once d ≥ e (the circle at t is dry).
 // Derived by slicing the ball horizontally; it is the partial volume of a horizontal spherical
 // head (Jones, "Calculating Tank Volume"; python-fluids V_horiz_spherical). In double, or in
