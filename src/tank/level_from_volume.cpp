@@ -168,7 +168,11 @@ LevelSearch levelForVolume(const TankConfig& c, double m3, Method method) {
     if (c.shellKind == ShellKind::Calibrated) {
         return levelOnPoints(c, m3);  // the same interpolation by either method
     }
-    auto volume = [&](double level) { return volumeAt(c, level, method); };
+    const VolumeModel model(c, method);
+    auto volume = [&](double level) {
+        VolumeState fresh;  // a level on its own: a failing routine counts nothing
+        return model(level, 0, fresh);
+    };
     const LevelRange range = c.levelRange();
     const int steps = scanSteps(c, method);
     LevelSearch result;

@@ -214,6 +214,22 @@ double withCorrections(const TankConfig& c, double level, VolumeState& state) {
     return state.total;
 }
 
+// Whether `method` computes this tank by the true geometry: its sphere and calibrated tank keep
+// the classic computation.
+bool byTrueGeometry(const TankConfig& c, Method method) {
+    return method == Method::Exact && c.shellKind != ShellKind::Spherical &&
+           c.shellKind != ShellKind::Calibrated;
+}
+
+double exactVolume(const TankConfig& c, const exact::PreparedTank& tank, double level,
+                   VolumeState& state) {
+    const ExactParts parts = exactParts(c, tank, level);
+    state.shellVolume = parts.shell;
+    state.leftHeadVolume = parts.leftHead;
+    state.rightHeadVolume = parts.rightHead;
+    return withCorrections(c, level, state);
+}
+
 }  // namespace
 
 double volumeAtLevelGuarded(const TankConfig& c, double level, double /*interval*/,
@@ -243,15 +259,30 @@ double volumeAtLevel(const TankConfig& c, double level, double interval, VolumeS
 
 double volumeAtLevel(const TankConfig& c, double level, double interval, VolumeState& state,
                      Method method) {
-    if (method == Method::Classic || c.shellKind == ShellKind::Spherical ||
-        c.shellKind == ShellKind::Calibrated) {
+    if (!byTrueGeometry(c, method)) {
         return volumeAtLevel(c, level, interval, state);
     }
-    const ExactParts parts = exactParts(c, axialTank(c), level);
-    state.shellVolume = parts.shell;
-    state.leftHeadVolume = parts.leftHead;
-    state.rightHeadVolume = parts.rightHead;
-    return withCorrections(c, level, state);
+    return exactVolume(c, exact::PreparedTank(axialTank(c)), level, state);
+}
+
+struct VolumeModel::Prepared {
+    exact::PreparedTank tank;
+};
+
+VolumeModel::VolumeModel(const TankConfig& config, Method method) : config_(&config) {
+    if (byTrueGeometry(config, method)) {
+        exact_ = std::make_unique<Prepared>(Prepared{exact::PreparedTank(axialTank(config))});
+    }
+}
+
+VolumeModel::~VolumeModel() = default;
+VolumeModel::VolumeModel(VolumeModel&&) noexcept = default;
+
+double VolumeModel::operator()(double level, double interval, VolumeState& state) const {
+    if (exact_) {
+        return exactVolume(*config_, exact_->tank, level, state);
+    }
+    return volumeAtLevel(*config_, level, interval, state);
 }
 
 double volumeAtLevel(const TankConfig& config, double level, double interval) {

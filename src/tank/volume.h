@@ -3,6 +3,8 @@
 // internal fitting taken off. Cubic metres.
 #pragma once
 
+#include <memory>
+
 #include "geometry/geometry.h"
 #include "tank/method.h"
 #include "tank/tank_config.h"
@@ -47,5 +49,22 @@ double volumeAtLevel(const TankConfig& config, double level, double interval, Vo
 
 // One level on its own, as the quick calculation asks: the previous parts all count 0.
 double volumeAtLevel(const TankConfig& config, double level, double interval);
+
+// volumeAtLevel by a method for many levels of one request: what depends on the tank alone
+// (the true geometry's prepared profiles) is worked out once, at construction, which throws
+// exact::GeometryError for a tank that describes no solid. Each call gives what volumeAtLevel
+// gives for that level.
+class VolumeModel {
+  public:
+    VolumeModel(const TankConfig& config, Method method);
+    ~VolumeModel();
+    VolumeModel(VolumeModel&&) noexcept;
+    double operator()(double level, double interval, VolumeState& state) const;
+
+  private:
+    struct Prepared;
+    const TankConfig* config_;
+    std::unique_ptr<Prepared> exact_;  // null: the classic routines
+};
 
 }  // namespace quorvel
