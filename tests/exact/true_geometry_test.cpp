@@ -157,5 +157,26 @@ TEST(TrueGeometry, LevelClosedFormsMatchTheIntegral) {
     EXPECT_EQ(level, 624);
 }
 
+// Caps as shallow as a ten-thousandth of the diameter and far shallower: the volume never falls
+// as the level rises and the full head is the cap's whole volume, π·H·(3R² + H²)/6.
+TEST(TrueGeometry, ShallowCapsRiseToTheirWholeVolume) {
+    for (const double depth : {1.0, 0.5, 0.1, 1e-3}) {
+        AxialTank t;
+        t.A = t.B = 10000;
+        t.rimRadius = 5000;
+        t.lowHead = sphericalCapProfile(t.rimRadius, depth);
+        const PreparedTank tank(t);
+        const double whole = std::numbers::pi * depth * (3 * 5000.0 * 5000 + depth * depth) / 6;
+        double before = 0;
+        for (int i = 0; i <= 2000; ++i) {
+            const double v = tank.volume(10000.0 * i / 2000).lowHead;
+            ASSERT_GE(v, before) << depth << " at step " << i;
+            ASSERT_LE(v, whole * (1 + 1e-10)) << depth << " at step " << i;
+            before = v;
+        }
+        EXPECT_NEAR(before, whole, 1e-10 * whole) << depth;
+    }
+}
+
 }  // namespace
 }  // namespace quorvel::exact
