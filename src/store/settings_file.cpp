@@ -29,6 +29,25 @@ std::string storedValue(const FieldSource& form, const ControlInfo& control) {
     return editValue(form.text(control.name));
 }
 
+// A control added after the first 73 is written once it holds something, or when the file
+// has its key already (so emptying it is stored); an empty edit stays empty.
+std::optional<std::string> addedValue(const FieldSource& form, const ControlInfo& control,
+                                      const IniFile& file) {
+    const bool isBox =
+        control.kind == ControlKind::CheckBox || control.kind == ControlKind::RadioButton;
+    std::string value = isBox ? (form.checked(control.name) ? "1" : "") : form.text(control.name);
+    if (isBlankText(value)) {
+        value.clear();
+    }
+    if (value.empty() && !file.readString(kSettingsSection, control.name)) {
+        return std::nullopt;
+    }
+    if (isBox && value.empty()) {
+        value = "0";
+    }
+    return value;
+}
+
 bool readsAsChecked(const std::optional<std::string>& value) {
     if (!value)
         return false;
@@ -43,7 +62,11 @@ void SaveSettings(const FieldSource& form, const std::string& path) {
     file.writeString(kSettingsSection, kVersionKey, kVersionValue);
     file.writeString(kSettingsSection, kModuleKey, kWindowCaption);
     for (const ControlInfo& control : storedControls()) {
-        file.writeString(kSettingsSection, control.name, storedValue(form, control));
+        if (!control.storedWhenSet) {
+            file.writeString(kSettingsSection, control.name, storedValue(form, control));
+        } else if (auto value = addedValue(form, control, file)) {
+            file.writeString(kSettingsSection, control.name, *value);
+        }
     }
     file.save();
 }
