@@ -20,6 +20,8 @@ std::optional<CapacityTable> makeTable(FieldSource& form, UiServices& ui, Method
             density = MiDu(form);
         }
         tabulate(table.config, density, table, method);
+        table.identity = readTableIdentity(form);
+        table.increments = form.checked(kIncrementsSwitch);
         return table;
     });
 }

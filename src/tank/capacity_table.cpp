@@ -62,6 +62,7 @@ void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3, Ca
     if (densityKgPerM3) {
         table.weightTexts.reserve(table.weightTexts.size() + count);
     }
+    table.method = method;
     std::string row;  // reused: each row is copied out at its own length
     forEachLevel(
         config,
