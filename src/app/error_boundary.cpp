@@ -8,6 +8,7 @@
 #include "exact/head_profile.h"
 #include "files/file_error.h"
 #include "geometry/geometry.h"
+#include "output/paper_fonts.h"
 #include "text/number_text.h"
 #include "xlsx/xl_wrappers.h"
 
@@ -70,6 +71,8 @@ void showCurrentException(UiServices& ui) {
     } catch (const ArithmeticError& e) {
         ui.showError(e.what());
     } catch (const exact::GeometryError& e) {
+        ui.showError(e.what());
+    } catch (const paper::FontMissing& e) {
         ui.showError(e.what());
     } catch (const std::range_error& e) {
         // The number texts refuse a value that is not finite, in words of their own.

@@ -4,6 +4,7 @@
 
 #include "app/level_operations.h"
 #include "app/start_and_close.h"
+#include "app/table_documents.h"
 #include "app/table_operations.h"
 #include "cli/console_ui.h"
 #include "cli/form_edits.h"
@@ -70,6 +71,9 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
         if (!saveFailure.empty()) {
             err << "quorvel-table: " << saveFailure << '\n';
         }
+    }
+    if (ok && options.pdfFile) {
+        ok = app::writeTablePdf(*table, *options.pdfFile, ui).has_value() && !ui.sawError();
     }
     if (ok && options.csv && !options.compare) {
         printCsv(*table, out);

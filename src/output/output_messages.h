@@ -58,9 +58,16 @@ inline std::string tiltText(const std::string& alpha, const std::string& beta) {
     return "纵向 " + alpha + "°，横向 " + beta + "°";
 }
 
+// The paper document's typeface is missing.
+inline std::string fontMissing(const std::string& family) {
+    return "找不到字体“" + family + "”，无法排版罐容表：请安装 fonts-noto-cjk 后再试。";
+}
+
 // The printed pages: the footer's page number (the format's codes &P and &N), the tank.
 inline constexpr const char* kPageFooter = "第 &P 页 共 &N 页";
 inline constexpr const char* kTankNumberFooter = "罐号：";
+// The paper document's page number: "%1" the page, "%2" the pages.
+inline constexpr const char* kPaperPageNumber = "第 %1 页 共 %2 页";
 
 inline std::string weightsDoNotMatch(std::size_t weights, std::size_t rows) {
     return "重量数据有 " + std::to_string(weights) + " 条，容积表有 " + std::to_string(rows) +
