@@ -24,6 +24,7 @@
 #include "ui/mouse_up_buttons.h"
 #include "ui/pictures/capacity_curve_view.h"
 #include "ui/pictures/drawing_pages.h"
+#include "ui/table_document_buttons.h"
 
 namespace quorvel::ui {
 namespace {
@@ -272,6 +273,7 @@ void TFrmMain::buildLayout() {
     middle->addLayout(b.row({b.button<MouseUpCheckBox>("CheckBox2", "默认"), generate,
                              b.button<QPushButton>("Button3", "打印"),
                              b.button<QPushButton>("Button4", "帮助"), hiddenGenerate}));
+    middle->addLayout(makeTableDocumentButtons(*this, scale_));
 
     QComboBox* unit = b.list("ComboBox1", true);
     unit->setEditText(QString::fromUtf8("单位"));

@@ -1,0 +1,53 @@
+#include "ui/table_identity_dialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "form/table_identity.h"
+#include "ui/input_filters.h"
+#include "ui/ui_messages.h"
+
+namespace quorvel::ui {
+namespace {
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace
+
+QDialog* makeTableIdentityDialog(QWidget& window, double scale) {
+    auto* dialog = new QDialog(&window);
+    dialog->setObjectName(QStringLiteral("TableIdentityDialog"));
+    dialog->setWindowTitle(QString::fromUtf8(ui_messages::kIdentityTitle));
+    auto* layout = new QVBoxLayout(dialog);
+    auto* note = new QLabel(QString::fromUtf8(ui_messages::kIdentityNote));
+    note->setWordWrap(true);
+    layout->addWidget(note);
+    auto* form = new QFormLayout;
+    for (const IdentityField& field : kIdentityFields) {
+        auto* edit = new QLineEdit;
+        edit->setObjectName(qs(field.control));
+        edit->setPlaceholderText(qs(field.hint));
+        edit->setMinimumWidth(qRound(260 * scale));
+        if (field.control == kReferenceHeightField) {
+            edit->setValidator(new CharacterFilter(FilterKind::DigitsAndPoint, edit));
+        }
+        form->addRow(qs(std::string(field.caption) + "："), edit);
+    }
+    layout->addLayout(form);
+    auto* increments = new QCheckBox(QString::fromUtf8(ui_messages::kIncrementsSwitch));
+    increments->setObjectName(qs(kIncrementsSwitch));
+    layout->addWidget(increments);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::accept);
+    layout->addWidget(buttons);
+    dialog->hide();
+    return dialog;
+}
+
+}  // namespace quorvel::ui
