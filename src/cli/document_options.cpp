@@ -46,7 +46,7 @@ const std::array<OptionSpec, 13> kDocumentOptions{{
      setControl<kTankNumber>},
     {"--owner", "TEXT", "所属单位 (Edit50)", setControl<kOwner>},
     {"--location", "TEXT", "所在地点 (Edit51)", setControl<kLocation>},
-    {"--nominal-capacity", "TEXT", "公称容量 (Edit52), as written, e.g. \"50 m³\"",
+    {"--nominal-capacity", "TEXT", "公称容量 (Edit52), as written, e.g. \"50 立方米\"",
      setControl<kNominal>},
     {"--certificate", "TEXT", "证书编号 (Edit53)", setControl<kCertificate>},
     {"--date", "TEXT", "编制日期 (Edit54), e.g. 2026-12-09", setControl<kDate>},

@@ -26,9 +26,12 @@ MemoryWindow exampleWindow() {
     loadStoredFiles(window, std::string(QUORVEL_EXAMPLES_DIR) + "/Config.ini",
                     std::string(QUORVEL_EXAMPLES_DIR) + "/bd.txt");
     finishStartUp(window, TableRequest::Keep);
-    for (const auto& [control, value] :
-         {std::pair{"Edit49", "T-101"}, {"Edit50", "某某油库"}, {"Edit54", "2026-12-09"},
-          {"Edit56", "张三"}, {"Edit57", "李四"}, {"Edit48", "2650"}}) {
+    for (const auto& [control, value] : {std::pair{"Edit49", "T-101"},
+                                         {"Edit50", "某某油库"},
+                                         {"Edit54", "2026-12-09"},
+                                         {"Edit56", "张三"},
+                                         {"Edit57", "李四"},
+                                         {"Edit48", "2650"}}) {
         window.setText(control, value);
     }
     window.setChecked("CheckBox3", true);

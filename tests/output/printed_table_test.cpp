@@ -11,6 +11,7 @@
 #include "support/forms.h"
 #include "support/recording_ui.h"
 #include "support/temp_folder.h"
+#include "support/xlsx_reader.h"
 #include "tank/capacity_table.h"
 
 namespace quorvel {
@@ -68,9 +69,8 @@ TEST_P(WorkbookPageSetup, MatchesItsGoldenFile) {
     const std::string path = folder.file("t.xlsx");
     testsupport::RecordingUi ui;
     ASSERT_TRUE(saveCapacityTable(table, path, ui));
-    const std::string dump = commandOutput("/usr/bin/python3 '" QUORVEL_TESTS_DIR
-                                           "/support/page_setup_dump.py' '" +
-                                           path + "'");
+    const std::string dump = commandOutput(
+        "/usr/bin/python3 '" QUORVEL_TESTS_DIR "/support/page_setup_dump.py' '" + path + "'");
     EXPECT_EQ(dump, testsupport::readBytes(kGolden + c.name + ".page.xml"));
 }
 
@@ -88,6 +88,38 @@ INSTANTIATE_TEST_SUITE_P(
         PrintCase{"issued_increments", "2600", "10", false, true, "100", "T&101"}),
     [](const testing::TestParamInfo<PrintCase>& info) { return info.param.name; });
 
+// The issued workbook: its title block, then the headings and rows moved down below it; the
+// increments as numbers in "0.000", none in the last row. Without identity and increments
+// the cells are those of the one-row title (capacity_workbook_test.cpp).
+TEST(IssuedWorkbook, OpensWithItsTitleBlockAndCarriesTheIncrements) {
+    const CapacityTable table = exampleTable("2600", "10", false, true, "200", "T-101");
+    TempFolder folder;
+    const std::string path = folder.file("t.xlsx");
+    testsupport::RecordingUi ui;
+    ASSERT_TRUE(saveCapacityTable(table, path, ui));
+    const testsupport::ReadSheet sheet = testsupport::readXlsx(path).sheets.at(0);
+    EXPECT_EQ(sheet.at(0, 0).text, "罐容表");
+    EXPECT_TRUE(sheet.at(0, 0).bold);
+    EXPECT_EQ(sheet.at(1, 0).text, "罐号：T-101");
+    EXPECT_EQ(sheet.at(1, 4).text, "所属单位：某某油库");
+    EXPECT_EQ(sheet.at(2, 0).text, "总容量：47500.46 L（液位 2600 mm）");
+    EXPECT_EQ(sheet.at(2, 4).text, "罐底死量：0 L");
+    EXPECT_EQ(sheet.at(3, 0).text, "液位：0 ～ 2600 mm，间隔 10 mm");
+    EXPECT_EQ(sheet.at(4, 0).text, "标准温度：20 ℃");
+    EXPECT_EQ(sheet.at(5, 0).text, "计算参数如下：");
+    EXPECT_EQ(sheet.at(10, 0).text, "编制：张三");
+    EXPECT_EQ(sheet.at(10, 4).text, "核验：＿＿＿＿＿＿＿＿");
+    const int header = 12;
+    EXPECT_EQ(sheet.at(header, 3).text, "增量L/mm");
+    EXPECT_EQ(sheet.at(header + 1, 2).number, 0);
+    EXPECT_EQ(sheet.at(header + 1, 3).number, 1.756);
+    EXPECT_EQ(sheet.at(header + 1, 3).numberFormat, "0.000");
+    EXPECT_EQ(sheet.at(header + 200, 0).number, 200);
+    EXPECT_EQ(sheet.at(header + 61, 4).number, 261);    // the second block's last row
+    EXPECT_FALSE(sheet.has(header + 61, 7));            // has no increment
+    EXPECT_EQ(sheet.at(header + 60, 7).number, 1.755);  // the top mirrors the bottom
+}
+
 TEST(PaperTable, TextMatchesItsGoldenFile) {
     const CapacityTable table = exampleTable("290", "10", true, true, "200", "T-101");
     TempFolder folder;
@@ -95,7 +127,8 @@ TEST(PaperTable, TextMatchesItsGoldenFile) {
     EXPECT_EQ(writeTablePdf(table, path), 1);
     EXPECT_EQ(commandOutput("pdftotext -layout '" + path + "' -"),
               testsupport::readBytes(kGolden + "issued_30_rows.pdf.txt"));
-    EXPECT_EQ(commandOutput("pdffonts '" + path + "' | tail -n +3 | awk '{print $1, $NF}' | "
+    EXPECT_EQ(commandOutput("pdffonts '" + path +
+                            "' | tail -n +3 | awk '{print $1, $NF}' | "
                             "sed 's/^[A-Z]*+//' | sort"),
               "NotoSansCJKsc-Bold 0\nNotoSansCJKsc-Regular 0\n");
 }
@@ -107,8 +140,8 @@ TEST(Increments, AreLitresPerMillimetreToTheNextRowAsPrinted) {
         const char* expected;
     } cases[] = {
         {"0,0.00", "10,17.56", "1.756"},
-        {"2590,47498.70", "2600,47500.46", "0.176"},
-        {"2595,47499.99", "2600,47500.46", "0.094"},  // a last step of 5 mm: 0.47 / 5
+        {"2590,47482.90", "2600,47500.46", "1.756"},
+        {"2595,47495.99", "2600,47500.46", "0.894"},  // a last step of 5 mm: 4.47 / 5
         {"0,0.00", "3,0.01", "0.003"},                // 0.00333… rounds down
         {"0,0.00", "3,0.02", "0.007"},                // 0.00666… rounds up
         {"0,0.00", "8,0.02", "0.003"},                // 0.0025: a half goes away from zero
@@ -116,7 +149,7 @@ TEST(Increments, AreLitresPerMillimetreToTheNextRowAsPrinted) {
         {"10,5.00", "20,4.99", "-0.001"},
         {"10,5.00", "20,5.00", "0.000"},
         {"1e-05,1.00", "2,3.00", "1.000"},
-        {"10,5.00", "10,6.00", ""},                    // no rise, no increment
+        {"10,5.00", "10,6.00", ""},  // no rise, no increment
     };
     for (const Case& c : cases) {
         EXPECT_EQ(incrementText(c.row, c.next), c.expected) << c.row << " → " << c.next;
