@@ -49,12 +49,22 @@ class Flow {
         const int per = std::max(1, f.perLine);
         const double column = width_ / per;
         for (std::size_t i = 0; i < f.items.size(); i += static_cast<std::size_t>(per)) {
-            Line line{f.size * kFieldSpacing, {}, {}};
-            for (int k = 0; k < per && i + static_cast<std::size_t>(k) < f.items.size(); ++k) {
-                const auto& [label, value] = f.items[i + static_cast<std::size_t>(k)];
-                placeLabelled(line, column * k, label + "：", value, f.size);
+            const std::size_t n = std::min(f.items.size() - i, static_cast<std::size_t>(per));
+            // Items too wide for their share of the line get a line each.
+            bool fits = true;
+            for (std::size_t k = 0; k + 1 < n; ++k) {
+                const auto& [label, value] = f.items[i + k];
+                fits = fits && measure_.width(label + "：", {f.size, true}) +
+                                       measure_.width(value, {f.size, false}) <
+                                   column - f.size;
             }
-            lines.push_back(std::move(line));
+            for (std::size_t k = 0; k < n; ++k) {
+                if (k == 0 || !fits)
+                    lines.push_back({f.size * kFieldSpacing, {}, {}});
+                const auto& [label, value] = f.items[i + k];
+                placeLabelled(lines.back(), fits ? column * static_cast<double>(k) : 0,
+                              label + "：", value, f.size);
+            }
         }
         gap(f.size);
     }

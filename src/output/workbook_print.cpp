@@ -13,6 +13,7 @@ constexpr double kA4WidthPoints = 210 * kPointsPerMm;
 // Spreadsheet programs do not agree on a column's printed width: LibreOffice sets a column
 // about a ninth wider than Excel does. Blocks are fitted with that much room to spare.
 constexpr double kWidthAllowance = 1.12;
+constexpr std::size_t kLongestFooterTank = 100;  // bytes
 
 double blockPoints(const TableLayout& layout) {
     double points = 0;
@@ -58,7 +59,9 @@ WorkbookPrint workbookPrint(const TableLayout& layout, const std::string& tankNu
     print.lastRow = layout.lastRow();
     print.lastColumn = layout.lastColumn();
     std::string footer;
-    if (!tankNumber.empty()) {
+    // A footer holds at most 255 characters: a tank "number" longer than any real one is
+    // left out of it (the title block still shows it).
+    if (!tankNumber.empty() && tankNumber.size() <= kLongestFooterTank) {
         footer = "&L" + escapeFooterText(output_messages::kTankNumberFooter + tankNumber);
     }
     print.footer = footer + "&C" + output_messages::kPageFooter;
