@@ -264,6 +264,27 @@ void LevelFromVolume(benchmark::State& state) {
 }
 BENCHMARK(LevelFromVolume)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+// The level of a volume in the example tank (D 2600 mm, L 8000 mm, standard ellipsoidal heads),
+// the volumes i/98 of the full tank in turn (range(0): 0 classic, 1 exact); its peer is
+// bench/fluids_level.py.
+void LevelFromVolumeExampleTank(benchmark::State& state) {
+    MemoryForm form = startedForm(0);
+    form.setText("Edit1", "2600");
+    form.setText("Edit2", "8000");
+    const TankConfig c = read(form);
+    const auto method = static_cast<Method>(state.range(0));
+    VolumeState fresh;
+    const double full = volumeAtLevel(c, 2600, 0, fresh, method);
+    constexpr int kSteps = 97;
+    int i = 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(levelForVolume(c, full * i / (kSteps + 1), method));
+        i = i % kSteps + 1;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(LevelFromVolumeExampleTank)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 // The whole walk with its row texts: 0 to 3000 mm at 0.01 mm, 300,001 rows.
 void WholeTableWalk(benchmark::State& state) {
     MemoryForm form = startedForm(0);
