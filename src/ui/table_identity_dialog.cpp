@@ -43,8 +43,10 @@ QDialog* makeTableIdentityDialog(QWidget& window, double scale) {
     auto* increments = new QCheckBox(QString::fromUtf8(ui_messages::kIncrementsSwitch));
     increments->setObjectName(qs(kIncrementsSwitch));
     layout->addWidget(increments);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::accept);
+    // The fields are the window's own: closing keeps what was typed.
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton(QString::fromUtf8(ui_messages::kCloseButton), QDialogButtonBox::AcceptRole);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     layout->addWidget(buttons);
     dialog->hide();
     return dialog;

@@ -22,6 +22,7 @@ inline constexpr const char* kIdentityTitle = "罐容表信息";
 inline constexpr const char* kIdentityNote =
     "填写任何一项后，罐容表以表头开始，列出这些信息及总容量、罐底死量、计算方法和标准温度；"
     "罐号印在每页页脚。";
+inline constexpr const char* kCloseButton = "关闭";
 inline constexpr const char* kIncrementsSwitch = "加入增量列（每毫米容积，L/mm）";
 
 }  // namespace quorvel::ui_messages
