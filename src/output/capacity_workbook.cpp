@@ -17,7 +17,6 @@ namespace msg = output_messages;
 
 constexpr const char* kCrLf = "\r\n";
 constexpr int kTitleRowHeight = 200;
-constexpr int kTitleLastColumn = 10;
 constexpr const char* kIncrementNumFormat = "0.000";
 constexpr double kInch = 25.4;  // mm
 

@@ -15,6 +15,11 @@ namespace quorvel {
 // row 2 the headers).
 inline constexpr int kFirstTableRow = 3;
 
+// The one-row title is merged over columns 0 to 10, whatever the number of blocks.
+inline constexpr int kTitleLastColumn = 10;
+// The width of a column whose width is never set (the sheet's default), in characters.
+inline constexpr double kDefaultColumnWidth = 8.43;
+
 // The columns of a block, left to right.
 enum class BlockColumn { RowNumber, Level, Volume, Weight, Increment };
 

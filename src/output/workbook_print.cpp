@@ -58,6 +58,16 @@ WorkbookPrint workbookPrint(const TableLayout& layout, const std::string& tankNu
     print.repeatRow = layout.headerRow();
     print.lastRow = layout.lastRow();
     print.lastColumn = layout.lastColumn();
+    if (layout.titleRows == 1 && print.lastColumn < kTitleLastColumn) {
+        // The one-row title reaches past a narrow table: the page shows it whole, the table
+        // and the title's other columns shrunk together to the page's width.
+        const double width = block * static_cast<double>(layout.blocks) +
+                             columnPoints(kDefaultColumnWidth) *
+                                 (kTitleLastColumn - print.lastColumn) * kWidthAllowance;
+        print.zoom = static_cast<int>(
+            std::clamp(std::floor(100 * printable / width), std::ceil(100 * leastZoom), 100.0));
+        print.lastColumn = kTitleLastColumn;
+    }
     std::string footer;
     // A footer holds at most 255 characters: a tank "number" longer than any real one is
     // left out of it (the title block still shows it).

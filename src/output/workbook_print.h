@@ -1,5 +1,6 @@
 // How the capacity table workbook prints: on A4 portrait with margins for binding, each page
-// holding whole column blocks (as many side by side as fit with text of at least 8 points),
+// holding whole column blocks (as many side by side as fit with text of at least 8 points;
+// a table narrower than its one-row title shrunk with the title's columns to one page width),
 // a page break between blocks so that no column is parted from its levels, the header row
 // repeated on every page and the page number in the footer. One rule for every writer of the
 // sheet; it changes no cell.

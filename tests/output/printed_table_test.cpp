@@ -77,7 +77,8 @@ TEST_P(WorkbookPageSetup, MatchesItsGoldenFile) {
 INSTANTIATE_TEST_SUITE_P(
     Tables, WorkbookPageSetup,
     testing::Values(
-        // 261 rows with weights in two blocks of 200: both on one page width, at full size.
+        // 261 rows with weights in two blocks of 200: both on one page width with the columns
+        // of the one-row title, shrunk to 77 %.
         PrintCase{"example_261", "2600", "10", true, false, "200", ""},
         // 2,601 rows: fourteen blocks, two to a page, a break before every third.
         PrintCase{"example_2601", "2600", "1", true, false, "200", ""},
