@@ -61,10 +61,10 @@ std::string proposedTableName(const TableIdentity& identity, std::string_view to
                               std::string_view suffix) {
     std::string name = app_messages::kTableFilePrefix;
     if (const std::string& tank = identity.value("Edit49"); !tank.empty())
-        name += "_" + fileNamePart(tank);
+        name.append("_").append(fileNamePart(tank));
     const std::string& date = identity.value("Edit54");
-    name += "_" + fileNamePart(date.empty() ? today : std::string_view(date));
-    return name + "." + std::string(suffix);
+    name.append("_").append(fileNamePart(date.empty() ? today : std::string_view(date)));
+    return name.append(".").append(suffix);
 }
 
 std::string withSuffix(const std::string& path, std::string_view suffix) {

@@ -176,6 +176,57 @@ double PaperFonts::descent(const TextStyle& style) const {
     return impl_->style(style).second.descent;
 }
 
+void PaperFonts::drawAll(cairo_t* cr, const std::vector<PlacedText>& texts) const {
+    auto& glyphs = impl_->glyphs;
+    std::string run;
+    const AsciiGlyphs* runFont = nullptr;
+    const PlacedText* runStart = nullptr;
+    const auto flush = [&] {
+        if (runFont == nullptr)
+            return;
+        impl_->clusters.assign(run.size(), cairo_text_cluster_t{1, 1});
+        cairo_set_scaled_font(cr, runFont->font);
+        cairo_show_text_glyphs(cr, run.data(), static_cast<int>(run.size()), glyphs.data(),
+                               static_cast<int>(glyphs.size()), impl_->clusters.data(),
+                               static_cast<int>(impl_->clusters.size()),
+                               cairo_text_cluster_flags_t{});
+        runFont = nullptr;
+    };
+    for (const PlacedText& t : texts) {
+        const AsciiGlyphs* g = impl_->asciiFor(t.text, t.style);
+        if (g == nullptr || !g->present[' ']) {
+            flush();
+            draw(cr, t);
+            continue;
+        }
+        const bool joins = runFont == g && runStart->baseline == t.baseline;
+        if (!joins) {
+            flush();
+            run.clear();
+            glyphs.clear();
+            runFont = g;
+            runStart = &t;
+        }
+        const double w = width(t.text, t.style);
+        double x = t.align == Align::Left ? t.x : t.align == Align::Centre ? t.x - w / 2 : t.x - w;
+        if (joins) {
+            // A space between two cells, where the last one ended.
+            run += ' ';
+            const cairo_glyph_t& last = glyphs.back();
+            glyphs.push_back({g->glyph[' '],
+                              last.x + g->advance[static_cast<unsigned char>(run[run.size() - 2])],
+                              t.baseline});
+        }
+        for (char c : t.text) {
+            const auto u = static_cast<unsigned char>(c);
+            run += c;
+            glyphs.push_back({g->glyph[u], x, t.baseline});
+            x += g->advance[u];
+        }
+    }
+    flush();
+}
+
 void PaperFonts::draw(cairo_t* cr, const PlacedText& text) const {
     if (const AsciiGlyphs* g = impl_->asciiFor(text.text, text.style)) {
         // Glyphs and their characters one to one, so the text can be searched and copied.

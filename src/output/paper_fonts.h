@@ -6,6 +6,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "output/page_layout.h"
 
@@ -35,6 +36,10 @@ class PaperFonts : public TextMeasure {
 
     // Draws `text` on `cr` (user space in points) as vector glyphs with their text.
     void draw(cairo_t* cr, const PlacedText& text) const;
+
+    // Draws all `texts` in order; neighbours of plain ASCII in one style on one baseline (the
+    // cells of a table row) go out as one run of glyphs, a space between them.
+    void drawAll(cairo_t* cr, const std::vector<PlacedText>& texts) const;
 
   private:
     struct Impl;

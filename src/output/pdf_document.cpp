@@ -3,8 +3,10 @@
 #include <cairo-pdf.h>
 #include <cairo.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <memory>
+#include <vector>
 
 #include "files/atomic_file.h"
 #include "output/paper_fonts.h"
@@ -22,15 +24,23 @@ struct ContextDeleter {
 void drawPage(cairo_t* cr, const PaperFonts& fonts, const Page& page) {
     cairo_set_source_rgb(cr, 0, 0, 0);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
+    // One path per line width.
+    std::vector<double> widths;
     for (const Rule& r : page.rules) {
-        cairo_set_line_width(cr, r.width);
-        cairo_move_to(cr, r.x1, r.y1);
-        cairo_line_to(cr, r.x2, r.y2);
+        if (std::find(widths.begin(), widths.end(), r.width) == widths.end())
+            widths.push_back(r.width);
+    }
+    for (double width : widths) {
+        for (const Rule& r : page.rules) {
+            if (r.width == width) {
+                cairo_move_to(cr, r.x1, r.y1);
+                cairo_line_to(cr, r.x2, r.y2);
+            }
+        }
+        cairo_set_line_width(cr, width);
         cairo_stroke(cr);
     }
-    for (const PlacedText& t : page.texts) {
-        fonts.draw(cr, t);
-    }
+    fonts.drawAll(cr, page.texts);
 }
 
 void check(cairo_status_t status, const std::string& path) {
