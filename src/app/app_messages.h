@@ -11,6 +11,45 @@ namespace quorvel::app_messages {
 inline constexpr std::string_view kHelpMissing = " help.chm 帮助文件损坏！";
 inline constexpr std::string_view kNotANumber = "输入内容不是数字";
 
+// A head whose kind the new section or shell page does not allow, made flat (status bar).
+inline std::string headMadeFlat(bool left, std::string_view kind) {
+    return std::string(left ? "左封头" : "右封头") + "“" + std::string(kind) +
+           "”只适用于水平正直圆柱体，已改为平板封头";
+}
+
+// The note beside a quick result computed at a level the tank's description does not cover.
+inline constexpr std::string_view kQuickAboveTank = "高于罐高，按满罐计";
+inline constexpr std::string_view kQuickBeyondPoints = "超出标定点范围，按外推计算";
+
+// The note below the summary in a table's confirmation box; levels in mm, as texts.
+inline std::string tableCutAtHeight(const std::string& asked, const std::string& height) {
+    return "注意：液位范围到 " + asked + " 毫米，高于罐高，容积表只列到罐高 " + height + " 毫米。";
+}
+inline std::string tableBeyondPoints(const std::string& lowest, const std::string& highest) {
+    return "注意：液位范围超出标定点范围（" + lowest + " 至 " + highest +
+           " 毫米），超出部分按外推计算。";
+}
+
+// The status bar after a table or the help was to be opened.
+inline std::string workbookSavedTo(const std::string& path) {
+    return "容积表已保存到 " + path;
+}
+inline std::string workbookSavedNotOpened(const std::string& path, std::string_view why) {
+    return workbookSavedTo(path) + "，但无法打开：" + std::string(why);
+}
+inline std::string workbookNotSaved(const std::string& path) {
+    return "容积表未能保存到 " + path;
+}
+inline std::string helpNotOpened(const std::string& path, std::string_view why) {
+    return "无法打开帮助文件 " + path + "：" + std::string(why);
+}
+// Why: no program is registered for files ending in `suffix` (".xlsx", ".chm"), or one is
+// but could not be started.
+inline std::string noProgramFor(std::string_view suffix) {
+    return "系统中没有登记打开 " + std::string(suffix) + " 文件的程序";
+}
+inline constexpr std::string_view kOpenerFailed = "打开它的程序未能启动";
+
 // The level of a volume or weight.
 inline constexpr std::string_view kWeightNeedsDensity =
     "按重量求液位需要液体密度：请选中“重量输入密度”并输入密度！";

@@ -22,10 +22,23 @@ void allowCircularOnlyKinds(WindowForm& form, bool on) {
     }
 }
 
-void makeBothHeadsFlat(WindowForm& form) {
-    const HeadKindInfo& flat = headKindInfo(HeadKind::Flat);
-    form.setChecked(flat.leftRadio, true);
-    form.setChecked(flat.rightRadio, true);
+// No disabled kind stays chosen: a head whose kind only a circular shell has becomes flat
+// where those kinds are not allowed. A kind still allowed stays, and a side without a kind
+// keeps none (the reader then asks for one).
+void flattenDisallowedHeads(WindowForm& form, bool circularKindsAllowed) {
+    std::string said;
+    for (HeadSide side : {HeadSide::Left, HeadSide::Right}) {
+        const HeadKindInfo* chosen = chosenHeadKind(form, side);
+        if (chosen == nullptr || !chosen->circularOnly || circularKindsAllowed) {
+            continue;
+        }
+        form.setChecked(radioOn(headKindInfo(HeadKind::Flat), side), true);
+        said += (said.empty() ? "" : "；") +
+                app_messages::headMadeFlat(side == HeadSide::Left, chosen->name);
+    }
+    if (!said.empty()) {
+        form.showStatus(said);
+    }
 }
 
 bool ellipticalChosen(const WindowForm& form) {
@@ -35,8 +48,9 @@ bool ellipticalChosen(const WindowForm& form) {
 }  // namespace
 
 void sectionClicked(WindowForm& form) {
-    makeBothHeadsFlat(form);
-    allowCircularOnlyKinds(form, !ellipticalChosen(form));
+    const bool circular = !ellipticalChosen(form);
+    flattenDisallowedHeads(form, circular);
+    allowCircularOnlyKinds(form, circular);
 }
 
 void shellPageChanged(WindowForm& form, int page) {
@@ -46,8 +60,9 @@ void shellPageChanged(WindowForm& form, int page) {
     if (!headsUsed) {
         return;
     }
-    makeBothHeadsFlat(form);
-    allowCircularOnlyKinds(form, page == 0 && !ellipticalChosen(form));
+    const bool circular = page == 0 && !ellipticalChosen(form);
+    flattenDisallowedHeads(form, circular);
+    allowCircularOnlyKinds(form, circular);
     form.showPicturePage(page == 0 ? kPicturesOneToEight : kPicturesTilted);
 }
 

@@ -10,6 +10,8 @@
 #include "app/calibration_page.h"
 #include "app/memory_window.h"
 #include "app/window_operations.h"
+#include "form/calibration_grid.h"
+#include "form/head_kinds.h"
 #include "support/recording_ui.h"
 #include "support/temp_folder.h"
 
@@ -34,32 +36,64 @@ void expectCircularOnlyEnabled(const MemoryWindow& w, bool on) {
     }
 }
 
+// A head keeps its kind while the kind stays enabled; only a kind the new section or page
+// disables gives way to the flat head, and the status bar says so.
 TEST(HeadRules, SectionAndPageChangesInTurn) {
     struct Step {
         const char* what;
-        int page;  // −1: a click on the section given
-        const char* section;
+        int page;             // −1: a click on the section given
+        const char* section;  // RadioButton1 图七, RadioButton2 图八
+        const char* left;     // the kinds chosen before the event (nullptr: none)
+        const char* right;
         bool headBoxes;  // both group boxes enabled
         bool circularKinds;
-        bool flat;  // both heads reset to the flat head
+        const char* leftAfter;  // the kinds chosen after it
+        const char* rightAfter;
+        const char* status;  // the status bar after it ("" when it said nothing)
         int picturePage;
     };
+    // RadioButton7/22 standard ellipsoidal, 16/9 cone, 18/11 spherical cap, 20/13
+    // hemisphere, 21/14 flat.
     const std::vector<Step> steps = {
-        {"图八 on page 0", -1, "RadioButton2", true, false, true, 0},
-        {"to the tilted page", 1, nullptr, true, false, true, 1},
-        {"back to page 0 with 图八", 0, nullptr, true, false, true, 0},
-        {"to the sphere", 2, nullptr, false, false, false, 0},
-        {"to calibration", 3, nullptr, false, false, false, 0},
-        {"back to the tilted page", 1, nullptr, true, false, true, 1},
-        {"图七 chosen", -1, "RadioButton1", true, true, true, 1},
-        {"to page 0 with 图七", 0, nullptr, true, true, true, 0},
+        {"restart, then 水平圆筒: the stored heads stay", 0, nullptr, "RadioButton7",
+         "RadioButton22", true, true, "RadioButton7", "RadioButton22", "", 0},
+        {"图八 keeps ellipsoidal heads", -1, "RadioButton2", "RadioButton7", "RadioButton22", true,
+         false, "RadioButton7", "RadioButton22", "", 0},
+        {"图七 keeps a cone", -1, "RadioButton1", "RadioButton16", "RadioButton11", true, true,
+         "RadioButton16", "RadioButton11", "", 0},
+        {"图八 disables the cone: that head only becomes flat", -1, "RadioButton2", "RadioButton16",
+         "RadioButton11", true, false, "RadioButton21", "RadioButton11",
+         "左封头“圆锥封头”只适用于水平正直圆柱体，已改为平板封头", 0},
+        {"to the tilted page with two hemispheres", 1, nullptr, "RadioButton20", "RadioButton13",
+         true, false, "RadioButton21", "RadioButton14",
+         "左封头“半球形封头”只适用于水平正直圆柱体，已改为平板封头；右封头“半球形封头”只适用于"
+         "水平正直圆柱体，已改为平板封头",
+         1},
+        {"back to page 0 with 图八: a spherical cap stays", 0, nullptr, "RadioButton18",
+         "RadioButton22", true, false, "RadioButton18", "RadioButton22", "", 0},
+        {"to the sphere: heads untouched, boxes greyed", 2, nullptr, "RadioButton20",
+         "RadioButton13", false, false, "RadioButton20", "RadioButton13", "", 0},
+        {"to calibration", 3, nullptr, "RadioButton20", "RadioButton13", false, false,
+         "RadioButton20", "RadioButton13", "", 0},
+        {"a side without a kind keeps none", 1, nullptr, nullptr, "RadioButton9", true, false,
+         nullptr, "RadioButton14", "右封头“圆锥封头”只适用于水平正直圆柱体，已改为平板封头", 1},
+        {"图七 chosen on the tilted page", -1, "RadioButton1", "RadioButton20", "RadioButton13",
+         true, true, "RadioButton20", "RadioButton13", "", 1},
+        {"to page 0 with 图七: every kind stays", 0, nullptr, "RadioButton5", "RadioButton12", true,
+         true, "RadioButton5", "RadioButton12", "", 0},
     };
     MemoryWindow w;
     for (const Step& s : steps) {
         SCOPED_TRACE(s.what);
-        // A kind chosen before the event shows whether the heads were reset.
-        w.setChecked("RadioButton15", true);
-        w.setChecked("RadioButton8", true);
+        for (HeadSide side : {HeadSide::Left, HeadSide::Right}) {
+            const char* kind = side == HeadSide::Left ? s.left : s.right;
+            if (kind != nullptr) {
+                w.setChecked(kind, true);
+            } else if (const HeadKindInfo* chosen = chosenHeadKind(w, side)) {
+                w.setChecked(radioOn(*chosen, side), false);
+            }
+        }
+        w.showStatus("");
         if (s.page < 0) {
             w.setChecked(s.section, true);
             sectionClicked(w);
@@ -71,9 +105,12 @@ TEST(HeadRules, SectionAndPageChangesInTurn) {
         if (s.headBoxes) {
             expectCircularOnlyEnabled(w, s.circularKinds);
         }
-        EXPECT_EQ(w.checked("RadioButton21"), s.flat);
-        EXPECT_EQ(w.checked("RadioButton14"), s.flat);
-        EXPECT_EQ(w.checked("RadioButton15"), !s.flat);
+        const HeadKindInfo* left = chosenHeadKind(w, HeadSide::Left);
+        const HeadKindInfo* right = chosenHeadKind(w, HeadSide::Right);
+        EXPECT_EQ(left != nullptr ? std::string(left->leftRadio) : "none",
+                  s.leftAfter != nullptr ? s.leftAfter : "none");
+        EXPECT_EQ(right != nullptr ? std::string(right->rightRadio) : "none", s.rightAfter);
+        EXPECT_EQ(w.status(), s.status);
         EXPECT_EQ(w.picturePage(), s.picturePage);
     }
 }
