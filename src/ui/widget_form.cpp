@@ -79,7 +79,9 @@ int WidgetForm::itemIndex(std::string_view name) const {
 void WidgetForm::setText(std::string_view name, std::string_view text) {
     QWidget& w = control(name);
     if (auto* edit = qobject_cast<QLineEdit*>(&w)) {
-        edit->setText(qs(text));
+        // What the program writes is never filtered: a loaded "0,84" or a result "-2094.40"
+        // is shown as it is.
+        writeUnfiltered(*edit, qs(text));
         return;
     }
     if (auto* box = qobject_cast<QComboBox*>(&w)) {

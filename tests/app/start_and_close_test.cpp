@@ -141,6 +141,52 @@ TEST(StartUp, RowsHiddenByASmallerCountAreNotSaved) {
     EXPECT_EQ(grid.find("2500"), std::string::npos);
 }
 
+// `ini` with the value of `key` replaced by `value`.
+std::string withValue(std::string ini, const std::string& key, const std::string& value) {
+    const std::size_t at = ini.find("\r\n" + key + "=");
+    EXPECT_NE(at, std::string::npos) << key;
+    const std::size_t from = at + 3 + key.size();
+    return ini.replace(from, ini.find("\r\n", from) - from, value);
+}
+
+// A stored text goes into its field as it is, the operation that uses it names it, and the
+// close writes the file back byte for byte but for what the start-up resets.
+TEST(StartUp, LoadedTextsAreKeptAsStored) {
+    struct Case {
+        const char* key;
+        std::string stored;  // GBK, as in the file
+        std::string shown;   // UTF-8
+    };
+    const std::vector<Case> cases = {
+        {"Edit37", "0,84", "0,84"},
+        {"Edit1", "2 600", "2 600"},
+        {"Edit35", "abc", "abc"},
+        {"Edit37", "\xa3\xb0\xa3\xae\xa3\xb8\xa3\xb4", "０．８４"},
+    };
+    const std::string example =
+        withValue(testsupport::readBytes(std::string(QUORVEL_EXAMPLES_DIR) + "/Config.ini"),
+                  "Edit35", "1500");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        testsupport::TempFolder folder;
+        const ProgramFiles files = filesIn(folder);
+        const std::string settings = withValue(example, c.key, c.stored);
+        testsupport::writeBytes(files.settings(), settings);
+        std::filesystem::copy_file(std::string(QUORVEL_EXAMPLES_DIR) + "/bd.txt", files.grid());
+        MemoryWindow w;
+        testsupport::RecordingUi ui;
+        WindowOperations ops(w, ui, files);
+        ops.start();
+        EXPECT_EQ(w.text(c.key), c.shown);
+        w.form().setActivePage(0);
+        EXPECT_FALSE(ops.quick());
+        EXPECT_EQ(ui.errors(), std::vector<std::string>{"“" + c.shown + "”不是有效的数字"});
+        ops.close();
+        EXPECT_EQ(testsupport::readBytes(files.settings()),
+                  withValue(withValue(settings, "Edit7", "9999"), "Edit8", "1"));
+    }
+}
+
 TEST(StartUp, DamagedFilesAreIgnoredAndCloseFailuresAreSilent) {
     testsupport::TempFolder folder;
     const ProgramFiles files = filesIn(folder);

@@ -110,6 +110,23 @@ TEST_F(WindowTest, CloseAndRestartRestoreEveryStoredFieldAsTheFrontEndStoresThem
     EXPECT_FALSE(w("Label46").isHidden());
 }
 
+// Stored texts reach the fields past their filters and go back to the file unchanged.
+TEST_F(WindowTest, LoadedTextsAreShownAndStoredAsTheyAre) {
+    const std::string settings =
+        "[FrmMainPro]\r\nEdit35=abc\r\nCheckBox1=1\r\nEdit37=0,84\r\nEdit1=2 600\r\n";
+    testsupport::writeBytes(file("Config.ini"), settings);
+    open();
+    EXPECT_EQ(text("Edit1"), "2 600");
+    EXPECT_EQ(text("Edit35"), "abc");
+    EXPECT_EQ(text("Edit37"), "0,84");
+    EXPECT_EQ(ui_.messages(), std::vector<std::string>{"输入内容不是数字"});  // Edit37Change
+    closeWindow();
+    const std::string stored = testsupport::readBytes(file("Config.ini"));
+    for (const char* line : {"\r\nEdit35=abc\r\n", "\r\nEdit37=0,84\r\n", "\r\nEdit1=2 600\r\n"}) {
+        EXPECT_NE(stored.find(line), std::string::npos) << line;
+    }
+}
+
 std::map<std::pair<int, int>, std::string> cellsOf(const std::string& path) {
     std::map<std::pair<int, int>, std::string> cells;
     const testsupport::ReadBook book = testsupport::readXlsx(path);

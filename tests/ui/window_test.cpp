@@ -156,6 +156,24 @@ TEST_F(WindowTest, TypedAndPastedTextPassesTheFieldsFilter) {
     QTest::keyClick(editor, Qt::Key_Return);
     QApplication::processEvents();  // the editor commits through a queued call
     EXPECT_EQ(window_->form().cell(1, 2), "1.5");
+
+    // What the program writes passes no filter; typing beside it filters only what is typed.
+    for (const char* written : {"-2094.40", "0,84", "2 600"}) {
+        window_->form().setText("Edit36", written);
+        EXPECT_EQ(text("Edit36"), written);
+    }
+    edit("Edit36").end(false);
+    QTest::keyClicks(&edit("Edit36"), "-5a");
+    EXPECT_EQ(text("Edit36"), "2 6005");
+    window_->form().grid().setCell(1, 2, "-3");
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the first editor
+    grid.edit(grid.model()->index(2, 1));
+    editor = grid.viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), "-3");
+    editor->end(false);
+    QTest::keyClicks(editor, "-7");
+    EXPECT_EQ(editor->text(), "-37");
 }
 
 // Each event of the window reaches its operation; what the operations do is tested in app/.
