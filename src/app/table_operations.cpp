@@ -25,10 +25,9 @@ std::optional<CapacityTable> makeTable(FieldSource& form, UiServices& ui, Method
 }
 
 bool saveTable(const CapacityTable& table, const std::string& path, UiServices& ui,
-               std::string* saveFailure, const WorkbookProgress& progress) {
-    const std::optional<bool> saved = guarded(ui, [&]() -> std::optional<bool> {
-        return saveCapacityTable(table, path, ui, saveFailure, progress);
-    });
+               WorkbookSession* session) {
+    const std::optional<bool> saved = guarded(
+        ui, [&]() -> std::optional<bool> { return saveCapacityTable(table, path, ui, session); });
     return saved.value_or(false);
 }
 

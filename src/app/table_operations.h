@@ -24,7 +24,7 @@ std::optional<CapacityTable> makeTable(FieldSource& form, UiServices& ui,
 
 // Asks, writes the workbook to `path` and opens it (SaveFileToExcel3). Whether it was saved.
 bool saveTable(const CapacityTable& table, const std::string& path, UiServices& ui,
-               std::string* saveFailure = nullptr, const WorkbookProgress& progress = {});
+               WorkbookSession* session = nullptr);
 
 // The total of each row of `table` by the classic method and by the true geometry, cubic
 // metres; nullopt (shown) when the tank is no solid for the true geometry.

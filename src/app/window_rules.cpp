@@ -2,8 +2,10 @@
 
 #include <exception>
 #include <filesystem>
+#include <fstream>
 
 #include "app/app_messages.h"
+#include "form/controls.h"
 #include "form/head_kinds.h"
 #include "form/request_fields.h"
 #include "form/table_defaults.h"
@@ -98,11 +100,36 @@ void densityChanged(const WindowForm& form, UiServices& ui) {
     }
 }
 
-void openHelp(const std::string& programFolder, UiServices& ui) {
+bool resultDependsOn(std::string_view control) {
+    return control == kGridControl || control == kShellPages ||
+           (findControl(control) != nullptr && control != kQuickResultField);
+}
+
+std::string notOpenedReason(OpenOutcome outcome, std::string_view suffix) {
+    return outcome == OpenOutcome::NoProgram ? app_messages::noProgramFor(suffix)
+                                             : std::string(app_messages::kOpenerFailed);
+}
+
+namespace {
+
+// A compiled help file begins with the signature "ITSF".
+bool isCompiledHelp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    char signature[4] = {};
+    return in.read(signature, sizeof signature) && std::string_view(signature, 4) == "ITSF";
+}
+
+}  // namespace
+
+void openHelp(WindowForm& form, const std::string& programFolder, UiServices& ui) {
     const std::string path = helpFilePath(programFolder);
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec) || !ui.openDocument(path)) {
+    if (!std::filesystem::is_regular_file(path, ec) || !isCompiledHelp(path)) {
         ui.showMessage(app_messages::kHelpMissing);
+        return;
+    }
+    if (const OpenOutcome outcome = ui.openDocument(path); outcome != OpenOutcome::Opened) {
+        form.showStatus(app_messages::helpNotOpened(path, notOpenedReason(outcome, ".chm")));
     }
 }
 

@@ -42,8 +42,12 @@ bool CheckNumberText(std::string_view text, UiServices& ui);
 void densityChanged(const WindowForm& form, UiServices& ui);
 
 // "帮助": opens the help.chm beside the executable in `programFolder`, or the installed copy
-// (helpFilePath); " help.chm 帮助文件损坏！" when neither exists (the desktop may report
-// success for a missing file) or it cannot be opened.
-void openHelp(const std::string& programFolder, UiServices& ui);
+// (helpFilePath). " help.chm 帮助文件损坏！" when neither exists (the desktop may report
+// success for a missing file) or the file is no compiled help file (it lacks the "ITSF"
+// signature); the status bar says why a sound file was not opened.
+void openHelp(WindowForm& form, const std::string& programFolder, UiServices& ui);
+
+// The status bar's words for a file that was not opened.
+std::string notOpenedReason(OpenOutcome outcome, std::string_view suffix);
 
 }  // namespace quorvel::app

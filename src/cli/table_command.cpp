@@ -65,10 +65,10 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
     bool ok = table.has_value() && !ui.sawError();
     if (ok && options.workbookFile) {
         // The box says what to do; a batch user also needs the system's reason.
-        std::string saveFailure;
-        ok = app::saveTable(*table, *options.workbookFile, ui, &saveFailure) && !ui.sawError();
-        if (!saveFailure.empty()) {
-            err << "quorvel-table: " << saveFailure << '\n';
+        WorkbookSession session;
+        ok = app::saveTable(*table, *options.workbookFile, ui, &session) && !ui.sawError();
+        if (!session.saveFailure.empty()) {
+            err << "quorvel-table: " << session.saveFailure << '\n';
         }
     }
     if (ok && options.csv && !options.compare) {

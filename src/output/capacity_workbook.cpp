@@ -120,8 +120,12 @@ std::string workbookSummary(const CapacityWorkbookInput& input) {
                                                     : input.parameterSummary;
 }
 
-std::string workbookPrompt(const std::string& summary) {
-    return summary + kCrLf + kCrLf + msg::kPromptQuestion;
+std::string workbookPrompt(const std::string& summary, const std::string& note) {
+    std::string prompt = summary + kCrLf + kCrLf;
+    if (!note.empty()) {
+        prompt += note + kCrLf + kCrLf;
+    }
+    return prompt + msg::kPromptQuestion;
 }
 
 std::string workbookTitle(const std::string& summary) {
@@ -129,7 +133,9 @@ std::string workbookTitle(const std::string& summary) {
 }
 
 bool SaveFileToExcel3(const CapacityWorkbookInput& input, const std::string& path, UiServices& ui,
-                      std::string* saveFailure, const WorkbookProgress& progress) {
+                      WorkbookSession* session) {
+    WorkbookSession ignored;
+    WorkbookSession& told = session != nullptr ? *session : ignored;
     const TableLayout layout =
         tableLayout(input.tableRows.size(), input.useDensity, input.rowsPerBlock);
     if (auto problem = inputProblem(input, layout)) {
@@ -141,8 +147,8 @@ bool SaveFileToExcel3(const CapacityWorkbookInput& input, const std::string& pat
 
     const std::string summary = workbookSummary(input);
     const std::string title = workbookTitle(summary);
-    if (ui.messageBox(workbookPrompt(summary), msg::kPromptCaption, MessageButtons::YesNo,
-                      MessageIcon::Information) != MessageAnswer::Yes) {
+    if (ui.messageBox(workbookPrompt(summary, told.promptNote), msg::kPromptCaption,
+                      MessageButtons::YesNo, MessageIcon::Information) != MessageAnswer::Yes) {
         return false;
     }
 
@@ -151,28 +157,28 @@ bool SaveFileToExcel3(const CapacityWorkbookInput& input, const std::string& pat
     sheet.setRow(0, kTitleRowHeight, &formats.title);
     sheet.setMerge(0, 0, 0, kTitleLastColumn);
 
-    writeTable(sheet, formats, input, layout, progress);
+    writeTable(sheet, formats, input, layout, told.progress);
 
     try {
         book.save(path);
     } catch (const ExceptionXL& e) {
-        if (saveFailure != nullptr)
-            *saveFailure = e.what();
+        told.saveFailure = e.what();
         ui.messageBox(msg::kSaveFailedText, msg::kErrorCaption, MessageButtons::Ok,
                       MessageIcon::Error);
         return false;
     }
-    ui.openDocument(path);  // whether a viewer started does not change the saved file
+    // Whether a viewer started does not change the saved file; the caller may say so.
+    told.opened = ui.openDocument(path);
     return true;
 }
 
 bool saveCapacityTable(const CapacityTable& table, const std::string& path, UiServices& ui,
-                       std::string* saveFailure, const WorkbookProgress& progress) {
+                       WorkbookSession* session) {
     const TankConfig& config = table.config;
     const CapacityWorkbookInput input{table.tableRows,   table.weightTexts,
                                       config.useDensity, config.parameterSummary,
                                       config.shellKind,  config.rowsPerBlock};
-    return SaveFileToExcel3(input, path, ui, saveFailure, progress);
+    return SaveFileToExcel3(input, path, ui, session);
 }
 
 }  // namespace quorvel

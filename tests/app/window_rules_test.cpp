@@ -156,33 +156,48 @@ TEST(WeightControls, FollowTheSwitchAndTheDensityCheckOnlyInforms) {
     }
 }
 
-TEST(Help, OpensAnExistingFileAndReportsAnyOtherOutcome) {
+TEST(Help, OpensASoundFileAndSaysWhyItDidNot) {
     testsupport::TempFolder folder;
     const std::string path = folder.file("help.chm");
+    const std::string damaged = " help.chm 帮助文件损坏！";
     struct Case {
-        bool fileExists;
-        bool openSucceeds;
+        const char* what;
+        const char* bytes;  // nullptr: no file
+        OpenOutcome outcome;
         bool opened;  // "open" was asked
-        bool message;
+        std::string message;
+        std::string status;
     };
-    for (const Case& c : {Case{false, true, false, true}, Case{true, false, true, true},
-                          Case{true, true, true, false}}) {
+    const std::vector<Case> cases = {
+        {"missing", nullptr, OpenOutcome::Opened, false, damaged, ""},
+        {"no compiled help file", "chm", OpenOutcome::Opened, false, damaged, ""},
+        {"empty", "", OpenOutcome::Opened, false, damaged, ""},
+        {"opened", "ITSF\x03", OpenOutcome::Opened, true, "", ""},
+        {"no program for it", "ITSF\x03", OpenOutcome::NoProgram, true, "",
+         "无法打开帮助文件 " + path + "：系统中没有登记打开 .chm 文件的程序"},
+        {"its program did not start", "ITSF\x03", OpenOutcome::Failed, true, "",
+         "无法打开帮助文件 " + path + "：打开它的程序未能启动"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         std::filesystem::remove(path);
-        if (c.fileExists) {
-            testsupport::writeBytes(path, "chm");
+        if (c.bytes != nullptr) {
+            testsupport::writeBytes(path, c.bytes);
         }
+        MemoryWindow w;
         testsupport::RecordingUi ui;
-        ui.openSucceeds = c.openSucceeds;
+        ui.openOutcome = c.outcome;
         // The folder is passed without a trailing separator.
-        openHelp(std::filesystem::path(folder.file("x")).parent_path().string(), ui);
+        openHelp(w, std::filesystem::path(path).parent_path().string(), ui);
         const bool opened =
             !ui.shown.empty() && ui.shown.front().kind == testsupport::ShownBox::Kind::Open;
         EXPECT_EQ(opened, c.opened);
         if (opened) {
             EXPECT_EQ(ui.shown.front().text, path);
         }
-        EXPECT_EQ(ui.messages(), c.message ? std::vector<std::string>{" help.chm 帮助文件损坏！"}
-                                           : std::vector<std::string>{});
+        EXPECT_EQ(ui.messages(), c.message.empty() ? std::vector<std::string>{}
+                                                   : std::vector<std::string>{c.message});
+        EXPECT_EQ(w.status(), c.status);
     }
 }
 
@@ -221,6 +236,100 @@ TEST(CalibrationPage, RemovedRowsComeBackAndClearingForgetsThem) {
     EXPECT_EQ(w.grid().cell(1, 1), "0");
     choose(5);
     EXPECT_EQ(w.grid().cell(1, 6), "");  // cleared rows do not come back
+}
+
+// A block copied from a spreadsheet, pasted into a grid of five points whose cells read
+// "L<row>" and "V<row>".
+TEST(CalibrationPage, APastedBlockPassesTheFilterAndTheCountFollowsIt) {
+    struct Case {
+        const char* what;
+        int col, row;
+        std::string block;
+        int rows;  // written
+        int count;
+        std::vector<std::pair<std::pair<int, int>, std::string>> cells;  // (col, row) → text
+    };
+    std::string thousand;
+    for (int i = 0; i < 1200; ++i) {
+        thousand += std::to_string(i) + "\t" + std::to_string(10 * i) + "\n";
+    }
+    const std::vector<Case> cases = {
+        {"a new table from the origin row",
+         1,
+         1,
+         "0\t0\r\n100\t1000\r\n250\t2100.5\r\n",
+         3,
+         2,
+         {{{1, 1}, "0"}, {{2, 3}, "2100.5"}, {{0, 3}, "3"}}},
+        {"a new table from the first point",
+         1,
+         2,
+         "100\t1000\n200\t2000\n300\t3000",
+         3,
+         3,
+         {{{1, 1}, "0"}, {{1, 4}, "300"}, {{2, 4}, "3000"}}},
+        {"one cell keeps the count",
+         2,
+         3,
+         "1,234.5",
+         1,
+         5,
+         {{{2, 3}, "1234.5"}, {{1, 3}, "L3"}, {{2, 6}, "V6"}}},
+        {"rows in the middle keep the count",
+         1,
+         3,
+         "7\t70\n8\t80\n",
+         2,
+         5,
+         {{{1, 3}, "7"}, {{2, 4}, "80"}, {{1, 5}, "L5"}}},
+        {"a block beyond the end grows the grid",
+         1,
+         6,
+         "600\t6000\n700\t7000\n",
+         2,
+         6,
+         {{{1, 6}, "600"}, {{2, 7}, "7000"}, {{0, 7}, "7"}, {{1, 5}, "L5"}}},
+        {"the number column, signs and a third cell",
+         0,
+         4,
+         "a1.5\t-2\t99\n",
+         1,
+         5,
+         {{{0, 4}, "4"}, {{1, 4}, "1.5"}, {{2, 4}, "2"}}},
+        {"the heading row",
+         1,
+         0,
+         "5\t50\n6\t60\n",
+         2,
+         2,
+         {{{1, 0}, "高度 mm"}, {{1, 1}, "5"}, {{2, 2}, "60"}}},
+        {"no more than 999 points",
+         1,
+         1,
+         thousand,
+         1000,
+         999,
+         {{{1, 1000}, "999"}, {{2, 1000}, "9990"}}},
+        {"nothing", 1, 1, "", 0, 5, {{{1, 2}, "L2"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        MemoryWindow w;
+        writeGridHeadings(w.grid());
+        CalibrationPage page;
+        w.setItemIndex("ComboBox2", 3);
+        page.pointCountChanged(w);
+        for (int row = 1; row <= 6; ++row) {
+            w.grid().setCell(1, row, "L" + std::to_string(row));
+            w.grid().setCell(2, row, "V" + std::to_string(row));
+        }
+        EXPECT_EQ(page.paste(w, c.col, c.row, c.block), c.rows);
+        EXPECT_EQ(w.text("ComboBox2"), std::to_string(c.count));
+        EXPECT_EQ(w.grid().rowCount(), c.count + 2);
+        for (const auto& [at, text] : c.cells) {
+            EXPECT_EQ(w.grid().cell(at.first, at.second), text) << at.first << "," << at.second;
+        }
+    }
 }
 
 TEST(Snapshot, AFileThatCannotBeWrittenIsNamedWithItsReason) {
