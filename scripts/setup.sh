@@ -7,7 +7,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libboost-dev libboost-math-dev python3-fluids
     nlohmann-json3-dev
     fonts-noto-cjk python3-openpyxl xvfb xauth
-    qt6-svg-dev fp-utils-3.2.2 xchm libchm-bin desktop-file-utils appstream
+    qt6-svg-dev qt6-translations-l10n fp-utils-3.2.2 xchm libchm-bin desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do

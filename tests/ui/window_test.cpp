@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTableWidget>
 
 #include "form/controls.h"
@@ -194,9 +195,15 @@ TEST_F(WindowTest, EveryEventReachesItsOperation) {
         {"a click on 图八 applies the section's head rules",
          [&] {
              turnToPage(0);
+             click("RadioButton16");
              click("RadioButton2");
          },
          [&] { return !w("RadioButton16").isEnabled(); }},
+        {"a head made flat is said in the status bar", [] {},
+         [&] {
+             return w<QStatusBar>("StatusBar1").currentMessage() ==
+                    QString::fromUtf8("左封头“圆锥封头”只适用于水平正直圆柱体，已改为平板封头");
+         }},
         {"turning to the sphere page applies the page's rules", [&] { turnToPage(2); },
          [&] { return !w("GroupBox1").isEnabled(); }},
         {"turning to the tilted page shows its pictures", [&] { turnToPage(1); },
@@ -217,6 +224,28 @@ TEST_F(WindowTest, EveryEventReachesItsOperation) {
          [&] { return ui_.messages() == std::vector<std::string>{"输入内容不是数字"}; }},
         {"a pick of the point count shapes the grid", [&] { pickPointCount(5); },
          [&] { return w<QTableWidget>("StringGrid1").rowCount() == 7; }},
+        {"Ctrl+V pastes a block into the grid and the count follows",
+         [&] {
+             turnToPage(3);
+             auto& grid = w<QTableWidget>("StringGrid1");
+             grid.setCurrentCell(1, 1);
+             QApplication::clipboard()->setText("0\t0\n100\t1000\n200\t2000\n300\t3000\n");
+             QTest::keyClick(&grid, Qt::Key_V, Qt::ControlModifier);
+         },
+         [&] {
+             return w<QComboBox>("ComboBox2").currentText() == "3" &&
+                    window.form().cell(2, 4) == "3000";
+         }},
+        {"Tab passes over the number column",
+         [&] {
+             auto& grid = w<QTableWidget>("StringGrid1");
+             grid.setCurrentCell(1, 2);
+             QTest::keyClick(&grid, Qt::Key_Tab);
+         },
+         [&] {
+             auto& grid = w<QTableWidget>("StringGrid1");
+             return grid.currentRow() == 2 && grid.currentColumn() == 1;
+         }},
         {"清空 empties the points",
          [&] {
              window.form().grid().setCell(1, 6, "600");
@@ -225,13 +254,27 @@ TEST_F(WindowTest, EveryEventReachesItsOperation) {
          [&] { return window.form().cell(1, 6).empty(); }},
         {"计算 writes the quick result",
          [&] {
+             turnToPage(0);
+             click("RadioButton21");
+             click("RadioButton14");
              turnToPage(2);
              click("CheckBox1");
              type("Edit34", "1000");
              type("Edit35", "1000");
              click("Button2");
          },
-         [&] { return text("Edit36") == "523.60"; }},
+         [&] { return text("Edit36") == "523.60" && w("Label46").isHidden(); }},
+        {"计算 above the tank notes it",
+         [&] {
+             type("Edit35", "1200");
+             click("Button2");
+         },
+         [&] {
+             return text("Edit36") == "523.60" &&
+                    w<QLabel>("Label49").text() == QString::fromUtf8("高于罐高，按满罐计");
+         }},
+        {"typing into an input clears the result and its note", [&] { type("Edit34", "1001"); },
+         [&] { return text("Edit36").empty() && w<QLabel>("Label49").text().isEmpty(); }},
         {"帮助 opens the help or says it is damaged", [&] { click("Button4"); },
          [&] { return ui_.messages().back() == " help.chm 帮助文件损坏！"; }},
     };
@@ -241,7 +284,8 @@ TEST_F(WindowTest, EveryEventReachesItsOperation) {
     }
     // The grid's own cells: numbers fixed and centred.
     auto& grid = w<QTableWidget>("StringGrid1");
-    EXPECT_EQ(grid.item(6, 0)->text(), "6");
+    ASSERT_EQ(grid.rowCount(), 5);
+    EXPECT_EQ(grid.item(4, 0)->text(), "4");
     EXPECT_EQ(grid.item(1, 1)->textAlignment(), Qt::AlignCenter);
     EXPECT_FALSE(grid.item(0, 1)->flags() & Qt::ItemIsEditable);
     EXPECT_FALSE(grid.item(4, 0)->flags() & Qt::ItemIsEditable);
