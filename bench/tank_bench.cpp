@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <atomic>
+#include <cmath>
 #include <cstdlib>
 #include <new>
 #include <string>
@@ -132,6 +133,38 @@ void TiltedWithSphericalCaps(benchmark::State& state) {
 }
 BENCHMARK(TiltedWithSphericalCaps)->Arg(0)->Arg(1);
 
+// The classic tilted tank with standard ellipsoidal heads, and the floor it is measured against:
+// the long-double circular-segment area alone (the shell's section at each level).
+void TiltedWithEllipsoidalHeads(benchmark::State& state) {
+    MemoryForm form = startedForm(1);
+    const std::pair<const char*, const char*> texts[] = {{"Edit29", "1.5"},  {"Edit30", "0"},
+                                                         {"Edit39", "2000"}, {"Edit40", "2600"},
+                                                         {"Edit41", "2600"}, {"Edit42", "8000"}};
+    for (auto [name, text] : texts) {
+        form.setText(name, text);
+    }
+    runLevels(state, read(form), 0, 2600);
+}
+BENCHMARK(TiltedWithEllipsoidalHeads)->Arg(0);
+
+void CircularSegmentFloor(benchmark::State& state) {
+    using ld = long double;
+    constexpr int kSteps = 4096;
+    const ld a = 2600;
+    int i = 0;
+    for (auto _ : state) {
+        const ld h = a * i / kSteps;
+        const ld x = 2 * h / a - 1;
+        const ld area = std::atan2(x, std::sqrt(1 - x * x)) * a * a / 4 +
+                        std::sqrt(a * h - h * h) * (h - a / 2) +
+                        3.14159265358979323846L * a * a / 8;
+        benchmark::DoNotOptimize(static_cast<double>(area));
+        i = (i + 1) % kSteps;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(CircularSegmentFloor);
+
 void CalibratedNinehundredNinetyNinePoints(benchmark::State& state) {
     MemoryForm form = startedForm(3);
     form.setText("ComboBox2", "999");
@@ -215,12 +248,12 @@ void ExactTenThousandRowTable(benchmark::State& state) {
 }
 BENCHMARK(ExactTenThousandRowTable)->Unit(benchmark::kMillisecond);
 
-// The level of a volume, volumes spread over the tank (range(0): 0 classic, 1 exact).
-void LevelFromVolume(benchmark::State& state) {
-    const TankConfig c = tiltedWithHeads();
+// The level of the volumes i/98 of the full tank in turn, i = 1 … 97 (range(0): 0 classic,
+// 1 exact).
+void runLevelQueries(benchmark::State& state, const TankConfig& c) {
     const auto method = static_cast<Method>(state.range(0));
     VolumeState fresh;
-    const double full = volumeAtLevel(c, 1800, 0, fresh, method);
+    const double full = volumeAtLevel(c, c.height(), 0, fresh, method);
     constexpr int kSteps = 97;
     int i = 1;
     for (auto _ : state) {
@@ -229,7 +262,21 @@ void LevelFromVolume(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations());
 }
+
+void LevelFromVolume(benchmark::State& state) {
+    runLevelQueries(state, tiltedWithHeads());
+}
 BENCHMARK(LevelFromVolume)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The example tank (D 2600 mm, L 8000 mm, standard ellipsoidal heads); its peer is
+// bench/fluids_level.py.
+void LevelFromVolumeExampleTank(benchmark::State& state) {
+    MemoryForm form = startedForm(0);
+    form.setText("Edit1", "2600");
+    form.setText("Edit2", "8000");
+    runLevelQueries(state, read(form));
+}
+BENCHMARK(LevelFromVolumeExampleTank)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // The whole walk with its row texts: 0 to 3000 mm at 0.01 mm, 300,001 rows.
 void WholeTableWalk(benchmark::State& state) {

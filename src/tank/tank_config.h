@@ -94,9 +94,9 @@ struct TankConfig {
     // are not limited.
     double limitToTank(double level) const;
 
-    // The levels a level-of-a-volume query searches: 0 to height(); a calibrated tank's first
-    // to last point.
-    LevelRange queryRange() const;
+    // The levels a table walk, the curve and a level-of-a-volume query describe the tank by:
+    // 0 to height().
+    LevelRange levelRange() const { return {0, height()}; }
 
     // The lowest and the highest level of a calibrated tank's points; {0, 0} without points.
     LevelRange calibratedSpan() const;
