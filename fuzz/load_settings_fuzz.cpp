@@ -1,5 +1,6 @@
 // LoadSettings over any bytes: a load either fails with FileError or fills the form, and a
-// loaded form saves, and saves again after loading what it saved, to the same bytes.
+// loaded form saves over its file (every value it loaded can be stored there, if only as the
+// bytes it was read from), and loaded and saved again gives the same bytes.
 #include "files/atomic_file.h"
 #include "files/read_file.h"
 #include "form/memory_form.h"
@@ -9,8 +10,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quorvel;
     static const std::string input = fuzz::scratchFile("Config.ini");
-    static const std::string first = fuzz::scratchFile("first.ini");
-    static const std::string second = fuzz::scratchFile("second.ini");
     fuzz::writeBytes(input, std::string_view(reinterpret_cast<const char*>(data), size));
 
     MemoryForm form;
@@ -19,13 +18,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const FileError&) {
         return 0;
     }
-    std::remove(first.c_str());
-    std::remove(second.c_str());
-    SaveSettings(form, first);  // whatever loaded can be stored
+    SaveSettings(form, input);
+    const auto a = readFileIfExists(input);
     MemoryForm again;
-    LoadSettings(again, first);
-    SaveSettings(again, second);
-    const auto a = readFileIfExists(first), b = readFileIfExists(second);
+    LoadSettings(again, input);
+    SaveSettings(again, input);
+    const auto b = readFileIfExists(input);
     FUZZ_CHECK(a && b && *a == *b, "the settings changed on their way through the file");
     return 0;
 }
