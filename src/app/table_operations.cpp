@@ -1,7 +1,10 @@
 #include "app/table_operations.h"
 
+#include "app/app_messages.h"
 #include "app/error_boundary.h"
+#include "files/save_target.h"
 #include "tank/density.h"
+#include "text/number_format.h"
 
 namespace quorvel::app {
 
@@ -9,6 +12,13 @@ std::optional<CapacityTable> makeTable(FieldSource& form, UiServices& ui, Method
     return guarded(ui, [&]() -> std::optional<CapacityTable> {
         std::optional<TankConfig> config = shownOutcome(ui, readTableRequest(form));
         if (!config) {
+            return std::nullopt;
+        }
+        if (TableLevels(config->levelFrom, config->levelTo, config->levelStep).count() == 0) {
+            const bool tankTop =
+                config->shellKind != ShellKind::Calibrated && config->levelTo == config->height();
+            ui.showMessage(app_messages::noTableRows(formatLevel(config->levelFrom),
+                                                     formatLevel(config->levelTo), tankTop));
             return std::nullopt;
         }
         CapacityTable table;
@@ -27,6 +37,8 @@ std::optional<CapacityTable> makeTable(FieldSource& form, UiServices& ui, Method
 bool saveTable(const CapacityTable& table, const std::string& path, UiServices& ui,
                std::string* saveFailure, const WorkbookProgress& progress) {
     const std::optional<bool> saved = guarded(ui, [&]() -> std::optional<bool> {
+        // A target no save may replace is refused before anything is asked.
+        checkSavePath(path);
         return saveCapacityTable(table, path, ui, saveFailure, progress);
     });
     return saved.value_or(false);

@@ -16,13 +16,15 @@
 
 namespace quorvel::app {
 
-// Reads the table request, refuses an interval not greater than zero and an overlong table,
-// reads the density once (MiDu, which may set ComboBox1) and walks the levels. nullopt when
-// the request stopped; its message or error box has been shown.
+// Reads the table request, refuses an interval not greater than zero, an overlong table and
+// one without a row (the first level above the last), reads the density once (MiDu, which
+// may set ComboBox1) and walks the levels. nullopt when the request stopped; its message or
+// error box has been shown.
 std::optional<CapacityTable> makeTable(FieldSource& form, UiServices& ui,
                                        Method method = Method::Classic);
 
 // Asks, writes the workbook to `path` and opens it (SaveFileToExcel3). Whether it was saved.
+// A path no save may replace (files/save_target.h) is refused in a box before the question.
 bool saveTable(const CapacityTable& table, const std::string& path, UiServices& ui,
                std::string* saveFailure = nullptr, const WorkbookProgress& progress = {});
 

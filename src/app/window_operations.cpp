@@ -9,12 +9,12 @@
 namespace quorvel::app {
 
 void WindowOperations::start() {
-    startUp(form_, files_);
+    unread_ = startUp(form_, files_, ui_);
     calibration_.forget();
 }
 
 void WindowOperations::close() {
-    shutDown(form_, files_);
+    shutDown(form_, files_, ui_, unread_);
 }
 
 bool WindowOperations::generate(const WorkbookProgress& progress) {
