@@ -16,7 +16,6 @@
 #include <QFont>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -82,7 +81,8 @@ void prepareScreenshot(quorvel::ui::TFrmMain& window, const QStringList& args) {
 int main(int argc, char** argv) {
     const Clock::time_point start = Clock::now();
     // The data folder is named after the program; it is chosen before the window system is
-    // reached, so --print-folders answers on a terminal without a display.
+    // reached, so --print-folders answers on a terminal without a display. Folders stay
+    // bytes from here to the files opened: a name that is not UTF-8 is never re-encoded.
     QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));
     std::string program;
     try {
@@ -93,8 +93,8 @@ int main(int argc, char** argv) {
     }
     // An installed program cannot write its own folder: the user's data folder keeps the
     // settings, the grid and the workbook.
-    const quorvel::DataFolder data = quorvel::chooseDataFolder(
-        program, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+    const quorvel::DataFolder data =
+        quorvel::chooseDataFolder(program, quorvel::userDataFolder("Quorvel"));
     if (!data.writable) {
         std::fprintf(stderr, "quorvel: neither %s nor the data folder can be written\n",
                      program.c_str());

@@ -58,8 +58,15 @@ MessageAnswer QtUiServices::messageBox(std::string_view text, std::string_view c
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
+QUrl fileUrl(const std::string& path) {
+    // Percent-encoded from the bytes: a folder name that is not UTF-8 would not survive a
+    // QString, and the program that opens the URL decodes it back to the same bytes.
+    const QByteArray bytes(path.data(), static_cast<qsizetype>(path.size()));
+    return QUrl::fromEncoded("file://" + bytes.toPercentEncoding("/"), QUrl::StrictMode);
+}
+
 bool QtUiServices::openDocument(const std::string& path) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+    return QDesktopServices::openUrl(fileUrl(path));
 }
 
 std::optional<std::string> QtUiServices::askSaveFileName(const SaveFileRequest& request) {
