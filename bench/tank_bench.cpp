@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <atomic>
+#include <cmath>
 #include <cstdlib>
 #include <new>
 #include <string>
@@ -131,6 +132,38 @@ void TiltedWithSphericalCaps(benchmark::State& state) {
     runLevels(state, read(form), 100, 1900);
 }
 BENCHMARK(TiltedWithSphericalCaps)->Arg(0)->Arg(1);
+
+// The classic tilted tank with standard ellipsoidal heads, and the floor it is measured against:
+// the long-double circular-segment area alone (the shell's section at each level).
+void TiltedWithEllipsoidalHeads(benchmark::State& state) {
+    MemoryForm form = startedForm(1);
+    const std::pair<const char*, const char*> texts[] = {{"Edit29", "1.5"},  {"Edit30", "0"},
+                                                         {"Edit39", "2000"}, {"Edit40", "2600"},
+                                                         {"Edit41", "2600"}, {"Edit42", "8000"}};
+    for (auto [name, text] : texts) {
+        form.setText(name, text);
+    }
+    runLevels(state, read(form), 0, 2600);
+}
+BENCHMARK(TiltedWithEllipsoidalHeads)->Arg(0);
+
+void CircularSegmentFloor(benchmark::State& state) {
+    using ld = long double;
+    constexpr int kSteps = 4096;
+    const ld a = 2600;
+    int i = 0;
+    for (auto _ : state) {
+        const ld h = a * i / kSteps;
+        const ld x = 2 * h / a - 1;
+        const ld area = std::atan2(x, std::sqrt(1 - x * x)) * a * a / 4 +
+                        std::sqrt(a * h - h * h) * (h - a / 2) +
+                        3.14159265358979323846L * a * a / 8;
+        benchmark::DoNotOptimize(static_cast<double>(area));
+        i = (i + 1) % kSteps;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(CircularSegmentFloor);
 
 void CalibratedNinehundredNinetyNinePoints(benchmark::State& state) {
     MemoryForm form = startedForm(3);

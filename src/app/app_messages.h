@@ -31,6 +31,9 @@ inline std::string belowEmpty(bool weight, const std::string& asked, const std::
     return what + asked + unit + "低于最低液位 " + level + " 毫米处的" + what + least + unit + "！";
 }
 
+// The root finder of a level query reached its limit of steps.
+inline constexpr std::string_view kLevelNotConverged = "求液位的迭代次数已达上限，未能确定液位！";
+
 // A file the operation could not read or write, with the system's reason in words.
 inline std::string fileFailed(const std::string& path, std::string_view reason) {
     return "文件“" + path + "”无法读写：" + std::string(reason);

@@ -63,7 +63,7 @@ std::optional<double> levelForQuantity(FieldSource& form, UiServices& ui, Quanti
             twoDecimals(asked.value) == twoDecimals(static_cast<ld>(found.highest) * perM3)) {
             found = levelForVolume(*config, found.highest, method);
         }
-        const LevelRange range = config->queryRange();
+        const LevelRange range = config->levelRange();
         switch (found.result) {
             case LevelSearch::Result::Found:
                 return found.level;
@@ -71,6 +71,9 @@ std::optional<double> levelForQuantity(FieldSource& form, UiServices& ui, Quanti
                 ui.showError(app_messages::aboveFull(
                     asked.weight, twoDecimals(asked.value), twoDecimals(range.to),
                     twoDecimals(static_cast<ld>(found.highest) * perM3)));
+                return std::nullopt;
+            case LevelSearch::Result::NoConvergence:
+                ui.showError(app_messages::kLevelNotConverged);
                 return std::nullopt;
             case LevelSearch::Result::BelowEmpty:
                 ui.showError(app_messages::belowEmpty(

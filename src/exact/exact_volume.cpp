@@ -1,172 +1,213 @@
 #include "exact/exact_volume.h"
 
 #include <algorithm>
-#include <boost/math/quadrature/gauss_kronrod.hpp>
-#include <boost/math/tools/minima.hpp>
-#include <boost/math/tools/toms748_solve.hpp>
-#include <cstdint>
+#include <cmath>
 #include <limits>
 #include <numbers>
 
+#include "exact/closed_forms.h"
 #include "exact/section_area.h"
 
 namespace quorvel::exact {
 namespace {
 
-// Relative to the piece's own integral, for the Kronrod–Gauss difference, which overstates
-// the Kronrod rule's error on these smooth integrands by orders of magnitude.
-constexpr double kQuadratureTolerance = 1e-10;
-constexpr unsigned kMaxBisections = 12;
+constexpr double kPi = std::numbers::pi;
+// A closed form is taken when its rounding bound is within kClosedTolerance of its value. A
+// quadrature stops halving once its error estimate is below kFloor of the piece's whole
+// volume: within a few ulps of empty the section's own rounding is larger than any
+// relative tolerance, and the halving would go on to its limit for nothing.
+constexpr double kClosedTolerance = 1e-13;
+constexpr double kFloor = 1e-17;
 
-// The section's semi-axes at full size and how far it reaches upward.
-struct Section {
-    double ab = 0;     // (A/2)·(B/2)
-    double reach = 0;  // upwardReach(A/2, B/2, β)
-};
-
-// The cutting line's distance above the section centre along a part: c(z) = c0 + dc·z.
-struct Cut {
-    double c0 = 0, dc = 0;
-    double at(double z) const { return c0 + dc * z; }
-};
-
-// A root of g on [a, b], g(a) and g(b) of opposite signs, to full double precision.
-template <typename G>
-double rootBetween(G g, double a, double b, double ga, double gb) {
-    if (ga == 0) {
-        return a;
-    }
-    if (gb == 0) {
-        return b;
-    }
-    std::uintmax_t iterations = 100;
-    const auto bracket = boost::math::tools::toms748_solve(
-        g, a, b, ga, gb, boost::math::tools::eps_tolerance<double>(), iterations);
-    return bracket.first + (bracket.second - bracket.first) / 2;
+ProfilePiece cylinder(double rim, double length) {
+    ProfilePiece p;
+    p.z1 = length;
+    p.centre = rim;
+    p.r0 = rim;
+    p.r1 = rim;
+    return p;
 }
 
-// Appends the roots of g on [lo, hi]. g is concave (a concave profile less or plus a linear
-// cut), so it has no root when both ends are positive, one when the ends differ in sign, and
-// none or two around its maximum when both ends are not positive. The slopes at the ends
-// (dg) tell when that maximum is an end: then there is none.
-template <typename G, typename DG>
-void addRoots(G g, DG dg, double lo, double hi, double* out, int& n) {
-    const double glo = g(lo), ghi = g(hi);
-    if (glo > 0 && ghi > 0) {
-        return;
-    }
-    if ((glo > 0) != (ghi > 0)) {
-        out[n++] = rootBetween(g, lo, hi, glo, ghi);
-        return;
-    }
-    if (!(dg(lo) > 0) || !(dg(hi) < 0)) {
-        return;  // falling from lo or rising to hi all along: the ends are the highest
-    }
-    const auto peak = boost::math::tools::brent_find_minima(
-        [&](double z) { return -g(z); }, lo, hi, std::numeric_limits<double>::digits / 2);
-    const double top = -peak.second;
-    if (top > 0) {
-        out[n++] = rootBetween(g, lo, peak.first, glo, top);
-        out[n++] = rootBetween(g, peak.first, hi, top, ghi);
-    }
-}
-
-// ∫ r(z)² dz over [lo, hi] of one piece, in closed form: with u = (z − zc)/w an arc gives
-// w·(centre²·u + centre·q·(u·√(1 − u²) + asin u) + q²·(u − u³/3)); a line a cubic.
-double squaredRadiusIntegral(const ProfilePiece& p, double lo, double hi) {
-    if (p.shape == ProfilePiece::Shape::Line) {
-        auto cube = [&](double z) {
-            const double z2 = z * z;
-            return p.centre * p.centre * z + p.centre * p.slope * z2 +
-                   p.slope * p.slope * z2 * z / 3;
-        };
-        return cube(hi) - cube(lo);
-    }
-    auto primitive = [&](double z) {
-        const double u = std::clamp((z - p.zc) / p.w, -1.0, 1.0);
-        const double root = std::sqrt((1 - u) * (1 + u));
-        return p.centre * p.centre * u + p.centre * p.q * (u * root + std::asin(u)) +
-               p.q * p.q * (u - u * u * u / 3);
-    };
-    return p.w * (primitive(hi) - primitive(lo));
-}
-
-// ∫ area(z) dz over one profile piece, mm³.
-double pieceVolume(const ProfilePiece& piece, double rim, const Section& s, Cut cut) {
-    auto rho = [&](double z) { return std::max(piece.radius(z) / rim, 0.0); };
-    // Positive while the section's top is above the line, and while its bottom is below it.
-    auto topAbove = [&](double z) { return s.reach * rho(z) - cut.at(z); };
-    auto bottomBelow = [&](double z) { return s.reach * rho(z) + cut.at(z); };
-    double breaks[6];
-    int n = 0;
-    breaks[n++] = piece.z0;
-    auto topSlope = [&](double z) { return s.reach * piece.slopeAt(z) / rim - cut.dc; };
-    auto bottomSlope = [&](double z) { return s.reach * piece.slopeAt(z) / rim + cut.dc; };
-    addRoots(topAbove, topSlope, piece.z0, piece.z1, breaks, n);
-    addRoots(bottomBelow, bottomSlope, piece.z0, piece.z1, breaks, n);
-    breaks[n++] = piece.z1;
-    std::sort(breaks, breaks + n);
-
-    auto area = [&](double z) {
-        const double r = rho(z);
-        return r > 0 ? s.ab * r * r * unitDiskBelow(cut.at(z) / (s.reach * r)) : 0.0;
-    };
-    double volume = 0;
-    for (int i = 0; i + 1 < n; ++i) {
-        const double lo = breaks[i], hi = breaks[i + 1];
-        if (!(hi > lo)) {
-            continue;
-        }
-        const double mid = lo + (hi - lo) / 2, r = rho(mid);
-        const double x = r > 0 ? cut.at(mid) / (s.reach * r) : -1;
-        if (x <= -1) {
-            continue;  // dry
-        }
-        if (x >= 1) {
-            volume += std::numbers::pi * s.ab * squaredRadiusIntegral(piece, lo, hi) / (rim * rim);
-            continue;  // wholly below the plane
-        }
-        // Cut: the area has a (z − z*)^{3/2} kink at each end where the line touches the
-        // section. z = lo + (hi − lo)·(3t² − 2t³) turns it into t³, smooth for Gauss–Kronrod.
-        const double span = hi - lo;
-        volume += boost::math::quadrature::gauss_kronrod<double, 15>::integrate(
-            [&](double t) {
-                const double z = lo + span * t * t * (3 - 2 * t);
-                return area(z) * 6 * t * (1 - t) * span;
-            },
-            0.0, 1.0, kMaxBisections, kQuadratureTolerance);
-    }
-    return volume;
-}
-
-double headVolume(const HeadProfile& head, double rim, const Section& s, Cut cut) {
-    double v = 0;
-    for (int i = 0; i < head.count; ++i) {
-        v += pieceVolume(head.pieces[i], rim, s, cut);
-    }
-    return v;
+// A zone piece below the plane g above the shell's lowest line, before the section's factor:
+// w/(k·q) times the ball's zone, in T. The depth d = reach − g and the gaps are all taken from
+// g in T, so that they agree to T's precision: the zone's terms amplify any disagreement as
+// they cancel.
+template <typename T, typename Piece>
+Bounded zoneBelow(const Piece& piece, double g, double reach) {
+    const T q = static_cast<T>(piece.q), e0 = piece.rc0, r = reach, gap = g;
+    const Bounded v =
+        sphereZone(q, static_cast<T>(piece.t0), e0, r - gap, (e0 - r) + gap, (q - r) + gap);
+    return {piece.lengthFactor * v.value, piece.lengthFactor * v.error};
 }
 
 }  // namespace
 
-AxialParts axialVolume(const AxialTank& t, double h) {
-    Section s;
-    s.ab = (t.A / 2) * (t.B / 2);
-    s.reach = upwardReach(t.A / 2, t.B / 2, t.beta);
-    const double rise = std::tan(t.alpha);
-    const double atGauge = (h - t.A / 2) * std::cos(t.beta);
-    // c(σ) = atGauge + (gauge − σ)·tan α; the low head runs σ = −z, the high one σ = L + z.
-    const Cut low{atGauge + t.gauge * rise, rise};
-    const Cut shell{atGauge + t.gauge * rise, -rise};
-    const Cut high{atGauge + (t.gauge - t.length) * rise, -rise};
-    ProfilePiece cylinder;
-    cylinder.z1 = t.length;
-    cylinder.centre = t.rimRadius;
+PreparedTank::PreparedTank(const AxialTank& tank)
+    : A_(tank.A), length_(tank.length), gauge_(tank.gauge), rolled_(tank.beta != 0) {
+    section_.ab = (tank.A / 2) * (tank.B / 2);
+    section_.reach = rolled_ ? upwardReach(tank.A / 2, tank.B / 2, tank.beta) : tank.A / 2;
+    section_.rim = tank.rimRadius;
+    rise_ = tank.alpha == 0 ? 0.0 : std::tan(tank.alpha);
+    cosBeta_ = rolled_ ? std::cos(tank.beta) : 1.0;
+    scale_ = section_.reach / section_.rim;
+    factor_ = section_.ab / (section_.reach * section_.reach);
+    prepare(tank.lowHead, low_);
+    prepare(tank.highHead, high_);
+}
+
+void PreparedTank::prepare(const HeadProfile& profile, Head& head) const {
+    head.count = profile.count;
+    const double reach = section_.reach, rim = section_.rim;
+    for (int i = 0; i < profile.count; ++i) {
+        const ProfilePiece& p = profile.pieces[i];
+        Piece& piece = head.pieces[i];
+        piece.profile = p;
+        // reach·(r/rim) keeps the rim's own radius exactly reach.
+        piece.rc0 = reach * (p.r0 / rim);
+        piece.rc1 = reach * (p.r1 / rim);
+        piece.lowest = std::max(piece.rc0, piece.rc1);
+        if (p.shape == ProfilePiece::Shape::Line) {
+            piece.kind = Piece::Kind::Line;
+            piece.lengthFactor =
+                piece.rc1 == piece.rc0 ? 0 : (p.z1 - p.z0) / (piece.rc1 - piece.rc0);
+            piece.full = kPi * section_.ab / (rim * rim) * squaredRadiusIntegral(p);
+        } else if (p.centre == 0 && std::fabs(p.zc + p.w - p.z1) <= 1e-12 * p.w) {
+            // An ellipse arc about the axis that ends on it: a sphere of radius k·q stretched
+            // along the axis by w/(k·q), from t0 = (z0 − zc)·k·q/w to its apex.
+            piece.kind = Piece::Kind::Zone;
+            piece.lengthFactor = p.w / (scale_ * p.q);
+            if (p.z0 == p.zc) {  // half an ellipsoid: the zone is the half ball of radius e0
+                piece.q = piece.rc0;
+                piece.full =
+                    kPi * factor_ * piece.lengthFactor * 2 * piece.rc0 * piece.rc0 * piece.rc0 / 3;
+                continue;
+            }
+            const long double q = static_cast<long double>(scale_) * p.q;
+            piece.t0 = (static_cast<long double>(p.z0) - p.zc) * q / p.w;
+            const long double e0 = piece.rc0;
+            piece.q = std::sqrt(e0 * e0 + piece.t0 * piece.t0);
+            piece.lowest = piece.t0 < 0 ? static_cast<double>(piece.q) : piece.rc0;
+            // The whole zone, π·(Q − t0)²·(2Q + t0)/3 with Q − t0 = e0²/(Q + t0) for t0 ≥ 0.
+            const long double qt =
+                piece.t0 < 0 ? piece.q - piece.t0 : e0 * e0 / (piece.q + piece.t0);
+            piece.full = static_cast<double>(kPi * factor_ * piece.lengthFactor * qt * qt *
+                                             (2 * piece.q + piece.t0) / 3);
+        } else {
+            piece.kind = Piece::Kind::Integrated;  // the knuckle of a dished head
+            piece.full = kPi * section_.ab / (rim * rim) * squaredRadiusIntegral(p);
+        }
+    }
+}
+
+// A piece by quadrature, held within nothing and its whole.
+double PreparedTank::integrated(const Piece& piece, LinearCut cut) const {
+    return std::clamp(integratePiece(piece.profile, section_, cut, kFloor * piece.full), 0.0,
+                      piece.full);
+}
+
+// The piece's volume below the line at c over the axis; `below` = reach + c and `above` =
+// reach − c, the plane's height over the shell's lowest line and its depth under the highest.
+double PreparedTank::levelPiece(const Piece& piece, double c, double below, double above) const {
+    if (piece.kind == Piece::Kind::Integrated) {
+        return integrated(piece, {c, 0, below, above});
+    }
+    const double reach = section_.reach;
+    const bool flip = c > 0;  // below c is the whole less below −c
+    const double d = std::fabs(c), g = flip ? above : below;
+    Bounded part;  // below the plane, or above it when flipped
+    if ((piece.lowest - reach) + g > 0) {
+        if (piece.kind == Piece::Kind::Line) {
+            const double len = piece.profile.z1 - piece.profile.z0;
+            if (piece.lengthFactor == 0) {
+                part.value = len * circleSegment(piece.rc0, (piece.rc0 - reach) + g);
+                part.error = 8 * std::numeric_limits<double>::epsilon() * part.value;
+            } else {
+                const Bounded g1 = coneIntegral(piece.rc1, d, (piece.rc1 - reach) + g);
+                const Bounded g0 = coneIntegral(piece.rc0, d, (piece.rc0 - reach) + g);
+                part.value = piece.lengthFactor * (g1.value - g0.value);
+                part.error = std::fabs(piece.lengthFactor) * (g1.error + g0.error);
+            }
+        } else {
+            part = zoneBelow<double>(piece, g, reach);
+            if (part.error > kClosedTolerance * std::fabs(part.value)) {
+                part = zoneBelow<long double>(piece, g, reach);
+            }
+        }
+        part.value *= factor_;
+        part.error *= factor_;
+    }
+    const double v = flip ? piece.full - part.value : part.value;
+    if (part.error > kClosedTolerance * std::fabs(v)) {
+        return integrated(piece, {c, 0, below, above});
+    }
+    return std::clamp(v, 0.0, piece.full);
+}
+
+double PreparedTank::levelHead(const Head& head, double c, double below, double above) const {
+    double v = 0;
+    for (int i = 0; i < head.count; ++i) {
+        v += levelPiece(head.pieces[i], c, below, above);
+    }
+    return v;
+}
+
+// ∫₀ᴸ a·b·U(c(σ)/reach) dσ with c(σ) = c0 − rise·σ: a·b·reach/rise·(F(x(0)) − F(x(L))).
+double PreparedTank::tiltedShell(LinearCut cut) const {
+    const double reach = section_.reach, L = length_;
+    const double c1 = cut.at(L);
+    const double f0 = diskBelowIntegral(cut.c0 / reach, cut.below0 / reach, cut.above0 / reach);
+    const double f1 = diskBelowIntegral(c1 / reach, (cut.below0 + cut.dc * L) / reach,
+                                        (cut.above0 - cut.dc * L) / reach);
+    const double k = section_.ab * reach / rise_;
+    const double v = k * (f0 - f1);
+    const double error =
+        8 * std::numeric_limits<double>::epsilon() * std::fabs(k) * (std::fabs(f0) + std::fabs(f1));
+    const double floor = kFloor * kPi * section_.ab * L;
+    if (error > std::max(kClosedTolerance * std::fabs(v), floor)) {
+        return std::clamp(integratePiece(cylinder(section_.rim, L), section_, cut, floor), 0.0,
+                          kPi * section_.ab * L);
+    }
+    return std::clamp(v, 0.0, kPi * section_.ab * L);
+}
+
+AxialParts PreparedTank::volume(double h) const {
+    const double a = A_ / 2, reach = section_.reach;
     AxialParts parts;
-    parts.lowHead = headVolume(t.lowHead, t.rimRadius, s, low);
-    parts.shell = t.length > 0 ? pieceVolume(cylinder, t.rimRadius, s, shell) : 0;
-    parts.highHead = headVolume(t.highHead, t.rimRadius, s, high);
+    // The plane's height over the shell's lowest line at the gauge, and its depth under the
+    // highest: the level itself and A − h when the section does not roll.
+    const double c = (h - a) * cosBeta_;
+    const double below = !rolled_ ? h : reach + c;
+    const double above = !rolled_ ? A_ - h : reach - c;
+    if (rise_ == 0) {
+        if (length_ > 0) {
+            parts.shell = factor_ * length_ * circleSegment(reach, below);
+        }
+        parts.lowHead = levelHead(low_, c, below, above);
+        parts.highHead = levelHead(high_, c, below, above);
+        return parts;
+    }
+    // c(σ) = c + (gauge − σ)·tan α; the low head runs σ = −z, the high one σ = L + z.
+    auto cutAt = [&](double offset, double dc) {
+        return LinearCut{c + offset * rise_, dc, below + offset * rise_, above - offset * rise_};
+    };
+    const LinearCut low = cutAt(gauge_, rise_);
+    const LinearCut shell = cutAt(gauge_, -rise_);
+    const LinearCut high = cutAt(gauge_ - length_, -rise_);
+    auto head = [&](const Head& hd, LinearCut cut) {
+        double v = 0;
+        for (int i = 0; i < hd.count; ++i) {
+            v += integrated(hd.pieces[i], cut);
+        }
+        return v;
+    };
+    parts.lowHead = head(low_, low);
+    parts.shell = length_ > 0 ? tiltedShell(shell) : 0;
+    parts.highHead = head(high_, high);
     return parts;
+}
+
+AxialParts axialVolume(const AxialTank& tank, double h) {
+    return PreparedTank(tank).volume(h);
 }
 
 }  // namespace quorvel::exact

@@ -11,7 +11,8 @@ namespace {
     throw GeometryError(exact_messages::kHeadNoSolid);
 }
 
-ProfilePiece arc(double z0, double z1, double centre, double q, double zc, double w) {
+ProfilePiece arc(double z0, double z1, double centre, double q, double zc, double w, double r0,
+                 double r1) {
     ProfilePiece p;
     p.shape = ProfilePiece::Shape::Arc;
     p.z0 = z0;
@@ -20,6 +21,8 @@ ProfilePiece arc(double z0, double z1, double centre, double q, double zc, doubl
     p.q = q;
     p.zc = zc;
     p.w = w;
+    p.r0 = r0;
+    p.r1 = r1;
     return p;
 }
 
@@ -41,7 +44,7 @@ HeadProfile ellipsoidalProfile(double R, double depth) {
     if (!positive(R) || !(depth >= 0)) {
         impossible();
     }
-    return depth == 0 ? HeadProfile{} : single(arc(0, depth, 0, R, 0, depth));
+    return depth == 0 ? HeadProfile{} : single(arc(0, depth, 0, R, 0, depth, R, 0));
 }
 
 HeadProfile conicalProfile(double R, double height) {
@@ -59,6 +62,8 @@ HeadProfile frustumProfile(double R, double height, double smallDiameter) {
     line.z1 = height;
     line.centre = R;
     line.slope = (smallDiameter / 2 - R) / height;
+    line.r0 = R;
+    line.r1 = smallDiameter / 2;
     return single(line);
 }
 
@@ -70,7 +75,7 @@ HeadProfile sphericalCapProfile(double R, double depth) {
         return {};
     }
     const double rs = (R * R + depth * depth) / (2 * depth);  // the sphere through rim and apex
-    return single(arc(0, depth, 0, rs, depth - rs, rs));
+    return single(arc(0, depth, 0, rs, depth - rs, rs, R, 0));
 }
 
 HeadProfile torisphericalProfile(double R, double Ri, double r) {
@@ -91,10 +96,13 @@ HeadProfile dishedProfileForDepth(double R, double Ri, double s) {
     if (!positive(r) || !(r < R)) {
         impossible();
     }
-    const double join = r * (Ri - s) / (Ri - r);  // where the knuckle meets the crown
+    // The knuckle meets the crown on the line through their centres, (0, R − r) and
+    // (s − Ri, 0): at z = r·(Ri − s)/(Ri − r) and radius (R − r)·Ri/(Ri − r).
+    const double join = r * (Ri - s) / (Ri - r);
+    const double joinRadius = (R - r) * Ri / (Ri - r);
     HeadProfile h;
-    h.pieces[0] = arc(0, join, R - r, r, 0, r);
-    h.pieces[1] = arc(join, s, 0, Ri, s - Ri, Ri);
+    h.pieces[0] = arc(0, join, R - r, r, 0, r, R, joinRadius);
+    h.pieces[1] = arc(join, s, 0, Ri, s - Ri, Ri, joinRadius, 0);
     h.count = 2;
     h.depth = s;
     return h;

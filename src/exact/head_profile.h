@@ -21,30 +21,12 @@ class GeometryError : public std::runtime_error {
 struct ProfilePiece {
     enum class Shape { Arc, Line } shape = Shape::Line;
     double z0 = 0, z1 = 0;
-    double centre = 0;  // radial offset of the arc's centre, or the line's radius at z = 0
-    double q = 0;       // arc: radial semi-axis
-    double zc = 0;      // arc: axial position of the centre
-    double w = 1;       // arc: axial semi-axis
-    double slope = 0;   // line: dr/dz
-
-    // dr/dz; ±∞ where an arc meets its axial extreme.
-    double slopeAt(double z) const {
-        if (shape == Shape::Line) {
-            return slope;
-        }
-        const double u = (z - zc) / w;
-        const double rest = (1 - u) * (1 + u);
-        return -q * u / (w * std::sqrt(rest > 0 ? rest : 0.0));
-    }
-
-    double radius(double z) const {
-        if (shape == Shape::Line) {
-            return centre + slope * z;
-        }
-        const double u = (z - zc) / w;
-        const double rest = (1 - u) * (1 + u);
-        return centre + q * std::sqrt(rest > 0 ? rest : 0.0);
-    }
+    double centre = 0;      // radial offset of the arc's centre, or the line's radius at z = 0
+    double q = 0;           // arc: radial semi-axis
+    double zc = 0;          // arc: axial position of the centre
+    double w = 1;           // arc: axial semi-axis
+    double slope = 0;       // line: dr/dz
+    double r0 = 0, r1 = 0;  // the radius at z0 and at z1, as the head's geometry gives it
 };
 
 // A head's profile: at most two pieces (a torispherical knuckle and crown), depth the last z.

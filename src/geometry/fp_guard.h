@@ -24,11 +24,8 @@ class FpGuard {
         }
     }
     ~FpGuard() {
-        if (std::fetestexcept(kFaultFlags) != outer_) {
-            std::feclearexcept(kFaultFlags);
-            if (outer_ != 0) {
-                std::feraiseexcept(outer_);
-            }
+        if (!closed_) {
+            restore(std::fetestexcept(kFaultFlags));
         }
     }
     FpGuard(const FpGuard&) = delete;
@@ -42,8 +39,27 @@ class FpGuard {
     // Throws ArithmeticError, named after the fault, when faulted(value).
     void check(long double value) const;
 
+    // faulted(value), and the flags put back as they were before at once, for a caller whose
+    // watch ends here: the flags are read once for both.
+    bool close(long double value) {
+        const int flags = std::fetestexcept(kFaultFlags);
+        restore(flags);
+        closed_ = true;
+        return flags != 0 || !std::isfinite(value);
+    }
+
   private:
+    void restore(int flags) const {
+        if (flags != outer_) {
+            std::feclearexcept(kFaultFlags);
+            if (outer_ != 0) {
+                std::feraiseexcept(outer_);
+            }
+        }
+    }
+
     int outer_;
+    bool closed_ = false;
 };
 
 // The guard of the unguarded routines (geometry/unguarded.h): their caller tests the flags

@@ -44,6 +44,15 @@ double YuangTai(double H, double h, double D, double d);
 // H = 0, B = 0 or h outside [0, B]; −1 on a later fault; a negative series gives 0.00001.
 double QiuQueFengTou(double B, double H, double h);
 
+// The trigonometry of a tilted tank's level transform, which depends on the tank alone: the
+// tangent of the rise α and the cosine of the gauge's lean β (degrees), in extended precision,
+// as GaoDuBianHuan computes them.
+struct TiltConstants {
+    long double tanAlpha = 0;
+    long double cosBeta = 1;
+};
+TiltConstants tiltConstants(double alpha, double beta);
+
 // Equivalent (mean) level of a tilted cylinder: diameter A, averaged length Lc, gauge
 // position x from the low end, tilt alpha, gauge lean beta (degrees), reading h.
 // 0 on an arithmetic fault.

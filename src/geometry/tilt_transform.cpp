@@ -10,12 +10,20 @@ namespace quorvel {
 
 using namespace detail;
 
-template <typename Guard>
-double GaoDuBianHuanBody(double A, double Lc, double x, double alpha, double beta, double h) {
+TiltConstants tiltConstants(double alpha, double beta) {
+    return {std::tan(kPi * static_cast<ld>(alpha) / 180.0L),
+            std::cos(kPi * static_cast<ld>(beta) / 180.0L)};
+}
+
+// The transform itself; the guard watches the tank's trigonometry too where the caller
+// computes it inside (the guarded routine), or not (the tilt computed once for a walk).
+template <typename Guard, typename Tilt>
+double GaoDuBianHuanBody(double A, double Lc, double x, Tilt tilt, double h) {
     Guard guard;
     const ld a = A, len = Lc, pos = x, lv = h;
-    const ld t = std::tan(kPi * static_cast<ld>(alpha) / 180.0L);
-    const ld cosBeta = std::cos(kPi * static_cast<ld>(beta) / 180.0L);
+    const TiltConstants k = tilt();
+    const ld t = k.tanAlpha;
+    const ld cosBeta = k.cosBeta;
     // A reading along a line leaning by β differs from the vertical depth by
     // (1 − cos β)·(A/2 − h).
     const ld e = (1.0L - cosBeta) * a / 2.0L;
@@ -40,13 +48,20 @@ double GaoDuBianHuanBody(double A, double Lc, double x, double alpha, double bet
 }
 
 double GaoDuBianHuan(double A, double Lc, double x, double alpha, double beta, double h) {
-    return GaoDuBianHuanBody<FpGuard>(A, Lc, x, alpha, beta, h);
+    return GaoDuBianHuanBody<FpGuard>(
+        A, Lc, x, [&] { return tiltConstants(alpha, beta); }, h);
 }
 
 namespace unguarded {
 
 double GaoDuBianHuan(double A, double Lc, double x, double alpha, double beta, double h) {
-    return GaoDuBianHuanBody<NoGuard>(A, Lc, x, alpha, beta, h);
+    return GaoDuBianHuanBody<NoGuard>(
+        A, Lc, x, [&] { return tiltConstants(alpha, beta); }, h);
+}
+
+double GaoDuBianHuan(double A, double Lc, double x, const TiltConstants& tilt, double h) {
+    return GaoDuBianHuanBody<NoGuard>(
+        A, Lc, x, [&] { return tilt; }, h);
 }
 
 }  // namespace unguarded

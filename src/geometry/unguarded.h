@@ -4,6 +4,8 @@
 // the caller computes again with the guarded routines, whose failure values and errors stand.
 #pragma once
 
+#include "geometry/geometry.h"
+
 namespace quorvel::unguarded {
 
 double YuangTong(double A, double B, double h, double L);
@@ -13,6 +15,9 @@ double YuangZhui(double H, double h, double D);
 double YuangTai(double H, double h, double D, double d);
 double QiuQueFengTou(double B, double H, double h);
 double GaoDuBianHuan(double A, double Lc, double x, double alpha, double beta, double h);
+// The same with the tank's trigonometry computed once (tiltConstants): the same result, bit
+// for bit.
+double GaoDuBianHuan(double A, double Lc, double x, const TiltConstants& tilt, double h);
 double GetValueLagrange(int n, const double* X, const double* Y, double t);
 double GetValueLagrangeAscending(int n, const double* X, const double* Y, double t);
 

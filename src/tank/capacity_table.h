@@ -51,10 +51,11 @@ template <typename Visit>
 void forEachLevel(const TankConfig& config, Visit&& visit, Method method = Method::Classic) {
     const TableLevels levels(config.levelFrom, config.levelTo, config.levelStep);
     const auto count = static_cast<std::size_t>(levels.count());
+    const VolumeModel volume(config, method);
     VolumeState state;
     for (std::size_t i = 0; i < count; ++i) {
         const double level = levels[i];
-        visit(level, volumeAtLevel(config, level, config.levelStep, state, method));
+        visit(level, volume(level, config.levelStep, state));
     }
 }
 

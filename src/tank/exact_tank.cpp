@@ -73,8 +73,8 @@ exact::AxialTank axialTank(const TankConfig& c) {
     return t;
 }
 
-ExactParts exactParts(const TankConfig& c, const exact::AxialTank& tank, double level) {
-    const exact::AxialParts p = exact::axialVolume(tank, level);
+ExactParts exactParts(const TankConfig& c, const exact::PreparedTank& tank, double level) {
+    const exact::AxialParts p = tank.volume(level);
     // The model works in cubic millimetres; the tank's parts are cubic metres.
     const auto m3 = [](double mm3) { return static_cast<double>(mm3 * detail::mm3ToM3()); };
     ExactParts parts;

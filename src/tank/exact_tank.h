@@ -17,6 +17,6 @@ exact::AxialTank axialTank(const TankConfig& config);
 struct ExactParts {
     double shell = 0, leftHead = 0, rightHead = 0;
 };
-ExactParts exactParts(const TankConfig& config, const exact::AxialTank& tank, double level);
+ExactParts exactParts(const TankConfig& config, const exact::PreparedTank& tank, double level);
 
 }  // namespace quorvel

@@ -28,14 +28,6 @@ double TankConfig::limitToTank(double level) const {
     return top > 0 && level > top ? top : level;
 }
 
-LevelRange TankConfig::queryRange() const {
-    if (shellKind == ShellKind::Calibrated) {
-        const std::vector<double>& levels = calibrationPoints.levels;
-        return levels.empty() ? LevelRange{} : LevelRange{levels.front(), levels.back()};
-    }
-    return {0, height()};
-}
-
 double TankConfig::lengthWithFlanges() const {
     return length + leftHead.flangeHeight + rightHead.flangeHeight;
 }

@@ -87,9 +87,9 @@ struct TankConfig {
     // are not limited.
     double limitToTank(double level) const;
 
-    // The levels a level-of-a-volume query searches: 0 to height(); a calibrated tank's first
-    // to last point.
-    LevelRange queryRange() const;
+    // The levels a table walk, the curve and a level-of-a-volume query describe the tank by:
+    // 0 to height().
+    LevelRange levelRange() const { return {0, height()}; }
 
     // The cylinder the heads are joined to: the shell length plus both straight flanges.
     double lengthWithFlanges() const;

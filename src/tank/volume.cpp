@@ -21,7 +21,10 @@ struct Guarded {
     static constexpr auto YuangTai = &quorvel::YuangTai;
     static constexpr auto QiuQueFengTou = &quorvel::QiuQueFengTou;
     static constexpr auto DieFengTou = &quorvel::DieFengTou;
-    static constexpr auto GaoDuBianHuan = &quorvel::GaoDuBianHuan;
+    static double GaoDuBianHuan(const TankConfig& c, double length, double lv, VolumeState&) {
+        return quorvel::GaoDuBianHuan(c.verticalDiameter, length, c.length - c.tiltOffset,
+                                      c.tiltAlpha, c.tiltBeta, lv);
+    }
     static constexpr auto GetValueLagrange = &quorvel::GetValueLagrange;
     static constexpr auto GetValueLagrangeAscending = &quorvel::GetValueLagrangeAscending;
 };
@@ -32,7 +35,14 @@ struct Unguarded {
     static constexpr auto YuangTai = &unguarded::YuangTai;
     static constexpr auto QiuQueFengTou = &unguarded::QiuQueFengTou;
     static constexpr auto DieFengTou = &unguarded::DieFengTou;
-    static constexpr auto GaoDuBianHuan = &unguarded::GaoDuBianHuan;
+    // The tilt's trigonometry once per walk, bit for bit what the routine computes itself.
+    static double GaoDuBianHuan(const TankConfig& c, double length, double lv, VolumeState& s) {
+        if (!s.tilt.ready || s.tilt.alpha != c.tiltAlpha || s.tilt.beta != c.tiltBeta) {
+            s.tilt = {true, c.tiltAlpha, c.tiltBeta, tiltConstants(c.tiltAlpha, c.tiltBeta)};
+        }
+        return unguarded::GaoDuBianHuan(c.verticalDiameter, length, c.length - c.tiltOffset,
+                                        s.tilt.constants, lv);
+    }
     static constexpr auto GetValueLagrange = &unguarded::GetValueLagrange;
     static constexpr auto GetValueLagrangeAscending = &unguarded::GetValueLagrangeAscending;
 };
@@ -148,8 +158,7 @@ template <typename R>
 void tiltedParts(const TankConfig& c, double lv, double effectiveLength, VolumeState& state) {
     const double A = c.verticalDiameter, B = c.horizontalDiameter;
     try {
-        const double t = R::GaoDuBianHuan(A, effectiveLength, c.length - c.tiltOffset, c.tiltAlpha,
-                                          c.tiltBeta, lv);
+        const double t = R::GaoDuBianHuan(c, effectiveLength, lv, state);
         state.shellVolume = R::YuangTong(A, B, t, effectiveLength);
         bothHeads(c, state, [&](const HeadSpec& h) { return ellipticalHead<R>(h, A, B, t); });
     } catch (const ArithmeticError&) {
@@ -174,7 +183,7 @@ ld fittingBelow(const TankConfig& c, double lv) {
 // and every part is finite: then they are the guarded routines' to the bit. The guard leaves
 // the flags as they were before.
 bool unguardedParts(const TankConfig& c, double level, VolumeState& state) {
-    const detail::FpGuard guard;
+    detail::FpGuard guard;
     VolumeState parts = state;
     bool clean = false;
     try {
@@ -183,11 +192,12 @@ bool unguardedParts(const TankConfig& c, double level, VolumeState& state) {
         } else {
             parts = levelParts<Unguarded>(c, level, c.lengthWithFlanges());
         }
-        clean = !guard.faulted(parts.shellVolume) && std::isfinite(parts.leftHeadVolume) &&
+        clean = !guard.close(parts.shellVolume) && std::isfinite(parts.leftHeadVolume) &&
                 std::isfinite(parts.rightHeadVolume);
     } catch (const ArithmeticError&) {
         // computed again with the guards
     }
+    state.tilt = parts.tilt;
     if (clean) {
         state.shellVolume = parts.shellVolume;
         state.leftHeadVolume = parts.leftHeadVolume;
@@ -202,6 +212,22 @@ double withCorrections(const TankConfig& c, double level, VolumeState& state) {
                                             state.shellVolume + state.rightHeadVolume);
     state.total = static_cast<double>(sum - fittingBelow(c, level));
     return state.total;
+}
+
+// Whether `method` computes this tank by the true geometry: its sphere and calibrated tank keep
+// the classic computation.
+bool byTrueGeometry(const TankConfig& c, Method method) {
+    return method == Method::Exact && c.shellKind != ShellKind::Spherical &&
+           c.shellKind != ShellKind::Calibrated;
+}
+
+double exactVolume(const TankConfig& c, const exact::PreparedTank& tank, double level,
+                   VolumeState& state) {
+    const ExactParts parts = exactParts(c, tank, level);
+    state.shellVolume = parts.shell;
+    state.leftHeadVolume = parts.leftHead;
+    state.rightHeadVolume = parts.rightHead;
+    return withCorrections(c, level, state);
 }
 
 }  // namespace
@@ -233,15 +259,30 @@ double volumeAtLevel(const TankConfig& c, double level, double interval, VolumeS
 
 double volumeAtLevel(const TankConfig& c, double level, double interval, VolumeState& state,
                      Method method) {
-    if (method == Method::Classic || c.shellKind == ShellKind::Spherical ||
-        c.shellKind == ShellKind::Calibrated) {
+    if (!byTrueGeometry(c, method)) {
         return volumeAtLevel(c, level, interval, state);
     }
-    const ExactParts parts = exactParts(c, axialTank(c), level);
-    state.shellVolume = parts.shell;
-    state.leftHeadVolume = parts.leftHead;
-    state.rightHeadVolume = parts.rightHead;
-    return withCorrections(c, level, state);
+    return exactVolume(c, exact::PreparedTank(axialTank(c)), level, state);
+}
+
+struct VolumeModel::Prepared {
+    exact::PreparedTank tank;
+};
+
+VolumeModel::VolumeModel(const TankConfig& config, Method method) : config_(&config) {
+    if (byTrueGeometry(config, method)) {
+        exact_ = std::make_unique<Prepared>(Prepared{exact::PreparedTank(axialTank(config))});
+    }
+}
+
+VolumeModel::~VolumeModel() = default;
+VolumeModel::VolumeModel(VolumeModel&&) noexcept = default;
+
+double VolumeModel::operator()(double level, double interval, VolumeState& state) const {
+    if (exact_) {
+        return exactVolume(*config_, exact_->tank, level, state);
+    }
+    return volumeAtLevel(*config_, level, interval, state);
 }
 
 double volumeAtLevel(const TankConfig& config, double level, double interval) {

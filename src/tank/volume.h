@@ -3,6 +3,9 @@
 // internal fitting taken off. Cubic metres.
 #pragma once
 
+#include <memory>
+
+#include "geometry/geometry.h"
 #include "tank/method.h"
 #include "tank/tank_config.h"
 
@@ -18,6 +21,13 @@ struct VolumeState {
     double leftHeadVolume = 0;   // signed: negative when the head is subtracted
     double rightHeadVolume = 0;  // signed
     double total = 0;
+    // A tilted tank's trigonometry, computed at the first level of a walk and kept for the
+    // next ones while the tilt stays the same.
+    struct Tilt {
+        bool ready = false;
+        double alpha = 0, beta = 0;
+        TiltConstants constants;
+    } tilt;
 };
 
 // The volume at `level` (mm) for a configuration read by buildTankConfig (dished ratios
@@ -39,5 +49,22 @@ double volumeAtLevel(const TankConfig& config, double level, double interval, Vo
 
 // One level on its own, as the quick calculation asks: the previous parts all count 0.
 double volumeAtLevel(const TankConfig& config, double level, double interval);
+
+// volumeAtLevel by a method for many levels of one request: what depends on the tank alone
+// (the true geometry's prepared profiles) is worked out once, at construction, which throws
+// exact::GeometryError for a tank that describes no solid. Each call gives what volumeAtLevel
+// gives for that level.
+class VolumeModel {
+  public:
+    VolumeModel(const TankConfig& config, Method method);
+    ~VolumeModel();
+    VolumeModel(VolumeModel&&) noexcept;
+    double operator()(double level, double interval, VolumeState& state) const;
+
+  private:
+    struct Prepared;
+    const TankConfig* config_;
+    std::unique_ptr<Prepared> exact_;  // null: the classic routines
+};
 
 }  // namespace quorvel

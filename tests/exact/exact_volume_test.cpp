@@ -38,7 +38,7 @@ TankConfig circular(double d, double length, HeadSpec left, HeadSpec right = {})
 }
 
 ExactParts parts(const TankConfig& c, double level) {
-    return exactParts(c, axialTank(c), level);
+    return exactParts(c, exact::PreparedTank(axialTank(c)), level);
 }
 
 // A level tank's parts against the closed forms, which are exact for these shapes: relative
@@ -84,8 +84,10 @@ TEST(ExactVolume, LevelTankMatchesClosedForms) {
         const double whole = k.closed(a);
         for (double level : k.levels) {
             const ExactParts p = parts(c, level);
-            EXPECT_NEAR(p.leftHead, k.closed(level), 1e-11 * whole) << k.name << " at " << level;
-            EXPECT_NEAR(p.shell, YuangTong(a, b, level, length), 1e-10 * kPi * a * b * length / 4e9)
+            const double closed = k.closed(level), shell = YuangTong(a, b, level, length);
+            EXPECT_NEAR(p.leftHead, closed, 1e-12 * closed + 1e-15 * whole)
+                << k.name << " at " << level;
+            EXPECT_NEAR(p.shell, shell, 1e-12 * shell + 1e-15 * kPi * a * b * length / 4e9)
                 << k.name << " at " << level;
             EXPECT_EQ(p.rightHead, 0) << k.name;
         }
@@ -95,8 +97,9 @@ TEST(ExactVolume, LevelTankMatchesClosedForms) {
 // One head against python-fluids (tests/exact/fluids_reference.py, whose output is the
 // golden file ctest keeps current).
 TEST(ExactVolume, TorisphericalAndSphericalCapMatchFluids) {
-    std::ifstream in(QUORVEL_FLUIDS_REFERENCE);
-    ASSERT_TRUE(in) << QUORVEL_FLUIDS_REFERENCE;
+    const std::string reference = std::string(QUORVEL_GOLDEN_DIR) + "/exact/fluids_reference.txt";
+    std::ifstream in(reference);
+    ASSERT_TRUE(in) << reference;
     std::string line;
     int count = 0;
     while (std::getline(in, line)) {
@@ -119,7 +122,10 @@ TEST(ExactVolume, TorisphericalAndSphericalCapMatchFluids) {
         ASSERT_FALSE(fields.fail()) << line;
         const TankConfig c = circular(d, 1000, h);
         const double whole = parts(c, d).leftHead;
-        EXPECT_NEAR(parts(c, level).leftHead, expected, 1e-10 * whole) << line;
+        // fluids integrates the dished head with scipy's default tolerance and evaluates the
+        // cap's closed form in double: good to about 10⁻¹¹ of the head, which is what this
+        // checks; true_geometry_test holds the model to 10⁻¹² against 32-digit integrals.
+        EXPECT_NEAR(parts(c, level).leftHead, expected, 1e-11 * whole) << line;
         ++count;
     }
     EXPECT_EQ(count, 64);
@@ -143,10 +149,17 @@ TEST(ExactVolume, TiltedFlatCylinderMatchesItsIntegral) {
         double a, b, length, alpha, beta, offset, level;
     };
     const Case cases[] = {
-        {2000, 2000, 10000, 1, 0, 5000, 1000},   {2000, 2000, 10000, 1, 0, 5000, 50},
-        {2000, 2000, 10000, 1, 0, 5000, 1990},   {2000, 2000, 10000, 5, 0, 1000, 300},
-        {1600, 2400, 8000, 3, 10, 2000, 0},      {1600, 2400, 8000, 3, 10, 2000, 1600},
-        {1600, 2400, 8000, 0.5, -20, 7000, 700}, {2000, 2000, 6000, 30, 0, 3000, 1000},
+        {2000, 2000, 10000, 1, 0, 5000, 1000},
+        {2000, 2000, 10000, 1, 0, 5000, 50},
+        {2000, 2000, 10000, 1, 0, 5000, 1990},
+        {2000, 2000, 10000, 5, 0, 1000, 300},
+        {1600, 2400, 8000, 3, 10, 2000, 0},
+        {1600, 2400, 8000, 3, 10, 2000, 1600},
+        {1600, 2400, 8000, 0.5, -20, 7000, 700},
+        {2000, 2000, 6000, 30, 0, 3000, 1000},
+        // Tilts so slight that the ends' terms cancel: the shell is integrated instead.
+        {2000, 2000, 10000, 0.01, 0, 5000, 1000},
+        {1600, 2400, 8000, 0.003, 10, 2000, 400},
     };
     for (const Case& k : cases) {
         TankConfig c;
@@ -166,7 +179,7 @@ TEST(ExactVolume, TiltedFlatCylinderMatchesItsIntegral) {
             k.a / 2 * k.b / 2 * reach / t *
             (diskBelowIntegral(c0 / reach) - diskBelowIntegral((c0 - k.length * t) / reach)) * 1e-9;
         const double whole = kPi * k.a * k.b / 4 * k.length * 1e-9;
-        EXPECT_NEAR(parts(c, k.level).shell, closed, 1e-11 * whole)
+        EXPECT_NEAR(parts(c, k.level).shell, closed, 1e-12 * closed + 1e-15 * whole)
             << k.a << " " << k.alpha << " " << k.beta << " " << k.level;
     }
 }
