@@ -28,7 +28,8 @@ bool loadOne(UiServices& ui, std::string_view what, const std::string& path,
         if (e.code() == ENOENT) {
             return true;  // a first start: nothing to keep
         }
-        const std::string reason = fileFailureReason(e).value_or(e.what());
+        const std::string reason =
+            fileFailureReason(e).value_or(app_messages::internalError(e.what()));
         ui.messageBox(app_messages::storedFileUnread(what, path, reason, isRegularFile(path)),
                       app_messages::kStoredFilesCaption, MessageButtons::Ok, MessageIcon::Warning);
     } catch (...) {

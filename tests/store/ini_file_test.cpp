@@ -98,38 +98,6 @@ TEST(IniFile, RefusesValuesItCannotStore) {
     EXPECT_THROW(file.writeString("S]", "k", "1"), std::invalid_argument);
 }
 
-// GBK first, then UTF-8 (an editor's), then the bytes kept as they are; a value written back
-// unchanged keeps its bytes, a changed one is written in GBK.
-TEST(IniFile, ValuesReadAsGbkThenUtf8ElseKeepTheirBytes) {
-    struct Case {
-        std::string stored;
-        std::string text;
-        bool exact;
-    } cases[] = {
-        {"\xB9\xDE", "罐", true},
-        {"罐", "罐", true},  // E7 BD 90: no GBK, UTF-8
-        {"\xB9", "\uFFFD", false},
-        {"8000\xFF", "8000\uFFFD", false},
-        {"\xE7\xBD\xFF\xFF", "缃\uFFFD\uFFFD", false},  // 0xE7BD is GBK
-    };
-    TempFolder folder;
-    std::string path = folder.file("a.ini");
-    for (const Case& c : cases) {
-        testsupport::writeBytes(path, "[S]\r\nk=" + c.stored + "\r\n");
-        IniFile file(path);
-        const std::optional<StoredText> value = file.readValue("S", "k");
-        ASSERT_TRUE(value);
-        EXPECT_EQ(value->text, c.text) << c.stored;
-        EXPECT_EQ(value->exact, c.exact) << c.stored;
-        file.writeString("S", "k", c.text);
-        EXPECT_EQ(file.contents(), "[S]\r\nk=" + c.stored + "\r\n");
-        file.writeString("S", "k", "罐1");
-        EXPECT_EQ(file.contents(),
-                  "[S]\r\nk=\xB9\xDE"
-                  "1\r\n");
-    }
-}
-
 TEST(IniFile, SaveThroughARegularFileFails) {
     TempFolder folder;
     std::string blocker = folder.file("plain");
