@@ -248,12 +248,12 @@ void ExactTenThousandRowTable(benchmark::State& state) {
 }
 BENCHMARK(ExactTenThousandRowTable)->Unit(benchmark::kMillisecond);
 
-// The level of a volume, volumes spread over the tank (range(0): 0 classic, 1 exact).
-void LevelFromVolume(benchmark::State& state) {
-    const TankConfig c = tiltedWithHeads();
+// The level of the volumes i/98 of the full tank in turn, i = 1 … 97 (range(0): 0 classic,
+// 1 exact).
+void runLevelQueries(benchmark::State& state, const TankConfig& c) {
     const auto method = static_cast<Method>(state.range(0));
     VolumeState fresh;
-    const double full = volumeAtLevel(c, 1800, 0, fresh, method);
+    const double full = volumeAtLevel(c, c.height(), 0, fresh, method);
     constexpr int kSteps = 97;
     int i = 1;
     for (auto _ : state) {
@@ -262,7 +262,21 @@ void LevelFromVolume(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations());
 }
+
+void LevelFromVolume(benchmark::State& state) {
+    runLevelQueries(state, tiltedWithHeads());
+}
 BENCHMARK(LevelFromVolume)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The example tank (D 2600 mm, L 8000 mm, standard ellipsoidal heads); its peer is
+// bench/fluids_level.py.
+void LevelFromVolumeExampleTank(benchmark::State& state) {
+    MemoryForm form = startedForm(0);
+    form.setText("Edit1", "2600");
+    form.setText("Edit2", "8000");
+    runLevelQueries(state, read(form));
+}
+BENCHMARK(LevelFromVolumeExampleTank)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // The whole walk with its row texts: 0 to 3000 mm at 0.01 mm, 300,001 rows.
 void WholeTableWalk(benchmark::State& state) {

@@ -8,8 +8,8 @@
 
 namespace quorvel::app {
 
-std::optional<CapacityTable> makeTable(FieldSource& form, UiServices& ui, Method method) {
-    return guarded(ui, [&]() -> std::optional<CapacityTable> {
+std::optional<TableWalk> readTable(FieldSource& form, UiServices& ui) {
+    return guarded(ui, [&]() -> std::optional<TableWalk> {
         std::optional<TankConfig> config = shownOutcome(ui, readTableRequest(form));
         if (!config) {
             return std::nullopt;
@@ -21,15 +21,45 @@ std::optional<CapacityTable> makeTable(FieldSource& form, UiServices& ui, Method
                                                      formatLevel(config->levelTo), tankTop));
             return std::nullopt;
         }
-        CapacityTable table;
-        table.config = std::move(*config);
-        std::optional<double> density;
-        if (table.config.useDensity) {
+        TableWalk request{std::move(*config), std::nullopt};
+        if (request.config.useDensity) {
             // Read once for the whole walk: a density that is not a number ends the request
             // before the first row.
-            density = MiDu(form);
+            request.densityKgPerM3 = MiDu(form);
         }
-        tabulate(table.config, density, table, method);
+        return request;
+    });
+}
+
+bool walkTable(const TableWalk& request, Method method, UiServices& ui,
+               const std::function<void(const TableRow&)>& sink) {
+    return guarded(ui,
+                   [&]() -> std::optional<bool> {
+                       forEachRow(request.config, request.densityKgPerM3, method, sink);
+                       return true;
+                   })
+        .value_or(false);
+}
+
+bool walkComparison(const TableWalk& request, UiServices& ui,
+                    const std::function<void(const TableRow&, double exactM3)>& sink) {
+    return guarded(ui,
+                   [&]() -> std::optional<bool> {
+                       forEachRowBesideExact(request.config, request.densityKgPerM3, sink);
+                       return true;
+                   })
+        .value_or(false);
+}
+
+std::optional<CapacityTable> makeTable(FieldSource& form, UiServices& ui, Method method) {
+    std::optional<TableWalk> request = readTable(form, ui);
+    if (!request) {
+        return std::nullopt;
+    }
+    return guarded(ui, [&]() -> std::optional<CapacityTable> {
+        CapacityTable table;
+        table.config = std::move(request->config);
+        tabulate(table.config, request->densityKgPerM3, table, method);
         return table;
     });
 }
@@ -42,15 +72,6 @@ bool saveTable(const CapacityTable& table, const std::string& path, UiServices& 
         return saveCapacityTable(table, path, ui, saveFailure, progress);
     });
     return saved.value_or(false);
-}
-
-std::optional<MethodTotals> compareMethods(const CapacityTable& table, UiServices& ui) {
-    return guarded(ui, [&]() -> std::optional<MethodTotals> {
-        MethodTotals totals;
-        totals.exact = tableTotals(table.config, Method::Exact);
-        totals.classic = tableTotals(table.config, Method::Classic);
-        return totals;
-    });
 }
 
 std::optional<CapacityCurve> tankCurve(const TankConfig& config, std::size_t count,

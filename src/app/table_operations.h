@@ -3,9 +3,9 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "form/field_source.h"
 #include "output/capacity_workbook.h"
@@ -16,10 +16,30 @@
 
 namespace quorvel::app {
 
+// A table request read from the window and checked, with the density its weights are formed
+// at (read once for the whole walk).
+struct TableWalk {
+    TankConfig config;
+    std::optional<double> densityKgPerM3;  // with weights ("重量输入密度")
+};
+
 // Reads the table request, refuses an interval not greater than zero, an overlong table and
-// one without a row (the first level above the last), reads the density once (MiDu, which
-// may set ComboBox1) and walks the levels. nullopt when the request stopped; its message or
-// error box has been shown.
+// one without a row (the first level above the last), and reads the density (MiDu, which may
+// set ComboBox1). nullopt when the request stopped; its message or error box has been shown.
+std::optional<TableWalk> readTable(FieldSource& form, UiServices& ui);
+
+// Walks the request's rows by `method`, handing each to `sink` as it is computed (nothing of
+// the table is held). False when the walk failed (its error shown); the rows handed on before
+// stand.
+bool walkTable(const TableWalk& request, Method method, UiServices& ui,
+               const std::function<void(const TableRow&)>& sink);
+
+// The classic walk with the true geometry's total (m³) beside each row. False, before any
+// row, when the tank is no solid for the true geometry (shown).
+bool walkComparison(const TableWalk& request, UiServices& ui,
+                    const std::function<void(const TableRow&, double exactM3)>& sink);
+
+// readTable, then the whole walk held as the window holds it (ListBox1/ListBox2).
 std::optional<CapacityTable> makeTable(FieldSource& form, UiServices& ui,
                                        Method method = Method::Classic);
 
@@ -27,14 +47,6 @@ std::optional<CapacityTable> makeTable(FieldSource& form, UiServices& ui,
 // A path no save may replace (files/save_target.h) is refused in a box before the question.
 bool saveTable(const CapacityTable& table, const std::string& path, UiServices& ui,
                std::string* saveFailure = nullptr, const WorkbookProgress& progress = {});
-
-// The total of each row of `table` by the classic method and by the true geometry, cubic
-// metres; nullopt (shown) when the tank is no solid for the true geometry.
-struct MethodTotals {
-    std::vector<double> classic;
-    std::vector<double> exact;
-};
-std::optional<MethodTotals> compareMethods(const CapacityTable& table, UiServices& ui);
 
 // The curve of `count` levels over the tank's height, by `method`, in the quantity the table
 // shows (kilograms with its density). nullopt when it could not be formed (shown).

@@ -12,7 +12,6 @@
 #include "form/request_fields.h"
 #include "store/grid_file.h"
 #include "store/settings_file.h"
-#include "tank/density.h"
 #include "text/number_format.h"
 
 namespace quorvel::cli {
@@ -62,36 +61,51 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
         out << FormatTwoDecimals(*level) << '\n';
         return out.good();
     }
-    const std::optional<CapacityTable> table = app::makeTable(window, ui, options.method);
-    bool ok = table.has_value() && !ui.sawError();
-    if (ok && options.workbookFile) {
+    const std::optional<app::TableWalk> request = app::readTable(window, ui);
+    if (!request || ui.sawError()) {
+        return false;
+    }
+    bool ok = true;
+    std::optional<CapacityTable> table;  // held only for the workbook
+    if (options.workbookFile) {
+        table.emplace();
+        table->config = request->config;
+        ok = app::walkTable(*request, options.method, ui, [&](const TableRow& row) {
+            table->tableRows.emplace_back(row.text);
+            if (request->densityKgPerM3) {
+                table->weightTexts.emplace_back(row.weight);
+            }
+        });
         // The box says what to do; a batch user also needs the system's reason.
         std::string saveFailure;
-        ok = app::saveTable(*table, *options.workbookFile, ui, &saveFailure) && !ui.sawError();
+        ok =
+            ok && app::saveTable(*table, *options.workbookFile, ui, &saveFailure) && !ui.sawError();
         if (!saveFailure.empty()) {
             err << "quorvel-table: " << saveFailure << '\n';
         }
     }
-    if (ok && options.csv && !options.compare) {
-        printCsv(*table, out);
-        ok = out.good();
-    }
     if (ok && options.compare) {
-        const std::optional<app::MethodTotals> totals = app::compareMethods(*table, ui);
-        ok = totals.has_value();
-        if (ok) {
-            printComparison(*table, *totals, out);
-            ok = out.good();
+        ok = app::walkComparison(*request, ui, [&](const TableRow& row, double exactM3) {
+            printComparisonRow(row, exactM3, out);
+        });
+    } else if (ok && table) {
+        for (std::size_t i = 0; options.csv && i < table->tableRows.size(); ++i) {
+            const std::string_view weight =
+                table->weightTexts.empty() ? std::string_view() : table->weightTexts[i];
+            printRow(TableRow{0, 0, table->tableRows[i], weight}, out);
         }
+    } else if (ok) {
+        // Rows go out as they are computed; without --csv the table is computed all the same.
+        ok = app::walkTable(*request, options.method, ui, [&](const TableRow& row) {
+            if (options.csv) {
+                printRow(row, out);
+            }
+        });
     }
+    ok = ok && out.good();
     if (ok && options.curvePoints) {
-        // The density was read once for the table; it reads the same now.
-        std::optional<double> density;
-        if (table->config.useDensity) {
-            density = MiDu(window);
-        }
-        const std::optional<CapacityCurve> curve =
-            app::tankCurve(table->config, *options.curvePoints, density, options.method, ui);
+        const std::optional<CapacityCurve> curve = app::tankCurve(
+            request->config, *options.curvePoints, request->densityKgPerM3, options.method, ui);
         ok = curve.has_value();
         if (ok) {
             printCurve(*curve, out);

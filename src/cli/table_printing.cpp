@@ -7,35 +7,29 @@ namespace {
 
 using ld = long double;
 
-// A row of the table as printCsv prints it, without the line end.
-void printRow(const CapacityTable& table, std::size_t i, std::ostream& out) {
-    out << table.tableRows[i];
-    if (table.config.useDensity) {
-        out << ',' << table.weightTexts[i];
+void printTexts(const TableRow& row, std::ostream& out) {
+    out << row.text;
+    if (!row.weight.empty()) {
+        out << ',' << row.weight;
     }
 }
 
 }  // namespace
 
-void printCsv(const CapacityTable& table, std::ostream& out) {
-    for (std::size_t i = 0; i < table.tableRows.size(); ++i) {
-        printRow(table, i, out);
-        out << '\n';
-    }
+void printRow(const TableRow& row, std::ostream& out) {
+    printTexts(row, out);
+    out << '\n';
 }
 
-void printComparison(const CapacityTable& table, const app::MethodTotals& totals,
-                     std::ostream& out) {
-    for (std::size_t i = 0; i < table.tableRows.size(); ++i) {
-        const ld exact = static_cast<ld>(totals.exact[i]) * 1000;
-        const ld difference = (static_cast<ld>(totals.exact[i]) - totals.classic[i]) * 1000;
-        printRow(table, i, out);
-        out << ',' << FormatTwoDecimals(exact) << ',' << FormatTwoDecimals(difference) << ',';
-        if (totals.exact[i] != 0) {
-            out << FormatTwoDecimals(difference / exact * 100);
-        }
-        out << '\n';
+void printComparisonRow(const TableRow& row, double exactM3, std::ostream& out) {
+    const ld exact = static_cast<ld>(exactM3) * 1000;
+    const ld difference = (static_cast<ld>(exactM3) - row.totalM3) * 1000;
+    printTexts(row, out);
+    out << ',' << FormatTwoDecimals(exact) << ',' << FormatTwoDecimals(difference) << ',';
+    if (exactM3 != 0) {
+        out << FormatTwoDecimals(difference / exact * 100);
     }
+    out << '\n';
 }
 
 void printCurve(const CapacityCurve& curve, std::ostream& out) {

@@ -62,25 +62,12 @@ void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3, Ca
     if (densityKgPerM3) {
         table.weightTexts.reserve(table.weightTexts.size() + count);
     }
-    std::string row;  // reused: each row is copied out at its own length
-    forEachLevel(
-        config,
-        [&](double level, double total) {
-            row.clear();
-            appendTableRow(row, level, shownQuantity(total, std::nullopt));
-            table.tableRows.push_back(row);
-            if (densityKgPerM3) {
-                table.weightTexts.push_back(VtoEdit(total, densityKgPerM3));
-            }
-        },
-        method);
-}
-
-std::vector<double> tableTotals(const TankConfig& config, Method method) {
-    std::vector<double> totals;
-    forEachLevel(
-        config, [&](double, double total) { totals.push_back(total); }, method);
-    return totals;
+    forEachRow(config, densityKgPerM3, method, [&](const TableRow& row) {
+        table.tableRows.emplace_back(row.text);
+        if (densityKgPerM3) {
+            table.weightTexts.emplace_back(row.weight);
+        }
+    });
 }
 
 Outcome<TankConfig> readTableRequest(FieldSource& form) {

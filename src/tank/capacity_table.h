@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "form/field_source.h"
+#include "tank/density.h"
 #include "tank/method.h"
 #include "tank/outcome.h"
 #include "tank/tank_config.h"
 #include "tank/volume.h"
+#include "text/row_text.h"
 
 namespace quorvel {
 
@@ -59,6 +61,47 @@ void forEachLevel(const TankConfig& config, Visit&& visit, Method method = Metho
     }
 }
 
+// A row of the table as it is written: the level and total behind it, its text "level,litres"
+// and, at a density, its weight text (VtoEdit). The texts hold until the next row.
+struct TableRow {
+    double level = 0;       // mm
+    double totalM3 = 0;     // m³
+    std::string_view text;  // "level,litres"
+    std::string_view weight;
+};
+
+// The walk's rows, in order, one call of `sink` per row, as they are computed: nothing of the
+// table is held. With a density (kg/m^3) each row has its weight text.
+template <typename Sink>
+void forEachRow(const TankConfig& config, std::optional<double> densityKgPerM3, Method method,
+                Sink&& sink) {
+    std::string text;  // reused by every row
+    std::string weight;
+    forEachLevel(
+        config,
+        [&](double level, double total) {
+            text.clear();
+            appendTableRow(text, level, shownQuantity(total, std::nullopt));
+            if (densityKgPerM3) {
+                weight = VtoEdit(total, densityKgPerM3);
+            }
+            sink(TableRow{level, total, text, weight});
+        },
+        method);
+}
+
+// The classic walk's rows with, beside each, the true geometry's total at the same level (m³):
+// what the comparison of the two methods prints. Throws exact::GeometryError, before the first
+// row, for a tank that is no solid for the true geometry.
+template <typename Sink>
+void forEachRowBesideExact(const TankConfig& config, std::optional<double> densityKgPerM3,
+                           Sink&& sink) {
+    const VolumeModel exact(config, Method::Exact);
+    VolumeState state;
+    forEachRow(config, densityKgPerM3, Method::Classic,
+               [&](const TableRow& row) { sink(row, exact(row.level, config.levelStep, state)); });
+}
+
 // Reads a table request (buildTankConfig) and refuses an interval not greater than zero and
 // a table of more than kMaxTableRows rows. Throws as buildTankConfig does.
 Outcome<TankConfig> readTableRequest(FieldSource& form);
@@ -67,9 +110,5 @@ Outcome<TankConfig> readTableRequest(FieldSource& form);
 // when densityKgPerM3 is given, one weight text per row (VtoEdit).
 void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3, CapacityTable& table,
               Method method = Method::Classic);
-
-// The total (m³) at every level of the configuration's walk, by `method`: what a second
-// method's column beside the table needs.
-std::vector<double> tableTotals(const TankConfig& config, Method method);
 
 }  // namespace quorvel
