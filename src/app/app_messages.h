@@ -3,6 +3,7 @@
 // failures that no lower layer words for the user.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -78,6 +79,57 @@ inline std::string fileFailed(const std::string& path, std::string_view reason) 
 }
 // The system's reasons a person can act on; other reasons are shown as the system gives them.
 std::string_view systemReason(int code);
+
+// Why a file was refused where the system did not fail.
+inline constexpr std::string_view kNotARegularFile = "它不是普通文件，而是设备、管道或套接字";
+inline constexpr std::string_view kWriteProtected = "文件设为只读，不允许改写";
+inline std::string tooLarge(std::size_t mebibytes) {
+    return "文件大于 " + std::to_string(mebibytes) + " MiB，不是本程序保存的文件";
+}
+// Why bd.txt makes no grid: its counts, as written in the file (`token`, shortened).
+inline std::string gridCountNotInteger(bool rows, int line, std::string_view token) {
+    return "第 " + std::to_string(line) + " 行的" + (rows ? "行数" : "列数") + "“" +
+           std::string(token) + "”不是整数";
+}
+inline std::string gridCountNegative(bool rows, int line, std::string_view token) {
+    return "第 " + std::to_string(line) + " 行的" + (rows ? "行数" : "列数") + "“" +
+           std::string(token) + "”是负数";
+}
+inline std::string gridCountOverLimit(bool rows, int line, std::string_view token,
+                                      long long limit) {
+    return "第 " + std::to_string(line) + " 行的" + (rows ? "行数" : "列数") + "“" +
+           std::string(token) + "”超过上限 " + std::to_string(limit);
+}
+inline std::string gridTooManyCells(std::string_view cols, std::string_view rows, long long cells,
+                                    long long limit) {
+    return "列数 " + std::string(cols) + " 与行数 " + std::string(rows) + " 共 " +
+           std::to_string(cells) + " 格，超过上限 " + std::to_string(limit) + " 格";
+}
+
+// Config.ini and bd.txt at start and close.
+inline constexpr std::string_view kStoredFilesCaption = "系统提示";
+inline constexpr std::string_view kSettingsFile = "设置文件";
+inline constexpr std::string_view kGridFile = "标定点文件";
+// At start: a stored file there that could not be read. `ask`: the close will ask before it
+// writes over the file (a regular file), else it leaves the file alone.
+inline std::string storedFileUnread(std::string_view what, const std::string& path,
+                                    std::string_view reason, bool ask) {
+    return "无法读取" + std::string(what) + "“" + path + "”：" + std::string(reason) +
+           "。\n程序按没有这个文件启动；关闭时" + (ask ? "会先询问是否改写它。" : "不会改写它。");
+}
+// At close, for such a file.
+inline std::string keepCopyQuestion(std::string_view what, const std::string& path,
+                                    const std::string& copy) {
+    return "启动时无法读取的" + std::string(what) + "“" + path +
+           "”至今保持原样。\n选“是”：先把它保留为“" + copy +
+           "”，再保存本次的内容；\n选“否”：不改写它，本次的内容不保存到这个文件。";
+}
+
+// A table request whose first level lies above its last: no row at all.
+inline std::string noTableRows(const std::string& from, const std::string& to, bool tankTop) {
+    return "起始液位 " + from + " 毫米高于终止液位 " + to + " 毫米" + (tankTop ? "（罐高）" : "") +
+           "，容积表没有一行！";
+}
 
 inline constexpr std::string_view kOutOfMemory = "内存不足，操作未能完成！";
 // An error no lower layer words for the user (a fault of the program itself).

@@ -22,7 +22,7 @@ double readLevel(const WindowForm& form, std::string_view field) {
 }  // namespace
 
 void WindowOperations::start() {
-    startUp(form_, files_);
+    unread_ = startUp(form_, files_, ui_);
     calibration_.forget();
     clearResult();
 }
@@ -40,7 +40,7 @@ void WindowOperations::clearResult() {
 }
 
 void WindowOperations::close() {
-    shutDown(form_, files_);
+    shutDown(form_, files_, ui_, unread_);
 }
 
 bool WindowOperations::generate(const WorkbookProgress& progress) {

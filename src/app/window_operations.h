@@ -23,11 +23,13 @@ class WindowOperations {
 
     const ProgramFiles& files() const { return files_; }
 
-    // FormActivate, once per run: settings and grid loaded (failures ignored) and the
-    // start-up steps. No quick result is shown: the stored one belongs to inputs the
-    // start-up does not restore (the shell page, the corrections, the head volume lists).
+    // FormActivate, once per run: settings and grid loaded (a file there that cannot be
+    // read is named in a box) and the start-up steps. No quick result is shown: the stored
+    // one belongs to inputs the start-up does not restore (the shell page, the corrections,
+    // the head volume lists).
     void start();
-    // FormClose: settings, then grid, saved (failures ignored).
+    // FormClose: settings, then grid, saved; a file the start could not read is written
+    // over only when the user agrees, after a copy was kept (startUp, shutDown).
     void close();
 
     // Button1Click / BitBtn1: the table computed, written to ~001.xlsx after the confirmation
@@ -76,6 +78,7 @@ class WindowOperations {
     UiServices& ui_;
     ProgramFiles files_;
     CalibrationPage calibration_;
+    UnreadFiles unread_;
 };
 
 }  // namespace quorvel::app

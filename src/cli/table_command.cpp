@@ -18,10 +18,11 @@ namespace quorvel::cli {
 namespace {
 
 // The window reads a settings file that does not exist as an empty one; on a command line
-// that is a mistyped name, and a table computed from an empty form would hide it.
+// that is a mistyped name, and a table computed from an empty form would hide it. A name
+// that is there but no file to read (a folder, a FIFO) is refused by the load itself.
 void requireFile(const std::optional<std::string>& path, const char* what) {
     std::error_code ec;
-    if (path && !std::filesystem::is_regular_file(*path, ec)) {
+    if (path && !std::filesystem::exists(*path, ec)) {
         throw UsageError(std::string(what) + " \"" + *path + "\" does not exist");
     }
 }

@@ -101,7 +101,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     // The data folder is named after the program; it is chosen before the window system is
-    // reached, so --print-folders answers on a terminal without a display.
+    // reached, so --print-folders answers on a terminal without a display. Folders stay
+    // bytes from here to the files opened: a name that is not UTF-8 is never re-encoded.
     QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));
     std::string program;
     try {
@@ -112,8 +113,8 @@ int main(int argc, char** argv) {
     }
     // An installed program cannot write its own folder: the user's data folder keeps the
     // settings, the grid and the workbook.
-    const quorvel::DataFolder data = quorvel::chooseDataFolder(
-        program, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+    const quorvel::DataFolder data =
+        quorvel::chooseDataFolder(program, quorvel::userDataFolder("Quorvel"));
     if (!data.writable) {
         std::fprintf(stderr, "quorvel: neither %s nor the data folder can be written\n",
                      program.c_str());

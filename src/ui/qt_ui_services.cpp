@@ -68,13 +68,18 @@ MessageAnswer QtUiServices::messageBox(std::string_view text, std::string_view c
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
+QUrl fileUrl(const std::string& path) {
+    // Percent-encoded from the bytes: a folder name that is not UTF-8 would not survive a
+    // QString, and the program that opens the URL decodes it back to the same bytes.
+    const QByteArray bytes(path.data(), static_cast<qsizetype>(path.size()));
+    return QUrl::fromEncoded("file://" + bytes.toPercentEncoding("/"), QUrl::StrictMode);
+}
+
 OpenOutcome QtUiServices::openDocument(const std::string& path) {
-    const QString file = QString::fromStdString(path);
-    if (!programRegisteredFor(file)) {
+    if (!programRegisteredFor(QString::fromStdString(path))) {
         return OpenOutcome::NoProgram;
     }
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(file)) ? OpenOutcome::Opened
-                                                                : OpenOutcome::Failed;
+    return QDesktopServices::openUrl(fileUrl(path)) ? OpenOutcome::Opened : OpenOutcome::Failed;
 }
 
 std::optional<std::string> QtUiServices::askSaveFileName(const SaveFileRequest& request) {

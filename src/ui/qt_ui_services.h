@@ -4,11 +4,16 @@
 
 #include <functional>
 
+#include <QUrl>
 #include <QWidget>
 
 #include "ports/ui_services.h"
 
 namespace quorvel::ui {
+
+// The file:// URL of an absolute path given as bytes, each byte kept (percent-encoded where a
+// URL needs it), so that a folder whose name is not UTF-8 opens as itself.
+QUrl fileUrl(const std::string& path);
 
 class QtUiServices : public UiServices {
   public:

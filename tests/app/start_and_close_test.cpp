@@ -189,23 +189,19 @@ TEST(StartUp, LoadedTextsAreKeptAsStored) {
     }
 }
 
-TEST(StartUp, DamagedFilesAreIgnoredAndCloseFailuresAreSilent) {
+TEST(StartUp, EachFailedSaveOfTheCloseIsNamedWithItsReason) {
     testsupport::TempFolder folder;
     const ProgramFiles files = filesIn(folder);
-    testsupport::writeBytes(files.grid(), "x\r\n");  // the column count is not a number
-    testsupport::writeBytes(files.settings(), "[FrmMainPro]\r\nEdit1=2000\r\n");
+    testsupport::writeBytes(files.grid(), "x\r\n");
     MemoryWindow w;
     testsupport::RecordingUi ui;
-    WindowOperations ops(w, ui, files);
-    ops.start();
-    EXPECT_EQ(w.text("Edit1"), "2000");
-    EXPECT_EQ(w.grid().rowCount(), 2);
-    EXPECT_EQ(w.grid().cell(0, 0), "序号");
-
     // A program folder that runs through a regular file cannot be written.
     WindowOperations blocked(w, ui, ProgramFiles{files.grid(), ""});
     blocked.close();
-    EXPECT_TRUE(ui.shown.empty());
+    const std::string reason = "”无法读写：路径中有一段不是文件夹";
+    EXPECT_EQ(ui.errors(),
+              (std::vector<std::string>{"文件“" + files.grid() + "/Config.ini" + reason,
+                                        "文件“" + files.grid() + "/bd.txt" + reason}));
     EXPECT_EQ(testsupport::readBytes(files.grid()), "x\r\n");
 }
 

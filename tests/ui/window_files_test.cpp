@@ -11,6 +11,7 @@
 #include "form/controls.h"
 #include "output/bitmap_file.h"
 #include "support/xlsx_reader.h"
+#include "ui/qt_ui_services.h"
 #include "window_fixture.h"
 
 namespace quorvel::ui {
@@ -208,6 +209,14 @@ TEST_F(WindowTest, AWindowClosedBeforeItsStartUpLeavesTheFilesAlone) {
     window_.reset();
     EXPECT_EQ(testsupport::readBytes(file("Config.ini")), settings);
     EXPECT_FALSE(std::filesystem::exists(file("bd.txt")));
+}
+
+// The workbook and the help are opened by URL: a folder name that is not UTF-8 keeps its
+// bytes, as xdg-open decodes them (RFC 3986 percent-encoding).
+TEST(FileUrl, KeepsEveryByteOfThePath) {
+    const std::string path = "/tmp/\xB2\xE2\xCA\xD4 \xFF/~001.xlsx";
+    EXPECT_EQ(fileUrl(path).toEncoded(), "file:///tmp/%B2%E2%CA%D4%20%FF/~001.xlsx");
+    EXPECT_TRUE(fileUrl(path).isLocalFile());
 }
 
 }  // namespace
