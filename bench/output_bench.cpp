@@ -34,7 +34,7 @@ class SilentUi : public UiServices {
             failed = std::string(text);
         return MessageAnswer::Yes;
     }
-    bool openDocument(const std::string&) override { return true; }
+    OpenOutcome openDocument(const std::string&) override { return OpenOutcome::Opened; }
     std::optional<std::string> askSaveFileName(const SaveFileRequest&) override {
         return std::nullopt;
     }

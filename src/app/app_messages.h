@@ -3,6 +3,7 @@
 // failures that no lower layer words for the user.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,45 @@ namespace quorvel::app_messages {
 
 inline constexpr std::string_view kHelpMissing = " help.chm 帮助文件损坏！";
 inline constexpr std::string_view kNotANumber = "输入内容不是数字";
+
+// A head whose kind the new section or shell page does not allow, made flat (status bar).
+inline std::string headMadeFlat(bool left, std::string_view kind) {
+    return std::string(left ? "左封头" : "右封头") + "“" + std::string(kind) +
+           "”只适用于水平正直圆柱体，已改为平板封头";
+}
+
+// The note beside a quick result computed at a level the tank's description does not cover.
+inline constexpr std::string_view kQuickAboveTank = "高于罐高，按满罐计";
+inline constexpr std::string_view kQuickBeyondPoints = "超出标定点范围，按外推计算";
+
+// The note below the summary in a table's confirmation box; levels in mm, as texts.
+inline std::string tableCutAtHeight(const std::string& asked, const std::string& height) {
+    return "注意：液位范围到 " + asked + " 毫米，高于罐高，容积表只列到罐高 " + height + " 毫米。";
+}
+inline std::string tableBeyondPoints(const std::string& lowest, const std::string& highest) {
+    return "注意：液位范围超出标定点范围（" + lowest + " 至 " + highest +
+           " 毫米），超出部分按外推计算。";
+}
+
+// The status bar after a table or the help was to be opened.
+inline std::string workbookSavedTo(const std::string& path) {
+    return "容积表已保存到 " + path;
+}
+inline std::string workbookSavedNotOpened(const std::string& path, std::string_view why) {
+    return workbookSavedTo(path) + "，但无法打开：" + std::string(why);
+}
+inline std::string workbookNotSaved(const std::string& path) {
+    return "容积表未能保存到 " + path;
+}
+inline std::string helpNotOpened(const std::string& path, std::string_view why) {
+    return "无法打开帮助文件 " + path + "：" + std::string(why);
+}
+// Why: no program is registered for files ending in `suffix` (".xlsx", ".chm"), or one is
+// but could not be started.
+inline std::string noProgramFor(std::string_view suffix) {
+    return "系统中没有登记打开 " + std::string(suffix) + " 文件的程序";
+}
+inline constexpr std::string_view kOpenerFailed = "打开它的程序未能启动";
 
 // The level of a volume or weight.
 inline constexpr std::string_view kWeightNeedsDensity =
@@ -42,6 +82,57 @@ inline std::string fileFailed(const std::string& path, std::string_view reason) 
 }
 // The system's reasons a person can act on; other reasons are shown as the system gives them.
 std::string_view systemReason(int code);
+
+// Why a file was refused where the system did not fail.
+inline constexpr std::string_view kNotARegularFile = "它不是普通文件，而是设备、管道或套接字";
+inline constexpr std::string_view kWriteProtected = "文件设为只读，不允许改写";
+inline std::string tooLarge(std::size_t mebibytes) {
+    return "文件大于 " + std::to_string(mebibytes) + " MiB，不是本程序保存的文件";
+}
+// Why bd.txt makes no grid: its counts, as written in the file (`token`, shortened).
+inline std::string gridCountNotInteger(bool rows, int line, std::string_view token) {
+    return "第 " + std::to_string(line) + " 行的" + (rows ? "行数" : "列数") + "“" +
+           std::string(token) + "”不是整数";
+}
+inline std::string gridCountNegative(bool rows, int line, std::string_view token) {
+    return "第 " + std::to_string(line) + " 行的" + (rows ? "行数" : "列数") + "“" +
+           std::string(token) + "”是负数";
+}
+inline std::string gridCountOverLimit(bool rows, int line, std::string_view token,
+                                      long long limit) {
+    return "第 " + std::to_string(line) + " 行的" + (rows ? "行数" : "列数") + "“" +
+           std::string(token) + "”超过上限 " + std::to_string(limit);
+}
+inline std::string gridTooManyCells(std::string_view cols, std::string_view rows, long long cells,
+                                    long long limit) {
+    return "列数 " + std::string(cols) + " 与行数 " + std::string(rows) + " 共 " +
+           std::to_string(cells) + " 格，超过上限 " + std::to_string(limit) + " 格";
+}
+
+// Config.ini and bd.txt at start and close.
+inline constexpr std::string_view kStoredFilesCaption = "系统提示";
+inline constexpr std::string_view kSettingsFile = "设置文件";
+inline constexpr std::string_view kGridFile = "标定点文件";
+// At start: a stored file there that could not be read. `ask`: the close will ask before it
+// writes over the file (a regular file), else it leaves the file alone.
+inline std::string storedFileUnread(std::string_view what, const std::string& path,
+                                    std::string_view reason, bool ask) {
+    return "无法读取" + std::string(what) + "“" + path + "”：" + std::string(reason) +
+           "。\n程序按没有这个文件启动；关闭时" + (ask ? "会先询问是否改写它。" : "不会改写它。");
+}
+// At close, for such a file.
+inline std::string keepCopyQuestion(std::string_view what, const std::string& path,
+                                    const std::string& copy) {
+    return "启动时无法读取的" + std::string(what) + "“" + path +
+           "”至今保持原样。\n选“是”：先把它保留为“" + copy +
+           "”，再保存本次的内容；\n选“否”：不改写它，本次的内容不保存到这个文件。";
+}
+
+// A table request whose first level lies above its last: no row at all.
+inline std::string noTableRows(const std::string& from, const std::string& to, bool tankTop) {
+    return "起始液位 " + from + " 毫米高于终止液位 " + to + " 毫米" + (tankTop ? "（罐高）" : "") +
+           "，容积表没有一行！";
+}
 
 inline constexpr std::string_view kOutOfMemory = "内存不足，操作未能完成！";
 // An error no lower layer words for the user (a fault of the program itself).

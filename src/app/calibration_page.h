@@ -6,6 +6,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/window_form.h"
@@ -21,6 +22,15 @@ class CalibrationPage {
     // Button5Click ("清空"): the points of rows 2 onward are emptied, those kept aside
     // forgotten.
     void clear(WindowForm& form);
+
+    // A block copied from a spreadsheet (rows of tab-separated cells) pasted with its first
+    // cell at (col, row): each cell passes the grid's character filter; cells beyond the
+    // volume column are dropped, and a block placed on the number column or the heading row
+    // starts in the level column or the origin row. The point count follows the block: a
+    // block of several rows placed on the origin row or the first point row is a new table
+    // and the grid ends with its last row; any other block only makes the grid grow to hold
+    // it (2 to 999 points; rows beyond the 999th are dropped). Returns the rows written.
+    int paste(WindowForm& form, int col, int row, std::string_view block);
 
     // A grid loaded from a file replaces everything kept aside.
     void forget() { removed_.clear(); }

@@ -7,8 +7,11 @@
 #include "app/app_messages.h"
 #include "exact/head_profile.h"
 #include "files/file_error.h"
+#include "files/read_file.h"
 #include "geometry/geometry.h"
 #include "output/paper_fonts.h"
+#include "store/grid_file.h"
+#include "store/text_encoding.h"
 #include "text/number_text.h"
 #include "xlsx/xl_wrappers.h"
 
@@ -44,6 +47,53 @@ std::string_view app_messages::systemReason(int code) {
 }
 
 namespace app {
+namespace {
+
+// A count as the file writes it, fit for a sentence: at most 20 bytes, as text.
+std::string shownToken(std::string_view token) {
+    constexpr std::size_t kMost = 20;
+    std::string shown = readStoredText(token.substr(0, kMost)).text;
+    return token.size() > kMost ? shown + "…" : shown;
+}
+
+std::string gridCountReason(const GridCountError& e) {
+    using Fault = GridCountError::Fault;
+    switch (e.fault) {
+        case Fault::NotAnInteger:
+            return app_messages::gridCountNotInteger(e.isRowCount, e.line, shownToken(e.token));
+        case Fault::Negative:
+            return app_messages::gridCountNegative(e.isRowCount, e.line, shownToken(e.token));
+        case Fault::OverLimit:
+            return app_messages::gridCountOverLimit(e.isRowCount, e.line, shownToken(e.token),
+                                                    e.limit);
+        case Fault::TooManyCells:
+            break;
+    }
+    return app_messages::gridTooManyCells(shownToken(e.token), shownToken(e.rowToken), e.cells,
+                                          e.limit);
+}
+
+}  // namespace
+
+std::optional<std::string> fileFailureReason(const FileError& e) {
+    if (const auto* grid = dynamic_cast<const GridCountError*>(&e)) {
+        return gridCountReason(*grid);
+    }
+    switch (e.fault()) {
+        case FileFault::NotRegular:
+            return std::string(app_messages::kNotARegularFile);
+        case FileFault::WriteProtected:
+            return std::string(app_messages::kWriteProtected);
+        case FileFault::TooLarge:
+            return app_messages::tooLarge(kMaxStoredFileBytes / (1024 * 1024));
+        case FileFault::System:
+            break;
+    }
+    if (e.code() != 0) {
+        return std::string(app_messages::systemReason(e.code()));
+    }
+    return std::nullopt;
+}
 
 void showStop(UiServices& ui, const Stop& stop) {
     if (stop.box == Stop::Box::Error) {
@@ -57,8 +107,9 @@ void showCurrentException(UiServices& ui) {
     try {
         throw;
     } catch (const FileError& e) {
-        if (e.code() != 0 && !e.path().empty()) {
-            ui.showError(app_messages::fileFailed(e.path(), app_messages::systemReason(e.code())));
+        const std::optional<std::string> reason = fileFailureReason(e);
+        if (reason && !e.path().empty()) {
+            ui.showError(app_messages::fileFailed(e.path(), *reason));
         } else {
             ui.showError(app_messages::internalError(e.what()));
         }

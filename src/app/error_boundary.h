@@ -5,12 +5,19 @@
 
 #include <exception>
 #include <optional>
+#include <string>
 #include <type_traits>
 
+#include "files/file_error.h"
 #include "ports/ui_services.h"
 #include "tank/outcome.h"
 
 namespace quorvel::app {
+
+// Why a file failed, in the user's words: a refusal (not a regular file, write-protected,
+// too large), a grid file's counts, or the system's reason; nothing when the error carries
+// none of these (a fault of the program).
+std::optional<std::string> fileFailureReason(const FileError& e);
 
 // Shows a stop: a plain message box, or the standard error box.
 void showStop(UiServices& ui, const Stop& stop);

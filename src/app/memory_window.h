@@ -1,5 +1,6 @@
 // The window without widgets: a MemoryForm for the controls, and what the operations enable,
-// show and list. The headless front end and the tests run the window's operations on it.
+// show, list, label and say in the status bar. The headless front end and the tests run the
+// window's operations on it.
 #pragma once
 
 #include <map>
@@ -49,6 +50,14 @@ class MemoryWindow : public WindowForm {
         mark_ = mark;
         ++curvesShown_;
     }
+    void clearCurve() override {
+        curve_ = {};
+        mark_.reset();
+    }
+    void setLabel(std::string_view label, std::string_view text) override {
+        labels_[std::string(label)] = text;
+    }
+    void showStatus(std::string_view text) override { status_ = text; }
 
     // Every control starts enabled and shown, on the first picture page, as designed.
     bool enabled(std::string_view control) const { return lookup(enabled_, control); }
@@ -59,6 +68,12 @@ class MemoryWindow : public WindowForm {
     const CapacityCurve& curve() const { return curve_; }
     std::optional<CurvePoint> mark() const { return mark_; }
     int curvesShown() const { return curvesShown_; }
+    bool hasCurve() const { return !curve_.points.empty(); }
+    std::string label(std::string_view name) const {
+        auto it = labels_.find(name);
+        return it == labels_.end() ? std::string() : it->second;
+    }
+    const std::string& status() const { return status_; }
 
   private:
     static bool lookup(const std::map<std::string, bool, std::less<>>& m, std::string_view k) {
@@ -75,6 +90,8 @@ class MemoryWindow : public WindowForm {
     CapacityCurve curve_;
     std::optional<CurvePoint> mark_;
     int curvesShown_ = 0;
+    std::map<std::string, std::string, std::less<>> labels_;
+    std::string status_;
 };
 
 }  // namespace quorvel::app

@@ -1,13 +1,70 @@
 #include "app/start_and_close.h"
 
+#include <cerrno>
 #include <exception>
+#include <filesystem>
+#include <functional>
+#include <system_error>
 
+#include "app/app_messages.h"
+#include "app/error_boundary.h"
 #include "app/window_rules.h"
+#include "files/kept_copy.h"
+#include "files/save_target.h"
 #include "form/calibration_grid.h"
 #include "store/grid_file.h"
 #include "store/settings_file.h"
 
 namespace quorvel::app {
+namespace {
+
+// Loads one stored file; false when it is there but could not be read (said in a box).
+bool loadOne(UiServices& ui, std::string_view what, const std::string& path,
+             const std::function<void()>& load) {
+    try {
+        load();
+        return true;
+    } catch (const FileError& e) {
+        if (e.code() == ENOENT) {
+            return true;  // a first start: nothing to keep
+        }
+        const std::string reason =
+            fileFailureReason(e).value_or(app_messages::internalError(e.what()));
+        ui.messageBox(app_messages::storedFileUnread(what, path, reason, isRegularFile(path)),
+                      app_messages::kStoredFilesCaption, MessageButtons::Ok, MessageIcon::Warning);
+    } catch (...) {
+        showCurrentException(ui);
+    }
+    return false;
+}
+
+// Saves one stored file as the close does (shutDown).
+void saveOne(UiServices& ui, std::string_view what, const std::string& path, bool unread,
+             const std::function<void(SaveOver)>& save) {
+    try {
+        const std::string target = resolveSaveTarget(path);
+        std::error_code ec;
+        if (!unread || !std::filesystem::exists(std::filesystem::symlink_status(target, ec))) {
+            save(SaveOver::ReadableFile);
+            return;
+        }
+        if (!isRegularFile(target)) {
+            return;  // a folder, FIFO or device: nothing to keep, nothing a save may replace
+        }
+        const std::string copy = freeCopyName(target);
+        if (ui.messageBox(app_messages::keepCopyQuestion(what, path, copy),
+                          app_messages::kStoredFilesCaption, MessageButtons::YesNo,
+                          MessageIcon::Warning) != MessageAnswer::Yes) {
+            return;
+        }
+        keepCopy(target, copy);
+        save(SaveOver::AnyContent);
+    } catch (...) {
+        showCurrentException(ui);
+    }
+}
+
+}  // namespace
 
 void loadStoredFiles(WindowForm& form, const std::optional<std::string>& settings,
                      const std::optional<std::string>& grid) {
@@ -30,22 +87,22 @@ void finishStartUp(WindowForm& form, TableRequest request) {
     form.setItemIndex("ComboBox4", 0);
 }
 
-void startUp(WindowForm& form, const ProgramFiles& files) {
-    try {
-        loadStoredFiles(form, files.settings(), files.grid());
-    } catch (const std::exception&) {
-        // A missing or damaged file starts the window with what was read so far.
-    }
+UnreadFiles startUp(WindowForm& form, const ProgramFiles& files, UiServices& ui) {
+    UnreadFiles unread;
+    unread.settings = !loadOne(ui, app_messages::kSettingsFile, files.settings(),
+                               [&] { LoadSettings(form, files.settings()); });
+    unread.grid = !loadOne(ui, app_messages::kGridFile, files.grid(),
+                           [&] { LoadStringGrid(form.grid(), files.grid()); });
     finishStartUp(form, TableRequest::Defaults);
+    return unread;
 }
 
-void shutDown(WindowForm& form, const ProgramFiles& files) {
-    try {
-        SaveSettings(form, files.settings());
-        SaveStringGrid(form.grid(), files.grid());
-    } catch (const std::exception&) {
-        // Nothing can be shown while the window closes; the files written are whole.
-    }
+void shutDown(WindowForm& form, const ProgramFiles& files, UiServices& ui,
+              const UnreadFiles& unread) {
+    saveOne(ui, app_messages::kSettingsFile, files.settings(), unread.settings,
+            [&](SaveOver over) { SaveSettings(form, files.settings(), over); });
+    saveOne(ui, app_messages::kGridFile, files.grid(), unread.grid,
+            [&](SaveOver over) { SaveStringGrid(form.grid(), files.grid(), over); });
 }
 
 }  // namespace quorvel::app

@@ -6,6 +6,7 @@
 
 #include "app/program_files.h"
 #include "app/window_form.h"
+#include "ports/ui_services.h"
 
 namespace quorvel::app {
 
@@ -23,12 +24,26 @@ void loadStoredFiles(WindowForm& form, const std::optional<std::string>& setting
 // on their add entries.
 void finishStartUp(WindowForm& form, TableRequest request);
 
-// FormActivate: Config.ini and bd.txt from the program folder, their failures ignored
-// silently, then finishStartUp with the table defaults.
-void startUp(WindowForm& form, const ProgramFiles& files);
+// The stored files that were there at start but could not be read. The close writes over
+// none of them unless the user agrees, and then keeps a copy of it first: the settings and
+// the calibration points are never lost to a file that failed to load.
+struct UnreadFiles {
+    bool settings = false;
+    bool grid = false;
+};
 
-// FormClose: saves the settings, then the grid; a failure is ignored silently, and a
-// failure of the settings skips the grid.
-void shutDown(WindowForm& form, const ProgramFiles& files);
+// FormActivate: Config.ini, then bd.txt, each loaded on its own (a file that fails does not
+// keep the other from loading), then finishStartUp with the table defaults. A missing file
+// starts empty without a word; one that exists but cannot be read is named, with why, in
+// a box, and left out.
+UnreadFiles startUp(WindowForm& form, const ProgramFiles& files, UiServices& ui);
+
+// FormClose: saves the settings, then the grid, each on its own; a save that fails is named,
+// with why, in a box, and leaves its file as it was. A file in `unread` that is a regular
+// file is written over only when the user says Yes to a question, after a copy of it was
+// kept beside it (NAME.bak, NAME.bak2, ...); one that is not (a FIFO, a device) is left
+// alone without a word, as the start said.
+void shutDown(WindowForm& form, const ProgramFiles& files, UiServices& ui,
+              const UnreadFiles& unread);
 
 }  // namespace quorvel::app

@@ -1,7 +1,11 @@
 #include "app/table_operations.h"
 
+#include "app/app_messages.h"
 #include "app/error_boundary.h"
+#include "files/file_error.h"
+#include "files/save_target.h"
 #include "tank/density.h"
+#include "text/number_format.h"
 
 namespace quorvel::app {
 
@@ -9,6 +13,13 @@ std::optional<TableWalk> readTable(FieldSource& form, UiServices& ui) {
     return guarded(ui, [&]() -> std::optional<TableWalk> {
         std::optional<TankConfig> config = shownOutcome(ui, readTableRequest(form));
         if (!config) {
+            return std::nullopt;
+        }
+        if (TableLevels(config->levelFrom, config->levelTo, config->levelStep).count() == 0) {
+            const bool tankTop =
+                config->shellKind != ShellKind::Calibrated && config->levelTo == config->height();
+            ui.showMessage(app_messages::noTableRows(formatLevel(config->levelFrom),
+                                                     formatLevel(config->levelTo), tankTop));
             return std::nullopt;
         }
         TableWalk request{std::move(*config), std::nullopt};
@@ -61,9 +72,18 @@ std::optional<CapacityTable> makeTable(FieldSource& form, UiServices& ui, Method
 }
 
 bool saveTable(const CapacityTable& table, const std::string& path, UiServices& ui,
-               std::string* saveFailure, const WorkbookProgress& progress) {
+               WorkbookSession* session) {
     const std::optional<bool> saved = guarded(ui, [&]() -> std::optional<bool> {
-        return saveCapacityTable(table, path, ui, saveFailure, progress);
+        // A target no save may replace is refused before anything is asked.
+        try {
+            checkSavePath(path);
+        } catch (const FileError& e) {
+            if (session != nullptr) {
+                session->saveFailure = e.what();
+            }
+            throw;
+        }
+        return saveCapacityTable(table, path, ui, session);
     });
     return saved.value_or(false);
 }

@@ -23,9 +23,9 @@ struct TableWalk {
     std::optional<double> densityKgPerM3;  // with weights ("重量输入密度")
 };
 
-// Reads the table request, refuses an interval not greater than zero and an overlong table,
-// and reads the density (MiDu, which may set ComboBox1). nullopt when the request stopped;
-// its message or error box has been shown.
+// Reads the table request, refuses an interval not greater than zero, an overlong table and
+// one without a row (the first level above the last), and reads the density (MiDu, which may
+// set ComboBox1). nullopt when the request stopped; its message or error box has been shown.
 std::optional<TableWalk> readTable(FieldSource& form, UiServices& ui);
 
 // Walks the request's rows by `method`, handing each to `sink` as it is computed (nothing of
@@ -47,8 +47,9 @@ std::optional<CapacityTable> makeTable(FieldSource& form, UiServices& ui,
                                        Method method = Method::Classic);
 
 // Asks, writes the workbook to `path` and opens it (SaveFileToExcel3). Whether it was saved.
+// A path no save may replace (files/save_target.h) is refused in a box before the question.
 bool saveTable(const CapacityTable& table, const std::string& path, UiServices& ui,
-               std::string* saveFailure = nullptr, const WorkbookProgress& progress = {});
+               WorkbookSession* session = nullptr);
 
 // The curve of `count` levels over the tank's height, by `method`, in the quantity the table
 // shows (kilograms with its density). nullopt when it could not be formed (shown).

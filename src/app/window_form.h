@@ -1,7 +1,7 @@
 // What the window's operations need of the window beyond reading and writing controls by
 // name: the calibration grid, list choices by index, enabling and showing controls, the
-// picture page and the two hidden row lists. The window is one WindowForm; MemoryWindow
-// (the headless front end, the tests) is another.
+// picture page, the two hidden row lists, the curve, labels and the status bar. The window is one
+// WindowForm; MemoryWindow (the headless front end, the tests) is another.
 #pragma once
 
 #include <optional>
@@ -19,6 +19,14 @@ namespace quorvel::app {
 // boxes.
 inline constexpr std::string_view kLeftHeadBox = "GroupBox1";   // "左封头"
 inline constexpr std::string_view kRightHeadBox = "GroupBox2";  // "右封头"
+
+// Inputs of the quick result and the curve that are no stored control: the calibration
+// grid and the shell pages.
+inline constexpr std::string_view kGridControl = "StringGrid1";
+inline constexpr std::string_view kShellPages = "PageControl1";
+
+// The note beside the quick result ("高于罐高，按满罐计").
+inline constexpr std::string_view kQuickNoteLabel = "Label49";
 
 // The picture pages of PageControl2.
 inline constexpr int kPicturesOneToEight = 0;  // "图一至图八"
@@ -39,6 +47,12 @@ class WindowForm : public FieldSource {
     // The lower left picture: the capacity curve of the last table or quick calculation,
     // `mark` the quick calculation's level and value.
     virtual void showCurve(const CapacityCurve& curve, std::optional<CurvePoint> mark) = 0;
+    // The lower left picture without a curve: the drawing of the shell chosen.
+    virtual void clearCurve() = 0;
+    // The text of a label that holds no stored value (kQuickNoteLabel).
+    virtual void setLabel(std::string_view label, std::string_view text) = 0;
+    // The status bar (StatusBar1): where a table went, why a file did not open.
+    virtual void showStatus(std::string_view text) = 0;
 };
 
 }  // namespace quorvel::app

@@ -23,24 +23,37 @@ class WindowOperations {
 
     const ProgramFiles& files() const { return files_; }
 
-    // FormActivate, once per run: settings and grid loaded (failures ignored) and the
-    // start-up steps.
+    // FormActivate, once per run: settings and grid loaded (a file there that cannot be
+    // read is named in a box) and the start-up steps. No quick result is shown: the stored
+    // one belongs to inputs the start-up does not restore (the shell page, the corrections,
+    // the head volume lists).
     void start();
-    // FormClose: settings, then grid, saved (failures ignored).
+    // FormClose: settings, then grid, saved; a file the start could not read is written
+    // over only when the user agrees, after a copy was kept (startUp, shutDown).
     void close();
 
     // Button1Click / BitBtn1: the table computed, written to ~001.xlsx after the confirmation
-    // and opened, then held in ListBox1/ListBox2 and drawn as the curve. Returns whether the
-    // workbook was written. The lists and the curve stay when the request stopped early.
+    // (which notes a range cut at the tank's height or beyond the calibration points) and
+    // opened, then held in ListBox1/ListBox2 and drawn as the curve; the status bar says
+    // where it was saved and why it did not open. Returns whether the workbook was written.
+    // The lists and the curve stay when the request stopped early.
     bool generate(const WorkbookProgress& progress = {});
 
-    // Button2Click: the quick result in Edit36 and the curve of the tank read, its level
-    // marked; false when the press stopped (the last curve stays).
+    // Button2Click: the quick result in Edit36 with its unit label and note, and the curve
+    // of the tank read, its level marked; false when the press stopped (what was shown stays).
     bool quick();
 
-    // ComboBox2Change and Button5Click of the calibration page.
+    // Any control changed, by the user or the program. A change of an input of the quick
+    // result and the curve (resultDependsOn) clears the result, its note and the curve.
+    void inputChanged(std::string_view control);
+
+    // ComboBox2Change and Button5Click of the calibration page, and a block pasted into its
+    // grid at (col, row) (CalibrationPage::paste).
     void pointCountChanged() { calibration_.pointCountChanged(form_); }
     void clearPoints() { calibration_.clear(form_); }
+    int pastePoints(int col, int row, std::string_view block) {
+        return calibration_.paste(form_, col, row, block);
+    }
 
     // CheckBox2MouseUp, RadioButtonMouseUp, PageControl1Change.
     void defaultsClicked();
@@ -59,10 +72,13 @@ class WindowOperations {
     std::string snapshot(const Picture& picture);
 
   private:
+    void clearResult();
+
     WindowForm& form_;
     UiServices& ui_;
     ProgramFiles files_;
     CalibrationPage calibration_;
+    UnreadFiles unread_;
 };
 
 }  // namespace quorvel::app

@@ -2,8 +2,10 @@
 
 #include <exception>
 #include <filesystem>
+#include <fstream>
 
 #include "app/app_messages.h"
+#include "form/controls.h"
 #include "form/head_kinds.h"
 #include "form/request_fields.h"
 #include "form/table_defaults.h"
@@ -22,10 +24,23 @@ void allowCircularOnlyKinds(WindowForm& form, bool on) {
     }
 }
 
-void makeBothHeadsFlat(WindowForm& form) {
-    const HeadKindInfo& flat = headKindInfo(HeadKind::Flat);
-    form.setChecked(flat.leftRadio, true);
-    form.setChecked(flat.rightRadio, true);
+// No disabled kind stays chosen: a head whose kind only a circular shell has becomes flat
+// where those kinds are not allowed. A kind still allowed stays, and a side without a kind
+// keeps none (the reader then asks for one).
+void flattenDisallowedHeads(WindowForm& form, bool circularKindsAllowed) {
+    std::string said;
+    for (HeadSide side : {HeadSide::Left, HeadSide::Right}) {
+        const HeadKindInfo* chosen = chosenHeadKind(form, side);
+        if (chosen == nullptr || !chosen->circularOnly || circularKindsAllowed) {
+            continue;
+        }
+        form.setChecked(radioOn(headKindInfo(HeadKind::Flat), side), true);
+        said += (said.empty() ? "" : "；") +
+                app_messages::headMadeFlat(side == HeadSide::Left, chosen->name);
+    }
+    if (!said.empty()) {
+        form.showStatus(said);
+    }
 }
 
 bool ellipticalChosen(const WindowForm& form) {
@@ -35,8 +50,9 @@ bool ellipticalChosen(const WindowForm& form) {
 }  // namespace
 
 void sectionClicked(WindowForm& form) {
-    makeBothHeadsFlat(form);
-    allowCircularOnlyKinds(form, !ellipticalChosen(form));
+    const bool circular = !ellipticalChosen(form);
+    flattenDisallowedHeads(form, circular);
+    allowCircularOnlyKinds(form, circular);
 }
 
 void shellPageChanged(WindowForm& form, int page) {
@@ -46,8 +62,9 @@ void shellPageChanged(WindowForm& form, int page) {
     if (!headsUsed) {
         return;
     }
-    makeBothHeadsFlat(form);
-    allowCircularOnlyKinds(form, page == 0 && !ellipticalChosen(form));
+    const bool circular = page == 0 && !ellipticalChosen(form);
+    flattenDisallowedHeads(form, circular);
+    allowCircularOnlyKinds(form, circular);
     form.showPicturePage(page == 0 ? kPicturesOneToEight : kPicturesTilted);
 }
 
@@ -83,11 +100,36 @@ void densityChanged(const WindowForm& form, UiServices& ui) {
     }
 }
 
-void openHelp(const std::string& programFolder, UiServices& ui) {
+bool resultDependsOn(std::string_view control) {
+    return control == kGridControl || control == kShellPages ||
+           (findControl(control) != nullptr && control != kQuickResultField);
+}
+
+std::string notOpenedReason(OpenOutcome outcome, std::string_view suffix) {
+    return outcome == OpenOutcome::NoProgram ? app_messages::noProgramFor(suffix)
+                                             : std::string(app_messages::kOpenerFailed);
+}
+
+namespace {
+
+// A compiled help file begins with the signature "ITSF".
+bool isCompiledHelp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    char signature[4] = {};
+    return in.read(signature, sizeof signature) && std::string_view(signature, 4) == "ITSF";
+}
+
+}  // namespace
+
+void openHelp(WindowForm& form, const std::string& programFolder, UiServices& ui) {
     const std::string path = helpFilePath(programFolder);
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec) || !ui.openDocument(path)) {
+    if (!std::filesystem::is_regular_file(path, ec) || !isCompiledHelp(path)) {
         ui.showMessage(app_messages::kHelpMissing);
+        return;
+    }
+    if (const OpenOutcome outcome = ui.openDocument(path); outcome != OpenOutcome::Opened) {
+        form.showStatus(app_messages::helpNotOpened(path, notOpenedReason(outcome, ".chm")));
     }
 }
 

@@ -10,16 +10,22 @@
 
 namespace quorvel::app {
 
-// The mouse was released over "图七 水平正直圆柱体" or "图八 水平椭圆柱体": both heads become
-// flat, and the kinds only a circular shell has (cone, frustum, both dished kinds,
-// hemisphere) are enabled on both sides unless "图八" is chosen.
+// The mouse was released over "图七 水平正直圆柱体" or "图八 水平椭圆柱体": the kinds only a
+// circular shell has (cone, frustum, both dished kinds, hemisphere) are enabled on both
+// sides unless "图八" is chosen. A head keeps its kind while that kind stays enabled; a head
+// whose kind is disabled becomes flat, and the status bar says so.
 void sectionClicked(WindowForm& form);
 
-// The user turned to another shell page. Pages 0 and 1 enable both head groups and make
-// both heads flat; page 0 allows the kinds of the section chosen and shows the pictures
-// 图一至图八, page 1 (tilted, elliptical in section) disables those kinds and shows the
-// tilted tank's pictures. Pages 2 and 3 disable both head groups and change nothing else.
+// The user turned to another shell page. Pages 0 and 1 enable both head groups; page 0
+// allows the kinds of the section chosen and shows the pictures 图一至图八, page 1 (tilted,
+// elliptical in section) disables those kinds and shows the tilted tank's pictures. Heads
+// are kept or made flat as for a section change. Pages 2 and 3 disable both head groups and
+// change nothing else.
 void shellPageChanged(WindowForm& form, int page);
+
+// Whether the quick result and the curve are computed from `control`: every stored control
+// but the result Edit36, the calibration grid and the shell pages.
+bool resultDependsOn(std::string_view control);
 
 // "默认" was clicked (or the window starts): the table request gets its defaults, and its
 // eight fields can be edited only while "默认" is unchecked.
@@ -36,8 +42,12 @@ bool CheckNumberText(std::string_view text, UiServices& ui);
 void densityChanged(const WindowForm& form, UiServices& ui);
 
 // "帮助": opens the help.chm beside the executable in `programFolder`, or the installed copy
-// (helpFilePath); " help.chm 帮助文件损坏！" when neither exists (the desktop may report
-// success for a missing file) or it cannot be opened.
-void openHelp(const std::string& programFolder, UiServices& ui);
+// (helpFilePath). " help.chm 帮助文件损坏！" when neither exists (the desktop may report
+// success for a missing file) or the file is no compiled help file (it lacks the "ITSF"
+// signature); the status bar says why a sound file was not opened.
+void openHelp(WindowForm& form, const std::string& programFolder, UiServices& ui);
+
+// The status bar's words for a file that was not opened.
+std::string notOpenedReason(OpenOutcome outcome, std::string_view suffix);
 
 }  // namespace quorvel::app

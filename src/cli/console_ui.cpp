@@ -20,8 +20,8 @@ MessageAnswer ConsoleUi::messageBox(std::string_view text, std::string_view capt
     return buttons == MessageButtons::YesNo ? answer_ : MessageAnswer::Ok;
 }
 
-bool ConsoleUi::openDocument(const std::string&) {
-    return false;
+OpenOutcome ConsoleUi::openDocument(const std::string&) {
+    return OpenOutcome::Failed;  // a terminal opens nothing
 }
 
 std::optional<std::string> ConsoleUi::askSaveFileName(const SaveFileRequest&) {

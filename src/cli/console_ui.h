@@ -17,7 +17,7 @@ class ConsoleUi : public UiServices {
     void showError(std::string_view text) override;
     MessageAnswer messageBox(std::string_view text, std::string_view caption,
                              MessageButtons buttons, MessageIcon icon) override;
-    bool openDocument(const std::string& path) override;
+    OpenOutcome openDocument(const std::string& path) override;
     // No dialog and no clipboard without a window: the dialog is always cancelled.
     std::optional<std::string> askSaveFileName(const SaveFileRequest& request) override;
     void putPictureOnClipboard(const Picture& picture) override;

@@ -19,10 +19,11 @@ namespace quorvel::cli {
 namespace {
 
 // The window reads a settings file that does not exist as an empty one; on a command line
-// that is a mistyped name, and a table computed from an empty form would hide it.
+// that is a mistyped name, and a table computed from an empty form would hide it. A name
+// that is there but no file to read (a folder, a FIFO) is refused by the load itself.
 void requireFile(const std::optional<std::string>& path, const char* what) {
     std::error_code ec;
-    if (path && !std::filesystem::is_regular_file(*path, ec)) {
+    if (path && !std::filesystem::exists(*path, ec)) {
         throw UsageError(std::string(what) + " \"" + *path + "\" does not exist");
     }
 }
@@ -81,11 +82,10 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
     }
     if (ok && options.workbookFile) {
         // The box says what to do; a batch user also needs the system's reason.
-        std::string saveFailure;
-        ok =
-            ok && app::saveTable(*table, *options.workbookFile, ui, &saveFailure) && !ui.sawError();
-        if (!saveFailure.empty()) {
-            err << "quorvel-table: " << saveFailure << '\n';
+        WorkbookSession session;
+        ok = ok && app::saveTable(*table, *options.workbookFile, ui, &session) && !ui.sawError();
+        if (!session.saveFailure.empty()) {
+            err << "quorvel-table: " << session.saveFailure << '\n';
         }
     }
     if (ok && options.pdfFile) {

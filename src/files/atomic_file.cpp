@@ -101,6 +101,7 @@ void syncFolder(const std::string& target) {
 void replaceFileAtomically(const std::string& path,
                            const std::function<void(const std::string& tempPath)>& write) {
     const std::string target = resolveSaveTarget(path);
+    checkSaveTarget(target);
     removeStaleTemporaries(target);
     Temporary temp(target);
     write(temp.path());
@@ -111,6 +112,8 @@ void replaceFileAtomically(const std::string& path,
     if (::fchmod(temp.fd(), modeFor(target)) != 0) {
         throw failure("cannot write", target, errno);
     }
+    // Again just before the rename: the name may have become something else meanwhile.
+    checkSaveTarget(target);
     if (::rename(temp.path().c_str(), target.c_str()) != 0) {
         throw failure("cannot replace", target, errno);
     }

@@ -1,6 +1,7 @@
 #include "files/read_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -9,29 +10,75 @@
 #include "files/file_error.h"
 
 namespace quorvel {
+namespace {
 
-std::optional<std::string> readFileIfExists(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+FileError systemFailure(const char* what, const std::string& path, int err) {
+    return FileError(std::string(what) + " " + path + ": " + std::strerror(err), path, err);
+}
+
+// Refuses what is not a regular file of at most `maxBytes`.
+void checkStoredFile(const struct stat& st, const std::string& path, std::size_t maxBytes) {
+    if (S_ISDIR(st.st_mode)) {
+        throw systemFailure("cannot read", path, EISDIR);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        throw FileError("cannot read " + path + ": not a regular file (a device, FIFO or socket)",
+                        path, 0, FileFault::NotRegular);
+    }
+    if (st.st_size < 0 || static_cast<unsigned long long>(st.st_size) > maxBytes) {
+        throw FileError(
+            "cannot read " + path + ": larger than " + std::to_string(maxBytes) + " bytes", path, 0,
+            FileFault::TooLarge);
+    }
+}
+
+}  // namespace
+
+std::optional<std::string> readFileIfExists(const std::string& path, std::size_t maxBytes) {
+    // Looked at before it is opened: opening a device may already do something.
+    struct stat named {};
+    if (::stat(path.c_str(), &named) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return std::nullopt;
+        throw systemFailure("cannot open", path, errno);
+    }
+    checkStoredFile(named, path, maxBytes);
+    // O_NONBLOCK: should the name have become a FIFO since, opening it does not wait.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT || errno == ENOTDIR)
             return std::nullopt;
-        const int err = errno;
-        throw FileError("cannot open " + path + ": " + std::strerror(err), path, err);
+        throw systemFailure("cannot open", path, errno);
     }
     std::string bytes;
-    char buf[65536];
-    for (;;) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            int err = errno;
-            ::close(fd);
-            throw FileError("cannot read " + path + ": " + std::strerror(err), path, err);
+    try {
+        struct stat opened {};
+        if (::fstat(fd, &opened) != 0) {
+            throw systemFailure("cannot read", path, errno);
         }
-        if (n == 0)
-            break;
-        bytes.append(buf, static_cast<std::size_t>(n));
+        checkStoredFile(opened, path, maxBytes);
+        bytes.reserve(static_cast<std::size_t>(opened.st_size));
+        char buf[65536];
+        for (;;) {
+            const ssize_t n = ::read(fd, buf, sizeof buf);
+            if (n < 0) {
+                if (errno == EINTR)
+                    continue;
+                throw systemFailure("cannot read", path, errno);
+            }
+            if (n == 0)
+                break;
+            bytes.append(buf, static_cast<std::size_t>(n));
+            // A file that grows while it is read is held to the same limit.
+            if (bytes.size() > maxBytes) {
+                struct stat grown = opened;
+                grown.st_size = static_cast<off_t>(bytes.size());
+                checkStoredFile(grown, path, maxBytes);
+            }
+        }
+    } catch (...) {
+        ::close(fd);
+        throw;
     }
     ::close(fd);
     return bytes;

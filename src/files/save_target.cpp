@@ -1,5 +1,9 @@
 #include "files/save_target.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -29,6 +33,35 @@ std::string resolveSaveTarget(const std::string& path) {
         // Not normalised: ".." after a linked folder must mean what the kernel means by it.
         current = next.is_absolute() ? next : current.parent_path() / next;
     }
+}
+
+void checkSaveTarget(const std::string& target) {
+    struct stat st {};
+    if (::lstat(target.c_str(), &st) != 0) {
+        return;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        throw FileError("cannot replace " + target + ": " + std::strerror(EISDIR), target, EISDIR);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        throw FileError(
+            "cannot replace " + target + ": not a regular file (a device, FIFO, socket or link)",
+            target, 0, FileFault::NotRegular);
+    }
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
+        (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0 && errno != EROFS)) {
+        throw FileError("cannot replace " + target + ": the file is write-protected", target, 0,
+                        FileFault::WriteProtected);
+    }
+}
+
+void checkSavePath(const std::string& path) {
+    checkSaveTarget(resolveSaveTarget(path));
+}
+
+bool isRegularFile(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 }  // namespace quorvel

@@ -86,4 +86,13 @@ const HeadKindInfo& headKindInfo(HeadKind kind) {
     return kKinds[static_cast<std::size_t>(kind)];
 }
 
+const HeadKindInfo* chosenHeadKind(const FieldSource& form, HeadSide side) {
+    for (const HeadKindInfo& info : kKinds) {
+        if (form.checked(radioOn(info, side))) {
+            return &info;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace quorvel

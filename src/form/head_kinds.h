@@ -8,6 +8,8 @@
 #include <span>
 #include <string_view>
 
+#include "form/field_source.h"
+
 namespace quorvel {
 
 enum class HeadKind {
@@ -68,6 +70,9 @@ inline std::string_view fieldOn(const HeadField& field, HeadSide side) {
 inline std::string_view hintOn(const HeadField& field, HeadSide side) {
     return side == HeadSide::Left ? field.leftHint : kRightHeadHint;
 }
+
+// The kind chosen on `side` (its radio button checked), or nullptr when none is.
+const HeadKindInfo* chosenHeadKind(const FieldSource& form, HeadSide side);
 
 // The volume list of each side: ComboBox3 (left), ComboBox4 (right); entry 1 subtracts.
 inline std::string_view volumeListOn(HeadSide side) {

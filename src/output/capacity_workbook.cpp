@@ -229,8 +229,12 @@ std::string workbookSummary(const CapacityWorkbookInput& input) {
                                                     : input.parameterSummary;
 }
 
-std::string workbookPrompt(const std::string& summary) {
-    return summary + kCrLf + kCrLf + msg::kPromptQuestion;
+std::string workbookPrompt(const std::string& summary, const std::string& note) {
+    std::string prompt = summary + kCrLf + kCrLf;
+    if (!note.empty()) {
+        prompt += note + kCrLf + kCrLf;
+    }
+    return prompt + msg::kPromptQuestion;
 }
 
 std::string workbookTitle(const std::string& summary) {
@@ -241,8 +245,7 @@ namespace {
 
 // The workbook, asked for first and opened after when `confirmAndOpen`.
 bool writeWorkbook(const CapacityWorkbookInput& input, const std::string& path, UiServices& ui,
-                   std::string* saveFailure, const WorkbookProgress& progress,
-                   bool confirmAndOpen) {
+                   WorkbookSession& told, bool confirmAndOpen) {
     const int titleRows = input.title != nullptr ? titleBlockRows(*input.title) : 1;
     const TableLayout layout = tableLayout(input.tableRows.size(), input.useDensity,
                                            input.rowsPerBlock, input.increments, titleRows);
@@ -257,8 +260,8 @@ bool writeWorkbook(const CapacityWorkbookInput& input, const std::string& path, 
     const std::string summary = workbookSummary(input);
     const std::string title = workbookTitle(summary);
     if (confirmAndOpen &&
-        ui.messageBox(workbookPrompt(summary), msg::kPromptCaption, MessageButtons::YesNo,
-                      MessageIcon::Information) != MessageAnswer::Yes) {
+        ui.messageBox(workbookPrompt(summary, told.promptNote), msg::kPromptCaption,
+                      MessageButtons::YesNo, MessageIcon::Information) != MessageAnswer::Yes) {
         return false;
     }
 
@@ -273,20 +276,20 @@ bool writeWorkbook(const CapacityWorkbookInput& input, const std::string& path, 
         sheet.setMerge(0, 0, 0, kTitleLastColumn);
     }
 
-    writeTable(sheet, formats, added, input, layout, progress);
+    writeTable(sheet, formats, added, input, layout, told.progress);
     writePageSetup(sheet, print);
 
     try {
         book.save(path);
     } catch (const ExceptionXL& e) {
-        if (saveFailure != nullptr)
-            *saveFailure = e.what();
+        told.saveFailure = e.what();
         ui.messageBox(msg::kSaveFailedText, msg::kErrorCaption, MessageButtons::Ok,
                       MessageIcon::Error);
         return false;
     }
     if (confirmAndOpen) {
-        ui.openDocument(path);  // whether a viewer started does not change the saved file
+        // Whether a viewer started does not change the saved file; the caller may say so.
+        told.opened = ui.openDocument(path);
     }
     return true;
 }
@@ -310,22 +313,28 @@ bool withTableInput(const CapacityTable& table, Write write) {
 }  // namespace
 
 bool SaveFileToExcel3(const CapacityWorkbookInput& input, const std::string& path, UiServices& ui,
-                      std::string* saveFailure, const WorkbookProgress& progress) {
-    return writeWorkbook(input, path, ui, saveFailure, progress, true);
+                      WorkbookSession* session) {
+    WorkbookSession ignored;
+    return writeWorkbook(input, path, ui, session != nullptr ? *session : ignored, true);
 }
 
 bool saveCapacityTable(const CapacityTable& table, const std::string& path, UiServices& ui,
-                       std::string* saveFailure, const WorkbookProgress& progress) {
+                       WorkbookSession* session) {
+    WorkbookSession ignored;
     return withTableInput(table, [&](const CapacityWorkbookInput& input) {
-        return writeWorkbook(input, path, ui, saveFailure, progress, true);
+        return writeWorkbook(input, path, ui, session != nullptr ? *session : ignored, true);
     });
 }
 
 bool saveCapacityTableAs(const CapacityTable& table, const std::string& path, UiServices& ui,
                          std::string* saveFailure) {
-    return withTableInput(table, [&](const CapacityWorkbookInput& input) {
-        return writeWorkbook(input, path, ui, saveFailure, {}, false);
+    WorkbookSession told;
+    const bool saved = withTableInput(table, [&](const CapacityWorkbookInput& input) {
+        return writeWorkbook(input, path, ui, told, false);
     });
+    if (saveFailure != nullptr)
+        *saveFailure = told.saveFailure;
+    return saved;
 }
 
 }  // namespace quorvel

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,25 +35,35 @@ struct CapacityWorkbookInput {
 // progress and keep painting during a long write.
 using WorkbookProgress = std::function<void(std::size_t done, std::size_t total)>;
 
+// What a front end adds to a save and learns from it.
+struct WorkbookSession {
+    // In: a note shown below the summary in the confirmation box (the title keeps the summary
+    // alone), and the listener told of the rows laid out.
+    std::string promptNote;
+    WorkbookProgress progress;
+    // Out: why the save failed (the path and the system's cause; the box keeps its fixed
+    // text), and what became of "open" once the workbook was saved.
+    std::string saveFailure;
+    std::optional<OpenOutcome> opened;
+};
+
 // The summary the prompt and the title start with: "罐容标定" for a calibrated tank.
 std::string workbookSummary(const CapacityWorkbookInput& input);
-std::string workbookPrompt(const std::string& summary);
+// The summary, the note (when there is one) and the question, each after an empty line.
+std::string workbookPrompt(const std::string& summary, const std::string& note = {});
 std::string workbookTitle(const std::string& summary);
 
 // Asks, writes `path` and opens it. Returns whether the workbook was saved. The writer's own
-// boxes are shown through `ui`: a table that does not fit on a sheet, a failed save. The box
-// of a failed save keeps its fixed text; when `saveFailure` is given it receives the reason
-// (the path and the system's cause), for a caller that can show more than the box.
-// `progress` hears of the rows written, for a window that shows a long save. A failure of the
-// library while the book is built throws ExceptionXL; a row that is not a number throws
-// ConversionError: nothing is written then.
+// boxes are shown through `ui`: a table that does not fit on a sheet, a failed save. A
+// failure of the library while the book is built throws ExceptionXL; a row that is not a
+// number throws ConversionError: nothing is written then.
 bool SaveFileToExcel3(const CapacityWorkbookInput& input, const std::string& path, UiServices& ui,
-                      std::string* saveFailure = nullptr, const WorkbookProgress& progress = {});
+                      WorkbookSession* session = nullptr);
 
 // SaveFileToExcel3 for a walked table: with its title block when its identity is filled, and
 // with the increment column when asked.
 bool saveCapacityTable(const CapacityTable& table, const std::string& path, UiServices& ui,
-                       std::string* saveFailure = nullptr, const WorkbookProgress& progress = {});
+                       WorkbookSession* session = nullptr);
 
 // The same workbook under a name the user chose ("另存为…"): nothing asked, nothing opened;
 // a failed save shows the same box. Whether it was saved.

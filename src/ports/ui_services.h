@@ -15,6 +15,13 @@ enum class MessageIcon { None, Information, Warning, Error };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
+// What became of an "open".
+enum class OpenOutcome {
+    Opened,     // the platform started a program for the file
+    NoProgram,  // no program is registered for the file's type: nothing was started
+    Failed,     // a program is registered, but the platform could not start it
+};
+
 // What a save-file dialog proposes.
 struct SaveFileRequest {
     std::string proposedName;   // "打印窗体"
@@ -39,8 +46,8 @@ class UiServices {
     virtual MessageAnswer messageBox(std::string_view text, std::string_view caption,
                                      MessageButtons buttons, MessageIcon icon) = 0;
 
-    // The platform shell's "open" action for a file; true when the platform reports success.
-    virtual bool openDocument(const std::string& path) = 0;
+    // The platform shell's "open" action for a file that exists.
+    virtual OpenOutcome openDocument(const std::string& path) = 0;
 
     // A save-file dialog that asks nothing when the chosen file exists; the chosen path, or
     // nullopt when the user cancelled. The path is returned as chosen: a native dialog may

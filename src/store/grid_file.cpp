@@ -1,12 +1,14 @@
 #include "store/grid_file.h"
 
 #include <algorithm>
-#include <cstdint>
+#include <cerrno>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "files/atomic_file.h"
 #include "files/read_file.h"
+#include "files/save_target.h"
 #include "store/text_encoding.h"
 #include "text/blank.h"
 #include "text/integer_text.h"
@@ -15,6 +17,7 @@ namespace quorvel {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 std::string cellName(int col, int row) {
     return "the cell in column " + std::to_string(col) + ", row " + std::to_string(row);
@@ -23,7 +26,13 @@ std::string cellName(int col, int row) {
 // Reads the file front to back as the grid's loader does.
 class GridReader {
   public:
-    GridReader(std::string_view bytes, const std::string& path) : bytes_(bytes), path_(path) {}
+    GridReader(std::string_view bytes, const std::string& path) : bytes_(bytes), path_(path) {
+        // A file an editor saved with CR alone at each line end holds no LF: CR ends its lines.
+        if (bytes_.find('\n') == std::string_view::npos &&
+            bytes_.find('\r') != std::string_view::npos) {
+            lineEnd_ = '\r';
+        }
+    }
 
     struct Count {
         std::optional<std::int32_t> value;
@@ -51,7 +60,7 @@ class GridReader {
         if (pos_ >= bytes_.size())
             return std::nullopt;
         std::size_t start = pos_;
-        std::size_t lf = bytes_.find('\n', start);
+        std::size_t lf = bytes_.find(lineEnd_, start);
         std::size_t end = lf == std::string_view::npos ? bytes_.size() : lf;
         std::size_t cr = bytes_.find('\r', start);
         pos_ = lf == std::string_view::npos ? bytes_.size() : lf + 1;
@@ -59,25 +68,18 @@ class GridReader {
         return bytes_.substr(start, (cr < end ? cr : end) - start);
     }
 
-    int line() const { return line_; }
-    std::size_t position() const { return pos_; }
-    void rewind(std::size_t pos, int line) {
-        pos_ = pos;
-        line_ = line;
-    }
-
-    [[noreturn]] void fail(const std::string& why) const {
-        throw FileError("cannot load " + path_ + ": " + why);
+    GridCountError fail(const std::string& why, GridCountError::Fault fault) const {
+        return GridCountError("cannot load " + path_ + ": " + why, path_, fault);
     }
 
   private:
     void advance() {
-        if (bytes_[pos_] == '\n')
+        if (bytes_[pos_] == lineEnd_)
             ++line_;
         ++pos_;
     }
     void skipRestOfLine() {
-        while (pos_ < bytes_.size() && bytes_[pos_] != '\n')
+        while (pos_ < bytes_.size() && bytes_[pos_] != lineEnd_)
             ++pos_;
         if (pos_ < bytes_.size())
             advance();
@@ -85,6 +87,7 @@ class GridReader {
 
     std::string_view bytes_;
     const std::string& path_;
+    char lineEnd_ = '\n';
     std::size_t pos_ = 0;
     int line_ = 1;  // the line that pos_ is on
 };
@@ -94,20 +97,99 @@ std::string describeCount(const char* what, const GridReader::Count& count) {
            std::to_string(count.line);
 }
 
+GridCountError countError(const GridReader& reader, const char* what,
+                          const GridReader::Count& count, const std::string& why,
+                          GridCountError::Fault fault, int limit = 0) {
+    GridCountError e = reader.fail(describeCount(what, count) + why, fault);
+    e.isRowCount = std::string_view(what) == "row count";
+    e.token = count.token;
+    e.line = count.line;
+    e.limit = limit;
+    return e;
+}
+
 // A count that is an integer but cannot be a grid's: refused before anything is resized.
 void checkRange(const GridReader& reader, const char* what, const GridReader::Count& count,
                 int limit) {
     if (*count.value < 0) {
-        reader.fail(describeCount(what, count) + " is negative");
+        throw countError(reader, what, count, " is negative", GridCountError::Fault::Negative);
     }
     if (*count.value > limit) {
-        reader.fail(describeCount(what, count) + " is over the limit of " + std::to_string(limit));
+        throw countError(reader, what, count, " is over the limit of " + std::to_string(limit),
+                         GridCountError::Fault::OverLimit, limit);
     }
+}
+
+// A grid file taken apart: its counts and the bytes of the cells it holds, column by column
+// (fewer than the counts promise when the file ends early).
+struct GridBytes {
+    int cols = 0;
+    int rows = 0;
+    std::vector<std::string_view> cells;
+    bool utf8First = false;  // the file began with a UTF-8 byte-order mark
+
+    // The bytes of a cell, or nullptr when the file does not hold it.
+    const std::string_view* cell(int col, int row) const {
+        if (col >= cols || row >= rows)
+            return nullptr;
+        const std::size_t at = static_cast<std::size_t>(col) * static_cast<std::size_t>(rows) +
+                               static_cast<std::size_t>(row);
+        return at < cells.size() ? &cells[at] : nullptr;
+    }
+};
+
+// Throws GridCountError; for a row count that is not an integer, `colsRead` receives the
+// column count already read.
+GridBytes parseGridFile(std::string_view bytes, const std::string& path,
+                        std::optional<int>* colsRead = nullptr) {
+    GridBytes grid;
+    if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
+        bytes.remove_prefix(kUtf8Mark.size());
+        grid.utf8First = true;
+    }
+    GridReader reader(bytes, path);
+    const GridReader::Count cols = reader.readCount();
+    if (!cols.value) {
+        throw countError(reader, "column count", cols, " is not an integer",
+                         GridCountError::Fault::NotAnInteger);
+    }
+    checkRange(reader, "column count", cols, kMaxGridColumns);
+    const GridReader::Count rows = reader.readCount();
+    if (!rows.value) {
+        if (colsRead != nullptr)
+            *colsRead = *cols.value;
+        throw countError(reader, "row count", rows, " is not an integer",
+                         GridCountError::Fault::NotAnInteger);
+    }
+    checkRange(reader, "row count", rows, kMaxGridRows);
+    const std::int64_t cellCount = std::int64_t{*cols.value} * *rows.value;
+    if (cellCount > kMaxGridCells) {
+        GridCountError e =
+            reader.fail("the counts " + std::string(cols.token) + " and " +
+                            std::string(rows.token) + " give " + std::to_string(cellCount) +
+                            " cells, over the limit of " + std::to_string(kMaxGridCells),
+                        GridCountError::Fault::TooManyCells);
+        e.token = cols.token;
+        e.rowToken = rows.token;
+        e.cells = cellCount;
+        e.limit = kMaxGridCells;
+        throw e;
+    }
+    grid.cols = *cols.value;
+    grid.rows = *rows.value;
+    grid.cells.reserve(static_cast<std::size_t>(cellCount));
+    while (static_cast<std::int64_t>(grid.cells.size()) < cellCount) {
+        const std::optional<std::string_view> line = reader.readLine();
+        if (!line)
+            break;
+        grid.cells.push_back(*line);
+    }
+    return grid;
 }
 
 }  // namespace
 
-void SaveStringGrid(const GridCells& grid, const std::string& path) {
+void SaveStringGrid(const GridCells& grid, const std::string& path, SaveOver over) {
     int cols = grid.colCount() < 0 ? 0 : grid.colCount();
     int rows = grid.rowCount() < 0 ? 0 : grid.rowCount();
     auto fail = [&path](const std::string& why) {
@@ -121,6 +203,21 @@ void SaveStringGrid(const GridCells& grid, const std::string& path) {
              " columns, " + std::to_string(kMaxGridRows) + " rows, " +
              std::to_string(kMaxGridCells) + " cells)");
     }
+    // The file there, read as a load would read it: a cell the user left as it was keeps
+    // its bytes. Bytes that make no grid have no cells to keep.
+    std::optional<std::string> oldBytes;
+    GridBytes old;
+    checkSavePath(path);
+    if (over == SaveOver::ReadableFile) {
+        oldBytes = readFileIfExists(path);
+        try {
+            if (oldBytes) {
+                old = parseGridFile(*oldBytes, path);
+            }
+        } catch (const GridCountError&) {
+            old = GridBytes();
+        }
+    }
     std::string out = std::to_string(cols);
     out += kLineEnd;
     out += std::to_string(rows);
@@ -132,7 +229,7 @@ void SaveStringGrid(const GridCells& grid, const std::string& path) {
                 fail(cellName(col, row) + " holds a line break");
             }
             try {
-                out += utf8ToGbk(text);
+                out += storedBytes(text, old.cell(col, row));
             } catch (const EncodingError& e) {
                 fail(cellName(col, row) + ": " + e.what());
             }
@@ -145,53 +242,27 @@ void SaveStringGrid(const GridCells& grid, const std::string& path) {
 void LoadStringGrid(GridCells& grid, const std::string& path) {
     std::optional<std::string> bytes = readFileIfExists(path);
     if (!bytes) {
-        throw FileError("cannot load " + path + ": the file does not exist");
+        throw FileError("cannot load " + path + ": the file does not exist", path, ENOENT);
     }
-    GridReader reader(*bytes, path);
-
-    GridReader::Count cols = reader.readCount();
-    if (!cols.value) {
-        reader.fail(describeCount("column count", cols) + " is not an integer");
-    }
-    checkRange(reader, "column count", cols, kMaxGridColumns);
-    GridReader::Count rows = reader.readCount();
-    if (!rows.value) {
-        // The column count stays applied, unless with the rows the grid has it would hold
-        // more cells than a file may.
-        if (std::int64_t{*cols.value} * std::max(grid.rowCount(), 0) <= kMaxGridCells) {
-            grid.setColCount(*cols.value);
+    GridBytes file;
+    std::optional<int> colsRead;
+    try {
+        file = parseGridFile(*bytes, path, &colsRead);
+    } catch (const GridCountError&) {
+        // A bad row count leaves the column count applied, unless with the rows the grid
+        // has it would hold more cells than a file may.
+        if (colsRead && std::int64_t{*colsRead} * std::max(grid.rowCount(), 0) <= kMaxGridCells) {
+            grid.setColCount(*colsRead);
         }
-        reader.fail(describeCount("row count", rows) + " is not an integer");
+        throw;
     }
-    checkRange(reader, "row count", rows, kMaxGridRows);
-    const std::int64_t cellCount = std::int64_t{*cols.value} * *rows.value;
-    if (cellCount > kMaxGridCells) {
-        reader.fail("the counts " + std::string(cols.token) + " and " + std::string(rows.token) +
-                    " give " + std::to_string(cellCount) + " cells, over the limit of " +
-                    std::to_string(kMaxGridCells));
-    }
-
-    // A cell that is not GBK fails the load before the grid changes.
-    std::size_t cellsStart = reader.position();
-    int cellsLine = reader.line();
-    for (std::int64_t i = 0; i < cellCount; ++i) {
-        std::optional<std::string_view> line = reader.readLine();
-        if (!line)
-            break;
-        try {
-            (void)gbkToUtf8(*line);
-        } catch (const EncodingError& e) {
-            reader.fail("line " + std::to_string(reader.line() - 1) + ": " + e.what());
-        }
-    }
-    reader.rewind(cellsStart, cellsLine);
-
-    grid.setColCount(*cols.value);
-    grid.setRowCount(*rows.value);
-    for (int col = 0; col < *cols.value; ++col) {
-        for (int row = 0; row < *rows.value; ++row) {
-            std::optional<std::string_view> line = reader.readLine();
-            grid.setCell(col, row, line ? gbkToUtf8(*line) : std::string());
+    grid.setColCount(file.cols);
+    grid.setRowCount(file.rows);
+    for (int col = 0; col < file.cols; ++col) {
+        for (int row = 0; row < file.rows; ++row) {
+            const std::string_view* cell = file.cell(col, row);
+            grid.setCell(col, row,
+                         cell != nullptr ? readStoredText(*cell, file.utf8First).text : "");
         }
     }
 }

@@ -99,9 +99,11 @@ struct IniFile::Store {
     CSimpleIniA ini{false, true, false};
 };
 
-IniFile::IniFile(std::string path) : path_(std::move(path)), store_(std::make_unique<Store>()) {
+IniFile::IniFile(std::string path, bool readFile)
+    : path_(std::move(path)), store_(std::make_unique<Store>()) {
     store_->ini.SetSpaces(false);
-    if (std::optional<std::string> bytes = readFileIfExists(path_)) {
+    if (std::optional<std::string> bytes =
+            readFile ? readFileIfExists(path_) : std::optional<std::string>()) {
         if (store_->ini.LoadData(readableByTheLibrary(std::move(*bytes))) < 0) {
             throw FileError("cannot read " + path_ + ": out of memory");
         }
@@ -110,18 +112,20 @@ IniFile::IniFile(std::string path) : path_(std::move(path)), store_(std::make_un
 
 IniFile::~IniFile() = default;
 
-std::optional<std::string> IniFile::readString(std::string_view section,
-                                               std::string_view key) const {
+std::optional<StoredText> IniFile::readValue(std::string_view section, std::string_view key) const {
     const char* value = store_->ini.GetValue(encodeName(section, true).c_str(),
                                              encodeName(key, false).c_str(), nullptr);
     if (value == nullptr)
         return std::nullopt;
-    try {
-        return gbkToUtf8(value);
-    } catch (const EncodingError& e) {
-        throw FileError("cannot read " + describeKey(section, key) + " of " + path_ + ": " +
-                        e.what());
-    }
+    return readStoredText(value);
+}
+
+std::optional<std::string> IniFile::readString(std::string_view section,
+                                               std::string_view key) const {
+    std::optional<StoredText> value = readValue(section, key);
+    if (!value)
+        return std::nullopt;
+    return std::move(value->text);
 }
 
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
@@ -131,9 +135,11 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
     if (hasLineBreakOrNul(value)) {
         throw FileError(where + "the value holds a line break or a NUL character");
     }
+    const char* stored = store_->ini.GetValue(gbkSection.c_str(), gbkKey.c_str(), nullptr);
+    const std::string_view previous = stored != nullptr ? stored : "";
     std::string gbkValue;
     try {
-        gbkValue = utf8ToGbk(value);
+        gbkValue = storedBytes(value, stored != nullptr ? &previous : nullptr);
     } catch (const EncodingError& e) {
         throw FileError(where + e.what());
     }

@@ -1,5 +1,6 @@
 // INI files as the settings file uses them: sections of key=value lines, texts UTF-8 in the
-// program and GBK on disk, CR LF line ends. Keys keep their file order: writing a key that
+// program and GBK on disk (values read as store/text_encoding.h says: GBK, else UTF-8, else
+// kept as bytes), CR LF line ends. Keys keep their file order: writing a key that
 // exists replaces its value in place, a new key is appended to its section (a new section
 // to the file). What the program does not touch — other sections, keys and comments — keeps
 // its bytes, even bytes that are not GBK; only the layout is redone: "key=value" without
@@ -15,25 +16,30 @@
 #include <string>
 #include <string_view>
 
+#include "store/text_encoding.h"
+
 namespace quorvel {
 
 class IniFile {
   public:
     // Reads `path`; a file that does not exist gives an empty one. Throws FileError when the
-    // file exists but cannot be read.
-    explicit IniFile(std::string path);
+    // file exists but cannot be read (files/read_file.h: not a regular file, over 16 MiB,
+    // the system's error). With `readFile` false the file is not read: it starts empty,
+    // and a save writes over whatever is there.
+    explicit IniFile(std::string path, bool readFile = true);
     ~IniFile();
     IniFile(const IniFile&) = delete;
     IniFile& operator=(const IniFile&) = delete;
 
     const std::string& path() const { return path_; }
 
-    // The value of the key, or nothing when the section or key is missing. Throws FileError
-    // when the stored bytes are not GBK text.
+    // The value of the key (readStoredText), or nothing when the section or key is missing.
+    std::optional<StoredText> readValue(std::string_view section, std::string_view key) const;
     std::optional<std::string> readString(std::string_view section, std::string_view key) const;
 
-    // Sets the key in memory. Throws FileError, naming the key, when the value cannot be
-    // stored: a line break in it, or a character without a GBK form. Throws
+    // Sets the key in memory; a value that reads as the stored one keeps the stored bytes
+    // (storedBytes). Throws FileError, naming the key, when the value cannot be stored: a
+    // line break in it, or a character without a form that reads back. Throws
     // std::invalid_argument for a section or key name an INI file cannot hold.
     void writeString(std::string_view section, std::string_view key, std::string_view value);
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "files/file_error.h"
+#include "files/save_target.h"
 #include "form/controls.h"
 #include "store/ini_file.h"
 #include "text/blank.h"
@@ -17,11 +18,25 @@ std::string editValue(std::string text) {
     return isBlankText(text) ? "0" : text;
 }
 
-std::string storedValue(const FieldSource& form, const ControlInfo& control) {
+bool readsAsChecked(const std::optional<std::string>& value) {
+    if (!value)
+        return false;
+    std::optional<std::int32_t> n = parseIntegerText(*value);
+    return n && *n != 0;
+}
+
+// `old`: the value stored now, if any.
+std::string storedValue(const FieldSource& form, const ControlInfo& control,
+                        const std::optional<StoredText>& old) {
     switch (control.kind) {
         case ControlKind::CheckBox:
-        case ControlKind::RadioButton:
-            return form.checked(control.name) ? "1" : "0";
+        case ControlKind::RadioButton: {
+            const bool checked = form.checked(control.name);
+            // Bytes that are no text, read as the box is set: the user did not touch it.
+            if (old && !old->exact && readsAsChecked(old->text) == checked)
+                return old->text;
+            return checked ? "1" : "0";
+        }
         case ControlKind::Edit:
         case ControlKind::List:
             break;
@@ -32,14 +47,14 @@ std::string storedValue(const FieldSource& form, const ControlInfo& control) {
 // A control added after the first 73 is written once it holds something, or when the file
 // has its key already (so emptying it is stored); an empty edit stays empty.
 std::optional<std::string> addedValue(const FieldSource& form, const ControlInfo& control,
-                                      const IniFile& file) {
+                                      bool keyExists) {
     const bool isBox =
         control.kind == ControlKind::CheckBox || control.kind == ControlKind::RadioButton;
     std::string value = isBox ? (form.checked(control.name) ? "1" : "") : form.text(control.name);
     if (isBlankText(value)) {
         value.clear();
     }
-    if (value.empty() && !file.readString(kSettingsSection, control.name)) {
+    if (value.empty() && !keyExists) {
         return std::nullopt;
     }
     if (isBox && value.empty()) {
@@ -48,23 +63,18 @@ std::optional<std::string> addedValue(const FieldSource& form, const ControlInfo
     return value;
 }
 
-bool readsAsChecked(const std::optional<std::string>& value) {
-    if (!value)
-        return false;
-    std::optional<std::int32_t> n = parseIntegerText(*value);
-    return n && *n != 0;
-}
-
 }  // namespace
 
-void SaveSettings(const FieldSource& form, const std::string& path) {
-    IniFile file(path);
+void SaveSettings(const FieldSource& form, const std::string& path, SaveOver over) {
+    checkSavePath(path);  // a FIFO would not even be read
+    IniFile file(path, over == SaveOver::ReadableFile);
     file.writeString(kSettingsSection, kVersionKey, kVersionValue);
     file.writeString(kSettingsSection, kModuleKey, kWindowCaption);
     for (const ControlInfo& control : storedControls()) {
+        const std::optional<StoredText> old = file.readValue(kSettingsSection, control.name);
         if (!control.storedWhenSet) {
-            file.writeString(kSettingsSection, control.name, storedValue(form, control));
-        } else if (auto value = addedValue(form, control, file)) {
+            file.writeString(kSettingsSection, control.name, storedValue(form, control, old));
+        } else if (auto value = addedValue(form, control, old.has_value())) {
             file.writeString(kSettingsSection, control.name, *value);
         }
     }
@@ -72,17 +82,11 @@ void SaveSettings(const FieldSource& form, const std::string& path) {
 }
 
 void LoadSettings(FieldSource& form, const std::string& path) {
-    std::optional<IniFile> file;
-    try {
-        file.emplace(path);
-    } catch (const FileError&) {
-        // Unreadable: every key reads as missing.
-    }
-    // Every value is decoded before any control changes, so a damaged file leaves the form
-    // as it was.
+    // Read whole before any control changes, so a file that cannot be read changes nothing.
+    const IniFile file(path);
     std::vector<std::optional<std::string>> values(storedControls().size());
-    for (std::size_t i = 0; file && i < values.size(); ++i) {
-        values[i] = file->readString(kSettingsSection, storedControls()[i].name);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        values[i] = file.readString(kSettingsSection, storedControls()[i].name);
     }
     for (std::size_t i = 0; i < values.size(); ++i) {
         const ControlInfo& control = storedControls()[i];

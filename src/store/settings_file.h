@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "form/field_source.h"
+#include "store/save_over.h"
 
 namespace quorvel {
 
@@ -21,15 +22,20 @@ inline constexpr std::string_view kWindowCaption = "Quorvel";
 
 // Writes the version, the window caption and the stored controls, in that order, into the
 // section of `path` (created when missing): an existing key keeps its place, a new one is
-// appended. A control added after the first 73 is written only once it holds something or
-// its key exists (ControlInfo::storedWhenSet). The file is replaced atomically, so on a failure it
-// keeps its previous content. Throws FileError, naming the key, when a value cannot be stored (no
-// GBK form, line break) or the file cannot be read or written.
-void SaveSettings(const FieldSource& form, const std::string& path);
+// appended; a control added after the first 73 is written only once it holds something or
+// its key exists (ControlInfo::storedWhenSet). A value that reads as the control shows it keeps its
+// stored bytes — a box whose stored value is not text (neither GBK nor UTF-8) too, while it reads
+// as the box is set. The file is replaced atomically, so on a failure it keeps its previous
+// content. Throws FileError, naming the key, when a value cannot be stored (no GBK form, line
+// break), or the file cannot be read (`over`) or written.
+void SaveSettings(const FieldSource& form, const std::string& path,
+                  SaveOver over = SaveOver::ReadableFile);
 
-// Sets every stored control from its key. A missing key reads as empty (an edit becomes
-// empty, a box or radio button is turned off); a missing or unreadable file reads as all
-// keys missing. Throws FileError, and changes nothing, when a stored value is not GBK text.
+// Sets every stored control from its key, each value read as store/text_encoding.h says (GBK,
+// else UTF-8, else with U+FFFD for what is neither). A missing key reads as empty (an edit
+// becomes empty, a box or radio button is turned off); a missing file reads as all keys
+// missing. Throws FileError, and changes nothing, when the file exists but cannot be read
+// (files/read_file.h).
 void LoadSettings(FieldSource& form, const std::string& path);
 
 }  // namespace quorvel

@@ -9,7 +9,9 @@
 namespace quorvel {
 namespace {
 
-enum class Direction { ToGbk, FromGbk };
+enum class Direction { ToGbk, FromGbk, FromGbkLossy };
+
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD in UTF-8
 
 bool isAscii(std::string_view text) {
     for (char c : text) {
@@ -104,6 +106,16 @@ std::string convert(std::string_view input, Direction dir) {
             out.resize(out.size() * 2);
             continue;
         }
+        // GBK is stateless: after a byte is skipped, conversion goes on from the next.
+        if (dir == Direction::FromGbkLossy && (err == EILSEQ || err == EINVAL)) {
+            if (out.size() - produced < kReplacement.size())
+                out.resize(out.size() * 2);
+            out.replace(produced, kReplacement.size(), kReplacement);
+            produced += kReplacement.size();
+            ++in;
+            --inLeft;
+            continue;
+        }
         iconv_close(cd);
         std::size_t offset = input.size() - inLeft;
         std::string_view rest = input.substr(offset);
@@ -124,6 +136,43 @@ std::string utf8ToGbk(std::string_view utf8) {
 
 std::string gbkToUtf8(std::string_view gbk) {
     return convert(gbk, Direction::FromGbk);
+}
+
+bool isUtf8(std::string_view bytes) {
+    while (!bytes.empty()) {
+        if (decodeUtf8(bytes) < 0)
+            return false;
+        bytes.remove_prefix(utf8Length(bytes));
+    }
+    return true;
+}
+
+StoredText readStoredText(std::string_view bytes, bool utf8First) {
+    if (utf8First && isUtf8(bytes))
+        return {std::string(bytes), true};
+    try {
+        return {gbkToUtf8(bytes), true};
+    } catch (const EncodingError&) {
+    }
+    if (isUtf8(bytes))
+        return {std::string(bytes), true};
+    return {convert(bytes, Direction::FromGbkLossy), false};
+}
+
+std::string storedBytes(std::string_view text, const std::string_view* previous) {
+    if (previous != nullptr && readStoredText(*previous).text == text)
+        return std::string(*previous);
+    try {
+        return utf8ToGbk(text);
+    } catch (const EncodingError&) {
+        try {
+            (void)gbkToUtf8(text);
+        } catch (const EncodingError&) {
+            if (isUtf8(text))
+                return std::string(text);
+        }
+        throw;
+    }
 }
 
 }  // namespace quorvel

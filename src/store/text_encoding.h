@@ -29,4 +29,25 @@ std::string utf8ToGbk(std::string_view utf8);
 // Throws EncodingError, e.g. "the bytes 0xFF at byte 7 are not GBK text".
 std::string gbkToUtf8(std::string_view gbk);
 
+// Whether `bytes` are well-formed UTF-8 (RFC 3629: shortest forms, no surrogates).
+bool isUtf8(std::string_view bytes);
+
+// How a stored text (a Config.ini value, a bd.txt cell) reads. The files are GBK; a text an
+// editor saved as UTF-8 is not GBK as a rule, and is read as UTF-8 when its bytes are not
+// GBK but are UTF-8 (`utf8First`: a file marked UTF-8 by a byte-order mark, read the other
+// way round). Bytes that are neither still read: as GBK, each byte that fits nowhere shown
+// as U+FFFD, and `exact` is false.
+struct StoredText {
+    std::string text;  // UTF-8
+    bool exact = true;
+};
+StoredText readStoredText(std::string_view bytes, bool utf8First = false);
+
+// The bytes that store `text` where `previous` (when given) is stored now: `previous` itself
+// when it reads as `text` — a value the user did not change keeps every byte, even bytes
+// that are neither GBK nor UTF-8 —, else the GBK form of `text`, else, for a text without
+// one whose UTF-8 bytes are not GBK (so that they read back as this text), its UTF-8
+// bytes. Throws EncodingError (utf8ToGbk's) when none of these fits.
+std::string storedBytes(std::string_view text, const std::string_view* previous = nullptr);
+
 }  // namespace quorvel

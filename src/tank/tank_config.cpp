@@ -28,6 +28,24 @@ double TankConfig::limitToTank(double level) const {
     return top > 0 && level > top ? top : level;
 }
 
+LevelRange TankConfig::calibratedSpan() const {
+    const std::vector<double>& levels = calibrationPoints.levels;
+    if (levels.empty()) {
+        return {};
+    }
+    const auto [low, high] = std::minmax_element(levels.begin(), levels.end());
+    return {*low, *high};
+}
+
+LevelExtent TankConfig::extentOf(double level) const {
+    if (shellKind == ShellKind::Calibrated) {
+        const LevelRange span = calibratedSpan();
+        const bool outside = !calibrationPoints.empty() && (level < span.from || level > span.to);
+        return outside ? LevelExtent::OutsidePoints : LevelExtent::Within;
+    }
+    return limitToTank(level) < level ? LevelExtent::AboveTank : LevelExtent::Within;
+}
+
 double TankConfig::lengthWithFlanges() const {
     return length + leftHead.flangeHeight + rightHead.flangeHeight;
 }

@@ -48,6 +48,13 @@ struct LevelRange {
     double from = 0, to = 0;
 };
 
+// Where a level lies against what the tank's description covers.
+enum class LevelExtent {
+    Within,
+    AboveTank,      // above the height of a tank whose levels are limited: the full tank
+    OutsidePoints,  // below the lowest or above the highest calibrated level: extrapolated
+};
+
 struct TankConfig {
     ShellKind shellKind = ShellKind::Horizontal;
     SectionKind sectionKind = SectionKind::Circular;
@@ -90,6 +97,13 @@ struct TankConfig {
     // The levels a table walk, the curve and a level-of-a-volume query describe the tank by:
     // 0 to height().
     LevelRange levelRange() const { return {0, height()}; }
+
+    // The lowest and the highest level of a calibrated tank's points; {0, 0} without points.
+    LevelRange calibratedSpan() const;
+
+    // Where `level` lies: above height() on a tank whose levels limitToTank limits, outside
+    // calibratedSpan() on a calibrated tank with points, within otherwise.
+    LevelExtent extentOf(double level) const;
 
     // The cylinder the heads are joined to: the shell length plus both straight flanges.
     double lengthWithFlanges() const;

@@ -67,20 +67,11 @@ double referenceDiameter(const TankConfig& config) {
     return config.diameter;
 }
 
-const HeadKindInfo* chosenKind(const FieldSource& form, HeadSide side) {
-    for (const HeadKindInfo& info : headKinds()) {
-        if (form.checked(radioOn(info, side))) {
-            return &info;
-        }
-    }
-    return nullptr;
-}
-
 std::optional<Stop> readHead(const FieldSource& form, HeadSide side, const TankConfig& config,
                              HeadSpec& head) {
     const Stop stop =
         messageStop(std::string(side == HeadSide::Left ? msg::kLeftMissing : msg::kRightMissing));
-    const HeadKindInfo* info = chosenKind(form, side);
+    const HeadKindInfo* info = chosenHeadKind(form, side);
     if (info == nullptr) {
         // Nothing may be computed from a kind nobody chose.
         return stop;

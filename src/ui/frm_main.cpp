@@ -8,10 +8,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QTimer>
 
+#include "form/controls.h"
 #include "tank/tank_reader.h"
+#include "ui/calibration_grid_view.h"
+#include "ui/grid_cell_delegate.h"
 #include "ui/mouse_up_buttons.h"
 #include "ui/picture_image.h"
 #include "ui/pictures/capacity_curve_view.h"
@@ -45,7 +47,7 @@ TFrmMain::TFrmMain(app::ProgramFiles files, UiServices* services, QWidget* paren
     const QScreen* screen = QGuiApplication::primaryScreen();
     scale_ = (screen != nullptr ? screen->logicalDotsPerInchX() : kDesignDpi) / kDesignDpi;
     if (services == nullptr) {
-        ownServices_ = std::make_unique<QtUiServices>(this);
+        ownServices_ = std::make_unique<QtUiServices>(this, [this] { endProgress(); });
         services = ownServices_.get();
     }
     services_ = services;
@@ -61,13 +63,42 @@ void TFrmMain::showShellDrawing() {
     curve_->setPlaceholder(shellDrawing(Jgxs(*form_), sectionOf(*form_)));
 }
 
-TFrmMain::~TFrmMain() = default;
+TFrmMain::~TFrmMain() {
+    // The controls are destroyed after the operations; nothing they signal on the way (an
+    // open cell editor commits) may reach them.
+    for (QObject* child : findChildren<QObject*>()) {
+        child->disconnect(this);
+    }
+}
 
 int TFrmMain::scaled(int designPixels) const {
     return qRound(designPixels * scale_);
 }
 
+void TFrmMain::wireInputChanges() {
+    app::WindowOperations& ops = *operations_;
+    for (const ControlInfo& c : storedControls()) {
+        const std::string name(c.name);
+        QWidget& w = form_->control(c.name);
+        const auto changed = [&ops, name] { ops.inputChanged(name); };
+        if (auto* edit = qobject_cast<QLineEdit*>(&w)) {
+            connect(edit, &QLineEdit::textChanged, this, changed);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(&w)) {
+            connect(button, &QAbstractButton::toggled, this, changed);
+        } else if (auto* list = qobject_cast<QComboBox*>(&w)) {
+            connect(list, &QComboBox::currentTextChanged, this, changed);
+        }
+    }
+    const auto gridChanged = [&ops] { ops.inputChanged(app::kGridControl); };
+    connect(grid_, &QTableWidget::itemChanged, this, gridChanged);
+    connect(grid_->model(), &QAbstractItemModel::rowsRemoved, this, gridChanged);
+    connect(grid_->model(), &QAbstractItemModel::rowsInserted, this, gridChanged);
+    connect(pages_, &QTabWidget::currentChanged, this,
+            [&ops] { ops.inputChanged(app::kShellPages); });
+}
+
 void TFrmMain::wireEvents() {
+    wireInputChanges();
     app::WindowOperations& ops = *operations_;
     for (const char* name : {"RadioButton1", "RadioButton2"}) {
         named<MouseUpRadioButton>(*this, name).onMouseUp = [this, &ops] {
@@ -88,6 +119,12 @@ void TFrmMain::wireEvents() {
             [&ops] { ops.pointCountChanged(); });
     connect(&named<QPushButton>(*this, "Button5"), &QPushButton::clicked, this,
             [&ops] { ops.clearPoints(); });
+    grid_->onPaste = [&ops](int col, int row, const QString& text) {
+        ops.pastePoints(col, row, text.toStdString());
+    };
+    static_cast<GridCellDelegate*>(grid_->itemDelegate())->pasteBlock = [this] {
+        grid_->pasteClipboard();
+    };
     connect(&named<QPushButton>(*this, "Button2"), &QPushButton::clicked, this,
             [&ops] { ops.quick(); });
     connect(&named<QPushButton>(*this, "Button4"), &QPushButton::clicked, this,
@@ -128,13 +165,18 @@ void TFrmMain::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
+void TFrmMain::endProgress() {
+    progress_.reset();
+}
+
 void TFrmMain::Button1Click() {
     // The dialog appears only for a write that lasts; while it shows, the window repaints.
-    // Its last step is the save itself, so it stays up until the file is written.
-    std::unique_ptr<QProgressDialog> dialog;
-    const auto progress = [this, &dialog](std::size_t done, std::size_t total) {
-        if (!dialog) {
-            dialog = std::make_unique<QProgressDialog>(this);
+    // Its last step is the save itself, so it stays up until the file is written, and it
+    // ends before any box of the operation appears (QtUiServices calls endProgress).
+    const auto progress = [this](std::size_t done, std::size_t total) {
+        if (!progress_) {
+            progress_ = std::make_unique<QProgressDialog>(this);
+            QProgressDialog* dialog = progress_.get();
             dialog->setWindowTitle(QApplication::applicationName());
             dialog->setCancelButton(nullptr);
             dialog->setWindowModality(Qt::WindowModal);
@@ -142,6 +184,7 @@ void TFrmMain::Button1Click() {
             dialog->setRange(0, static_cast<int>(total) + 1);
             dialog->setValue(0);
         }
+        QProgressDialog* dialog = progress_.get();
         dialog->setLabelText(done < total
                                  ? QString::fromUtf8(ui_messages::kWritingRows).arg(done).arg(total)
                                  : QString::fromUtf8(ui_messages::kSavingRows).arg(total));
@@ -152,6 +195,7 @@ void TFrmMain::Button1Click() {
         }
     };
     operations_->generate(progress);
+    endProgress();
 }
 
 QImage TFrmMain::renderClientArea() {

@@ -12,11 +12,12 @@
 #include "ports/ui_services.h"
 #include "ui/widget_form.h"
 
+class QProgressDialog;
 class QTabWidget;
-class QTableWidget;
 
 namespace quorvel::ui {
 
+class CalibrationGridView;
 class CapacityCurveView;
 
 class TFrmMain : public QWidget {
@@ -51,6 +52,10 @@ class TFrmMain : public QWidget {
     void wireEvents();
     // Before any curve the lower left picture shows the drawing of the shell chosen.
     void showShellDrawing();
+    // A change of any stored control, the grid or the shell page reaches the operations.
+    void wireInputChanges();
+    // The progress display of a long workbook write ends (before any box is shown).
+    void endProgress();
 
     void Button1Click();  // generate, for BitBtn1 and the hidden Button1
     void Button3Click();  // snapshot
@@ -58,12 +63,13 @@ class TFrmMain : public QWidget {
     double scale_ = 1;
     std::unique_ptr<UiServices> ownServices_;
     UiServices* services_ = nullptr;
-    QTabWidget* pages_ = nullptr;         // PageControl1
-    QTabWidget* pictures_ = nullptr;      // PageControl2
-    QTableWidget* grid_ = nullptr;        // StringGrid1
-    CapacityCurveView* curve_ = nullptr;  // CurveArea
+    QTabWidget* pages_ = nullptr;          // PageControl1
+    QTabWidget* pictures_ = nullptr;       // PageControl2
+    CalibrationGridView* grid_ = nullptr;  // StringGrid1
+    CapacityCurveView* curve_ = nullptr;   // CurveArea
     std::unique_ptr<WidgetForm> form_;
     std::unique_ptr<app::WindowOperations> operations_;
+    std::unique_ptr<QProgressDialog> progress_;
     bool started_ = false;
 };
 

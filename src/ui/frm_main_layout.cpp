@@ -1,8 +1,10 @@
-// The window's controls and their layout, at the design sizes of 120 pixels per inch.
+// The window's controls and their layout, at the design sizes of 120 pixels per inch: the
+// left panel 793 wide with its upper part 488 high, the picture pages beside it, every row
+// of controls at the design's compact height so that the parts keep these proportions at the
+// design size.
 #include <array>
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -10,13 +12,17 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "form/controls.h"
 #include "form/head_kinds.h"
+#include "ui/calibration_grid_view.h"
 #include "ui/frm_main.h"
 #include "ui/grid_cell_delegate.h"
 #include "ui/grid_widget_cells.h"
@@ -29,12 +35,24 @@
 namespace quorvel::ui {
 namespace {
 
+// Design sizes, pixels at 120 pixels per inch.
 constexpr int kWindowWidth = 1264;
 constexpr int kWindowHeight = 798;
 constexpr int kLeftPanelWidth = 793;
 constexpr int kUpperPartHeight = 488;
 constexpr int kHeadBoxWidth = 248;
-constexpr int kFieldWidth = 64;
+constexpr int kFieldWidth = 48;      // an edit field
+constexpr int kHeadFieldWidth = 48;  // a head dimension
+constexpr int kRowHeight = 26;       // an edit field, a list, a button
+constexpr int kChoiceHeight = 25;    // a radio button, a check box
+constexpr int kSpacing = 2;          // between the controls of a row
+constexpr int kRowGap = 1;           // between rows
+constexpr int kMargin = 4;           // around a group's or page's controls, top and bottom
+constexpr int kSide = 3;             // the same, left and right
+// When the window grows, the upper part and the picture area share the height in the
+// design's proportion, so the calibration grid grows too.
+constexpr int kUpperStretch = kUpperPartHeight;
+constexpr int kLowerStretch = kWindowHeight - kUpperPartHeight;
 
 QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -43,33 +61,44 @@ QString qs(std::string_view s) {
 // Builds the controls with their names, texts, hints and filters.
 class Builder {
   public:
-    Builder(QWidget& window, double scale) : window_(window), scale_(scale) {}
+    explicit Builder(double scale) : scale_(scale) {}
 
     int px(int design) const { return qRound(design * scale_); }
 
-    QLineEdit* edit(std::string_view name, FilterKind filter, std::string_view hint = {}) {
+    QLineEdit* edit(std::string_view name, FilterKind filter, std::string_view hint = {},
+                    int width = kFieldWidth) {
         auto* e = new QLineEdit;
         e->setObjectName(qs(name));
         e->setValidator(new CharacterFilter(filter, e));
-        e->setFixedWidth(px(kFieldWidth));
+        e->setFixedSize(px(width), px(kRowHeight));
         if (!hint.empty()) {
             e->setToolTip(qs(hint));
         }
         return e;
     }
 
-    QLabel* label(std::string_view text, const char* name = nullptr) {
+    QLabel* label(std::string_view text, std::string_view name = {}) {
         auto* l = new QLabel(qs(text));
-        if (name != nullptr) {
-            l->setObjectName(QString::fromUtf8(name));
+        if (!name.empty()) {
+            l->setObjectName(qs(name));
         }
         return l;
     }
 
+    // A radio button or check box.
     template <class Button>
-    Button* button(std::string_view name, std::string_view caption) {
+    Button* choice(std::string_view name, std::string_view caption) {
         auto* b = new Button(qs(caption));
         b->setObjectName(qs(name));
+        b->setFixedHeight(px(kChoiceHeight));
+        return b;
+    }
+
+    // A push button as wide as its caption needs, not the style's minimum.
+    QPushButton* button(std::string_view name, std::string_view caption) {
+        auto* b = new QPushButton(qs(caption));
+        b->setObjectName(qs(name));
+        b->setFixedSize(b->fontMetrics().horizontalAdvance(b->text()) + px(14), px(kRowHeight));
         return b;
     }
 
@@ -77,6 +106,7 @@ class Builder {
         auto* box = new QComboBox;
         box->setObjectName(qs(name));
         box->setEditable(editable);
+        box->setFixedHeight(px(kRowHeight));
         for (const std::string& entry : listEntries(name)) {
             box->addItem(QString::fromStdString(entry));
         }
@@ -87,7 +117,7 @@ class Builder {
     // A row of labels and controls, left to right, then a stretch.
     QHBoxLayout* row(std::initializer_list<QWidget*> items) {
         auto* layout = new QHBoxLayout;
-        layout->setSpacing(px(4));
+        layout->setSpacing(px(kSpacing));
         for (QWidget* w : items) {
             layout->addWidget(w);
         }
@@ -95,14 +125,29 @@ class Builder {
         return layout;
     }
 
+    // The layout of a group box: one column with the design's small margins.
+    QVBoxLayout* column(QWidget* owner) {
+        auto* layout = new QVBoxLayout(owner);
+        layout->setContentsMargins(px(kSide), px(kMargin), px(kSide), px(kMargin));
+        layout->setSpacing(px(kRowGap));
+        return layout;
+    }
+    // The layout of a shell page, whose frame is margin enough above and below.
+    QVBoxLayout* pageColumn(QWidget* owner) {
+        auto* layout = new QVBoxLayout(owner);
+        layout->setContentsMargins(px(kSide), px(kRowGap), px(kSide), px(kRowGap));
+        layout->setSpacing(0);
+        return layout;
+    }
+
     QGroupBox* headBox(HeadSide side);
     QWidget* shellPage(int page);
     QWidget* calibrationPage();
-    QGroupBox* tableRequest();
+    // The table request; `documents` (the table documents' button) ends its last row.
+    QGroupBox* tableRequest(QWidget* documents);
     QGroupBox* quickCalculation();
 
   private:
-    QWidget& window_;
     double scale_;
 };
 
@@ -111,10 +156,9 @@ QGroupBox* Builder::headBox(HeadSide side) {
     auto* box = new QGroupBox(QString::fromUtf8(left ? "左封头" : "右封头"));
     box->setObjectName(qs(left ? app::kLeftHeadBox : app::kRightHeadBox));
     box->setFixedWidth(px(kHeadBoxWidth));
-    auto* layout = new QVBoxLayout(box);
-    layout->setSpacing(px(2));
+    QVBoxLayout* layout = column(box);
     for (const HeadKindInfo& info : headKinds()) {
-        auto* radio = button<MouseUpRadioButton>(radioOn(info, side), info.caption);
+        auto* radio = choice<MouseUpRadioButton>(radioOn(info, side), info.caption);
         radio->setChecked(info.kind == HeadKind::StandardEllipsoidal);
         layout->addWidget(radio);
         if (info.fields.empty()) {
@@ -122,11 +166,11 @@ QGroupBox* Builder::headBox(HeadSide side) {
         }
         auto* fields = new QHBoxLayout;
         fields->setContentsMargins(px(20), 0, 0, 0);
+        fields->setSpacing(px(kSpacing));
         for (const HeadField& f : info.fields) {
             fields->addWidget(label(f.letter));
-            QLineEdit* e = edit(fieldOn(f, side), FilterKind::Digits, hintOn(f, side));
-            e->setFixedWidth(px(48));
-            fields->addWidget(e);
+            fields->addWidget(
+                edit(fieldOn(f, side), FilterKind::Digits, hintOn(f, side), kHeadFieldWidth));
         }
         fields->addStretch(1);
         layout->addLayout(fields);
@@ -139,36 +183,35 @@ QGroupBox* Builder::headBox(HeadSide side) {
 QWidget* Builder::shellPage(int page) {
     auto* w = new QWidget;
     w->setObjectName(QStringLiteral("TabSheet%1").arg(page + 1));
-    auto* layout = new QVBoxLayout(w);
+    QVBoxLayout* layout = pageColumn(w);
     using F = FilterKind;
     switch (page) {
         case 0: {
-            auto* circular = button<MouseUpRadioButton>("RadioButton1", "图七 水平正直圆柱体");
+            auto* circular = choice<MouseUpRadioButton>("RadioButton1", "图七 水平正直圆柱体");
             circular->setChecked(true);
             layout->addWidget(circular);
             layout->addLayout(row({label("D:"), edit("Edit1", F::Digits, "圆筒内直径，毫米"),
                                    label("L:"), edit("Edit2", F::Digits, "圆筒长度，毫米")}));
-            layout->addWidget(button<MouseUpRadioButton>("RadioButton2", "图八 水平椭圆柱体"));
-            layout->addLayout(
-                row({label("B:"), edit("Edit3", F::Digits, "椭圆柱体长内直径，毫米"), label("A:"),
-                     edit("Edit4", F::Digits, "椭圆柱体短内直径，毫米")}));
-            layout->addLayout(row({label("L:"), edit("Edit5", F::Digits, "筒体长度，毫米")}));
+            layout->addWidget(choice<MouseUpRadioButton>("RadioButton2", "图八 水平椭圆柱体"));
+            layout->addLayout(row({label("B:"), edit("Edit3", F::Digits, "椭圆柱体长内直径，毫米"),
+                                   label("A:"), edit("Edit4", F::Digits, "椭圆柱体短内直径，毫米"),
+                                   label("L:"), edit("Edit5", F::Digits, "筒体长度，毫米")}));
             break;
         }
         case 1:
-            layout->addLayout(row({label("α:"), edit("Edit29", F::DigitsAndPoint), label("β:"),
-                                   edit("Edit30", F::DigitsAndPoint)}));
-            layout->addLayout(row(
-                {label("F:"), edit("Edit39", F::Digits), label("L:"), edit("Edit42", F::Digits)}));
-            layout->addLayout(row({label("B:"), edit("Edit40", F::Digits), label("A:"),
-                                   edit("Edit41", F::DigitsAndPoint)}));
+            layout->addLayout(
+                row({label("α:"), edit("Edit29", F::DigitsAndPoint), label("β:"),
+                     edit("Edit30", F::DigitsAndPoint), label("F:"), edit("Edit39", F::Digits)}));
+            layout->addLayout(
+                row({label("L:"), edit("Edit42", F::Digits), label("B:"), edit("Edit40", F::Digits),
+                     label("A:"), edit("Edit41", F::DigitsAndPoint)}));
             {
                 QLabel* note = label("B、A的输入值见图八，输入A=B即为正圆筒");
                 note->setWordWrap(true);
                 layout->addWidget(note);
             }
-            layout->addLayout(row({button<QRadioButton>("RadioButton3", "低端在左封头"),
-                                   button<QRadioButton>("RadioButton4", "低端在右封头")}));
+            layout->addLayout(row({choice<QRadioButton>("RadioButton3", "低端在左封头"),
+                                   choice<QRadioButton>("RadioButton4", "低端在右封头")}));
             break;
         case 2:
             layout->addLayout(row({label("球罐内直径："), edit("Edit34", F::Digits)}));
@@ -183,21 +226,23 @@ QWidget* Builder::shellPage(int page) {
 QWidget* Builder::calibrationPage() {
     auto* w = new QWidget;
     w->setObjectName(QStringLiteral("TabSheet4"));
-    auto* layout = new QVBoxLayout(w);
+    QVBoxLayout* layout = pageColumn(w);
+    layout->setSpacing(px(kRowGap));
     QComboBox* counts = list("ComboBox2", false);
     counts->setMaxVisibleItems(20);
-    layout->addLayout(
-        row({label("标定点数：", "Label48"), counts, button<QPushButton>("Button5", "清空")}));
-    auto* grid = new QTableWidget(2, 3);
+    layout->addLayout(row({label("标定点数：", "Label48"), counts, button("Button5", "清空")}));
+    auto* grid = new CalibrationGridView(2, 3);
     grid->setObjectName(QStringLiteral("StringGrid1"));
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
+    // The design widths and heights, not the font's minimum.
+    grid->horizontalHeader()->setMinimumSectionSize(1);
     grid->horizontalHeader()->setDefaultSectionSize(px(40));
     grid->setColumnWidth(0, px(40));
     grid->setColumnWidth(1, px(85));
     grid->setColumnWidth(2, px(93));
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->verticalHeader()->setMinimumSectionSize(1);  // the design height, not the font's
+    grid->verticalHeader()->setMinimumSectionSize(1);
     grid->verticalHeader()->setDefaultSectionSize(px(24));
     grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
     grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -209,79 +254,98 @@ QWidget* Builder::calibrationPage() {
     return w;
 }
 
-QGroupBox* Builder::tableRequest() {
+QGroupBox* Builder::tableRequest(QWidget* documents) {
     using F = FilterKind;
     auto* box = new QGroupBox(QString::fromUtf8("油罐容积表"));
     box->setObjectName(QStringLiteral("GroupBox3"));
-    auto* layout = new QVBoxLayout(box);
-    layout->setSpacing(px(3));
+    QVBoxLayout* layout = column(box);
     layout->addLayout(
         row({label("液位高度从"), edit("Edit6", F::DigitsAndPoint, "液位最低点，毫米"), label("到"),
              edit("Edit7", F::DigitsAndPoint, "液位最高点，毫米"), label("间隔"),
              edit("Edit8", F::DigitsAndPoint, "液位间距，毫米")}));
-    layout->addLayout(row({label("Excel容积表每列"), edit("Edit9", F::Digits), label("条数据换列"),
-                           label("罐底死量"), edit("Edit13", F::DigitsAndPoint), label("升")}));
-    layout->addLayout(row({label("附件体积"), edit("Edit31", F::DigitsAndPoint),
-                           label("升，最下端距离罐底"), edit("Edit32", F::Digits), label("毫米")}));
-    layout->addLayout(row({label("，附件高度"), edit("Edit33", F::Digits), label("毫米")}));
+    layout->addLayout(
+        row({label("Excel容积表每列"), edit("Edit9", F::Digits), label("条数据换列")}));
+    layout->addLayout(row({label("罐底死量"), edit("Edit13", F::DigitsAndPoint), label("升")}));
+    layout->addLayout(
+        row({label("附件体积"), edit("Edit31", F::DigitsAndPoint), label("升，最下端距离罐底")}));
+    QHBoxLayout* last = row({edit("Edit32", F::Digits, "毫米"), label("，附件高度"),
+                             edit("Edit33", F::Digits, "毫米"), label("毫米")});
+    last->addWidget(documents);
+    layout->addLayout(last);
     return box;
 }
 
 QGroupBox* Builder::quickCalculation() {
     auto* box = new QGroupBox(QString::fromUtf8("快捷计算"));
     box->setObjectName(QStringLiteral("GroupBox5"));
-    auto* layout = new QHBoxLayout(box);
-    layout->addWidget(label("液位"));
-    layout->addWidget(edit("Edit35", FilterKind::DigitsAndPoint, "毫米"));
-    layout->addWidget(button<QPushButton>("Button2", "计算"));
-    QLineEdit* result = edit("Edit36", FilterKind::DigitsAndPoint);
-    result->setFixedWidth(px(110));
-    layout->addWidget(result);
-    layout->addWidget(label("公斤", "Label46"));
-    layout->addWidget(label("升", "Label47"));
-    layout->addStretch(1);
+    QVBoxLayout* layout = column(box);
+    QLineEdit* result = edit("Edit36", FilterKind::DigitsAndPoint, {}, 96);
+    layout->addLayout(
+        row({label("液位"), edit("Edit35", FilterKind::DigitsAndPoint, "毫米"),
+             button("Button2", "计算"), result, label("公斤", "Label46"), label("升", "Label47")}));
+    // The note of a result computed beyond what the tank describes, below it.
+    QLabel* note = label({}, app::kQuickNoteLabel);
+    note->setFixedHeight(note->fontMetrics().height());
+    note->setStyleSheet(QStringLiteral("color: #b00000"));
+    layout->addWidget(note);
     return box;
 }
 
 }  // namespace
 
 void TFrmMain::buildLayout() {
-    Builder b(*this, scale_);
+    Builder b(scale_);
     setWindowTitle(QStringLiteral("Quorvel"));
     setObjectName(QStringLiteral("FrmMain"));
 
     // Upper part of the left panel: the heads beside the shell pages and the requests.
     auto* upper = new QWidget;
+    upper->setObjectName(QStringLiteral("UpperPart"));
     auto* upperLayout = new QHBoxLayout(upper);
-    upperLayout->setContentsMargins(b.px(4), b.px(4), b.px(4), b.px(4));
+    upperLayout->setContentsMargins(b.px(kSide), b.px(kMargin), b.px(kSide), b.px(kMargin));
+    upperLayout->setSpacing(b.px(kSpacing));
     upperLayout->addWidget(b.headBox(HeadSide::Left));
 
     auto* middle = new QVBoxLayout;
+    middle->setSpacing(b.px(kRowGap));
     pages_ = new QTabWidget;
     pages_->setObjectName(QStringLiteral("PageControl1"));
+    // The four captions fit the column's width with the design's narrow tabs.
+    pages_->setStyleSheet(
+        QStringLiteral("QTabBar::tab { padding: %1px %2px; }").arg(b.px(kSpacing)).arg(b.px(7)));
     const std::array<const char*, 4> pageCaptions{"水平圆筒", "倾斜圆筒", "球罐", "罐容标定"};
     for (int page = 0; page < 3; ++page) {
         pages_->addTab(b.shellPage(page), QString::fromUtf8(pageCaptions[page]));
     }
     pages_->addTab(b.calibrationPage(), QString::fromUtf8(pageCaptions[3]));
     middle->addWidget(pages_, 1);
-    middle->addWidget(b.tableRequest());
+    QToolButton* documents = makeTableDocumentButton(*this, scale_);
+    documents->setFixedSize(
+        documents->fontMetrics().horizontalAdvance(documents->text()) + b.px(14), b.px(kRowHeight));
+    middle->addWidget(b.tableRequest(documents));
 
-    auto* generate = b.button<QPushButton>("BitBtn1", "生成容积表");
-    auto* hiddenGenerate = b.button<QPushButton>("Button1", "生成");
+    QPushButton* hiddenGenerate = b.button("Button1", "生成");
     hiddenGenerate->hide();
-    middle->addLayout(b.row({b.button<MouseUpCheckBox>("CheckBox2", "默认"), generate,
-                             b.button<QPushButton>("Button3", "打印"),
-                             b.button<QPushButton>("Button4", "帮助"), hiddenGenerate}));
-    middle->addLayout(makeTableDocumentButtons(*this, scale_));
+    middle->addLayout(
+        b.row({b.choice<MouseUpCheckBox>("CheckBox2", "默认"), b.button("BitBtn1", "生成容积表"),
+               b.button("Button3", "打印"), b.button("Button4", "帮助"), hiddenGenerate}));
 
     QComboBox* unit = b.list("ComboBox1", true);
     unit->setEditText(QString::fromUtf8("单位"));
-    middle->addLayout(b.row({b.button<MouseUpCheckBox>("CheckBox1", "重量输入密度"),
+    unit->setFixedWidth(b.px(96));
+    middle->addLayout(b.row({b.choice<MouseUpCheckBox>("CheckBox1", "重量输入密度"),
                              b.edit("Edit37", FilterKind::DigitsAndPoint), unit}));
     middle->addWidget(b.quickCalculation());
     upperLayout->addLayout(middle, 1);
     upperLayout->addWidget(b.headBox(HeadSide::Right));
+
+    // The upper part scrolls when the splitters make it smaller than its controls, so both
+    // splitters can give the pictures more room.
+    auto* upperArea = new QScrollArea;
+    upperArea->setObjectName(QStringLiteral("UpperArea"));
+    upperArea->setWidget(upper);
+    upperArea->setWidgetResizable(true);
+    upperArea->setFrameShape(QFrame::NoFrame);
 
     // Lower part: the picture area and the two hidden row lists.
     auto* lower = new QWidget;
@@ -299,10 +363,10 @@ void TFrmMain::buildLayout() {
 
     auto* leftPanel = new QSplitter(Qt::Vertical);
     leftPanel->setObjectName(QStringLiteral("LeftPanel"));
-    leftPanel->addWidget(upper);
+    leftPanel->addWidget(upperArea);
     leftPanel->addWidget(lower);
-    leftPanel->setStretchFactor(1, 1);
-    leftPanel->setSizes({b.px(kUpperPartHeight), b.px(kWindowHeight - kUpperPartHeight)});
+    leftPanel->setStretchFactor(0, kUpperStretch);
+    leftPanel->setStretchFactor(1, kLowerStretch);
 
     pictures_ = new QTabWidget;
     pictures_->setObjectName(QStringLiteral("PageControl2"));
@@ -318,16 +382,33 @@ void TFrmMain::buildLayout() {
     splitter->addWidget(leftPanel);
     splitter->addWidget(pictures_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({b.px(kLeftPanelWidth), b.px(kWindowWidth - kLeftPanelWidth)});
+    splitter->setChildrenCollapsible(false);
+
+    auto* status = new QStatusBar;
+    status->setObjectName(QStringLiteral("StatusBar1"));
+    status->setSizeGripEnabled(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(splitter);
+    layout->setSpacing(0);
+    layout->addWidget(splitter, 1);
+    layout->addWidget(status);
 
-    grid_ = findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
+    grid_ = findChild<CalibrationGridView*>(QStringLiteral("StringGrid1"));
     pages_->setCurrentIndex(3);     // 罐容标定
     pictures_->setCurrentIndex(0);  // 图一至图八
-    resize(b.px(kWindowWidth), b.px(kWindowHeight));
+
+    // The design size, within the screen's room; the panels in the design's proportions.
+    QSize size(b.px(kWindowWidth), b.px(kWindowHeight));
+    if (const QScreen* s = screen(); s != nullptr) {
+        size = size.boundedTo(s->availableGeometry().size());
+    }
+    resize(size);
+    const int leftWidth = b.px(kLeftPanelWidth);
+    splitter->setSizes({leftWidth, size.width() - leftWidth - splitter->handleWidth()});
+    const int upperHeight = b.px(kUpperPartHeight);
+    const int panelHeight = size.height() - status->sizeHint().height();
+    leftPanel->setSizes({upperHeight, panelHeight - upperHeight - leftPanel->handleWidth()});
 }
 
 }  // namespace quorvel::ui

@@ -1,6 +1,10 @@
 // StringGrid1DrawCell and the grid's in-place editor: every cell's text is drawn on one line,
-// centred and clipped, over the background the grid chose; the editor takes digits and ".".
+// centred and clipped, over the background the grid chose; the editor takes digits and "."
+// as typed or pasted, starts with the cell's text as it is, and hands a pasted block of
+// several cells (tabs or line ends in it) to the grid instead.
 #pragma once
+
+#include <functional>
 
 #include <QLineEdit>
 #include <QStyledItemDelegate>
@@ -13,23 +17,16 @@ class GridCellDelegate : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
+    // Pastes the clipboard's block into the grid at the cell being edited.
+    std::function<void()> pasteBlock;
+
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override {
-        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
-            line->setValidator(new CharacterFilter(FilterKind::DigitsAndPoint, line));
-            line->setAlignment(Qt::AlignCenter);
-        }
-        return editor;
-    }
+                          const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
 
   protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
-        option->displayAlignment = Qt::AlignCenter;
-        option->features &= ~QStyleOptionViewItem::WrapText;
-        option->textElideMode = Qt::ElideNone;
-    }
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 }  // namespace quorvel::ui

@@ -2,9 +2,9 @@
 // FILE (PNG) and ends without the close steps, so the stored files stay as they were. With
 // --measure-start it prints the milliseconds from entering main to the end of the window's
 // first paint and ends the same way. With --print-folders it prints the folder of its stored
-// files and the help file it opens, and ends. For a screenshot, --shell-page N turns to shell
-// page N, --quick LEVEL presses "计算" at LEVEL and --picture-page N shows picture page N,
-// each as a click would.
+// files and the help file it opens, and ends; --help prints the options and ends. For a
+// screenshot, --shell-page N turns to shell page N, --quick LEVEL presses "计算" at LEVEL and
+// --picture-page N shows picture page N, each as a click would; --maximized fills the screen.
 #include <algorithm>
 #include <chrono>
 #include <clocale>
@@ -16,6 +16,7 @@
 #include <QFont>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTimer>
@@ -24,6 +25,8 @@
 #include "platform/help_file.h"
 #include "platform/program_folder.h"
 #include "ui/frm_main.h"
+#include "ui/qt_translations.h"
+#include "ui/ui_messages.h"
 
 namespace {
 
@@ -61,8 +64,20 @@ QString optionValue(const QStringList& args, const QString& option) {
     return at >= 0 && at + 1 < args.size() ? args[at + 1] : QString();
 }
 
-// What the screenshot options ask for, done through the controls as a person does it.
+bool hasOption(int argc, char** argv, const char* option) {
+    return std::find_if(argv + 1, argv + argc, [option](const char* a) {
+               return std::strcmp(a, option) == 0;
+           }) != argv + argc;
+}
+
+// What the screenshot options ask for, done through the controls as a person does it: the
+// page turned, the level entered through its filter, "计算" clicked.
 void prepareScreenshot(quorvel::ui::TFrmMain& window, const QStringList& args) {
+    if (args.contains(QStringLiteral("--maximized"))) {
+        // Without a window manager nothing would resize a maximised window.
+        window.setGeometry(window.screen()->availableGeometry());
+        window.showMaximized();
+    }
     if (const QString page = optionValue(args, QStringLiteral("--shell-page")); !page.isEmpty()) {
         window.findChild<QTabWidget*>(QStringLiteral("PageControl1"))
             ->setCurrentIndex(page.toInt());
@@ -81,8 +96,13 @@ void prepareScreenshot(quorvel::ui::TFrmMain& window, const QStringList& args) {
 
 int main(int argc, char** argv) {
     const Clock::time_point start = Clock::now();
+    if (hasOption(argc, argv, "--help")) {
+        std::fputs(quorvel::ui_messages::kUsage, stdout);
+        return 0;
+    }
     // The data folder is named after the program; it is chosen before the window system is
-    // reached, so --print-folders answers on a terminal without a display.
+    // reached, so --print-folders answers on a terminal without a display. Folders stay
+    // bytes from here to the files opened: a name that is not UTF-8 is never re-encoded.
     QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));
     std::string program;
     try {
@@ -93,15 +113,13 @@ int main(int argc, char** argv) {
     }
     // An installed program cannot write its own folder: the user's data folder keeps the
     // settings, the grid and the workbook.
-    const quorvel::DataFolder data = quorvel::chooseDataFolder(
-        program, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+    const quorvel::DataFolder data =
+        quorvel::chooseDataFolder(program, quorvel::userDataFolder("Quorvel"));
     if (!data.writable) {
         std::fprintf(stderr, "quorvel: neither %s nor the data folder can be written\n",
                      program.c_str());
     }
-    if (std::find_if(argv + 1, argv + argc, [](const char* a) {
-            return std::strcmp(a, "--print-folders") == 0;
-        }) != argv + argc) {
+    if (hasOption(argc, argv, "--print-folders")) {
         std::printf("%s\n%s\n", data.folder.c_str(), quorvel::helpFilePath(program).c_str());
         return 0;
     }
@@ -109,6 +127,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Qt took the user's locale; numbers written into workbooks must keep the decimal point.
     std::setlocale(LC_NUMERIC, "C");
+    quorvel::ui::installQtTranslations(app);
     QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK SC"), 9));
     const QStringList args = QApplication::arguments();
     const QString screenshot = optionValue(args, QStringLiteral("--screenshot"));

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "ui/desktop_registry.h"
 #include "ui/picture_image.h"
 
 namespace quorvel::ui {
@@ -33,13 +34,21 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
 
 }  // namespace
 
+void QtUiServices::prepareModal() {
+    if (beforeModal_) {
+        beforeModal_();
+    }
+}
+
 void QtUiServices::showMessage(std::string_view text) {
+    prepareModal();
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), qs(text), QMessageBox::Ok,
                     parent_);
     box.exec();
 }
 
 void QtUiServices::showError(std::string_view text) {
+    prepareModal();
     QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), qs(text),
                     QMessageBox::Ok, parent_);
     box.exec();
@@ -47,6 +56,7 @@ void QtUiServices::showError(std::string_view text) {
 
 MessageAnswer QtUiServices::messageBox(std::string_view text, std::string_view caption,
                                        MessageButtons buttons, MessageIcon icon) {
+    prepareModal();
     const auto qtButtons = buttons == MessageButtons::YesNo
                                ? QMessageBox::Yes | QMessageBox::No
                                : QMessageBox::StandardButtons(QMessageBox::Ok);
@@ -58,11 +68,22 @@ MessageAnswer QtUiServices::messageBox(std::string_view text, std::string_view c
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-bool QtUiServices::openDocument(const std::string& path) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+QUrl fileUrl(const std::string& path) {
+    // Percent-encoded from the bytes: a folder name that is not UTF-8 would not survive a
+    // QString, and the program that opens the URL decodes it back to the same bytes.
+    const QByteArray bytes(path.data(), static_cast<qsizetype>(path.size()));
+    return QUrl::fromEncoded("file://" + bytes.toPercentEncoding("/"), QUrl::StrictMode);
+}
+
+OpenOutcome QtUiServices::openDocument(const std::string& path) {
+    if (!programRegisteredFor(QString::fromStdString(path))) {
+        return OpenOutcome::NoProgram;
+    }
+    return QDesktopServices::openUrl(fileUrl(path)) ? OpenOutcome::Opened : OpenOutcome::Failed;
 }
 
 std::optional<std::string> QtUiServices::askSaveFileName(const SaveFileRequest& request) {
+    prepareModal();
     QFileDialog dialog(parent_);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);

@@ -1,8 +1,9 @@
 #include "ui/table_document_buttons.h"
 
+#include <QAction>
 #include <QDialog>
-#include <QHBoxLayout>
-#include <QPushButton>
+#include <QMenu>
+#include <QToolButton>
 
 #include "app/error_boundary.h"
 #include "app/table_documents.h"
@@ -15,33 +16,41 @@
 namespace quorvel::ui {
 namespace {
 
-QPushButton* button(const char* name, const char* caption, const char* tip) {
-    auto* b = new QPushButton(QString::fromUtf8(caption));
-    b->setObjectName(QString::fromUtf8(name));
-    b->setToolTip(QString::fromUtf8(tip));
-    return b;
+QAction* entry(QMenu& menu, const char* name, const char* caption, const char* tip) {
+    QAction* action = menu.addAction(QString::fromUtf8(caption));
+    action->setObjectName(QString::fromUtf8(name));
+    action->setToolTip(QString::fromUtf8(tip));
+    action->setStatusTip(QString::fromUtf8(tip));
+    return action;
 }
 
 template <class Slot>
 void onClick(QWidget& window, const char* name, Slot slot) {
-    auto* b = window.findChild<QPushButton*>(QString::fromUtf8(name));
-    Q_ASSERT(b != nullptr);
-    QObject::connect(b, &QPushButton::clicked, &window, slot);
+    auto* action = window.findChild<QAction*>(QString::fromUtf8(name));
+    Q_ASSERT(action != nullptr);
+    QObject::connect(action, &QAction::triggered, &window, slot);
 }
 
 }  // namespace
 
-QHBoxLayout* makeTableDocumentButtons(QWidget& window, double scale) {
+QToolButton* makeTableDocumentButton(QWidget& window, double scale) {
     makeTableIdentityDialog(window, scale);
-    auto* row = new QHBoxLayout;
-    row->setSpacing(qRound(4 * scale));
     namespace m = ui_messages;
-    row->addWidget(button("TableInfoButton", m::kIdentityButton, m::kIdentityTip));
-    row->addWidget(button("SaveAsButton", m::kSaveAsButton, m::kSaveAsTip));
-    row->addWidget(button("PdfButton", m::kPdfButton, m::kPdfTip));
-    row->addWidget(button("PrintTableButton", m::kPrintTableButton, m::kPrintTableTip));
-    row->addStretch(1);
-    return row;
+    auto* button = new QToolButton;
+    button->setText(QString::fromUtf8(m::kTableDocumentButton));
+    button->setPopupMode(QToolButton::InstantPopup);
+    // The row beside it fills the column at the design size: no room for an arrow.
+    button->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
+    button->setObjectName(QStringLiteral("TableDocumentButton"));
+    button->setToolTip(QString::fromUtf8(m::kTableDocumentTip));
+    // The menu is a child of the button, so its entries are found from the window.
+    auto* menu = new QMenu(button);
+    entry(*menu, "TableInfoButton", m::kIdentityButton, m::kIdentityTip);
+    entry(*menu, "SaveAsButton", m::kSaveAsButton, m::kSaveAsTip);
+    entry(*menu, "PdfButton", m::kPdfButton, m::kPdfTip);
+    entry(*menu, "PrintTableButton", m::kPrintTableButton, m::kPrintTableTip);
+    button->setMenu(menu);
+    return button;
 }
 
 void wireTableDocumentButtons(QWidget& window, WidgetForm& form, UiServices& ui) {

@@ -1,5 +1,6 @@
-// The buttons of a table to issue, beside "生成容积表": "罐容表信息…" (the identity dialog),
-// "另存为…" (the workbook under a chosen name), "PDF…" and "打印罐容表…" (print with preview).
+// The button "罐容表" at the end of the table request group, whose menu holds what makes a table to
+// issue: "罐容表信息…" (the identity dialog), "另存为…" (the workbook under a chosen name), "PDF…"
+// and "打印罐容表…" (print with preview). One button keeps the design's column width.
 #pragma once
 
 #include <QWidget>
@@ -7,15 +8,16 @@
 #include "app/window_operations.h"
 #include "ui/widget_form.h"
 
-class QHBoxLayout;
+class QToolButton;
 
 namespace quorvel::ui {
 
-// The row of buttons, named TableInfoButton, SaveAsButton, PdfButton and PrintTableButton,
-// and the identity dialog (a hidden child of `window`).
-QHBoxLayout* makeTableDocumentButtons(QWidget& window, double scale);
+// The button TableDocumentButton with its menu entries (actions) named TableInfoButton,
+// SaveAsButton, PdfButton and PrintTableButton, and the identity dialog (a hidden child of
+// `window`).
+QToolButton* makeTableDocumentButton(QWidget& window, double scale);
 
-// Connects the buttons to their operations on the window's form and services.
+// Connects the menu entries to their operations on the window's form and services.
 void wireTableDocumentButtons(QWidget& window, WidgetForm& form, UiServices& ui);
 
 }  // namespace quorvel::ui

@@ -1,5 +1,6 @@
 // The texts the window shows of its own (the operations' messages live in app/): the
-// progress of a long workbook write, the buttons and dialog of a table to issue.
+// progress of a long workbook write, an enlarged drawing's title, `quorvel --help`, the
+// buttons and dialog of a table to issue.
 #pragma once
 
 namespace quorvel::ui_messages {
@@ -9,7 +10,34 @@ inline constexpr const char* kWritingRows = "正在写入容积表：已写 %1 �
 // The last step: the file itself, "%1" rows.
 inline constexpr const char* kSavingRows = "正在保存容积表（%1 行）…";
 
-// The table to issue: its buttons and the identity dialog.
+// The hint of a drawing, and the title of one shown enlarged: "%1" its caption.
+inline constexpr const char* kEnlargeHint = "单击放大";
+inline constexpr const char* kEnlargedDrawingTitle = "%1（单击或按 Esc 关闭）";
+
+// What `quorvel --help` prints.
+inline constexpr const char* kUsage =
+    "用法：quorvel [选项]\n"
+    "\n"
+    "打开 Quorvel 的窗口。设置文件 Config.ini、标定点文件 bd.txt 和容积表 ~001.xlsx\n"
+    "在程序文件夹中；程序文件夹不能写入时，在用户的数据文件夹 ~/.local/share/Quorvel 中。\n"
+    "\n"
+    "选项：\n"
+    "  --help              显示本说明后退出\n"
+    "  --print-folders     显示存放文件的文件夹和所用的帮助文件后退出\n"
+    "  --measure-start     显示从启动到窗口第一次画完（设置已读入）的毫秒数后退出，\n"
+    "                      不写任何文件\n"
+    "  --screenshot FILE   启动后把窗口画面存为 PNG 文件 FILE 后退出，不写任何文件；\n"
+    "                      之前按下列选项操作窗口，与用鼠标操作相同：\n"
+    "    --shell-page N    转到罐体页 N（0 水平圆筒，1 倾斜圆筒，2 球罐，3 罐容标定）\n"
+    "    --quick LEVEL     在“液位”输入 LEVEL（毫米）并按“计算”\n"
+    "    --picture-page N  显示图页 N（0 图一至图八，1 倾斜圆筒）\n"
+    "    --maximized       窗口占满屏幕\n"
+    "\n"
+    "另可使用 Qt 的标准选项，例如 -platform offscreen。\n";
+
+// The table to issue: its button, the button's menu and the identity dialog.
+inline constexpr const char* kTableDocumentButton = "罐容表";
+inline constexpr const char* kTableDocumentTip = "罐容表信息、另存为、PDF 与打印";
 inline constexpr const char* kIdentityButton = "罐容表信息…";
 inline constexpr const char* kIdentityTip = "罐号、所属单位、证书、编制与核验等，写入罐容表的表头";
 inline constexpr const char* kSaveAsButton = "另存为…";

@@ -3,11 +3,14 @@
 #include <stdexcept>
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTabWidget>
 
+#include "ui/input_filters.h"
 #include "ui/pictures/capacity_curve_view.h"
 
 namespace quorvel::ui {
@@ -76,7 +79,9 @@ int WidgetForm::itemIndex(std::string_view name) const {
 void WidgetForm::setText(std::string_view name, std::string_view text) {
     QWidget& w = control(name);
     if (auto* edit = qobject_cast<QLineEdit*>(&w)) {
-        edit->setText(qs(text));
+        // What the program writes is never filtered: a loaded "0,84" or a result "-2094.40"
+        // is shown as it is.
+        writeUnfiltered(*edit, qs(text));
         return;
     }
     if (auto* box = qobject_cast<QComboBox*>(&w)) {
@@ -127,6 +132,26 @@ void WidgetForm::showPicturePage(int page) {
 
 void WidgetForm::showCurve(const CapacityCurve& curve, std::optional<CurvePoint> mark) {
     curve_.setCurve(curve, mark);
+}
+
+void WidgetForm::clearCurve() {
+    curve_.clearCurve();
+}
+
+void WidgetForm::setLabel(std::string_view name, std::string_view text) {
+    auto* label = qobject_cast<QLabel*>(&control(name));
+    if (label == nullptr) {
+        throw std::invalid_argument("control " + std::string(name) + " is not a label");
+    }
+    label->setText(qs(text));
+}
+
+void WidgetForm::showStatus(std::string_view text) {
+    auto* bar = qobject_cast<QStatusBar*>(&control("StatusBar1"));
+    if (bar == nullptr) {
+        throw std::invalid_argument("the window has no status bar");
+    }
+    bar->showMessage(qs(text));
 }
 
 void WidgetForm::setTableLists(const std::vector<std::string>& rows,

@@ -1,5 +1,6 @@
 // The window's controls as the operations see them: each found by its objectName (Edit1 …,
-// RadioButton1 …, ComboBox1 …, CheckBox1, CheckBox2, StringGrid1, ListBox1, ListBox2, …).
+// RadioButton1 …, ComboBox1 …, CheckBox1, CheckBox2, StringGrid1, ListBox1, ListBox2,
+// Label49, StatusBar1, …). Texts it writes pass no character filter.
 #pragma once
 
 #include <QHash>
@@ -38,6 +39,9 @@ class WidgetForm : public app::WindowForm {
     void setTableLists(const std::vector<std::string>& rows,
                        const std::vector<std::string>& weights) override;
     void showCurve(const CapacityCurve& curve, std::optional<CurvePoint> mark) override;
+    void clearCurve() override;
+    void setLabel(std::string_view label, std::string_view text) override;
+    void showStatus(std::string_view text) override;
 
     // The control of that name; throws std::invalid_argument for a name the window lacks.
     QWidget& control(std::string_view name) const;

@@ -104,6 +104,8 @@ TEST(StartUp, CloseThenStartRestoresEveryStoredField) {
         }
         if (c.name == "ComboBox3" || c.name == "ComboBox4") {
             EXPECT_EQ(after.itemIndex(c.name), 0) << c.name;  // always the add entry
+        } else if (c.name == kQuickResultField) {
+            EXPECT_EQ(after.text(c.name), "");  // it belonged to the earlier run's inputs
         } else if (c.kind == ControlKind::Edit || c.kind == ControlKind::List) {
             EXPECT_EQ(after.text(c.name), before.text(c.name)) << c.name;
         } else {
@@ -141,23 +143,65 @@ TEST(StartUp, RowsHiddenByASmallerCountAreNotSaved) {
     EXPECT_EQ(grid.find("2500"), std::string::npos);
 }
 
-TEST(StartUp, DamagedFilesAreIgnoredAndCloseFailuresAreSilent) {
+// `ini` with the value of `key` replaced by `value`.
+std::string withValue(std::string ini, const std::string& key, const std::string& value) {
+    const std::size_t at = ini.find("\r\n" + key + "=");
+    EXPECT_NE(at, std::string::npos) << key;
+    const std::size_t from = at + 3 + key.size();
+    return ini.replace(from, ini.find("\r\n", from) - from, value);
+}
+
+// A stored text goes into its field as it is, the operation that uses it names it, and the
+// close writes the file back byte for byte but for what the start-up resets.
+TEST(StartUp, LoadedTextsAreKeptAsStored) {
+    struct Case {
+        const char* key;
+        std::string stored;  // GBK, as in the file
+        std::string shown;   // UTF-8
+    };
+    const std::vector<Case> cases = {
+        {"Edit37", "0,84", "0,84"},
+        {"Edit1", "2 600", "2 600"},
+        {"Edit35", "abc", "abc"},
+        {"Edit37", "\xa3\xb0\xa3\xae\xa3\xb8\xa3\xb4", "０．８４"},
+    };
+    const std::string example =
+        withValue(testsupport::readBytes(std::string(QUORVEL_EXAMPLES_DIR) + "/Config.ini"),
+                  "Edit35", "1500");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        testsupport::TempFolder folder;
+        const ProgramFiles files = filesIn(folder);
+        const std::string settings = withValue(example, c.key, c.stored);
+        testsupport::writeBytes(files.settings(), settings);
+        std::filesystem::copy_file(std::string(QUORVEL_EXAMPLES_DIR) + "/bd.txt", files.grid());
+        MemoryWindow w;
+        testsupport::RecordingUi ui;
+        WindowOperations ops(w, ui, files);
+        ops.start();
+        EXPECT_EQ(w.text(c.key), c.shown);
+        w.form().setActivePage(0);
+        EXPECT_FALSE(ops.quick());
+        EXPECT_EQ(ui.errors(), std::vector<std::string>{"“" + c.shown + "”不是有效的数字"});
+        ops.close();
+        EXPECT_EQ(testsupport::readBytes(files.settings()),
+                  withValue(withValue(settings, "Edit7", "9999"), "Edit8", "1"));
+    }
+}
+
+TEST(StartUp, EachFailedSaveOfTheCloseIsNamedWithItsReason) {
     testsupport::TempFolder folder;
     const ProgramFiles files = filesIn(folder);
-    testsupport::writeBytes(files.grid(), "x\r\n");  // the column count is not a number
-    testsupport::writeBytes(files.settings(), "[FrmMainPro]\r\nEdit1=2000\r\n");
+    testsupport::writeBytes(files.grid(), "x\r\n");
     MemoryWindow w;
     testsupport::RecordingUi ui;
-    WindowOperations ops(w, ui, files);
-    ops.start();
-    EXPECT_EQ(w.text("Edit1"), "2000");
-    EXPECT_EQ(w.grid().rowCount(), 2);
-    EXPECT_EQ(w.grid().cell(0, 0), "序号");
-
     // A program folder that runs through a regular file cannot be written.
     WindowOperations blocked(w, ui, ProgramFiles{files.grid(), ""});
     blocked.close();
-    EXPECT_TRUE(ui.shown.empty());
+    const std::string reason = "”无法读写：路径中有一段不是文件夹";
+    EXPECT_EQ(ui.errors(),
+              (std::vector<std::string>{"文件“" + files.grid() + "/Config.ini" + reason,
+                                        "文件“" + files.grid() + "/bd.txt" + reason}));
     EXPECT_EQ(testsupport::readBytes(files.grid()), "x\r\n");
 }
 

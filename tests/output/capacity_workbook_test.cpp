@@ -393,7 +393,7 @@ TEST(CapacityWorkbook, OpenFailureDoesNotUndoTheSave) {
     TempFolder folder;
     const std::string path = folder.file("~001.xlsx");
     testsupport::RecordingUi ui;
-    ui.openSucceeds = false;
+    ui.openOutcome = OpenOutcome::NoProgram;
     EXPECT_TRUE(Table::generated(3, false, 200).save(path, ui));
     EXPECT_EQ(ui.shown.back(), openedFile(path));
     EXPECT_EQ(onlySheet(path).at(5, 0).number, 3);

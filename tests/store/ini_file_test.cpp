@@ -98,21 +98,6 @@ TEST(IniFile, RefusesValuesItCannotStore) {
     EXPECT_THROW(file.writeString("S]", "k", "1"), std::invalid_argument);
 }
 
-TEST(IniFile, ValueThatIsNotGbkFailsItsRead) {
-    TempFolder folder;
-    std::string path = folder.file("a.ini");
-    testsupport::writeBytes(path, "[S]\r\nok=1\r\nbad=\xB9\r\n");
-    IniFile file(path);
-    EXPECT_EQ(file.readString("S", "ok"), "1");
-    try {
-        file.readString("S", "bad");
-        ADD_FAILURE();
-    } catch (const FileError& e) {
-        EXPECT_EQ(e.what(),
-                  "cannot read [S] bad of " + path + ": the bytes 0xB9 at byte 0 are not GBK text");
-    }
-}
-
 TEST(IniFile, SaveThroughARegularFileFails) {
     TempFolder folder;
     std::string blocker = folder.file("plain");

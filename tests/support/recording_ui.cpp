@@ -26,9 +26,9 @@ MessageAnswer RecordingUi::messageBox(std::string_view text, std::string_view ca
     return a;
 }
 
-bool RecordingUi::openDocument(const std::string& path) {
+OpenOutcome RecordingUi::openDocument(const std::string& path) {
     shown.push_back({ShownBox::Kind::Open, path, {}, MessageButtons::Ok, MessageIcon::None});
-    return openSucceeds;
+    return openOutcome;
 }
 
 std::optional<std::string> RecordingUi::askSaveFileName(const SaveFileRequest& request) {

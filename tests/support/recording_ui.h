@@ -26,14 +26,14 @@ class RecordingUi : public UiServices {
     void showError(std::string_view text) override;
     MessageAnswer messageBox(std::string_view text, std::string_view caption,
                              MessageButtons buttons, MessageIcon icon) override;
-    bool openDocument(const std::string& path) override;
+    OpenOutcome openDocument(const std::string& path) override;
     std::optional<std::string> askSaveFileName(const SaveFileRequest& request) override;
     void putPictureOnClipboard(const Picture& picture) override;
 
     // Answers for the next Yes/No questions, oldest first; Yes when the queue is empty.
     std::deque<MessageAnswer> answers;
     // What openDocument reports.
-    bool openSucceeds = true;
+    OpenOutcome openOutcome = OpenOutcome::Opened;
 
     // What the next save dialogs answer, oldest first; cancelled when the queue is empty.
     std::deque<std::optional<std::string>> saveAnswers;

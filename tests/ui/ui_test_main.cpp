@@ -1,5 +1,6 @@
 // The window tests run without a display: the offscreen platform is chosen before the
-// application exists (test discovery runs this binary outside the test environment too).
+// application exists (test discovery runs this binary outside the test environment too),
+// with a screen of 1600 × 1000 at 96 dpi that holds the window at its design size.
 #include <clocale>
 
 #include <gtest/gtest.h>
@@ -7,7 +8,7 @@
 #include <QFont>
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" QUORVEL_OFFSCREEN_SCREEN);
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Quorvel"));

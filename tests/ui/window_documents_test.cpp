@@ -2,9 +2,9 @@
 // controls, "PDF…" writes and opens the document, and printing paints the pages the PDF has.
 #include <filesystem>
 
+#include <QAction>
 #include <QDialog>
 #include <QPrinter>
-#include <QPushButton>
 
 #include "app/table_operations.h"
 #include "output/table_paper.h"
@@ -44,7 +44,7 @@ TEST_F(WindowDocuments, IdentityDialogHoldsTheStoredFieldsAndPdfOpensTheDocument
 
     const std::string pdf = file("chosen");
     ui_.saveAnswers = {pdf};
-    w<QPushButton>("PdfButton").click();
+    w<QAction>("PdfButton").trigger();
     EXPECT_EQ(ui_.saveRequests.at(0).proposedName, "罐容表_T-101_2026-12-09.pdf");
     EXPECT_EQ(testsupport::pdfPages(pdf + ".pdf"), 3);
     ASSERT_FALSE(ui_.shown.empty());

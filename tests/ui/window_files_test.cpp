@@ -4,12 +4,14 @@
 
 #include <QListWidget>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableWidget>
 
 #include "cli/table_command.h"
 #include "form/controls.h"
 #include "output/bitmap_file.h"
 #include "support/xlsx_reader.h"
+#include "ui/qt_ui_services.h"
 #include "window_fixture.h"
 
 namespace quorvel::ui {
@@ -66,11 +68,11 @@ TEST_F(WindowTest, CloseAndRestartRestoreEveryStoredFieldAsTheFrontEndStoresThem
     window_->form().setText("ComboBox1", "g/cm^3");
     window_->form().setText("Edit42", "中文 text");  // typed texts need not be numbers
     window_->form().setItemIndex("ComboBox4", 1);
+    pickPointCount(3);
+    window_->form().grid().setCell(1, 4, "1250");
     click("Button2");
     const std::string result = text("Edit36");
     EXPECT_FALSE(result.empty());
-    pickPointCount(3);
-    window_->form().grid().setCell(1, 4, "1250");
 
     std::vector<std::string> args{"--shell", "horizontal", "--save-settings", file("front.ini")};
     const std::vector<std::string> edits = frontEndEdits(window_->form());
@@ -95,6 +97,8 @@ TEST_F(WindowTest, CloseAndRestartRestoreEveryStoredFieldAsTheFrontEndStoresThem
                                     : (again.form().checked(c.name) ? "1" : "0");
         if (name == "Edit7") {
             EXPECT_EQ(now, "9999");
+        } else if (name == "Edit36") {
+            EXPECT_EQ(now, "");  // the result of the last run is not shown again
         } else if (name == "ComboBox4") {
             EXPECT_EQ(now, "加上右封头容积");
         } else if (name != "Edit6" && name != "Edit8" && name != "Edit9" && name != "Edit13" &&
@@ -104,10 +108,27 @@ TEST_F(WindowTest, CloseAndRestartRestoreEveryStoredFieldAsTheFrontEndStoresThem
             EXPECT_EQ(now, empty && !c.storedWhenSet ? "0" : before[name]) << name;
         }
     }
-    EXPECT_EQ(text("Edit36"), result);
+    EXPECT_NE(stored.find("\r\nEdit36=" + result + "\r\n"), std::string::npos);
     EXPECT_EQ(w<QComboBox>("ComboBox2").currentText(), "3");
     EXPECT_EQ(again.form().cell(1, 4), "1250");
     EXPECT_FALSE(w("Label46").isHidden());
+}
+
+// Stored texts reach the fields past their filters and go back to the file unchanged.
+TEST_F(WindowTest, LoadedTextsAreShownAndStoredAsTheyAre) {
+    const std::string settings =
+        "[FrmMainPro]\r\nEdit35=abc\r\nCheckBox1=1\r\nEdit37=0,84\r\nEdit1=2 600\r\n";
+    testsupport::writeBytes(file("Config.ini"), settings);
+    open();
+    EXPECT_EQ(text("Edit1"), "2 600");
+    EXPECT_EQ(text("Edit35"), "abc");
+    EXPECT_EQ(text("Edit37"), "0,84");
+    EXPECT_EQ(ui_.messages(), std::vector<std::string>{"输入内容不是数字"});  // Edit37Change
+    closeWindow();
+    const std::string stored = testsupport::readBytes(file("Config.ini"));
+    for (const char* line : {"\r\nEdit35=abc\r\n", "\r\nEdit37=0,84\r\n", "\r\nEdit1=2 600\r\n"}) {
+        EXPECT_NE(stored.find(line), std::string::npos) << line;
+    }
 }
 
 std::map<std::pair<int, int>, std::string> cellsOf(const std::string& path) {
@@ -139,6 +160,7 @@ TEST_F(WindowTest, GenerateWritesTheFrontEndsWorkbookAndOpensIt) {
     ASSERT_TRUE(std::filesystem::is_regular_file(book));
     EXPECT_EQ(ui_.shown.back().kind, testsupport::ShownBox::Kind::Open);
     EXPECT_EQ(ui_.shown.back().text, book);
+    EXPECT_EQ(w<QStatusBar>("StatusBar1").currentMessage().toStdString(), "容积表已保存到 " + book);
     EXPECT_EQ(w<QListWidget>("ListBox1").count(), 201);
     EXPECT_EQ(w<QListWidget>("ListBox1").item(100)->text(), "1000,8979.72");
     EXPECT_EQ(w<QListWidget>("ListBox2").item(100)->text(), "7183.78");
@@ -187,6 +209,14 @@ TEST_F(WindowTest, AWindowClosedBeforeItsStartUpLeavesTheFilesAlone) {
     window_.reset();
     EXPECT_EQ(testsupport::readBytes(file("Config.ini")), settings);
     EXPECT_FALSE(std::filesystem::exists(file("bd.txt")));
+}
+
+// The workbook and the help are opened by URL: a folder name that is not UTF-8 keeps its
+// bytes, as xdg-open decodes them (RFC 3986 percent-encoding).
+TEST(FileUrl, KeepsEveryByteOfThePath) {
+    const std::string path = "/tmp/\xB2\xE2\xCA\xD4 \xFF/~001.xlsx";
+    EXPECT_EQ(fileUrl(path).toEncoded(), "file:///tmp/%B2%E2%CA%D4%20%FF/~001.xlsx");
+    EXPECT_TRUE(fileUrl(path).isLocalFile());
 }
 
 }  // namespace

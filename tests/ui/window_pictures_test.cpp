@@ -4,8 +4,13 @@
 #include <cmath>
 #include <numbers>
 
+#include <QDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTableWidget>
 
 #include "platform/data_folder.h"
 #include "text/number_format.h"
@@ -30,7 +35,9 @@ class WindowPicturesTest : public WindowTest {
     // A circular tank of D 2000, L 5000 with flat heads, its level 1000 in the quick field.
     void flatTank() {
         turnToPage(0);
-        click("RadioButton1");  // both heads become flat
+        click("RadioButton1");
+        click("RadioButton21");  // both heads flat
+        click("RadioButton14");
         type("Edit1", "2000");
         type("Edit2", "5000");
         type("Edit35", "1000");
@@ -75,6 +82,46 @@ TEST_F(WindowPicturesTest, PicturePagesHoldTheDrawingsInCaptionOrder) {
     }
     EXPECT_EQ(w("DrawingsPage1").findChild<QLabel*>("dishedNote")->text(),
               QString::fromUtf8("标准碟形Ri=D ri=0.1D"));
+}
+
+// At the design size the panels keep the design's proportions and the upper part needs no
+// scroll bar on any page; the splitter widens the pictures, a larger window gives the grid
+// more room, and a click on a drawing shows it enlarged.
+TEST_F(WindowPicturesTest, TheWindowKeepsTheDesignsProportions) {
+    TFrmMain& window = open();
+    auto& left = w<QSplitter>("LeftPanel");
+    auto& upper = w<QScrollArea>("UpperArea");
+    auto& grid = w<QTableWidget>("StringGrid1");
+    EXPECT_EQ(left.width(), window.scaled(793));
+    EXPECT_EQ(upper.height(), window.scaled(488));
+    EXPECT_EQ(w("PageControl2").width(),
+              window.width() - left.width() - w<QSplitter>("MainSplitter").handleWidth());
+    EXPECT_EQ(grid.columnWidth(0), window.scaled(40));
+    for (int page = 0; page < 4; ++page) {
+        turnToPage(page);
+        QApplication::processEvents();
+        EXPECT_FALSE(upper.horizontalScrollBar()->isVisible()) << page;
+        EXPECT_FALSE(upper.verticalScrollBar()->isVisible()) << page;
+    }
+    const int gridHeight = grid.height();
+    window.resize(window.width() * 3 / 2, window.height() * 3 / 2);
+    QApplication::processEvents();
+    EXPECT_GT(grid.height(), gridHeight + window.scaled(100));
+
+    auto& splitter = w<QSplitter>("MainSplitter");
+    const int pictures = w("PageControl2").width();
+    splitter.setSizes({window.scaled(500), splitter.width() - window.scaled(500)});
+    EXPECT_EQ(left.width(), window.scaled(500));
+    EXPECT_GT(w("PageControl2").width(), pictures);
+
+    DrawingView* drawing = w("DrawingsPage1").findChildren<DrawingView*>().front();
+    QTest::mouseClick(drawing, Qt::LeftButton);
+    auto* enlarged = window.findChild<QDialog*>("EnlargedDrawing");
+    ASSERT_NE(enlarged, nullptr);
+    EXPECT_TRUE(enlarged->isVisible());
+    EXPECT_GE(enlarged->width(), 600);
+    QTest::mouseClick(enlarged->findChild<DrawingView*>(), Qt::LeftButton);
+    EXPECT_FALSE(enlarged->isVisible());
 }
 
 TEST_F(WindowPicturesTest, BeforeAnyCurveTheAreaShowsTheShellsDrawing) {
@@ -163,42 +210,40 @@ TEST_F(WindowPicturesTest, GenerateDrawsTheTableJustMade) {
     EXPECT_EQ(weights.item(100)->text(), "6283.19");
 }
 
-TEST_F(WindowPicturesTest, APressThatStoppedLeavesTheLastCurve) {
+// Every kind of input, changed as a person changes it, clears the quick result and its note
+// and returns the area to the shell's drawing; typing into the result field does not.
+TEST_F(WindowPicturesTest, AnInputChangeReturnsTheAreaToTheDrawing) {
     open();
     flatTank();
-    click("Button2");
-    const CapacityCurve before = curve().curve();
-    const CurvePoint mark = *curve().mark();
-    ASSERT_FALSE(before.points.empty());
-    const std::vector<std::pair<const char*, std::function<void()>>> stops = {
-        {"quick without a level",
-         [&] {
-             edit("Edit35").clear();
-             click("Button2");
-         }},
-        {"generate without the length",
-         [&] {
-             edit("Edit2").clear();
-             click("BitBtn1");
-         }},
-        {"quick with a density that is no number",
-         [&] {
-             type("Edit35", "500");
-             type("Edit2", "5000");
-             click("CheckBox1");
-             edit("Edit37").clear();
-             click("Button2");
-         }},
+    const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+        {"a field", [&] { type("Edit2", "5001"); }},
+        {"a head kind", [&] { click("RadioButton7"); }},
+        {"a list", [&] { w<QComboBox>("ComboBox4").setCurrentIndex(1); }},
+        {"a grid cell", [&] { window_->form().grid().setCell(1, 1, "5"); }},
+        {"the density unit", [&] { w<QComboBox>("ComboBox1").setEditText("Kg/m^3"); }},
+        {"the shell page", [&] { turnToPage(1); }},
+        {"the weight switch", [&] { click("CheckBox1"); }},
     };
-    for (const auto& [what, act] : stops) {
-        const std::size_t boxes = ui_.shown.size();
-        act();
-        EXPECT_GT(ui_.shown.size(), boxes) << what;  // it stopped with a box
-        EXPECT_EQ(curve().curve().points.size(), before.points.size()) << what;
-        EXPECT_EQ(curve().curve().points.back().value, before.points.back().value) << what;
-        EXPECT_FALSE(curve().curve().weights) << what;
-        EXPECT_EQ(curve().mark()->value, mark.value) << what;
+    for (const auto& [what, change] : changes) {
+        SCOPED_TRACE(what);
+        turnToPage(0);
+        type("Edit35", "2600");
+        click("Button2");
+        ASSERT_FALSE(text("Edit36").empty());
+        ASSERT_EQ(w<QLabel>("Label49").text(), QString::fromUtf8("高于罐高，按满罐计"));
+        ASSERT_TRUE(curve().hasCurve());
+        change();
+        EXPECT_EQ(text("Edit36"), "");
+        EXPECT_EQ(w<QLabel>("Label49").text(), "");
+        EXPECT_FALSE(curve().hasCurve());
     }
+    click("CheckBox1");  // weights off again
+    type("Edit35", "1000");
+    click("Button2");
+    ASSERT_TRUE(curve().hasCurve());
+    type("Edit36", "12");
+    EXPECT_EQ(text("Edit36"), "12");
+    EXPECT_TRUE(curve().hasCurve());
 }
 
 // An installed program: bin/ cannot be written (a path through a file stands in for it, as

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTableWidget>
 
 #include "form/controls.h"
@@ -156,6 +157,24 @@ TEST_F(WindowTest, TypedAndPastedTextPassesTheFieldsFilter) {
     QTest::keyClick(editor, Qt::Key_Return);
     QApplication::processEvents();  // the editor commits through a queued call
     EXPECT_EQ(window_->form().cell(1, 2), "1.5");
+
+    // What the program writes passes no filter; typing beside it filters only what is typed.
+    for (const char* written : {"-2094.40", "0,84", "2 600"}) {
+        window_->form().setText("Edit36", written);
+        EXPECT_EQ(text("Edit36"), written);
+    }
+    edit("Edit36").end(false);
+    QTest::keyClicks(&edit("Edit36"), "-5a");
+    EXPECT_EQ(text("Edit36"), "2 6005");
+    window_->form().grid().setCell(1, 2, "-3");
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the first editor
+    grid.edit(grid.model()->index(2, 1));
+    editor = grid.viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), "-3");
+    editor->end(false);
+    QTest::keyClicks(editor, "-7");
+    EXPECT_EQ(editor->text(), "-37");
 }
 
 // Each event of the window reaches its operation; what the operations do is tested in app/.
@@ -176,9 +195,15 @@ TEST_F(WindowTest, EveryEventReachesItsOperation) {
         {"a click on 图八 applies the section's head rules",
          [&] {
              turnToPage(0);
+             click("RadioButton16");
              click("RadioButton2");
          },
          [&] { return !w("RadioButton16").isEnabled(); }},
+        {"a head made flat is said in the status bar", [] {},
+         [&] {
+             return w<QStatusBar>("StatusBar1").currentMessage() ==
+                    QString::fromUtf8("左封头“圆锥封头”只适用于水平正直圆柱体，已改为平板封头");
+         }},
         {"turning to the sphere page applies the page's rules", [&] { turnToPage(2); },
          [&] { return !w("GroupBox1").isEnabled(); }},
         {"turning to the tilted page shows its pictures", [&] { turnToPage(1); },
@@ -199,6 +224,28 @@ TEST_F(WindowTest, EveryEventReachesItsOperation) {
          [&] { return ui_.messages() == std::vector<std::string>{"输入内容不是数字"}; }},
         {"a pick of the point count shapes the grid", [&] { pickPointCount(5); },
          [&] { return w<QTableWidget>("StringGrid1").rowCount() == 7; }},
+        {"Ctrl+V pastes a block into the grid and the count follows",
+         [&] {
+             turnToPage(3);
+             auto& grid = w<QTableWidget>("StringGrid1");
+             grid.setCurrentCell(1, 1);
+             QApplication::clipboard()->setText("0\t0\n100\t1000\n200\t2000\n300\t3000\n");
+             QTest::keyClick(&grid, Qt::Key_V, Qt::ControlModifier);
+         },
+         [&] {
+             return w<QComboBox>("ComboBox2").currentText() == "3" &&
+                    window.form().cell(2, 4) == "3000";
+         }},
+        {"Tab passes over the number column",
+         [&] {
+             auto& grid = w<QTableWidget>("StringGrid1");
+             grid.setCurrentCell(1, 2);
+             QTest::keyClick(&grid, Qt::Key_Tab);
+         },
+         [&] {
+             auto& grid = w<QTableWidget>("StringGrid1");
+             return grid.currentRow() == 2 && grid.currentColumn() == 1;
+         }},
         {"清空 empties the points",
          [&] {
              window.form().grid().setCell(1, 6, "600");
@@ -207,13 +254,16 @@ TEST_F(WindowTest, EveryEventReachesItsOperation) {
          [&] { return window.form().cell(1, 6).empty(); }},
         {"计算 writes the quick result",
          [&] {
+             turnToPage(0);
+             click("RadioButton21");
+             click("RadioButton14");
              turnToPage(2);
              click("CheckBox1");
              type("Edit34", "1000");
              type("Edit35", "1000");
              click("Button2");
          },
-         [&] { return text("Edit36") == "523.60"; }},
+         [&] { return text("Edit36") == "523.60" && w("Label46").isHidden(); }},
         {"帮助 opens the help or says it is damaged", [&] { click("Button4"); },
          [&] { return ui_.messages().back() == " help.chm 帮助文件损坏！"; }},
     };
@@ -223,7 +273,8 @@ TEST_F(WindowTest, EveryEventReachesItsOperation) {
     }
     // The grid's own cells: numbers fixed and centred.
     auto& grid = w<QTableWidget>("StringGrid1");
-    EXPECT_EQ(grid.item(6, 0)->text(), "6");
+    ASSERT_EQ(grid.rowCount(), 5);
+    EXPECT_EQ(grid.item(4, 0)->text(), "4");
     EXPECT_EQ(grid.item(1, 1)->textAlignment(), Qt::AlignCenter);
     EXPECT_FALSE(grid.item(0, 1)->flags() & Qt::ItemIsEditable);
     EXPECT_FALSE(grid.item(4, 0)->flags() & Qt::ItemIsEditable);

@@ -50,6 +50,9 @@ class CapacityCurveView : public QWidget {
     const AxisScale& valueScale() const { return valueScale_; }
 
     QSize sizeHint() const override { return {420, 300}; }
+    // Room for the axes, their labels and a plot: a splitter or a small screen never
+    // squeezes the curve away.
+    QSize minimumSizeHint() const override { return {200, 120}; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,6 +1,15 @@
 #include "ui/pictures/drawing_view.h"
 
+#include <algorithm>
+
+#include <QDialog>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "ui/ui_messages.h"
 
 namespace quorvel::ui {
 
@@ -19,6 +28,20 @@ DrawingView::DrawingView(Drawing drawing, QWidget* parent)
       caption_(drawingCaption(drawing)),
       renderer_(drawingResource(drawing)) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setCursor(Qt::PointingHandCursor);
+    setToolTip(QString::fromUtf8(ui_messages::kEnlargeHint));
+}
+
+void DrawingView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    if (onClick) {
+        onClick();
+    } else {
+        showEnlargedDrawing(drawing_, window());
+    }
 }
 
 QString DrawingView::shownCaption() const {
@@ -62,6 +85,43 @@ void DrawingView::paintEvent(QPaintEvent*) {
     const QRect captionArea(0, height() - captionHeight(), width(), captionHeight());
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(captionArea, Qt::AlignHCenter | Qt::AlignVCenter, shownCaption());
+}
+
+}  // namespace quorvel::ui
+
+namespace quorvel::ui {
+namespace {
+
+constexpr QSize kEnlargedSize(900, 700);
+constexpr int kLeastEnlargedWidth = 600;
+
+}  // namespace
+
+QWidget* showEnlargedDrawing(Drawing drawing, QWidget* parent) {
+    static QPointer<QDialog> shown;
+    if (shown) {
+        shown->close();
+    }
+    auto* dialog = new QDialog(parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setObjectName(QStringLiteral("EnlargedDrawing"));
+    dialog->setWindowTitle(
+        QString::fromUtf8(ui_messages::kEnlargedDrawingTitle).arg(drawingCaption(drawing)));
+    auto* layout = new QVBoxLayout(dialog);
+    auto* view = new DrawingView(drawing, dialog);
+    view->setToolTip({});
+    view->onClick = [dialog] { dialog->close(); };
+    layout->addWidget(view);
+    QSize size = kEnlargedSize;
+    if (const QScreen* screen = parent != nullptr ? parent->screen() : nullptr) {
+        const QSize room = screen->availableGeometry().size() * 9 / 10;
+        size =
+            size.boundedTo(room).expandedTo(QSize(std::min(kLeastEnlargedWidth, room.width()), 0));
+    }
+    dialog->resize(size);
+    dialog->show();
+    shown = dialog;
+    return dialog;
 }
 
 }  // namespace quorvel::ui

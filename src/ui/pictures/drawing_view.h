@@ -1,6 +1,10 @@
 // One dimensioned drawing scaled to fit its widget with the aspect ratio kept, its caption
-// centred below. Vector artwork, so it stays crisp at any size and pixel density.
+// centred below. Vector artwork, so it stays crisp at any size and pixel density. A click
+// shows it enlarged in a window of its own, so its letters can be read however narrow the
+// picture pages are.
 #pragma once
+
+#include <functional>
 
 #include <QRectF>
 #include <QSizeF>
@@ -32,8 +36,12 @@ class DrawingView : public QWidget {
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // What a left click does instead of showing the drawing enlarged.
+    std::function<void()> onClick;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     int captionHeight() const;
@@ -42,5 +50,10 @@ class DrawingView : public QWidget {
     QString caption_;
     QSvgRenderer renderer_;
 };
+
+// Shows `drawing` in a window of its own, 600 pixels wide or wider where the screen has room,
+// over `parent`; a click in it or Escape closes it. One at a time: a new one replaces the
+// last. Not modal: the main window stays usable. Returns the window.
+QWidget* showEnlargedDrawing(Drawing drawing, QWidget* parent);
 
 }  // namespace quorvel::ui

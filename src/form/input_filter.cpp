@@ -1,0 +1,20 @@
+#include "form/input_filter.h"
+
+namespace quorvel {
+
+bool filterAccepts(FilterKind kind, char32_t c) {
+    return (c >= U'0' && c <= U'9') || (kind == FilterKind::DigitsAndPoint && c == U'.');
+}
+
+std::string filtered(FilterKind kind, std::string_view text) {
+    // Every byte of a multi-byte UTF-8 character is 0x80 or above, so none is taken.
+    std::string kept;
+    for (char c : text) {
+        if (filterAccepts(kind, static_cast<unsigned char>(c))) {
+            kept += c;
+        }
+    }
+    return kept;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,213 @@
+// The quick result and the curve belong to the inputs they were computed from: the example
+// tank after a restart, the result cleared by any change of an input, the notes beside a
+// result and in the table's confirmation for levels beyond what the tank describes, and what
+// the status bar says about the workbook.
+#include "app/window_operations.h"
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/memory_window.h"
+#include "support/recording_ui.h"
+#include "support/temp_folder.h"
+#include "support/xlsx_reader.h"
+
+namespace quorvel::app {
+namespace {
+
+// The window after a restart with the bundled example (D 2600, L 8000, two standard
+// ellipsoidal heads, 0.84 g/cm^3, six calibration points up to 2600 mm), on `page`.
+struct Example {
+    explicit Example(int page) : ops(w, ui, ProgramFiles{folder.path().string(), ""}) {
+        for (const char* name : {"Config.ini", "bd.txt"}) {
+            std::filesystem::copy_file(std::string(QUORVEL_EXAMPLES_DIR) + "/" + name,
+                                       folder.file(name));
+        }
+        ops.start();
+        startResult = w.text("Edit36");
+        turnToPage(page);
+    }
+    void turnToPage(int page) {
+        w.form().setActivePage(page);
+        ops.shellPageChanged(page);
+        ops.inputChanged(kShellPages);
+    }
+    // Types into a field, as the window reports it.
+    void type(const char* field, const char* text) {
+        w.setText(field, text);
+        ops.inputChanged(field);
+    }
+    std::string workbook() const { return folder.file("~001.xlsx"); }
+
+    testsupport::TempFolder folder;
+    MemoryWindow w;
+    testsupport::RecordingUi ui;
+    WindowOperations ops;
+    std::string startResult;
+};
+
+// 23908.03 kg: the circular segment times the shell length with both 40 mm flanges, plus the
+// heads' ellipsoid of revolution (semi-axes 1300, 1300, 650) cut at 1500 mm, at 0.84 kg/L.
+TEST(QuickResult, AfterARestartTheFirstPageChangeKeepsTheStoredHeads) {
+    Example e(0);
+    EXPECT_EQ(e.startResult, "");  // the stored "0" belongs to an earlier run
+    EXPECT_TRUE(e.w.checked("RadioButton7"));
+    EXPECT_TRUE(e.w.checked("RadioButton22"));
+    e.type("Edit35", "1500");
+    ASSERT_TRUE(e.ops.quick());
+    EXPECT_EQ(e.w.text("Edit36"), "23908.03");
+    EXPECT_TRUE(e.w.visible("Label46"));  // 公斤
+    EXPECT_FALSE(e.w.visible("Label47"));
+    EXPECT_EQ(e.w.label(kQuickNoteLabel), "");
+
+    // The unit label changes with a new result only: litres once the switch is off.
+    e.w.setChecked("CheckBox1", false);
+    e.ops.inputChanged("CheckBox1");
+    EXPECT_TRUE(e.w.visible("Label46"));
+    ASSERT_TRUE(e.ops.quick());
+    EXPECT_EQ(e.w.text("Edit36"), "28461.94");
+    EXPECT_FALSE(e.w.visible("Label46"));
+    EXPECT_TRUE(e.w.visible("Label47"));
+}
+
+TEST(QuickResult, AnyChangeOfAnInputClearsTheResultItsNoteAndTheCurve) {
+    struct Change {
+        const char* control;
+        std::function<void(MemoryWindow&)> act;
+        bool clears;
+    };
+    const std::vector<Change> changes = {
+        {"Edit1", [](MemoryWindow& m) { m.setText("Edit1", "2601"); }, true},
+        {"Edit35", [](MemoryWindow& m) { m.setText("Edit35", "1400"); }, true},
+        {"RadioButton8", [](MemoryWindow& m) { m.setChecked("RadioButton8", true); }, true},
+        {"ComboBox4", [](MemoryWindow& m) { m.setItemIndex("ComboBox4", 1); }, true},
+        {"CheckBox1", [](MemoryWindow& m) { m.setChecked("CheckBox1", false); }, true},
+        {"Edit37", [](MemoryWindow& m) { m.setText("Edit37", "0.85"); }, true},
+        {"ComboBox1", [](MemoryWindow& m) { m.setText("ComboBox1", "Kg/m^3"); }, true},
+        {"Edit13", [](MemoryWindow& m) { m.setText("Edit13", "5"); }, true},
+        {"Edit7", [](MemoryWindow& m) { m.setText("Edit7", "2000"); }, true},
+        {"CheckBox2", [](MemoryWindow& m) { m.setChecked("CheckBox2", true); }, true},
+        {"StringGrid1", [](MemoryWindow& m) { m.grid().setCell(2, 3, "14449.6"); }, true},
+        {"ComboBox2", [](MemoryWindow& m) { m.setItemIndex("ComboBox2", 5); }, true},
+        {"PageControl1", [](MemoryWindow& m) { m.form().setActivePage(2); }, true},
+        {"Edit36", [](MemoryWindow& m) { m.setText("Edit36", "1"); }, false},
+        {"ListBox1", [](MemoryWindow&) {}, false},
+        {"Label49", [](MemoryWindow&) {}, false},
+    };
+    for (const Change& c : changes) {
+        SCOPED_TRACE(c.control);
+        Example e(0);
+        e.type("Edit35", "2700");
+        ASSERT_TRUE(e.ops.quick());
+        ASSERT_TRUE(e.w.hasCurve());
+        c.act(e.w);
+        e.ops.inputChanged(c.control);
+        EXPECT_EQ(e.w.text("Edit36").empty(), c.clears);
+        EXPECT_EQ(e.w.label(kQuickNoteLabel).empty(), c.clears);
+        EXPECT_EQ(e.w.hasCurve(), !c.clears);
+    }
+}
+
+TEST(QuickResult, ALevelBeyondTheTankOrItsPointsIsNoted) {
+    const std::string above = "高于罐高，按满罐计";
+    const std::string beyond = "超出标定点范围，按外推计算";
+    struct Case {
+        int page;
+        const char* level;
+        std::string note;
+        const char* sameAs;  // a level whose result is the same, or nullptr
+    };
+    const std::vector<Case> cases = {
+        {0, "2700", above, "2600"},   {0, "2600", "", nullptr}, {0, "0", "", nullptr},
+        {3, "2650", beyond, nullptr}, {3, "2600", "", nullptr}, {3, "0", "", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.page) + " at " + c.level);
+        Example e(c.page);
+        e.type("Edit35", c.level);
+        ASSERT_TRUE(e.ops.quick());
+        EXPECT_EQ(e.w.label(kQuickNoteLabel), c.note);
+        EXPECT_EQ(e.w.text("Edit35"), c.level);
+        if (c.sameAs != nullptr) {
+            const std::string result = e.w.text("Edit36");
+            e.type("Edit35", c.sameAs);
+            ASSERT_TRUE(e.ops.quick());
+            EXPECT_EQ(e.w.text("Edit36"), result);
+            EXPECT_EQ(e.w.label(kQuickNoteLabel), "");
+        }
+    }
+}
+
+// The confirmation of a range the tank does not cover carries a note below the summary; the
+// rows, the workbook's title and everything else stay as for the range the tank covers.
+TEST(Table, TheConfirmationNotesARangeBeyondTheTank) {
+    const std::string question = "\r\n\r\n    是否继续？";
+    struct Case {
+        int page;
+        const char* beyond;  // Edit7
+        std::string note;
+    };
+    const std::vector<Case> cases = {
+        {0, "2650", "注意：液位范围到 2650 毫米，高于罐高，容积表只列到罐高 2600 毫米。"},
+        {3, "2650", "注意：液位范围超出标定点范围（0 至 2600 毫米），超出部分按外推计算。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.page);
+        std::vector<std::string> prompts, titles;
+        for (const char* to : {"2600", c.beyond}) {
+            Example e(c.page);
+            e.w.setChecked("CheckBox2", false);
+            e.ops.defaultsClicked();
+            e.type("Edit7", to);
+            e.type("Edit8", "50");
+            ASSERT_TRUE(e.ops.generate());
+            prompts.push_back(e.ui.shown.at(0).text);
+            titles.push_back(testsupport::readXlsx(e.workbook()).sheets.at(0).at(0, 0).text);
+            if (c.page == 0) {
+                EXPECT_EQ(e.w.rows().back().substr(0, 5), "2600,");  // cut at the height
+            }
+        }
+        ASSERT_GT(prompts[0].size(), question.size());
+        const std::string summary = prompts[0].substr(0, prompts[0].size() - question.size());
+        EXPECT_EQ(prompts[0], summary + question);
+        EXPECT_EQ(prompts[1], summary + "\r\n\r\n" + c.note + question);
+        EXPECT_EQ(titles[1], titles[0]);
+    }
+}
+
+TEST(StatusBar, SaysWhereTheWorkbookWentAndWhyItDidNotOpen) {
+    struct Case {
+        const char* what;
+        OpenOutcome outcome;
+        bool blocked;  // ~001.xlsx is a folder
+        std::string tail;
+    };
+    const std::vector<Case> cases = {
+        {"opened", OpenOutcome::Opened, false, ""},
+        {"no program", OpenOutcome::NoProgram, false,
+         "，但无法打开：系统中没有登记打开 .xlsx 文件的程序"},
+        {"not started", OpenOutcome::Failed, false, "，但无法打开：打开它的程序未能启动"},
+        {"not saved", OpenOutcome::Opened, true, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Example e(0);
+        e.ui.openOutcome = c.outcome;
+        if (c.blocked) {
+            std::filesystem::create_directory(e.workbook());
+        }
+        e.w.setChecked("CheckBox2", false);
+        e.ops.defaultsClicked();
+        e.type("Edit8", "100");
+        EXPECT_EQ(e.ops.generate(), !c.blocked);
+        EXPECT_EQ(e.w.status(), c.blocked ? "容积表未能保存到 " + e.workbook()
+                                          : "容积表已保存到 " + e.workbook() + c.tail);
+    }
+}
+
+}  // namespace
+}  // namespace quorvel::app
