@@ -19,9 +19,14 @@ struct ControlInfo {
     std::string_view name;
     ControlKind kind;
     RadioGroup group = RadioGroup::None;
+    // A control added after the first 73: its key is written only once the control holds
+    // something (text, or checked) or the file has it already, and an empty edit is stored
+    // empty, so a file of the earlier programs stays as it was while nothing new is used.
+    bool storedWhenSet = false;
 };
 
-// The 73 controls of the settings file, in file order.
+// The controls of the settings file, in file order: the 73 of the earlier programs, then
+// those added since, block by block.
 std::span<const ControlInfo> storedControls();
 
 // The control of that name, or nullptr when it is not one of the stored controls.

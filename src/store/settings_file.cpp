@@ -44,6 +44,25 @@ std::string storedValue(const FieldSource& form, const ControlInfo& control,
     return editValue(form.text(control.name));
 }
 
+// A control added after the first 73 is written once it holds something, or when the file
+// has its key already (so emptying it is stored); an empty edit stays empty.
+std::optional<std::string> addedValue(const FieldSource& form, const ControlInfo& control,
+                                      bool keyExists) {
+    const bool isBox =
+        control.kind == ControlKind::CheckBox || control.kind == ControlKind::RadioButton;
+    std::string value = isBox ? (form.checked(control.name) ? "1" : "") : form.text(control.name);
+    if (isBlankText(value)) {
+        value.clear();
+    }
+    if (value.empty() && !keyExists) {
+        return std::nullopt;
+    }
+    if (isBox && value.empty()) {
+        value = "0";
+    }
+    return value;
+}
+
 }  // namespace
 
 void SaveSettings(const FieldSource& form, const std::string& path, SaveOver over) {
@@ -52,9 +71,12 @@ void SaveSettings(const FieldSource& form, const std::string& path, SaveOver ove
     file.writeString(kSettingsSection, kVersionKey, kVersionValue);
     file.writeString(kSettingsSection, kModuleKey, kWindowCaption);
     for (const ControlInfo& control : storedControls()) {
-        file.writeString(
-            kSettingsSection, control.name,
-            storedValue(form, control, file.readValue(kSettingsSection, control.name)));
+        const std::optional<StoredText> old = file.readValue(kSettingsSection, control.name);
+        if (!control.storedWhenSet) {
+            file.writeString(kSettingsSection, control.name, storedValue(form, control, old));
+        } else if (auto value = addedValue(form, control, old.has_value())) {
+            file.writeString(kSettingsSection, control.name, *value);
+        }
     }
     file.save();
 }
