@@ -71,8 +71,11 @@ std::optional<CapacityTable> makeTable(FieldSource& form, UiServices& ui, Method
     });
 }
 
-bool saveTable(const CapacityTable& table, const std::string& path, UiServices& ui,
-               WorkbookSession* session) {
+namespace {
+
+// The one save of both: `rows` nullptr reads the rows the table holds.
+bool saveTableRows(const CapacityTable& table, const TableRowNumbers* rows, const std::string& path,
+                   UiServices& ui, WorkbookSession* session) {
     const std::optional<bool> saved = guarded(ui, [&]() -> std::optional<bool> {
         // A target no save may replace is refused before anything is asked.
         try {
@@ -83,9 +86,21 @@ bool saveTable(const CapacityTable& table, const std::string& path, UiServices& 
             }
             throw;
         }
-        return saveCapacityTable(table, path, ui, session);
+        return saveCapacityTable(table, rows, path, ui, session);
     });
     return saved.value_or(false);
+}
+
+}  // namespace
+
+bool saveTable(const CapacityTable& table, const std::string& path, UiServices& ui,
+               WorkbookSession* session) {
+    return saveTableRows(table, nullptr, path, ui, session);
+}
+
+bool saveTable(const CapacityTable& table, const TableRowNumbers& rows, const std::string& path,
+               UiServices& ui, WorkbookSession* session) {
+    return saveTableRows(table, &rows, path, ui, session);
 }
 
 std::optional<CapacityCurve> tankCurve(const TankConfig& config, std::size_t count,

@@ -50,6 +50,10 @@ std::optional<CapacityTable> makeTable(FieldSource& form, UiServices& ui,
 // A path no save may replace (files/save_target.h) is refused in a box before the question.
 bool saveTable(const CapacityTable& table, const std::string& path, UiServices& ui,
                WorkbookSession* session = nullptr);
+// The same for a table whose rows were spooled as they were walked (`rows`; the table's own
+// row lists empty), for a table too long to hold.
+bool saveTable(const CapacityTable& table, const TableRowNumbers& rows, const std::string& path,
+               UiServices& ui, WorkbookSession* session = nullptr);
 
 // The curve of `count` levels over the tank's height, by `method`, in the quantity the table
 // shows (kilograms with its density). nullopt when it could not be formed (shown).

@@ -2,15 +2,18 @@
 
 #include <filesystem>
 
+#include "app/error_boundary.h"
 #include "app/level_operations.h"
 #include "app/start_and_close.h"
 #include "app/table_documents.h"
 #include "app/table_operations.h"
 #include "cli/console_ui.h"
 #include "cli/form_edits.h"
+#include "cli/spooled_text.h"
 #include "cli/table_options.h"
 #include "cli/table_printing.h"
 #include "form/request_fields.h"
+#include "output/row_spool.h"
 #include "store/grid_file.h"
 #include "store/settings_file.h"
 #include "text/number_format.h"
@@ -67,23 +70,42 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
         return false;
     }
     bool ok = true;
-    std::optional<CapacityTable> table;  // held only for the workbook and the PDF
+    // The PDF lays out its pages from the rows held; a workbook alone takes them from a
+    // spool on disk, so a table of any length is written in the same memory.
+    std::optional<CapacityTable> table;
+    std::optional<RowSpool> spool;
+    std::optional<SpooledText> printed;  // a spooled table's CSV, printed once it is saved
     if (options.workbookFile || options.pdfFile) {
         table.emplace();
         table->config = request->config;
         table->method = options.method;
         app::describeTable(*table, window);
-        ok = app::walkTable(*request, options.method, ui, [&](const TableRow& row) {
-            table->tableRows.emplace_back(row.text);
-            if (request->densityKgPerM3) {
-                table->weightTexts.emplace_back(row.weight);
+        if (!options.pdfFile) {
+            spool.emplace();
+            if (options.csv) {
+                printed.emplace();
             }
-        });
+        }
+        ok = ok && app::walkTable(*request, options.method, ui, [&](const TableRow& row) {
+                 if (spool) {
+                     spool->append(row);
+                     if (printed) {
+                         printed->appendRow(row);
+                     }
+                     return;
+                 }
+                 table->tableRows.emplace_back(row.text);
+                 if (request->densityKgPerM3) {
+                     table->weightTexts.emplace_back(row.weight);
+                 }
+             });
     }
     if (ok && options.workbookFile) {
         // The box says what to do; a batch user also needs the system's reason.
         WorkbookSession session;
-        ok = ok && app::saveTable(*table, *options.workbookFile, ui, &session) && !ui.sawError();
+        ok = (spool ? app::saveTable(*table, *spool, *options.workbookFile, ui, &session)
+                    : app::saveTable(*table, *options.workbookFile, ui, &session)) &&
+             !ui.sawError();
         if (!session.saveFailure.empty()) {
             err << "quorvel-table: " << session.saveFailure << '\n';
         }
@@ -95,6 +117,11 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
         ok = app::walkComparison(*request, ui, [&](const TableRow& row, double exactM3) {
             printComparisonRow(row, exactM3, out);
         });
+    } else if (ok && printed) {
+        ok = app::guarded(ui, [&]() -> std::optional<bool> {
+                 printed->copyTo(out);
+                 return true;
+             }).value_or(false);
     } else if (ok && table) {
         for (std::size_t i = 0; options.csv && i < table->tableRows.size(); ++i) {
             const std::string_view weight =

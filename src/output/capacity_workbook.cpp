@@ -1,10 +1,13 @@
 #include "output/capacity_workbook.h"
 
 #include <algorithm>
+#include <exception>
+#include <memory>
 #include <optional>
 
 #include "output/output_messages.h"
 #include "output/table_layout.h"
+#include "output/table_rows.h"
 #include "output/workbook_print.h"
 #include "text/number_text.h"
 #include "text/row_text.h"
@@ -120,41 +123,88 @@ void writeBlockHeader(TSheet& sheet, const WorkbookFormats& formats, const Table
 }
 
 constexpr std::size_t kProgressRows = 512;  // rows between two progress reports
+// Table rows read at a time across all column blocks: a band of sheet rows costs at most
+// this many RowNumbers (24 bytes each) of memory, whatever the table's length.
+constexpr std::size_t kBandRows = 65536;
 
+// The table's cells go out row by row of the sheet while the book is saved: sheet row k
+// holds table row b·n + k of every column block b, so the rows are read in bands of sheet
+// rows, one run per block (with the row after the run, for the increment), and nothing of
+// the table is held beyond a band. A failure of `rows` ends the save and is kept in
+// `failure`, to be thrown again once the save is over.
 void writeTable(TSheet& sheet, const WorkbookFormats& formats, const AddedFormats& added,
-                const CapacityWorkbookInput& input, const TableLayout& layout,
-                const WorkbookProgress& progress) {
-    const auto n = static_cast<std::size_t>(layout.rowsPerBlock);
-    const int incrementColumn = layout.blockWidth - 1;
-    std::size_t i = 0;
+                const TableRowNumbers& rows, const TableLayout& layout,
+                const WorkbookProgress& progress, std::exception_ptr& failure) {
     for (std::size_t block = 0; block < layout.blocks; ++block) {
         writeBlockHeader(sheet, formats, layout, block);
-        const int first = static_cast<int>(block) * layout.blockWidth;
-        for (std::size_t k = 0; k < n && i < layout.rowCount; ++k, ++i) {
-            const int row = layout.firstTableRow() + static_cast<int>(k);
-            const LevelAndVolume cells = parseTableRow(input.tableRows[i]);
-            sheet.writeNum(row, first, static_cast<double>(i + 1), &formats.plain);
-            sheet.writeNum(row, first + 1, cells.level, &formats.plain);
-            sheet.writeNum(row, first + 2, cells.volume, &formats.value);
-            if (input.useDensity) {
-                sheet.writeNum(row, first + 3, parseRowNumber(input.weightTexts[i]),
-                               &formats.value);
-            }
-            if (layout.increments && i + 1 < layout.rowCount) {
-                const std::string perMm = incrementText(input.tableRows[i], input.tableRows[i + 1]);
-                if (!perMm.empty()) {
-                    sheet.writeNum(row, first + incrementColumn, parseRowNumber(perMm),
-                                   &*added.increment);
+    }
+    const std::size_t count = layout.rowCount;
+    if (count == 0) {
+        if (progress)
+            progress(0, 0);
+        return;
+    }
+    const auto n = static_cast<std::size_t>(layout.rowsPerBlock);
+    const std::size_t sheetRows = std::min(count, n);
+    const std::size_t run = std::clamp<std::size_t>(kBandRows / layout.blocks, 1, sheetRows);
+    struct Band {
+        std::size_t first = 0;  // the band's first sheet row (k), once loaded
+        bool loaded = false;
+        std::vector<RowNumbers> numbers;  // block b's run at b·(run + 1)
+        std::size_t done = 0;             // table rows laid out so far
+    };
+    auto band = std::make_shared<Band>();
+    band->numbers.resize(layout.blocks * (run + 1));
+    const int incrementColumn = layout.blockWidth - 1;
+    const int firstRow = layout.firstTableRow();
+    sheet.streamRows(
+        firstRow, firstRow + static_cast<int>(sheetRows) - 1,
+        [&, band, n, run, count, incrementColumn, firstRow](int sheetRow, XlRowSink& sink) {
+            try {
+                const auto k = static_cast<std::size_t>(sheetRow - firstRow);
+                if (!band->loaded || k >= band->first + run) {
+                    band->first = k;
+                    band->loaded = true;
+                    for (std::size_t b = 0; b < layout.blocks; ++b) {
+                        const std::size_t i0 = b * n + k;
+                        if (i0 < count) {
+                            rows.read(i0, std::min(run + 1, count - i0),
+                                      &band->numbers[b * (run + 1)]);
+                        }
+                    }
                 }
+                const std::size_t j = k - band->first;
+                for (std::size_t b = 0; b < layout.blocks; ++b) {
+                    const std::size_t i = b * n + k;
+                    if (i >= count)
+                        break;
+                    const RowNumbers& r = band->numbers[b * (run + 1) + j];
+                    const int first = static_cast<int>(b) * layout.blockWidth;
+                    sink.number(first, static_cast<double>(i + 1), formats.plain.handle());
+                    sink.number(first + 1, r.level, formats.plain.handle());
+                    sink.number(first + 2, r.volume, formats.value.handle());
+                    if (layout.weights) {
+                        sink.number(first + 3, r.weight, formats.value.handle());
+                    }
+                    if (layout.increments && i + 1 < count) {
+                        const RowNumbers& next = band->numbers[b * (run + 1) + j + 1];
+                        const std::string perMm =
+                            incrementText({r.level, r.volume}, {next.level, next.volume});
+                        if (!perMm.empty()) {
+                            sink.number(first + incrementColumn, parseRowNumber(perMm),
+                                        added.increment->handle());
+                        }
+                    }
+                    ++band->done;
+                    if (progress && (band->done % kProgressRows == 0 || band->done == count)) {
+                        progress(band->done, count);
+                    }
+                }
+            } catch (...) {
+                failure = std::current_exception();
+                throw;
             }
-            if (progress && (i + 1) % kProgressRows == 0) {
-                progress(i + 1, layout.rowCount);
-            }
-        }
-    }
-    if (progress) {
-        progress(layout.rowCount, layout.rowCount);
-    }
+        });
 }
 
 // A text across columns first … last of a row (merged when that is more than one cell).
@@ -216,7 +266,8 @@ void writePageSetup(TSheet& sheet, const WorkbookPrint& print) {
 // A problem with the inputs that stops the workbook before anything is asked or written.
 std::optional<std::string> inputProblem(const CapacityWorkbookInput& input,
                                         const TableLayout& layout) {
-    if (input.useDensity && input.weightTexts.size() != input.tableRows.size()) {
+    if (input.rows == nullptr && input.useDensity &&
+        input.weightTexts.size() != input.tableRows.size()) {
         return msg::weightsDoNotMatch(input.weightTexts.size(), input.tableRows.size());
     }
     return layoutProblem(layout);
@@ -247,8 +298,10 @@ namespace {
 bool writeWorkbook(const CapacityWorkbookInput& input, const std::string& path, UiServices& ui,
                    WorkbookSession& told, bool confirmAndOpen) {
     const int titleRows = input.title != nullptr ? titleBlockRows(*input.title) : 1;
-    const TableLayout layout = tableLayout(input.tableRows.size(), input.useDensity,
-                                           input.rowsPerBlock, input.increments, titleRows);
+    const HeldRowNumbers held(input.tableRows, input.weightTexts);
+    const TableRowNumbers& rows = input.rows != nullptr ? *input.rows : held;
+    const TableLayout layout =
+        tableLayout(rows.size(), input.useDensity, input.rowsPerBlock, input.increments, titleRows);
     if (auto problem = inputProblem(input, layout)) {
         ui.messageBox(*problem, msg::kErrorCaption, MessageButtons::Ok, MessageIcon::Error);
         return false;
@@ -276,12 +329,16 @@ bool writeWorkbook(const CapacityWorkbookInput& input, const std::string& path, 
         sheet.setMerge(0, 0, 0, kTitleLastColumn);
     }
 
-    writeTable(sheet, formats, added, input, layout, told.progress);
+    std::exception_ptr failure;  // of the rows, while the save reads them
+    writeTable(sheet, formats, added, rows, layout, told.progress, failure);
     writePageSetup(sheet, print);
 
     try {
         book.save(path);
     } catch (const ExceptionXL& e) {
+        if (failure) {
+            std::rethrow_exception(failure);
+        }
         told.saveFailure = e.what();
         ui.messageBox(msg::kSaveFailedText, msg::kErrorCaption, MessageButtons::Ok,
                       MessageIcon::Error);
@@ -294,19 +351,21 @@ bool writeWorkbook(const CapacityWorkbookInput& input, const std::string& path, 
     return true;
 }
 
-// The workbook of a walked table, its title block and increments included.
+// The workbook of a walked table, its title block and increments included; its rows those
+// the table holds, or `rows` when given (a spooled table).
 template <typename Write>
-bool withTableInput(const CapacityTable& table, Write write) {
+bool withTableInput(const CapacityTable& table, const TableRowNumbers* rows, Write write) {
     const TankConfig& config = table.config;
+    const HeldRowNumbers held(table.tableRows, table.weightTexts);
     std::optional<TableTitle> title;
     if (table.identity.any()) {
-        title = tableTitle(table);
+        title = tableTitle(table, rows != nullptr ? *rows : held);
     }
     const CapacityWorkbookInput input{table.tableRows,           table.weightTexts,
                                       config.useDensity,         config.parameterSummary,
                                       config.shellKind,          config.rowsPerBlock,
                                       title ? &*title : nullptr, table.identity.value("Edit49"),
-                                      table.increments};
+                                      table.increments,          rows};
     return write(input);
 }
 
@@ -320,8 +379,13 @@ bool SaveFileToExcel3(const CapacityWorkbookInput& input, const std::string& pat
 
 bool saveCapacityTable(const CapacityTable& table, const std::string& path, UiServices& ui,
                        WorkbookSession* session) {
+    return saveCapacityTable(table, nullptr, path, ui, session);
+}
+
+bool saveCapacityTable(const CapacityTable& table, const TableRowNumbers* rows,
+                       const std::string& path, UiServices& ui, WorkbookSession* session) {
     WorkbookSession ignored;
-    return withTableInput(table, [&](const CapacityWorkbookInput& input) {
+    return withTableInput(table, rows, [&](const CapacityWorkbookInput& input) {
         return writeWorkbook(input, path, ui, session != nullptr ? *session : ignored, true);
     });
 }
@@ -329,7 +393,7 @@ bool saveCapacityTable(const CapacityTable& table, const std::string& path, UiSe
 bool saveCapacityTableAs(const CapacityTable& table, const std::string& path, UiServices& ui,
                          std::string* saveFailure) {
     WorkbookSession told;
-    const bool saved = withTableInput(table, [&](const CapacityWorkbookInput& input) {
+    const bool saved = withTableInput(table, nullptr, [&](const CapacityWorkbookInput& input) {
         return writeWorkbook(input, path, ui, told, false);
     });
     if (saveFailure != nullptr)

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "output/table_document.h"
+#include "output/table_rows.h"
 #include "ports/ui_services.h"
 #include "tank/capacity_table.h"
 #include "tank/tank_config.h"
@@ -29,6 +30,9 @@ struct CapacityWorkbookInput {
     const TableTitle* title = nullptr;
     std::string tankNumber = {};  // for the footer; may be empty
     bool increments = false;      // the column of litres per millimetre
+    // The rows' numbers when they are not held as texts (a spooled table: tableRows and
+    // weightTexts are then empty and not read); nullptr reads tableRows and weightTexts.
+    const TableRowNumbers* rows = nullptr;
 };
 
 // Told now and then how many table rows of all have been laid out, so a window can show
@@ -64,6 +68,12 @@ bool SaveFileToExcel3(const CapacityWorkbookInput& input, const std::string& pat
 // with the increment column when asked.
 bool saveCapacityTable(const CapacityTable& table, const std::string& path, UiServices& ui,
                        WorkbookSession* session = nullptr);
+
+// The same for a table whose rows were kept on disk as they were computed (RowSpool): `table`
+// gives the request, method, identity and increments, its row lists empty; `rows` the rows.
+// The rows are read while the book is saved, so its memory does not grow with the table.
+bool saveCapacityTable(const CapacityTable& table, const TableRowNumbers* rows,
+                       const std::string& path, UiServices& ui, WorkbookSession* session = nullptr);
 
 // The same workbook under a name the user chose ("另存为…"): nothing asked, nothing opened;
 // a failed save shows the same box. Whether it was saved.

@@ -59,6 +59,10 @@ std::string tableSummary(const CapacityTable& table) {
 }
 
 TableTitle tableTitle(const CapacityTable& table) {
+    return tableTitle(table, HeldRowNumbers(table.tableRows, table.weightTexts));
+}
+
+TableTitle tableTitle(const CapacityTable& table, const TableRowNumbers& rows) {
     const TankConfig& config = table.config;
     const TableIdentity& id = table.identity;
     TableTitle title;
@@ -75,9 +79,12 @@ TableTitle tableTitle(const CapacityTable& table) {
                               formatLevel(config.fittingHeight))});
     }
     addIdentity(title, id, kReferenceHeightField);
-    if (!table.tableRows.empty()) {
-        const double first = parseTableRow(table.tableRows.front()).level;
-        const double last = parseTableRow(table.tableRows.back()).level;
+    if (rows.size() > 0) {
+        RowNumbers ends[2];
+        rows.read(0, 1, &ends[0]);
+        rows.read(rows.size() - 1, 1, &ends[1]);
+        const double first = ends[0].level;
+        const double last = ends[1].level;
         title.items.push_back(
             {msg::kLevelsLabel, msg::levelsText(formatLevel(first), formatLevel(last),
                                                 formatLevel(config.levelStep))});
@@ -99,8 +106,10 @@ TableTitle tableTitle(const CapacityTable& table) {
 }
 
 std::string incrementText(std::string_view row, std::string_view next) {
-    const LevelAndVolume a = parseTableRow(row);
-    const LevelAndVolume b = parseTableRow(next);
+    return incrementText(parseTableRow(row), parseTableRow(next));
+}
+
+std::string incrementText(LevelAndVolume a, LevelAndVolume b) {
     const long double rise = static_cast<long double>(b.level) - a.level;
     if (!(rise > 0)) {
         return {};

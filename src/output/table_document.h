@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "output/table_rows.h"
 #include "tank/capacity_table.h"
 
 namespace quorvel {
@@ -28,6 +29,8 @@ struct TableTitle {
 // The title of `table`. Computes the total capacity: the volume at the tank's height by the
 // table's method (throws as the table's walk does).
 TableTitle tableTitle(const CapacityTable& table);
+// The same with the levels of the first and last row read from `rows` (a spooled table).
+TableTitle tableTitle(const CapacityTable& table, const TableRowNumbers& rows);
 
 // The summary lines the workbook's title starts with: "罐容标定" for a calibrated tank.
 std::string tableSummary(const CapacityTable& table);
@@ -37,5 +40,7 @@ std::string tableSummary(const CapacityTable& table);
 // decimals (half away from zero); the interpolation an operator does between two printed
 // rows. Empty for the last row (no next row) or levels that do not rise.
 std::string incrementText(std::string_view row, std::string_view next);
+// The same from the two rows' numbers as parsed from those texts.
+std::string incrementText(LevelAndVolume row, LevelAndVolume next);
 
 }  // namespace quorvel

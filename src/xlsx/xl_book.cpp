@@ -336,6 +336,28 @@ int xlSheetWriteNumA(SheetHandle sheet, int row, int col, double value,
     });
 }
 
+int xlSheetStreamRowsA(SheetHandle sheet, int rowFirst, int rowLast, XlRowSource source) noexcept {
+    if (sheet == nullptr)
+        return 0;
+    return guarded(sheet->book, [&]() -> int {
+        if (!rowInRange(rowFirst) || !rowInRange(rowLast) || rowLast < rowFirst) {
+            return fail(sheet->book, "rows " + std::to_string(rowFirst + 1) + " to " +
+                                         std::to_string(rowLast + 1) +
+                                         " are no range of the sheet");
+        }
+        if (sheet->streamSource) {
+            return fail(sheet->book, "the sheet already has rows produced at save time");
+        }
+        if (!source) {
+            return fail(sheet->book, "no source for the rows produced at save time");
+        }
+        sheet->streamFirst = rowFirst;
+        sheet->streamLast = rowLast;
+        sheet->streamSource = std::move(source);
+        return 1;
+    });
+}
+
 int xlSheetSetRowA(SheetHandle sheet, int row, double height, FormatHandle format,
                    int hidden) noexcept {
     if (sheet == nullptr)

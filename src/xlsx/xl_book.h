@@ -9,6 +9,8 @@
 // throws. Texts are UTF-8.
 #pragma once
 
+#include <functional>
+
 namespace quorvel {
 
 struct XlBook;
@@ -124,6 +126,20 @@ int xlSheetSetRowA(SheetHandle sheet, int row, double height, FormatHandle forma
 // At least two cells, not overlapping an earlier merged range.
 int xlSheetSetMergeA(SheetHandle sheet, int rowFirst, int rowLast, int colFirst,
                      int colLast) noexcept;
+// Rows whose numbers are produced while the book is saved, so a long table is never held:
+// `source` is called once for each row from rowFirst to rowLast, in order, and writes that
+// row's numbers through the sink it is given (columns ascending), after any cell written into
+// the row before. One range per sheet. A sink refuses (throws std::runtime_error) what
+// xlSheetWriteNumA refuses; anything `source` throws ends the save, the target untouched.
+class XlRowSink {
+  public:
+    virtual void number(int col, double value, FormatHandle format) = 0;
+
+  protected:
+    ~XlRowSink() = default;
+};
+using XlRowSource = std::function<void(int row, XlRowSink& sink)>;
+int xlSheetStreamRowsA(SheetHandle sheet, int rowFirst, int rowLast, XlRowSource source) noexcept;
 // Width in character units (0 to 255).
 int xlSheetSetColA(SheetHandle sheet, int colFirst, int colLast, double width, FormatHandle format,
                    int hidden) noexcept;

@@ -88,6 +88,9 @@ struct XlSheet {
     std::vector<XlColSetting> cols;
     std::vector<XlRange> merges;
     XlPageSetup page;
+    // The rows produced at save time (xlSheetStreamRowsA); none when source is empty.
+    int streamFirst = 0, streamLast = -1;
+    XlRowSource streamSource;
 };
 
 struct XlBook {

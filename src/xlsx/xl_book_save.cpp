@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -222,7 +224,8 @@ class Writer {
                   "setting columns");
         }
         // Rows are streamed to the file one after another, so each row's setting and cells
-        // go out together, in row order; within a row the later of two writes wins.
+        // go out together, in row order; within a row the later of two writes wins, and the
+        // numbers produced at save time come after the cells written before.
         std::vector<const XlRowSetting*> rows;
         for (const XlRowSetting& r : sheet.rows)
             rows.push_back(&r);
@@ -232,23 +235,34 @@ class Writer {
         const std::vector<const XlCell*> cells = cellsByRow(sheet.cells);
         auto nextRow = rows.begin();
         auto nextCell = cells.begin();
-        while (nextRow != rows.end() || nextCell != cells.end()) {
-            const std::uint32_t row =
-                nextCell == cells.end() ||
-                        (nextRow != rows.end() &&
-                         static_cast<std::uint32_t>((*nextRow)->row) <= (*nextCell)->row)
-                    ? static_cast<std::uint32_t>((*nextRow)->row)
-                    : (*nextCell)->row;
-            for (; nextRow != rows.end() && static_cast<std::uint32_t>((*nextRow)->row) == row;
-                 ++nextRow) {
+        const bool streamed = static_cast<bool>(sheet.streamSource);
+        auto nextStreamed = static_cast<std::int64_t>(sheet.streamFirst);
+        const auto lastStreamed = static_cast<std::int64_t>(sheet.streamLast);
+        Sink sink(*this, ws);
+        constexpr auto kNone = std::numeric_limits<std::int64_t>::max();
+        for (;;) {
+            const std::int64_t stored = std::min(
+                nextRow != rows.end() ? (*nextRow)->row : kNone,
+                nextCell != cells.end() ? static_cast<std::int64_t>((*nextCell)->row) : kNone);
+            const std::int64_t produced =
+                streamed && nextStreamed <= lastStreamed ? nextStreamed : kNone;
+            const std::int64_t row = std::min(stored, produced);
+            if (row == kNone)
+                break;
+            for (; nextRow != rows.end() && (*nextRow)->row == row; ++nextRow) {
                 lxw_row_col_options options{};
                 options.hidden = (*nextRow)->hidden ? 1 : 0;
-                check(worksheet_set_row_opt(ws, row, (*nextRow)->height, format((*nextRow)->format),
-                                            &options),
+                check(worksheet_set_row_opt(ws, static_cast<lxw_row_t>(row), (*nextRow)->height,
+                                            format((*nextRow)->format), &options),
                       "setting a row");
             }
             for (; nextCell != cells.end() && (*nextCell)->row == row; ++nextCell) {
                 writeCell(ws, sheet, **nextCell);
+            }
+            if (row == produced) {
+                sink.row = static_cast<lxw_row_t>(row);
+                sheet.streamSource(static_cast<int>(row), sink);
+                ++nextStreamed;
             }
         }
     }
@@ -270,6 +284,32 @@ class Writer {
     }
 
   private:
+    // The numbers of a row produced at save time, checked as xlSheetWriteNumA checks them.
+    class Sink final : public XlRowSink {
+      public:
+        Sink(Writer& writer, lxw_worksheet* ws) : writer_(writer), ws_(ws) {}
+        void number(int col, double value, FormatHandle format) override {
+            if (col < 0 || col >= kXlMaxColumns) {
+                throw std::runtime_error("column " + std::to_string(col) +
+                                         " lies outside the sheet");
+            }
+            if (!std::isfinite(value)) {
+                throw std::runtime_error("a sheet holds finite numbers only");
+            }
+            if (format != nullptr && writer_.formats_.count(format) == 0) {
+                throw std::runtime_error("the format of a number belongs to another book");
+            }
+            check(worksheet_write_number(ws_, row, static_cast<lxw_col_t>(col), value,
+                                         writer_.format(format)),
+                  "writing a number");
+        }
+        lxw_row_t row = 0;
+
+      private:
+        Writer& writer_;
+        lxw_worksheet* ws_;
+    };
+
     void writeCell(lxw_worksheet* ws, const XlSheet& sheet, const XlCell& cell) {
         if (cell.isText) {
             const std::string text = escapeLiteralCharacterCodes(sheet.texts[cell.textIndex]);

@@ -60,6 +60,11 @@ void TSheet::writeNum(int row, int col, double value, const TFormat* format) {
         raise(book_);
 }
 
+void TSheet::streamRows(int rowFirst, int rowLast, XlRowSource source) {
+    if (xlSheetStreamRowsA(sheet_, rowFirst, rowLast, std::move(source)) == 0)
+        raise(book_);
+}
+
 void TSheet::setRow(int row, double height, const TFormat* format, bool hidden) {
     if (xlSheetSetRowA(sheet_, row, height, handleOf(format), hidden ? 1 : 0) == 0) {
         raise(book_);

@@ -55,6 +55,9 @@ class TSheet {
     bool setMerge(int rowFirst, int rowLast, int colFirst, int colLast);
     void setCol(int colFirst, int colLast, double width, const TFormat* format = nullptr,
                 bool hidden = false);
+    // Rows rowFirst … rowLast produced while the book is saved (xlSheetStreamRowsA): `source`
+    // writes each row's numbers, in row order, through XlRowSink::number.
+    void streamRows(int rowFirst, int rowLast, XlRowSource source);
 
     // Page setup (xl_book.h); a refused value raises.
     void setPaper(int paper);

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "output/row_spool.h"
+#include "support/command_output.h"
 #include "support/file_size_limit.h"
 #include "support/recording_ui.h"
 #include "support/temp_folder.h"
@@ -253,6 +255,37 @@ TEST(CapacityWorkbook, NumbersEqualTheRowTexts) {
             << text;
         EXPECT_EQ(sheet.at(row, 3).number, std::strtod(table.weights[i].c_str(), nullptr));
     }
+}
+
+// Every part of a workbook but its creation time, as text.
+std::string bookParts(const std::string& path) {
+    return testsupport::commandOutput(
+        "python3 -c 'import sys, zipfile; z = zipfile.ZipFile(sys.argv[1]); "
+        "[print(n, z.read(n)) for n in z.namelist() if n != \"docProps/core.xml\"]' '" +
+        path + "'");
+}
+
+// A table too long to hold is written from rows spooled to disk; its workbook must be the held
+// table's, part for part: rows kept in memory and rows read back from the file, across several
+// bands of column blocks, with weights and the column of increments.
+TEST(CapacityWorkbook, SpooledRowsGiveTheHeldTablesWorkbook) {
+    TempFolder folder;
+    testsupport::RecordingUi ui;
+    const Table table = Table::generated(9001, true, 50);
+    CapacityWorkbookInput held = table.input();
+    held.increments = true;
+    ASSERT_TRUE(SaveFileToExcel3(held, folder.file("held.xlsx"), ui));
+
+    RowSpool spool;
+    for (std::size_t i = 0; i < table.rows.size(); ++i) {
+        spool.append(TableRow{0, 0, table.rows[i], table.weights[i]});
+    }
+    const std::vector<std::string> none;
+    CapacityWorkbookInput spooled{none, none, true, table.summary, table.shell, 50};
+    spooled.increments = true;
+    spooled.rows = &spool;
+    ASSERT_TRUE(SaveFileToExcel3(spooled, folder.file("spooled.xlsx"), ui));
+    EXPECT_EQ(bookParts(folder.file("spooled.xlsx")), bookParts(folder.file("held.xlsx")));
 }
 
 TEST(CapacityWorkbook, AnsweringNoLeavesTheEarlierWorkbook) {
