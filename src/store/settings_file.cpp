@@ -25,6 +25,25 @@ bool readsAsChecked(const std::optional<std::string>& value) {
     return n && *n != 0;
 }
 
+// A control added after the first 73 is written once it holds something (a list: an entry
+// other than its first, the designed one), or when the file has its key already (so going
+// back is stored too); an empty edit stays empty.
+std::optional<std::string> addedValue(const FieldSource& form, const ControlInfo& control,
+                                      const std::optional<StoredText>& old) {
+    const bool isBox =
+        control.kind == ControlKind::CheckBox || control.kind == ControlKind::RadioButton;
+    std::string value = isBox ? (form.checked(control.name) ? "1" : "") : form.text(control.name);
+    const bool designed = isBlankText(value) || (control.kind == ControlKind::List &&
+                                                 value == listEntries(control.name).front());
+    if (designed && !old) {
+        return std::nullopt;
+    }
+    if (isBlankText(value)) {
+        value = isBox ? "0" : "";
+    }
+    return value;
+}
+
 // `old`: the value stored now, if any.
 std::string storedValue(const FieldSource& form, const ControlInfo& control,
                         const std::optional<StoredText>& old) {
@@ -52,9 +71,12 @@ void SaveSettings(const FieldSource& form, const std::string& path, SaveOver ove
     file.writeString(kSettingsSection, kVersionKey, kVersionValue);
     file.writeString(kSettingsSection, kModuleKey, kWindowCaption);
     for (const ControlInfo& control : storedControls()) {
-        file.writeString(
-            kSettingsSection, control.name,
-            storedValue(form, control, file.readValue(kSettingsSection, control.name)));
+        const std::optional<StoredText> old = file.readValue(kSettingsSection, control.name);
+        if (!control.storedWhenSet) {
+            file.writeString(kSettingsSection, control.name, storedValue(form, control, old));
+        } else if (auto value = addedValue(form, control, old)) {
+            file.writeString(kSettingsSection, control.name, *value);
+        }
     }
     file.save();
 }
