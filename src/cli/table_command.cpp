@@ -3,12 +3,14 @@
 #include <filesystem>
 
 #include "app/level_operations.h"
+#include "app/method_operations.h"
 #include "app/start_and_close.h"
 #include "app/table_operations.h"
 #include "cli/console_ui.h"
 #include "cli/form_edits.h"
 #include "cli/table_options.h"
 #include "cli/table_printing.h"
+#include "form/method_controls.h"
 #include "form/request_fields.h"
 #include "store/grid_file.h"
 #include "store/settings_file.h"
@@ -42,9 +44,21 @@ void saveFiles(const TableOptions& options, const MemoryForm& form) {
 bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ostream& out,
                 std::ostream& err) {
     ConsoleUi ui(err);
+    const Method method = options.method.value_or(app::chosenMethod(window));
+    if (options.ullage) {
+        window.setText(kUllageField, *options.ullage);
+        if (options.referenceHeight) {
+            window.setText(kReferenceHeightField, *options.referenceHeight);
+        }
+        if (!app::quickAtUllage(window, ui, method) || ui.sawError()) {
+            return false;
+        }
+        out << window.text(kQuickResultField) << '\n';
+        return out.good();
+    }
     if (options.quickLevel) {
         window.setText(kQuickLevelField, *options.quickLevel);
-        if (!app::quick(window, ui, options.method) || ui.sawError()) {
+        if (!app::quick(window, ui, method) || ui.sawError()) {
             return false;
         }
         out << window.text(kQuickResultField) << '\n';
@@ -53,8 +67,7 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
     if (options.volumeLitres || options.weightKg) {
         const app::QuantityAsked asked{options.weightKg.value_or(options.volumeLitres.value_or(0)),
                                        options.weightKg.has_value()};
-        const std::optional<double> level =
-            app::levelForQuantity(window, ui, asked, options.method);
+        const std::optional<double> level = app::levelForQuantity(window, ui, asked, method);
         if (!level) {
             return false;
         }
@@ -70,12 +83,13 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
     if (options.workbookFile) {
         table.emplace();
         table->config = request->config;
-        ok = app::walkTable(*request, options.method, ui, [&](const TableRow& row) {
+        ok = app::walkTable(*request, method, ui, [&](const TableRow& row) {
             table->tableRows.emplace_back(row.text);
             if (request->densityKgPerM3) {
                 table->weightTexts.emplace_back(row.weight);
             }
         });
+        app::nameMethod(*table, method);
         // The box says what to do; a batch user also needs the system's reason.
         WorkbookSession session;
         ok = ok && app::saveTable(*table, *options.workbookFile, ui, &session) && !ui.sawError();
@@ -95,7 +109,7 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
         }
     } else if (ok) {
         // Rows go out as they are computed; without --csv the table is computed all the same.
-        ok = app::walkTable(*request, options.method, ui, [&](const TableRow& row) {
+        ok = app::walkTable(*request, method, ui, [&](const TableRow& row) {
             if (options.csv) {
                 printRow(row, out);
             }
@@ -104,7 +118,7 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
     ok = ok && out.good();
     if (ok && options.curvePoints) {
         const std::optional<CapacityCurve> curve = app::tankCurve(
-            request->config, *options.curvePoints, request->densityKgPerM3, options.method, ui);
+            request->config, *options.curvePoints, request->densityKgPerM3, method, ui);
         ok = curve.has_value();
         if (ok) {
             printCurve(*curve, out);

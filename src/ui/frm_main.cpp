@@ -125,6 +125,11 @@ void TFrmMain::wireEvents() {
     };
     connect(&named<QPushButton>(*this, "Button2"), &QPushButton::clicked, this,
             [&ops] { ops.quick(); });
+    connect(&named<QPushButton>(*this, "Button6"), &QPushButton::clicked, this,
+            [&ops] { ops.findLevel(); });
+    // A level typed by the user (not one an ullage gave) is asked by the level again.
+    connect(&named<QLineEdit>(*this, "Edit35"), &QLineEdit::textEdited, this,
+            [&ops] { ops.levelTyped(); });
     connect(&named<QPushButton>(*this, "Button4"), &QPushButton::clicked, this,
             [&ops] { ops.help(); });
     connect(&named<QPushButton>(*this, "Button3"), &QPushButton::clicked, this,

@@ -21,6 +21,7 @@
 
 #include "form/controls.h"
 #include "form/head_kinds.h"
+#include "form/method_controls.h"
 #include "ui/calibration_grid_view.h"
 #include "ui/frm_main.h"
 #include "ui/grid_cell_delegate.h"
@@ -143,6 +144,10 @@ class Builder {
     QWidget* calibrationPage();
     QGroupBox* tableRequest();
     QGroupBox* quickCalculation();
+    // The method list, and the quick group's rows of the ullage and of the level of a
+    // quantity.
+    QHBoxLayout* methodRow();
+    void addTopAndQuantityRows(QVBoxLayout& quick);
 
   private:
     double scale_;
@@ -278,12 +283,48 @@ QGroupBox* Builder::quickCalculation() {
     layout->addLayout(
         row({label("液位"), edit("Edit35", FilterKind::DigitsAndPoint, "毫米"),
              button("Button2", "计算"), result, label("公斤", "Label46"), label("升", "Label47")}));
+    addTopAndQuantityRows(*layout);
     // The note of a result computed beyond what the tank describes, below it.
     QLabel* note = label({}, app::kQuickNoteLabel);
     note->setFixedHeight(note->fontMetrics().height());
     note->setStyleSheet(QStringLiteral("color: #b00000"));
     layout->addWidget(note);
     return box;
+}
+
+// The calculation method, the ullage and the level of a quantity.
+QHBoxLayout* Builder::methodRow() {
+    QComboBox* methods = list(kMethodList, false);
+    methods->setCurrentIndex(0);  // 经典公式
+    methods->setToolTip(QString::fromUtf8(
+        "生成容积表、快捷计算、求液位和容积曲线所用的方法；经典公式与真实几何相差时，"
+        "曲线下方给出相差最大处"));
+    return row({label("计算方法"), methods});
+}
+
+void Builder::addTopAndQuantityRows(QVBoxLayout& quick) {
+    using F = FilterKind;
+    quick.addLayout(
+        row({label("空高"), edit(kUllageField, F::DigitsAndPoint, "从参照点量到液面，毫米"),
+             label("参照高度"),
+             edit(kReferenceHeightField, F::DigitsAndPoint, "检尺参照点距罐底的高度，毫米"),
+             label("毫米")}));
+    QLabel* level = label({}, app::kLevelAnswerLabel);
+    level->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    level->setMinimumWidth(px(64));
+    quick.addLayout(row(
+        {edit(kQuantityField, F::DigitsAndPoint, "容积（升），选重量输入密度时为重量（公斤）", 72),
+         label("升", app::kQuantityUnitLabel), button("Button6", "求液位"), level, label("毫米")}));
+}
+
+// Under the curve: how far the classic formulas depart, as text that can be selected.
+QLabel* comparisonLabel(Builder& b) {
+    QLabel* text = b.label({}, app::kComparisonLabel);
+    text->setWordWrap(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    text->setContentsMargins(b.px(kSide), 0, b.px(kSide), b.px(kRowGap));
+    text->hide();
+    return text;
 }
 
 }  // namespace
@@ -315,6 +356,7 @@ void TFrmMain::buildLayout() {
     pages_->addTab(b.calibrationPage(), QString::fromUtf8(pageCaptions[3]));
     middle->addWidget(pages_, 1);
     middle->addWidget(b.tableRequest());
+    middle->addLayout(b.methodRow());
 
     QPushButton* hiddenGenerate = b.button("Button1", "生成");
     hiddenGenerate->hide();
@@ -346,6 +388,7 @@ void TFrmMain::buildLayout() {
     curve_ = new CapacityCurveView;
     curve_->setObjectName(QStringLiteral("CurveArea"));
     lowerLayout->addWidget(curve_, 1);
+    lowerLayout->addWidget(comparisonLabel(b));
     for (const char* name : {"ListBox1", "ListBox2"}) {
         auto* rows = new QListWidget;
         rows->setObjectName(QString::fromUtf8(name));
