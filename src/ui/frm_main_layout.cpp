@@ -144,10 +144,8 @@ class Builder {
     QWidget* calibrationPage();
     QGroupBox* tableRequest();
     QGroupBox* quickCalculation();
-    // The method list, and the quick group's rows of the ullage and of the level of a
-    // quantity.
-    QHBoxLayout* methodRow();
-    void addTopAndQuantityRows(QVBoxLayout& quick);
+    // Above the curve: the method list, the ullage and the level of a quantity.
+    QHBoxLayout* methodBar();
 
   private:
     double scale_;
@@ -283,7 +281,6 @@ QGroupBox* Builder::quickCalculation() {
     layout->addLayout(
         row({label("液位"), edit("Edit35", FilterKind::DigitsAndPoint, "毫米"),
              button("Button2", "计算"), result, label("公斤", "Label46"), label("升", "Label47")}));
-    addTopAndQuantityRows(*layout);
     // The note of a result computed beyond what the tank describes, below it.
     QLabel* note = label({}, app::kQuickNoteLabel);
     note->setFixedHeight(note->fontMetrics().height());
@@ -292,29 +289,32 @@ QGroupBox* Builder::quickCalculation() {
     return box;
 }
 
-// The calculation method, the ullage and the level of a quantity.
-QHBoxLayout* Builder::methodRow() {
+// Above the curve, in one row (the upper part keeps the design's height): the calculation
+// method, the quick calculation from an ullage and the level of a volume or weight.
+QHBoxLayout* Builder::methodBar() {
+    using F = FilterKind;
     QComboBox* methods = list(kMethodList, false);
     methods->setCurrentIndex(0);  // 经典公式
-    methods->setToolTip(QString::fromUtf8(
-        "生成容积表、快捷计算、求液位和容积曲线所用的方法；经典公式与真实几何相差时，"
-        "曲线下方给出相差最大处"));
-    return row({label("计算方法"), methods});
-}
-
-void Builder::addTopAndQuantityRows(QVBoxLayout& quick) {
-    using F = FilterKind;
-    quick.addLayout(
-        row({label("空高"), edit(kUllageField, F::DigitsAndPoint, "从参照点量到液面，毫米"),
-             label("参照高度"),
-             edit(kReferenceHeightField, F::DigitsAndPoint, "检尺参照点距罐底的高度，毫米"),
-             label("毫米")}));
+    methods->setToolTip(
+        qs("生成容积表、快捷计算、求液位和容积曲线所用的方法；选经典公式时，曲线下方说明它与"
+           "真实几何相差最大处"));
     QLabel* level = label({}, app::kLevelAnswerLabel);
     level->setTextInteractionFlags(Qt::TextSelectableByMouse);
     level->setMinimumWidth(px(64));
-    quick.addLayout(row(
-        {edit(kQuantityField, F::DigitsAndPoint, "容积（升），选重量输入密度时为重量（公斤）", 72),
-         label("升", app::kQuantityUnitLabel), button("Button6", "求液位"), level, label("毫米")}));
+    level->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QHBoxLayout* bar = row(
+        {label("计算方法"), methods, label("空高"),
+         edit(kUllageField, F::DigitsAndPoint, "从参照点向下量到液面，毫米；按“计算”求液位"),
+         label("参照高度"),
+         edit(kReferenceHeightField, F::DigitsAndPoint, "检尺参照点距罐底的高度，毫米"),
+         label("装量"),
+         edit(kQuantityField, F::DigitsAndPoint, "容积（升），勾选重量输入密度时为重量（公斤）",
+              72),
+         label("升", app::kQuantityUnitLabel), button("Button6", "求液位"), level, label("毫米")});
+    bar->insertSpacing(6, px(12));  // before 装量
+    bar->insertSpacing(2, px(12));  // before 空高
+    bar->setContentsMargins(px(kSide), px(kMargin), px(kSide), 0);
+    return bar;
 }
 
 // Under the curve: how far the classic formulas depart, as text that can be selected.
@@ -356,7 +356,6 @@ void TFrmMain::buildLayout() {
     pages_->addTab(b.calibrationPage(), QString::fromUtf8(pageCaptions[3]));
     middle->addWidget(pages_, 1);
     middle->addWidget(b.tableRequest());
-    middle->addLayout(b.methodRow());
 
     QPushButton* hiddenGenerate = b.button("Button1", "生成");
     hiddenGenerate->hide();
@@ -387,6 +386,7 @@ void TFrmMain::buildLayout() {
     lowerLayout->setContentsMargins(0, 0, 0, 0);
     curve_ = new CapacityCurveView;
     curve_->setObjectName(QStringLiteral("CurveArea"));
+    lowerLayout->addLayout(b.methodBar());
     lowerLayout->addWidget(curve_, 1);
     lowerLayout->addWidget(comparisonLabel(b));
     for (const char* name : {"ListBox1", "ListBox2"}) {
