@@ -82,8 +82,10 @@ std::optional<WindowTable> makeWindowTable(FieldSource& form, UiServices& ui, Me
     };
     std::optional<std::string> problem;
     if (method == Method::Classic && comparable(table.config)) {
-        const auto checked =
-            guarded(ui, [&] { return std::optional(trueGeometryProblem(table.config)); });
+        // The answer is itself optional (no problem): wrapped in place, not converted.
+        using Checked = std::optional<std::optional<std::string>>;
+        const Checked checked =
+            guarded(ui, [&] { return Checked(std::in_place, trueGeometryProblem(table.config)); });
         if (!checked) {
             return std::nullopt;
         }
