@@ -386,7 +386,13 @@ void TFrmMain::buildLayout() {
     lowerLayout->setContentsMargins(0, 0, 0, 0);
     curve_ = new CapacityCurveView;
     curve_->setObjectName(QStringLiteral("CurveArea"));
-    lowerLayout->addLayout(b.methodBar());
+    // At the design size the row shows whole; a splitter dragged narrower clips its end
+    // rather than holding the left panel wide.
+    auto* bar = new QWidget;
+    bar->setObjectName(QStringLiteral("MethodBar"));
+    bar->setLayout(b.methodBar());
+    bar->setMinimumWidth(b.px(200));
+    lowerLayout->addWidget(bar);
     lowerLayout->addWidget(curve_, 1);
     lowerLayout->addWidget(comparisonLabel(b));
     for (const char* name : {"ListBox1", "ListBox2"}) {
