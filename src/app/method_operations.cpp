@@ -74,6 +74,8 @@ std::optional<WindowTable> makeWindowTable(FieldSource& form, UiServices& ui, Me
     WindowTable made;
     CapacityTable& table = made.table;
     table.config = request->config;
+    table.method = method;
+    describeTable(table, form);
     const auto keep = [&](const TableRow& row) {
         table.tableRows.emplace_back(row.text);
         if (request->densityKgPerM3) {

@@ -1,20 +1,15 @@
 #include "cli/table_options.h"
 
 #include <array>
+
 #include <string>
+#include "cli/option_table.h"
 
 #include "tank/capacity_curve.h"
 #include "text/number_text.h"
 
 namespace quorvel::cli {
 namespace {
-
-struct OptionSpec {
-    std::string_view name;
-    std::string_view value;  // empty for a flag
-    std::string_view help;
-    void (*record)(TableOptions&, std::string_view value);
-};
 
 int shellPage(std::string_view kind) {
     constexpr std::array<std::string_view, 4> kinds{"horizontal", "tilted", "spherical",
@@ -98,9 +93,6 @@ void checkCombination(const TableOptions& o) {
         throw UsageError(
             "--compare sets the classic table beside the exact one: leave out --method exact");
     }
-    if (o.referenceHeight && !o.ullage) {
-        throw UsageError("--reference-height is the datum of --ullage: give --ullage too");
-    }
     if (o.ullage && o.quickLevel) {
         throw UsageError("--ullage gives the level of --quick: give one of them");
     }
@@ -130,7 +122,7 @@ void checkCombination(const TableOptions& o) {
     }
 }
 
-const std::array<OptionSpec, 18> kOptions{{
+const std::array<OptionSpec, 17> kOptions{{
     {"--shell", "horizontal|tilted|spherical|calibrated",
      "the shell page the request is computed on (required)",
      [](TableOptions& o, std::string_view v) { o.page = shellPage(v); }},
@@ -173,12 +165,9 @@ const std::array<OptionSpec, 18> kOptions{{
      [](TableOptions& o, std::string_view v) { o.quickLevel = std::string(v); }},
     {"--ullage", "MM",
      "instead of --quick, the quick calculation from the top: the ullage MM (Edit59) is\n"
-     "measured down from the reference height (Edit48, or --reference-height), and what\n"
-     "--quick prints is printed at the level reference height − ullage",
+     "measured down from the reference height (Edit48: --reference-height, --set or the\n"
+     "settings), and what --quick prints is printed at the level reference height − ullage",
      [](TableOptions& o, std::string_view v) { o.ullage = std::string(v); }},
-    {"--reference-height", "MM",
-     "with --ullage: the height (mm) of the gauge's reference point above the tank bottom",
-     [](TableOptions& o, std::string_view v) { o.referenceHeight = std::string(v); }},
     {"--settings", "FILE",
      "load the controls from a settings file (Config.ini) as the window does at start,\n"
      "before any --set; its table request stands (the window would reset it)",
@@ -201,10 +190,15 @@ const std::array<OptionSpec, 18> kOptions{{
     {"--help", "", "show this text", [](TableOptions& o, std::string_view) { o.help = true; }},
 }};
 
+// Every option: the table's own, then those of a table to issue.
+const std::array<std::span<const OptionSpec>, 2> kOptionTables{{kOptions, documentOptions()}};
+
 const OptionSpec* findOption(std::string_view name) {
-    for (const OptionSpec& option : kOptions) {
-        if (option.name == name) {
-            return &option;
+    for (std::span<const OptionSpec> options : kOptionTables) {
+        for (const OptionSpec& option : options) {
+            if (option.name == name) {
+                return &option;
+            }
         }
     }
     return nullptr;
@@ -247,6 +241,7 @@ TableOptions parseTableOptions(std::span<const std::string_view> args) {
         throw UsageError("--shell is required");
     }
     checkCombination(options);
+    checkDocumentOptions(options);
     return options;
 }
 
@@ -258,6 +253,7 @@ std::string usageText() {
         "                     [--quick LEVEL | --ullage MM [--reference-height MM]]\n"
         "                     [--save-settings FILE] [--save-grid FILE]\n"
         "                     [--method classic|exact] [--compare]\n"
+        "                     [--pdf FILE.pdf] [--increments] [--tank-number TEXT] ...\n"
         "       quorvel-table --shell ... [--method classic|exact] --volume LITRES | --weight KG\n"
         "\n"
         "Computes a capacity table as the window's 生成容积表 does, starting from the window\n"
@@ -269,19 +265,20 @@ std::string usageText() {
         "The files are loaded first (settings, then grid); --set and --cell are then applied\n"
         "in the order given.\n"
         "\n";
-    for (const OptionSpec& option : kOptions) {
-        text.append("  ").append(option.name);
-        if (!option.value.empty()) {
-            text.append(" ").append(option.value);
+    for (std::span<const OptionSpec> options : kOptionTables)
+        for (const OptionSpec& option : options) {
+            text.append("  ").append(option.name);
+            if (!option.value.empty()) {
+                text.append(" ").append(option.value);
+            }
+            text.append("\n");
+            std::string_view help = option.help;
+            while (!help.empty()) {
+                const auto nl = help.find('\n');
+                text.append("      ").append(help.substr(0, nl)).append("\n");
+                help = nl == std::string_view::npos ? std::string_view() : help.substr(nl + 1);
+            }
         }
-        text.append("\n");
-        std::string_view help = option.help;
-        while (!help.empty()) {
-            const auto nl = help.find('\n');
-            text.append("      ").append(help.substr(0, nl)).append("\n");
-            help = nl == std::string_view::npos ? std::string_view() : help.substr(nl + 1);
-        }
-    }
     text +=
         "\n"
         "The exact method: the liquid is everything inside the tank below the horizontal plane\n"

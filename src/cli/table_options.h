@@ -35,6 +35,7 @@ struct TableOptions {
     std::optional<std::string> settingsFile;      // loaded before any edit
     std::optional<std::string> gridFile;          // loaded after the settings
     std::optional<std::string> workbookFile;      // the capacity table workbook
+    std::optional<std::string> pdfFile;           // the table as a PDF
     std::optional<std::string> saveSettingsFile;  // written after the request, as at close
     std::optional<std::string> saveGridFile;
     std::optional<std::string> quickLevel;  // the quick calculation at this level
@@ -45,7 +46,6 @@ struct TableOptions {
     std::optional<double> volumeLitres;      // --volume: the level query instead of a table
     std::optional<double> weightKg;          // --weight
     std::optional<std::string> ullage;       // --ullage: the quick calculation at Edit48 − ullage
-    std::optional<std::string> referenceHeight;  // --reference-height: Edit48 for --ullage
     bool help = false;
 };
 

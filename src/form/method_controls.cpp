@@ -7,9 +7,8 @@ namespace {
 
 using K = ControlKind;
 
-constexpr std::array<ControlInfo, 4> kControls{{
+constexpr std::array<ControlInfo, 3> kControls{{
     {kMethodList, K::List, RadioGroup::None, true},
-    {kReferenceHeightField, K::Edit, RadioGroup::None, true},
     {kUllageField, K::Edit, RadioGroup::None, true},
     {kQuantityField, K::Edit, RadioGroup::None, true},
 }};

@@ -25,25 +25,6 @@ bool readsAsChecked(const std::optional<std::string>& value) {
     return n && *n != 0;
 }
 
-// A control added after the first 73 is written once it holds something (a list: an entry
-// other than its first, the designed one), or when the file has its key already (so going
-// back is stored too); an empty edit stays empty.
-std::optional<std::string> addedValue(const FieldSource& form, const ControlInfo& control,
-                                      const std::optional<StoredText>& old) {
-    const bool isBox =
-        control.kind == ControlKind::CheckBox || control.kind == ControlKind::RadioButton;
-    std::string value = isBox ? (form.checked(control.name) ? "1" : "") : form.text(control.name);
-    const bool designed = isBlankText(value) || (control.kind == ControlKind::List &&
-                                                 value == listEntries(control.name).front());
-    if (designed && !old) {
-        return std::nullopt;
-    }
-    if (isBlankText(value)) {
-        value = isBox ? "0" : "";
-    }
-    return value;
-}
-
 // `old`: the value stored now, if any.
 std::string storedValue(const FieldSource& form, const ControlInfo& control,
                         const std::optional<StoredText>& old) {
@@ -63,6 +44,28 @@ std::string storedValue(const FieldSource& form, const ControlInfo& control,
     return editValue(form.text(control.name));
 }
 
+// A control added after the first 73 is written once it holds something (a list: an entry
+// other than its first, the designed one), or when the file has its key already (so emptying
+// it or going back is stored); an empty edit stays empty.
+std::optional<std::string> addedValue(const FieldSource& form, const ControlInfo& control,
+                                      bool keyExists) {
+    const bool isBox =
+        control.kind == ControlKind::CheckBox || control.kind == ControlKind::RadioButton;
+    std::string value = isBox ? (form.checked(control.name) ? "1" : "") : form.text(control.name);
+    if (isBlankText(value)) {
+        value.clear();
+    }
+    const bool designed = value.empty() || (control.kind == ControlKind::List &&
+                                            value == listEntries(control.name).front());
+    if (designed && !keyExists) {
+        return std::nullopt;
+    }
+    if (isBox && value.empty()) {
+        value = "0";
+    }
+    return value;
+}
+
 }  // namespace
 
 void SaveSettings(const FieldSource& form, const std::string& path, SaveOver over) {
@@ -74,7 +77,7 @@ void SaveSettings(const FieldSource& form, const std::string& path, SaveOver ove
         const std::optional<StoredText> old = file.readValue(kSettingsSection, control.name);
         if (!control.storedWhenSet) {
             file.writeString(kSettingsSection, control.name, storedValue(form, control, old));
-        } else if (auto value = addedValue(form, control, old)) {
+        } else if (auto value = addedValue(form, control, old.has_value())) {
             file.writeString(kSettingsSection, control.name, *value);
         }
     }

@@ -18,6 +18,7 @@
 #include "ui/picture_image.h"
 #include "ui/pictures/capacity_curve_view.h"
 #include "ui/qt_ui_services.h"
+#include "ui/table_document_buttons.h"
 #include "ui/ui_messages.h"
 
 namespace quorvel::ui {
@@ -54,6 +55,7 @@ TFrmMain::TFrmMain(app::ProgramFiles files, UiServices* services, QWidget* paren
     form_ = std::make_unique<WidgetForm>(*this, *grid_, *pages_, *pictures_, *curve_);
     operations_ = std::make_unique<app::WindowOperations>(*form_, *services_, std::move(files));
     wireEvents();
+    wireTableDocumentButtons(*this, *form_, *services_);
     showShellDrawing();
 }
 
@@ -125,6 +127,16 @@ void TFrmMain::wireEvents() {
     };
     connect(&named<QPushButton>(*this, "Button2"), &QPushButton::clicked, this,
             [&ops] { ops.quick(); });
+    // The reference height beside the ullage is Edit48 itself, shown twice.
+    auto& stored = named<QLineEdit>(*this, "Edit48");
+    auto& beside = named<QLineEdit>(*this, kReferenceHeightBeside.data());
+    connect(&beside, &QLineEdit::textEdited, &stored,
+            [&stored](const QString& t) { stored.setText(t); });
+    connect(&stored, &QLineEdit::textChanged, &beside, [&beside](const QString& t) {
+        if (beside.text() != t) {
+            beside.setText(t);
+        }
+    });
     connect(&named<QPushButton>(*this, "Button6"), &QPushButton::clicked, this,
             [&ops] { ops.findLevel(); });
     // A level typed by the user (not one an ullage gave) is asked by the level again.

@@ -17,6 +17,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "form/controls.h"
@@ -30,6 +31,7 @@
 #include "ui/mouse_up_buttons.h"
 #include "ui/pictures/capacity_curve_view.h"
 #include "ui/pictures/drawing_pages.h"
+#include "ui/table_document_buttons.h"
 
 namespace quorvel::ui {
 namespace {
@@ -142,7 +144,8 @@ class Builder {
     QGroupBox* headBox(HeadSide side);
     QWidget* shellPage(int page);
     QWidget* calibrationPage();
-    QGroupBox* tableRequest();
+    // The table request; `documents` (the table documents' button) ends its last row.
+    QGroupBox* tableRequest(QWidget* documents);
     QGroupBox* quickCalculation();
     // Above the curve: the method list, the ullage and the level of a quantity.
     QHBoxLayout* methodBar();
@@ -254,7 +257,7 @@ QWidget* Builder::calibrationPage() {
     return w;
 }
 
-QGroupBox* Builder::tableRequest() {
+QGroupBox* Builder::tableRequest(QWidget* documents) {
     using F = FilterKind;
     auto* box = new QGroupBox(QString::fromUtf8("油罐容积表"));
     box->setObjectName(QStringLiteral("GroupBox3"));
@@ -268,8 +271,10 @@ QGroupBox* Builder::tableRequest() {
     layout->addLayout(row({label("罐底死量"), edit("Edit13", F::DigitsAndPoint), label("升")}));
     layout->addLayout(
         row({label("附件体积"), edit("Edit31", F::DigitsAndPoint), label("升，最下端距离罐底")}));
-    layout->addLayout(row({edit("Edit32", F::Digits, "毫米"), label("，附件高度"),
-                           edit("Edit33", F::Digits, "毫米"), label("毫米")}));
+    QHBoxLayout* last = row({edit("Edit32", F::Digits, "毫米"), label("，附件高度"),
+                             edit("Edit33", F::Digits, "毫米"), label("毫米")});
+    last->addWidget(documents);
+    layout->addLayout(last);
     return box;
 }
 
@@ -306,7 +311,8 @@ QHBoxLayout* Builder::methodBar() {
         {label("计算方法"), methods, label("空高"),
          edit(kUllageField, F::DigitsAndPoint, "从参照点向下量到液面，毫米；按“计算”求液位"),
          label("参照高度"),
-         edit(kReferenceHeightField, F::DigitsAndPoint, "检尺参照点距罐底的高度，毫米"),
+         edit(kReferenceHeightBeside, F::DigitsAndPoint,
+              "检尺参照点距罐底的高度，毫米；与罐容表信息中的参照高度是同一项"),
          label("装量"),
          edit(kQuantityField, F::DigitsAndPoint, "容积（升），勾选重量输入密度时为重量（公斤）",
               72),
@@ -355,7 +361,10 @@ void TFrmMain::buildLayout() {
     }
     pages_->addTab(b.calibrationPage(), QString::fromUtf8(pageCaptions[3]));
     middle->addWidget(pages_, 1);
-    middle->addWidget(b.tableRequest());
+    QToolButton* documents = makeTableDocumentButton(*this, scale_);
+    documents->setFixedSize(
+        documents->fontMetrics().horizontalAdvance(documents->text()) + b.px(14), b.px(kRowHeight));
+    middle->addWidget(b.tableRequest(documents));
 
     QPushButton* hiddenGenerate = b.button("Button1", "生成");
     hiddenGenerate->hide();

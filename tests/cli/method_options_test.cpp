@@ -97,8 +97,6 @@ TEST(MethodOptions, UnusableCombinationsExitWithTwo) {
          "--volume and --weight print a level, not a table: leave out --csv, --compare, "
          "--curve and --out"},
         {tank({"--compare", "--curve", "5"}), "--compare and --curve cannot be given together"},
-        {tank({"--reference-height", "2000"}),
-         "--reference-height is the datum of --ullage: give --ullage too"},
         {tank({"--ullage", "100", "--quick", "500"}),
          "--ullage gives the level of --quick: give one of them"},
         {tank({"--ullage", "100", "--csv"}),

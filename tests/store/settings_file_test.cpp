@@ -157,7 +157,7 @@ TEST(LoadSettings, RestoresEveryKindOfControl) {
         } else {
             std::string expected = saved.text(c.name);
             if (expected.find_first_not_of(" \t") == std::string::npos)
-                expected = "0";
+                expected = c.storedWhenSet ? "" : "0";
             EXPECT_EQ(loaded.text(c.name), expected) << c.name;
         }
     }
@@ -285,6 +285,71 @@ TEST(SettingsFile, MillionCharacterValuesRoundTripExactly) {
     for (const auto& [name, value] : values)
         EXPECT_EQ(loaded.text(name), value) << name;
     EXPECT_EQ(loaded.text("Edit2"), "8000");
+}
+
+}  // namespace
+}  // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+// The table identity's keys come after the 73 in their own order, only once they hold
+// something; emptied, a key that exists is kept empty; every value reads back as stored.
+TEST(SettingsFile, TableIdentityKeysRoundTrip) {
+    struct Case {
+        const char* control;
+        const char* value;  // "" leaves it empty
+        const char* line;   // the line the file then ends with; "" when no key is written
+    } cases[] = {
+        {"Edit48", "2650", "Edit48=2650"},
+        {"Edit49", "T-101", "Edit49=T-101"},
+        {"Edit50", "某某油库", "Edit50=\xC4\xB3\xC4\xB3\xD3\xCD\xBF\xE2"},
+        {"Edit51", "一号罐区 东", "Edit51=\xD2\xBB\xBA\xC5\xB9\xDE\xC7\xF8 \xB6\xAB"},
+        {"Edit52", "50 立方米", "Edit52=50 \xC1\xA2\xB7\xBD\xC3\xD7"},
+        {"Edit53", "JD-2026-0412", "Edit53=JD-2026-0412"},
+        {"Edit54", "2026-12-09", "Edit54=2026-12-09"},
+        {"Edit55", "2028-12-08", "Edit55=2028-12-08"},
+        {"Edit56", "张三", "Edit56=\xD5\xC5\xC8\xFD"},
+        {"Edit57", "李四", "Edit57=\xC0\xEE\xCB\xC4"},
+        {"Edit58", "U=0.3%，k=2", "Edit58=U=0.3%\xA3\xACk=2"},
+        {"Edit49", "   ", ""},  // blanks are nothing, not "0"
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        const std::string path = folder.file("Config.ini");
+        MemoryForm form = filledForm();
+        form.setText(c.control, c.value);
+        SaveSettings(form, path);
+        const std::string bytes = testsupport::readBytes(path);
+        if (c.line[0] == '\0') {
+            EXPECT_EQ(bytes, kFilledFile) << c.control;
+            continue;
+        }
+        EXPECT_EQ(bytes, kFilledFile + c.line + "\r\n") << c.control;
+        MemoryForm loaded;
+        LoadSettings(loaded, path);
+        EXPECT_EQ(loaded.text(c.control), c.value) << c.control;
+
+        // Emptied, the key stays in its place with nothing after "=".
+        form.setText(c.control, "");
+        SaveSettings(form, path);
+        EXPECT_EQ(testsupport::readBytes(path), kFilledFile + c.control + "=\r\n") << c.control;
+    }
+}
+
+TEST(SettingsFile, IncrementSwitchIsStoredOnceChecked) {
+    TempFolder folder;
+    const std::string path = folder.file("Config.ini");
+    MemoryForm form = filledForm();
+    form.setChecked("CheckBox3", true);
+    SaveSettings(form, path);
+    EXPECT_EQ(testsupport::readBytes(path), kFilledFile + "CheckBox3=1\r\n");
+    MemoryForm loaded;
+    LoadSettings(loaded, path);
+    EXPECT_TRUE(loaded.checked("CheckBox3"));
+    form.setChecked("CheckBox3", false);
+    SaveSettings(form, path);
+    EXPECT_EQ(testsupport::readBytes(path), kFilledFile + "CheckBox3=0\r\n");
 }
 
 }  // namespace

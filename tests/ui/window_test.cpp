@@ -196,7 +196,7 @@ TEST_F(WindowTest, TheMethodsComparisonAndWhatARestartKeeps) {
                                       {"Edit41", "2600"},
                                       {"Edit42", "8551"},
                                       {"Edit35", "100"},
-                                      {"Edit48", "2700"}}) {
+                                      {"ReferenceHeightBeside", "2700"}}) {
         type(name, value);
     }
     click("Button2");
@@ -220,6 +220,7 @@ TEST_F(WindowTest, TheMethodsComparisonAndWhatARestartKeeps) {
     open();
     EXPECT_EQ(w<QComboBox>("ComboBox5").currentText(), QString::fromUtf8("真实几何"));
     EXPECT_EQ(text("Edit48"), "2700");
+    EXPECT_EQ(text("ReferenceHeightBeside"), "2700");
 }
 
 TEST_F(WindowTest, EveryEventReachesItsOperation) {
@@ -316,7 +317,7 @@ TEST_F(WindowTest, EveryEventReachesItsOperation) {
          [&] { return label("Label52") == "500.00" && label("Label51") == "升"; }},
         {"an ullage below the reference height gives the level of 计算",
          [&] {
-             type("Edit48", "1200");
+             type("ReferenceHeightBeside", "1200");
              type("Edit59", "700");
              click("Button2");
          },
