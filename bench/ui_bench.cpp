@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QPushButton>
+#include <QTabWidget>
 
 #include "support/recording_ui.h"
 #include "ui/frm_main.h"
@@ -75,8 +76,7 @@ void quickPressTilted(benchmark::State& state, const char* entry) {
     quorvel::ui::TFrmMain window(exampleFolder(), &ui);
     window.show();
     window.FormActivate();
-    window.form().setActivePage(1);
-    window.operations().shellPageChanged(1);
+    window.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
     for (const auto& [name, text] : {std::pair{"Edit29", "1.5"},
                                      {"Edit30", "0"},
                                      {"Edit39", "2000"},
