@@ -166,8 +166,8 @@ void CapacityCurveView::paintCurve(QPainter& painter) {
     painter.drawText(QRectF(plot.left(), 4, plot.width(), line), Qt::AlignLeft | Qt::AlignTop,
                      valueAxisTitle());
 
-    // The curve, thinned to the plot's pixel columns; the true geometry's line under it,
-    // dashed, with a legend in the plot's upper left corner.
+    // The curve, thinned to the plot's pixel columns; the true geometry's line over it,
+    // dashed (where the two meet both show), with a legend in the plot's upper left corner.
     const auto drawLine = [&](const CapacityCurve& c, const QPen& pen) {
         const std::vector<CurvePoint> outline = outlineForColumns(
             c.points, levelScale_.low, levelScale_.high, static_cast<int>(plot.width()));
@@ -184,10 +184,10 @@ void CapacityCurveView::paintCurve(QPainter& painter) {
     };
     const QPen classicPen(QColor(0x1f, 0x6f, 0xa8), 2);
     const QPen truePen(QColor(0xd0, 0x70, 0x10), 2, Qt::DashLine);
+    drawLine(curve_, classicPen);
     if (trueGeometry_) {
         drawLine(*trueGeometry_, truePen);
     }
-    drawLine(curve_, classicPen);
     if (curve_.points.size() == 1) {
         painter.drawEllipse(toPoint(curve_.points.front().level, curve_.points.front().value), 2,
                             2);
