@@ -144,4 +144,39 @@ inline std::string workbookFailed(std::string_view detail) {
     return "生成工作簿失败：" + std::string(detail);
 }
 
+// The calculation method, the ullage and the level of a quantity in the window.
+inline constexpr std::string_view kExactSummaryLine = "计算方法：真实几何";
+inline constexpr std::string_view kUllageMissing = "呵呵，空高或参照高度数据还没输完呢！";
+inline std::string ullageAboveReference(const std::string& ullage, const std::string& reference) {
+    return "空高 " + ullage + " 毫米大于参照高度 " + reference + " 毫米，液位不能为负！";
+}
+inline constexpr std::string_view kQuantityMissing = "呵呵，求液位的容积或重量还没输完呢！";
+// The unit of the quantity whose level is asked.
+inline constexpr std::string_view kLitres = "升";
+inline constexpr std::string_view kKilograms = "公斤";
+
+// How far the classic formulas depart from the true geometry (the text under the curve);
+// levels in mm and the percentage (of the true volume) as texts.
+inline std::string departure(const std::string& level, bool less, const std::string& percent) {
+    return "经典公式在 " + level + " 毫米处比真实几何" + (less ? "少 " : "多 ") + percent + " %";
+}
+inline std::string tableDeparture(const std::string& largest, const std::string& from,
+                                  const std::string& to) {
+    return largest + "，为容积表 " + from + " 至 " + to + " 毫米内相差最大处";
+}
+// At the level asked (`atLevel`: its departure, or empty when the two agree there), then the
+// largest over the tank's height when it lies elsewhere (`largest`, or empty).
+inline std::string quickDeparture(const std::string& atLevel, const std::string& level,
+                                  const std::string& largest, const std::string& height) {
+    std::string text =
+        atLevel.empty() ? "经典公式在 " + level + " 毫米处与真实几何相差不到 0.01 %" : atLevel;
+    if (!largest.empty()) {
+        text += "；0 至 " + height + " 毫米内相差最大：" + largest;
+    }
+    return text;
+}
+inline std::string noComparison(std::string_view why) {
+    return "无法与真实几何比较：" + std::string(why);
+}
+
 }  // namespace quorvel::app_messages

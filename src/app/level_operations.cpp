@@ -2,11 +2,15 @@
 
 #include "app/app_messages.h"
 #include "app/error_boundary.h"
+#include "form/method_controls.h"
 #include "form/request_fields.h"
 #include "tank/density.h"
 #include "tank/level_from_volume.h"
+#include "tank/tank_messages.h"
 #include "tank/tank_reader.h"
+#include "text/blank.h"
 #include "text/number_format.h"
+#include "text/number_text.h"
 
 namespace quorvel::app {
 namespace {
@@ -39,7 +43,13 @@ std::optional<QuickResult> quick(FieldSource& form, UiServices& ui, Method metho
 
 std::optional<double> levelForQuantity(FieldSource& form, UiServices& ui, QuantityAsked asked,
                                        Method method) {
-    return guarded(ui, [&]() -> std::optional<double> {
+    const std::optional<LevelAnswer> answer = levelAnswer(form, ui, asked, method);
+    return answer ? std::optional(answer->level) : std::nullopt;
+}
+
+std::optional<LevelAnswer> levelAnswer(FieldSource& form, UiServices& ui, QuantityAsked asked,
+                                       Method method) {
+    return guarded(ui, [&]() -> std::optional<LevelAnswer> {
         const std::optional<TankConfig> config = shownOutcome(ui, buildTankConfig(form));
         if (!config) {
             return std::nullopt;
@@ -66,7 +76,8 @@ std::optional<double> levelForQuantity(FieldSource& form, UiServices& ui, Quanti
         const LevelRange range = config->levelRange();
         switch (found.result) {
             case LevelSearch::Result::Found:
-                return found.level;
+                return LevelAnswer{*config, found.level,
+                                   asked.weight ? std::optional(perM3) : std::nullopt};
             case LevelSearch::Result::AboveFull:
                 ui.showError(app_messages::aboveFull(
                     asked.weight, twoDecimals(asked.value), twoDecimals(range.to),
@@ -83,6 +94,37 @@ std::optional<double> levelForQuantity(FieldSource& form, UiServices& ui, Quanti
         }
         return std::nullopt;
     });
+}
+
+bool ullageGiven(const FieldSource& form) {
+    return !isBlankText(form.text(kUllageField));
+}
+
+std::optional<double> levelFromUllage(FieldSource& form, UiServices& ui) {
+    return guarded(ui, [&]() -> std::optional<double> {
+        const std::string ullage = form.text(kUllageField);
+        const std::string reference = form.text(kReferenceHeightField);
+        if (isBlankText(ullage) || isBlankText(reference)) {
+            ui.showMessage(app_messages::kUllageMissing);
+            return std::nullopt;
+        }
+        const double down = textToNumber(ullage);
+        const double datum = textToNumber(reference);
+        if (down > datum) {
+            ui.showError(app_messages::ullageAboveReference(formatLevel(down), formatLevel(datum)));
+            return std::nullopt;
+        }
+        return datum - down;
+    });
+}
+
+std::optional<QuickResult> quickAtUllage(FieldSource& form, UiServices& ui, Method method) {
+    const std::optional<double> level = levelFromUllage(form, ui);
+    if (!level) {
+        return std::nullopt;
+    }
+    form.setText(kQuickLevelField, formatLevel(*level));
+    return quick(form, ui, method);
 }
 
 }  // namespace quorvel::app

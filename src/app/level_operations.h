@@ -30,4 +30,26 @@ struct QuantityAsked {
 std::optional<double> levelForQuantity(FieldSource& form, UiServices& ui, QuantityAsked asked,
                                        Method method);
 
+// The same with the tank it was found in and the density of a weight (kg/m^3).
+struct LevelAnswer {
+    TankConfig config;
+    double level = 0;  // mm
+    std::optional<double> densityKgPerM3;
+};
+std::optional<LevelAnswer> levelAnswer(FieldSource& form, UiServices& ui, QuantityAsked asked,
+                                       Method method);
+
+// Whether an ullage is given (Edit59 holds more than blanks): the quick calculation is then
+// asked from the top of the tank.
+bool ullageGiven(const FieldSource& form);
+
+// The level an ullage gives: the reference height (Edit48) less the ullage (Edit59), in mm.
+// "呵呵，空高或参照高度数据还没输完呢！" when either is empty, the standard error box for a
+// text that is not a number and for an ullage above the reference height (a level below 0).
+std::optional<double> levelFromUllage(FieldSource& form, UiServices& ui);
+
+// The quick calculation at the ullage's level: Edit35 gets that level (formatLevel), then
+// quick(). The level above the tank counts as the full tank, as a typed level does.
+std::optional<QuickResult> quickAtUllage(FieldSource& form, UiServices& ui, Method method);
+
 }  // namespace quorvel::app

@@ -48,11 +48,20 @@ class MemoryWindow : public WindowForm {
     void showCurve(const CapacityCurve& curve, std::optional<CurvePoint> mark) override {
         curve_ = curve;
         mark_ = mark;
+        trueGeometry_.reset();
+        comparison_.clear();
         ++curvesShown_;
+    }
+    void showComparison(const std::optional<CapacityCurve>& trueGeometry,
+                        std::string_view text) override {
+        trueGeometry_ = trueGeometry;
+        comparison_ = text;
     }
     void clearCurve() override {
         curve_ = {};
         mark_.reset();
+        trueGeometry_.reset();
+        comparison_.clear();
     }
     void setLabel(std::string_view label, std::string_view text) override {
         labels_[std::string(label)] = text;
@@ -68,6 +77,8 @@ class MemoryWindow : public WindowForm {
     const CapacityCurve& curve() const { return curve_; }
     std::optional<CurvePoint> mark() const { return mark_; }
     int curvesShown() const { return curvesShown_; }
+    const std::optional<CapacityCurve>& trueGeometry() const { return trueGeometry_; }
+    const std::string& comparison() const { return comparison_; }
     bool hasCurve() const { return !curve_.points.empty(); }
     std::string label(std::string_view name) const {
         auto it = labels_.find(name);
@@ -90,6 +101,8 @@ class MemoryWindow : public WindowForm {
     CapacityCurve curve_;
     std::optional<CurvePoint> mark_;
     int curvesShown_ = 0;
+    std::optional<CapacityCurve> trueGeometry_;
+    std::string comparison_;
     std::map<std::string, std::string, std::less<>> labels_;
     std::string status_;
 };

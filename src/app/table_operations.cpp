@@ -2,6 +2,7 @@
 
 #include "app/app_messages.h"
 #include "app/error_boundary.h"
+#include "app/method_operations.h"
 #include "files/file_error.h"
 #include "files/save_target.h"
 #include "tank/density.h"
@@ -66,6 +67,7 @@ std::optional<CapacityTable> makeTable(FieldSource& form, UiServices& ui, Method
         CapacityTable table;
         table.config = std::move(request->config);
         tabulate(table.config, request->densityKgPerM3, table, method);
+        nameMethod(table, method);
         describeTable(table, form);
         return table;
     });

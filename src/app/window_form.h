@@ -27,6 +27,11 @@ inline constexpr std::string_view kShellPages = "PageControl1";
 
 // The note beside the quick result ("高于罐高，按满罐计").
 inline constexpr std::string_view kQuickNoteLabel = "Label49";
+// The level of a quantity: the unit of the quantity asked ("升", "公斤") and the level found.
+inline constexpr std::string_view kQuantityUnitLabel = "Label51";
+inline constexpr std::string_view kLevelAnswerLabel = "Label52";
+// Under the curve: how far the classic formulas depart from the true geometry.
+inline constexpr std::string_view kComparisonLabel = "Label53";
 
 // The picture pages of PageControl2.
 inline constexpr int kPicturesOneToEight = 0;  // "图一至图八"
@@ -45,9 +50,13 @@ class WindowForm : public FieldSource {
     virtual void setTableLists(const std::vector<std::string>& rows,
                                const std::vector<std::string>& weights) = 0;
     // The lower left picture: the capacity curve of the last table or quick calculation,
-    // `mark` the quick calculation's level and value.
+    // `mark` the quick calculation's level and value; without a comparison.
     virtual void showCurve(const CapacityCurve& curve, std::optional<CurvePoint> mark) = 0;
-    // The lower left picture without a curve: the drawing of the shell chosen.
+    // Beside a curve by the classic formulas: the true geometry's line (none: the text alone)
+    // and the text under the curve saying how far the two depart (empty: nothing to say).
+    virtual void showComparison(const std::optional<CapacityCurve>& trueGeometry,
+                                std::string_view text) = 0;
+    // The lower left picture without a curve: the drawing of the shell chosen; no comparison.
     virtual void clearCurve() = 0;
     // The text of a label that holds no stored value (kQuickNoteLabel).
     virtual void setLabel(std::string_view label, std::string_view text) = 0;

@@ -3,11 +3,15 @@
 #include "app/app_messages.h"
 #include "app/error_boundary.h"
 #include "app/level_operations.h"
+#include "app/method_operations.h"
 #include "app/range_notes.h"
 #include "app/table_operations.h"
 #include "app/window_rules.h"
+#include "form/method_controls.h"
 #include "form/request_fields.h"
 #include "output/window_snapshot.h"
+#include "text/blank.h"
+#include "text/number_format.h"
 #include "text/number_text.h"
 
 namespace quorvel::app {
@@ -24,12 +28,22 @@ double readLevel(const WindowForm& form, std::string_view field) {
 void WindowOperations::start() {
     unread_ = startUp(form_, files_, ui_);
     calibration_.forget();
+    showQuantityUnit(form_);
     clearResult();
+    clearLevelAnswer();
 }
 
 void WindowOperations::inputChanged(std::string_view control) {
+    // Each answer, and the curve of the last one, belongs to the inputs it was computed from.
     if (resultDependsOn(control)) {
-        clearResult();
+        form_.setText(kQuickResultField, "");
+        form_.setLabel(kQuickNoteLabel, "");
+        if (!curveOfLevelAnswer_) {
+            form_.clearCurve();
+        }
+    }
+    if (levelAnswerDependsOn(control)) {
+        clearLevelAnswer();
     }
 }
 
@@ -39,15 +53,41 @@ void WindowOperations::clearResult() {
     form_.clearCurve();
 }
 
+void WindowOperations::clearLevelAnswer() {
+    form_.setLabel(kLevelAnswerLabel, "");
+    if (curveOfLevelAnswer_) {
+        form_.clearCurve();
+    }
+}
+
+void WindowOperations::levelTyped() {
+    if (!form_.text(kUllageField).empty()) {
+        form_.setText(kUllageField, "");
+    }
+}
+
+void WindowOperations::showAnswerCurve(const TankConfig& config,
+                                       std::optional<double> densityKgPerM3, CurvePoint answer,
+                                       bool levelAnswer) {
+    // A curve that cannot be formed leaves the area as it was.
+    if (auto made = answerCurve(config, kQuickCurvePoints, densityKgPerM3, chosenMethod(form_),
+                                answer, ui_)) {
+        form_.showCurve(made->curve, answer);
+        form_.showComparison(made->comparison.trueGeometry, made->comparison.text);
+        curveOfLevelAnswer_ = levelAnswer;
+    }
+}
+
 void WindowOperations::close() {
     shutDown(form_, files_, ui_, unread_);
 }
 
 bool WindowOperations::generate(const WorkbookProgress& progress) {
-    const std::optional<CapacityTable> table = makeTable(form_, ui_);
-    if (!table) {
+    const std::optional<WindowTable> made = makeWindowTable(form_, ui_, chosenMethod(form_));
+    if (!made) {
         return false;
     }
+    const std::optional<CapacityTable> table = std::move(made->table);
     WorkbookSession session;
     session.promptNote = tableNote(table->config, readLevel(form_, "Edit7"));
     session.progress = progress;
@@ -56,6 +96,8 @@ bool WindowOperations::generate(const WorkbookProgress& progress) {
     form_.setTableLists(table->tableRows, table->weightTexts);
     if (auto curve = guarded(ui_, [&] { return std::optional(capacityCurve(*table)); })) {
         form_.showCurve(*curve, std::nullopt);
+        form_.showComparison(made->comparison.trueGeometry, made->comparison.text);
+        curveOfLevelAnswer_ = false;
     }
     if (saved) {
         const OpenOutcome opened = session.opened.value_or(OpenOutcome::Opened);
@@ -70,7 +112,9 @@ bool WindowOperations::generate(const WorkbookProgress& progress) {
 }
 
 bool WindowOperations::quick() {
-    const std::optional<QuickResult> result = app::quick(form_, ui_);
+    const Method method = chosenMethod(form_);
+    const std::optional<QuickResult> result =
+        ullageGiven(form_) ? quickAtUllage(form_, ui_, method) : app::quick(form_, ui_, method);
     if (!result) {
         return false;
     }
@@ -79,11 +123,28 @@ bool WindowOperations::quick() {
     form_.setVisible("Label46", weight);
     form_.setVisible("Label47", !weight);
     form_.setLabel(kQuickNoteLabel, quickNote(result->config, readLevel(form_, kQuickLevelField)));
-    // A curve that cannot be formed leaves the area as it was.
-    if (auto curve = tankCurve(result->config, kQuickCurvePoints, result->densityKgPerM3,
-                               Method::Classic, ui_)) {
-        form_.showCurve(*curve, CurvePoint{result->level, result->value});
+    showAnswerCurve(result->config, result->densityKgPerM3, {result->level, result->value}, false);
+    return true;
+}
+
+bool WindowOperations::findLevel() {
+    const std::string text = form_.text(kQuantityField);
+    if (isBlankText(text)) {
+        ui_.showMessage(app_messages::kQuantityMissing);
+        return false;
     }
+    const std::optional<double> value =
+        guarded(ui_, [&] { return std::optional(textToNumber(text)); });
+    if (!value) {
+        return false;
+    }
+    const std::optional<LevelAnswer> answer = levelAnswer(
+        form_, ui_, QuantityAsked{*value, form_.checked("CheckBox1")}, chosenMethod(form_));
+    if (!answer) {
+        return false;
+    }
+    form_.setLabel(kLevelAnswerLabel, FormatTwoDecimals(answer->level));
+    showAnswerCurve(answer->config, answer->densityKgPerM3, {answer->level, *value}, true);
     return true;
 }
 
@@ -101,6 +162,7 @@ void WindowOperations::shellPageChanged(int page) {
 
 void WindowOperations::weightSwitchClicked() {
     ShowWeightLabel(form_);
+    showQuantityUnit(form_);
 }
 
 void WindowOperations::densityChanged() {

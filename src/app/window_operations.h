@@ -41,7 +41,19 @@ class WindowOperations {
 
     // Button2Click: the quick result in Edit36 with its unit label and note, and the curve
     // of the tank read, its level marked; false when the press stopped (what was shown stays).
+    // With an ullage (Edit59) the level is the reference height less the ullage, written into
+    // Edit35 first (quickAtUllage). By the method chosen (ComboBox5); with the classic
+    // formulas the curve's text says how far they depart from the true geometry.
     bool quick();
+
+    // Button6 "求液位": the lowest level holding the volume (or, with CheckBox1, the weight)
+    // of Edit60, by the method chosen, in Label52 with two decimals, and the curve with that
+    // level marked; false when the press stopped (its message shown, the answer unchanged).
+    bool findLevel();
+
+    // The user typed in the level field Edit35: the quick calculation is asked by the level
+    // again, so the ullage (Edit59) is emptied.
+    void levelTyped();
 
     // Any control changed, by the user or the program. A change of an input of the quick
     // result and the curve (resultDependsOn) clears the result, its note and the curve.
@@ -73,12 +85,17 @@ class WindowOperations {
 
   private:
     void clearResult();
+    void clearLevelAnswer();
+    // The curve after an answer at one level, marked there, with its comparison.
+    void showAnswerCurve(const TankConfig& config, std::optional<double> densityKgPerM3,
+                         CurvePoint answer, bool levelAnswer);
 
     WindowForm& form_;
     UiServices& ui_;
     ProgramFiles files_;
     CalibrationPage calibration_;
     UnreadFiles unread_;
+    bool curveOfLevelAnswer_ = false;  // the curve shown marks the level of a quantity
 };
 
 }  // namespace quorvel::app

@@ -4,6 +4,7 @@
 
 #include "app/error_boundary.h"
 #include "app/level_operations.h"
+#include "app/method_operations.h"
 #include "app/start_and_close.h"
 #include "app/table_documents.h"
 #include "app/table_operations.h"
@@ -12,6 +13,7 @@
 #include "cli/spooled_text.h"
 #include "cli/table_options.h"
 #include "cli/table_printing.h"
+#include "form/method_controls.h"
 #include "form/request_fields.h"
 #include "output/row_spool.h"
 #include "store/grid_file.h"
@@ -46,9 +48,18 @@ void saveFiles(const TableOptions& options, const MemoryForm& form) {
 bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ostream& out,
                 std::ostream& err) {
     ConsoleUi ui(err);
+    const Method method = options.method.value_or(app::chosenMethod(window));
+    if (options.ullage) {
+        window.setText(kUllageField, *options.ullage);
+        if (!app::quickAtUllage(window, ui, method) || ui.sawError()) {
+            return false;
+        }
+        out << window.text(kQuickResultField) << '\n';
+        return out.good();
+    }
     if (options.quickLevel) {
         window.setText(kQuickLevelField, *options.quickLevel);
-        if (!app::quick(window, ui, options.method) || ui.sawError()) {
+        if (!app::quick(window, ui, method) || ui.sawError()) {
             return false;
         }
         out << window.text(kQuickResultField) << '\n';
@@ -57,8 +68,7 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
     if (options.volumeLitres || options.weightKg) {
         const app::QuantityAsked asked{options.weightKg.value_or(options.volumeLitres.value_or(0)),
                                        options.weightKg.has_value()};
-        const std::optional<double> level =
-            app::levelForQuantity(window, ui, asked, options.method);
+        const std::optional<double> level = app::levelForQuantity(window, ui, asked, method);
         if (!level) {
             return false;
         }
@@ -78,7 +88,7 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
     if (options.workbookFile || options.pdfFile) {
         table.emplace();
         table->config = request->config;
-        table->method = options.method;
+        table->method = method;
         app::describeTable(*table, window);
         if (!options.pdfFile) {
             spool.emplace();
@@ -86,7 +96,7 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
                 printed.emplace();
             }
         }
-        ok = ok && app::walkTable(*request, options.method, ui, [&](const TableRow& row) {
+        ok = ok && app::walkTable(*request, method, ui, [&](const TableRow& row) {
                  if (spool) {
                      spool->append(row);
                      if (printed) {
@@ -99,6 +109,7 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
                      table->weightTexts.emplace_back(row.weight);
                  }
              });
+        app::nameMethod(*table, method);
     }
     if (ok && options.workbookFile) {
         // The box says what to do; a batch user also needs the system's reason.
@@ -130,7 +141,7 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
         }
     } else if (ok) {
         // Rows go out as they are computed; without --csv the table is computed all the same.
-        ok = app::walkTable(*request, options.method, ui, [&](const TableRow& row) {
+        ok = app::walkTable(*request, method, ui, [&](const TableRow& row) {
             if (options.csv) {
                 printRow(row, out);
             }
@@ -139,7 +150,7 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
     ok = ok && out.good();
     if (ok && options.curvePoints) {
         const std::optional<CapacityCurve> curve = app::tankCurve(
-            request->config, *options.curvePoints, request->densityKgPerM3, options.method, ui);
+            request->config, *options.curvePoints, request->densityKgPerM3, method, ui);
         ok = curve.has_value();
         if (ok) {
             printCurve(*curve, out);

@@ -93,6 +93,15 @@ void checkCombination(const TableOptions& o) {
         throw UsageError(
             "--compare sets the classic table beside the exact one: leave out --method exact");
     }
+    if (o.ullage && o.quickLevel) {
+        throw UsageError("--ullage gives the level of --quick: give one of them");
+    }
+    if (o.ullage &&
+        (o.csv || o.workbookFile || o.compare || o.curvePoints || o.volumeLitres || o.weightKg)) {
+        throw UsageError(
+            "--ullage gives one result: drop --csv, --out, --compare, --curve, --volume and "
+            "--weight");
+    }
     if (o.quickLevel && (o.csv || o.workbookFile)) {
         throw UsageError("--quick gives one result, not a table: drop --csv and --out");
     }
@@ -113,7 +122,7 @@ void checkCombination(const TableOptions& o) {
     }
 }
 
-const std::array<OptionSpec, 16> kOptions{{
+const std::array<OptionSpec, 17> kOptions{{
     {"--shell", "horizontal|tilted|spherical|calibrated",
      "the shell page the request is computed on (required)",
      [](TableOptions& o, std::string_view v) { o.page = shellPage(v); }},
@@ -137,7 +146,8 @@ const std::array<OptionSpec, 16> kOptions{{
      recordCurve},
     {"--method", "classic|exact",
      "how volumes are computed: classic (the default, the window's tables) or exact (the\n"
-     "true geometry of the tank below the liquid's plane; sphere and calibration as classic)",
+     "true geometry of the tank below the liquid's plane; sphere and calibration as classic);\n"
+     "without it, the method chosen in the settings (ComboBox5 经典公式 or 真实几何)",
      recordMethod},
     {"--compare", "",
      "print the classic table as --csv does, each row followed by the exact volume (L), the\n"
@@ -153,6 +163,11 @@ const std::array<OptionSpec, 16> kOptions{{
      "instead of the table, the quick calculation (计算) at LEVEL mm: Edit35 is set to LEVEL\n"
      "and the result that Edit36 shows (litres, or kilograms with CheckBox1) is printed",
      [](TableOptions& o, std::string_view v) { o.quickLevel = std::string(v); }},
+    {"--ullage", "MM",
+     "instead of --quick, the quick calculation from the top: the ullage MM (Edit59) is\n"
+     "measured down from the reference height (Edit48: --reference-height, --set or the\n"
+     "settings), and what --quick prints is printed at the level reference height − ullage",
+     [](TableOptions& o, std::string_view v) { o.ullage = std::string(v); }},
     {"--settings", "FILE",
      "load the controls from a settings file (Config.ini) as the window does at start,\n"
      "before any --set; its table request stands (the window would reset it)",
@@ -235,7 +250,8 @@ std::string usageText() {
         "usage: quorvel-table --shell horizontal|tilted|spherical|calibrated\n"
         "                     [--settings FILE] [--grid FILE] [--set NAME=VALUE]...\n"
         "                     [--cell COL,ROW=TEXT]... [--csv | --curve N] [--out FILE.xlsx]\n"
-        "                     [--quick LEVEL] [--save-settings FILE] [--save-grid FILE]\n"
+        "                     [--quick LEVEL | --ullage MM [--reference-height MM]]\n"
+        "                     [--save-settings FILE] [--save-grid FILE]\n"
         "                     [--method classic|exact] [--compare]\n"
         "                     [--pdf FILE.pdf] [--increments] [--tank-number TEXT] ...\n"
         "       quorvel-table --shell ... [--method classic|exact] --volume LITRES | --weight KG\n"

@@ -41,10 +41,11 @@ struct TableOptions {
     std::optional<std::string> quickLevel;  // the quick calculation at this level
     bool csv = false;
     std::optional<std::size_t> curvePoints;  // --curve N
-    Method method = Method::Classic;
-    bool compare = false;                // the CSV with the exact volume beside each row
-    std::optional<double> volumeLitres;  // --volume: the level query instead of a table
-    std::optional<double> weightKg;      // --weight
+    std::optional<Method> method;            // --method; without it the form's ComboBox5 decides
+    bool compare = false;                    // the CSV with the exact volume beside each row
+    std::optional<double> volumeLitres;      // --volume: the level query instead of a table
+    std::optional<double> weightKg;          // --weight
+    std::optional<std::string> ullage;       // --ullage: the quick calculation at Edit48 − ullage
     bool help = false;
 };
 

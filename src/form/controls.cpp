@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "form/method_controls.h"
 #include "form/table_identity.h"
 
 namespace quorvel {
@@ -109,7 +110,7 @@ std::vector<std::string> pointCounts() {
 const std::vector<ControlInfo>& allControls() {
     static const std::vector<ControlInfo> all = [] {
         std::vector<ControlInfo> controls(kControls.begin(), kControls.end());
-        for (std::span<const ControlInfo> added : {tableIdentityControls()}) {
+        for (std::span<const ControlInfo> added : {tableIdentityControls(), methodControls()}) {
             controls.insert(controls.end(), added.begin(), added.end());
         }
         return controls;
@@ -144,6 +145,8 @@ const std::vector<std::string>& listEntries(std::string_view list) {
         return left;
     if (list == "ComboBox4")
         return right;
+    if (list == kMethodList)
+        return methodEntries();
     return none;
 }
 

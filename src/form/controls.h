@@ -20,8 +20,9 @@ struct ControlInfo {
     ControlKind kind;
     RadioGroup group = RadioGroup::None;
     // A control added after the first 73: its key is written only once the control holds
-    // something (text, or checked) or the file has it already, and an empty edit is stored
-    // empty, so a file of the earlier programs stays as it was while nothing new is used.
+    // something (text, checked, a list entry other than its first) or the file has it
+    // already, and an empty edit is stored empty, so a file of the earlier programs stays as
+    // it was while nothing new is used.
     bool storedWhenSet = false;
 };
 
@@ -32,11 +33,11 @@ std::span<const ControlInfo> storedControls();
 // The control of that name, or nullptr when it is not one of the stored controls.
 const ControlInfo* findControl(std::string_view name);
 
-// The entries of a drop-down list (ComboBox1 … ComboBox4), in order; empty for other names.
+// The entries of a drop-down list (ComboBox1 … ComboBox5), in order; empty for other names.
 // ComboBox2's entries are the point counts "2" … "999".
 const std::vector<std::string>& listEntries(std::string_view list);
 
-// Whether a list only picks one of its entries (ComboBox2, ComboBox3, ComboBox4) rather than
+// Whether a list only picks one of its entries (ComboBox2 … ComboBox5) rather than
 // also taking typed text (ComboBox1, the density unit).
 bool listIsFixed(std::string_view list);
 

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "form/controls.h"
+#include "form/method_controls.h"
 
 namespace quorvel {
 namespace {
@@ -56,6 +57,7 @@ MemoryForm MemoryForm::designed() {
     form.setChecked("RadioButton7", true);
     form.setChecked("RadioButton22", true);
     form.setText("ComboBox1", "单位");
+    form.setItemIndex(kMethodList, 0);
     return form;
 }
 

@@ -18,7 +18,8 @@ class MemoryForm : public FieldSource {
     MemoryForm();
 
     // The window as designed, before anything is loaded: "图七 水平正直圆柱体" and both
-    // "图一 标准椭圆封头(只选中)" chosen, the density unit showing "单位".
+    // "图一 标准椭圆封头(只选中)" chosen, the density unit showing "单位", the method
+    // "经典公式".
     static MemoryForm designed();
 
     int activePage() const override { return page_; }

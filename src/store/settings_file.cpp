@@ -44,8 +44,9 @@ std::string storedValue(const FieldSource& form, const ControlInfo& control,
     return editValue(form.text(control.name));
 }
 
-// A control added after the first 73 is written once it holds something, or when the file
-// has its key already (so emptying it is stored); an empty edit stays empty.
+// A control added after the first 73 is written once it holds something (a list: an entry
+// other than its first, the designed one), or when the file has its key already (so emptying
+// it or going back is stored); an empty edit stays empty.
 std::optional<std::string> addedValue(const FieldSource& form, const ControlInfo& control,
                                       bool keyExists) {
     const bool isBox =
@@ -54,7 +55,9 @@ std::optional<std::string> addedValue(const FieldSource& form, const ControlInfo
     if (isBlankText(value)) {
         value.clear();
     }
-    if (value.empty() && !keyExists) {
+    const bool designed = value.empty() || (control.kind == ControlKind::List &&
+                                            value == listEntries(control.name).front());
+    if (designed && !keyExists) {
         return std::nullopt;
     }
     if (isBox && value.empty()) {

@@ -127,6 +127,21 @@ void TFrmMain::wireEvents() {
     };
     connect(&named<QPushButton>(*this, "Button2"), &QPushButton::clicked, this,
             [&ops] { ops.quick(); });
+    // The reference height beside the ullage is Edit48 itself, shown twice.
+    auto& stored = named<QLineEdit>(*this, "Edit48");
+    auto& beside = named<QLineEdit>(*this, kReferenceHeightBeside.data());
+    connect(&beside, &QLineEdit::textEdited, &stored,
+            [&stored](const QString& t) { stored.setText(t); });
+    connect(&stored, &QLineEdit::textChanged, &beside, [&beside](const QString& t) {
+        if (beside.text() != t) {
+            beside.setText(t);
+        }
+    });
+    connect(&named<QPushButton>(*this, "Button6"), &QPushButton::clicked, this,
+            [&ops] { ops.findLevel(); });
+    // A level typed by the user (not one an ullage gave) is asked by the level again.
+    connect(&named<QLineEdit>(*this, "Edit35"), &QLineEdit::textEdited, this,
+            [&ops] { ops.levelTyped(); });
     connect(&named<QPushButton>(*this, "Button4"), &QPushButton::clicked, this,
             [&ops] { ops.help(); });
     connect(&named<QPushButton>(*this, "Button3"), &QPushButton::clicked, this,

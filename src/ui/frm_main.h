@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include <QImage>
 #include <QWidget>
@@ -19,6 +20,10 @@ namespace quorvel::ui {
 
 class CalibrationGridView;
 class CapacityCurveView;
+
+// Beside the ullage, the reference height (Edit48, a field of "罐容表信息") shown again and
+// typed into as the same field.
+inline constexpr std::string_view kReferenceHeightBeside = "ReferenceHeightBeside";
 
 class TFrmMain : public QWidget {
   public:

@@ -22,6 +22,7 @@
 
 #include "form/controls.h"
 #include "form/head_kinds.h"
+#include "form/method_controls.h"
 #include "ui/calibration_grid_view.h"
 #include "ui/frm_main.h"
 #include "ui/grid_cell_delegate.h"
@@ -146,6 +147,8 @@ class Builder {
     // The table request; `documents` (the table documents' button) ends its last row.
     QGroupBox* tableRequest(QWidget* documents);
     QGroupBox* quickCalculation();
+    // Above the curve: the method list, the ullage and the level of a quantity.
+    QHBoxLayout* methodBar();
 
   private:
     double scale_;
@@ -291,6 +294,45 @@ QGroupBox* Builder::quickCalculation() {
     return box;
 }
 
+// Above the curve, in one row (the upper part keeps the design's height): the calculation
+// method, the quick calculation from an ullage and the level of a volume or weight.
+QHBoxLayout* Builder::methodBar() {
+    using F = FilterKind;
+    QComboBox* methods = list(kMethodList, false);
+    methods->setCurrentIndex(0);  // 经典公式
+    methods->setToolTip(
+        qs("生成容积表、快捷计算、求液位和容积曲线所用的方法；选经典公式时，曲线下方说明它与"
+           "真实几何相差最大处"));
+    QLabel* level = label({}, app::kLevelAnswerLabel);
+    level->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    level->setMinimumWidth(px(64));
+    level->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QHBoxLayout* bar = row(
+        {label("计算方法"), methods, label("空高"),
+         edit(kUllageField, F::DigitsAndPoint, "从参照点向下量到液面，毫米；按“计算”求液位"),
+         label("参照高度"),
+         edit(kReferenceHeightBeside, F::DigitsAndPoint,
+              "检尺参照点距罐底的高度，毫米；与罐容表信息中的参照高度是同一项"),
+         label("装量"),
+         edit(kQuantityField, F::DigitsAndPoint, "容积（升），勾选重量输入密度时为重量（公斤）",
+              72),
+         label("升", app::kQuantityUnitLabel), button("Button6", "求液位"), level, label("毫米")});
+    bar->insertSpacing(6, px(12));  // before 装量
+    bar->insertSpacing(2, px(12));  // before 空高
+    bar->setContentsMargins(px(kSide), px(kMargin), px(kSide), 0);
+    return bar;
+}
+
+// Under the curve: how far the classic formulas depart, as text that can be selected.
+QLabel* comparisonLabel(Builder& b) {
+    QLabel* text = b.label({}, app::kComparisonLabel);
+    text->setWordWrap(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    text->setContentsMargins(b.px(kSide), 0, b.px(kSide), b.px(kRowGap));
+    text->hide();
+    return text;
+}
+
 }  // namespace
 
 void TFrmMain::buildLayout() {
@@ -353,7 +395,15 @@ void TFrmMain::buildLayout() {
     lowerLayout->setContentsMargins(0, 0, 0, 0);
     curve_ = new CapacityCurveView;
     curve_->setObjectName(QStringLiteral("CurveArea"));
+    // At the design size the row shows whole; a splitter dragged narrower clips its end
+    // rather than holding the left panel wide.
+    auto* bar = new QWidget;
+    bar->setObjectName(QStringLiteral("MethodBar"));
+    bar->setLayout(b.methodBar());
+    bar->setMinimumWidth(b.px(200));
+    lowerLayout->addWidget(bar);
     lowerLayout->addWidget(curve_, 1);
+    lowerLayout->addWidget(comparisonLabel(b));
     for (const char* name : {"ListBox1", "ListBox2"}) {
         auto* rows = new QListWidget;
         rows->setObjectName(QString::fromUtf8(name));

@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include "app/error_boundary.h"
+#include "app/method_operations.h"
 #include "app/table_documents.h"
 #include "app/table_operations.h"
 #include "output/table_paper.h"
@@ -57,15 +58,19 @@ void wireTableDocumentButtons(QWidget& window, WidgetForm& form, UiServices& ui)
     onClick(window, "TableInfoButton", [&window] {
         window.findChild<QDialog*>(QStringLiteral("TableIdentityDialog"))->exec();
     });
-    onClick(window, "SaveAsButton", [&form, &ui] { app::saveTableAs(form, ui, app::todayText()); });
+    onClick(window, "SaveAsButton", [&form, &ui] {
+        app::saveTableAs(form, ui, app::todayText(), app::chosenMethod(form));
+    });
     onClick(window, "PdfButton", [&form, &ui] {
-        const std::string path = app::saveTablePdfAs(form, ui, app::todayText());
+        const std::string path =
+            app::saveTablePdfAs(form, ui, app::todayText(), app::chosenMethod(form));
         if (!path.empty()) {
             ui.openDocument(path);
         }
     });
     onClick(window, "PrintTableButton", [&window, &form, &ui] {
-        const std::optional<CapacityTable> table = app::makeTable(form, ui);
+        const std::optional<CapacityTable> table =
+            app::makeTable(form, ui, app::chosenMethod(form));
         if (!table)
             return;
         app::guarded(ui, [&]() -> std::optional<bool> {

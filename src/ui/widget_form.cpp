@@ -132,10 +132,20 @@ void WidgetForm::showPicturePage(int page) {
 
 void WidgetForm::showCurve(const CapacityCurve& curve, std::optional<CurvePoint> mark) {
     curve_.setCurve(curve, mark);
+    setLabel(app::kComparisonLabel, "");
+}
+
+void WidgetForm::showComparison(const std::optional<CapacityCurve>& trueGeometry,
+                                std::string_view text) {
+    curve_.setTrueGeometry(trueGeometry);
+    setLabel(app::kComparisonLabel, text);
+    control(app::kComparisonLabel).setVisible(!text.empty());
 }
 
 void WidgetForm::clearCurve() {
     curve_.clearCurve();
+    setLabel(app::kComparisonLabel, "");
+    control(app::kComparisonLabel).setVisible(false);
 }
 
 void WidgetForm::setLabel(std::string_view name, std::string_view text) {

@@ -39,6 +39,8 @@ class WidgetForm : public app::WindowForm {
     void setTableLists(const std::vector<std::string>& rows,
                        const std::vector<std::string>& weights) override;
     void showCurve(const CapacityCurve& curve, std::optional<CurvePoint> mark) override;
+    void showComparison(const std::optional<CapacityCurve>& trueGeometry,
+                        std::string_view text) override;
     void clearCurve() override;
     void setLabel(std::string_view label, std::string_view text) override;
     void showStatus(std::string_view text) override;

@@ -97,6 +97,11 @@ TEST(MethodOptions, UnusableCombinationsExitWithTwo) {
          "--volume and --weight print a level, not a table: leave out --csv, --compare, "
          "--curve and --out"},
         {tank({"--compare", "--curve", "5"}), "--compare and --curve cannot be given together"},
+        {tank({"--ullage", "100", "--quick", "500"}),
+         "--ullage gives the level of --quick: give one of them"},
+        {tank({"--ullage", "100", "--csv"}),
+         "--ullage gives one result: drop --csv, --out, --compare, --curve, --volume and "
+         "--weight"},
     };
     for (const Case& c : cases) {
         const RunResult r = run(c.args);

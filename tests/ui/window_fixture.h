@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTabWidget>
@@ -50,6 +51,7 @@ class WindowTest : public ::testing::Test {
     }
     QLineEdit& edit(const char* name) { return w<QLineEdit>(name); }
     std::string text(const char* name) { return window_->form().text(name); }
+    std::string label(const char* name) { return w<QLabel>(name).text().toStdString(); }
 
     void type(const char* name, const char* keys) {
         QLineEdit& e = edit(name);

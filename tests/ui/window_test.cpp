@@ -1,6 +1,7 @@
 // The window as a person uses it: its controls and texts, typing through the filters, and
 // every event reaching its operation.
 #include <functional>
+#include <utility>
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,6 +14,7 @@
 #include <QTableWidget>
 
 #include "form/controls.h"
+#include "ui/pictures/capacity_curve_view.h"
 #include "window_fixture.h"
 
 namespace quorvel::ui {
@@ -178,6 +180,49 @@ TEST_F(WindowTest, TypedAndPastedTextPassesTheFieldsFilter) {
 }
 
 // Each event of the window reaches its operation; what the operations do is tested in app/.
+// The comparison under the curve and the second line come and go with the method chosen;
+// a restart keeps the method and the reference height.
+TEST_F(WindowTest, TheMethodsComparisonAndWhatARestartKeeps) {
+    open();
+    auto& methods = w<QComboBox>("ComboBox5");
+    EXPECT_EQ(methods.currentText(), QString::fromUtf8("经典公式"));
+    turnToPage(1);
+    click("RadioButton7");  // both heads standard ellipsoidal
+    click("RadioButton22");
+    for (const auto& [name, value] : {std::pair{"Edit29", "1.5"},
+                                      {"Edit30", "0"},
+                                      {"Edit39", "2000"},
+                                      {"Edit40", "2600"},
+                                      {"Edit41", "2600"},
+                                      {"Edit42", "8551"},
+                                      {"Edit35", "100"},
+                                      {"ReferenceHeightBeside", "2700"}}) {
+        type(name, value);
+    }
+    click("Button2");
+    EXPECT_EQ(ui_.messages(), std::vector<std::string>{});
+    EXPECT_EQ(ui_.errors(), std::vector<std::string>{});
+    auto& curve = w<CapacityCurveView>("CurveArea");
+    EXPECT_TRUE(w("Label53").isVisible());
+    EXPECT_TRUE(label("Label53").starts_with("经典公式在 100 毫米处比真实几何少 7.27 %"));
+    EXPECT_TRUE(curve.trueGeometry().has_value());
+    EXPECT_TRUE(w<QLabel>("Label53").textInteractionFlags() & Qt::TextSelectableByMouse);
+
+    methods.setCurrentIndex(1);  // 真实几何: the result and its comparison go
+    EXPECT_FALSE(w("Label53").isVisible());
+    EXPECT_FALSE(curve.hasCurve());
+    click("Button2");
+    EXPECT_EQ(text("Edit36"), "1292.95");
+    EXPECT_FALSE(w("Label53").isVisible());
+    EXPECT_FALSE(curve.trueGeometry().has_value());
+
+    closeWindow();
+    open();
+    EXPECT_EQ(w<QComboBox>("ComboBox5").currentText(), QString::fromUtf8("真实几何"));
+    EXPECT_EQ(text("Edit48"), "2700");
+    EXPECT_EQ(text("ReferenceHeightBeside"), "2700");
+}
+
 TEST_F(WindowTest, EveryEventReachesItsOperation) {
     TFrmMain& window = open();
     // The start-up steps ran on activation, once: a second activation changes nothing.
@@ -264,6 +309,21 @@ TEST_F(WindowTest, EveryEventReachesItsOperation) {
              click("Button2");
          },
          [&] { return text("Edit36") == "523.60" && w("Label46").isHidden(); }},
+        {"求液位 gives the level of half the sphere, in litres",
+         [&] {
+             type("Edit60", "261.80");
+             click("Button6");
+         },
+         [&] { return label("Label52") == "500.00" && label("Label51") == "升"; }},
+        {"an ullage below the reference height gives the level of 计算",
+         [&] {
+             type("ReferenceHeightBeside", "1200");
+             type("Edit59", "700");
+             click("Button2");
+         },
+         [&] { return text("Edit35") == "500" && text("Edit36") == "261.80"; }},
+        {"a level typed again empties the ullage", [&] { type("Edit35", "600"); },
+         [&] { return text("Edit59").empty() && text("Edit36").empty(); }},
         {"帮助 opens the help or says it is damaged", [&] { click("Button4"); },
          [&] { return ui_.messages().back() == " help.chm 帮助文件损坏！"; }},
     };

@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <QSvgRenderer>
 #include <algorithm>
+#include <array>
+#include <utility>
 
 #include "text/number_format.h"
 #include "ui/pictures/curve_outline.h"
@@ -35,12 +37,28 @@ CapacityCurveView::~CapacityCurveView() = default;
 void CapacityCurveView::setCurve(CapacityCurve curve, std::optional<CurvePoint> mark) {
     curve_ = std::move(curve);
     mark_ = mark;
+    trueGeometry_.reset();
+    rescale();
+}
+
+void CapacityCurveView::setTrueGeometry(std::optional<CapacityCurve> trueGeometry) {
+    trueGeometry_ = std::move(trueGeometry);
+    rescale();
+}
+
+void CapacityCurveView::rescale() {
     double lowLevel = 0, highLevel = 0, lowValue = 0, highValue = 0;
-    for (const CurvePoint& p : curve_.points) {
-        lowLevel = std::min(lowLevel, p.level);
-        highLevel = std::max(highLevel, p.level);
-        lowValue = std::min(lowValue, p.value);
-        highValue = std::max(highValue, p.value);
+    const auto take = [&](const CapacityCurve& c) {
+        for (const CurvePoint& p : c.points) {
+            lowLevel = std::min(lowLevel, p.level);
+            highLevel = std::max(highLevel, p.level);
+            lowValue = std::min(lowValue, p.value);
+            highValue = std::max(highValue, p.value);
+        }
+    };
+    take(curve_);
+    if (trueGeometry_) {
+        take(*trueGeometry_);
     }
     if (mark_) {
         highValue = std::max(highValue, mark_->value);
@@ -54,6 +72,7 @@ void CapacityCurveView::setCurve(CapacityCurve curve, std::optional<CurvePoint> 
 void CapacityCurveView::clearCurve() {
     curve_ = {};
     mark_.reset();
+    trueGeometry_.reset();
     update();
 }
 
@@ -147,19 +166,46 @@ void CapacityCurveView::paintCurve(QPainter& painter) {
     painter.drawText(QRectF(plot.left(), 4, plot.width(), line), Qt::AlignLeft | Qt::AlignTop,
                      valueAxisTitle());
 
-    // The curve, thinned to the plot's pixel columns.
-    const std::vector<CurvePoint> outline = outlineForColumns(
-        curve_.points, levelScale_.low, levelScale_.high, static_cast<int>(plot.width()));
-    QPainterPath path;
-    path.moveTo(toPoint(outline.front().level, outline.front().value));
-    for (const CurvePoint& p : outline) {
-        path.lineTo(toPoint(p.level, p.value));
+    // The curve, thinned to the plot's pixel columns; the true geometry's line over it,
+    // dashed (where the two meet both show), with a legend in the plot's upper left corner.
+    const auto drawLine = [&](const CapacityCurve& c, const QPen& pen) {
+        const std::vector<CurvePoint> outline = outlineForColumns(
+            c.points, levelScale_.low, levelScale_.high, static_cast<int>(plot.width()));
+        if (outline.empty()) {
+            return;
+        }
+        QPainterPath path;
+        path.moveTo(toPoint(outline.front().level, outline.front().value));
+        for (const CurvePoint& p : outline) {
+            path.lineTo(toPoint(p.level, p.value));
+        }
+        painter.setPen(pen);
+        painter.drawPath(path);
+    };
+    const QPen classicPen(QColor(0x1f, 0x6f, 0xa8), 2);
+    const QPen truePen(QColor(0xd0, 0x70, 0x10), 2, Qt::DashLine);
+    drawLine(curve_, classicPen);
+    if (trueGeometry_) {
+        drawLine(*trueGeometry_, truePen);
     }
-    painter.setPen(QPen(QColor(0x1f, 0x6f, 0xa8), 2));
-    painter.drawPath(path);
     if (curve_.points.size() == 1) {
         painter.drawEllipse(toPoint(curve_.points.front().level, curve_.points.front().value), 2,
                             2);
+    }
+    if (trueGeometry_) {
+        const int swatch = metrics.horizontalAdvance(QStringLiteral("000"));
+        const std::array<std::pair<const char*, const QPen*>, 2> entries{
+            {{kClassicLegend, &classicPen}, {kTrueGeometryLegend, &truePen}}};
+        double y = plot.top() + 4;
+        for (const auto& [caption, pen] : entries) {
+            painter.setPen(*pen);
+            painter.drawLine(QPointF(plot.left() + 6, y + line / 2.0),
+                             QPointF(plot.left() + 6 + swatch, y + line / 2.0));
+            painter.setPen(text);
+            painter.drawText(QRectF(plot.left() + 10 + swatch, y, plot.width() / 2, line),
+                             Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(caption));
+            y += line + 2;
+        }
     }
 
     // The marked point, its value on the side with room.

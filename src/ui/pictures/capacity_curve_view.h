@@ -21,6 +21,9 @@ inline constexpr const char* kLevelAxisTitle = "液位 mm";
 inline constexpr const char* kVolumeAxisTitle = "容积 L";
 inline constexpr const char* kWeightAxisTitle = "重量 Kg";
 inline constexpr const char* kCurveHint = "生成容积表或快捷计算后，这里显示容积曲线";
+// The legend when the true geometry's line is drawn beside the classic one.
+inline constexpr const char* kClassicLegend = "经典公式";
+inline constexpr const char* kTrueGeometryLegend = "真实几何";
 
 // The text written beside a marked point: its value with two decimals and the unit.
 QString markText(double value, bool weights);
@@ -35,6 +38,10 @@ class CapacityCurveView : public QWidget {
     // its value beside it. The curve stays until the next call: a request that stopped
     // with a message does not call this.
     void setCurve(CapacityCurve curve, std::optional<CurvePoint> mark = std::nullopt);
+    // The true geometry's line beside a curve by the classic formulas, with a legend naming
+    // both (none: the one line). The scales take in both lines; set after setCurve, which
+    // drops it.
+    void setTrueGeometry(std::optional<CapacityCurve> trueGeometry);
     // Back to the placeholder.
     void clearCurve();
     // What the area shows without a curve: a shell kind's drawing, or the hint when none.
@@ -43,6 +50,7 @@ class CapacityCurveView : public QWidget {
     bool hasCurve() const { return !curve_.points.empty(); }
     const CapacityCurve& curve() const { return curve_; }
     std::optional<CurvePoint> mark() const { return mark_; }
+    const std::optional<CapacityCurve>& trueGeometry() const { return trueGeometry_; }
     std::optional<Drawing> placeholder() const { return placeholder_; }
 
     QString valueAxisTitle() const;
@@ -60,9 +68,11 @@ class CapacityCurveView : public QWidget {
   private:
     void paintPlaceholder(class QPainter& painter);
     void paintCurve(class QPainter& painter);
+    void rescale();
 
     CapacityCurve curve_;
     std::optional<CurvePoint> mark_;
+    std::optional<CapacityCurve> trueGeometry_;
     std::optional<Drawing> placeholder_;
     std::unique_ptr<QSvgRenderer> placeholderRenderer_;
     AxisScale levelScale_;

@@ -1,8 +1,10 @@
 // Writes the pictures as PNG files into a folder: every drawing at its own size (the help
-// pages show them), and the capacity curve of a sample tank. With --pages also both
-// picture pages, for looking at the layout. render_pictures OUT_DIR [--pages]
+// pages show them), the capacity curve of a sample tank, alone and beside its true geometry,
+// and each further SVG file named, as NAME.png. With --pages also both picture pages, for
+// looking at the layout. render_pictures OUT_DIR [--pages] [FILE.svg]...
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -25,8 +27,9 @@ bool saveWidget(QWidget& widget, QSize size, const QDir& dir, const char* name) 
     return widget.grab().save(dir.filePath(QString::fromUtf8(name)));
 }
 
-bool saveDrawing(const DrawingInfo& info, const QDir& dir) {
-    QSvgRenderer renderer(drawingResource(info.drawing));
+// An SVG (a resource or a file) on white at its own size, as `name` in `dir`.
+bool saveSvg(const QString& svg, const QDir& dir, const QString& name) {
+    QSvgRenderer renderer(svg);
     if (!renderer.isValid()) {
         return false;
     }
@@ -36,7 +39,12 @@ bool saveDrawing(const DrawingInfo& info, const QDir& dir) {
     painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter);
     painter.end();
-    return image.save(dir.filePath(QString::fromUtf8(info.file).replace(".svg", ".png")));
+    return image.save(dir.filePath(name));
+}
+
+bool saveDrawing(const DrawingInfo& info, const QDir& dir) {
+    return saveSvg(drawingResource(info.drawing), dir,
+                   QString::fromUtf8(info.file).replace(".svg", ".png"));
 }
 
 // A horizontal tank of D 2000 and L 5000 with flat heads, marked at the level 1000.
@@ -50,14 +58,31 @@ bool saveSampleCurve(const QDir& dir) {
     return saveWidget(view, {460, 300}, dir, "curve.png");
 }
 
+// The tank of the comparison's example: 50 m³ with standard ellipsoidal heads (D 2600,
+// L 8551), tilted by 1.5°, the gauge 2000 mm from the raised end; its classic curve with the
+// true geometry's dashed beside it, as the window draws them.
+bool saveComparisonCurve(const QDir& dir) {
+    TankConfig tank;
+    tank.shellKind = ShellKind::Tilted;
+    tank.verticalDiameter = tank.horizontalDiameter = 2600;
+    tank.length = 8551;
+    tank.tiltAlpha = 1.5;
+    tank.tiltOffset = 2000;
+    tank.leftHead.kind = tank.rightHead.kind = HeadKind::StandardEllipsoidal;
+    CapacityCurveView view;
+    view.setCurve(capacityCurve(tank, 201, std::nullopt, Method::Classic));
+    view.setTrueGeometry(capacityCurve(tank, 201, std::nullopt, Method::Exact));
+    return saveWidget(view, {460, 300}, dir, "curve_compare.png");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const bool pages = argc == 3 && std::strcmp(argv[2], "--pages") == 0;
-    if (argc != 2 && !pages) {
-        std::fprintf(stderr, "usage: render_pictures OUT_DIR [--pages]\n");
+    const bool pages = argc >= 3 && std::strcmp(argv[2], "--pages") == 0;
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: render_pictures OUT_DIR [--pages] [FILE.svg]...\n");
         return 2;
     }
     QDir dir(QString::fromLocal8Bit(argv[1]));
@@ -66,6 +91,11 @@ int main(int argc, char** argv) {
         ok = saveDrawing(info, dir) && ok;
     }
     ok = saveSampleCurve(dir) && ok;
+    ok = saveComparisonCurve(dir) && ok;
+    for (int i = pages ? 3 : 2; i < argc; ++i) {
+        const QFileInfo svg(QString::fromLocal8Bit(argv[i]));
+        ok = saveSvg(svg.filePath(), dir, svg.completeBaseName() + QStringLiteral(".png")) && ok;
+    }
     if (pages) {
         std::unique_ptr<QWidget> drawings(makeDrawingsPage());
         ok = saveWidget(*drawings, {520, 900}, dir, "page_drawings.png") && ok;

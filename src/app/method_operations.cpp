@@ -1,0 +1,188 @@
+#include "app/method_operations.h"
+
+#include <cmath>
+
+#include "app/app_messages.h"
+#include "app/error_boundary.h"
+#include "exact/head_profile.h"
+#include "form/controls.h"
+#include "form/method_controls.h"
+#include "form/request_fields.h"
+#include "tank/density.h"
+#include "tank/volume.h"
+#include "text/number_format.h"
+
+namespace quorvel::app {
+namespace {
+
+using ld = long double;
+
+constexpr ld kCent = 0.005L;                // of a litre or kilogram: the rows' two decimals agree
+constexpr ld kAgreePercent = 0.01L;         // the methods agree to this
+constexpr const char* kLineBreak = "\r\n";  // between the summary's lines
+
+// Whether the true geometry computes this tank otherwise than the classic formulas: the
+// sphere and the calibrated tank are the same computation by both methods.
+bool comparable(const TankConfig& config) {
+    return config.shellKind == ShellKind::Horizontal || config.shellKind == ShellKind::Tilted;
+}
+
+// Why the true geometry cannot compute this tank (a head or shell that is no solid), or
+// nothing when it can.
+std::optional<std::string> trueGeometryProblem(const TankConfig& config) {
+    try {
+        const VolumeModel model(config, Method::Exact);
+    } catch (const exact::GeometryError& e) {
+        return std::string(e.what());
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+Method chosenMethod(const FieldSource& form) {
+    return form.text(kMethodList) == kExactEntry ? Method::Exact : Method::Classic;
+}
+
+void Departure::add(double level, long double classic, long double exact) {
+    const ld difference = exact - classic;
+    if (exact == 0 || !(std::fabs(difference) >= kCent) || !std::isfinite(difference / exact)) {
+        return;
+    }
+    const ld percent = difference / exact * 100;
+    if (!found_ || std::fabs(percent) > std::fabs(percent_)) {
+        found_ = true;
+        level_ = level;
+        percent_ = percent;
+    }
+}
+
+bool Departure::significant() const {
+    return found_ && std::fabs(percent_) > kAgreePercent;
+}
+
+std::string Departure::text() const {
+    return app_messages::departure(formatLevel(level_), percent_ > 0,
+                                   FormatTwoDecimals(std::fabs(percent_)));
+}
+
+std::optional<WindowTable> makeWindowTable(FieldSource& form, UiServices& ui, Method method) {
+    std::optional<TableWalk> request = readTable(form, ui);
+    if (!request) {
+        return std::nullopt;
+    }
+    WindowTable made;
+    CapacityTable& table = made.table;
+    table.config = request->config;
+    table.method = method;
+    describeTable(table, form);
+    const auto keep = [&](const TableRow& row) {
+        table.tableRows.emplace_back(row.text);
+        if (request->densityKgPerM3) {
+            table.weightTexts.emplace_back(row.weight);
+        }
+    };
+    std::optional<std::string> problem;
+    if (method == Method::Classic && comparable(table.config)) {
+        // The answer is itself optional (no problem): wrapped in place, not converted.
+        using Checked = std::optional<std::optional<std::string>>;
+        const Checked checked =
+            guarded(ui, [&] { return Checked(std::in_place, trueGeometryProblem(table.config)); });
+        if (!checked) {
+            return std::nullopt;
+        }
+        problem = *checked;
+    }
+    bool walked = false;
+    if (method == Method::Exact || !comparable(table.config) || problem) {
+        walked = walkTable(*request, method, ui, keep);
+        nameMethod(table, method);
+        if (problem) {
+            made.comparison.text = app_messages::noComparison(*problem);
+        }
+    } else {
+        Departure departure;
+        CapacityCurve exact;
+        exact.weights = request->densityKgPerM3.has_value();
+        walked = walkComparison(*request, ui, [&](const TableRow& row, double exactM3) {
+            keep(row);
+            departure.add(row.level, static_cast<ld>(row.totalM3) * 1000,
+                          static_cast<ld>(exactM3) * 1000);
+            exact.points.push_back(
+                {row.level, static_cast<double>(shownQuantity(exactM3, request->densityKgPerM3))});
+        });
+        if (departure.significant()) {
+            made.comparison.trueGeometry = std::move(exact);
+            made.comparison.text =
+                app_messages::tableDeparture(departure.text(), formatLevel(table.config.levelFrom),
+                                             formatLevel(table.config.levelTo));
+        }
+    }
+    if (!walked) {
+        return std::nullopt;
+    }
+    return made;
+}
+
+std::optional<AnswerCurve> answerCurve(const TankConfig& config, std::size_t points,
+                                       std::optional<double> densityKgPerM3, Method method,
+                                       CurvePoint answer, UiServices& ui) {
+    std::optional<CapacityCurve> curve = tankCurve(config, points, densityKgPerM3, method, ui);
+    if (!curve) {
+        return std::nullopt;
+    }
+    AnswerCurve made{std::move(*curve), {}};
+    if (method == Method::Exact || !comparable(config)) {
+        return made;
+    }
+    return guarded(ui, [&]() -> std::optional<AnswerCurve> {
+        try {
+            CapacityCurve exact = capacityCurve(config, points, densityKgPerM3, Method::Exact);
+            Departure overall;
+            for (std::size_t i = 0; i < exact.points.size(); ++i) {
+                overall.add(exact.points[i].level, made.curve.points[i].value,
+                            exact.points[i].value);
+            }
+            VolumeState state;
+            const double exactM3 = VolumeModel(config, Method::Exact)(answer.level, 0, state);
+            Departure here;
+            here.add(answer.level, answer.value, shownQuantity(exactM3, densityKgPerM3));
+            if (here.significant() || overall.significant()) {
+                const bool elsewhere = overall.significant() &&
+                                       (!here.significant() || overall.level() != answer.level);
+                made.comparison.text = app_messages::quickDeparture(
+                    here.significant() ? here.text() : std::string(), formatLevel(answer.level),
+                    elsewhere ? overall.text() : std::string(), formatLevel(config.height()));
+            }
+            if (overall.significant()) {
+                made.comparison.trueGeometry = std::move(exact);
+            }
+        } catch (const exact::GeometryError& e) {
+            made.comparison.text = app_messages::noComparison(e.what());
+        }
+        return made;
+    });
+}
+
+bool levelAnswerDependsOn(std::string_view control) {
+    if (control == kGridControl || control == kShellPages) {
+        return true;
+    }
+    return findControl(control) != nullptr && control != kQuickLevelField &&
+           control != kQuickResultField && control != kUllageField &&
+           control != kReferenceHeightField;
+}
+
+void showQuantityUnit(WindowForm& form) {
+    form.setLabel(kQuantityUnitLabel,
+                  form.checked("CheckBox1") ? app_messages::kKilograms : app_messages::kLitres);
+}
+
+void nameMethod(CapacityTable& table, Method method) {
+    if (method == Method::Exact) {
+        table.config.parameterSummary += kLineBreak;
+        table.config.parameterSummary += app_messages::kExactSummaryLine;
+    }
+}
+
+}  // namespace quorvel::app
