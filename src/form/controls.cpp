@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "form/oil_fields.h"
+
 namespace quorvel {
 namespace {
 
@@ -103,16 +105,29 @@ std::vector<std::string> pointCounts() {
     return entries;
 }
 
+// The 73, then each block of controls added since, in the order the blocks were added.
+const std::vector<ControlInfo>& allControls() {
+    static const std::vector<ControlInfo> all = [] {
+        std::vector<ControlInfo> controls(kControls.begin(), kControls.end());
+        for (std::span<const ControlInfo> added : {oilQuantityControls()}) {
+            controls.insert(controls.end(), added.begin(), added.end());
+        }
+        return controls;
+    }();
+    return all;
+}
+
 }  // namespace
 
 std::span<const ControlInfo> storedControls() {
-    return kControls;
+    return allControls();
 }
 
 const ControlInfo* findControl(std::string_view name) {
-    auto it = std::find_if(kControls.begin(), kControls.end(),
+    const auto& all = allControls();
+    auto it = std::find_if(all.begin(), all.end(),
                            [name](const ControlInfo& c) { return c.name == name; });
-    return it == kControls.end() ? nullptr : &*it;
+    return it == all.end() ? nullptr : &*it;
 }
 
 const std::vector<std::string>& listEntries(std::string_view list) {
@@ -129,6 +144,8 @@ const std::vector<std::string>& listEntries(std::string_view list) {
         return left;
     if (list == "ComboBox4")
         return right;
+    if (list == kProductGroupList)
+        return productGroupEntries();
     return none;
 }
 

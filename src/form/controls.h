@@ -13,26 +13,31 @@ namespace quorvel {
 enum class ControlKind { Edit, CheckBox, RadioButton, List };
 
 // Radio button groups; a radio button belongs to exactly one.
-enum class RadioGroup { None, RightHead, LeftHead, Section, LowEnd };
+enum class RadioGroup { None, RightHead, LeftHead, Section, LowEnd, OilDensity, OilReading };
 
 struct ControlInfo {
     std::string_view name;
     ControlKind kind;
     RadioGroup group = RadioGroup::None;
+    // A control added after the first 73: its key is written only once the control holds
+    // something (text, or checked) or the file has it already, and an empty edit is stored
+    // empty, so a file of the earlier programs stays as it was while nothing new is used.
+    bool storedWhenSet = false;
 };
 
-// The 73 controls of the settings file, in file order.
+// The controls of the settings file, in file order: the 73 of the earlier programs, then
+// those added since, block by block.
 std::span<const ControlInfo> storedControls();
 
 // The control of that name, or nullptr when it is not one of the stored controls.
 const ControlInfo* findControl(std::string_view name);
 
-// The entries of a drop-down list (ComboBox1 … ComboBox4), in order; empty for other names.
-// ComboBox2's entries are the point counts "2" … "999".
+// The entries of a drop-down list (ComboBox1 … ComboBox4, OilComboBox1), in order; empty for
+// other names. ComboBox2's entries are the point counts "2" … "999".
 const std::vector<std::string>& listEntries(std::string_view list);
 
-// Whether a list only picks one of its entries (ComboBox2, ComboBox3, ComboBox4) rather than
-// also taking typed text (ComboBox1, the density unit).
+// Whether a list only picks one of its entries (ComboBox2 … ComboBox4, OilComboBox1) rather
+// than also taking typed text (ComboBox1, the density unit).
 bool listIsFixed(std::string_view list);
 
 }  // namespace quorvel

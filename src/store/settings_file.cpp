@@ -44,6 +44,32 @@ std::string storedValue(const FieldSource& form, const ControlInfo& control,
     return editValue(form.text(control.name));
 }
 
+// A control added after the first 73 (ControlInfo::storedWhenSet): written once it holds
+// something, or when the file has its key already (so emptying it is stored); an empty
+// edit stays empty, an unchecked box is "0".
+std::optional<std::string> addedValue(const FieldSource& form, const ControlInfo& control,
+                                      const std::optional<StoredText>& old) {
+    switch (control.kind) {
+        case ControlKind::CheckBox:
+        case ControlKind::RadioButton:
+            if (!form.checked(control.name) && !old) {
+                return std::nullopt;
+            }
+            return storedValue(form, control, old);
+        case ControlKind::Edit:
+        case ControlKind::List:
+            break;
+    }
+    std::string text = form.text(control.name);
+    if (isBlankText(text)) {
+        if (!old) {
+            return std::nullopt;
+        }
+        text.clear();
+    }
+    return text;
+}
+
 }  // namespace
 
 void SaveSettings(const FieldSource& form, const std::string& path, SaveOver over) {
@@ -52,9 +78,12 @@ void SaveSettings(const FieldSource& form, const std::string& path, SaveOver ove
     file.writeString(kSettingsSection, kVersionKey, kVersionValue);
     file.writeString(kSettingsSection, kModuleKey, kWindowCaption);
     for (const ControlInfo& control : storedControls()) {
-        file.writeString(
-            kSettingsSection, control.name,
-            storedValue(form, control, file.readValue(kSettingsSection, control.name)));
+        const std::optional<StoredText> old = file.readValue(kSettingsSection, control.name);
+        if (!control.storedWhenSet) {
+            file.writeString(kSettingsSection, control.name, storedValue(form, control, old));
+        } else if (auto value = addedValue(form, control, old)) {
+            file.writeString(kSettingsSection, control.name, *value);
+        }
     }
     file.save();
 }

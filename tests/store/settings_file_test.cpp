@@ -109,6 +109,9 @@ TEST(LoadSettings, RestoresEveryKindOfControl) {
     MemoryForm saved = filledForm();
     saved.setText("Edit41", "1 2 3");
     saved.setText("ComboBox1", "g/cm^3");
+    saved.setText("OilEdit2", "-5.5");
+    saved.setText("OilComboBox1", "润滑油（D）");
+    saved.setChecked("OilRadioButton4", true);
     SaveSettings(saved, path);
 
     MemoryForm loaded;
@@ -118,7 +121,7 @@ TEST(LoadSettings, RestoresEveryKindOfControl) {
             EXPECT_EQ(loaded.checked(c.name), saved.checked(c.name)) << c.name;
         } else {
             std::string expected = saved.text(c.name);
-            if (expected.find_first_not_of(" \t") == std::string::npos)
+            if (expected.find_first_not_of(" \t") == std::string::npos && !c.storedWhenSet)
                 expected = "0";
             EXPECT_EQ(loaded.text(c.name), expected) << c.name;
         }
@@ -127,6 +130,31 @@ TEST(LoadSettings, RestoresEveryKindOfControl) {
     EXPECT_EQ(loaded.itemIndex("ComboBox2"), 4);
     EXPECT_EQ(loaded.text("Edit35"), "柴油罐");
     EXPECT_EQ(loaded.text("Edit6"), "0");
+    EXPECT_EQ(loaded.itemIndex("OilComboBox1"), 2);
+}
+
+// The inputs of "油量计算" come after the 73, in their order, once they hold something; a key
+// once written stays, emptied.
+TEST(SaveSettings, KeysAddedSinceThe73AreWrittenOnceSetAndKeptWhenEmptied) {
+    TempFolder folder;
+    std::string path = folder.file("Config.ini");
+    MemoryForm form = filledForm();
+    form.setText("OilComboBox1", "石油产品（B）");
+    form.setText("OilEdit2", "21.3");
+    form.setChecked("OilRadioButton2", true);
+    SaveSettings(form, path);
+    const std::string added =
+        "OilEdit2=21.3\r\nOilRadioButton2=1\r\n"
+        "OilComboBox1=\xCA\xAF\xD3\xCD\xB2\xFA\xC6\xB7\xA3\xA8\x42\xA3\xA9\r\n";
+    EXPECT_EQ(testsupport::readBytes(path), kFilledFile + added);
+
+    form.setText("OilEdit2", "  ");
+    form.setChecked("OilRadioButton1", true);
+    SaveSettings(form, path);
+    // A key new to the file goes after those it has.
+    EXPECT_EQ(testsupport::readBytes(path), kFilledFile + "OilEdit2=\r\nOilRadioButton2=0\r\n" +
+                                                added.substr(added.find("OilComboBox1")) +
+                                                "OilRadioButton1=1\r\n");
 }
 
 // Loads `body` (keys of the one section) into a form that had `before` applied.
