@@ -25,12 +25,14 @@ void WindowOperations::start() {
     unread_ = startUp(form_, files_, ui_);
     calibration_.forget();
     clearResult();
+    oil_.clear();
 }
 
 void WindowOperations::inputChanged(std::string_view control) {
     if (resultDependsOn(control)) {
         clearResult();
     }
+    oil_.inputChanged(control);
 }
 
 void WindowOperations::clearResult() {

@@ -7,6 +7,7 @@
 #include "app/app_messages.h"
 #include "form/controls.h"
 #include "form/head_kinds.h"
+#include "form/oil_fields.h"
 #include "form/request_fields.h"
 #include "form/table_defaults.h"
 #include "platform/help_file.h"
@@ -102,7 +103,8 @@ void densityChanged(const WindowForm& form, UiServices& ui) {
 
 bool resultDependsOn(std::string_view control) {
     return control == kGridControl || control == kShellPages ||
-           (findControl(control) != nullptr && control != kQuickResultField);
+           (findControl(control) != nullptr && control != kQuickResultField &&
+            !isOilQuantityControl(control));
 }
 
 std::string notOpenedReason(OpenOutcome outcome, std::string_view suffix) {
