@@ -42,6 +42,9 @@ void saveFiles(const TableOptions& options, const MemoryForm& form) {
 bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ostream& out,
                 std::ostream& err) {
     ConsoleUi ui(err);
+    if (options.quantity.level) {
+        return runQuantity(options, window, ui, out);
+    }
     if (options.quickLevel) {
         window.setText(kQuickLevelField, *options.quickLevel);
         if (!app::quick(window, ui, options.method) || ui.sawError()) {

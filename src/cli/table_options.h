@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/quantity_options.h"
 #include "tank/method.h"
 
 namespace quorvel::cli {
@@ -44,6 +45,7 @@ struct TableOptions {
     bool compare = false;                // the CSV with the exact volume beside each row
     std::optional<double> volumeLitres;  // --volume: the level query instead of a table
     std::optional<double> weightKg;      // --weight
+    QuantityOptions quantity;            // --quantity: the gauging ticket of a dip
     bool help = false;
 };
 
