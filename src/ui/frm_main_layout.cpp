@@ -27,6 +27,7 @@
 #include "ui/grid_widget_cells.h"
 #include "ui/input_filters.h"
 #include "ui/mouse_up_buttons.h"
+#include "ui/oil_quantity_dialog.h"
 #include "ui/pictures/capacity_curve_view.h"
 #include "ui/pictures/drawing_pages.h"
 
@@ -142,7 +143,7 @@ class Builder {
     QWidget* shellPage(int page);
     QWidget* calibrationPage();
     QGroupBox* tableRequest();
-    QGroupBox* quickCalculation();
+    QGroupBox* quickCalculation(QWidget* besideNote);
 
   private:
     double scale_;
@@ -270,7 +271,7 @@ QGroupBox* Builder::tableRequest() {
     return box;
 }
 
-QGroupBox* Builder::quickCalculation() {
+QGroupBox* Builder::quickCalculation(QWidget* besideNote) {
     auto* box = new QGroupBox(QString::fromUtf8("快捷计算"));
     box->setObjectName(QStringLiteral("GroupBox5"));
     QVBoxLayout* layout = column(box);
@@ -282,7 +283,10 @@ QGroupBox* Builder::quickCalculation() {
     QLabel* note = label({}, app::kQuickNoteLabel);
     note->setFixedHeight(note->fontMetrics().height());
     note->setStyleSheet(QStringLiteral("color: #b00000"));
-    layout->addWidget(note);
+    auto* noteRow = new QHBoxLayout;
+    noteRow->addWidget(note, 1);
+    noteRow->addWidget(besideNote);
+    layout->addLayout(noteRow);
     return box;
 }
 
@@ -327,7 +331,7 @@ void TFrmMain::buildLayout() {
     unit->setFixedWidth(b.px(96));
     middle->addLayout(b.row({b.choice<MouseUpCheckBox>("CheckBox1", "重量输入密度"),
                              b.edit("Edit37", FilterKind::DigitsAndPoint), unit}));
-    middle->addWidget(b.quickCalculation());
+    middle->addWidget(b.quickCalculation(makeOilQuantityDialog(*this, scale_)));
     upperLayout->addLayout(middle, 1);
     upperLayout->addWidget(b.headBox(HeadSide::Right));
 
