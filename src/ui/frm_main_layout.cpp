@@ -143,7 +143,7 @@ class Builder {
     QWidget* shellPage(int page);
     QWidget* calibrationPage();
     QGroupBox* tableRequest();
-    QGroupBox* quickCalculation(QWidget* besideNote);
+    QGroupBox* quickCalculation(QPushButton* oilQuantity);
 
   private:
     double scale_;
@@ -271,7 +271,7 @@ QGroupBox* Builder::tableRequest() {
     return box;
 }
 
-QGroupBox* Builder::quickCalculation(QWidget* besideNote) {
+QGroupBox* Builder::quickCalculation(QPushButton* oilQuantity) {
     auto* box = new QGroupBox(QString::fromUtf8("快捷计算"));
     box->setObjectName(QStringLiteral("GroupBox5"));
     QVBoxLayout* layout = column(box);
@@ -283,9 +283,11 @@ QGroupBox* Builder::quickCalculation(QWidget* besideNote) {
     QLabel* note = label({}, app::kQuickNoteLabel);
     note->setFixedHeight(note->fontMetrics().height());
     note->setStyleSheet(QStringLiteral("color: #b00000"));
+    // On the note's line, at its height: the window from the dip to standard volume and mass.
+    oilQuantity->setFixedHeight(note->height());
     auto* noteRow = new QHBoxLayout;
     noteRow->addWidget(note, 1);
-    noteRow->addWidget(besideNote);
+    noteRow->addWidget(oilQuantity);
     layout->addLayout(noteRow);
     return box;
 }

@@ -155,7 +155,12 @@ QPushButton* makeOilQuantityDialog(QWidget& window, double scale) {
     dialog->hide();
 
     auto* open = named(new QPushButton(qs(ui_messages::kOilOpenButton)), "OilQuantityButton");
-    open->setFixedSize(open->fontMetrics().horizontalAdvance(open->text()) + b.px(14), b.px(26));
+    // A flat button that fits a line of text, so the quick calculation keeps its height.
+    open->setFlat(true);
+    open->setStyleSheet(QStringLiteral("QPushButton { padding: 0px %1px; color: #0040a0; }"
+                                       "QPushButton:hover { text-decoration: underline; }")
+                            .arg(b.px(4)));
+    open->setFixedWidth(open->fontMetrics().horizontalAdvance(open->text()) + b.px(10));
     return open;
 }
 

@@ -212,7 +212,8 @@ TEST_F(OilWindow, SavesTheTicketAsAWorkbookAndOpensIt) {
         expected.push_back(line);
     }
     EXPECT_EQ(cellsOf(book.sheets[0]), expected);
-    EXPECT_EQ(ui_.shown.back(), (testsupport::ShownBox{testsupport::ShownBox::Kind::Open, path, {}}));
+    EXPECT_EQ(ui_.shown.back(),
+              (testsupport::ShownBox{testsupport::ShownBox::Kind::Open, path, {}}));
     EXPECT_EQ(window_.label(kOilStatusLabel), "计量单已保存到 " + path);
 
     ui_.shown.clear();

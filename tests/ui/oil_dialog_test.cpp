@@ -13,6 +13,7 @@ namespace {
 TEST_F(WindowTest, OilQuantityOpensComputesAndOffersItsTicket) {
     open();
     turnToPage(0);
+    click("RadioButton1");
     click("RadioButton21");  // both heads flat
     click("RadioButton14");
     type("Edit1", "2000");
@@ -40,6 +41,7 @@ TEST_F(WindowTest, OilQuantityOpensComputesAndOffersItsTicket) {
     type("OilEdit2", "21.3");
     type("OilEdit4", "19.8");
     click("OilCalculateButton");
+    EXPECT_TRUE(ui_.shown.empty());
     EXPECT_EQ(w<QLabel>("OilVtLabel").text(), "7853.98");
     EXPECT_EQ(w<QLabel>("OilV20Label").text(), "7841.41");
     EXPECT_EQ(w<QLabel>("OilMassLabel").text(), "5624.64");
