@@ -1,16 +1,24 @@
 // The capacity table workbook at the size of a long table: 100,000 rows with weights in
 // blocks of 200 (500 blocks, 2,000 columns). Peak memory: run under /usr/bin/time -v.
+// The table on paper (PDF) at 10,000, 100,000 and 1,000,000 rows: its pages are built and
+// written one at a time, so the memory above the table's own rows stays the same at every
+// length (counter peak_MB: the highest resident size while writing, less the size before).
 #include <benchmark/benchmark.h>
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "output/capacity_workbook.h"
+#include "output/table_paper.h"
 #include "ports/ui_services.h"
+#include "support/forms.h"
+#include "tank/capacity_table.h"
 
 namespace quorvel {
 namespace {
@@ -79,6 +87,76 @@ void BM_SaveFileToExcel3_Weights(benchmark::State& state) {
 void BM_SaveFileToExcel3_NoWeights(benchmark::State& state) {
     saveTable(state, false);
 }
+
+// A line of /proc/self/status in megabytes ("VmRSS", "VmHWM").
+double statusMegabytes(const char* key) {
+    FILE* status = std::fopen("/proc/self/status", "r");
+    char line[256];
+    double kb = 0;
+    while (status != nullptr && std::fgets(line, sizeof line, status) != nullptr) {
+        if (std::strncmp(line, key, std::strlen(key)) == 0)
+            kb = std::atof(line + std::strlen(key) + 1);
+    }
+    if (status != nullptr)
+        std::fclose(status);
+    return kb / 1024;
+}
+
+// Starts the peak resident size afresh (Linux: writing 5 to clear_refs).
+void resetPeak() {
+    if (FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
+        std::fputs("5", f);
+        std::fclose(f);
+    }
+}
+
+// The example tank (D 2600, L 8000, standard ellipsoidal heads, weights at 840 kg/m³, the
+// increment column) from 0 to 2600 mm at `step` mm.
+CapacityTable exampleTable(const std::string& step) {
+    MemoryForm form = testsupport::circularForm("2600", "8000");
+    form.setChecked("RadioButton7", true);
+    form.setChecked("RadioButton22", true);
+    form.setText("Edit7", "2600");
+    form.setText("Edit8", step);
+    CapacityTable table;
+    table.config = *readTableRequest(form);
+    table.config.useDensity = true;
+    tabulate(table.config, 840.0, table);
+    table.increments = true;
+    table.identity.values[0] = "T-101";
+    return table;
+}
+
+// 10,001, 100,001 and 999,962 rows (a step just over 2.6 µm: the longest table allowed).
+void BM_TablePdf(benchmark::State& state) {
+    const char* steps[] = {"0.26", "0.026", "0.0026001"};
+    const CapacityTable table = exampleTable(steps[state.range(0)]);
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "quorvel-bench-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        state.SkipWithError("cannot make a scratch folder");
+        return;
+    }
+    const std::string path = pattern + "/t.pdf";
+    // The typeface is loaded once per process: a first small document pays for it.
+    writeTablePdf(exampleTable("100"), path);
+    double peak = 0;
+    int pages = 0;
+    for (auto _ : state) {
+        const double before = statusMegabytes("VmRSS:");
+        resetPeak();
+        pages = writeTablePdf(table, path);
+        peak = std::max(peak, statusMegabytes("VmHWM:") - before);
+    }
+    state.counters["rows"] = static_cast<double>(table.tableRows.size());
+    state.counters["pages"] = pages;
+    state.counters["peak_MB"] = peak;
+    state.counters["file_MB"] =
+        static_cast<double>(std::filesystem::file_size(path)) / (1024.0 * 1024.0);
+    std::filesystem::remove_all(pattern);
+}
+
+BENCHMARK(BM_TablePdf)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 BENCHMARK(BM_SaveFileToExcel3_Weights)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveFileToExcel3_NoWeights)->Arg(100000)->Unit(benchmark::kMillisecond);

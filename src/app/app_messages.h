@@ -70,6 +70,9 @@ inline std::string belowEmpty(bool weight, const std::string& asked, const std::
     return what + asked + unit + "低于最低液位 " + level + " 毫米处的" + what + least + unit + "！";
 }
 
+// The start of a table's proposed file name, "罐容表_T-101_2026-12-09.xlsx".
+inline constexpr const char* kTableFilePrefix = "罐容表";
+
 // The root finder of a level query reached its limit of steps.
 inline constexpr std::string_view kLevelNotConverged = "求液位的迭代次数已达上限，未能确定液位！";
 

@@ -10,6 +10,7 @@
 #include "files/read_file.h"
 #include "geometry/geometry.h"
 #include "oil/oil.h"
+#include "output/paper_fonts.h"
 #include "store/grid_file.h"
 #include "store/text_encoding.h"
 #include "text/number_text.h"
@@ -122,6 +123,8 @@ void showCurrentException(UiServices& ui) {
     } catch (const ArithmeticError& e) {
         ui.showError(e.what());
     } catch (const exact::GeometryError& e) {
+        ui.showError(e.what());
+    } catch (const paper::FontMissing& e) {
         ui.showError(e.what());
     } catch (const oil::RangeError& e) {
         // An input outside the petroleum measurement tables, named with their range.

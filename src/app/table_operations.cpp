@@ -52,6 +52,11 @@ bool walkComparison(const TableWalk& request, UiServices& ui,
         .value_or(false);
 }
 
+void describeTable(CapacityTable& table, const FieldSource& form) {
+    table.identity = readTableIdentity(form);
+    table.increments = form.checked(kIncrementsSwitch);
+}
+
 std::optional<CapacityTable> makeTable(FieldSource& form, UiServices& ui, Method method) {
     std::optional<TableWalk> request = readTable(form, ui);
     if (!request) {
@@ -61,6 +66,7 @@ std::optional<CapacityTable> makeTable(FieldSource& form, UiServices& ui, Method
         CapacityTable table;
         table.config = std::move(request->config);
         tabulate(table.config, request->densityKgPerM3, table, method);
+        describeTable(table, form);
         return table;
     });
 }

@@ -39,6 +39,9 @@ bool walkTable(const TableWalk& request, Method method, UiServices& ui,
 bool walkComparison(const TableWalk& request, UiServices& ui,
                     const std::function<void(const TableRow&, double exactM3)>& sink);
 
+// What the form says of a table to issue: its identity (罐容表信息) and the increment switch.
+void describeTable(CapacityTable& table, const FieldSource& form);
+
 // readTable, then the whole walk held as the window holds it (ListBox1/ListBox2).
 std::optional<CapacityTable> makeTable(FieldSource& form, UiServices& ui,
                                        Method method = Method::Classic);

@@ -4,6 +4,7 @@
 
 #include "app/level_operations.h"
 #include "app/start_and_close.h"
+#include "app/table_documents.h"
 #include "app/table_operations.h"
 #include "cli/console_ui.h"
 #include "cli/form_edits.h"
@@ -69,22 +70,29 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
         return false;
     }
     bool ok = true;
-    std::optional<CapacityTable> table;  // held only for the workbook
-    if (options.workbookFile) {
+    std::optional<CapacityTable> table;  // held only for the workbook and the PDF
+    if (options.workbookFile || options.pdfFile) {
         table.emplace();
         table->config = request->config;
+        table->method = options.method;
+        app::describeTable(*table, window);
         ok = app::walkTable(*request, options.method, ui, [&](const TableRow& row) {
             table->tableRows.emplace_back(row.text);
             if (request->densityKgPerM3) {
                 table->weightTexts.emplace_back(row.weight);
             }
         });
+    }
+    if (ok && options.workbookFile) {
         // The box says what to do; a batch user also needs the system's reason.
         WorkbookSession session;
         ok = ok && app::saveTable(*table, *options.workbookFile, ui, &session) && !ui.sawError();
         if (!session.saveFailure.empty()) {
             err << "quorvel-table: " << session.saveFailure << '\n';
         }
+    }
+    if (ok && options.pdfFile) {
+        ok = app::writeTablePdf(*table, *options.pdfFile, ui).has_value() && !ui.sawError();
     }
     if (ok && options.compare) {
         ok = app::walkComparison(*request, ui, [&](const TableRow& row, double exactM3) {

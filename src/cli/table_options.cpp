@@ -1,20 +1,15 @@
 #include "cli/table_options.h"
 
 #include <array>
+
 #include <string>
+#include "cli/option_table.h"
 
 #include "tank/capacity_curve.h"
 #include "text/number_text.h"
 
 namespace quorvel::cli {
 namespace {
-
-struct OptionSpec {
-    std::string_view name;
-    std::string_view value;  // empty for a flag
-    std::string_view help;
-    void (*record)(TableOptions&, std::string_view value);
-};
 
 int shellPage(std::string_view kind) {
     constexpr std::array<std::string_view, 4> kinds{"horizontal", "tilted", "spherical",
@@ -204,10 +199,15 @@ const std::array<OptionSpec, 23> kOptions{{
     {"--help", "", "show this text", [](TableOptions& o, std::string_view) { o.help = true; }},
 }};
 
+// Every option: the table's own, then those of a table to issue.
+const std::array<std::span<const OptionSpec>, 2> kOptionTables{{kOptions, documentOptions()}};
+
 const OptionSpec* findOption(std::string_view name) {
-    for (const OptionSpec& option : kOptions) {
-        if (option.name == name) {
-            return &option;
+    for (std::span<const OptionSpec> options : kOptionTables) {
+        for (const OptionSpec& option : options) {
+            if (option.name == name) {
+                return &option;
+            }
         }
     }
     return nullptr;
@@ -250,6 +250,7 @@ TableOptions parseTableOptions(std::span<const std::string_view> args) {
         throw UsageError("--shell is required");
     }
     checkCombination(options);
+    checkDocumentOptions(options);
     return options;
 }
 
@@ -260,6 +261,7 @@ std::string usageText() {
         "                     [--cell COL,ROW=TEXT]... [--csv | --curve N] [--out FILE.xlsx]\n"
         "                     [--quick LEVEL] [--save-settings FILE] [--save-grid FILE]\n"
         "                     [--method classic|exact] [--compare]\n"
+        "                     [--pdf FILE.pdf] [--increments] [--tank-number TEXT] ...\n"
         "       quorvel-table --shell ... [--method classic|exact] --volume LITRES | --weight KG\n"
         "       quorvel-table --shell ... [--method classic|exact] --quantity LEVEL\n"
         "                     --oil-temperature T --product crude|products|lubricants\n"
@@ -276,19 +278,20 @@ std::string usageText() {
         "The files are loaded first (settings, then grid); --set and --cell are then applied\n"
         "in the order given.\n"
         "\n";
-    for (const OptionSpec& option : kOptions) {
-        text.append("  ").append(option.name);
-        if (!option.value.empty()) {
-            text.append(" ").append(option.value);
+    for (std::span<const OptionSpec> options : kOptionTables)
+        for (const OptionSpec& option : options) {
+            text.append("  ").append(option.name);
+            if (!option.value.empty()) {
+                text.append(" ").append(option.value);
+            }
+            text.append("\n");
+            std::string_view help = option.help;
+            while (!help.empty()) {
+                const auto nl = help.find('\n');
+                text.append("      ").append(help.substr(0, nl)).append("\n");
+                help = nl == std::string_view::npos ? std::string_view() : help.substr(nl + 1);
+            }
         }
-        text.append("\n");
-        std::string_view help = option.help;
-        while (!help.empty()) {
-            const auto nl = help.find('\n');
-            text.append("      ").append(help.substr(0, nl)).append("\n");
-            help = nl == std::string_view::npos ? std::string_view() : help.substr(nl + 1);
-        }
-    }
     text +=
         "\n"
         "The exact method: the liquid is everything inside the tank below the horizontal plane\n"

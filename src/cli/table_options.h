@@ -36,6 +36,7 @@ struct TableOptions {
     std::optional<std::string> settingsFile;      // loaded before any edit
     std::optional<std::string> gridFile;          // loaded after the settings
     std::optional<std::string> workbookFile;      // the capacity table workbook
+    std::optional<std::string> pdfFile;           // the table as a PDF
     std::optional<std::string> saveSettingsFile;  // written after the request, as at close
     std::optional<std::string> saveGridFile;
     std::optional<std::string> quickLevel;  // the quick calculation at this level

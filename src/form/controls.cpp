@@ -4,6 +4,7 @@
 #include <array>
 
 #include "form/oil_fields.h"
+#include "form/table_identity.h"
 
 namespace quorvel {
 namespace {
@@ -109,7 +110,8 @@ std::vector<std::string> pointCounts() {
 const std::vector<ControlInfo>& allControls() {
     static const std::vector<ControlInfo> all = [] {
         std::vector<ControlInfo> controls(kControls.begin(), kControls.end());
-        for (std::span<const ControlInfo> added : {oilQuantityControls()}) {
+        for (std::span<const ControlInfo> added :
+             {tableIdentityControls(), oilQuantityControls()}) {
             controls.insert(controls.end(), added.begin(), added.end());
         }
         return controls;

@@ -1,9 +1,11 @@
 #include "output/capacity_workbook.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "output/output_messages.h"
 #include "output/table_layout.h"
+#include "output/workbook_print.h"
 #include "text/number_text.h"
 #include "text/row_text.h"
 #include "xlsx/xl_wrappers.h"
@@ -15,8 +17,8 @@ namespace msg = output_messages;
 
 constexpr const char* kCrLf = "\r\n";
 constexpr int kTitleRowHeight = 200;
-constexpr int kTitleLastColumn = 10;
-constexpr int kHeaderRow = 2;
+constexpr const char* kIncrementNumFormat = "0.000";
+constexpr double kInch = 25.4;  // mm
 
 // The fonts and formats of the workbook, added in this order.
 struct WorkbookFormats {
@@ -59,33 +61,77 @@ struct WorkbookFormats {
     TFormat plain;
 };
 
-void writeBlockHeader(TSheet& sheet, const WorkbookFormats& formats, std::size_t block,
-                      bool useDensity) {
+// What only an issued table or the increment column adds to the book, after the formats
+// above, so that a table without them keeps its book as it was.
+struct AddedFormats {
+    AddedFormats(TBook& book, const WorkbookFormats& formats, bool titleBlock, bool increments) {
+        if (increments) {
+            increment.emplace(book.addFormat());
+            increment->setNumFormat(book.addCustomNumFormat(kIncrementNumFormat));
+            increment->setAlignH(XL_ALIGNH_CENTER);
+        }
+        if (titleBlock) {
+            headingFont.emplace(book.addFont());
+            headingFont->setBold(true);
+            headingFont->setSize(16);
+            heading.emplace(book.addFormat());
+            heading->setFont(*headingFont);
+            heading->setAlignH(XL_ALIGNH_CENTER);
+            heading->setAlignV(XL_ALIGNV_CENTER);
+            item.emplace(book.addFormat());
+            item->setAlignV(XL_ALIGNV_CENTER);
+            item->setShrinkToFit(true);
+            label.emplace(book.addFormat());
+            label->setFont(formats.boldFont);
+            label->setAlignV(XL_ALIGNV_CENTER);
+            label->setShrinkToFit(true);
+        }
+    }
+    std::optional<TFormat> increment;
+    std::optional<TFont> headingFont;
+    std::optional<TFormat> heading, item, label;
+};
+
+std::string headingOf(BlockColumn column) {
+    switch (column) {
+        case BlockColumn::RowNumber:
+            return msg::kRowNumberHeading;
+        case BlockColumn::Level:
+            return msg::kLevelHeading;
+        case BlockColumn::Volume:
+            return msg::kVolumeHeading;
+        case BlockColumn::Weight:
+            return msg::kWeightHeading;
+        case BlockColumn::Increment:
+            return msg::kIncrementHeading;
+    }
+    return {};
+}
+
+void writeBlockHeader(TSheet& sheet, const WorkbookFormats& formats, const TableLayout& layout,
+                      std::size_t block) {
     const TFormat& header = block % 2 == 0 ? formats.evenHeader : formats.oddHeader;
-    const int first = static_cast<int>(block) * (useDensity ? 4 : 3);
-    sheet.writeStr(kHeaderRow, first, msg::kRowNumberHeading, &header);
-    sheet.writeStr(kHeaderRow, first + 1, msg::kLevelHeading, &header);
-    sheet.writeStr(kHeaderRow, first + 2, msg::kVolumeHeading, &header);
-    sheet.setCol(first, first, 6);
-    sheet.setCol(first + 1, first + 1, 8);
-    sheet.setCol(first + 2, first + 2, 11);
-    if (useDensity) {
-        sheet.writeStr(kHeaderRow, first + 3, msg::kWeightHeading, &header);
-        sheet.setCol(first + 3, first + 3, 11);
+    int col = static_cast<int>(block) * layout.blockWidth;
+    for (BlockColumn column : layout.columns()) {
+        sheet.writeStr(layout.headerRow(), col, headingOf(column), &header);
+        sheet.setCol(col, col, columnWidth(column));
+        ++col;
     }
 }
 
 constexpr std::size_t kProgressRows = 512;  // rows between two progress reports
 
-void writeTable(TSheet& sheet, const WorkbookFormats& formats, const CapacityWorkbookInput& input,
-                const TableLayout& layout, const WorkbookProgress& progress) {
+void writeTable(TSheet& sheet, const WorkbookFormats& formats, const AddedFormats& added,
+                const CapacityWorkbookInput& input, const TableLayout& layout,
+                const WorkbookProgress& progress) {
     const auto n = static_cast<std::size_t>(layout.rowsPerBlock);
+    const int incrementColumn = layout.blockWidth - 1;
     std::size_t i = 0;
     for (std::size_t block = 0; block < layout.blocks; ++block) {
-        writeBlockHeader(sheet, formats, block, input.useDensity);
+        writeBlockHeader(sheet, formats, layout, block);
         const int first = static_cast<int>(block) * layout.blockWidth;
         for (std::size_t k = 0; k < n && i < layout.rowCount; ++k, ++i) {
-            const int row = kFirstTableRow + static_cast<int>(k);
+            const int row = layout.firstTableRow() + static_cast<int>(k);
             const LevelAndVolume cells = parseTableRow(input.tableRows[i]);
             sheet.writeNum(row, first, static_cast<double>(i + 1), &formats.plain);
             sheet.writeNum(row, first + 1, cells.level, &formats.plain);
@@ -93,6 +139,13 @@ void writeTable(TSheet& sheet, const WorkbookFormats& formats, const CapacityWor
             if (input.useDensity) {
                 sheet.writeNum(row, first + 3, parseRowNumber(input.weightTexts[i]),
                                &formats.value);
+            }
+            if (layout.increments && i + 1 < layout.rowCount) {
+                const std::string perMm = incrementText(input.tableRows[i], input.tableRows[i + 1]);
+                if (!perMm.empty()) {
+                    sheet.writeNum(row, first + incrementColumn, parseRowNumber(perMm),
+                                   &*added.increment);
+                }
             }
             if (progress && (i + 1) % kProgressRows == 0) {
                 progress(i + 1, layout.rowCount);
@@ -102,6 +155,62 @@ void writeTable(TSheet& sheet, const WorkbookFormats& formats, const CapacityWor
     if (progress) {
         progress(layout.rowCount, layout.rowCount);
     }
+}
+
+// A text across columns first … last of a row (merged when that is more than one cell).
+void writeAcross(TSheet& sheet, int row, int first, int last, const std::string& text,
+                 const TFormat& format) {
+    sheet.writeStr(row, first, text, &format);
+    if (last > first) {
+        sheet.setMerge(row, row, first, last);
+    }
+}
+
+int titleBlockRows(const TableTitle& title) {
+    const auto itemRows = static_cast<int>((title.items.size() + 1) / 2);
+    return 1 + itemRows + static_cast<int>(title.summary.size()) + 1;
+}
+
+// The title block of an issued table across the columns of the first page: the heading, the
+// items two to a row, the parameter summary, the signature lines.
+void writeTitleBlock(TSheet& sheet, const AddedFormats& added, const TableTitle& title,
+                     int lastColumn) {
+    const int half = (lastColumn + 1) / 2;
+    int row = 0;
+    writeAcross(sheet, row, 0, lastColumn, title.heading, *added.heading);
+    sheet.setRow(row++, 30);
+    const auto itemText = [](const TitleItem& item) { return item.label + "：" + item.value; };
+    for (std::size_t i = 0; i < title.items.size(); i += 2, ++row) {
+        writeAcross(sheet, row, 0, half - 1, itemText(title.items[i]), *added.item);
+        if (i + 1 < title.items.size()) {
+            writeAcross(sheet, row, half, lastColumn, itemText(title.items[i + 1]), *added.item);
+        }
+        sheet.setRow(row, 18);
+    }
+    for (std::size_t i = 0; i < title.summary.size(); ++i, ++row) {
+        writeAcross(sheet, row, 0, lastColumn, title.summary[i],
+                    i == 0 ? *added.label : *added.item);
+    }
+    const auto signature = [](const TitleItem& s) {
+        return s.label + "：" + (s.value.empty() ? std::string(msg::kSignatureBlank) : s.value);
+    };
+    writeAcross(sheet, row, 0, half - 1, signature(title.signatures.at(0)), *added.label);
+    writeAcross(sheet, row, half, lastColumn, signature(title.signatures.at(1)), *added.label);
+    sheet.setRow(row, 24);
+}
+
+void writePageSetup(TSheet& sheet, const WorkbookPrint& print) {
+    sheet.setPaper(XL_PAPER_A4);
+    sheet.setLandscape(false);
+    sheet.setMargins(kBindingMarginMm / kInch, kOuterMarginMm / kInch, kTopMarginMm / kInch,
+                     kBottomMarginMm / kInch);
+    sheet.setFooter(print.footer, kFooterMarginMm / kInch);
+    sheet.setPrintRepeatRows(print.repeatRow, print.repeatRow);
+    sheet.setPrintArea(0, print.lastRow, 0, print.lastColumn);
+    for (int col : print.columnBreaks) {
+        sheet.setVerPageBreak(col);
+    }
+    sheet.setPrintZoom(print.zoom);
 }
 
 // A problem with the inputs that stops the workbook before anything is asked or written.
@@ -132,32 +241,43 @@ std::string workbookTitle(const std::string& summary) {
     return summary + kCrLf + kCrLf + msg::kTitleFooterGenerator + kCrLf + msg::kTitleFooterContact;
 }
 
-bool SaveFileToExcel3(const CapacityWorkbookInput& input, const std::string& path, UiServices& ui,
-                      WorkbookSession* session) {
-    WorkbookSession ignored;
-    WorkbookSession& told = session != nullptr ? *session : ignored;
-    const TableLayout layout =
-        tableLayout(input.tableRows.size(), input.useDensity, input.rowsPerBlock);
+namespace {
+
+// The workbook, asked for first and opened after when `confirmAndOpen`.
+bool writeWorkbook(const CapacityWorkbookInput& input, const std::string& path, UiServices& ui,
+                   WorkbookSession& told, bool confirmAndOpen) {
+    const int titleRows = input.title != nullptr ? titleBlockRows(*input.title) : 1;
+    const TableLayout layout = tableLayout(input.tableRows.size(), input.useDensity,
+                                           input.rowsPerBlock, input.increments, titleRows);
     if (auto problem = inputProblem(input, layout)) {
         ui.messageBox(*problem, msg::kErrorCaption, MessageButtons::Ok, MessageIcon::Error);
         return false;
     }
     TXmlBook book;  // released on every way out
     WorkbookFormats formats(book);
+    const AddedFormats added(book, formats, input.title != nullptr, input.increments);
 
     const std::string summary = workbookSummary(input);
     const std::string title = workbookTitle(summary);
-    if (ui.messageBox(workbookPrompt(summary, told.promptNote), msg::kPromptCaption,
+    if (confirmAndOpen &&
+        ui.messageBox(workbookPrompt(summary, told.promptNote), msg::kPromptCaption,
                       MessageButtons::YesNo, MessageIcon::Information) != MessageAnswer::Yes) {
         return false;
     }
 
+    const WorkbookPrint print = workbookPrint(layout, input.tankNumber);
     TSheet sheet = book.addSheet(msg::kSheetName);
-    sheet.writeStr(0, 0, title, &formats.title);
-    sheet.setRow(0, kTitleRowHeight, &formats.title);
-    sheet.setMerge(0, 0, 0, kTitleLastColumn);
+    if (input.title != nullptr) {
+        const int pageColumns = print.blocksPerPage * layout.blockWidth;
+        writeTitleBlock(sheet, added, *input.title, pageColumns - 1);
+    } else {
+        sheet.writeStr(0, 0, title, &formats.title);
+        sheet.setRow(0, kTitleRowHeight, &formats.title);
+        sheet.setMerge(0, 0, 0, kTitleLastColumn);
+    }
 
-    writeTable(sheet, formats, input, layout, told.progress);
+    writeTable(sheet, formats, added, input, layout, told.progress);
+    writePageSetup(sheet, print);
 
     try {
         book.save(path);
@@ -167,18 +287,54 @@ bool SaveFileToExcel3(const CapacityWorkbookInput& input, const std::string& pat
                       MessageIcon::Error);
         return false;
     }
-    // Whether a viewer started does not change the saved file; the caller may say so.
-    told.opened = ui.openDocument(path);
+    if (confirmAndOpen) {
+        // Whether a viewer started does not change the saved file; the caller may say so.
+        told.opened = ui.openDocument(path);
+    }
     return true;
+}
+
+// The workbook of a walked table, its title block and increments included.
+template <typename Write>
+bool withTableInput(const CapacityTable& table, Write write) {
+    const TankConfig& config = table.config;
+    std::optional<TableTitle> title;
+    if (table.identity.any()) {
+        title = tableTitle(table);
+    }
+    const CapacityWorkbookInput input{table.tableRows,           table.weightTexts,
+                                      config.useDensity,         config.parameterSummary,
+                                      config.shellKind,          config.rowsPerBlock,
+                                      title ? &*title : nullptr, table.identity.value("Edit49"),
+                                      table.increments};
+    return write(input);
+}
+
+}  // namespace
+
+bool SaveFileToExcel3(const CapacityWorkbookInput& input, const std::string& path, UiServices& ui,
+                      WorkbookSession* session) {
+    WorkbookSession ignored;
+    return writeWorkbook(input, path, ui, session != nullptr ? *session : ignored, true);
 }
 
 bool saveCapacityTable(const CapacityTable& table, const std::string& path, UiServices& ui,
                        WorkbookSession* session) {
-    const TankConfig& config = table.config;
-    const CapacityWorkbookInput input{table.tableRows,   table.weightTexts,
-                                      config.useDensity, config.parameterSummary,
-                                      config.shellKind,  config.rowsPerBlock};
-    return SaveFileToExcel3(input, path, ui, session);
+    WorkbookSession ignored;
+    return withTableInput(table, [&](const CapacityWorkbookInput& input) {
+        return writeWorkbook(input, path, ui, session != nullptr ? *session : ignored, true);
+    });
+}
+
+bool saveCapacityTableAs(const CapacityTable& table, const std::string& path, UiServices& ui,
+                         std::string* saveFailure) {
+    WorkbookSession told;
+    const bool saved = withTableInput(table, [&](const CapacityWorkbookInput& input) {
+        return writeWorkbook(input, path, ui, told, false);
+    });
+    if (saveFailure != nullptr)
+        *saveFailure = told.saveFailure;
+    return saved;
 }
 
 }  // namespace quorvel

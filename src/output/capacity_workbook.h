@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "output/table_document.h"
 #include "ports/ui_services.h"
 #include "tank/capacity_table.h"
 #include "tank/tank_config.h"
@@ -24,6 +25,10 @@ struct CapacityWorkbookInput {
     const std::string& parameterSummary;  // lines separated by CR LF
     ShellKind shellKind;
     int rowsPerBlock;  // table rows per column block (> 0)
+    // An issued table's title block; nullptr keeps the one-row title.
+    const TableTitle* title = nullptr;
+    std::string tankNumber = {};  // for the footer; may be empty
+    bool increments = false;      // the column of litres per millimetre
 };
 
 // Told now and then how many table rows of all have been laid out, so a window can show
@@ -55,8 +60,14 @@ std::string workbookTitle(const std::string& summary);
 bool SaveFileToExcel3(const CapacityWorkbookInput& input, const std::string& path, UiServices& ui,
                       WorkbookSession* session = nullptr);
 
-// SaveFileToExcel3 for a walked table.
+// SaveFileToExcel3 for a walked table: with its title block when its identity is filled, and
+// with the increment column when asked.
 bool saveCapacityTable(const CapacityTable& table, const std::string& path, UiServices& ui,
                        WorkbookSession* session = nullptr);
+
+// The same workbook under a name the user chose ("另存为…"): nothing asked, nothing opened;
+// a failed save shows the same box. Whether it was saved.
+bool saveCapacityTableAs(const CapacityTable& table, const std::string& path, UiServices& ui,
+                         std::string* saveFailure = nullptr);
 
 }  // namespace quorvel

@@ -25,6 +25,50 @@ inline constexpr const char* kLevelHeading = "高度mm";
 inline constexpr const char* kVolumeHeading = "容积L";
 inline constexpr const char* kWeightHeading = "重量Kg";
 
+// The title block of an issued table and the paper document.
+inline constexpr const char* kDocumentHeading = "罐容表";
+inline constexpr const char* kTotalCapacityLabel = "总容量";
+inline constexpr const char* kDeadVolumeLabel = "罐底死量";
+inline constexpr const char* kFittingLabel = "附件";
+inline constexpr const char* kLevelsLabel = "液位";
+inline constexpr const char* kMethodLabel = "计算方法";
+inline constexpr const char* kClassicMethod = "经典公式";
+inline constexpr const char* kExactMethod = "真实几何";
+inline constexpr const char* kTiltLabel = "倾斜";
+inline constexpr const char* kTemperatureLabel = "标准温度";
+inline constexpr const char* kStandardTemperature = "20 ℃";
+inline constexpr const char* kCompiledByLabel = "编制";
+inline constexpr const char* kCheckedByLabel = "核验";
+inline constexpr const char* kSummaryLabel = "计算参数";
+inline constexpr const char* kSignatureBlank = "＿＿＿＿＿＿＿＿";
+inline constexpr const char* kIncrementHeading = "增量L/mm";
+// "（液位 2600 mm）" after the total capacity.
+inline std::string atLevel(const std::string& level) {
+    return "（液位 " + level + " mm）";
+}
+inline std::string fittingText(const std::string& litres, const std::string& bottom,
+                               const std::string& height) {
+    return litres + " L，最下端距罐底 " + bottom + " mm，高 " + height + " mm（已扣除）";
+}
+inline std::string levelsText(const std::string& from, const std::string& to,
+                              const std::string& step) {
+    return from + " ～ " + to + " mm，间隔 " + step + " mm";
+}
+inline std::string tiltText(const std::string& alpha, const std::string& beta) {
+    return "纵向 " + alpha + "°，横向 " + beta + "°";
+}
+
+// The paper document's typeface is missing.
+inline std::string fontMissing(const std::string& family) {
+    return "找不到字体“" + family + "”，无法排版罐容表：请安装 fonts-noto-cjk 后再试。";
+}
+
+// The printed pages: the footer's page number (the format's codes &P and &N), the tank.
+inline constexpr const char* kPageFooter = "第 &P 页 共 &N 页";
+inline constexpr const char* kTankNumberFooter = "罐号：";
+// The paper document's page number: "%1" the page, "%2" the pages.
+inline constexpr const char* kPaperPageNumber = "第 %1 页 共 %2 页";
+
 inline std::string weightsDoNotMatch(std::size_t weights, std::size_t rows) {
     return "重量数据有 " + std::to_string(weights) + " 条，容积表有 " + std::to_string(rows) +
            " 行，两者不一致，无法生成罐容表。";
@@ -38,11 +82,11 @@ inline std::string tooManyColumns(std::size_t rows, int rowsPerBlock, std::size_
            " 列的限制。请把每列数据条数改为至少 " + std::to_string(minRows) + " 后再试。";
 }
 
-inline std::string tooManySheetRows(std::size_t rowsUsed, int maxRows, std::size_t maxTableRows) {
+inline std::string tooManySheetRows(std::size_t rowsUsed, int maxRows, std::size_t maxTableRows,
+                                    int headRows) {
     return "罐容表每列需要 " + std::to_string(rowsUsed) + " 条数据，超过了 Excel 工作表最多 " +
-           std::to_string(maxRows) +
-           " 行的限制（标题和表头占前 3 行）。请把每列数据条数改为不超过 " +
-           std::to_string(maxTableRows) + " 后再试。";
+           std::to_string(maxRows) + " 行的限制（标题和表头占前 " + std::to_string(headRows) +
+           " 行）。请把每列数据条数改为不超过 " + std::to_string(maxTableRows) + " 后再试。";
 }
 
 // The window snapshot ("打印").

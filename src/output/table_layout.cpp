@@ -7,14 +7,43 @@
 
 namespace quorvel {
 
-TableLayout tableLayout(std::size_t rowCount, bool useDensity, int rowsPerBlock) {
+TableLayout tableLayout(std::size_t rowCount, bool useDensity, int rowsPerBlock, bool increments,
+                        int titleRows) {
     TableLayout layout;
     layout.rowCount = rowCount;
     layout.rowsPerBlock = rowsPerBlock;
-    layout.blockWidth = useDensity ? 4 : 3;
+    layout.weights = useDensity;
+    layout.increments = increments;
+    layout.titleRows = titleRows;
+    layout.blockWidth = 3 + (useDensity ? 1 : 0) + (increments ? 1 : 0);
     const auto n = static_cast<std::size_t>(layout.rowsPerBlock);
     layout.blocks = rowCount <= n ? 1 : (rowCount + n - 1) / n;
     return layout;
+}
+
+int TableLayout::lastRow() const {
+    const std::size_t rowsUsed = std::min(rowCount, static_cast<std::size_t>(rowsPerBlock));
+    return headerRow() + static_cast<int>(rowsUsed);
+}
+
+std::vector<BlockColumn> TableLayout::columns() const {
+    std::vector<BlockColumn> out{BlockColumn::RowNumber, BlockColumn::Level, BlockColumn::Volume};
+    if (weights)
+        out.push_back(BlockColumn::Weight);
+    if (increments)
+        out.push_back(BlockColumn::Increment);
+    return out;
+}
+
+double columnWidth(BlockColumn column) {
+    switch (column) {
+        case BlockColumn::RowNumber:
+            return 6;
+        case BlockColumn::Level:
+            return 8;
+        default:
+            return 11;
+    }
 }
 
 std::optional<std::string> layoutProblem(const TableLayout& layout) {
@@ -27,9 +56,10 @@ std::optional<std::string> layoutProblem(const TableLayout& layout) {
     }
     const std::size_t rowsUsed =
         std::min(layout.rowCount, static_cast<std::size_t>(layout.rowsPerBlock));
-    const auto maxTableRows = static_cast<std::size_t>(kXlMaxRows - kFirstTableRow);
+    const auto maxTableRows = static_cast<std::size_t>(kXlMaxRows - layout.firstTableRow());
     if (rowsUsed > maxTableRows) {
-        return output_messages::tooManySheetRows(rowsUsed, kXlMaxRows, maxTableRows);
+        return output_messages::tooManySheetRows(rowsUsed, kXlMaxRows, maxTableRows,
+                                                 layout.firstTableRow());
     }
     return std::nullopt;
 }

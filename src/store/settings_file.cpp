@@ -44,30 +44,23 @@ std::string storedValue(const FieldSource& form, const ControlInfo& control,
     return editValue(form.text(control.name));
 }
 
-// A control added after the first 73 (ControlInfo::storedWhenSet): written once it holds
-// something, or when the file has its key already (so emptying it is stored); an empty
-// edit stays empty, an unchecked box is "0".
+// A control added after the first 73 is written once it holds something, or when the file
+// has its key already (so emptying it is stored); an empty edit stays empty.
 std::optional<std::string> addedValue(const FieldSource& form, const ControlInfo& control,
-                                      const std::optional<StoredText>& old) {
-    switch (control.kind) {
-        case ControlKind::CheckBox:
-        case ControlKind::RadioButton:
-            if (!form.checked(control.name) && !old) {
-                return std::nullopt;
-            }
-            return storedValue(form, control, old);
-        case ControlKind::Edit:
-        case ControlKind::List:
-            break;
+                                      bool keyExists) {
+    const bool isBox =
+        control.kind == ControlKind::CheckBox || control.kind == ControlKind::RadioButton;
+    std::string value = isBox ? (form.checked(control.name) ? "1" : "") : form.text(control.name);
+    if (isBlankText(value)) {
+        value.clear();
     }
-    std::string text = form.text(control.name);
-    if (isBlankText(text)) {
-        if (!old) {
-            return std::nullopt;
-        }
-        text.clear();
+    if (value.empty() && !keyExists) {
+        return std::nullopt;
     }
-    return text;
+    if (isBox && value.empty()) {
+        value = "0";
+    }
+    return value;
 }
 
 }  // namespace
@@ -81,7 +74,7 @@ void SaveSettings(const FieldSource& form, const std::string& path, SaveOver ove
         const std::optional<StoredText> old = file.readValue(kSettingsSection, control.name);
         if (!control.storedWhenSet) {
             file.writeString(kSettingsSection, control.name, storedValue(form, control, old));
-        } else if (auto value = addedValue(form, control, old)) {
+        } else if (auto value = addedValue(form, control, old.has_value())) {
             file.writeString(kSettingsSection, control.name, *value);
         }
     }

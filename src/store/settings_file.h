@@ -22,13 +22,12 @@ inline constexpr std::string_view kWindowCaption = "Quorvel";
 
 // Writes the version, the window caption and the stored controls, in that order, into the
 // section of `path` (created when missing): an existing key keeps its place, a new one is
-// appended. A control added after the first 73 is written only once it holds something or
-// its key exists (ControlInfo::storedWhenSet). A value that reads as the control shows it
-// keeps its stored bytes — a box whose stored value is not text (neither GBK nor UTF-8) too,
-// while it reads as the box is set.
-// The file is replaced atomically, so on a failure it keeps its previous content. Throws
-// FileError, naming the key, when a value cannot be stored (no GBK form, line break), or
-// the file cannot be read (`over`) or written.
+// appended; a control added after the first 73 is written only once it holds something or
+// its key exists (ControlInfo::storedWhenSet). A value that reads as the control shows it keeps its
+// stored bytes — a box whose stored value is not text (neither GBK nor UTF-8) too, while it reads
+// as the box is set. The file is replaced atomically, so on a failure it keeps its previous
+// content. Throws FileError, naming the key, when a value cannot be stored (no GBK form, line
+// break), or the file cannot be read (`over`) or written.
 void SaveSettings(const FieldSource& form, const std::string& path,
                   SaveOver over = SaveOver::ReadableFile);
 

@@ -62,6 +62,7 @@ void tabulate(const TankConfig& config, std::optional<double> densityKgPerM3, Ca
     if (densityKgPerM3) {
         table.weightTexts.reserve(table.weightTexts.size() + count);
     }
+    table.method = method;
     forEachRow(config, densityKgPerM3, method, [&](const TableRow& row) {
         table.tableRows.emplace_back(row.text);
         if (densityKgPerM3) {

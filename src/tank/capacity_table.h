@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "form/field_source.h"
+#include "form/table_identity.h"
 #include "tank/density.h"
 #include "tank/method.h"
 #include "tank/outcome.h"
@@ -22,11 +23,15 @@ namespace quorvel {
 inline constexpr std::size_t kMaxTableRows = 1'000'000;
 
 // What the workbook writer needs: the rows, the weights and the request they came from
-// (parameterSummary, shellKind, useDensity, rowsPerBlock).
+// (parameterSummary, shellKind, useDensity, rowsPerBlock); for a table to issue, its
+// identity and whether it carries the increment column.
 struct CapacityTable {
     TankConfig config;
     std::vector<std::string> tableRows;
     std::vector<std::string> weightTexts;  // one per row with useDensity, else empty
+    Method method = Method::Classic;       // how the volumes were computed
+    TableIdentity identity;                // "罐容表信息"; all empty: no title block
+    bool increments = false;               // the column of litres per millimetre
 };
 
 // The levels of a table. Level i is from + i × step (no drift from repeated addition); a

@@ -19,6 +19,7 @@
 #include "ui/picture_image.h"
 #include "ui/pictures/capacity_curve_view.h"
 #include "ui/qt_ui_services.h"
+#include "ui/table_document_buttons.h"
 #include "ui/ui_messages.h"
 
 namespace quorvel::ui {
@@ -55,6 +56,7 @@ TFrmMain::TFrmMain(app::ProgramFiles files, UiServices* services, QWidget* paren
     form_ = std::make_unique<WidgetForm>(*this, *grid_, *pages_, *pictures_, *curve_);
     operations_ = std::make_unique<app::WindowOperations>(*form_, *services_, std::move(files));
     wireEvents();
+    wireTableDocumentButtons(*this, *form_, *services_);
     showShellDrawing();
 }
 

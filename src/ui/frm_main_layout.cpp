@@ -17,6 +17,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "form/controls.h"
@@ -30,6 +31,7 @@
 #include "ui/oil_quantity_dialog.h"
 #include "ui/pictures/capacity_curve_view.h"
 #include "ui/pictures/drawing_pages.h"
+#include "ui/table_document_buttons.h"
 
 namespace quorvel::ui {
 namespace {
@@ -142,7 +144,8 @@ class Builder {
     QGroupBox* headBox(HeadSide side);
     QWidget* shellPage(int page);
     QWidget* calibrationPage();
-    QGroupBox* tableRequest();
+    // The table request; `documents` (the table documents' button) ends its last row.
+    QGroupBox* tableRequest(QWidget* documents);
     QGroupBox* quickCalculation(QPushButton* oilQuantity);
 
   private:
@@ -252,7 +255,7 @@ QWidget* Builder::calibrationPage() {
     return w;
 }
 
-QGroupBox* Builder::tableRequest() {
+QGroupBox* Builder::tableRequest(QWidget* documents) {
     using F = FilterKind;
     auto* box = new QGroupBox(QString::fromUtf8("油罐容积表"));
     box->setObjectName(QStringLiteral("GroupBox3"));
@@ -266,8 +269,10 @@ QGroupBox* Builder::tableRequest() {
     layout->addLayout(row({label("罐底死量"), edit("Edit13", F::DigitsAndPoint), label("升")}));
     layout->addLayout(
         row({label("附件体积"), edit("Edit31", F::DigitsAndPoint), label("升，最下端距离罐底")}));
-    layout->addLayout(row({edit("Edit32", F::Digits, "毫米"), label("，附件高度"),
-                           edit("Edit33", F::Digits, "毫米"), label("毫米")}));
+    QHBoxLayout* last = row({edit("Edit32", F::Digits, "毫米"), label("，附件高度"),
+                             edit("Edit33", F::Digits, "毫米"), label("毫米")});
+    last->addWidget(documents);
+    layout->addLayout(last);
     return box;
 }
 
@@ -320,7 +325,10 @@ void TFrmMain::buildLayout() {
     }
     pages_->addTab(b.calibrationPage(), QString::fromUtf8(pageCaptions[3]));
     middle->addWidget(pages_, 1);
-    middle->addWidget(b.tableRequest());
+    QToolButton* documents = makeTableDocumentButton(*this, scale_);
+    documents->setFixedSize(
+        documents->fontMetrics().horizontalAdvance(documents->text()) + b.px(14), b.px(kRowHeight));
+    middle->addWidget(b.tableRequest(documents));
 
     QPushButton* hiddenGenerate = b.button("Button1", "生成");
     hiddenGenerate->hide();

@@ -1,5 +1,6 @@
 #include "xlsx/xl_book.h"
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
 #include <new>
@@ -20,6 +21,10 @@ constexpr std::size_t kMaxSheetNameChars = 31;
 constexpr std::size_t kMaxFontNameChars = 31;
 constexpr double kMaxRowHeight = 409;
 constexpr double kMaxColWidth = 255;
+constexpr std::size_t kMaxNumFormatChars = 255;
+constexpr std::size_t kMaxHeaderFooterChars = 255;
+constexpr double kMaxMargin = 49;
+constexpr std::size_t kMaxPageBreaks = 1023;
 
 int fail(XlBook* book, std::string message) {
     book->error = std::move(message);
@@ -241,12 +246,32 @@ int xlFormatSetPatternForegroundColorA(FormatHandle format, int color) noexcept 
 int xlFormatSetNumFormatA(FormatHandle format, int numFormat) noexcept {
     if (format == nullptr)
         return 0;
-    if (!isBuiltInNumFormat(numFormat)) {
+    const auto customs = static_cast<int>(format->book->customNumFormats.size());
+    const bool custom =
+        numFormat >= kXlFirstCustomNumFormat && numFormat < kXlFirstCustomNumFormat + customs;
+    if (!isBuiltInNumFormat(numFormat) && !custom) {
         return fail(format->book,
                     "number format " + std::to_string(numFormat) + " is not a built-in format");
     }
     format->numFormat = numFormat;
     return 1;
+}
+
+int xlBookAddCustomNumFormatA(BookHandle book, const char* numFormat) noexcept {
+    if (book == nullptr)
+        return 0;
+    return guarded(book, [&]() -> int {
+        std::string_view text = numFormat != nullptr ? numFormat : "";
+        if (text.empty() || !isValidUtf8(text) || utf8Length(text) > kMaxNumFormatChars) {
+            return fail(book, "a number format must be UTF-8 text of 1 to 255 characters");
+        }
+        auto& formats = book->customNumFormats;
+        auto it = std::find(formats.begin(), formats.end(), text);
+        if (it == formats.end()) {
+            it = formats.emplace(formats.end(), text);
+        }
+        return kXlFirstCustomNumFormat + static_cast<int>(it - formats.begin());
+    });
 }
 
 SheetHandle xlBookAddSheetA(BookHandle book, const char* name, SheetHandle initSheet) noexcept {
@@ -372,6 +397,157 @@ int xlSheetSetColA(SheetHandle sheet, int colFirst, int colLast, double width, F
             return fail(sheet->book, "the format of the columns belongs to another book");
         }
         sheet->cols.push_back({colFirst, colLast, width, format, hidden != 0});
+        return 1;
+    });
+}
+
+namespace {
+
+// Runs a page setup change on a sheet that exists.
+template <typename Change>
+int pageSetup(SheetHandle sheet, Change change) noexcept {
+    if (sheet == nullptr)
+        return 0;
+    return guarded(sheet->book, [&]() -> int { return change(sheet->page); });
+}
+
+int setMargin(SheetHandle sheet, std::optional<double> XlPageSetup::*side, double margin,
+              const char* name) noexcept {
+    return pageSetup(sheet, [&](XlPageSetup& page) -> int {
+        if (!(margin >= 0 && margin <= kMaxMargin)) {
+            return fail(sheet->book, std::string("the ") + name + " margin must be 0 to 49 inches");
+        }
+        page.*side = margin;
+        return 1;
+    });
+}
+
+int setHeaderFooter(SheetHandle sheet, std::optional<XlHeaderFooter> XlPageSetup::*which,
+                    const char* text, double margin, const char* name) noexcept {
+    return pageSetup(sheet, [&](XlPageSetup& page) -> int {
+        std::string_view value = text != nullptr ? text : "";
+        if (!isValidUtf8(value) || utf8Length(value) > kMaxHeaderFooterChars) {
+            return fail(sheet->book,
+                        std::string("a ") + name + " must be UTF-8 text of at most 255 characters");
+        }
+        if (!(margin >= 0 && margin <= kMaxMargin)) {
+            return fail(sheet->book, std::string("the ") + name + " margin must be 0 to 49 inches");
+        }
+        page.*which = XlHeaderFooter{std::string(value), margin};
+        return 1;
+    });
+}
+
+int setPageBreak(SheetHandle sheet, std::set<int> XlPageSetup::*breaks, int at, int pageBreak,
+                 bool row) noexcept {
+    return pageSetup(sheet, [&](XlPageSetup& page) -> int {
+        const char* what = row ? "row" : "column";
+        if (at < 1 || (row ? !rowInRange(at) : !colInRange(at))) {
+            return fail(sheet->book, std::string("no page break can go before ") + what + " " +
+                                         std::to_string(at));
+        }
+        std::set<int>& set = page.*breaks;
+        if (pageBreak == 0) {
+            set.erase(at);
+        } else if (!set.contains(at)) {
+            if (set.size() >= kMaxPageBreaks) {
+                return fail(sheet->book,
+                            std::string("a sheet holds at most 1023 ") + what + " page breaks");
+            }
+            set.insert(at);
+        }
+        return 1;
+    });
+}
+
+}  // namespace
+
+int xlSheetSetPaperA(SheetHandle sheet, int paper) noexcept {
+    return pageSetup(sheet, [&](XlPageSetup& page) -> int {
+        if (paper < 0 || paper > 118) {
+            return fail(sheet->book, "unknown paper size " + std::to_string(paper));
+        }
+        page.paper = paper;
+        return 1;
+    });
+}
+
+int xlSheetSetLandscapeA(SheetHandle sheet, int landscape) noexcept {
+    return pageSetup(sheet, [&](XlPageSetup& page) -> int {
+        page.landscape = landscape != 0;
+        return 1;
+    });
+}
+
+int xlSheetSetMarginLeftA(SheetHandle sheet, double margin) noexcept {
+    return setMargin(sheet, &XlPageSetup::marginLeft, margin, "left");
+}
+int xlSheetSetMarginRightA(SheetHandle sheet, double margin) noexcept {
+    return setMargin(sheet, &XlPageSetup::marginRight, margin, "right");
+}
+int xlSheetSetMarginTopA(SheetHandle sheet, double margin) noexcept {
+    return setMargin(sheet, &XlPageSetup::marginTop, margin, "top");
+}
+int xlSheetSetMarginBottomA(SheetHandle sheet, double margin) noexcept {
+    return setMargin(sheet, &XlPageSetup::marginBottom, margin, "bottom");
+}
+
+int xlSheetSetHeaderA(SheetHandle sheet, const char* header, double margin) noexcept {
+    return setHeaderFooter(sheet, &XlPageSetup::header, header, margin, "header");
+}
+int xlSheetSetFooterA(SheetHandle sheet, const char* footer, double margin) noexcept {
+    return setHeaderFooter(sheet, &XlPageSetup::footer, footer, margin, "footer");
+}
+
+int xlSheetSetPrintRepeatRowsA(SheetHandle sheet, int rowFirst, int rowLast) noexcept {
+    return pageSetup(sheet, [&](XlPageSetup& page) -> int {
+        if (!rowInRange(rowFirst) || !rowInRange(rowLast) || rowFirst > rowLast) {
+            return fail(sheet->book, "rows " + std::to_string(rowFirst) + "-" +
+                                         std::to_string(rowLast) + " are not a range of the sheet");
+        }
+        page.repeatRows = std::pair{rowFirst, rowLast};
+        return 1;
+    });
+}
+
+int xlSheetSetPrintAreaA(SheetHandle sheet, int rowFirst, int rowLast, int colFirst,
+                         int colLast) noexcept {
+    return pageSetup(sheet, [&](XlPageSetup& page) -> int {
+        const XlRange range{rowFirst, rowLast, colFirst, colLast};
+        if (!rowInRange(rowFirst) || !rowInRange(rowLast) || !colInRange(colFirst) ||
+            !colInRange(colLast) || rowFirst > rowLast || colFirst > colLast) {
+            return fail(sheet->book,
+                        "cannot print " + rangeName(range) + ": not a range of the sheet");
+        }
+        page.printArea = range;
+        return 1;
+    });
+}
+
+int xlSheetSetHorPageBreakA(SheetHandle sheet, int row, int pageBreak) noexcept {
+    return setPageBreak(sheet, &XlPageSetup::rowBreaks, row, pageBreak, true);
+}
+int xlSheetSetVerPageBreakA(SheetHandle sheet, int col, int pageBreak) noexcept {
+    return setPageBreak(sheet, &XlPageSetup::colBreaks, col, pageBreak, false);
+}
+
+int xlSheetSetPrintZoomA(SheetHandle sheet, int zoom) noexcept {
+    return pageSetup(sheet, [&](XlPageSetup& page) -> int {
+        if (zoom < 10 || zoom > 400) {
+            return fail(sheet->book,
+                        "a print zoom must be 10 to 400 %, not " + std::to_string(zoom));
+        }
+        page.zoom = zoom;
+        return 1;
+    });
+}
+
+int xlSheetSetPrintFitA(SheetHandle sheet, int wPages, int hPages) noexcept {
+    return pageSetup(sheet, [&](XlPageSetup& page) -> int {
+        if (wPages < 0 || hPages < 0 || wPages > 32767 || hPages > 32767) {
+            return fail(sheet->book, "pages to fit must be 0 to 32767");
+        }
+        page.fit = std::pair{wPages, hPages};
         return 1;
     });
 }

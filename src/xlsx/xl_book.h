@@ -66,6 +66,18 @@ enum XlColor {
     XL_COLOR_TAN = 47,
 };
 
+// Paper sizes of the page setup (the .xlsx format's codes; 0 is the printer's default).
+enum XlPaper {
+    XL_PAPER_DEFAULT = 0,
+    XL_PAPER_LETTER = 1,
+    XL_PAPER_A3 = 8,
+    XL_PAPER_A4 = 9,
+    XL_PAPER_A5 = 11,
+};
+
+// The first id a custom number format gets (ids below are built in).
+inline constexpr int kXlFirstCustomNumFormat = 164;
+
 // The sheet's limits.
 inline constexpr int kXlMaxRows = 1048576;
 inline constexpr int kXlMaxColumns = 16384;
@@ -91,6 +103,10 @@ int xlFormatSetFillPatternA(FormatHandle format, int pattern) noexcept;
 int xlFormatSetPatternForegroundColorA(FormatHandle format, int color) noexcept;
 int xlFormatSetNumFormatA(FormatHandle format, int numFormat) noexcept;
 
+// A custom number format such as "0.000"; returns its id (164, 165, …) for
+// xlFormatSetNumFormatA, or 0 on failure. The same text twice gives the same id.
+int xlBookAddCustomNumFormatA(BookHandle book, const char* numFormat) noexcept;
+
 // A new sheet appended to the book. `initSheet` must be nullptr (copying sheets is not
 // offered).
 SheetHandle xlBookAddSheetA(BookHandle book, const char* name, SheetHandle initSheet) noexcept;
@@ -111,6 +127,33 @@ int xlSheetSetMergeA(SheetHandle sheet, int rowFirst, int rowLast, int colFirst,
 // Width in character units (0 to 255).
 int xlSheetSetColA(SheetHandle sheet, int colFirst, int colLast, double width, FormatHandle format,
                    int hidden) noexcept;
+
+// Page setup: how a spreadsheet program prints the sheet. Nothing of it is written for a
+// sheet that never sets it. Margins are in inches (0 to 49); the header and footer texts
+// use the format's codes (&L &C &R sections, &P page, &N pages, && an ampersand), at most
+// 255 characters; their margin is the distance from the paper's edge, in inches.
+int xlSheetSetPaperA(SheetHandle sheet, int paper) noexcept;
+int xlSheetSetLandscapeA(SheetHandle sheet, int landscape) noexcept;
+int xlSheetSetMarginLeftA(SheetHandle sheet, double margin) noexcept;
+int xlSheetSetMarginRightA(SheetHandle sheet, double margin) noexcept;
+int xlSheetSetMarginTopA(SheetHandle sheet, double margin) noexcept;
+int xlSheetSetMarginBottomA(SheetHandle sheet, double margin) noexcept;
+int xlSheetSetHeaderA(SheetHandle sheet, const char* header, double margin) noexcept;
+int xlSheetSetFooterA(SheetHandle sheet, const char* footer, double margin) noexcept;
+// Rows printed at the top of every page.
+int xlSheetSetPrintRepeatRowsA(SheetHandle sheet, int rowFirst, int rowLast) noexcept;
+// The range that is printed; the rest of the sheet is not.
+int xlSheetSetPrintAreaA(SheetHandle sheet, int rowFirst, int rowLast, int colFirst,
+                         int colLast) noexcept;
+// A page break above `row` (left of `col`) when `pageBreak` is non-zero; zero removes it.
+// At most 1023 of each kind; row 0 and column 0 take none.
+int xlSheetSetHorPageBreakA(SheetHandle sheet, int row, int pageBreak) noexcept;
+int xlSheetSetVerPageBreakA(SheetHandle sheet, int col, int pageBreak) noexcept;
+// Printed at `zoom` % (10 to 400) of the sheet's size.
+int xlSheetSetPrintZoomA(SheetHandle sheet, int zoom) noexcept;
+// Scaled down to fit `wPages` pages across and `hPages` down (0: as many as needed); this
+// takes the place of the zoom.
+int xlSheetSetPrintFitA(SheetHandle sheet, int wPages, int hPages) noexcept;
 
 // Writes the book to `path`: to a temporary file in the same folder, renamed over `path` only
 // when complete, so a failed save leaves an earlier file whole (files/atomic_file.h; a

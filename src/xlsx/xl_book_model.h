@@ -4,7 +4,10 @@
 
 #include <cstdint>
 #include <deque>
+#include <optional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "xlsx/xl_book.h"
@@ -57,6 +60,24 @@ struct XlRange {
     int rowFirst, rowLast, colFirst, colLast;
 };
 
+struct XlHeaderFooter {
+    std::string text;
+    double margin;
+};
+
+// What a sheet's page setup records; unset parts are not written.
+struct XlPageSetup {
+    std::optional<int> paper;
+    std::optional<bool> landscape;
+    std::optional<double> marginLeft, marginRight, marginTop, marginBottom;
+    std::optional<XlHeaderFooter> header, footer;
+    std::optional<std::pair<int, int>> repeatRows;
+    std::optional<XlRange> printArea;
+    std::set<int> rowBreaks, colBreaks;
+    std::optional<int> zoom;
+    std::optional<std::pair<int, int>> fit;
+};
+
 struct XlSheet {
     XlBook* book = nullptr;
     std::string name;
@@ -66,6 +87,7 @@ struct XlSheet {
     std::vector<XlRowSetting> rows;
     std::vector<XlColSetting> cols;
     std::vector<XlRange> merges;
+    XlPageSetup page;
 };
 
 struct XlBook {
@@ -73,6 +95,7 @@ struct XlBook {
     std::deque<XlFont> fonts;
     std::deque<XlFormat> formats;
     std::deque<XlSheet> sheets;
+    std::vector<std::string> customNumFormats;  // id kXlFirstCustomNumFormat + index
     std::string error;
 };
 

@@ -5,9 +5,11 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "xlsx/c_numeric_locale.h"
@@ -60,7 +62,7 @@ uint8_t verticalAlignment(int code) {
     }
 }
 
-void describeFormat(lxw_format* out, const XlFormat& format) {
+void describeFormat(lxw_format* out, const XlFormat& format, const XlBook& book) {
     static const XlFont defaultFont;
     const XlFont& font = format.font != nullptr ? *format.font : defaultFont;
     if (font.bold)
@@ -81,8 +83,70 @@ void describeFormat(lxw_format* out, const XlFormat& format) {
             format_set_fg_color(out, *rgb);
         }
     }
-    if (format.numFormat != XL_NUMFORMAT_GENERAL) {
+    if (format.numFormat >= kXlFirstCustomNumFormat) {
+        const auto index = static_cast<std::size_t>(format.numFormat - kXlFirstCustomNumFormat);
+        format_set_num_format(out, book.customNumFormats.at(index).c_str());
+    } else if (format.numFormat != XL_NUMFORMAT_GENERAL) {
         format_set_num_format_index(out, static_cast<uint8_t>(format.numFormat));
+    }
+}
+
+// Page breaks as libxlsxwriter takes them: ascending, ended by a 0.
+template <typename Index>
+std::vector<Index> breakList(const std::set<int>& breaks) {
+    std::vector<Index> list(breaks.begin(), breaks.end());
+    list.push_back(0);
+    return list;
+}
+
+void applyPageSetup(lxw_worksheet* ws, const XlPageSetup& page) {
+    if (page.paper)
+        worksheet_set_paper(ws, static_cast<uint8_t>(*page.paper));
+    if (page.landscape) {
+        if (*page.landscape)
+            worksheet_set_landscape(ws);
+        else
+            worksheet_set_portrait(ws);
+    }
+    if (page.marginLeft || page.marginRight || page.marginTop || page.marginBottom) {
+        // A negative margin keeps the library's default for that side.
+        worksheet_set_margins(ws, page.marginLeft.value_or(-1), page.marginRight.value_or(-1),
+                              page.marginTop.value_or(-1), page.marginBottom.value_or(-1));
+    }
+    for (auto [part, set] : {std::pair{&page.header, &worksheet_set_header_opt},
+                             std::pair{&page.footer, &worksheet_set_footer_opt}}) {
+        if (*part) {
+            lxw_header_footer_options options{};
+            options.margin = (*part)->margin;
+            check(set(ws, (*part)->text.c_str(), &options), "setting a header or footer");
+        }
+    }
+    if (page.repeatRows) {
+        check(worksheet_repeat_rows(ws, static_cast<lxw_row_t>(page.repeatRows->first),
+                                    static_cast<lxw_row_t>(page.repeatRows->second)),
+              "setting the rows repeated on each page");
+    }
+    if (page.printArea) {
+        const XlRange& a = *page.printArea;
+        check(worksheet_print_area(
+                  ws, static_cast<lxw_row_t>(a.rowFirst), static_cast<lxw_col_t>(a.colFirst),
+                  static_cast<lxw_row_t>(a.rowLast), static_cast<lxw_col_t>(a.colLast)),
+              "setting the print area");
+    }
+    // The library copies the lists.
+    if (!page.rowBreaks.empty()) {
+        std::vector<lxw_row_t> rows = breakList<lxw_row_t>(page.rowBreaks);
+        check(worksheet_set_h_pagebreaks(ws, rows.data()), "setting page breaks");
+    }
+    if (!page.colBreaks.empty()) {
+        std::vector<lxw_col_t> cols = breakList<lxw_col_t>(page.colBreaks);
+        check(worksheet_set_v_pagebreaks(ws, cols.data()), "setting page breaks");
+    }
+    if (page.zoom)
+        worksheet_set_print_scale(ws, static_cast<uint16_t>(*page.zoom));
+    if (page.fit) {
+        worksheet_fit_to_pages(ws, static_cast<uint16_t>(page.fit->first),
+                               static_cast<uint16_t>(page.fit->second));
     }
 }
 
@@ -129,7 +193,7 @@ class Writer {
             if (out == nullptr) {
                 throw std::runtime_error("out of memory");
             }
-            describeFormat(out, format);
+            describeFormat(out, format, book);
             formats_.emplace(&format, out);
         }
     }
@@ -139,6 +203,7 @@ class Writer {
         if (ws == nullptr) {
             throw std::runtime_error("cannot add the sheet \"" + sheet.name + "\"");
         }
+        applyPageSetup(ws, sheet.page);
         // Merged ranges and columns are kept apart from the rows, so they may come first.
         // A merge without text or format writes no cells.
         for (const XlRange& m : sheet.merges) {

@@ -76,6 +76,58 @@ void TSheet::setCol(int colFirst, int colLast, double width, const TFormat* form
     }
 }
 
+namespace {
+
+void require(int result, BookHandle book) {
+    if (result == 0)
+        raise(book);
+}
+
+}  // namespace
+
+void TSheet::setPaper(int paper) {
+    require(xlSheetSetPaperA(sheet_, paper), book_);
+}
+void TSheet::setLandscape(bool landscape) {
+    require(xlSheetSetLandscapeA(sheet_, landscape ? 1 : 0), book_);
+}
+void TSheet::setMargins(double left, double right, double top, double bottom) {
+    require(xlSheetSetMarginLeftA(sheet_, left), book_);
+    require(xlSheetSetMarginRightA(sheet_, right), book_);
+    require(xlSheetSetMarginTopA(sheet_, top), book_);
+    require(xlSheetSetMarginBottomA(sheet_, bottom), book_);
+}
+void TSheet::setHeader(const std::string& header, double margin) {
+    require(xlSheetSetHeaderA(sheet_, header.c_str(), margin), book_);
+}
+void TSheet::setFooter(const std::string& footer, double margin) {
+    require(xlSheetSetFooterA(sheet_, footer.c_str(), margin), book_);
+}
+void TSheet::setPrintRepeatRows(int rowFirst, int rowLast) {
+    require(xlSheetSetPrintRepeatRowsA(sheet_, rowFirst, rowLast), book_);
+}
+void TSheet::setPrintArea(int rowFirst, int rowLast, int colFirst, int colLast) {
+    require(xlSheetSetPrintAreaA(sheet_, rowFirst, rowLast, colFirst, colLast), book_);
+}
+void TSheet::setHorPageBreak(int row, bool pageBreak) {
+    require(xlSheetSetHorPageBreakA(sheet_, row, pageBreak ? 1 : 0), book_);
+}
+void TSheet::setVerPageBreak(int col, bool pageBreak) {
+    require(xlSheetSetVerPageBreakA(sheet_, col, pageBreak ? 1 : 0), book_);
+}
+void TSheet::setPrintZoom(int zoom) {
+    require(xlSheetSetPrintZoomA(sheet_, zoom), book_);
+}
+void TSheet::setPrintFit(int wPages, int hPages) {
+    require(xlSheetSetPrintFitA(sheet_, wPages, hPages), book_);
+}
+
+int TBook::addCustomNumFormat(const std::string& numFormat) {
+    const int id = xlBookAddCustomNumFormatA(book_, numFormat.c_str());
+    require(id, book_);
+    return id;
+}
+
 TBook::~TBook() {
     if (book_ != nullptr)
         xlBookReleaseA(book_);

@@ -55,6 +55,19 @@ class TSheet {
     bool setMerge(int rowFirst, int rowLast, int colFirst, int colLast);
     void setCol(int colFirst, int colLast, double width, const TFormat* format = nullptr,
                 bool hidden = false);
+
+    // Page setup (xl_book.h); a refused value raises.
+    void setPaper(int paper);
+    void setLandscape(bool landscape);
+    void setMargins(double left, double right, double top, double bottom);  // inches
+    void setHeader(const std::string& header, double margin);
+    void setFooter(const std::string& footer, double margin);
+    void setPrintRepeatRows(int rowFirst, int rowLast);
+    void setPrintArea(int rowFirst, int rowLast, int colFirst, int colLast);
+    void setHorPageBreak(int row, bool pageBreak = true);
+    void setVerPageBreak(int col, bool pageBreak = true);
+    void setPrintZoom(int zoom);
+    void setPrintFit(int wPages, int hPages);
     SheetHandle handle() const { return sheet_; }
 
   private:
@@ -73,6 +86,8 @@ class TBook {
     TFont addFont();
     TFormat addFormat();
     TSheet addSheet(const std::string& name);
+    // The id of a custom number format such as "0.000", for TFormat::setNumFormat.
+    int addCustomNumFormat(const std::string& numFormat);
     void save(const std::string& path);
     std::string errorMessage() const;
     BookHandle handle() const { return book_; }

@@ -14,6 +14,7 @@
 
 #include "cli/table_command.h"
 #include "command_run.h"
+#include "support/command_output.h"
 #include "support/file_size_limit.h"
 #include "support/xlsx_reader.h"
 
@@ -82,6 +83,25 @@ TEST_F(TableFilesTest, SampleSettingsGiveTheWorkbookOfTheirTable) {
     EXPECT_DOUBLE_EQ(sheet.at(3 + 60, 6).number, 47500.46);
     EXPECT_FALSE(sheet.has(3 + 61, 4));
     EXPECT_TRUE(sheet.at(0, 0).text.starts_with("计算参数如下："));
+}
+
+// The example tank issued from the command line: the workbook with its title block and the
+// PDF of three pages, and the identity stored as the window stores it.
+TEST_F(TableFilesTest, IdentityOptionsIssueTheWorkbookAndThePdf) {
+    const RunResult r =
+        run({"--shell", "horizontal", "--settings", kExamples + "/Config.ini", "--tank-number",
+             "T-101", "--owner", "某某油库", "--reference-height", "2650", "--increments", "--out",
+             path("t.xlsx"), "--pdf", path("t.pdf"), "--save-settings", path("Config.ini")});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    const auto sheet = testsupport::readXlsx(path("t.xlsx")).sheets.at(0);
+    EXPECT_EQ(sheet.at(0, 0).text, "罐容表");
+    EXPECT_EQ(sheet.at(1, 0).text, "罐号：T-101");
+    const std::string info = testsupport::commandOutput("pdfinfo '" + path("t.pdf") + "'");
+    EXPECT_NE(info.find("Pages:           3\n"), std::string::npos) << info;
+    EXPECT_NE(info.find("Title:           罐容表 T-101\n"), std::string::npos) << info;
+    EXPECT_TRUE(slurp(path("Config.ini"))
+                    .ends_with("CheckBox2=0\r\nEdit48=2650\r\nEdit49=T-101\r\n"
+                               "Edit50=\xC4\xB3\xC4\xB3\xD3\xCD\xBF\xE2\r\nCheckBox3=1\r\n"));
 }
 
 TEST_F(TableFilesTest, LoadingThenSavingReproducesTheSampleFilesByteForByte) {

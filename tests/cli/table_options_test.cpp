@@ -101,3 +101,41 @@ TEST(TableOptions, HelpNamesEveryOption) {
 
 }  // namespace
 }  // namespace quorvel::cli
+
+namespace quorvel::cli {
+namespace {
+
+// The options of a table to issue set the identity's controls, in command-line order with
+// --set; --pdf records its file.
+TEST(TableOptions, DocumentOptionsSetTheirControls) {
+    const std::pair<const char*, const char*> options[] = {
+        {"--tank-number", "Edit49"},      {"--owner", "Edit50"},       {"--location", "Edit51"},
+        {"--nominal-capacity", "Edit52"}, {"--certificate", "Edit53"}, {"--date", "Edit54"},
+        {"--valid-until", "Edit55"},      {"--compiled-by", "Edit56"}, {"--checked-by", "Edit57"},
+        {"--reference-height", "Edit48"}, {"--uncertainty", "Edit58"}};
+    for (auto [option, control] : options) {
+        const TableOptions o =
+            parse({"--shell", "horizontal", "--set", "Edit1=5", option, "T &1", "--increments"});
+        ASSERT_EQ(o.edits.size(), 3u) << option;
+        EXPECT_EQ(o.edits[1].name, control);
+        EXPECT_EQ(o.edits[1].value, "T &1");
+        EXPECT_EQ(o.edits[2].name, "CheckBox3");
+        EXPECT_EQ(o.edits[2].value, "1");
+    }
+    EXPECT_EQ(parse({"--shell", "horizontal", "--pdf=a.pdf"}).pdfFile, "a.pdf");
+    for (std::vector<std::string_view> args :
+         {std::vector<std::string_view>{"--shell", "horizontal", "--pdf", "a.pdf", "--quick", "5"},
+          {"--shell", "horizontal", "--volume", "5", "--pdf", "a.pdf"}}) {
+        try {
+            parse(args);
+            ADD_FAILURE() << "accepted";
+        } catch (const UsageError& e) {
+            EXPECT_STREQ(e.what(),
+                         "--pdf writes the table: leave out --quick, --volume and --weight");
+        }
+    }
+    EXPECT_THROW(parse({"--shell", "horizontal", "--pdf="}), UsageError);
+}
+
+}  // namespace
+}  // namespace quorvel::cli

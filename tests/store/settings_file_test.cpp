@@ -109,9 +109,6 @@ TEST(LoadSettings, RestoresEveryKindOfControl) {
     MemoryForm saved = filledForm();
     saved.setText("Edit41", "1 2 3");
     saved.setText("ComboBox1", "g/cm^3");
-    saved.setText("OilEdit2", "-5.5");
-    saved.setText("OilComboBox1", "润滑油（D）");
-    saved.setChecked("OilRadioButton4", true);
     SaveSettings(saved, path);
 
     MemoryForm loaded;
@@ -121,8 +118,8 @@ TEST(LoadSettings, RestoresEveryKindOfControl) {
             EXPECT_EQ(loaded.checked(c.name), saved.checked(c.name)) << c.name;
         } else {
             std::string expected = saved.text(c.name);
-            if (expected.find_first_not_of(" \t") == std::string::npos && !c.storedWhenSet)
-                expected = "0";
+            if (expected.find_first_not_of(" \t") == std::string::npos)
+                expected = c.storedWhenSet ? "" : "0";
             EXPECT_EQ(loaded.text(c.name), expected) << c.name;
         }
     }
@@ -130,31 +127,6 @@ TEST(LoadSettings, RestoresEveryKindOfControl) {
     EXPECT_EQ(loaded.itemIndex("ComboBox2"), 4);
     EXPECT_EQ(loaded.text("Edit35"), "柴油罐");
     EXPECT_EQ(loaded.text("Edit6"), "0");
-    EXPECT_EQ(loaded.itemIndex("OilComboBox1"), 2);
-}
-
-// The inputs of "油量计算" come after the 73, in their order, once they hold something; a key
-// once written stays, emptied.
-TEST(SaveSettings, KeysAddedSinceThe73AreWrittenOnceSetAndKeptWhenEmptied) {
-    TempFolder folder;
-    std::string path = folder.file("Config.ini");
-    MemoryForm form = filledForm();
-    form.setText("OilComboBox1", "石油产品（B）");
-    form.setText("OilEdit2", "21.3");
-    form.setChecked("OilRadioButton2", true);
-    SaveSettings(form, path);
-    const std::string added =
-        "OilEdit2=21.3\r\nOilRadioButton2=1\r\n"
-        "OilComboBox1=\xCA\xAF\xD3\xCD\xB2\xFA\xC6\xB7\xA3\xA8\x42\xA3\xA9\r\n";
-    EXPECT_EQ(testsupport::readBytes(path), kFilledFile + added);
-
-    form.setText("OilEdit2", "  ");
-    form.setChecked("OilRadioButton1", true);
-    SaveSettings(form, path);
-    // A key new to the file goes after those it has.
-    EXPECT_EQ(testsupport::readBytes(path), kFilledFile + "OilEdit2=\r\nOilRadioButton2=0\r\n" +
-                                                added.substr(added.find("OilComboBox1")) +
-                                                "OilRadioButton1=1\r\n");
 }
 
 // Loads `body` (keys of the one section) into a form that had `before` applied.
@@ -275,6 +247,100 @@ TEST(SettingsFile, MillionCharacterValuesRoundTripExactly) {
     for (const auto& [name, value] : values)
         EXPECT_EQ(loaded.text(name), value) << name;
     EXPECT_EQ(loaded.text("Edit2"), "8000");
+}
+
+}  // namespace
+}  // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+// The table identity's keys come after the 73 in their own order, only once they hold
+// something; emptied, a key that exists is kept empty; every value reads back as stored.
+TEST(SettingsFile, TableIdentityKeysRoundTrip) {
+    struct Case {
+        const char* control;
+        const char* value;  // "" leaves it empty
+        const char* line;   // the line the file then ends with; "" when no key is written
+    } cases[] = {
+        {"Edit48", "2650", "Edit48=2650"},
+        {"Edit49", "T-101", "Edit49=T-101"},
+        {"Edit50", "某某油库", "Edit50=\xC4\xB3\xC4\xB3\xD3\xCD\xBF\xE2"},
+        {"Edit51", "一号罐区 东", "Edit51=\xD2\xBB\xBA\xC5\xB9\xDE\xC7\xF8 \xB6\xAB"},
+        {"Edit52", "50 立方米", "Edit52=50 \xC1\xA2\xB7\xBD\xC3\xD7"},
+        {"Edit53", "JD-2026-0412", "Edit53=JD-2026-0412"},
+        {"Edit54", "2026-12-09", "Edit54=2026-12-09"},
+        {"Edit55", "2028-12-08", "Edit55=2028-12-08"},
+        {"Edit56", "张三", "Edit56=\xD5\xC5\xC8\xFD"},
+        {"Edit57", "李四", "Edit57=\xC0\xEE\xCB\xC4"},
+        {"Edit58", "U=0.3%，k=2", "Edit58=U=0.3%\xA3\xACk=2"},
+        {"Edit49", "   ", ""},  // blanks are nothing, not "0"
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        const std::string path = folder.file("Config.ini");
+        MemoryForm form = filledForm();
+        form.setText(c.control, c.value);
+        SaveSettings(form, path);
+        const std::string bytes = testsupport::readBytes(path);
+        if (c.line[0] == '\0') {
+            EXPECT_EQ(bytes, kFilledFile) << c.control;
+            continue;
+        }
+        EXPECT_EQ(bytes, kFilledFile + c.line + "\r\n") << c.control;
+        MemoryForm loaded;
+        LoadSettings(loaded, path);
+        EXPECT_EQ(loaded.text(c.control), c.value) << c.control;
+
+        // Emptied, the key stays in its place with nothing after "=".
+        form.setText(c.control, "");
+        SaveSettings(form, path);
+        EXPECT_EQ(testsupport::readBytes(path), kFilledFile + c.control + "=\r\n") << c.control;
+    }
+}
+
+// The inputs of "油量计算" come after the table identity's, in their order, once they hold
+// something; a key once written stays, emptied, and one new to the file goes after the others.
+TEST(SettingsFile, OilQuantityKeysAreWrittenOnceSetAndKeptWhenEmptied) {
+    TempFolder folder;
+    const std::string path = folder.file("Config.ini");
+    MemoryForm form = filledForm();
+    form.setText("Edit49", "T-101");
+    form.setText("OilComboBox1", "石油产品（B）");
+    form.setText("OilEdit2", "-5.5");
+    form.setChecked("OilRadioButton2", true);
+    SaveSettings(form, path);
+    const std::string added =
+        "Edit49=T-101\r\nOilEdit2=-5.5\r\nOilRadioButton2=1\r\n"
+        "OilComboBox1=\xCA\xAF\xD3\xCD\xB2\xFA\xC6\xB7\xA3\xA8\x42\xA3\xA9\r\n";
+    EXPECT_EQ(testsupport::readBytes(path), kFilledFile + added);
+    MemoryForm loaded;
+    LoadSettings(loaded, path);
+    EXPECT_EQ(loaded.itemIndex("OilComboBox1"), 1);
+    EXPECT_EQ(loaded.text("OilEdit2"), "-5.5");
+    EXPECT_TRUE(loaded.checked("OilRadioButton2"));
+
+    form.setText("OilEdit2", "  ");
+    form.setChecked("OilRadioButton1", true);
+    SaveSettings(form, path);
+    EXPECT_EQ(testsupport::readBytes(path),
+              kFilledFile + "Edit49=T-101\r\nOilEdit2=\r\nOilRadioButton2=0\r\n" +
+                  added.substr(added.find("OilComboBox1")) + "OilRadioButton1=1\r\n");
+}
+
+TEST(SettingsFile, IncrementSwitchIsStoredOnceChecked) {
+    TempFolder folder;
+    const std::string path = folder.file("Config.ini");
+    MemoryForm form = filledForm();
+    form.setChecked("CheckBox3", true);
+    SaveSettings(form, path);
+    EXPECT_EQ(testsupport::readBytes(path), kFilledFile + "CheckBox3=1\r\n");
+    MemoryForm loaded;
+    LoadSettings(loaded, path);
+    EXPECT_TRUE(loaded.checked("CheckBox3"));
+    form.setChecked("CheckBox3", false);
+    SaveSettings(form, path);
+    EXPECT_EQ(testsupport::readBytes(path), kFilledFile + "CheckBox3=0\r\n");
 }
 
 }  // namespace

@@ -185,7 +185,35 @@ INSTANTIATE_TEST_SUITE_P(
                     [](Books& b) { return xlSheetSetColA(b.sheet, 3, 2, 8, nullptr, 0); },
                     "columns 3-2 are not a range of the sheet"},
         FailureCase{"SaveWithoutName", [](Books& b) { return xlBookSaveA(b.book, ""); },
-                    "no file name given"}),
+                    "no file name given"},
+        FailureCase{"NegativeMargin", [](Books& b) { return xlSheetSetMarginLeftA(b.sheet, -0.1); },
+                    "the left margin must be 0 to 49 inches"},
+        FailureCase{
+            "FooterTooLong",
+            [](Books& b) { return xlSheetSetFooterA(b.sheet, std::string(256, 'x').c_str(), 0.3); },
+            "a footer must be UTF-8 text of at most 255 characters"},
+        FailureCase{"BreakBeforeFirstColumn",
+                    [](Books& b) { return xlSheetSetVerPageBreakA(b.sheet, 0, 1); },
+                    "no page break can go before column 0"},
+        FailureCase{"TooManyRowBreaks",
+                    [](Books& b) {
+                        for (int row = 1; row <= 1023; ++row) {
+                            xlSheetSetHorPageBreakA(b.sheet, row, 1);
+                        }
+                        return xlSheetSetHorPageBreakA(b.sheet, 2000, 1);
+                    },
+                    "a sheet holds at most 1023 row page breaks"},
+        FailureCase{"ZoomTooSmall", [](Books& b) { return xlSheetSetPrintZoomA(b.sheet, 9); },
+                    "a print zoom must be 10 to 400 %, not 9"},
+        FailureCase{"RepeatRowsReversed",
+                    [](Books& b) { return xlSheetSetPrintRepeatRowsA(b.sheet, 3, 2); },
+                    "rows 3-2 are not a range of the sheet"},
+        FailureCase{"UnknownCustomFormat",
+                    [](Books& b) { return xlFormatSetNumFormatA(b.format, 164); },
+                    "number format 164 is not a built-in format"},
+        FailureCase{"EmptyCustomFormat",
+                    [](Books& b) { return xlBookAddCustomNumFormatA(b.book, ""); },
+                    "a number format must be UTF-8 text of 1 to 255 characters"}),
     [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
 TEST(XlBook, LastFailureStaysUntilTheNextOne) {

@@ -1,0 +1,103 @@
+#include "app/table_documents.h"
+
+#include <algorithm>
+#include <cctype>
+#include <ctime>
+
+#include "app/app_messages.h"
+#include "app/error_boundary.h"
+#include "app/table_operations.h"
+#include "output/capacity_workbook.h"
+#include "output/table_paper.h"
+
+namespace quorvel::app {
+namespace {
+
+// A name part without the characters file systems and dialogs refuse.
+std::string fileNamePart(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        const bool refused =
+            u < 0x20 || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
+        out += refused ? '-' : c;
+    }
+    return out;
+}
+
+bool endsWithSuffix(const std::string& path, std::string_view suffix) {
+    if (path.size() < suffix.size() + 1 || path[path.size() - suffix.size() - 1] != '.')
+        return false;
+    return std::equal(suffix.begin(), suffix.end(), path.end() - static_cast<long>(suffix.size()),
+                      [](char a, char b) {
+                          return std::tolower(static_cast<unsigned char>(a)) ==
+                                 std::tolower(static_cast<unsigned char>(b));
+                      });
+}
+
+// Asks for a file name for the table the form describes, proposed as above.
+std::optional<std::string> askTableFile(const TableIdentity& identity, UiServices& ui,
+                                        std::string_view today, const char* suffix) {
+    const std::string filter = std::string("*.") + suffix;
+    std::optional<std::string> chosen =
+        ui.askSaveFileName({proposedTableName(identity, today, suffix), suffix, filter});
+    if (!chosen || chosen->empty())
+        return std::nullopt;
+    return withSuffix(*chosen, suffix);
+}
+
+}  // namespace
+
+std::string todayText() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    return text;
+}
+
+std::string proposedTableName(const TableIdentity& identity, std::string_view today,
+                              std::string_view suffix) {
+    std::string name = app_messages::kTableFilePrefix;
+    if (const std::string& tank = identity.value("Edit49"); !tank.empty())
+        name.append("_").append(fileNamePart(tank));
+    const std::string& date = identity.value("Edit54");
+    name.append("_").append(fileNamePart(date.empty() ? today : std::string_view(date)));
+    return name.append(".").append(suffix);
+}
+
+std::string withSuffix(const std::string& path, std::string_view suffix) {
+    return endsWithSuffix(path, suffix) ? path : path + "." + std::string(suffix);
+}
+
+std::optional<int> writeTablePdf(const CapacityTable& table, const std::string& path,
+                                 UiServices& ui) {
+    return guarded(ui, [&]() -> std::optional<int> { return quorvel::writeTablePdf(table, path); });
+}
+
+std::string saveTableAs(FieldSource& form, UiServices& ui, std::string_view today, Method method) {
+    const std::optional<CapacityTable> table = makeTable(form, ui, method);
+    if (!table)
+        return {};
+    const std::optional<std::string> path =
+        askTableFile(table->identity, ui, today, kWorkbookSuffix);
+    if (!path)
+        return {};
+    const std::optional<bool> saved = guarded(
+        ui, [&]() -> std::optional<bool> { return saveCapacityTableAs(*table, *path, ui); });
+    return saved.value_or(false) ? *path : std::string();
+}
+
+std::string saveTablePdfAs(FieldSource& form, UiServices& ui, std::string_view today,
+                           Method method) {
+    const std::optional<CapacityTable> table = makeTable(form, ui, method);
+    if (!table)
+        return {};
+    const std::optional<std::string> path = askTableFile(table->identity, ui, today, kPdfSuffix);
+    if (!path)
+        return {};
+    return writeTablePdf(*table, *path, ui) ? *path : std::string();
+}
+
+}  // namespace quorvel::app

@@ -1,0 +1,47 @@
+// The capacity table as a document to issue, for both front ends: saved as a workbook under
+// a name the user chooses ("另存为…"), written as a PDF, and proposed a file name from its
+// tank number and date. Every stop and error is shown here, through `ui`.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "form/field_source.h"
+#include "form/table_identity.h"
+#include "ports/ui_services.h"
+#include "tank/capacity_table.h"
+#include "tank/method.h"
+
+namespace quorvel::app {
+
+inline constexpr const char* kWorkbookSuffix = "xlsx";
+inline constexpr const char* kPdfSuffix = "pdf";
+
+// Today's date in the local time zone, "2026-12-09".
+std::string todayText();
+
+// The name proposed for the table's file: "罐容表_T-101_2026-12-09.xlsx" — the tank number
+// when there is one, the table's date (编制日期) or else `today`; characters a file name
+// cannot hold become "-".
+std::string proposedTableName(const TableIdentity& identity, std::string_view today,
+                              std::string_view suffix);
+
+// `path` ending in "." + `suffix` (any case), appended when it does not.
+std::string withSuffix(const std::string& path, std::string_view suffix);
+
+// Writes `table` as a PDF at `path`: the pages written, or nullopt when it failed (shown).
+std::optional<int> writeTablePdf(const CapacityTable& table, const std::string& path,
+                                 UiServices& ui);
+
+// "另存为…": the table the form describes, saved as a workbook under the name the user
+// chooses (proposed from the tank number and date); nothing is asked before and nothing
+// opened after. The path written; empty when cancelled, stopped or failed (shown).
+std::string saveTableAs(FieldSource& form, UiServices& ui, std::string_view today,
+                        Method method = Method::Classic);
+
+// "PDF…": the same as a PDF under the name the user chooses. The path written or empty.
+std::string saveTablePdfAs(FieldSource& form, UiServices& ui, std::string_view today,
+                           Method method = Method::Classic);
+
+}  // namespace quorvel::app

@@ -1,0 +1,25 @@
+// The rows of quorvel-table's option table (cli/table_options.cpp), shared by the files that
+// hold rows of it.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "cli/table_options.h"
+
+namespace quorvel::cli {
+
+struct OptionSpec {
+    std::string_view name;
+    std::string_view value;  // empty for a flag
+    std::string_view help;
+    void (*record)(TableOptions&, std::string_view value);
+};
+
+// The options of a table to issue: its identity, the increment column, the PDF.
+std::span<const OptionSpec> documentOptions();
+
+// Throws UsageError for document options that make no sense with the rest.
+void checkDocumentOptions(const TableOptions& options);
+
+}  // namespace quorvel::cli

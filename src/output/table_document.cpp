@@ -1,0 +1,121 @@
+#include "output/table_document.h"
+
+#include <cmath>
+
+#include "output/output_messages.h"
+#include "tank/density.h"
+#include "tank/volume.h"
+#include "text/number_format.h"
+#include "text/row_text.h"
+
+namespace quorvel {
+namespace {
+
+namespace msg = output_messages;
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = text.find("\r\n", start);
+        out.push_back(text.substr(start, end == std::string::npos ? end : end - start));
+        if (end == std::string::npos)
+            break;
+        start = end + 2;
+    }
+    return out;
+}
+
+std::string totalCapacity(const CapacityTable& table) {
+    const TankConfig& config = table.config;
+    const double top = config.height();
+    VolumeState state;
+    const VolumeModel volume(config, table.method);
+    const double total = volume(top, config.levelStep, state);
+    return FormatTwoDecimals(shownQuantity(total, std::nullopt)) + " L" +
+           msg::atLevel(formatLevel(top));
+}
+
+void addIdentity(TableTitle& title, const TableIdentity& identity, std::string_view control) {
+    const std::string& value = identity.value(control);
+    if (value.empty())
+        return;
+    for (const IdentityField& field : kIdentityFields) {
+        if (field.control == control) {
+            std::string shown = value;
+            if (control == kReferenceHeightField) {
+                shown += " mm";
+            }
+            title.items.push_back({std::string(field.caption), shown});
+        }
+    }
+}
+
+}  // namespace
+
+std::string tableSummary(const CapacityTable& table) {
+    return table.config.shellKind == ShellKind::Calibrated ? msg::kCalibratedSummary
+                                                           : table.config.parameterSummary;
+}
+
+TableTitle tableTitle(const CapacityTable& table) {
+    const TankConfig& config = table.config;
+    const TableIdentity& id = table.identity;
+    TableTitle title;
+    title.heading = msg::kDocumentHeading;
+    for (std::string_view control : {"Edit49", "Edit50", "Edit51", "Edit52"}) {
+        addIdentity(title, id, control);
+    }
+    title.items.push_back({msg::kTotalCapacityLabel, totalCapacity(table)});
+    title.items.push_back({msg::kDeadVolumeLabel, formatLevel(config.deadVolume) + " L"});
+    if (config.fittingVolume != 0) {
+        title.items.push_back(
+            {msg::kFittingLabel,
+             msg::fittingText(formatLevel(config.fittingVolume), formatLevel(config.fittingBottom),
+                              formatLevel(config.fittingHeight))});
+    }
+    addIdentity(title, id, kReferenceHeightField);
+    if (!table.tableRows.empty()) {
+        const double first = parseTableRow(table.tableRows.front()).level;
+        const double last = parseTableRow(table.tableRows.back()).level;
+        title.items.push_back(
+            {msg::kLevelsLabel, msg::levelsText(formatLevel(first), formatLevel(last),
+                                                formatLevel(config.levelStep))});
+    }
+    title.items.push_back({msg::kMethodLabel, table.method == Method::Exact ? msg::kExactMethod
+                                                                            : msg::kClassicMethod});
+    if (config.shellKind == ShellKind::Tilted) {
+        title.items.push_back({msg::kTiltLabel, msg::tiltText(formatLevel(config.tiltAlpha),
+                                                              formatLevel(config.tiltBeta))});
+    }
+    title.items.push_back({msg::kTemperatureLabel, msg::kStandardTemperature});
+    for (std::string_view control : {"Edit53", "Edit54", "Edit55", "Edit58"}) {
+        addIdentity(title, id, control);
+    }
+    title.summary = lines(tableSummary(table));
+    title.signatures = {{msg::kCompiledByLabel, id.value("Edit56")},
+                        {msg::kCheckedByLabel, id.value("Edit57")}};
+    return title;
+}
+
+std::string incrementText(std::string_view row, std::string_view next) {
+    const LevelAndVolume a = parseTableRow(row);
+    const LevelAndVolume b = parseTableRow(next);
+    const long double rise = static_cast<long double>(b.level) - a.level;
+    if (!(rise > 0)) {
+        return {};
+    }
+    const long double perMm = (static_cast<long double>(b.volume) - a.volume) / rise;
+    // The thousandths as a whole number, then the point put in.
+    std::string digits = formatWholeNumber(perMm * 1000);
+    const bool negative = digits.front() == '-';
+    if (negative)
+        digits.erase(0, 1);
+    if (digits.size() < 4)
+        digits.insert(0, 4 - digits.size(), '0');
+    digits.insert(digits.size() - 3, ".");
+    const bool zero = digits.find_first_not_of("0.") == std::string::npos;
+    return (negative && !zero ? "-" : "") + digits;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,41 @@
+// What an issued capacity table says about itself: its heading, the title block's items (the
+// identity fields that are filled, the total capacity, the dead volume, the fitting, the
+// reference height, the levels and their step, the method, any tilt, the standard
+// temperature), the parameter summary and the signature lines; and the increment column.
+// The workbook and the paper document (PDF, printing) show the same items and numbers.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tank/capacity_table.h"
+
+namespace quorvel {
+
+struct TitleItem {
+    std::string label;
+    std::string value;
+};
+
+struct TableTitle {
+    std::string heading;                // "罐容表"
+    std::vector<TitleItem> items;       // shown two to a line
+    std::vector<std::string> summary;   // the parameter summary, one line each
+    std::vector<TitleItem> signatures;  // 编制, 核验
+};
+
+// The title of `table`. Computes the total capacity: the volume at the tank's height by the
+// table's method (throws as the table's walk does).
+TableTitle tableTitle(const CapacityTable& table);
+
+// The summary lines the workbook's title starts with: "罐容标定" for a calibrated tank.
+std::string tableSummary(const CapacityTable& table);
+
+// The increment of a row: litres per millimetre from it to the next row, (V₂ − V₁)/(h₂ − h₁),
+// from the two rows' texts "level,litres" as the table prints them, rounded to three
+// decimals (half away from zero); the interpolation an operator does between two printed
+// rows. Empty for the last row (no next row) or levels that do not rise.
+std::string incrementText(std::string_view row, std::string_view next);
+
+}  // namespace quorvel
