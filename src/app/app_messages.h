@@ -200,7 +200,8 @@ inline std::string ticketSavedNotOpened(const std::string& path, std::string_vie
     return ticketSavedTo(path) + "，但无法打开：" + std::string(why);
 }
 inline std::string ticketNotSaved(std::string_view reason) {
-    return "计量单未能保存：" + std::string(reason);
+    return reason.empty() ? std::string("计量单未能保存。")
+                          : "计量单未能保存：" + std::string(reason);
 }
 
 inline constexpr std::string_view kOutOfMemory = "内存不足，操作未能完成！";

@@ -4,8 +4,10 @@
 
 #include "app/app_messages.h"
 #include "app/error_boundary.h"
+#include "app/table_documents.h"
 #include "app/window_rules.h"
 #include "form/oil_fields.h"
+#include "output/ticket_paper.h"
 #include "tank/quick_calculation.h"
 #include "tank/tank_reader.h"
 #include "text/number_format.h"
@@ -199,11 +201,8 @@ TicketDocument ticketDocument(const OilTicket& ticket) {
     lines.push_back(number(msg::kV20, ticket.quantity.v20, msg::kUnitLitre));
     lines.push_back(number(msg::kMass, ticket.quantity.mass, msg::kUnitKg));
     lines.push_back(text(msg::kTicketBasis));
-    lines.push_back(text({}));
-    lines.push_back(text(msg::kTicketGauger));
-    lines.push_back(text(msg::kTicketChecker));
-    lines.push_back(text({}));
-    lines.push_back(text(msg::kTicketFooter));
+    doc.signatures = {std::string(msg::kTicketGauger), std::string(msg::kTicketChecker)};
+    doc.footer = msg::kTicketFooter;
     return doc;
 }
 
@@ -215,7 +214,13 @@ void OilQuantity::opened() {
         form_.setChecked(kPrintedTableChoice, true);
     }
     enableDensityFields();
-    form_.setEnabled(kOilSaveButton, ticket_.has_value());
+    enableTicketButtons(ticket_.has_value());
+}
+
+void OilQuantity::enableTicketButtons(bool on) {
+    for (std::string_view button : {kOilSaveButton, kOilPdfButton, kOilPrintButton}) {
+        form_.setEnabled(button, on);
+    }
 }
 
 void OilQuantity::enableDensityFields() {
@@ -236,7 +241,7 @@ bool OilQuantity::calculate(Method method) {
     form_.setLabel(kOilVcf20Label, ticket_->quantity.vcf20);
     form_.setLabel(kOilV20Label, ticket_->quantity.v20);
     form_.setLabel(kOilMassLabel, ticket_->quantity.mass);
-    form_.setEnabled(kOilSaveButton, true);
+    enableTicketButtons(true);
     return true;
 }
 
@@ -255,37 +260,63 @@ void OilQuantity::clear() {
                                    kOilMassLabel, kOilStatusLabel}) {
         form_.setLabel(label, "");
     }
-    form_.setEnabled(kOilSaveButton, false);
+    enableTicketButtons(false);
 }
 
 std::string OilQuantity::saveTicket() {
+    return saveTicketFile(kWorkbookSuffix, [this](const std::string& path) {
+        saveTicketWorkbook(ticketDocument(*ticket_), path);
+    });
+}
+
+std::string OilQuantity::saveTicketPdf() {
+    return saveTicketFile(kPdfSuffix, [this](const std::string& path) {
+        writeTicketPdf(ticketDocument(*ticket_), path);
+    });
+}
+
+std::optional<paper::Document> OilQuantity::ticketPaper() const {
+    if (!ticket_) {
+        return std::nullopt;
+    }
+    return ticketPaperDocument(ticketDocument(*ticket_));
+}
+
+std::string OilQuantity::saveTicketFile(const char* suffix,
+                                        const std::function<void(const std::string&)>& write) {
     if (!ticket_) {
         return {};
     }
+    const std::string filter = std::string("*.") + suffix;
     const std::optional<std::string> chosen =
-        ui_.askSaveFileName({proposedTicketName(ticket_->time), kTicketSuffix, kTicketFilter});
+        ui_.askSaveFileName({proposedTicketName(ticket_->time), suffix, filter});
     if (!chosen || chosen->empty()) {
         return {};
     }
-    const std::string path = withWorkbookSuffix(*chosen);
+    const std::string path = withSuffix(*chosen, suffix);
     const std::optional<bool> saved = guarded(ui_, [&]() -> std::optional<bool> {
         try {
-            saveTicketWorkbook(ticketDocument(*ticket_), path);
+            write(path);
         } catch (const ExceptionXL& e) {
-            form_.setLabel(kOilStatusLabel, msg::ticketNotSaved(e.what()));
+            // The workbook library's reason names the path and the system's reason.
             ui_.showError(msg::ticketNotSaved(e.what()));
+            form_.setLabel(kOilStatusLabel, msg::ticketNotSaved(e.what()));
             return false;
         }
         return true;
     });
     if (!saved.value_or(false)) {
+        if (!saved) {
+            form_.setLabel(kOilStatusLabel, msg::ticketNotSaved({}));
+        }
         return {};
     }
     const OpenOutcome opened = ui_.openDocument(path);
-    form_.setLabel(kOilStatusLabel,
-                   opened == OpenOutcome::Opened
-                       ? msg::ticketSavedTo(path)
-                       : msg::ticketSavedNotOpened(path, notOpenedReason(opened, ".xlsx")));
+    form_.setLabel(
+        kOilStatusLabel,
+        opened == OpenOutcome::Opened
+            ? msg::ticketSavedTo(path)
+            : msg::ticketSavedNotOpened(path, notOpenedReason(opened, "." + std::string(suffix))));
     return path;
 }
 

@@ -16,6 +16,7 @@
 #include "app/window_form.h"
 #include "form/field_source.h"
 #include "oil/oil.h"
+#include "output/page_layout.h"
 #include "output/ticket_workbook.h"
 #include "ports/ui_services.h"
 #include "tank/method.h"
@@ -23,7 +24,7 @@
 namespace quorvel::app {
 
 // The controls of the window "油量计算" that hold no stored value: the five results, the line
-// below them (where a ticket went) and the ticket's button.
+// below them (where a ticket went) and the ticket's buttons: the workbook, the PDF, the printer.
 inline constexpr std::string_view kOilVtLabel = "OilVtLabel";
 inline constexpr std::string_view kOilRho20Label = "OilRho20Label";
 inline constexpr std::string_view kOilVcf20Label = "OilVcf20Label";
@@ -31,6 +32,8 @@ inline constexpr std::string_view kOilV20Label = "OilV20Label";
 inline constexpr std::string_view kOilMassLabel = "OilMassLabel";
 inline constexpr std::string_view kOilStatusLabel = "OilStatusLabel";
 inline constexpr std::string_view kOilSaveButton = "OilSaveButton";
+inline constexpr std::string_view kOilPdfButton = "OilPdfButton";
+inline constexpr std::string_view kOilPrintButton = "OilPrintButton";
 
 // One gauging ticket (计量单): every input as typed and every result as printed.
 struct OilTicket {
@@ -86,6 +89,11 @@ class OilQuantity {
     // then opened; the line below the results says where it went. The path written, or empty
     // when there was no ticket, the user cancelled or the save failed (its box shown).
     std::string saveTicket();
+    // "PDF…": the ticket held, on paper as the issued tables are (output/ticket_paper.h),
+    // written as a PDF under a name the user chooses, then opened, as above.
+    std::string saveTicketPdf();
+    // "打印…": the ticket held as a paper document for the printer; nullopt without one.
+    std::optional<paper::Document> ticketPaper() const;
     // The results, the line below them and the ticket are cleared.
     void clear();
 
@@ -93,6 +101,11 @@ class OilQuantity {
 
   private:
     void enableDensityFields();
+    void enableTicketButtons(bool on);
+    // Asks for a file of `suffix` (proposed from the ticket's time), writes it by `write` and
+    // opens it; the line below the results says where it went.
+    std::string saveTicketFile(const char* suffix,
+                               const std::function<void(const std::string&)>& write);
 
     WindowForm& form_;
     UiServices& ui_;

@@ -1,7 +1,5 @@
 #include "output/ticket_workbook.h"
 
-#include <filesystem>
-
 #include "xlsx/xl_wrappers.h"
 
 namespace quorvel {
@@ -14,14 +12,6 @@ constexpr double kValueWidth = 20;
 constexpr double kUnitWidth = 10;
 
 }  // namespace
-
-std::string withWorkbookSuffix(const std::string& path) {
-    // A native dialog may hand back the name exactly as typed.
-    if (std::filesystem::path(path).extension().empty()) {
-        return path + "." + kTicketSuffix;
-    }
-    return path;
-}
 
 void saveTicketWorkbook(const TicketDocument& ticket, const std::string& path) {
     TXmlBook book;
@@ -60,6 +50,13 @@ void saveTicketWorkbook(const TicketDocument& ticket, const std::string& path) {
             sheet.writeStr(row, 2, line.unit);
         }
         ++row;
+    }
+    ++row;
+    for (const std::string& label : ticket.signatures) {
+        sheet.writeStr(row++, 0, label);
+    }
+    if (!ticket.footer.empty()) {
+        sheet.writeStr(row + 1, 0, ticket.footer);
     }
     book.save(path);
 }

@@ -20,17 +20,14 @@ struct DocumentLine {
 struct TicketDocument {
     std::string title;  // also the sheet's name
     std::vector<DocumentLine> lines;
+    std::vector<std::string> signatures;  // who signs: a label each, over a line
+    std::string footer;
 };
-
-inline constexpr const char* kTicketSuffix = "xlsx";
-inline constexpr const char* kTicketFilter = "*.xlsx";
-
-// A chosen name without an extension gets ".xlsx"; any other name is kept as chosen.
-std::string withWorkbookSuffix(const std::string& path);
 
 // Writes the ticket to `path`: row 1 the title (bold, 14 points), a blank row, then one row
 // per line from row 3 — column A the label, B the value (right-aligned for a number, else
-// left-aligned), C the unit. Values are written as the texts given, so the sheet shows
+// left-aligned), C the unit —, after a blank row the signatures' labels a row each, and
+// after another the footer. Values are written as the texts given, so the sheet shows
 // exactly the digits of the ticket. The file is replaced
 // atomically; a failure throws ExceptionXL naming the path and the system's reason.
 void saveTicketWorkbook(const TicketDocument& ticket, const std::string& path);

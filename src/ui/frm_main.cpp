@@ -132,7 +132,7 @@ void TFrmMain::wireEvents() {
             [&ops] { ops.help(); });
     connect(&named<QPushButton>(*this, "Button3"), &QPushButton::clicked, this,
             [this] { Button3Click(); });
-    wireOilQuantityDialog(*this, ops);
+    wireOilQuantityDialog(*this, ops, *services_);
     for (const char* name : {"BitBtn1", "Button1"}) {
         connect(&named<QPushButton>(*this, name), &QPushButton::clicked, this,
                 [this] { Button1Click(); });

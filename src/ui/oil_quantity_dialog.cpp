@@ -11,9 +11,11 @@
 #include <QVBoxLayout>
 
 #include "app/app_messages.h"
+#include "app/error_boundary.h"
 #include "form/controls.h"
 #include "form/oil_fields.h"
 #include "ui/input_filters.h"
+#include "ui/table_printing.h"
 #include "ui/ui_messages.h"
 
 namespace quorvel::ui {
@@ -147,6 +149,8 @@ QPushButton* makeOilQuantityDialog(QWidget& window, double scale) {
         named(new QPushButton(qs(ui_messages::kOilCalculate)), "OilCalculateButton"));
     buttons->addWidget(
         named(new QPushButton(qs(ui_messages::kOilSaveTicket)), app::kOilSaveButton));
+    buttons->addWidget(named(new QPushButton(qs(ui_messages::kOilPdf)), app::kOilPdfButton));
+    buttons->addWidget(named(new QPushButton(qs(ui_messages::kOilPrint)), app::kOilPrintButton));
     buttons->addStretch(1);
     auto* close = named(new QPushButton(qs(ui_messages::kOilClose)), "OilCloseButton");
     QObject::connect(close, &QPushButton::clicked, dialog, &QDialog::close);
@@ -164,7 +168,7 @@ QPushButton* makeOilQuantityDialog(QWidget& window, double scale) {
     return open;
 }
 
-void wireOilQuantityDialog(QWidget& window, app::WindowOperations& ops) {
+void wireOilQuantityDialog(QWidget& window, app::WindowOperations& ops, UiServices& ui) {
     auto* dialog = window.findChild<QDialog*>(QStringLiteral("OilQuantityDialog"));
     auto button = [&window](const char* name) {
         return window.findChild<QPushButton*>(QString::fromUtf8(name));
@@ -180,6 +184,18 @@ void wireOilQuantityDialog(QWidget& window, app::WindowOperations& ops) {
                      [&ops] { ops.oil().calculate(); });
     QObject::connect(button("OilSaveButton"), &QPushButton::clicked, dialog,
                      [&ops] { ops.oil().saveTicket(); });
+    QObject::connect(button("OilPdfButton"), &QPushButton::clicked, dialog,
+                     [&ops] { ops.oil().saveTicketPdf(); });
+    QObject::connect(button("OilPrintButton"), &QPushButton::clicked, dialog, [dialog, &ops, &ui] {
+        const std::optional<paper::Document> paper = ops.oil().ticketPaper();
+        if (!paper) {
+            return;
+        }
+        app::guarded(ui, [&]() -> std::optional<bool> {
+            printWithPreview(*paper, std::string(app_messages::kTicketTitle), dialog);
+            return true;
+        });
+    });
 }
 
 }  // namespace quorvel::ui

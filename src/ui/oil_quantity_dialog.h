@@ -15,7 +15,8 @@ namespace quorvel::ui {
 QPushButton* makeOilQuantityDialog(QWidget& window, double scale);
 
 // Connects the opening button and the dialog's own buttons to the operations: the window
-// opens without blocking the main window, whose tank it computes with.
-void wireOilQuantityDialog(QWidget& window, app::WindowOperations& ops);
+// opens without blocking the main window, whose tank it computes with; "打印…" shows the
+// ticket's page in the print preview, a failure in a box of `ui`.
+void wireOilQuantityDialog(QWidget& window, app::WindowOperations& ops, UiServices& ui);
 
 }  // namespace quorvel::ui

@@ -20,6 +20,8 @@ inline constexpr const char* kOilInputsBox = "计量数据";
 inline constexpr const char* kOilResultsBox = "计算结果";
 inline constexpr const char* kOilCalculate = "计算";
 inline constexpr const char* kOilSaveTicket = "保存计量单…";
+inline constexpr const char* kOilPdf = "PDF…";
+inline constexpr const char* kOilPrint = "打印…";
 inline constexpr const char* kOilClose = "关闭";
 
 // What `quorvel --help` prints.

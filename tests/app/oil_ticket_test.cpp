@@ -4,6 +4,7 @@
 // cleared, the ticket saved as a workbook.
 #include "app/oil_operations.h"
 
+#include <cmath>
 #include <fstream>
 #include <string>
 
@@ -15,6 +16,7 @@
 #include "form/calibration_grid.h"
 #include "form/controls.h"
 #include "form/oil_fields.h"
+#include "output/page_layout.h"
 #include "support/forms.h"
 #include "support/recording_ui.h"
 #include "support/temp_folder.h"
@@ -190,7 +192,40 @@ std::vector<std::string> cellsOf(const testsupport::ReadSheet& sheet) {
     return lines;
 }
 
-TEST_F(OilWindow, SavesTheTicketAsAWorkbookAndOpensIt) {
+std::vector<std::string> linesOf(const std::string& path) {
+    std::vector<std::string> lines;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// Half an em for every byte: where the texts land does not depend on the fonts installed.
+class FixedMeasure : public paper::TextMeasure {
+  public:
+    double width(std::string_view text, const paper::TextStyle& s) const override {
+        return static_cast<double>(text.size()) * s.size / 2;
+    }
+    double ascent(const paper::TextStyle& s) const override { return s.size * 0.8; }
+    double descent(const paper::TextStyle& s) const override { return s.size * 0.2; }
+};
+
+// Every text of the document's pages: page, baseline (whole points), size, bold, text.
+std::vector<std::string> pageTexts(const paper::Document& doc) {
+    std::vector<std::string> out;
+    paper::layOut(doc, FixedMeasure(), [&out](const paper::Page& page) {
+        for (const paper::PlacedText& t : page.texts) {
+            out.push_back(std::to_string(page.number) + "/" + std::to_string(page.count) + "," +
+                          std::to_string(std::lround(t.baseline)) + "," +
+                          std::to_string(std::lround(t.style.size)) + (t.style.bold ? "b" : "") +
+                          "," + t.text);
+        }
+    });
+    return out;
+}
+
+TEST_F(OilWindow, SavesTheTicketAsAWorkbookOrAPdfAndOpensIt) {
     OilQuantity oil(window_, ui_, fixedTime);
     EXPECT_EQ(oil.saveTicket(), "");  // nothing computed yet: nothing asked
     EXPECT_TRUE(ui_.saveRequests.empty());
@@ -206,15 +241,19 @@ TEST_F(OilWindow, SavesTheTicketAsAWorkbookAndOpensIt) {
     const testsupport::ReadBook book = testsupport::readXlsx(path);
     ASSERT_EQ(book.sheets.size(), 1u);
     EXPECT_EQ(book.sheets[0].name, "计量单");
-    std::vector<std::string> expected;
-    std::ifstream in(kGolden + "ticket_cells.txt");
-    for (std::string line; std::getline(in, line);) {
-        expected.push_back(line);
-    }
-    EXPECT_EQ(cellsOf(book.sheets[0]), expected);
+    EXPECT_EQ(cellsOf(book.sheets[0]), linesOf(kGolden + "ticket_cells.txt"));
     EXPECT_EQ(ui_.shown.back(),
               (testsupport::ShownBox{testsupport::ShownBox::Kind::Open, path, {}}));
     EXPECT_EQ(window_.label(kOilStatusLabel), "计量单已保存到 " + path);
+
+    // The same ticket on paper: one page, written as a PDF and opened.
+    ui_.saveAnswers.push_front(folder.file("t101"));
+    const std::string pdf = oil.saveTicketPdf();
+    ASSERT_EQ(pdf, folder.file("t101.pdf"));
+    EXPECT_EQ(ui_.saveRequests.back(), (SaveFileRequest{"计量单_20261209_083000", "pdf", "*.pdf"}));
+    EXPECT_TRUE(testsupport::readBytes(pdf).starts_with("%PDF-"));
+    EXPECT_EQ(window_.label(kOilStatusLabel), "计量单已保存到 " + pdf);
+    EXPECT_EQ(pageTexts(*oil.ticketPaper()), linesOf(kGolden + "ticket_page.txt"));
 
     ui_.shown.clear();
     EXPECT_EQ(oil.saveTicket(), "");

@@ -28,7 +28,9 @@ TEST_F(WindowTest, OilQuantityOpensComputesAndOffersItsTicket) {
     EXPECT_TRUE(w<QRadioButton>("OilRadioButton1").isChecked());
     EXPECT_TRUE(w<QRadioButton>("OilRadioButton3").isChecked());
     EXPECT_FALSE(edit("OilEdit5").isEnabled());
-    EXPECT_FALSE(w("OilSaveButton").isEnabled());
+    for (const char* button : {"OilSaveButton", "OilPdfButton", "OilPrintButton"}) {
+        EXPECT_FALSE(w(button).isEnabled()) << button;
+    }
 
     // A temperature below zero can be typed; a density cannot be negative.
     type("OilEdit2", "-5.5");
@@ -55,9 +57,12 @@ TEST_F(WindowTest, OilQuantityOpensComputesAndOffersItsTicket) {
     click("OilCalculateButton");
     EXPECT_EQ(w<QLabel>("OilMassLabel").text(), "5624.64");
 
-    ui_.saveAnswers = {std::nullopt};
+    ui_.saveAnswers = {std::nullopt, std::nullopt};
     click("OilSaveButton");
-    EXPECT_EQ(ui_.saveRequests.size(), 1u);
+    click("OilPdfButton");
+    ASSERT_EQ(ui_.saveRequests.size(), 2u);
+    EXPECT_EQ(ui_.saveRequests[1].defaultSuffix, "pdf");
+    EXPECT_TRUE(w("OilPrintButton").isEnabled());
     click("OilCloseButton");
     EXPECT_TRUE(dialog.isHidden());
 }
