@@ -312,11 +312,12 @@ std::string OilQuantity::saveTicketFile(const char* suffix,
         return {};
     }
     const OpenOutcome opened = ui_.openDocument(path);
-    form_.setLabel(
-        kOilStatusLabel,
-        opened == OpenOutcome::Opened
-            ? msg::ticketSavedTo(path)
-            : msg::ticketSavedNotOpened(path, notOpenedReason(opened, "." + std::string(suffix))));
+    std::string dotted(".");
+    dotted += suffix;
+    form_.setLabel(kOilStatusLabel,
+                   opened == OpenOutcome::Opened
+                       ? msg::ticketSavedTo(path)
+                       : msg::ticketSavedNotOpened(path, notOpenedReason(opened, dotted)));
     return path;
 }
 

@@ -43,10 +43,10 @@ void checkQuantityOptions(const TableOptions& o) {
         }
         return;
     }
-    if (o.quickLevel || o.csv || o.workbookFile || o.compare || o.curvePoints || o.volumeLitres ||
-        o.weightKg) {
+    if (o.quickLevel || o.csv || o.workbookFile || o.pdfFile || o.compare || o.curvePoints ||
+        o.volumeLitres || o.weightKg) {
         throw UsageError(
-            "--quantity gives one ticket: drop --quick, --csv, --out, --compare, --curve, "
+            "--quantity gives one ticket: drop --quick, --csv, --out, --pdf, --compare, --curve, "
             "--volume and --weight");
     }
     if (!q.oilTemperature) {
