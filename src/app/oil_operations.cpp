@@ -7,6 +7,7 @@
 #include "app/table_documents.h"
 #include "app/window_rules.h"
 #include "form/oil_fields.h"
+#include "oil/oil_messages.h"
 #include "output/ticket_paper.h"
 #include "tank/quick_calculation.h"
 #include "tank/tank_reader.h"
@@ -201,6 +202,9 @@ TicketDocument ticketDocument(const OilTicket& ticket) {
     lines.push_back(number(msg::kV20, ticket.quantity.v20, msg::kUnitLitre));
     lines.push_back(number(msg::kMass, ticket.quantity.mass, msg::kUnitKg));
     lines.push_back(text(msg::kTicketBasis));
+    if (ticket.reading == oil::Reading::Exact) {
+        lines.push_back(text(oil::messages::kComputedMayDiffer));
+    }
     doc.signatures = {std::string(msg::kTicketGauger), std::string(msg::kTicketChecker)};
     doc.footer = msg::kTicketFooter;
     return doc;

@@ -66,7 +66,8 @@ std::optional<OilTicket> oilTicket(FieldSource& form, UiServices& ui, Method met
                                    const TicketClock& clock = localTimeText);
 
 // The ticket as a document: the time, the tank, the method, the inputs, the results, the
-// basis of the computation and lines to sign.
+// basis of the computation — computed at the exact inputs, with the note that the last place
+// may differ from the printed table by one unit — and lines to sign.
 TicketDocument ticketDocument(const OilTicket& ticket);
 
 // The window "油量计算" over the main window's form, whose controls it shares.

@@ -16,6 +16,7 @@
 #include "form/calibration_grid.h"
 #include "form/controls.h"
 #include "form/oil_fields.h"
+#include "oil/oil_messages.h"
 #include "output/page_layout.h"
 #include "support/forms.h"
 #include "support/recording_ui.h"
@@ -104,6 +105,10 @@ TEST(OilTicket, FromADipToTheBookedQuantityOrItsRefusal) {
             EXPECT_EQ(ticket->quantity.v20, e["v20"]);
             EXPECT_EQ(ticket->quantity.mass, e["mass"]);
             EXPECT_EQ(ticket->time, fixedTime());
+            // Computed at the exact inputs, the ticket says how it may differ from the tables.
+            const TicketDocument doc = ticketDocument(*ticket);
+            EXPECT_EQ(doc.lines.back().label == oil::messages::kComputedMayDiffer,
+                      c["reading"] == "formula");
             EXPECT_TRUE(ui.shown.empty());
         } else {
             EXPECT_FALSE(ticket.has_value());
