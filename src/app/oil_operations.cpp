@@ -7,6 +7,7 @@
 #include "app/table_documents.h"
 #include "app/window_rules.h"
 #include "form/oil_fields.h"
+#include "form/table_identity.h"
 #include "oil/oil_messages.h"
 #include "output/ticket_paper.h"
 #include "tank/quick_calculation.h"
@@ -65,6 +66,20 @@ std::string tankDescription(const FieldSource& form, const TankConfig& config) {
     const auto firstBreak = summary.find(kLineBreak);
     return firstBreak == std::string::npos ? summary
                                            : summary.substr(firstBreak + kLineBreak.size());
+}
+
+// The identity fields that name the tank on a ticket, those filled in.
+std::vector<std::pair<std::string, std::string>> ticketIdentity(const FieldSource& form) {
+    const TableIdentity identity = readTableIdentity(form);
+    std::vector<std::pair<std::string, std::string>> named;
+    for (std::string_view control : {"Edit49", "Edit50", "Edit51", "Edit53"}) {
+        for (const IdentityField& field : kIdentityFields) {
+            if (field.control == control && !identity.value(control).empty()) {
+                named.emplace_back(field.caption, identity.value(control));
+            }
+        }
+    }
+    return named;
 }
 
 // Why the dip gives no quantity: above the tank's height or outside the calibration points.
@@ -154,6 +169,7 @@ std::optional<OilTicket> oilTicket(FieldSource& form, UiServices& ui, Method met
                                                  textToNumber(in->testTemperature), in->reading)
                 : oil::depotQuantity(in->group, vt, t, density, in->reading);
         ticket.quantity = oil::toText(quantity);
+        ticket.identity = ticketIdentity(form);
         ticket.tank = tankDescription(form, request->config);
         ticket.method = method;
         ticket.group = in->group;
@@ -172,6 +188,9 @@ TicketDocument ticketDocument(const OilTicket& ticket) {
     doc.title = msg::kTicketTitle;
     auto& lines = doc.lines;
     lines.push_back(text(msg::kTicketTime, ticket.time));
+    for (const auto& [caption, value] : ticket.identity) {
+        lines.push_back(text(caption, value));
+    }
     std::string_view label = msg::kTicketTank;
     for (std::string_view rest = ticket.tank; !rest.empty(); label = {}) {
         const auto end = rest.find(kLineBreak);

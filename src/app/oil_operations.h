@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "app/window_form.h"
 #include "form/field_source.h"
@@ -38,6 +40,9 @@ inline constexpr std::string_view kOilPrintButton = "OilPrintButton";
 // One gauging ticket (计量单): every input as typed and every result as printed.
 struct OilTicket {
     std::string time;  // when it was computed, "2026-12-09 14:30:05"
+    // The table identity's fields that name the tank and its capacity table (罐号, 所属单位,
+    // 所在地点, 证书编号), those filled in: caption and value.
+    std::vector<std::pair<std::string, std::string>> identity;
     std::string tank;  // the tank's description, lines joined by CR LF
     Method method = Method::Classic;
     std::string level;  // mm
@@ -65,9 +70,9 @@ std::string localTimeText();
 std::optional<OilTicket> oilTicket(FieldSource& form, UiServices& ui, Method method,
                                    const TicketClock& clock = localTimeText);
 
-// The ticket as a document: the time, the tank, the method, the inputs, the results, the
-// basis of the computation — computed at the exact inputs, with the note that the last place
-// may differ from the printed table by one unit — and lines to sign.
+// The ticket as a document: the time, the tank's identity and description, the method, the inputs,
+// the results, the basis of the computation — computed at the exact inputs, with the note that the
+// last place may differ from the printed table by one unit — and lines to sign.
 TicketDocument ticketDocument(const OilTicket& ticket);
 
 // The window "油量计算" over the main window's form, whose controls it shares.

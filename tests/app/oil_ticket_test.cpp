@@ -232,6 +232,9 @@ std::vector<std::string> pageTexts(const paper::Document& doc) {
 
 TEST_F(OilWindow, SavesTheTicketAsAWorkbookOrAPdfAndOpensIt) {
     OilQuantity oil(window_, ui_, fixedTime);
+    // The table identity names the tank on the ticket.
+    window_.setText("Edit49", "T-101");
+    window_.setText("Edit53", " JD-2026-0412 ");
     EXPECT_EQ(oil.saveTicket(), "");  // nothing computed yet: nothing asked
     EXPECT_TRUE(ui_.saveRequests.empty());
     ASSERT_TRUE(oil.calculate());
