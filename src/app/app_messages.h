@@ -134,6 +134,76 @@ inline std::string noTableRows(const std::string& from, const std::string& to, b
            "，容积表没有一行！";
 }
 
+// The window "油量计算" and its gauging ticket (计量单).
+inline constexpr std::string_view kOilTitle = "油量计算";
+inline constexpr std::string_view kOilGroupMissing = "呵呵，油品类别还没选呢！";
+inline constexpr std::string_view kOilTemperatureMissing = "呵呵，油温数据还没输完呢！";
+inline constexpr std::string_view kOilDensityMissing = "呵呵，密度数据还没输完呢！";
+// A dip the tank's description does not cover gives no quantity; levels in mm, as texts.
+inline std::string dipAboveTank(const std::string& level, const std::string& height) {
+    return "液位 " + level + " 毫米高于罐高 " + height + " 毫米，不能计算油量！";
+}
+inline std::string dipBeyondPoints(const std::string& level, const std::string& lowest,
+                                   const std::string& highest) {
+    return "液位 " + level + " 毫米超出标定点范围（" + lowest + " 至 " + highest +
+           " 毫米），不能计算油量！";
+}
+// A volume below zero at the dip: the tank's description is not consistent (a subtracted
+// head larger than the shell, a failed computation).
+inline std::string volumeBelowZero(const std::string& litres) {
+    return "该液位的容积为 " + litres + " 升，小于零，不能计算油量！请检查油罐的尺寸。";
+}
+
+// The captions of the window and the lines of the ticket, with their units.
+inline constexpr std::string_view kTicketTitle = "计量单";
+inline constexpr std::string_view kTicketTime = "计算时间";
+inline constexpr std::string_view kTicketTank = "油罐";
+inline std::string calibratedTank(std::size_t points) {
+    return "罐容标定，" + std::to_string(points) + " 个标定点";
+}
+inline constexpr std::string_view kTicketMethod = "容积计算方法";
+inline constexpr std::string_view kMethodClassic = "经典公式";
+inline constexpr std::string_view kMethodExact = "真实几何";
+inline constexpr std::string_view kTicketInputs = "输入";
+inline constexpr std::string_view kTicketResults = "结果";
+inline constexpr std::string_view kDip = "液位";
+inline constexpr std::string_view kProductGroup = "油品类别";
+inline constexpr std::string_view kOilTemperature = "油温";
+inline constexpr std::string_view kObservedDensity = "视密度";
+inline constexpr std::string_view kTestTemperature = "试验温度";
+inline constexpr std::string_view kStandardDensityTyped = "标准密度（输入）";
+inline constexpr std::string_view kStandardDensity = "标准密度";
+inline constexpr std::string_view kReading = "查表方式";
+inline constexpr std::string_view kReadingPrintedTable = "按印刷表查表";
+inline constexpr std::string_view kReadingFormula = "按公式计算";
+inline constexpr std::string_view kVt = "计量温度下体积 Vt";
+inline constexpr std::string_view kRho20 = "标准密度 ρ20";
+inline constexpr std::string_view kVcf20 = "体积修正系数 VCF20";
+inline constexpr std::string_view kV20 = "标准体积 V20";
+inline constexpr std::string_view kMass = "质量（空气中）m";
+inline constexpr std::string_view kUnitMm = "mm";
+inline constexpr std::string_view kUnitCelsius = "°C";
+inline constexpr std::string_view kUnitDensity = "kg/m³";
+inline constexpr std::string_view kUnitLitre = "L";
+inline constexpr std::string_view kUnitKg = "kg";
+inline constexpr std::string_view kTicketBasis =
+    "依据 GB/T 1885-1998 石油计量表（表 59、表 60）：V20 = Vt × VCF20，"
+    "m = V20 × (ρ20 − 1.1 kg/m³)";
+inline constexpr std::string_view kTicketGauger = "计量员";
+inline constexpr std::string_view kTicketChecker = "复核";
+inline constexpr std::string_view kTicketFooter = "本计量单由 Quorvel 生成。";
+// Where a ticket went (the window's own line below its results).
+inline std::string ticketSavedTo(const std::string& path) {
+    return "计量单已保存到 " + path;
+}
+inline std::string ticketSavedNotOpened(const std::string& path, std::string_view why) {
+    return ticketSavedTo(path) + "，但无法打开：" + std::string(why);
+}
+inline std::string ticketNotSaved(std::string_view reason) {
+    return reason.empty() ? std::string("计量单未能保存。")
+                          : "计量单未能保存：" + std::string(reason);
+}
+
 inline constexpr std::string_view kOutOfMemory = "内存不足，操作未能完成！";
 // An error no lower layer words for the user (a fault of the program itself).
 inline std::string internalError(std::string_view detail) {

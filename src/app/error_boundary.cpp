@@ -9,6 +9,7 @@
 #include "files/file_error.h"
 #include "files/read_file.h"
 #include "geometry/geometry.h"
+#include "oil/oil.h"
 #include "output/paper_fonts.h"
 #include "store/grid_file.h"
 #include "store/text_encoding.h"
@@ -124,6 +125,9 @@ void showCurrentException(UiServices& ui) {
     } catch (const exact::GeometryError& e) {
         ui.showError(e.what());
     } catch (const paper::FontMissing& e) {
+        ui.showError(e.what());
+    } catch (const oil::RangeError& e) {
+        // An input outside the petroleum measurement tables, named with their range.
         ui.showError(e.what());
     } catch (const std::range_error& e) {
         // The number texts refuse a value that is not finite, in words of their own.

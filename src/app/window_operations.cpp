@@ -31,6 +31,7 @@ void WindowOperations::start() {
     showQuantityUnit(form_);
     clearResult();
     clearLevelAnswer();
+    oil_.clear();
 }
 
 void WindowOperations::inputChanged(std::string_view control) {
@@ -45,6 +46,7 @@ void WindowOperations::inputChanged(std::string_view control) {
     if (levelAnswerDependsOn(control)) {
         clearLevelAnswer();
     }
+    oil_.inputChanged(control);
 }
 
 void WindowOperations::clearResult() {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/calibration_page.h"
+#include "app/oil_operations.h"
 #include "app/start_and_close.h"
 #include "app/window_form.h"
 #include "output/capacity_workbook.h"
@@ -19,9 +20,11 @@ inline constexpr std::size_t kQuickCurvePoints = 301;
 class WindowOperations {
   public:
     WindowOperations(WindowForm& form, UiServices& ui, ProgramFiles files)
-        : form_(form), ui_(ui), files_(std::move(files)) {}
+        : form_(form), ui_(ui), files_(std::move(files)), oil_(form, ui) {}
 
     const ProgramFiles& files() const { return files_; }
+    // The window "油量计算" and its ticket.
+    OilQuantity& oil() { return oil_; }
 
     // FormActivate, once per run: settings and grid loaded (a file there that cannot be
     // read is named in a box) and the start-up steps. No quick result is shown: the stored
@@ -56,7 +59,8 @@ class WindowOperations {
     void levelTyped();
 
     // Any control changed, by the user or the program. A change of an input of the quick
-    // result and the curve (resultDependsOn) clears the result, its note and the curve.
+    // result and the curve (resultDependsOn) clears the result, its note and the curve; of
+    // an input of the window "油量计算", its results (OilQuantity::inputChanged).
     void inputChanged(std::string_view control);
 
     // ComboBox2Change and Button5Click of the calibration page, and a block pasted into its
@@ -96,6 +100,7 @@ class WindowOperations {
     CalibrationPage calibration_;
     UnreadFiles unread_;
     bool curveOfLevelAnswer_ = false;  // the curve shown marks the level of a quantity
+    OilQuantity oil_;
 };
 
 }  // namespace quorvel::app

@@ -8,6 +8,7 @@
 #include "form/controls.h"
 #include "form/head_kinds.h"
 #include "form/method_controls.h"
+#include "form/oil_fields.h"
 #include "form/request_fields.h"
 #include "form/table_defaults.h"
 #include "platform/help_file.h"
@@ -104,7 +105,7 @@ void densityChanged(const WindowForm& form, UiServices& ui) {
 bool resultDependsOn(std::string_view control) {
     return control == kGridControl || control == kShellPages ||
            (findControl(control) != nullptr && control != kQuickResultField &&
-            control != kQuantityField);
+            control != kQuantityField && !isOilQuantityControl(control));
 }
 
 std::string notOpenedReason(OpenOutcome outcome, std::string_view suffix) {

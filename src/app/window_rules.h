@@ -24,8 +24,8 @@ void sectionClicked(WindowForm& form);
 void shellPageChanged(WindowForm& form, int page);
 
 // Whether the quick result and the curve are computed from `control`: every stored control
-// but the result Edit36 and the quantity whose level is asked (Edit60), the calibration grid
-// and the shell pages.
+// but the result Edit36, the quantity whose level is asked (Edit60) and the inputs of the
+// window "油量计算", the calibration grid and the shell pages.
 bool resultDependsOn(std::string_view control);
 
 // "默认" was clicked (or the window starts): the table request gets its defaults, and its

@@ -49,6 +49,9 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
                 std::ostream& err) {
     ConsoleUi ui(err);
     const Method method = options.method.value_or(app::chosenMethod(window));
+    if (options.quantity.level) {
+        return runQuantity(options, window, ui, method, out);
+    }
     if (options.ullage) {
         window.setText(kUllageField, *options.ullage);
         if (!app::quickAtUllage(window, ui, method) || ui.sawError()) {

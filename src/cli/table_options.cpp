@@ -120,9 +120,10 @@ void checkCombination(const TableOptions& o) {
             "--volume and --weight print a level, not a table: leave out --csv, --compare, "
             "--curve and --out");
     }
+    checkQuantityOptions(o);
 }
 
-const std::array<OptionSpec, 17> kOptions{{
+const std::array<OptionSpec, 24> kOptions{{
     {"--shell", "horizontal|tilted|spherical|calibrated",
      "the shell page the request is computed on (required)",
      [](TableOptions& o, std::string_view v) { o.page = shellPage(v); }},
@@ -168,6 +169,29 @@ const std::array<OptionSpec, 17> kOptions{{
      "measured down from the reference height (Edit48: --reference-height, --set or the\n"
      "settings), and what --quick prints is printed at the level reference height − ullage",
      [](TableOptions& o, std::string_view v) { o.ullage = std::string(v); }},
+    {"--quantity", "LEVEL",
+     "instead of the table, the gauging ticket (计量单) of the window 油量计算 at a dip of\n"
+     "LEVEL mm, as five lines (below); needs --oil-temperature, --product and a density",
+     [](TableOptions& o, std::string_view v) { o.quantity.level = std::string(v); }},
+    {"--oil-temperature", "T", "the oil's temperature in the tank, °C",
+     [](TableOptions& o, std::string_view v) { o.quantity.oilTemperature = std::string(v); }},
+    {"--density-observed", "RHO",
+     "the density read on a glass hydrometer (graduated at 20 °C), kg/m³, in a sample at\n"
+     "--density-temperature T2 °C",
+     [](TableOptions& o, std::string_view v) { o.quantity.observedDensity = std::string(v); }},
+    {"--density-temperature", "T2", "the sample's temperature at the hydrometer reading, °C",
+     [](TableOptions& o, std::string_view v) { o.quantity.testTemperature = std::string(v); }},
+    {"--density20", "RHO20", "instead of a hydrometer reading, the standard density at 20 °C",
+     [](TableOptions& o, std::string_view v) { o.quantity.standardDensity = std::string(v); }},
+    {"--product", "crude|products|lubricants",
+     "the tables' group: crude oil (A); products (B: gasolines, kerosenes, diesels, fuel\n"
+     "oils); lubricating oils (D)",
+     [](TableOptions& o, std::string_view v) { recordProduct(o.quantity, v); }},
+    {"--reading", "table|formula",
+     "how the tables are read: table (the default, as depots read the printed GB/T 1885\n"
+     "tables: the nearest 0.25 °C row, table 59 interpolated between its density columns,\n"
+     "table 60 at the nearest column) or formula (computed at the exact inputs)",
+     [](TableOptions& o, std::string_view v) { recordReading(o.quantity, v); }},
     {"--settings", "FILE",
      "load the controls from a settings file (Config.ini) as the window does at start,\n"
      "before any --set; its table request stands (the window would reset it)",
@@ -255,6 +279,11 @@ std::string usageText() {
         "                     [--method classic|exact] [--compare]\n"
         "                     [--pdf FILE.pdf] [--increments] [--tank-number TEXT] ...\n"
         "       quorvel-table --shell ... [--method classic|exact] --volume LITRES | --weight KG\n"
+        "       quorvel-table --shell ... [--method classic|exact] --quantity LEVEL\n"
+        "                     --oil-temperature T --product crude|products|lubricants\n"
+        "                     (--density-observed RHO --density-temperature T2 | --density20 "
+        "RHO20)\n"
+        "                     [--reading table|formula]\n"
         "\n"
         "Computes a capacity table as the window's 生成容积表 does, starting from the window\n"
         "as designed (图七 水平正直圆柱体 and both 图一 标准椭圆封头(只选中) chosen, both heads\n"
@@ -290,6 +319,9 @@ std::string usageText() {
         "length along it from the shell wall to the liquid surface. In the section at σ the\n"
         "liquid lies below the line at c(σ) = (h − A/2)·cos β + (L − F − σ)·tan α from the\n"
         "centre. See docs/true-geometry.md.\n"
+        "\n";
+    text += quantityUsage();
+    text +=
         "\n"
         "Messages go to standard error. Exit status: 0 when the table (or the quick result)\n"
         "was computed, 1 when the request stopped (a missing or non-numeric field, an error),\n"

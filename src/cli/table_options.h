@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/quantity_options.h"
 #include "tank/method.h"
 
 namespace quorvel::cli {
@@ -46,6 +47,7 @@ struct TableOptions {
     std::optional<double> volumeLitres;      // --volume: the level query instead of a table
     std::optional<double> weightKg;          // --weight
     std::optional<std::string> ullage;       // --ullage: the quick calculation at Edit48 − ullage
+    QuantityOptions quantity;                // --quantity: the gauging ticket of a dip
     bool help = false;
 };
 

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "form/method_controls.h"
+#include "form/oil_fields.h"
 #include "form/table_identity.h"
 
 namespace quorvel {
@@ -110,7 +111,8 @@ std::vector<std::string> pointCounts() {
 const std::vector<ControlInfo>& allControls() {
     static const std::vector<ControlInfo> all = [] {
         std::vector<ControlInfo> controls(kControls.begin(), kControls.end());
-        for (std::span<const ControlInfo> added : {tableIdentityControls(), methodControls()}) {
+        for (std::span<const ControlInfo> added :
+             {tableIdentityControls(), methodControls(), oilQuantityControls()}) {
             controls.insert(controls.end(), added.begin(), added.end());
         }
         return controls;
@@ -147,6 +149,8 @@ const std::vector<std::string>& listEntries(std::string_view list) {
         return right;
     if (list == kMethodList)
         return methodEntries();
+    if (list == kProductGroupList)
+        return productGroupEntries();
     return none;
 }
 

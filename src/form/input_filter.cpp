@@ -3,7 +3,8 @@
 namespace quorvel {
 
 bool filterAccepts(FilterKind kind, char32_t c) {
-    return (c >= U'0' && c <= U'9') || (kind == FilterKind::DigitsAndPoint && c == U'.');
+    return (c >= U'0' && c <= U'9') || (kind != FilterKind::Digits && c == U'.') ||
+           (kind == FilterKind::SignedDecimal && c == U'-');
 }
 
 std::string filtered(FilterKind kind, std::string_view text) {

@@ -9,14 +9,14 @@
 
 namespace quorvel {
 
-Outcome<QuickRequest> readQuickRequest(FieldSource& form) {
+Outcome<QuickRequest> readQuickRequest(FieldSource& form, std::string_view levelField) {
     QuickRequest request;
     TankConfig& config = request.config;
     if (auto stop = readShellFields(form, config)) {
         return *stop;
     }
     // The level, then the dead volume and the fitting, in the order they are checked.
-    if (form.text(kQuickLevelField).empty()) {
+    if (form.text(levelField).empty()) {
         return messageStop(std::string(tank_messages::kQuickMissing));
     }
     for (const RequestField& field : kCorrectionFields) {
@@ -24,7 +24,7 @@ Outcome<QuickRequest> readQuickRequest(FieldSource& form) {
             return messageStop(std::string(tank_messages::kQuickMissing));
         }
     }
-    request.level = config.limitToTank(textToNumber(form.text(kQuickLevelField)));
+    request.level = config.limitToTank(textToNumber(form.text(levelField)));
     config.deadVolume = textToNumber(form.text("Edit13"));
     config.fittingVolume = textToNumber(form.text("Edit31"));
     config.fittingBottom = textToNumber(form.text("Edit32"));

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "form/field_source.h"
+#include "form/request_fields.h"
 #include "tank/method.h"
 #include "tank/outcome.h"
 #include "tank/tank_config.h"
@@ -18,10 +19,12 @@ struct QuickRequest {
     double level = 0;   // mm, Edit35 limited to the tank's height
 };
 
-// Reads the shell (its stop when a field is missing), then Edit35 and the correction fields
-// Edit13, Edit31, Edit32, Edit33 ("呵呵，数据还没输完呢！"), then both heads. The table fields
-// are neither checked nor read. Throws ConversionError for a text that is not a number.
-Outcome<QuickRequest> readQuickRequest(FieldSource& form);
+// Reads the shell (its stop when a field is missing), then the level of `levelField` (Edit35,
+// or the dip of the window "油量计算") and the correction fields Edit13, Edit31, Edit32,
+// Edit33 ("呵呵，数据还没输完呢！"), then both heads. The table fields are neither checked nor
+// read. Throws ConversionError for a text that is not a number.
+Outcome<QuickRequest> readQuickRequest(FieldSource& form,
+                                       std::string_view levelField = kQuickLevelField);
 
 // What a quick calculation computed: the tank as read, the level used and the value shown.
 struct QuickResult {

@@ -15,6 +15,7 @@
 #include "ui/calibration_grid_view.h"
 #include "ui/grid_cell_delegate.h"
 #include "ui/mouse_up_buttons.h"
+#include "ui/oil_quantity_dialog.h"
 #include "ui/picture_image.h"
 #include "ui/pictures/capacity_curve_view.h"
 #include "ui/qt_ui_services.h"
@@ -146,6 +147,7 @@ void TFrmMain::wireEvents() {
             [&ops] { ops.help(); });
     connect(&named<QPushButton>(*this, "Button3"), &QPushButton::clicked, this,
             [this] { Button3Click(); });
+    wireOilQuantityDialog(*this, ops, *services_);
     for (const char* name : {"BitBtn1", "Button1"}) {
         connect(&named<QPushButton>(*this, name), &QPushButton::clicked, this,
                 [this] { Button1Click(); });

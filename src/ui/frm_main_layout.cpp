@@ -29,6 +29,7 @@
 #include "ui/grid_widget_cells.h"
 #include "ui/input_filters.h"
 #include "ui/mouse_up_buttons.h"
+#include "ui/oil_quantity_dialog.h"
 #include "ui/pictures/capacity_curve_view.h"
 #include "ui/pictures/drawing_pages.h"
 #include "ui/table_document_buttons.h"
@@ -146,7 +147,7 @@ class Builder {
     QWidget* calibrationPage();
     // The table request; `documents` (the table documents' button) ends its last row.
     QGroupBox* tableRequest(QWidget* documents);
-    QGroupBox* quickCalculation();
+    QGroupBox* quickCalculation(QPushButton* oilQuantity);
     // Above the curve: the method list, the ullage and the level of a quantity.
     QHBoxLayout* methodBar();
 
@@ -278,7 +279,7 @@ QGroupBox* Builder::tableRequest(QWidget* documents) {
     return box;
 }
 
-QGroupBox* Builder::quickCalculation() {
+QGroupBox* Builder::quickCalculation(QPushButton* oilQuantity) {
     auto* box = new QGroupBox(QString::fromUtf8("快捷计算"));
     box->setObjectName(QStringLiteral("GroupBox5"));
     QVBoxLayout* layout = column(box);
@@ -290,7 +291,12 @@ QGroupBox* Builder::quickCalculation() {
     QLabel* note = label({}, app::kQuickNoteLabel);
     note->setFixedHeight(note->fontMetrics().height());
     note->setStyleSheet(QStringLiteral("color: #b00000"));
-    layout->addWidget(note);
+    // On the note's line, at its height: the window from the dip to standard volume and mass.
+    oilQuantity->setFixedHeight(note->height());
+    auto* noteRow = new QHBoxLayout;
+    noteRow->addWidget(note, 1);
+    noteRow->addWidget(oilQuantity);
+    layout->addLayout(noteRow);
     return box;
 }
 
@@ -377,7 +383,7 @@ void TFrmMain::buildLayout() {
     unit->setFixedWidth(b.px(96));
     middle->addLayout(b.row({b.choice<MouseUpCheckBox>("CheckBox1", "重量输入密度"),
                              b.edit("Edit37", FilterKind::DigitsAndPoint), unit}));
-    middle->addWidget(b.quickCalculation());
+    middle->addWidget(b.quickCalculation(makeOilQuantityDialog(*this, scale_)));
     upperLayout->addLayout(middle, 1);
     upperLayout->addWidget(b.headBox(HeadSide::Right));
 

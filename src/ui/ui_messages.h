@@ -14,6 +14,16 @@ inline constexpr const char* kSavingRows = "正在保存容积表（%1 行）…
 inline constexpr const char* kEnlargeHint = "单击放大";
 inline constexpr const char* kEnlargedDrawingTitle = "%1（单击或按 Esc 关闭）";
 
+// The window "油量计算": the button that opens it, its two groups and its buttons.
+inline constexpr const char* kOilOpenButton = "油量计算…";
+inline constexpr const char* kOilInputsBox = "计量数据";
+inline constexpr const char* kOilResultsBox = "计算结果";
+inline constexpr const char* kOilCalculate = "计算";
+inline constexpr const char* kOilSaveTicket = "保存计量单…";
+inline constexpr const char* kOilPdf = "PDF…";
+inline constexpr const char* kOilPrint = "打印…";
+inline constexpr const char* kOilClose = "关闭";
+
 // What `quorvel --help` prints.
 inline constexpr const char* kUsage =
     "用法：quorvel [选项]\n"

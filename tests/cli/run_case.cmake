@@ -1,5 +1,6 @@
 # Runs PROGRAM with the arguments of ARGS_FILE and compares its exit status and standard
-# output, byte for byte, with EXPECTED_STATUS and EXPECTED_FILE.
+# output, byte for byte, with EXPECTED_STATUS and EXPECTED_FILE, and its standard error with
+# EXPECTED_ERR_FILE when that file exists.
 file(STRINGS ${ARGS_FILE} args ENCODING UTF-8)
 execute_process(COMMAND ${PROGRAM} ${args}
                 OUTPUT_VARIABLE out
@@ -12,4 +13,10 @@ endif()
 if(NOT out STREQUAL expected)
     message(FATAL_ERROR "standard output differs\n--- got:\n${out}--- expected:\n${expected}"
                         "--- stderr:\n${err}")
+endif()
+if(EXISTS "${EXPECTED_ERR_FILE}")
+    file(READ ${EXPECTED_ERR_FILE} expected_err)
+    if(NOT err STREQUAL expected_err)
+        message(FATAL_ERROR "standard error differs\n--- got:\n${err}--- expected:\n${expected_err}")
+    endif()
 endif()

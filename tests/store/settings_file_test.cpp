@@ -337,6 +337,35 @@ TEST(SettingsFile, TableIdentityKeysRoundTrip) {
     }
 }
 
+// The inputs of "油量计算" come after the table identity's, in their order, once they hold
+// something; a key once written stays, emptied, and one new to the file goes after the others.
+TEST(SettingsFile, OilQuantityKeysAreWrittenOnceSetAndKeptWhenEmptied) {
+    TempFolder folder;
+    const std::string path = folder.file("Config.ini");
+    MemoryForm form = filledForm();
+    form.setText("Edit49", "T-101");
+    form.setText("OilComboBox1", "石油产品（B）");
+    form.setText("OilEdit2", "-5.5");
+    form.setChecked("OilRadioButton2", true);
+    SaveSettings(form, path);
+    const std::string added =
+        "Edit49=T-101\r\nOilEdit2=-5.5\r\nOilRadioButton2=1\r\n"
+        "OilComboBox1=\xCA\xAF\xD3\xCD\xB2\xFA\xC6\xB7\xA3\xA8\x42\xA3\xA9\r\n";
+    EXPECT_EQ(testsupport::readBytes(path), kFilledFile + added);
+    MemoryForm loaded;
+    LoadSettings(loaded, path);
+    EXPECT_EQ(loaded.itemIndex("OilComboBox1"), 1);
+    EXPECT_EQ(loaded.text("OilEdit2"), "-5.5");
+    EXPECT_TRUE(loaded.checked("OilRadioButton2"));
+
+    form.setText("OilEdit2", "  ");
+    form.setChecked("OilRadioButton1", true);
+    SaveSettings(form, path);
+    EXPECT_EQ(testsupport::readBytes(path),
+              kFilledFile + "Edit49=T-101\r\nOilEdit2=\r\nOilRadioButton2=0\r\n" +
+                  added.substr(added.find("OilComboBox1")) + "OilRadioButton1=1\r\n");
+}
+
 TEST(SettingsFile, IncrementSwitchIsStoredOnceChecked) {
     TempFolder folder;
     const std::string path = folder.file("Config.ini");

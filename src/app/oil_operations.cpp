@@ -1,0 +1,350 @@
+#include "app/oil_operations.h"
+
+#include "app/method_operations.h"
+
+#include <ctime>
+
+#include "app/app_messages.h"
+#include "app/error_boundary.h"
+#include "app/method_operations.h"
+#include "app/table_documents.h"
+#include "app/window_rules.h"
+#include "form/oil_fields.h"
+#include "form/table_identity.h"
+#include "oil/oil_messages.h"
+#include "output/ticket_paper.h"
+#include "tank/quick_calculation.h"
+#include "tank/tank_reader.h"
+#include "text/number_format.h"
+#include "text/number_text.h"
+#include "xlsx/xl_wrappers.h"
+
+namespace quorvel::app {
+namespace {
+
+namespace msg = app_messages;
+
+constexpr std::string_view kLineBreak = "\r\n";
+
+// The oil's inputs as typed.
+struct OilInputs {
+    oil::Group group = oil::Group::Products;
+    bool observed = true;
+    std::string temperature, density, testTemperature;
+    oil::Reading reading = oil::Reading::PrintedTable;
+};
+
+// The group, the oil temperature and the density fields, in the window's order; an empty
+// one stops. The texts are not yet converted.
+Outcome<OilInputs> readOilInputs(const FieldSource& form) {
+    OilInputs in;
+    const int group = form.itemIndex(kProductGroupList);
+    if (group < 0) {
+        return messageStop(std::string(msg::kOilGroupMissing));
+    }
+    in.group = static_cast<oil::Group>(group);
+    in.temperature = form.text(kOilTemperatureField);
+    if (in.temperature.empty()) {
+        return messageStop(std::string(msg::kOilTemperatureMissing));
+    }
+    in.observed = !form.checked(kStandardDensityChoice);
+    in.density = form.text(in.observed ? kObservedDensityField : kStandardDensityField);
+    if (in.observed) {
+        in.testTemperature = form.text(kTestTemperatureField);
+    }
+    if (in.density.empty() || (in.observed && in.testTemperature.empty())) {
+        return messageStop(std::string(msg::kOilDensityMissing));
+    }
+    in.reading = form.checked(kFormulaChoice) ? oil::Reading::Exact : oil::Reading::PrintedTable;
+    return in;
+}
+
+// The tank as the ticket describes it: the summary's lines without its heading, or the count
+// of calibration points.
+std::string tankDescription(const FieldSource& form, const TankConfig& config) {
+    if (config.shellKind == ShellKind::Calibrated) {
+        return msg::calibratedTank(config.calibrationPoints.size());
+    }
+    const std::string summary = parameterSummary(form, config);
+    const auto firstBreak = summary.find(kLineBreak);
+    return firstBreak == std::string::npos ? summary
+                                           : summary.substr(firstBreak + kLineBreak.size());
+}
+
+// The identity fields that name the tank on a ticket, those filled in.
+std::vector<std::pair<std::string, std::string>> ticketIdentity(const FieldSource& form) {
+    const TableIdentity identity = readTableIdentity(form);
+    std::vector<std::pair<std::string, std::string>> named;
+    for (std::string_view control : {"Edit49", "Edit50", "Edit51", "Edit53"}) {
+        for (const IdentityField& field : kIdentityFields) {
+            if (field.control == control && !identity.value(control).empty()) {
+                named.emplace_back(field.caption, identity.value(control));
+            }
+        }
+    }
+    return named;
+}
+
+// Why the dip gives no quantity: above the tank's height or outside the calibration points.
+std::optional<std::string> dipRefusal(const TankConfig& config, double dip) {
+    switch (config.extentOf(dip)) {
+        case LevelExtent::AboveTank:
+            return msg::dipAboveTank(formatLevel(dip), formatLevel(config.height()));
+        case LevelExtent::OutsidePoints: {
+            const LevelRange span = config.calibratedSpan();
+            return msg::dipBeyondPoints(formatLevel(dip), formatLevel(span.from),
+                                        formatLevel(span.to));
+        }
+        case LevelExtent::Within:
+            break;
+    }
+    return std::nullopt;
+}
+
+std::string groupName(oil::Group group) {
+    return productGroupEntries()[static_cast<std::size_t>(group)];
+}
+
+using Kind = DocumentLine::Kind;
+
+DocumentLine number(std::string_view label, std::string value, std::string_view unit) {
+    return {Kind::Number, std::string(label), std::move(value), std::string(unit)};
+}
+DocumentLine text(std::string_view label, std::string value = {}) {
+    return {Kind::Text, std::string(label), std::move(value), {}};
+}
+
+// "计量单_20261209_143005": the title and the time's digits.
+std::string proposedTicketName(const std::string& time) {
+    std::string name(msg::kTicketTitle);
+    name += '_';
+    for (char c : time) {
+        if (c == ' ') {
+            name += '_';
+        } else if (c >= '0' && c <= '9') {
+            name += c;
+        }
+    }
+    return name;
+}
+
+}  // namespace
+
+std::string localTimeText() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32] = {};
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    return text;
+}
+
+std::optional<OilTicket> oilTicket(FieldSource& form, UiServices& ui, Method method,
+                                   const TicketClock& clock) {
+    return guarded(ui, [&]() -> std::optional<OilTicket> {
+        const std::optional<QuickRequest> request =
+            shownOutcome(ui, readQuickRequest(form, kOilLevelField));
+        if (!request) {
+            return std::nullopt;
+        }
+        const std::optional<OilInputs> in = shownOutcome(ui, readOilInputs(form));
+        if (!in) {
+            return std::nullopt;
+        }
+        OilTicket ticket;
+        ticket.level = form.text(kOilLevelField);
+        if (auto refusal = dipRefusal(request->config, textToNumber(ticket.level))) {
+            ui.showMessage(*refusal);
+            return std::nullopt;
+        }
+        // Vt as the quick calculation shows it; the ticket's products start from that text.
+        ticket.vt = FormatTwoDecimals(quickTotal(*request, method) * 1000);
+        const double vt = textToNumber(ticket.vt);
+        if (vt < 0) {
+            ui.showMessage(msg::volumeBelowZero(ticket.vt));
+            return std::nullopt;
+        }
+        const double t = textToNumber(in->temperature);
+        const double density = textToNumber(in->density);
+        const oil::DepotQuantity quantity =
+            in->observed
+                ? oil::depotQuantityFromObserved(in->group, vt, t, density,
+                                                 textToNumber(in->testTemperature), in->reading)
+                : oil::depotQuantity(in->group, vt, t, density, in->reading);
+        ticket.quantity = oil::toText(quantity);
+        ticket.identity = ticketIdentity(form);
+        ticket.tank = tankDescription(form, request->config);
+        ticket.method = method;
+        ticket.group = in->group;
+        ticket.observed = in->observed;
+        ticket.oilTemperature = in->temperature;
+        ticket.density = in->density;
+        ticket.testTemperature = in->testTemperature;
+        ticket.reading = in->reading;
+        ticket.time = clock();
+        return ticket;
+    });
+}
+
+TicketDocument ticketDocument(const OilTicket& ticket) {
+    TicketDocument doc;
+    doc.title = msg::kTicketTitle;
+    auto& lines = doc.lines;
+    lines.push_back(text(msg::kTicketTime, ticket.time));
+    for (const auto& [caption, value] : ticket.identity) {
+        lines.push_back(text(caption, value));
+    }
+    std::string_view label = msg::kTicketTank;
+    for (std::string_view rest = ticket.tank; !rest.empty(); label = {}) {
+        const auto end = rest.find(kLineBreak);
+        lines.push_back(text(label, std::string(rest.substr(0, end))));
+        rest = end == std::string_view::npos ? std::string_view()
+                                             : rest.substr(end + kLineBreak.size());
+    }
+    lines.push_back(text(
+        msg::kTicketMethod,
+        std::string(ticket.method == Method::Exact ? msg::kMethodExact : msg::kMethodClassic)));
+    lines.push_back({Kind::Heading, std::string(msg::kTicketInputs), {}, {}});
+    lines.push_back(number(msg::kDip, ticket.level, msg::kUnitMm));
+    lines.push_back(text(msg::kProductGroup, groupName(ticket.group)));
+    lines.push_back(number(msg::kOilTemperature, ticket.oilTemperature, msg::kUnitCelsius));
+    if (ticket.observed) {
+        lines.push_back(number(msg::kObservedDensity, ticket.density, msg::kUnitDensity));
+        lines.push_back(number(msg::kTestTemperature, ticket.testTemperature, msg::kUnitCelsius));
+    } else {
+        lines.push_back(number(msg::kStandardDensityTyped, ticket.density, msg::kUnitDensity));
+    }
+    lines.push_back(text(msg::kReading, std::string(ticket.reading == oil::Reading::Exact
+                                                        ? msg::kReadingFormula
+                                                        : msg::kReadingPrintedTable)));
+    lines.push_back({Kind::Heading, std::string(msg::kTicketResults), {}, {}});
+    lines.push_back(number(msg::kVt, ticket.vt, msg::kUnitLitre));
+    lines.push_back(number(msg::kRho20, ticket.quantity.rho20, msg::kUnitDensity));
+    lines.push_back(number(msg::kVcf20, ticket.quantity.vcf20, {}));
+    lines.push_back(number(msg::kV20, ticket.quantity.v20, msg::kUnitLitre));
+    lines.push_back(number(msg::kMass, ticket.quantity.mass, msg::kUnitKg));
+    lines.push_back(text(msg::kTicketBasis));
+    if (ticket.reading == oil::Reading::Exact) {
+        lines.push_back(text(oil::messages::kComputedMayDiffer));
+    }
+    doc.signatures = {std::string(msg::kTicketGauger), std::string(msg::kTicketChecker)};
+    doc.footer = msg::kTicketFooter;
+    return doc;
+}
+
+void OilQuantity::opened() {
+    if (!form_.checked(kObservedDensityChoice) && !form_.checked(kStandardDensityChoice)) {
+        form_.setChecked(kObservedDensityChoice, true);
+    }
+    if (!form_.checked(kPrintedTableChoice) && !form_.checked(kFormulaChoice)) {
+        form_.setChecked(kPrintedTableChoice, true);
+    }
+    enableDensityFields();
+    enableTicketButtons(ticket_.has_value());
+}
+
+void OilQuantity::enableTicketButtons(bool on) {
+    for (std::string_view button : {kOilSaveButton, kOilPdfButton, kOilPrintButton}) {
+        form_.setEnabled(button, on);
+    }
+}
+
+void OilQuantity::enableDensityFields() {
+    const bool observed = !form_.checked(kStandardDensityChoice);
+    form_.setEnabled(kObservedDensityField, observed);
+    form_.setEnabled(kTestTemperatureField, observed);
+    form_.setEnabled(kStandardDensityField, !observed);
+}
+
+bool OilQuantity::calculate() {
+    clear();
+    ticket_ = oilTicket(form_, ui_, chosenMethod(form_), clock_);
+    if (!ticket_) {
+        return false;
+    }
+    form_.setLabel(kOilVtLabel, ticket_->vt);
+    form_.setLabel(kOilRho20Label, ticket_->quantity.rho20);
+    form_.setLabel(kOilVcf20Label, ticket_->quantity.vcf20);
+    form_.setLabel(kOilV20Label, ticket_->quantity.v20);
+    form_.setLabel(kOilMassLabel, ticket_->quantity.mass);
+    enableTicketButtons(true);
+    return true;
+}
+
+void OilQuantity::inputChanged(std::string_view control) {
+    if (control == kObservedDensityChoice || control == kStandardDensityChoice) {
+        enableDensityFields();
+    }
+    if (resultDependsOn(control) || isOilQuantityControl(control)) {
+        clear();
+    }
+}
+
+void OilQuantity::clear() {
+    ticket_.reset();
+    for (std::string_view label : {kOilVtLabel, kOilRho20Label, kOilVcf20Label, kOilV20Label,
+                                   kOilMassLabel, kOilStatusLabel}) {
+        form_.setLabel(label, "");
+    }
+    enableTicketButtons(false);
+}
+
+std::string OilQuantity::saveTicket() {
+    return saveTicketFile(kWorkbookSuffix, [this](const std::string& path) {
+        saveTicketWorkbook(ticketDocument(*ticket_), path);
+    });
+}
+
+std::string OilQuantity::saveTicketPdf() {
+    return saveTicketFile(kPdfSuffix, [this](const std::string& path) {
+        writeTicketPdf(ticketDocument(*ticket_), path);
+    });
+}
+
+std::optional<paper::Document> OilQuantity::ticketPaper() const {
+    if (!ticket_) {
+        return std::nullopt;
+    }
+    return ticketPaperDocument(ticketDocument(*ticket_));
+}
+
+std::string OilQuantity::saveTicketFile(const char* suffix,
+                                        const std::function<void(const std::string&)>& write) {
+    if (!ticket_) {
+        return {};
+    }
+    const std::string filter = std::string("*.") + suffix;
+    const std::optional<std::string> chosen =
+        ui_.askSaveFileName({proposedTicketName(ticket_->time), suffix, filter});
+    if (!chosen || chosen->empty()) {
+        return {};
+    }
+    const std::string path = withSuffix(*chosen, suffix);
+    const std::optional<bool> saved = guarded(ui_, [&]() -> std::optional<bool> {
+        try {
+            write(path);
+        } catch (const ExceptionXL& e) {
+            // The workbook library's reason names the path and the system's reason.
+            ui_.showError(msg::ticketNotSaved(e.what()));
+            form_.setLabel(kOilStatusLabel, msg::ticketNotSaved(e.what()));
+            return false;
+        }
+        return true;
+    });
+    if (!saved.value_or(false)) {
+        if (!saved) {
+            form_.setLabel(kOilStatusLabel, msg::ticketNotSaved({}));
+        }
+        return {};
+    }
+    const OpenOutcome opened = ui_.openDocument(path);
+    std::string dotted(".");
+    dotted += suffix;
+    form_.setLabel(kOilStatusLabel,
+                   opened == OpenOutcome::Opened
+                       ? msg::ticketSavedTo(path)
+                       : msg::ticketSavedNotOpened(path, notOpenedReason(opened, dotted)));
+    return path;
+}
+
+}  // namespace quorvel::app

@@ -1,0 +1,123 @@
+// The standard volume and mass of a tank's contents from a dip, for the window "油量计算" and
+// quorvel-table --quantity. The dip goes through the quick calculation's core to the volume
+// Vt at the oil's temperature (litres, two decimals, as the quick calculation shows it); the
+// oil library then gives the standard density ρ20 (table 59, from a glass hydrometer's
+// reading and its test temperature) or takes ρ20 as typed, the factor VCF20 (table 60), the
+// standard volume V20 = Vt × VCF20 and the mass in air m = V20 × (ρ20 − 1.1 kg/m³), each as a
+// depot's note prints it, from the printed Vt, ρ20 and VCF20 (oil/oil.h: GB/T 1885-1998,
+// GB/T 19779). Every stop and error is shown here.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "app/window_form.h"
+#include "form/field_source.h"
+#include "oil/oil.h"
+#include "output/page_layout.h"
+#include "output/ticket_workbook.h"
+#include "ports/ui_services.h"
+#include "tank/method.h"
+
+namespace quorvel::app {
+
+// The controls of the window "油量计算" that hold no stored value: the five results, the line
+// below them (where a ticket went) and the ticket's buttons: the workbook, the PDF, the printer.
+inline constexpr std::string_view kOilVtLabel = "OilVtLabel";
+inline constexpr std::string_view kOilRho20Label = "OilRho20Label";
+inline constexpr std::string_view kOilVcf20Label = "OilVcf20Label";
+inline constexpr std::string_view kOilV20Label = "OilV20Label";
+inline constexpr std::string_view kOilMassLabel = "OilMassLabel";
+inline constexpr std::string_view kOilStatusLabel = "OilStatusLabel";
+inline constexpr std::string_view kOilSaveButton = "OilSaveButton";
+inline constexpr std::string_view kOilPdfButton = "OilPdfButton";
+inline constexpr std::string_view kOilPrintButton = "OilPrintButton";
+
+// One gauging ticket (计量单): every input as typed and every result as printed.
+struct OilTicket {
+    std::string time;  // when it was computed, "2026-12-09 14:30:05"
+    // The table identity's fields that name the tank and its capacity table (罐号, 所属单位,
+    // 所在地点, 证书编号), those filled in: caption and value.
+    std::vector<std::pair<std::string, std::string>> identity;
+    std::string tank;  // the tank's description, lines joined by CR LF
+    Method method = Method::Classic;
+    std::string level;  // mm
+    oil::Group group = oil::Group::Products;
+    bool observed = true;         // a hydrometer reading ρ′ at the test temperature, else ρ20
+    std::string oilTemperature;   // °C
+    std::string density;          // kg/m³: ρ′, or ρ20 as typed
+    std::string testTemperature;  // °C, with ρ′
+    oil::Reading reading = oil::Reading::PrintedTable;
+    std::string vt;                   // L, two decimals
+    oil::DepotQuantityText quantity;  // ρ20, VCF20, V20 and the mass
+};
+
+// The local time as a ticket states it ("2026-12-09 14:30:05"); the tests use a fixed one.
+using TicketClock = std::function<std::string()>;
+std::string localTimeText();
+
+// Reads the dip as the quick calculation reads its level (the tank's stops first, then the
+// dip and the corrections: "呵呵，数据还没输完呢！"), then the product group, the oil
+// temperature and the density fields of the density chosen, each with its stop when missing,
+// and computes the ticket by `method` and the reading chosen. A dip above the tank's height
+// or outside its calibration points, a volume below zero, a text that is not a number and an
+// input outside the tables' range are shown with their message. Nothing is written to the
+// form.
+std::optional<OilTicket> oilTicket(FieldSource& form, UiServices& ui, Method method,
+                                   const TicketClock& clock = localTimeText);
+
+// The ticket as a document: the time, the tank's identity and description, the method, the inputs,
+// the results, the basis of the computation — computed at the exact inputs, with the note that the
+// last place may differ from the printed table by one unit — and lines to sign.
+TicketDocument ticketDocument(const OilTicket& ticket);
+
+// The window "油量计算" over the main window's form, whose controls it shares.
+class OilQuantity {
+  public:
+    OilQuantity(WindowForm& form, UiServices& ui, TicketClock clock = localTimeText)
+        : form_(form), ui_(ui), clock_(std::move(clock)) {}
+
+    // The window was opened: a choice never made shows its default (the hydrometer reading,
+    // the printed tables), and only the density fields of the density chosen can be edited.
+    void opened();
+    // "计算": the five results shown and the ticket held for saving, Vt by the method chosen
+    // in the main window (ComboBox5); false when the press stopped (the results are then
+    // empty).
+    bool calculate();
+    // Any control changed: a change of an input of the ticket (the calibration grid, the
+    // shell pages, any stored control but the quick result) clears the results and the
+    // ticket.
+    void inputChanged(std::string_view control);
+    // "保存计量单…": the ticket held is written as a workbook under a name the user chooses,
+    // then opened; the line below the results says where it went. The path written, or empty
+    // when there was no ticket, the user cancelled or the save failed (its box shown).
+    std::string saveTicket();
+    // "PDF…": the ticket held, on paper as the issued tables are (output/ticket_paper.h),
+    // written as a PDF under a name the user chooses, then opened, as above.
+    std::string saveTicketPdf();
+    // "打印…": the ticket held as a paper document for the printer; nullopt without one.
+    std::optional<paper::Document> ticketPaper() const;
+    // The results, the line below them and the ticket are cleared.
+    void clear();
+
+    const std::optional<OilTicket>& ticket() const { return ticket_; }
+
+  private:
+    void enableDensityFields();
+    void enableTicketButtons(bool on);
+    // Asks for a file of `suffix` (proposed from the ticket's time), writes it by `write` and
+    // opens it; the line below the results says where it went.
+    std::string saveTicketFile(const char* suffix,
+                               const std::function<void(const std::string&)>& write);
+
+    WindowForm& form_;
+    UiServices& ui_;
+    TicketClock clock_;
+    std::optional<OilTicket> ticket_;
+};
+
+}  // namespace quorvel::app

@@ -1,0 +1,42 @@
+// The inputs of the window "油量计算": a dip, the oil's temperature, its density (a hydrometer
+// reading with the test temperature, or the standard density), the product group and how the
+// petroleum measurement tables are read. They are stored controls added after the 73 of the
+// settings file, under names of their own dialog (OilEdit1 …), written only once they hold
+// something, so a file of a program that never used them stays as it was.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "form/controls.h"
+
+namespace quorvel {
+
+inline constexpr std::string_view kOilLevelField = "OilEdit1";        // 液位, mm
+inline constexpr std::string_view kOilTemperatureField = "OilEdit2";  // 油温, °C
+// The density typed: "视密度" (a glass hydrometer's reading ρ′ at the test temperature) or
+// "标准密度" (ρ20). Neither chosen reads as the hydrometer reading.
+inline constexpr std::string_view kObservedDensityChoice = "OilRadioButton1";
+inline constexpr std::string_view kObservedDensityField = "OilEdit3";  // ρ′, kg/m³
+inline constexpr std::string_view kTestTemperatureField = "OilEdit4";  // 试验温度, °C
+inline constexpr std::string_view kStandardDensityChoice = "OilRadioButton2";
+inline constexpr std::string_view kStandardDensityField = "OilEdit5";  // ρ20, kg/m³
+inline constexpr std::string_view kProductGroupList = "OilComboBox1";  // 油品类别
+// How the tables are read: "按印刷表查表" as depots do (neither chosen reads so), or
+// "按公式计算" at the exact inputs.
+inline constexpr std::string_view kPrintedTableChoice = "OilRadioButton3";
+inline constexpr std::string_view kFormulaChoice = "OilRadioButton4";
+
+// The 10 stored controls above, in key order.
+std::span<const ControlInfo> oilQuantityControls();
+
+// The entries of the product group list, in the order crude oil, products, lubricating oils
+// (the tables' groups A, B and D, named as the oil library's messages name them).
+const std::vector<std::string>& productGroupEntries();
+
+// Whether `control` is one of oilQuantityControls().
+bool isOilQuantityControl(std::string_view control);
+
+}  // namespace quorvel

@@ -1,0 +1,201 @@
+#include "ui/oil_quantity_dialog.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/app_messages.h"
+#include "app/error_boundary.h"
+#include "form/controls.h"
+#include "form/oil_fields.h"
+#include "ui/input_filters.h"
+#include "ui/table_printing.h"
+#include "ui/ui_messages.h"
+
+namespace quorvel::ui {
+namespace {
+
+namespace msg = app_messages;
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+template <class W>
+W* named(W* widget, std::string_view name) {
+    widget->setObjectName(qs(name));
+    return widget;
+}
+
+class Builder {
+  public:
+    explicit Builder(double scale) : scale_(scale) {}
+    int px(int design) const { return qRound(design * scale_); }
+
+    QLineEdit* edit(std::string_view name, FilterKind filter) {
+        auto* e = named(new QLineEdit, name);
+        e->setValidator(new CharacterFilter(filter, e));
+        e->setFixedWidth(px(80));
+        e->setAlignment(Qt::AlignRight);
+        return e;
+    }
+    // A result: selectable, right-aligned, wide enough for a large tank's litres.
+    QLabel* result(std::string_view name, bool booked) {
+        auto* l = named(new QLabel, name);
+        l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        l->setMinimumWidth(px(110));
+        l->setFrameShape(QFrame::StyledPanel);
+        if (booked) {
+            QFont bold = l->font();
+            bold.setBold(true);
+            l->setFont(bold);
+        }
+        return l;
+    }
+    // A row of the grid: caption, field, unit.
+    static void addRow(QGridLayout& grid, QWidget* caption, QWidget* field,
+                       std::string_view unit = {}) {
+        const int row = grid.rowCount();
+        grid.addWidget(caption, row, 0);
+        grid.addWidget(field, row, 1);
+        if (!unit.empty()) {
+            grid.addWidget(new QLabel(qs(unit)), row, 2);
+        }
+    }
+
+    QGroupBox* inputs();
+    QGroupBox* results();
+
+  private:
+    double scale_;
+};
+
+QGroupBox* Builder::inputs() {
+    auto* box = named(new QGroupBox(qs(ui_messages::kOilInputsBox)), "OilInputsBox");
+    auto* grid = new QGridLayout(box);
+    addRow(*grid, new QLabel(qs(msg::kDip)), edit(kOilLevelField, FilterKind::DigitsAndPoint),
+           msg::kUnitMm);
+    auto* groups = named(new QComboBox, kProductGroupList);
+    for (const std::string& entry : listEntries(kProductGroupList)) {
+        groups->addItem(QString::fromStdString(entry));
+    }
+    groups->setCurrentIndex(-1);
+    addRow(*grid, new QLabel(qs(msg::kProductGroup)), groups);
+    addRow(*grid, new QLabel(qs(msg::kOilTemperature)),
+           edit(kOilTemperatureField, FilterKind::SignedDecimal), msg::kUnitCelsius);
+
+    // Each pair of choices has a parent of its own, so each pair is exclusive by itself.
+    auto* density = named(new QWidget, "OilDensityChoice");
+    auto* densityGrid = new QGridLayout(density);
+    densityGrid->setContentsMargins(0, 0, 0, 0);
+    addRow(*densityGrid, named(new QRadioButton(qs(msg::kObservedDensity)), kObservedDensityChoice),
+           edit(kObservedDensityField, FilterKind::DigitsAndPoint), msg::kUnitDensity);
+    auto* testTemperature = new QLabel(qs(msg::kTestTemperature));
+    testTemperature->setIndent(px(20));
+    addRow(*densityGrid, testTemperature, edit(kTestTemperatureField, FilterKind::SignedDecimal),
+           msg::kUnitCelsius);
+    addRow(*densityGrid, named(new QRadioButton(qs(msg::kStandardDensity)), kStandardDensityChoice),
+           edit(kStandardDensityField, FilterKind::DigitsAndPoint), msg::kUnitDensity);
+    grid->addWidget(density, grid->rowCount(), 0, 1, 3);
+
+    auto* reading = named(new QWidget, "OilReadingChoice");
+    auto* readingRow = new QHBoxLayout(reading);
+    readingRow->setContentsMargins(0, 0, 0, 0);
+    readingRow->addWidget(new QLabel(qs(msg::kReading)));
+    readingRow->addWidget(
+        named(new QRadioButton(qs(msg::kReadingPrintedTable)), kPrintedTableChoice));
+    readingRow->addWidget(named(new QRadioButton(qs(msg::kReadingFormula)), kFormulaChoice));
+    readingRow->addStretch(1);
+    grid->addWidget(reading, grid->rowCount(), 0, 1, 3);
+    grid->setColumnStretch(3, 1);
+    return box;
+}
+
+QGroupBox* Builder::results() {
+    auto* box = named(new QGroupBox(qs(ui_messages::kOilResultsBox)), "OilResultsBox");
+    auto* grid = new QGridLayout(box);
+    addRow(*grid, new QLabel(qs(msg::kVt)), result(app::kOilVtLabel, false), msg::kUnitLitre);
+    addRow(*grid, new QLabel(qs(msg::kRho20)), result(app::kOilRho20Label, false),
+           msg::kUnitDensity);
+    addRow(*grid, new QLabel(qs(msg::kVcf20)), result(app::kOilVcf20Label, false));
+    addRow(*grid, new QLabel(qs(msg::kV20)), result(app::kOilV20Label, true), msg::kUnitLitre);
+    addRow(*grid, new QLabel(qs(msg::kMass)), result(app::kOilMassLabel, true), msg::kUnitKg);
+    auto* status = named(new QLabel, app::kOilStatusLabel);
+    status->setWordWrap(true);
+    status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(status, grid->rowCount(), 0, 1, 3);
+    grid->setColumnStretch(3, 1);
+    return box;
+}
+
+}  // namespace
+
+QPushButton* makeOilQuantityDialog(QWidget& window, double scale) {
+    Builder b(scale);
+    auto* dialog = named(new QDialog(&window), "OilQuantityDialog");
+    dialog->setWindowTitle(qs(msg::kOilTitle));
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(b.inputs());
+    layout->addWidget(b.results());
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(
+        named(new QPushButton(qs(ui_messages::kOilCalculate)), "OilCalculateButton"));
+    buttons->addWidget(
+        named(new QPushButton(qs(ui_messages::kOilSaveTicket)), app::kOilSaveButton));
+    buttons->addWidget(named(new QPushButton(qs(ui_messages::kOilPdf)), app::kOilPdfButton));
+    buttons->addWidget(named(new QPushButton(qs(ui_messages::kOilPrint)), app::kOilPrintButton));
+    buttons->addStretch(1);
+    auto* close = named(new QPushButton(qs(ui_messages::kOilClose)), "OilCloseButton");
+    QObject::connect(close, &QPushButton::clicked, dialog, &QDialog::close);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    dialog->hide();
+
+    auto* open = named(new QPushButton(qs(ui_messages::kOilOpenButton)), "OilQuantityButton");
+    // A flat button that fits a line of text, so the quick calculation keeps its height.
+    open->setFlat(true);
+    open->setStyleSheet(QStringLiteral("QPushButton { padding: 0px %1px; color: #0040a0; }"
+                                       "QPushButton:hover { text-decoration: underline; }")
+                            .arg(b.px(4)));
+    open->setFixedWidth(open->fontMetrics().horizontalAdvance(open->text()) + b.px(10));
+    return open;
+}
+
+void wireOilQuantityDialog(QWidget& window, app::WindowOperations& ops, UiServices& ui) {
+    auto* dialog = window.findChild<QDialog*>(QStringLiteral("OilQuantityDialog"));
+    auto button = [&window](const char* name) {
+        return window.findChild<QPushButton*>(QString::fromUtf8(name));
+    };
+    QObject::connect(button("OilQuantityButton"), &QPushButton::clicked, dialog, [dialog, &ops] {
+        ops.oil().opened();
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
+    });
+    // The window computes its tanks by the method of its tables.
+    QObject::connect(button("OilCalculateButton"), &QPushButton::clicked, dialog,
+                     [&ops] { ops.oil().calculate(); });
+    QObject::connect(button("OilSaveButton"), &QPushButton::clicked, dialog,
+                     [&ops] { ops.oil().saveTicket(); });
+    QObject::connect(button("OilPdfButton"), &QPushButton::clicked, dialog,
+                     [&ops] { ops.oil().saveTicketPdf(); });
+    QObject::connect(button("OilPrintButton"), &QPushButton::clicked, dialog, [dialog, &ops, &ui] {
+        const std::optional<paper::Document> paper = ops.oil().ticketPaper();
+        if (!paper) {
+            return;
+        }
+        app::guarded(ui, [&]() -> std::optional<bool> {
+            printWithPreview(*paper, std::string(app_messages::kTicketTitle), dialog);
+            return true;
+        });
+    });
+}
+
+}  // namespace quorvel::ui

@@ -1,0 +1,299 @@
+// The gauging ticket of the window "油量计算": a dip through the quick calculation's core to
+// Vt, then the oil's inputs to ρ20, VCF20, V20 and the mass, or the box of a refusal
+// (tests/golden/oil/tickets.json); and the window's part: defaults, results shown and
+// cleared, the ticket saved as a workbook.
+#include "app/oil_operations.h"
+
+#include <cmath>
+#include <fstream>
+#include <string>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "app/memory_window.h"
+#include "app/window_operations.h"
+#include "form/calibration_grid.h"
+#include "form/controls.h"
+#include "form/method_controls.h"
+#include "form/oil_fields.h"
+#include "oil/oil_messages.h"
+#include "output/page_layout.h"
+#include "support/forms.h"
+#include "support/recording_ui.h"
+#include "support/temp_folder.h"
+#include "support/xlsx_reader.h"
+
+namespace quorvel::app {
+namespace {
+
+using json = nlohmann::json;
+using testsupport::RecordingUi;
+
+const std::string kGolden = std::string(QUORVEL_GOLDEN_DIR) + "/oil/";
+
+json load(const std::string& name) {
+    std::ifstream in(kGolden + name);
+    return json::parse(in);
+}
+
+std::string fixedTime() {
+    return "2026-12-09 08:30:00";
+}
+
+void set(FieldSource& form, const std::string& name, const std::string& value) {
+    const ControlInfo* info = findControl(name);
+    ASSERT_NE(info, nullptr) << name;
+    if (info->kind == ControlKind::CheckBox || info->kind == ControlKind::RadioButton) {
+        form.setChecked(name, value == "1");
+    } else {
+        form.setText(name, value);
+    }
+}
+
+// The window after start-up with the case's tank and the inputs of "油量计算".
+MemoryForm formOf(const json& c) {
+    MemoryForm form = testsupport::startedForm(c["page"].get<int>());
+    const json settings = c.value("set", json::object());
+    for (const auto& [name, value] : settings.items()) {
+        set(form, name, value.get<std::string>());
+    }
+    if (c.contains("points")) {
+        const int n = static_cast<int>(c["points"].size()) - 1;  // the origin row and n more
+        form.setText("ComboBox2", std::to_string(n));
+        choosePointCount(form.grid(), n);
+        for (int row = 1; row <= n + 1; ++row) {
+            const json& point = c["points"][static_cast<std::size_t>(row - 1)];
+            form.grid().setCell(1, row, point[0].get<std::string>());
+            form.grid().setCell(2, row, point[1].get<std::string>());
+        }
+    }
+    form.setText(kOilLevelField, c["dip"].get<std::string>());
+    if (c.contains("group")) {
+        form.setItemIndex(kProductGroupList, c["group"].get<int>());
+    }
+    form.setText(kOilTemperatureField, c["t"].get<std::string>());
+    if (c.contains("rho20")) {
+        form.setChecked(kStandardDensityChoice, true);
+        form.setText(kStandardDensityField, c["rho20"].get<std::string>());
+    } else if (c.contains("rho_obs")) {
+        form.setChecked(kObservedDensityChoice, true);
+        form.setText(kObservedDensityField, c["rho_obs"].get<std::string>());
+        form.setText(kTestTemperatureField, c["t_obs"].get<std::string>());
+    }
+    form.setChecked(c["reading"] == "formula" ? kFormulaChoice : kPrintedTableChoice, true);
+    return form;
+}
+
+Method methodOf(const json& c) {
+    return c.value("method", "classic") == "exact" ? Method::Exact : Method::Classic;
+}
+
+TEST(OilTicket, FromADipToTheBookedQuantityOrItsRefusal) {
+    const json cases = load("tickets.json")["tickets"];
+    ASSERT_GE(cases.size(), 10u);
+    for (const json& c : cases) {
+        SCOPED_TRACE(c["id"].get<std::string>());
+        MemoryForm form = formOf(c);
+        RecordingUi ui;
+        const std::optional<OilTicket> ticket = oilTicket(form, ui, methodOf(c), fixedTime);
+        if (c.contains("expected")) {
+            ASSERT_TRUE(ticket.has_value()) << testing::PrintToString(ui.shown.size());
+            const json& e = c["expected"];
+            EXPECT_EQ(ticket->vt, e["vt"]);
+            EXPECT_EQ(ticket->quantity.rho20, e["rho20"]);
+            EXPECT_EQ(ticket->quantity.vcf20, e["vcf20"]);
+            EXPECT_EQ(ticket->quantity.v20, e["v20"]);
+            EXPECT_EQ(ticket->quantity.mass, e["mass"]);
+            EXPECT_EQ(ticket->time, fixedTime());
+            // Computed at the exact inputs, the ticket says how it may differ from the tables.
+            const TicketDocument doc = ticketDocument(*ticket);
+            EXPECT_EQ(doc.lines.back().label == oil::messages::kComputedMayDiffer,
+                      c["reading"] == "formula");
+            EXPECT_TRUE(ui.shown.empty());
+        } else {
+            EXPECT_FALSE(ticket.has_value());
+            EXPECT_EQ(ui.messages(),
+                      std::vector<std::string>(c.contains("message"), c.value("message", "")));
+            EXPECT_EQ(ui.errors(),
+                      std::vector<std::string>(c.contains("error"), c.value("error", "")));
+        }
+    }
+}
+
+// The first ticket of the table, in the window: the choices it opens with, then its inputs.
+class OilWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window_.form() = formOf(load("tickets.json")["tickets"][0]);
+        for (std::string_view choice : {kObservedDensityChoice, kPrintedTableChoice}) {
+            window_.setChecked(choice, false);
+        }
+    }
+
+    MemoryWindow window_;
+    RecordingUi ui_;
+    WindowOperations ops_{window_, ui_, ProgramFiles{"/nonexistent", {}}};
+    OilQuantity& oil_ = ops_.oil();
+};
+
+TEST_F(OilWindow, OpensWithTheDepotsChoicesAndTheirFields) {
+    oil_.opened();
+    EXPECT_TRUE(window_.checked(kObservedDensityChoice));
+    EXPECT_TRUE(window_.checked(kPrintedTableChoice));
+    EXPECT_TRUE(window_.enabled(kObservedDensityField));
+    EXPECT_TRUE(window_.enabled(kTestTemperatureField));
+    EXPECT_FALSE(window_.enabled(kStandardDensityField));
+    EXPECT_FALSE(window_.enabled(kOilSaveButton));
+    // A choice once made stays.
+    window_.setChecked(kStandardDensityChoice, true);
+    window_.setChecked(kFormulaChoice, true);
+    ops_.inputChanged(kStandardDensityChoice);
+    oil_.opened();
+    EXPECT_TRUE(window_.checked(kStandardDensityChoice));
+    EXPECT_TRUE(window_.checked(kFormulaChoice));
+    EXPECT_FALSE(window_.enabled(kObservedDensityField));
+    EXPECT_TRUE(window_.enabled(kStandardDensityField));
+}
+
+TEST_F(OilWindow, ResultsBelongToTheirInputs) {
+    oil_.opened();
+    ASSERT_TRUE(oil_.calculate());
+    EXPECT_EQ(window_.label(kOilVtLabel), "24543.69");
+    EXPECT_EQ(window_.label(kOilRho20Label), "718.4");
+    EXPECT_EQ(window_.label(kOilVcf20Label), "0.9984");
+    EXPECT_EQ(window_.label(kOilV20Label), "24504.42");
+    EXPECT_EQ(window_.label(kOilMassLabel), "17577.02");
+    EXPECT_TRUE(window_.enabled(kOilSaveButton));
+    // The quick result is written by the program, and a change of the oil's inputs is none
+    // of the quick calculation's.
+    window_.setText("Edit36", "1.00");
+    ops_.inputChanged("Edit36");
+    EXPECT_EQ(window_.label(kOilMassLabel), "17577.02");
+    ops_.inputChanged(kOilTemperatureField);
+    EXPECT_EQ(window_.text("Edit36"), "1.00");
+    for (std::string_view input :
+         {kOilTemperatureField, std::string_view("Edit1"), kGridControl, kShellPages}) {
+        ASSERT_TRUE(oil_.calculate());
+        ops_.inputChanged(input);
+        EXPECT_EQ(window_.label(kOilMassLabel), "") << input;
+        EXPECT_FALSE(window_.enabled(kOilSaveButton)) << input;
+        EXPECT_FALSE(oil_.ticket().has_value()) << input;
+    }
+    // A press that stops leaves no result behind.
+    ASSERT_TRUE(oil_.calculate());
+    window_.setText(kOilTemperatureField, "");
+    EXPECT_FALSE(oil_.calculate());
+    EXPECT_EQ(window_.label(kOilVtLabel), "");
+    EXPECT_FALSE(window_.enabled(kOilSaveButton));
+}
+
+// The dip goes through the method chosen in the main window, as the table does.
+TEST_F(OilWindow, TheTicketFollowsTheMethodChosen) {
+    // Spherical-cap heads, where the classic series and the true geometry part below full.
+    window_.setChecked("RadioButton21", false);
+    window_.setChecked("RadioButton14", false);
+    window_.setChecked("RadioButton18", true);
+    window_.setChecked("RadioButton11", true);
+    window_.setText("Edit27", "400");
+    window_.setText("Edit17", "400");
+    window_.setText(kOilLevelField, "1500");
+    oil_.opened();
+    ASSERT_TRUE(oil_.calculate());
+    const std::string classic = window_.label(kOilVtLabel);
+    window_.setItemIndex(kMethodList, 1);
+    ops_.inputChanged(kMethodList);
+    EXPECT_EQ(window_.label(kOilVtLabel), "");
+    ASSERT_TRUE(oil_.calculate());
+    const std::optional<OilTicket> exact = oilTicket(window_.form(), ui_, Method::Exact, fixedTime);
+    ASSERT_TRUE(exact.has_value());
+    EXPECT_EQ(window_.label(kOilVtLabel), exact->vt);
+    EXPECT_NE(exact->vt, classic);
+}
+
+// The saved ticket, cell by cell: row, column and text of every cell written.
+std::vector<std::string> cellsOf(const testsupport::ReadSheet& sheet) {
+    std::vector<std::string> lines;
+    for (const auto& [at, cell] : sheet.cells) {
+        lines.push_back(std::to_string(at.first + 1) + "," + std::to_string(at.second + 1) + "," +
+                        cell.text);
+    }
+    return lines;
+}
+
+std::vector<std::string> linesOf(const std::string& path) {
+    std::vector<std::string> lines;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// Half an em for every byte: where the texts land does not depend on the fonts installed.
+class FixedMeasure : public paper::TextMeasure {
+  public:
+    double width(std::string_view text, const paper::TextStyle& s) const override {
+        return static_cast<double>(text.size()) * s.size / 2;
+    }
+    double ascent(const paper::TextStyle& s) const override { return s.size * 0.8; }
+    double descent(const paper::TextStyle& s) const override { return s.size * 0.2; }
+};
+
+// Every text of the document's pages: page, baseline (whole points), size, bold, text.
+std::vector<std::string> pageTexts(const paper::Document& doc) {
+    std::vector<std::string> out;
+    paper::layOut(doc, FixedMeasure(), [&out](const paper::Page& page) {
+        for (const paper::PlacedText& t : page.texts) {
+            out.push_back(std::to_string(page.number) + "/" + std::to_string(page.count) + "," +
+                          std::to_string(std::lround(t.baseline)) + "," +
+                          std::to_string(std::lround(t.style.size)) + (t.style.bold ? "b" : "") +
+                          "," + t.text);
+        }
+    });
+    return out;
+}
+
+TEST_F(OilWindow, SavesTheTicketAsAWorkbookOrAPdfAndOpensIt) {
+    OilQuantity oil(window_, ui_, fixedTime);
+    // The table identity names the tank on the ticket.
+    window_.setText("Edit49", "T-101");
+    window_.setText("Edit53", " JD-2026-0412 ");
+    EXPECT_EQ(oil.saveTicket(), "");  // nothing computed yet: nothing asked
+    EXPECT_TRUE(ui_.saveRequests.empty());
+    ASSERT_TRUE(oil.calculate());
+    testsupport::TempFolder folder;
+    ui_.saveAnswers = {std::nullopt, folder.file("t101"), folder.file("no/such/folder.xlsx")};
+    EXPECT_EQ(oil.saveTicket(), "");  // cancelled
+    ASSERT_EQ(ui_.saveRequests.size(), 1u);
+    EXPECT_EQ(ui_.saveRequests[0], (SaveFileRequest{"计量单_20261209_083000", "xlsx", "*.xlsx"}));
+
+    const std::string path = oil.saveTicket();
+    ASSERT_EQ(path, folder.file("t101.xlsx"));
+    const testsupport::ReadBook book = testsupport::readXlsx(path);
+    ASSERT_EQ(book.sheets.size(), 1u);
+    EXPECT_EQ(book.sheets[0].name, "计量单");
+    EXPECT_EQ(cellsOf(book.sheets[0]), linesOf(kGolden + "ticket_cells.txt"));
+    EXPECT_EQ(ui_.shown.back(),
+              (testsupport::ShownBox{testsupport::ShownBox::Kind::Open, path, {}}));
+    EXPECT_EQ(window_.label(kOilStatusLabel), "计量单已保存到 " + path);
+
+    // The same ticket on paper: one page, written as a PDF and opened.
+    ui_.saveAnswers.push_front(folder.file("t101"));
+    const std::string pdf = oil.saveTicketPdf();
+    ASSERT_EQ(pdf, folder.file("t101.pdf"));
+    EXPECT_EQ(ui_.saveRequests.back(), (SaveFileRequest{"计量单_20261209_083000", "pdf", "*.pdf"}));
+    EXPECT_TRUE(testsupport::readBytes(pdf).starts_with("%PDF-"));
+    EXPECT_EQ(window_.label(kOilStatusLabel), "计量单已保存到 " + pdf);
+    EXPECT_EQ(pageTexts(*oil.ticketPaper()), linesOf(kGolden + "ticket_page.txt"));
+
+    ui_.shown.clear();
+    EXPECT_EQ(oil.saveTicket(), "");
+    ASSERT_EQ(ui_.errors().size(), 1u);
+    EXPECT_TRUE(ui_.errors()[0].starts_with("计量单未能保存：")) << ui_.errors()[0];
+    EXPECT_NE(ui_.errors()[0].find("no/such/folder.xlsx"), std::string::npos);
+    EXPECT_EQ(window_.label(kOilStatusLabel), ui_.errors()[0]);
+}
+
+}  // namespace
+}  // namespace quorvel::app
