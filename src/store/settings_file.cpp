@@ -61,7 +61,7 @@ std::optional<std::string> addedValue(const FieldSource& form, const ControlInfo
         return std::nullopt;
     }
     if (isBox && value.empty()) {
-        value = "0";
+        return std::string(1, '0');  // built, not assigned: GCC 12 misreads the assignment
     }
     return value;
 }
