@@ -275,7 +275,9 @@ void OilQuantity::inputChanged(std::string_view control) {
     if (control == kObservedDensityChoice || control == kStandardDensityChoice) {
         enableDensityFields();
     }
-    if (resultDependsOn(control) || isOilQuantityControl(control)) {
+    // The ticket names the tank as the table identity does, so it follows those fields too.
+    if (resultDependsOn(control) || isOilQuantityControl(control) ||
+        onlyDescribesTheTable(control)) {
         clear();
     }
 }

@@ -1,5 +1,6 @@
 #include "app/window_rules.h"
 
+#include <algorithm>
 #include <exception>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +12,7 @@
 #include "form/oil_fields.h"
 #include "form/request_fields.h"
 #include "form/table_defaults.h"
+#include "form/table_identity.h"
 #include "platform/help_file.h"
 #include "text/number_text.h"
 
@@ -102,10 +104,20 @@ void densityChanged(const WindowForm& form, UiServices& ui) {
     }
 }
 
+bool onlyDescribesTheTable(std::string_view control) {
+    if (control == kIncrementsSwitch) {
+        return true;
+    }
+    return control != kReferenceHeightField &&
+           std::any_of(kIdentityFields.begin(), kIdentityFields.end(),
+                       [&](const IdentityField& f) { return f.control == control; });
+}
+
 bool resultDependsOn(std::string_view control) {
     return control == kGridControl || control == kShellPages ||
            (findControl(control) != nullptr && control != kQuickResultField &&
-            control != kQuantityField && !isOilQuantityControl(control));
+            control != kQuantityField && !isOilQuantityControl(control) &&
+            !onlyDescribesTheTable(control));
 }
 
 std::string notOpenedReason(OpenOutcome outcome, std::string_view suffix) {

@@ -23,9 +23,15 @@ void sectionClicked(WindowForm& form);
 // change nothing else.
 void shellPageChanged(WindowForm& form, int page);
 
+// Whether `control` only names or lays out the issued table (the identity fields but the
+// reference height, which places the ullage; the column of increments): no volume depends
+// on it.
+bool onlyDescribesTheTable(std::string_view control);
+
 // Whether the quick result and the curve are computed from `control`: every stored control
-// but the result Edit36, the quantity whose level is asked (Edit60) and the inputs of the
-// window "油量计算", the calibration grid and the shell pages.
+// but the result Edit36, the quantity whose level is asked (Edit60), the inputs of the
+// window "油量计算" and the controls that only describe the table; the calibration grid and
+// the shell pages.
 bool resultDependsOn(std::string_view control);
 
 // "默认" was clicked (or the window starts): the table request gets its defaults, and its

@@ -172,8 +172,8 @@ TEST_F(OilWindow, ResultsBelongToTheirInputs) {
     EXPECT_EQ(window_.label(kOilMassLabel), "17577.02");
     ops_.inputChanged(kOilTemperatureField);
     EXPECT_EQ(window_.text("Edit36"), "1.00");
-    for (std::string_view input :
-         {kOilTemperatureField, std::string_view("Edit1"), kGridControl, kShellPages}) {
+    for (std::string_view input : {kOilTemperatureField, std::string_view("Edit1"),
+                                   std::string_view("Edit49"), kGridControl, kShellPages}) {
         ASSERT_TRUE(oil_.calculate());
         ops_.inputChanged(input);
         EXPECT_EQ(window_.label(kOilMassLabel), "") << input;

@@ -94,7 +94,10 @@ TEST(QuickResult, AnyChangeOfAnInputClearsTheResultItsNoteAndTheCurve) {
         {"StringGrid1", [](MemoryWindow& m) { m.grid().setCell(2, 3, "14449.6"); }, true},
         {"ComboBox2", [](MemoryWindow& m) { m.setItemIndex("ComboBox2", 5); }, true},
         {"PageControl1", [](MemoryWindow& m) { m.form().setActivePage(2); }, true},
+        {"Edit48", [](MemoryWindow& m) { m.setText("Edit48", "2800"); }, true},
         {"Edit36", [](MemoryWindow& m) { m.setText("Edit36", "1"); }, false},
+        {"Edit49", [](MemoryWindow& m) { m.setText("Edit49", "T-101"); }, false},
+        {"CheckBox3", [](MemoryWindow& m) { m.setChecked("CheckBox3", true); }, false},
         {"ListBox1", [](MemoryWindow&) {}, false},
         {"Label49", [](MemoryWindow&) {}, false},
     };
