@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "files/temporary_file.h"
 #include "tank/capacity_table.h"
 
 namespace quorvel::cli {
@@ -24,13 +25,10 @@ class SpooledText {
     void copyTo(std::ostream& out);
 
   private:
-    struct Close {
-        void operator()(std::FILE* f) const { std::fclose(f); }
-    };
     void flush();
-    std::unique_ptr<std::FILE, Close> file_;  // made at the first flush
-    std::string held_;                        // text not yet written
-    std::ostringstream line_;                 // one row's text, reused
+    TemporaryFile file_;       // made at the first flush
+    std::string held_;         // text not yet written
+    std::ostringstream line_;  // one row's text, reused
 };
 
 }  // namespace quorvel::cli

@@ -4,11 +4,10 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
-#include <string>
+#include <string_view>
 #include <type_traits>
 
-#include "files/file_error.h"
+#include "files/temporary_file.h"
 
 namespace quorvel {
 namespace {
@@ -16,14 +15,7 @@ namespace {
 static_assert(std::is_trivially_copyable_v<RowNumbers> && sizeof(RowNumbers) == 24);
 
 constexpr std::size_t kPendingRows = 4096;  // 96 KiB written at a time
-
-// std::tmpfile makes its file in P_tmpdir; a failure names that folder and the system's cause.
-FileError spoolError(int code) {
-    std::string what = "cannot keep the table's rows in a temporary file in " P_tmpdir;
-    if (code != 0)
-        what.append(": ").append(std::strerror(code));
-    return FileError(what, P_tmpdir, code);
-}
+constexpr std::string_view kPurpose = "the table's rows";
 
 }  // namespace
 
@@ -46,16 +38,13 @@ void RowSpool::flush() {
         return;
     }
     if (!file_) {
-        file_.reset(std::tmpfile());
-        if (!file_) {
-            throw spoolError(errno);
-        }
+        file_ = openTemporaryFile(kPurpose);
     }
     errno = 0;
     if (std::fwrite(pending_.data(), sizeof(RowNumbers), pending_.size(), file_.get()) !=
             pending_.size() ||
         std::fflush(file_.get()) != 0) {
-        throw spoolError(errno);
+        throw temporaryFileError(kPurpose, errno);
     }
     pending_.clear();
 }
@@ -69,7 +58,7 @@ void RowSpool::read(std::size_t first, std::size_t count, RowNumbers* out) const
         const auto bytes = static_cast<ssize_t>(fromFile * sizeof(RowNumbers));
         const auto offset = static_cast<off_t>(first * sizeof(RowNumbers));
         if (::pread(::fileno(file_.get()), out, static_cast<std::size_t>(bytes), offset) != bytes) {
-            throw spoolError(errno);
+            throw temporaryFileError(kPurpose, errno);
         }
         k = fromFile;
     }

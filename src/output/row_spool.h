@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/temporary_file.h"
 #include "output/table_rows.h"
 #include "tank/capacity_table.h"
 
@@ -31,10 +32,7 @@ class RowSpool final : public TableRowNumbers {
 
   private:
     void flush();
-    struct Close {
-        void operator()(std::FILE* f) const { std::fclose(f); }
-    };
-    std::unique_ptr<std::FILE, Close> file_;
+    TemporaryFile file_;               // made at the first flush
     std::vector<RowNumbers> pending_;  // rows not yet written, at most kPendingRows
     std::size_t size_ = 0;
 };
