@@ -169,6 +169,22 @@ TEST_F(TableFilesTest, AWorkbookThatCannotBeSavedStopsTheRunWithTheSystemsReason
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 1);  // plain-file, no temporary
 }
 
+// A long table's rows wait in a temporary file; when that cannot grow, the run stops with the
+// folder named and writes no workbook.
+TEST_F(TableFilesTest, ATemporaryFolderThatTakesNoMoreStopsALongTable) {
+    RunResult r;
+    {
+        FileSizeLimit limit(64 * 1024);
+        r = run({"--shell", "horizontal", "--set", "Edit1=2000", "--set", "Edit2=5000", "--set",
+                 "Edit7=2000", "--set", "Edit8=0.1", "--set", "Edit9=20001", "--out",
+                 path("~001.xlsx"), "--csv"});
+    }
+    EXPECT_EQ(r.status, kExitStopped);
+    EXPECT_NE(r.err.find("“" P_tmpdir "”"), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_FALSE(fs::exists(path("~001.xlsx")));
+}
+
 // The reproductions of damage a careful user's machine does over months, end to end.
 TEST_F(TableFilesTest, StoredFilesSurviveANulByteALinkAndKilledSaves) {
     // The settings with one 0x00 before "Edit6=0", loaded and saved again.
