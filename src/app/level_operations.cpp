@@ -100,9 +100,10 @@ bool ullageGiven(const FieldSource& form) {
     return !isBlankText(form.text(kUllageField));
 }
 
-std::optional<double> levelFromUllage(FieldSource& form, UiServices& ui) {
+std::optional<double> levelFromUllage(FieldSource& form, UiServices& ui,
+                                      std::string_view ullageField) {
     return guarded(ui, [&]() -> std::optional<double> {
-        const std::string ullage = form.text(kUllageField);
+        const std::string ullage = form.text(ullageField);
         const std::string reference = form.text(kReferenceHeightField);
         if (isBlankText(ullage) || isBlankText(reference)) {
             ui.showMessage(app_messages::kUllageMissing);

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 #include "form/field_source.h"
+#include "form/method_controls.h"
 #include "ports/ui_services.h"
 #include "tank/method.h"
 #include "tank/quick_calculation.h"
@@ -43,10 +45,12 @@ std::optional<LevelAnswer> levelAnswer(FieldSource& form, UiServices& ui, Quanti
 // asked from the top of the tank.
 bool ullageGiven(const FieldSource& form);
 
-// The level an ullage gives: the reference height (Edit48) less the ullage (Edit59), in mm.
-// "呵呵，空高或参照高度数据还没输完呢！" when either is empty, the standard error box for a
-// text that is not a number and for an ullage above the reference height (a level below 0).
-std::optional<double> levelFromUllage(FieldSource& form, UiServices& ui);
+// The level an ullage gives: the reference height (Edit48) less the ullage (`ullageField`:
+// Edit59, or the dip of "油量计算"), in mm. "呵呵，空高或参照高度数据还没输完呢！" when either
+// is empty, the standard error box for a text that is not a number and for an ullage above
+// the reference height (a level below 0).
+std::optional<double> levelFromUllage(FieldSource& form, UiServices& ui,
+                                      std::string_view ullageField = kUllageField);
 
 // The quick calculation at the ullage's level: Edit35 gets that level (formatLevel), then
 // quick(). The level above the tank counts as the full tank, as a typed level does.

@@ -1,11 +1,10 @@
 #include "app/oil_operations.h"
 
-#include "app/method_operations.h"
-
 #include <ctime>
 
 #include "app/app_messages.h"
 #include "app/error_boundary.h"
+#include "app/level_operations.h"
 #include "app/method_operations.h"
 #include "app/table_documents.h"
 #include "app/window_rules.h"
@@ -15,6 +14,7 @@
 #include "output/ticket_paper.h"
 #include "tank/quick_calculation.h"
 #include "tank/tank_reader.h"
+#include "text/blank.h"
 #include "text/number_format.h"
 #include "text/number_text.h"
 #include "xlsx/xl_wrappers.h"
@@ -142,6 +142,16 @@ std::string localTimeText() {
 std::optional<OilTicket> oilTicket(FieldSource& form, UiServices& ui, Method method,
                                    const TicketClock& clock) {
     return guarded(ui, [&]() -> std::optional<OilTicket> {
+        OilTicket ticket;
+        if (!isBlankText(form.text(kOilUllageField))) {
+            const std::optional<double> level = levelFromUllage(form, ui, kOilUllageField);
+            if (!level) {
+                return std::nullopt;
+            }
+            form.setText(kOilLevelField, formatLevel(*level));
+            ticket.ullage = form.text(kOilUllageField);
+            ticket.referenceHeight = form.text(kReferenceHeightField);
+        }
         const std::optional<QuickRequest> request =
             shownOutcome(ui, readQuickRequest(form, kOilLevelField));
         if (!request) {
@@ -151,7 +161,6 @@ std::optional<OilTicket> oilTicket(FieldSource& form, UiServices& ui, Method met
         if (!in) {
             return std::nullopt;
         }
-        OilTicket ticket;
         ticket.level = form.text(kOilLevelField);
         if (auto refusal = dipRefusal(request->config, textToNumber(ticket.level))) {
             ui.showMessage(*refusal);
@@ -205,6 +214,10 @@ TicketDocument ticketDocument(const OilTicket& ticket) {
         msg::kTicketMethod,
         std::string(ticket.method == Method::Exact ? msg::kMethodExact : msg::kMethodClassic)));
     lines.push_back({Kind::Heading, std::string(msg::kTicketInputs), {}, {}});
+    if (!ticket.ullage.empty()) {
+        lines.push_back(number(msg::kReferenceHeight, ticket.referenceHeight, msg::kUnitMm));
+        lines.push_back(number(msg::kUllage, ticket.ullage, msg::kUnitMm));
+    }
     lines.push_back(number(msg::kDip, ticket.level, msg::kUnitMm));
     lines.push_back(text(msg::kProductGroup, groupName(ticket.group)));
     lines.push_back(number(msg::kOilTemperature, ticket.oilTemperature, msg::kUnitCelsius));
@@ -269,6 +282,12 @@ bool OilQuantity::calculate() {
     form_.setLabel(kOilMassLabel, ticket_->quantity.mass);
     enableTicketButtons(true);
     return true;
+}
+
+void OilQuantity::levelTyped() {
+    if (!form_.text(kOilUllageField).empty()) {
+        form_.setText(kOilUllageField, "");
+    }
 }
 
 void OilQuantity::inputChanged(std::string_view control) {

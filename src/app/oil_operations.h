@@ -46,6 +46,10 @@ struct OilTicket {
     std::string tank;  // the tank's description, lines joined by CR LF
     Method method = Method::Classic;
     std::string level;  // mm
+    // With a dip read from the top: the ullage and the reference height it was read below
+    // (mm, as typed); the level is then the one they give. Empty for a level typed.
+    std::string ullage;
+    std::string referenceHeight;
     oil::Group group = oil::Group::Products;
     bool observed = true;         // a hydrometer reading ρ′ at the test temperature, else ρ20
     std::string oilTemperature;   // °C
@@ -65,8 +69,10 @@ std::string localTimeText();
 // temperature and the density fields of the density chosen, each with its stop when missing,
 // and computes the ticket by `method` and the reading chosen. A dip above the tank's height
 // or outside its calibration points, a volume below zero, a text that is not a number and an
-// input outside the tables' range are shown with their message. Nothing is written to the
-// form.
+// input outside the tables' range are shown with their message. With an ullage (OilEdit6),
+// the dip is the reference height (Edit48) less it (levelFromUllage), written into the dip
+// field first as the quick calculation writes the level an ullage gives; nothing else is
+// written to the form.
 std::optional<OilTicket> oilTicket(FieldSource& form, UiServices& ui, Method method,
                                    const TicketClock& clock = localTimeText);
 
@@ -88,6 +94,8 @@ class OilQuantity {
     // in the main window (ComboBox5); false when the press stopped (the results are then
     // empty).
     bool calculate();
+    // The dip typed as a level: the ullage, if any, is emptied, as in the main window.
+    void levelTyped();
     // Any control changed: a change of an input of the ticket (the calibration grid, the
     // shell pages, any stored control but the quick result) clears the results and the
     // ticket.

@@ -14,6 +14,8 @@ struct OptionSpec {
     std::string_view value;  // empty for a flag
     std::string_view help;
     void (*record)(TableOptions&, std::string_view value);
+    // The value may be left out (the next argument is then another option): recorded empty.
+    bool valueOptional = false;
 };
 
 // The options of a table to issue: its identity, the increment column, the PDF.

@@ -43,11 +43,15 @@ void checkQuantityOptions(const TableOptions& o) {
         }
         return;
     }
-    if (o.quickLevel || o.ullage || o.csv || o.workbookFile || o.pdfFile || o.compare ||
-        o.curvePoints || o.volumeLitres || o.weightKg) {
+    if (o.quickLevel || o.csv || o.workbookFile || o.pdfFile || o.compare || o.curvePoints ||
+        o.volumeLitres || o.weightKg) {
         throw UsageError(
-            "--quantity gives one ticket: drop --quick, --ullage, --csv, --out, --pdf, --compare, "
-            "--curve, --volume and --weight");
+            "--quantity gives one ticket: drop --quick, --csv, --out, --pdf, --compare, --curve, "
+            "--volume and --weight");
+    }
+    if (q.level->empty() == !o.ullage.has_value()) {
+        throw UsageError(o.ullage ? "--quantity LEVEL and --ullage MM both give the dip: give one"
+                                  : "--quantity needs a LEVEL, or --ullage MM");
     }
     if (!q.oilTemperature) {
         throw UsageError("--quantity needs --oil-temperature T");
@@ -85,7 +89,11 @@ bool runQuantity(const TableOptions& options, app::MemoryWindow& window, UiServi
                  Method method, std::ostream& out) {
     const QuantityOptions& q = options.quantity;
     MemoryForm& form = window.form();
-    form.setText(kOilLevelField, *q.level);
+    if (options.ullage) {
+        form.setText(kOilUllageField, *options.ullage);  // below the reference height Edit48
+    } else {
+        form.setText(kOilLevelField, *q.level);
+    }
     form.setText(kOilTemperatureField, *q.oilTemperature);
     if (q.standardDensity) {
         form.setChecked(kStandardDensityChoice, true);

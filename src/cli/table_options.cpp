@@ -167,12 +167,14 @@ const std::array<OptionSpec, 24> kOptions{{
     {"--ullage", "MM",
      "instead of --quick, the quick calculation from the top: the ullage MM (Edit59) is\n"
      "measured down from the reference height (Edit48: --reference-height, --set or the\n"
-     "settings), and what --quick prints is printed at the level reference height − ullage",
+     "settings), and what --quick prints is printed at the level reference height − ullage;\n"
+     "with --quantity, the ticket's dip is read so",
      [](TableOptions& o, std::string_view v) { o.ullage = std::string(v); }},
-    {"--quantity", "LEVEL",
+    {"--quantity", "[LEVEL]",
      "instead of the table, the gauging ticket (计量单) of the window 油量计算 at a dip of\n"
-     "LEVEL mm, as five lines (below); needs --oil-temperature, --product and a density",
-     [](TableOptions& o, std::string_view v) { o.quantity.level = std::string(v); }},
+     "LEVEL mm, or without LEVEL at --ullage MM below the reference height, as five lines\n"
+     "(below); needs --oil-temperature, --product and a density",
+     [](TableOptions& o, std::string_view v) { o.quantity.level = std::string(v); }, true},
     {"--oil-temperature", "T", "the oil's temperature in the tank, °C",
      [](TableOptions& o, std::string_view v) { o.quantity.oilTemperature = std::string(v); }},
     {"--density-observed", "RHO",
@@ -249,6 +251,9 @@ TableOptions parseTableOptions(std::span<const std::string_view> args) {
             if (inlineValue) {
                 throw UsageError(std::string(option->name) + " takes no value");
             }
+        } else if (!inlineValue && option->valueOptional &&
+                   (i + 1 >= args.size() || args[i + 1].starts_with("--"))) {
+            value = {};
         } else if (!inlineValue) {
             if (i + 1 >= args.size()) {
                 throw UsageError(std::string(option->name) + " needs " +
@@ -279,7 +284,8 @@ std::string usageText() {
         "                     [--method classic|exact] [--compare]\n"
         "                     [--pdf FILE.pdf] [--increments] [--tank-number TEXT] ...\n"
         "       quorvel-table --shell ... [--method classic|exact] --volume LITRES | --weight KG\n"
-        "       quorvel-table --shell ... [--method classic|exact] --quantity LEVEL\n"
+        "       quorvel-table --shell ... [--method classic|exact]\n"
+        "                     (--quantity LEVEL | --ullage MM --quantity)\n"
         "                     --oil-temperature T --product crude|products|lubricants\n"
         "                     (--density-observed RHO --density-temperature T2 | --density20 "
         "RHO20)\n"

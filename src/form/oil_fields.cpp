@@ -9,7 +9,7 @@ namespace {
 using K = ControlKind;
 using G = RadioGroup;
 
-constexpr std::array<ControlInfo, 10> kControls{{
+constexpr std::array<ControlInfo, 11> kControls{{
     {kOilLevelField, K::Edit, G::None, true},
     {kOilTemperatureField, K::Edit, G::None, true},
     {kObservedDensityChoice, K::RadioButton, G::OilDensity, true},
@@ -20,6 +20,7 @@ constexpr std::array<ControlInfo, 10> kControls{{
     {kProductGroupList, K::List, G::None, true},
     {kPrintedTableChoice, K::RadioButton, G::OilReading, true},
     {kFormulaChoice, K::RadioButton, G::OilReading, true},
+    {kOilUllageField, K::Edit, G::None, true},
 }};
 
 }  // namespace

@@ -1,8 +1,8 @@
-// The inputs of the window "油量计算": a dip, the oil's temperature, its density (a hydrometer
-// reading with the test temperature, or the standard density), the product group and how the
-// petroleum measurement tables are read. They are stored controls added after the 73 of the
-// settings file, under names of their own dialog (OilEdit1 …), written only once they hold
-// something, so a file of a program that never used them stays as it was.
+// The inputs of the window "油量计算": a dip (a level, or an ullage), the oil's temperature, its
+// density (a hydrometer reading with the test temperature, or the standard density), the product
+// group and how the petroleum measurement tables are read. They are stored controls added after the
+// 73 of the settings file, under names of their own dialog (OilEdit1 …), written only once they
+// hold something, so a file of a program that never used them stays as it was.
 #pragma once
 
 #include <span>
@@ -28,8 +28,11 @@ inline constexpr std::string_view kProductGroupList = "OilComboBox1";  // 油品
 // "按公式计算" at the exact inputs.
 inline constexpr std::string_view kPrintedTableChoice = "OilRadioButton3";
 inline constexpr std::string_view kFormulaChoice = "OilRadioButton4";
+// A dip read from the top: "空高" (mm) below the reference height (Edit48). When it holds
+// something, the dip's level is the reference height less it.
+inline constexpr std::string_view kOilUllageField = "OilEdit6";
 
-// The 10 stored controls above, in key order.
+// The 11 stored controls above, in key order.
 std::span<const ControlInfo> oilQuantityControls();
 
 // The entries of the product group list, in the order crude oil, products, lubricating oils

@@ -14,6 +14,7 @@
 #include "tank/tank_reader.h"
 #include "ui/calibration_grid_view.h"
 #include "ui/grid_cell_delegate.h"
+#include "ui/mirrored_field.h"
 #include "ui/mouse_up_buttons.h"
 #include "ui/oil_quantity_dialog.h"
 #include "ui/picture_image.h"
@@ -129,15 +130,8 @@ void TFrmMain::wireEvents() {
     connect(&named<QPushButton>(*this, "Button2"), &QPushButton::clicked, this,
             [&ops] { ops.quick(); });
     // The reference height beside the ullage is Edit48 itself, shown twice.
-    auto& stored = named<QLineEdit>(*this, "Edit48");
-    auto& beside = named<QLineEdit>(*this, kReferenceHeightBeside.data());
-    connect(&beside, &QLineEdit::textEdited, &stored,
-            [&stored](const QString& t) { stored.setText(t); });
-    connect(&stored, &QLineEdit::textChanged, &beside, [&beside](const QString& t) {
-        if (beside.text() != t) {
-            beside.setText(t);
-        }
-    });
+    mirrorField(named<QLineEdit>(*this, "Edit48"),
+                named<QLineEdit>(*this, kReferenceHeightBeside.data()));
     connect(&named<QPushButton>(*this, "Button6"), &QPushButton::clicked, this,
             [&ops] { ops.findLevel(); });
     // A level typed by the user (not one an ullage gave) is asked by the level again.

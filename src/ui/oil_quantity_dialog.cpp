@@ -15,6 +15,7 @@
 #include "form/controls.h"
 #include "form/oil_fields.h"
 #include "ui/input_filters.h"
+#include "ui/mirrored_field.h"
 #include "ui/table_printing.h"
 #include "ui/ui_messages.h"
 
@@ -22,6 +23,9 @@ namespace quorvel::ui {
 namespace {
 
 namespace msg = app_messages;
+
+// The reference height shown beside the ullage: Edit48 itself, mirrored.
+constexpr std::string_view kOilReferenceHeightView = "OilReferenceHeight";
 
 QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -82,6 +86,17 @@ QGroupBox* Builder::inputs() {
     auto* grid = new QGridLayout(box);
     addRow(*grid, new QLabel(qs(msg::kDip)), edit(kOilLevelField, FilterKind::DigitsAndPoint),
            msg::kUnitMm);
+    // Or the dip read from the top, below the reference height (Edit48, shown here again).
+    addRow(*grid, new QLabel(qs(msg::kUllage)), edit(kOilUllageField, FilterKind::DigitsAndPoint),
+           msg::kUnitMm);
+    auto* reference = named(new QWidget, "OilReferenceHeightBox");
+    auto* referenceRow = new QHBoxLayout(reference);
+    referenceRow->setContentsMargins(px(8), 0, 0, 0);
+    referenceRow->addWidget(new QLabel(qs(msg::kReferenceHeight)));
+    referenceRow->addWidget(edit(kOilReferenceHeightView, FilterKind::DigitsAndPoint));
+    referenceRow->addWidget(new QLabel(qs(msg::kUnitMm)));
+    referenceRow->addStretch(1);
+    grid->addWidget(reference, grid->rowCount() - 1, 3, Qt::AlignLeft);
     auto* groups = named(new QComboBox, kProductGroupList);
     for (const std::string& entry : listEntries(kProductGroupList)) {
         groups->addItem(QString::fromStdString(entry));
@@ -179,6 +194,11 @@ void wireOilQuantityDialog(QWidget& window, app::WindowOperations& ops, UiServic
         dialog->raise();
         dialog->activateWindow();
     });
+    mirrorField(*window.findChild<QLineEdit*>(QStringLiteral("Edit48")),
+                *dialog->findChild<QLineEdit*>(qs(kOilReferenceHeightView)));
+    // A dip typed as a level empties the ullage, as in the main window.
+    QObject::connect(dialog->findChild<QLineEdit*>(qs(kOilLevelField)), &QLineEdit::textEdited,
+                     dialog, [&ops] { ops.oil().levelTyped(); });
     // The window computes its tanks by the method of its tables.
     QObject::connect(button("OilCalculateButton"), &QPushButton::clicked, dialog,
                      [&ops] { ops.oil().calculate(); });

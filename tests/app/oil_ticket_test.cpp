@@ -188,6 +188,36 @@ TEST_F(OilWindow, ResultsBelongToTheirInputs) {
     EXPECT_FALSE(window_.enabled(kOilSaveButton));
 }
 
+// A dip read from the top gives the ticket of the level it names, writes that level into the
+// dip field and states both on the ticket; typing a level then empties the ullage.
+TEST_F(OilWindow, AnUllageGivesTheTicketOfTheLevelItNames) {
+    oil_.opened();
+    window_.setText(kOilLevelField, "1234");
+    const std::optional<OilTicket> atLevel = oilTicket(window_.form(), ui_, Method::Classic);
+    ASSERT_TRUE(atLevel.has_value());
+    window_.setText("Edit48", "2600.5");
+    window_.setText(kOilUllageField, "1366.5");
+    window_.setText(kOilLevelField, "");
+    ASSERT_TRUE(oil_.calculate());
+    EXPECT_EQ(window_.text(kOilLevelField), "1234");
+    ASSERT_TRUE(oil_.ticket().has_value());
+    const OilTicket& fromTop = *oil_.ticket();
+    EXPECT_EQ(fromTop.vt, atLevel->vt);
+    EXPECT_EQ(fromTop.quantity.mass, atLevel->quantity.mass);
+    std::vector<std::string> dipLines;
+    for (const auto& line : ticketDocument(fromTop).lines) {
+        if (line.unit == "mm")
+            dipLines.push_back(line.label + " " + line.value);
+    }
+    EXPECT_EQ(dipLines, (std::vector<std::string>{"参照高度 2600.5", "空高 1366.5", "液位 1234"}));
+    oil_.levelTyped();
+    EXPECT_EQ(window_.text(kOilUllageField), "");
+    // An ullage below the reference point is refused with the main window's message.
+    window_.setText(kOilUllageField, "2700");
+    EXPECT_FALSE(oil_.calculate());
+    EXPECT_EQ(ui_.errors().back(), "空高 2700 毫米大于参照高度 2600.5 毫米，液位不能为负！");
+}
+
 // The dip goes through the method chosen in the main window, as the table does.
 TEST_F(OilWindow, TheTicketFollowsTheMethodChosen) {
     // Spherical-cap heads, where the classic series and the true geometry part below full.

@@ -63,6 +63,15 @@ TEST_F(WindowTest, OilQuantityOpensComputesAndOffersItsTicket) {
     ASSERT_EQ(ui_.saveRequests.size(), 2u);
     EXPECT_EQ(ui_.saveRequests[1].defaultSuffix, "pdf");
     EXPECT_TRUE(w("OilPrintButton").isEnabled());
+    // The dip read from the top, below the reference height (Edit48, shown again here).
+    type("OilReferenceHeight", "2500");
+    EXPECT_EQ(edit("Edit48").text(), "2500");
+    type("OilEdit6", "1500");
+    click("OilCalculateButton");
+    EXPECT_EQ(edit("OilEdit1").text(), "1000");
+    EXPECT_EQ(w<QLabel>("OilMassLabel").text(), "5624.64");
+    type("OilEdit1", "1000");
+    EXPECT_EQ(edit("OilEdit6").text(), "");
     click("OilCloseButton");
     EXPECT_TRUE(dialog.isHidden());
 }
