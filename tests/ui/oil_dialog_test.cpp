@@ -12,12 +12,7 @@ namespace {
 
 TEST_F(WindowTest, OilQuantityOpensComputesAndOffersItsTicket) {
     open();
-    turnToPage(0);
-    click("RadioButton1");
-    click("RadioButton21");  // both heads flat
-    click("RadioButton14");
-    type("Edit1", "2000");
-    type("Edit2", "5000");
+    flatTank();
 
     auto& dialog = w<QDialog>("OilQuantityDialog");
     EXPECT_TRUE(dialog.isHidden());

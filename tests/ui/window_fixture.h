@@ -69,6 +69,15 @@ class WindowTest : public ::testing::Test {
         QTabBar* bar = w<QTabWidget>("PageControl1").tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page).center());
     }
+    // A circular tank of D 2000, L 5000 with flat heads, typed as a person does.
+    void flatTank() {
+        turnToPage(0);
+        click("RadioButton1");
+        click("RadioButton21");  // both heads flat
+        click("RadioButton14");
+        type("Edit1", "2000");
+        type("Edit2", "5000");
+    }
     // A pick from the point-count list, as the user makes it.
     void pickPointCount(int n) {
         auto& box = w<QComboBox>("ComboBox2");

@@ -32,14 +32,9 @@ class WindowPicturesTest : public WindowTest {
   protected:
     CapacityCurveView& curve() { return w<CapacityCurveView>("CurveArea"); }
 
-    // A circular tank of D 2000, L 5000 with flat heads, its level 1000 in the quick field.
-    void flatTank() {
-        turnToPage(0);
-        click("RadioButton1");
-        click("RadioButton21");  // both heads flat
-        click("RadioButton14");
-        type("Edit1", "2000");
-        type("Edit2", "5000");
+    // The fixture's flat-headed tank, its level 1000 in the quick field.
+    void flatTankAt1000() {
+        flatTank();
         type("Edit35", "1000");
     }
     void weightsIn(const char* gramsPerCm3) {
@@ -148,7 +143,7 @@ TEST_F(WindowPicturesTest, BeforeAnyCurveTheAreaShowsTheShellsDrawing) {
 
 TEST_F(WindowPicturesTest, QuickCalculationDrawsTheCoresCurveAndMarksItsLevel) {
     open();
-    flatTank();
+    flatTankAt1000();
     struct Case {
         const char* what;
         std::function<void()> before;
@@ -189,7 +184,7 @@ TEST_F(WindowPicturesTest, QuickCalculationDrawsTheCoresCurveAndMarksItsLevel) {
 
 TEST_F(WindowPicturesTest, GenerateDrawsTheTableJustMade) {
     open();
-    flatTank();
+    flatTankAt1000();
     weightsIn("0.8");
     click("CheckBox2");
     click("CheckBox2");  // unchecked again: the request can be edited
@@ -214,7 +209,7 @@ TEST_F(WindowPicturesTest, GenerateDrawsTheTableJustMade) {
 // and returns the area to the shell's drawing; typing into the result field does not.
 TEST_F(WindowPicturesTest, AnInputChangeReturnsTheAreaToTheDrawing) {
     open();
-    flatTank();
+    flatTankAt1000();
     const std::vector<std::pair<const char*, std::function<void()>>> changes = {
         {"a field", [&] { type("Edit2", "5001"); }},
         {"a head kind", [&] { click("RadioButton7"); }},
