@@ -122,7 +122,8 @@ std::string incrementText(LevelAndVolume a, LevelAndVolume b) {
         digits.erase(0, 1);
     if (digits.size() < 4)
         digits.insert(0, 4 - digits.size(), '0');
-    digits.insert(digits.size() - 3, ".");
+    // One character inserted, not a string: GCC 12 misreads the string insert (-Wrestrict).
+    digits.insert(digits.end() - 3, '.');
     const bool zero = digits.find_first_not_of("0.") == std::string::npos;
     return (negative && !zero ? "-" : "") + digits;
 }
