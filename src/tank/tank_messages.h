@@ -22,6 +22,9 @@ inline std::string badPointCount(std::string_view text) {
 }
 
 inline constexpr std::string_view kStepNotPositive = "液位间距必须大于0！";
+// A shell without a diameter holds nothing: every shell and head routine would fail at every
+// level and its failure value (−1 m³) would be summed as a volume.
+inline constexpr std::string_view kDiameterNotPositive = "筒体直径必须大于0！";
 
 // `count` and `limit` with all their digits.
 inline std::string tooManyRows(std::string_view count, std::string_view limit) {

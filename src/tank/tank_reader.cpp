@@ -183,6 +183,21 @@ SectionKind sectionOf(const FieldSource& form) {
                                                                          : SectionKind::Circular;
 }
 
+namespace {
+
+// A diameter that is not a positive number (0, or a negative one loaded from a settings file)
+// describes no tank.
+std::optional<Stop> diametersProblem(std::initializer_list<double> diameters) {
+    for (double d : diameters) {
+        if (!(d > 0)) {
+            return messageStop(std::string(msg::kDiameterNotPositive));
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<Stop> readShellFields(FieldSource& form, TankConfig& config) {
     config.shellKind = Jgxs(form);
     config.sectionKind = sectionOf(form);
@@ -194,6 +209,7 @@ std::optional<Stop> readShellFields(FieldSource& form, TankConfig& config) {
                 }
                 config.diameter = number(form, "Edit1");
                 config.length = number(form, "Edit2");
+                return diametersProblem({config.diameter});
             } else if (form.checked("RadioButton2")) {
                 if (auto stop = missing(form, {"Edit3", "Edit4", "Edit5"}, msg::kShellMissing)) {
                     return stop;
@@ -201,11 +217,11 @@ std::optional<Stop> readShellFields(FieldSource& form, TankConfig& config) {
                 config.horizontalDiameter = number(form, "Edit3");
                 config.verticalDiameter = number(form, "Edit4");
                 config.length = number(form, "Edit5");
+                return diametersProblem({config.horizontalDiameter, config.verticalDiameter});
             } else {
                 // Neither section chosen (a first start without settings): nothing to compute.
                 return messageStop(std::string(msg::kShellMissing));
             }
-            return std::nullopt;
         case ShellKind::Tilted:
             if (auto stop =
                     missing(form, {"Edit29", "Edit30", "Edit39", "Edit40", "Edit41", "Edit42"},
@@ -222,13 +238,13 @@ std::optional<Stop> readShellFields(FieldSource& form, TankConfig& config) {
             config.horizontalDiameter = number(form, "Edit40");
             config.verticalDiameter = number(form, "Edit41");
             config.length = number(form, "Edit42");
-            return std::nullopt;
+            return diametersProblem({config.horizontalDiameter, config.verticalDiameter});
         case ShellKind::Spherical:
             if (auto stop = missing(form, {"Edit34"}, msg::kSphereMissing)) {
                 return stop;
             }
             config.diameter = number(form, "Edit34");
-            return std::nullopt;
+            return diametersProblem({config.diameter});
         case ShellKind::Calibrated:
             if (auto stop = readCalibrationPoints(form, config)) {
                 return stop;

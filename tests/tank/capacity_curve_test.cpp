@@ -140,17 +140,13 @@ TEST(CapacityCurve, WeightsWithADensity) {
     EXPECT_NEAR(curve.points[2].value, 12566.370614, 5e-6);
 }
 
-TEST(CapacityCurve, PointCountLimitsAndATankWithoutHeight) {
+TEST(CapacityCurve, PointCountLimits) {
     const TankConfig config = configOf(flatCircular());
     EXPECT_EQ(capacityCurve(config, 0, std::nullopt).points.size(), kMinCurvePoints);
     EXPECT_EQ(capacityCurve(config, 1, std::nullopt).points.size(), kMinCurvePoints);
     EXPECT_EQ(capacityCurve(config, kMaxCurvePoints + 5, std::nullopt).points.size(),
               kMaxCurvePoints);
 
-    const TankConfig flat = configOf(circularForm("0", "5000"));
-    const CapacityCurve none = capacityCurve(flat, 300, std::nullopt);
-    ASSERT_EQ(none.points.size(), 1u);
-    EXPECT_EQ(none.points[0].level, 0);
 }
 
 TEST(CapacityCurve, FromAWalkedTable) {

@@ -160,6 +160,36 @@ TEST(BuildTankConfig, EachMissingFieldStopsWithItsGroupsMessage) {
                          },
                          kTable});
     }
+    // A shell without a positive diameter describes no tank: every routine would return its
+    // failure value, summed as −1 m³ a part.
+    const std::string noDiameter = "筒体直径必须大于0！";
+    cases.push_back({"circular D 0", [] { return circularForm("0", "5000"); }, noDiameter});
+    cases.push_back({"circular D negative, as a settings file may hold it",
+                     [] { return circularForm("-2600", "8000"); }, noDiameter});
+    cases.push_back({"elliptical A 0",
+                     [] {
+                         MemoryForm f = startedForm(0);
+                         f.setChecked("RadioButton2", true);
+                         setTexts(f, {{"Edit3", "2400"}, {"Edit4", "0"}, {"Edit5", "5000"}});
+                         return f;
+                     },
+                     noDiameter});
+    for (const char* name : {"Edit40", "Edit41"}) {
+        cases.push_back({name,
+                         [name] {
+                             MemoryForm f = tiltedForm();
+                             f.setText(name, "0");
+                             return f;
+                         },
+                         noDiameter});
+    }
+    cases.push_back({"sphere D 0",
+                     [] {
+                         MemoryForm f = sphereForm();
+                         f.setText("Edit34", "0");
+                         return f;
+                     },
+                     noDiameter});
     for (const auto& c : cases) {
         MemoryForm form = c.form();
         EXPECT_EQ(stopOf(form), c.message) << c.name;
@@ -337,7 +367,6 @@ TEST(BuildTankConfig, LastLevelIsClampedToTheTank) {
          },
          2800},
         {"calibrated", [] { return calibratedForm(3); }, 3000},
-        {"circular D 0 is not a limit", [] { return circularForm("0", "5000"); }, 3000},
     };
     for (const auto& c : cases) {
         MemoryForm form = c.form();
