@@ -146,7 +146,6 @@ TEST(CapacityCurve, PointCountLimits) {
     EXPECT_EQ(capacityCurve(config, 1, std::nullopt).points.size(), kMinCurvePoints);
     EXPECT_EQ(capacityCurve(config, kMaxCurvePoints + 5, std::nullopt).points.size(),
               kMaxCurvePoints);
-
 }
 
 TEST(CapacityCurve, FromAWalkedTable) {
