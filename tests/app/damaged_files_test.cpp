@@ -24,27 +24,27 @@ using testsupport::readBytes;
 
 const std::string kCases = std::string(QUORVEL_GOLDEN_DIR) + "/damaged_files/";
 
-// The bytes a file spec names: examples:NAME or golden:NAME.
-std::string sample(const std::string& spec) {
-    const std::size_t colon = spec.find(':');
+// The bytes a file source names: examples:NAME or golden:NAME.
+std::string sample(const std::string& source) {
+    const std::size_t colon = source.find(':');
     const std::string folder =
-        spec.substr(0, colon) == "examples" ? std::string(QUORVEL_EXAMPLES_DIR) + "/" : kCases;
-    return readBytes(folder + spec.substr(colon + 1));
+        source.substr(0, colon) == "examples" ? std::string(QUORVEL_EXAMPLES_DIR) + "/" : kCases;
+    return readBytes(folder + source.substr(colon + 1));
 }
 
-void make(const std::string& path, const std::string& spec) {
-    if (spec == "fifo") {
+void make(const std::string& path, const std::string& source) {
+    if (source == "fifo") {
         ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
-    } else if (spec == "folder") {
+    } else if (source == "folder") {
         fs::create_directory(path);
-    } else if (spec.starts_with("link:")) {
-        fs::create_symlink(spec.substr(5), path);
-    } else if (spec.starts_with("size:")) {
+    } else if (source.starts_with("link:")) {
+        fs::create_symlink(source.substr(5), path);
+    } else if (source.starts_with("size:")) {
         const std::string head = "[FrmMainPro]\r\nEdit1=";
-        testsupport::writeBytes(path,
-                                head + std::string(std::stoul(spec.substr(5)) - head.size(), '1'));
-    } else if (spec != "missing") {
-        testsupport::writeBytes(path, sample(spec));
+        testsupport::writeBytes(
+            path, head + std::string(std::stoul(source.substr(5)) - head.size(), '1'));
+    } else if (source != "missing") {
+        testsupport::writeBytes(path, sample(source));
     }
 }
 
@@ -97,8 +97,8 @@ TEST(DamagedFiles, StartSaysWhatItCouldNotReadAndCloseKeepsEveryByteItWasNotAllo
         testsupport::TempFolder folder;
         const std::string dir = folder.path().string();
         std::map<std::string, std::string> before;
-        for (const auto& [file, spec] : c.at("files").items()) {
-            make(folder.file(file), spec.get<std::string>());
+        for (const auto& [file, source] : c.at("files").items()) {
+            make(folder.file(file), source.get<std::string>());
             before[file] = stateOf(folder.file(file));
         }
 
@@ -132,8 +132,8 @@ TEST(DamagedFiles, StartSaysWhatItCouldNotReadAndCloseKeepsEveryByteItWasNotAllo
         ops.close();
         EXPECT_EQ(boxTexts(ui, shownAtStart), expectedTexts(c, "close", dir));
         EXPECT_TRUE(ui.answers.empty()) << "a question was not asked";
-        for (const auto& [file, spec] : c.at("after").items()) {
-            const std::string s = spec, now = stateOf(folder.file(file));
+        for (const auto& [file, source] : c.at("after").items()) {
+            const std::string s = source, now = stateOf(folder.file(file));
             if (s == "unchanged") {
                 EXPECT_TRUE(now == before.at(file)) << file << " changed";
             } else if (s == "changed") {

@@ -23,23 +23,23 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Makes `spec` at `path`; false when this system does not let the test make it.
-bool make(const std::string& path, const std::string& spec) {
-    if (spec.starts_with("link-to:")) {
+// Makes what `what` names at `path`; false when this system does not let the test make it.
+bool make(const std::string& path, const std::string& what) {
+    if (what.starts_with("link-to:")) {
         const std::string real = path + ".real";
         fs::create_symlink(fs::path(real).filename(), path);
-        return make(real, spec.substr(8));
+        return make(real, what.substr(8));
     }
-    if (spec == "fifo")
+    if (what == "fifo")
         return ::mkfifo(path.c_str(), 0644) == 0;
-    if (spec == "device")  // a null device of its own, never the system's
+    if (what == "device")  // a null device of its own, never the system's
         return ::mknod(path.c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0;
-    if (spec == "folder")
+    if (what == "folder")
         return fs::create_directory(path);
-    if (spec != "missing") {
+    if (what != "missing") {
         testsupport::writeBytes(path, "old");
-        if (spec.starts_with("mode:"))
-            return ::chmod(path.c_str(), std::stoul(spec.substr(5), nullptr, 8)) == 0;
+        if (what.starts_with("mode:"))
+            return ::chmod(path.c_str(), std::stoul(what.substr(5), nullptr, 8)) == 0;
     }
     return true;
 }
@@ -85,23 +85,23 @@ TEST(SaveTargets, OnlyARegularFileThatMayBeWrittenIsReplaced) {
                                                       {"the snapshot", "shot.bmp"}};
     for (const std::string route : table.at("routes")) {
         for (const auto& target : table.at("targets")) {
-            const std::string spec = target.at("make");
-            SCOPED_TRACE(route + " onto " + spec);
+            const std::string what = target.at("make");
+            SCOPED_TRACE(route + " onto " + what);
             testsupport::TempFolder folder;
             const std::string path = folder.file(names.at(route));
-            if (!make(path, spec)) {
-                std::cout << "skipped " << spec << ": this system does not let the test make it\n";
+            if (!make(path, what)) {
+                std::cout << "skipped " << what << ": this system does not let the test make it\n";
                 continue;
             }
             const std::string before = folderState(folder);
             testsupport::RecordingUi ui;
             save(route, path, folder.path().string(), ui);
-            const std::string real = spec.starts_with("link-to:") ? path + ".real" : path;
+            const std::string real = what.starts_with("link-to:") ? path + ".real" : path;
             if (!target.contains("reason")) {
                 EXPECT_TRUE(ui.errors().empty()) << ui.errors().front();
                 EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(real)));
                 EXPECT_NE(testsupport::readBytes(real), "old");
-                EXPECT_EQ(fs::is_symlink(path), spec.starts_with("link-to:"));
+                EXPECT_EQ(fs::is_symlink(path), what.starts_with("link-to:"));
                 continue;
             }
             EXPECT_EQ(ui.errors(),
