@@ -4,6 +4,7 @@
 #include <cmath>
 #include <exception>
 #include <new>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -42,17 +43,23 @@ bool colInRange(int col) {
     return col >= 0 && col < kXlMaxColumns;
 }
 
+// The problem of a cell address and a format, if any.
+std::optional<std::string> cellProblem(const XlSheet& sheet, int row, int col,
+                                       FormatHandle format) {
+    if (!rowInRange(row) || !colInRange(col)) {
+        return "cell " + cellName(row, col) + " lies outside the sheet (" +
+               std::to_string(kXlMaxRows) + " rows, " + std::to_string(kXlMaxColumns) + " columns)";
+    }
+    if (format != nullptr && format->book != sheet.book) {
+        return "the format of cell " + cellName(row, col) + " belongs to another book";
+    }
+    return std::nullopt;
+}
+
 // Checks a cell address and a format before a cell is recorded.
 bool checkCell(XlSheet* sheet, int row, int col, FormatHandle format) {
-    if (!rowInRange(row) || !colInRange(col)) {
-        fail(sheet->book, "cell " + cellName(row, col) + " lies outside the sheet (" +
-                              std::to_string(kXlMaxRows) + " rows, " +
-                              std::to_string(kXlMaxColumns) + " columns)");
-        return false;
-    }
-    if (format != nullptr && format->book != sheet->book) {
-        fail(sheet->book, "the format of cell " + cellName(row, col) + " belongs to another book");
-        return false;
+    if (auto problem = cellProblem(*sheet, row, col, format)) {
+        return fail(sheet->book, std::move(*problem)) != 0;
     }
     return true;
 }
@@ -114,6 +121,18 @@ auto guarded(XlBook* book, Body body) noexcept -> decltype(body()) {
 }
 
 }  // namespace
+
+std::optional<std::string> numberCellProblem(const XlSheet& sheet, int row, int col, double value,
+                                             FormatHandle format) {
+    if (auto problem = cellProblem(sheet, row, col, format)) {
+        return problem;
+    }
+    if (!std::isfinite(value)) {
+        return "cannot write " + std::string(std::isnan(value) ? "NaN" : "an infinity") + " to " +
+               cellName(row, col) + ": a sheet holds finite numbers only";
+    }
+    return std::nullopt;
+}
 
 BookHandle xlCreateXMLBookCA() noexcept {
     return new (std::nothrow) XlBook();
@@ -322,13 +341,8 @@ int xlSheetWriteNumA(SheetHandle sheet, int row, int col, double value,
     if (sheet == nullptr)
         return 0;
     return guarded(sheet->book, [&]() -> int {
-        if (!checkCell(sheet, row, col, format)) {
-            return 0;
-        }
-        if (!std::isfinite(value)) {
-            return fail(sheet->book,
-                        "cannot write " + std::string(std::isnan(value) ? "NaN" : "an infinity") +
-                            " to " + cellName(row, col) + ": a sheet holds finite numbers only");
+        if (auto problem = numberCellProblem(*sheet, row, col, value, format)) {
+            return fail(sheet->book, std::move(*problem));
         }
         sheet->cells.push_back({static_cast<std::uint32_t>(row), static_cast<std::uint16_t>(col),
                                 false, format, value, 0});

@@ -93,6 +93,12 @@ struct XlSheet {
     XlRowSource streamSource;
 };
 
+// Why a number may not go into a cell: an address outside the sheet, a format of another
+// book, a value that is not finite; nullopt when it may. The one check of every number
+// written, recorded now (xlSheetWriteNumA) or produced at save time.
+std::optional<std::string> numberCellProblem(const XlSheet& sheet, int row, int col, double value,
+                                             FormatHandle format);
+
 struct XlBook {
     // Deques keep the addresses of their elements, which are the handles given out.
     std::deque<XlFont> fonts;

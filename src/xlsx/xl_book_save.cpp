@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -238,7 +237,7 @@ class Writer {
         const bool streamed = static_cast<bool>(sheet.streamSource);
         auto nextStreamed = static_cast<std::int64_t>(sheet.streamFirst);
         const auto lastStreamed = static_cast<std::int64_t>(sheet.streamLast);
-        Sink sink(*this, ws);
+        Sink sink(*this, sheet, ws);
         constexpr auto kNone = std::numeric_limits<std::int64_t>::max();
         for (;;) {
             const std::int64_t stored = std::min(
@@ -287,17 +286,12 @@ class Writer {
     // The numbers of a row produced at save time, checked as xlSheetWriteNumA checks them.
     class Sink final : public XlRowSink {
       public:
-        Sink(Writer& writer, lxw_worksheet* ws) : writer_(writer), ws_(ws) {}
+        Sink(Writer& writer, const XlSheet& sheet, lxw_worksheet* ws)
+            : writer_(writer), sheet_(sheet), ws_(ws) {}
         void number(int col, double value, FormatHandle format) override {
-            if (col < 0 || col >= kXlMaxColumns) {
-                throw std::runtime_error("column " + std::to_string(col) +
-                                         " lies outside the sheet");
-            }
-            if (!std::isfinite(value)) {
-                throw std::runtime_error("a sheet holds finite numbers only");
-            }
-            if (format != nullptr && writer_.formats_.count(format) == 0) {
-                throw std::runtime_error("the format of a number belongs to another book");
+            if (auto problem =
+                    numberCellProblem(sheet_, static_cast<int>(row), col, value, format)) {
+                throw std::runtime_error(*problem);
             }
             check(worksheet_write_number(ws_, row, static_cast<lxw_col_t>(col), value,
                                          writer_.format(format)),
@@ -307,6 +301,7 @@ class Writer {
 
       private:
         Writer& writer_;
+        const XlSheet& sheet_;
         lxw_worksheet* ws_;
     };
 
