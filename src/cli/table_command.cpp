@@ -52,17 +52,17 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
     if (options.quantity.level) {
         return runQuantity(options, window, ui, method, out);
     }
-    if (options.ullage) {
-        window.setText(kUllageField, *options.ullage);
-        if (!app::quickAtUllage(window, ui, method) || ui.sawError()) {
-            return false;
+    if (options.ullage || options.quickLevel) {
+        // The level typed, or the one the ullage gives below the reference height.
+        bool computed = false;
+        if (options.ullage) {
+            window.setText(kUllageField, *options.ullage);
+            computed = app::quickAtUllage(window, ui, method).has_value();
+        } else {
+            window.setText(kQuickLevelField, *options.quickLevel);
+            computed = static_cast<bool>(app::quick(window, ui, method));
         }
-        out << window.text(kQuickResultField) << '\n';
-        return out.good();
-    }
-    if (options.quickLevel) {
-        window.setText(kQuickLevelField, *options.quickLevel);
-        if (!app::quick(window, ui, method) || ui.sawError()) {
+        if (!computed || ui.sawError()) {
             return false;
         }
         out << window.text(kQuickResultField) << '\n';
@@ -82,7 +82,7 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
     if (!request || ui.sawError()) {
         return false;
     }
-    bool ok = true;
+    bool ok = true;  // nothing has stopped the run
     // The PDF lays out its pages from the rows held; a workbook alone takes them from a
     // spool on disk, so a table of any length is written in the same memory.
     std::optional<CapacityTable> table;
@@ -99,19 +99,19 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
                 printed.emplace();
             }
         }
-        ok = ok && app::walkTable(*request, method, ui, [&](const TableRow& row) {
-                 if (spool) {
-                     spool->append(row);
-                     if (printed) {
-                         printed->appendRow(row);
-                     }
-                     return;
-                 }
-                 table->tableRows.emplace_back(row.text);
-                 if (request->densityKgPerM3) {
-                     table->weightTexts.emplace_back(row.weight);
-                 }
-             });
+        ok = app::walkTable(*request, method, ui, [&](const TableRow& row) {
+            if (spool) {
+                spool->append(row);
+                if (printed) {
+                    printed->appendRow(row);
+                }
+                return;
+            }
+            table->tableRows.emplace_back(row.text);
+            if (request->densityKgPerM3) {
+                table->weightTexts.emplace_back(row.weight);
+            }
+        });
         app::nameMethod(*table, method);
     }
     if (ok && options.workbookFile) {
