@@ -22,6 +22,11 @@ inline std::string headMadeFlat(bool left, std::string_view kind) {
 inline constexpr std::string_view kQuickAboveTank = "高于罐高，按满罐计";
 inline constexpr std::string_view kQuickBeyondPoints = "超出标定点范围，按外推计算";
 
+// A density outside what liquids in a tank weigh, as typed with its unit.
+inline std::string densityUnlikely(const std::string& density, const std::string& unit) {
+    return "密度 " + density + " " + unit + " 超出 0.5～2 g/cm^3，请核对单位";
+}
+
 // The note below the summary in a table's confirmation box; levels in mm, as texts.
 inline std::string tableCutAtHeight(const std::string& asked, const std::string& height) {
     return "注意：液位范围到 " + asked + " 毫米，高于罐高，容积表只列到罐高 " + height + " 毫米。";

@@ -27,7 +27,10 @@ std::optional<TableWalk> readTable(FieldSource& form, UiServices& ui) {
         if (request.config.useDensity) {
             // Read once for the whole walk: a density that is not a number ends the request
             // before the first row.
-            request.densityKgPerM3 = MiDu(form);
+            request.densityKgPerM3 = shownOutcome(ui, MiDu(form));
+            if (!request.densityKgPerM3) {
+                return std::nullopt;
+            }
         }
         return request;
     });

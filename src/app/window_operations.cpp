@@ -91,7 +91,7 @@ bool WindowOperations::generate(const WorkbookProgress& progress) {
     }
     const std::optional<CapacityTable> table = std::move(made->table);
     WorkbookSession session;
-    session.promptNote = tableNote(table->config, readLevel(form_, "Edit7"));
+    session.promptNote = tableNotes(table->config, form_);
     session.progress = progress;
     const std::string path = files_.workbook();
     const bool saved = saveTable(*table, path, ui_, &session);
@@ -124,7 +124,8 @@ bool WindowOperations::quick() {
     const bool weight = result->densityKgPerM3.has_value();
     form_.setVisible("Label46", weight);
     form_.setVisible("Label47", !weight);
-    form_.setLabel(kQuickNoteLabel, quickNote(result->config, readLevel(form_, kQuickLevelField)));
+    form_.setLabel(kQuickNoteLabel,
+                   quickNotes(result->config, readLevel(form_, kQuickLevelField), form_));
     showAnswerCurve(result->config, result->densityKgPerM3, {result->level, result->value}, false);
     return true;
 }

@@ -177,9 +177,9 @@ int runTableCommand(std::span<const std::string_view> args, std::ostream& out, s
         window.form().setActivePage(*options.page);
         requireFile(options.settingsFile, "settings file");
         requireFile(options.gridFile, "grid file");
-        // The window's start-up, except that a loaded table request stands.
+        // The window's start-up steps.
         app::loadStoredFiles(window, options.settingsFile, options.gridFile);
-        app::finishStartUp(window, app::TableRequest::Keep);
+        app::finishStartUp(window);
         for (const FormEdit& edit : options.edits) {
             applyEdit(window.form(), edit);
         }

@@ -25,7 +25,7 @@ MemoryWindow exampleWindow() {
     window.form().setActivePage(0);
     loadStoredFiles(window, std::string(QUORVEL_EXAMPLES_DIR) + "/Config.ini",
                     std::string(QUORVEL_EXAMPLES_DIR) + "/bd.txt");
-    finishStartUp(window, TableRequest::Keep);
+    finishStartUp(window);
     for (const auto& [control, value] : {std::pair{"Edit49", "T-101"},
                                          {"Edit50", "某某油库"},
                                          {"Edit54", "2026-12-09"},

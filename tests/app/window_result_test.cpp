@@ -74,6 +74,60 @@ TEST(QuickResult, AfterARestartTheFirstPageChangeKeepsTheStoredHeads) {
     EXPECT_TRUE(e.w.visible("Label47"));
 }
 
+// The dead volume and the fitting belong to the tank's description: a calibrated tank, whose
+// points are measured volumes, neither adds them nor writes over them, and the other pages
+// keep them. 23983.63 kg: the example tank at 1500 mm with 120 L of dead volume and a
+// fitting of 30 L from 100 mm, 200 mm high, taken off whole above its band (23908.03 kg
+// without them).
+TEST(Corrections, ACalibratedTankNeitherAddsNorOverwritesThem) {
+    using Texts = std::vector<std::pair<const char*, const char*>>;
+    const Texts typed = {{"Edit13", "120"}, {"Edit31", "30"}, {"Edit32", "100"}, {"Edit33", "200"}};
+    const Texts empty = {{"Edit13", ""}, {"Edit31", ""}, {"Edit32", ""}, {"Edit33", ""}};
+    struct Case {
+        const char* name;
+        const Texts& corrections;
+        bool table;  // 生成容积表, else 计算 at 1500 mm
+    };
+    const std::vector<Case> cases = {
+        {"quick, corrections typed", typed, false},
+        {"quick, corrections empty", empty, false},
+        {"table, corrections typed", typed, true},
+    };
+    const auto run = [](Example& e, bool table) {
+        if (table) {
+            EXPECT_TRUE(e.ops.generate());
+            return e.w.rows();
+        }
+        e.type("Edit35", "1500");
+        EXPECT_TRUE(e.ops.quick());
+        return std::vector<std::string>{e.w.text("Edit36")};
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Example plain(3);
+        const std::vector<std::string> uncorrected = run(plain, c.table);
+        Example e(3);
+        for (const auto& [field, text] : c.corrections) {
+            e.type(field, text);
+        }
+        EXPECT_EQ(run(e, c.table), uncorrected);
+        EXPECT_TRUE(e.ui.messages().empty());
+        e.turnToPage(0);
+        for (const auto& [field, text] : c.corrections) {
+            EXPECT_EQ(e.w.text(field), text) << field;
+        }
+    }
+    Example e(3);
+    for (const auto& [field, text] : typed) {
+        e.type(field, text);
+    }
+    e.type("Edit35", "1500");
+    ASSERT_TRUE(e.ops.quick());
+    e.turnToPage(0);
+    ASSERT_TRUE(e.ops.quick());
+    EXPECT_EQ(e.w.text("Edit36"), "23983.63");
+}
+
 TEST(QuickResult, AnyChangeOfAnInputClearsTheResultItsNoteAndTheCurve) {
     struct Change {
         const char* control;

@@ -79,7 +79,7 @@ std::optional<CapacityTable> walked(MemoryForm& form) {
     }
     CapacityTable table;
     table.config = *config;
-    tabulate(table.config, config->useDensity ? std::optional(MiDu(form)) : std::nullopt, table);
+    tabulate(table.config, config->useDensity ? std::optional(*MiDu(form)) : std::nullopt, table);
     return table;
 }
 
