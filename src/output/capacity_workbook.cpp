@@ -340,7 +340,7 @@ bool writeWorkbook(const CapacityWorkbookInput& input, const std::string& path, 
             std::rethrow_exception(failure);
         }
         told.saveFailure = e.what();
-        ui.messageBox(msg::kSaveFailedText, msg::kErrorCaption, MessageButtons::Ok,
+        ui.messageBox(msg::saveFailed(told.saveFailure), msg::kErrorCaption, MessageButtons::Ok,
                       MessageIcon::Error);
         return false;
     }

@@ -45,8 +45,8 @@ struct WorkbookSession {
     // alone), and the listener told of the rows laid out.
     std::string promptNote;
     WorkbookProgress progress;
-    // Out: why the save failed (the path and the system's cause; the box keeps its fixed
-    // text), and what became of "open" once the workbook was saved.
+    // Out: why the save failed (the path and the system's cause, shown on the box's second
+    // line, below its fixed text), and what became of "open" once the workbook was saved.
     std::string saveFailure;
     std::optional<OpenOutcome> opened;
 };

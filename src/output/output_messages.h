@@ -12,6 +12,10 @@ inline constexpr const char* kSheetName = "罐容表";
 inline constexpr const char* kPromptCaption = "系统提示";
 inline constexpr const char* kErrorCaption = "错误";
 inline constexpr const char* kSaveFailedText = "关闭生成的Excel罐容表再试一次！";
+// The box of a failed save: the text above, then the system's reason on a line of its own.
+inline std::string saveFailed(const std::string& reason) {
+    return reason.empty() ? std::string(kSaveFailedText) : kSaveFailedText + ("\n" + reason);
+}
 inline constexpr const char* kPromptQuestion = "    是否继续？";
 // What the prompt and the title show instead of the summary for a calibrated tank.
 inline constexpr const char* kCalibratedSummary = "罐容标定";

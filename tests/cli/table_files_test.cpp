@@ -159,9 +159,8 @@ TEST_F(TableFilesTest, AWorkbookThatCannotBeSavedStopsTheRunWithTheSystemsReason
                      c.out, "--csv"});
         }
         EXPECT_EQ(r.status, kExitStopped);
-        EXPECT_NE(
-            r.err.find("[错误] 关闭生成的Excel罐容表再试一次！\nquorvel-table: " + c.reason + "\n"),
-            std::string::npos)
+        EXPECT_NE(r.err.find("[错误] 关闭生成的Excel罐容表再试一次！\n" + c.reason + "\n"),
+                  std::string::npos)
             << r.err;
         EXPECT_EQ(r.out, "");
         EXPECT_FALSE(fs::exists(c.out));
