@@ -199,22 +199,25 @@ TEST(QuickResult, ALevelBeyondTheTankOrItsPointsIsNoted) {
     }
 }
 
-// The confirmation of a range the tank does not cover carries a note below the summary; the
-// rows, the workbook's title and everything else stay as for the range the tank covers.
-TEST(Table, TheConfirmationNotesARangeBeyondTheTank) {
+// The confirmation of a range the tank does not cover carries a note below the summary. A
+// range cut at the tank's height leaves the workbook as for the range the tank covers; rows
+// beyond the calibration points are marked in it, and its title says what the mark means.
+TEST(Table, TheConfirmationNotesARangeBeyondTheTankAndTheWorkbookMarksItsRows) {
     const std::string question = "\r\n\r\n    是否继续？";
     struct Case {
         int page;
         const char* beyond;  // Edit7
         std::string note;
+        std::string titleNote;  // below the summary of the workbook's title
     };
     const std::vector<Case> cases = {
-        {0, "2650", "注意：液位范围到 2650 毫米，高于罐高，容积表只列到罐高 2600 毫米。"},
-        {3, "2650", "注意：液位范围超出标定点范围（0 至 2600 毫米），超出部分按外推计算。"},
+        {0, "2650", "注意：液位范围到 2650 毫米，高于罐高，容积表只列到罐高 2600 毫米。", ""},
+        {3, "2650", "注意：液位范围超出标定点范围（0 至 2600 毫米），超出部分按外推计算。",
+         "\r\n注：带“*”的容积所在液位超出标定范围 0 ～ 2600 mm，是外推值，不是实测值。"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.page);
-        std::vector<std::string> prompts, titles;
+        std::vector<std::string> prompts, titles, formats;
         for (const char* to : {"2600", c.beyond}) {
             Example e(c.page);
             e.w.setChecked("CheckBox2", false);
@@ -223,7 +226,12 @@ TEST(Table, TheConfirmationNotesARangeBeyondTheTank) {
             e.type("Edit8", "50");
             ASSERT_TRUE(e.ops.generate());
             prompts.push_back(e.ui.shown.at(0).text);
-            titles.push_back(testsupport::readXlsx(e.workbook()).sheets.at(0).at(0, 0).text);
+            const testsupport::ReadSheet sheet = testsupport::readXlsx(e.workbook()).sheets.at(0);
+            titles.push_back(sheet.at(0, 0).text);
+            // The volumes of the last two rows (2550 and 2600, or 2600 and 2650).
+            const int last = 2 + static_cast<int>(e.w.rows().size());
+            formats.push_back(sheet.at(last - 1, 2).numberFormat + " " +
+                              sheet.at(last, 2).numberFormat);
             if (c.page == 0) {
                 EXPECT_EQ(e.w.rows().back().substr(0, 5), "2600,");  // cut at the height
             }
@@ -232,7 +240,10 @@ TEST(Table, TheConfirmationNotesARangeBeyondTheTank) {
         const std::string summary = prompts[0].substr(0, prompts[0].size() - question.size());
         EXPECT_EQ(prompts[0], summary + question);
         EXPECT_EQ(prompts[1], summary + "\r\n\r\n" + c.note + question);
-        EXPECT_EQ(titles[1], titles[0]);
+        const std::size_t end = titles[0].find("\r\n\r\n");
+        EXPECT_EQ(titles[1], titles[0].substr(0, end) + c.titleNote + titles[0].substr(end));
+        EXPECT_EQ(formats[0], "0.00 0.00");
+        EXPECT_EQ(formats[1], c.page == 0 ? "0.00 0.00" : "0.00 0.00\"*\"");
     }
 }
 

@@ -134,6 +134,32 @@ TEST(PaperTable, TextMatchesItsGoldenFile) {
               "NotoSansCJKsc-Bold 0\nNotoSansCJKsc-Regular 0\n");
 }
 
+// Three points up to 1000 mm, the table to 1200 mm: its last two rows are extrapolated. The
+// PDF marks their volumes and weights, says what the mark means under the summary and states
+// the calibrated range in the title block.
+TEST(PaperTable, MarksTheRowsBeyondTheCalibrationPoints) {
+    MemoryForm form = testsupport::startedForm(3);
+    form.setItemIndex("ComboBox2", 0);  // 2 points and the origin
+    form.grid().setRowCount(4);
+    for (int row = 1; row <= 3; ++row) {
+        form.grid().setCell(1, row, std::to_string((row - 1) * 500));
+        form.grid().setCell(2, row, std::to_string((row - 1) * 4000));
+    }
+    testsupport::setTexts(form, {{"Edit7", "1200"}, {"Edit8", "100"}});
+    Outcome<TankConfig> config = readTableRequest(form);
+    ASSERT_TRUE(config);
+    CapacityTable table;
+    table.config = *config;
+    table.config.useDensity = true;
+    tabulate(table.config, 840.0, table);
+    table.identity.values[0] = "T-7";
+    TempFolder folder;
+    const std::string path = folder.file("t.pdf");
+    EXPECT_EQ(writeTablePdf(table, path), 1);
+    EXPECT_EQ(commandOutput("pdftotext -layout '" + path + "' -"),
+              testsupport::readBytes(kGolden + "extrapolated.pdf.txt"));
+}
+
 TEST(Increments, AreLitresPerMillimetreToTheNextRowAsPrinted) {
     struct Case {
         const char* row;
