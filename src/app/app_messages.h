@@ -162,6 +162,17 @@ inline std::string volumeBelowZero(const std::string& litres) {
 // The captions of the window and the lines of the ticket, with their units.
 inline constexpr std::string_view kTicketTitle = "计量单";
 inline constexpr std::string_view kTicketTime = "计算时间";
+inline constexpr std::string_view kGaugingTime = "检尺时间";
+inline constexpr std::string_view kProductName = "油品名称";
+// A tilted tank's position on the ticket: α, β and F as typed, the low end when chosen.
+inline constexpr std::string_view kTicketTilt = "倾斜";
+inline constexpr const char* kLowEndLeft = "低端在左封头";
+inline constexpr const char* kLowEndRight = "低端在右封头";
+inline std::string ticketTilt(const std::string& alpha, const std::string& beta,
+                              const std::string& offset, const std::string& lowEnd) {
+    return "α " + alpha + "°，β " + beta + "°，F " + offset + " mm" +
+           (lowEnd.empty() ? "" : "，" + lowEnd);
+}
 inline constexpr std::string_view kTicketTank = "油罐";
 inline std::string calibratedTank(std::size_t points) {
     return "罐容标定，" + std::to_string(points) + " 个标定点";
@@ -191,6 +202,7 @@ inline constexpr std::string_view kMass = "质量（空气中）m";
 inline constexpr std::string_view kUnitMm = "mm";
 inline constexpr std::string_view kUnitCelsius = "°C";
 inline constexpr std::string_view kUnitDensity = "kg/m³";
+inline constexpr std::string_view kUnitGramsPerCm3 = "g/cm³";
 inline constexpr std::string_view kUnitLitre = "L";
 inline constexpr std::string_view kUnitKg = "kg";
 inline constexpr std::string_view kTicketBasis =

@@ -13,18 +13,6 @@
 namespace quorvel::app {
 namespace {
 
-// A name part without the characters file systems and dialogs refuse.
-std::string fileNamePart(std::string_view text) {
-    std::string out;
-    for (char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        const bool refused =
-            u < 0x20 || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
-        out += refused ? '-' : c;
-    }
-    return out;
-}
-
 bool endsWithSuffix(const std::string& path, std::string_view suffix) {
     if (path.size() < suffix.size() + 1 || path[path.size() - suffix.size() - 1] != '.')
         return false;
@@ -47,6 +35,17 @@ std::optional<std::string> askTableFile(const TableIdentity& identity, UiService
 }
 
 }  // namespace
+
+std::string fileNamePart(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        const bool refused =
+            u < 0x20 || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
+        out += refused ? '-' : c;
+    }
+    return out;
+}
 
 std::string todayText() {
     const std::time_t now = std::time(nullptr);

@@ -27,6 +27,9 @@ std::string todayText();
 std::string proposedTableName(const TableIdentity& identity, std::string_view today,
                               std::string_view suffix);
 
+// A part of a file name: the characters file systems and dialogs refuse become "-".
+std::string fileNamePart(std::string_view text);
+
 // `path` ending in "." + `suffix` (any case), appended when it does not.
 std::string withSuffix(const std::string& path, std::string_view suffix);
 
