@@ -46,6 +46,22 @@ inline std::string workbookSavedNotOpened(const std::string& path, std::string_v
 inline std::string workbookNotSaved(const std::string& path) {
     return "容积表未能保存到 " + path;
 }
+inline std::string tableSavedAs(const std::string& path) {
+    return "容积表已另存为 " + path;
+}
+inline std::string pdfSavedTo(const std::string& path) {
+    return "容积表 PDF 已保存到 " + path;
+}
+inline std::string pdfSavedNotOpened(const std::string& path, std::string_view why) {
+    return pdfSavedTo(path) + "，但无法打开：" + std::string(why);
+}
+inline std::string pdfNotSaved(const std::string& path) {
+    return "容积表 PDF 未能保存到 " + path;
+}
+// Before a document of a table that differs from the one "生成容积表" made last.
+inline constexpr std::string_view kTableChangedQuestion =
+    "按当前输入算出的容积表与上次“生成容积表”生成的不同（生成后改动过输入）。\n"
+    "选“是”：按当前输入继续；选“否”：不生成。";
 inline std::string helpNotOpened(const std::string& path, std::string_view why) {
     return "无法打开帮助文件 " + path + "：" + std::string(why);
 }

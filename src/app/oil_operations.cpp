@@ -411,25 +411,29 @@ std::string OilQuantity::saveTicketFile(const char* suffix,
         } catch (const ExceptionXL& e) {
             // The workbook library's reason names the path and the system's reason.
             ui_.showError(msg::ticketNotSaved(e.what()));
-            form_.setLabel(kOilStatusLabel, msg::ticketNotSaved(e.what()));
+            say(msg::ticketNotSaved(e.what()));
             return false;
         }
         return true;
     });
     if (!saved.value_or(false)) {
         if (!saved) {
-            form_.setLabel(kOilStatusLabel, msg::ticketNotSaved({}));
+            say(msg::ticketNotSaved({}));
         }
         return {};
     }
     const OpenOutcome opened = ui_.openDocument(path);
     std::string dotted(".");
     dotted += suffix;
-    form_.setLabel(kOilStatusLabel,
-                   opened == OpenOutcome::Opened
-                       ? msg::ticketSavedTo(path)
-                       : msg::ticketSavedNotOpened(path, notOpenedReason(opened, dotted)));
+    say(opened == OpenOutcome::Opened
+            ? msg::ticketSavedTo(path)
+            : msg::ticketSavedNotOpened(path, notOpenedReason(opened, dotted)));
     return path;
+}
+
+void OilQuantity::say(const std::string& text) {
+    form_.setLabel(kOilStatusLabel, text);
+    form_.showStatus(text);
 }
 
 }  // namespace quorvel::app

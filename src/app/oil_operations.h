@@ -122,6 +122,9 @@ class OilQuantity {
   private:
     void enableDensityFields();
     void enableTicketButtons(bool on);
+    // Where a ticket went, or why it did not: the line below the results and the main
+    // window's status bar.
+    void say(const std::string& text);
     // Asks for a file of `suffix` (proposed from the ticket's time), writes it by `write` and
     // opens it; the line below the results says where it went.
     std::string saveTicketFile(const char* suffix,

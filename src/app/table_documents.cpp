@@ -75,9 +75,10 @@ std::optional<int> writeTablePdf(const CapacityTable& table, const std::string& 
     return guarded(ui, [&]() -> std::optional<int> { return quorvel::writeTablePdf(table, path); });
 }
 
-std::string saveTableAs(FieldSource& form, UiServices& ui, std::string_view today, Method method) {
+SavedDocument saveTableAs(FieldSource& form, UiServices& ui, std::string_view today, Method method,
+                          const TableCheck& check) {
     const std::optional<CapacityTable> table = makeTable(form, ui, method);
-    if (!table)
+    if (!table || (check && !check(*table)))
         return {};
     const std::optional<std::string> path =
         askTableFile(table->identity, ui, today, kWorkbookSuffix);
@@ -85,18 +86,18 @@ std::string saveTableAs(FieldSource& form, UiServices& ui, std::string_view toda
         return {};
     const std::optional<bool> saved = guarded(
         ui, [&]() -> std::optional<bool> { return saveCapacityTableAs(*table, *path, ui); });
-    return saved.value_or(false) ? *path : std::string();
+    return {*path, saved.value_or(false)};
 }
 
-std::string saveTablePdfAs(FieldSource& form, UiServices& ui, std::string_view today,
-                           Method method) {
+SavedDocument saveTablePdfAs(FieldSource& form, UiServices& ui, std::string_view today,
+                             Method method, const TableCheck& check) {
     const std::optional<CapacityTable> table = makeTable(form, ui, method);
-    if (!table)
+    if (!table || (check && !check(*table)))
         return {};
     const std::optional<std::string> path = askTableFile(table->identity, ui, today, kPdfSuffix);
     if (!path)
         return {};
-    return writeTablePdf(*table, *path, ui) ? *path : std::string();
+    return {*path, writeTablePdf(*table, *path, ui).has_value()};
 }
 
 }  // namespace quorvel::app

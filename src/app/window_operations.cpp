@@ -5,6 +5,7 @@
 #include "app/level_operations.h"
 #include "app/method_operations.h"
 #include "app/range_notes.h"
+#include "app/table_documents.h"
 #include "app/table_operations.h"
 #include "app/window_rules.h"
 #include "form/method_controls.h"
@@ -21,6 +22,23 @@ namespace {
 // A level field that the request just read: its number (it converted then).
 double readLevel(const WindowForm& form, std::string_view field) {
     return textToNumber(form.text(field));
+}
+
+// What a table says, in one number: its summary, method, rows and weights (its identity only
+// describes it).
+std::size_t tableDigest(const CapacityTable& table) {
+    std::size_t digest = std::hash<std::string>()(table.config.parameterSummary);
+    const auto mix = [&digest](std::size_t h) {
+        digest ^= h + 0x9e3779b97f4a7c15ULL + (digest << 6) + (digest >> 2);
+    };
+    mix(static_cast<std::size_t>(table.method));
+    for (const std::vector<std::string>* texts : {&table.tableRows, &table.weightTexts}) {
+        mix(texts->size());
+        for (const std::string& text : *texts) {
+            mix(std::hash<std::string>()(text));
+        }
+    }
+    return digest;
 }
 
 }  // namespace
@@ -96,6 +114,7 @@ bool WindowOperations::generate(const WorkbookProgress& progress) {
     const std::string path = files_.workbook();
     const bool saved = saveTable(*table, path, ui_, &session);
     form_.setTableLists(table->tableRows, table->weightTexts);
+    madeTable_ = tableDigest(*table);
     if (auto curve = guarded(ui_, [&] { return std::optional(capacityCurve(*table)); })) {
         form_.showCurve(*curve, std::nullopt);
         form_.showComparison(made->comparison.trueGeometry, made->comparison.text);
@@ -174,6 +193,50 @@ void WindowOperations::densityChanged() {
 
 void WindowOperations::help() {
     openHelp(form_, files_.executableFolder(), ui_);
+}
+
+bool WindowOperations::documentTableAgreed(const CapacityTable& table) {
+    return !madeTable_ || *madeTable_ == tableDigest(table) ||
+           ui_.messageBox(app_messages::kTableChangedQuestion, app_messages::kStoredFilesCaption,
+                          MessageButtons::YesNo, MessageIcon::Warning) == MessageAnswer::Yes;
+}
+
+std::string WindowOperations::saveTableAs(std::string_view today) {
+    const SavedDocument saved =
+        app::saveTableAs(form_, ui_, today, chosenMethod(form_),
+                         [this](const CapacityTable& t) { return documentTableAgreed(t); });
+    if (!saved.path.empty()) {
+        form_.showStatus(saved.written ? app_messages::tableSavedAs(saved.path)
+                                       : app_messages::workbookNotSaved(saved.path));
+    }
+    return saved.written ? saved.path : std::string();
+}
+
+std::string WindowOperations::saveTablePdf(std::string_view today) {
+    const SavedDocument saved =
+        app::saveTablePdfAs(form_, ui_, today, chosenMethod(form_),
+                            [this](const CapacityTable& t) { return documentTableAgreed(t); });
+    if (saved.path.empty()) {
+        return {};
+    }
+    if (!saved.written) {
+        form_.showStatus(app_messages::pdfNotSaved(saved.path));
+        return {};
+    }
+    const OpenOutcome opened = ui_.openDocument(saved.path);
+    form_.showStatus(
+        opened == OpenOutcome::Opened
+            ? app_messages::pdfSavedTo(saved.path)
+            : app_messages::pdfSavedNotOpened(saved.path, notOpenedReason(opened, ".pdf")));
+    return saved.path;
+}
+
+std::optional<CapacityTable> WindowOperations::tableToPrint() {
+    std::optional<CapacityTable> table = makeTable(form_, ui_, chosenMethod(form_));
+    if (!table || !documentTableAgreed(*table)) {
+        return std::nullopt;
+    }
+    return table;
 }
 
 std::string WindowOperations::snapshot(const Picture& picture) {

@@ -350,6 +350,7 @@ TEST_F(OilWindow, SavesTheTicketAsAWorkbookOrAPdfAndOpensIt) {
     EXPECT_EQ(ui_.shown.back(),
               (testsupport::ShownBox{testsupport::ShownBox::Kind::Open, path, {}}));
     EXPECT_EQ(window_.label(kOilStatusLabel), "计量单已保存到 " + path);
+    EXPECT_EQ(window_.status(), "计量单已保存到 " + path);
 
     // The same ticket on paper: one page, written as a PDF and opened.
     ui_.saveAnswers.push_front(folder.file("t101"));

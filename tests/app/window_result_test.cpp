@@ -277,5 +277,60 @@ TEST(StatusBar, SaysWhereTheWorkbookWentAndWhyItDidNotOpen) {
     }
 }
 
+// "另存为…" and "PDF…" say in the status bar where the file went or that it was not written,
+// and ask first when the table of the current inputs is not the one "生成容积表" made last.
+TEST(Documents, SayWhereTheyWentAndAskWhenTheTableChangedSinceItWasMade) {
+    Example e(0);
+    e.type("Edit8", "100");
+    ASSERT_TRUE(e.ops.generate());
+    const std::string saved = e.folder.file("saved");
+    struct Step {
+        const char* what;
+        std::function<void(Example&)> before;
+        bool pdf;
+        std::string chosen;
+        std::optional<MessageAnswer> asked;  // the answer to the question, when it is asked
+        std::string status;                  // "" : unchanged
+    };
+    const std::vector<Step> steps = {
+        {"the table made", {}, false, saved, std::nullopt, "容积表已另存为 " + saved + ".xlsx"},
+        {"a PDF nothing opens", [](Example& x) { x.ui.openOutcome = OpenOutcome::NoProgram; }, true,
+         saved, std::nullopt,
+         "容积表 PDF 已保存到 " + saved + ".pdf，但无法打开：系统中没有登记打开 .pdf 文件的程序"},
+        {"a PDF into no folder",
+         {},
+         true,
+         e.folder.file("none/t"),
+         std::nullopt,
+         "容积表 PDF 未能保存到 " + e.folder.file("none/t") + ".pdf"},
+        {"the tank changed since, declined", [](Example& x) { x.type("Edit1", "2500"); }, false,
+         saved, MessageAnswer::No, ""},
+        {"the tank changed since, agreed",
+         {},
+         false,
+         saved,
+         MessageAnswer::Yes,
+         "容积表已另存为 " + saved + ".xlsx"},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        if (step.before) {
+            step.before(e);
+        }
+        e.ui.shown.clear();
+        e.w.showStatus("");
+        e.ui.saveAnswers = {step.chosen};
+        if (step.asked) {
+            e.ui.answers = {*step.asked};
+        }
+        step.pdf ? e.ops.saveTablePdf("2026-12-09") : e.ops.saveTableAs("2026-12-09");
+        const bool asked =
+            !e.ui.shown.empty() && e.ui.shown[0].kind == testsupport::ShownBox::Kind::Box;
+        EXPECT_EQ(asked, step.asked.has_value());
+        EXPECT_TRUE(e.ui.answers.empty());
+        EXPECT_EQ(e.w.status(), step.status);
+    }
+}
+
 }  // namespace
 }  // namespace quorvel::app
