@@ -75,6 +75,7 @@ void WindowOperations::clearResult() {
 
 void WindowOperations::clearLevelAnswer() {
     form_.setLabel(kLevelAnswerLabel, "");
+    form_.setVisible(kLevelAnswerUnit, false);
     if (curveOfLevelAnswer_) {
         form_.clearCurve();
     }
@@ -91,7 +92,7 @@ void WindowOperations::showAnswerCurve(const TankConfig& config,
                                        bool levelAnswer) {
     // A curve that cannot be formed leaves the area as it was.
     if (auto made = answerCurve(config, kQuickCurvePoints, densityKgPerM3, chosenMethod(form_),
-                                answer, ui_)) {
+                                answer, ui_, levelDecimals(form_))) {
         form_.showCurve(made->curve, answer);
         form_.showComparison(made->comparison.trueGeometry, made->comparison.text);
         curveOfLevelAnswer_ = levelAnswer;
@@ -166,6 +167,7 @@ bool WindowOperations::findLevel() {
         return false;
     }
     form_.setLabel(kLevelAnswerLabel, FormatTwoDecimals(answer->level));
+    form_.setVisible(kLevelAnswerUnit, true);
     showAnswerCurve(answer->config, answer->densityKgPerM3, {answer->level, *value}, true);
     return true;
 }

@@ -313,16 +313,17 @@ QHBoxLayout* Builder::methodBar() {
     level->setTextInteractionFlags(Qt::TextSelectableByMouse);
     level->setMinimumWidth(px(64));
     level->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QHBoxLayout* bar = row(
-        {label("计算方法"), methods, label("空高"),
-         edit(kUllageField, F::DigitsAndPoint, "从参照点向下量到液面，毫米；按“计算”求液位"),
-         label("参照高度"),
-         edit(kReferenceHeightBeside, F::DigitsAndPoint,
-              "检尺参照点距罐底的高度，毫米；与罐容表信息中的参照高度是同一项"),
-         label("装量"),
-         edit(kQuantityField, F::DigitsAndPoint, "容积（升），勾选重量输入密度时为重量（公斤）",
-              72),
-         label("升", app::kQuantityUnitLabel), button("Button6", "求液位"), level, label("毫米")});
+    QHBoxLayout* bar =
+        row({label("计算方法"), methods, label("空高"),
+             edit(kUllageField, F::DigitsAndPoint, "从参照点向下量到液面，毫米；按“计算”求液位"),
+             label("参照高度"),
+             edit(kReferenceHeightBeside, F::DigitsAndPoint,
+                  "检尺参照点距罐底的高度，毫米；与罐容表信息中的参照高度是同一项"),
+             label("装量"),
+             edit(kQuantityField, F::DigitsAndPoint, "容积（升），勾选重量输入密度时为重量（公斤）",
+                  72),
+             label("升", app::kQuantityUnitLabel), button("Button6", "求液位"), level,
+             label("毫米", app::kLevelAnswerUnit)});
     bar->insertSpacing(6, px(12));  // before 装量
     bar->insertSpacing(2, px(12));  // before 空高
     bar->setContentsMargins(px(kSide), px(kMargin), px(kSide), 0);
