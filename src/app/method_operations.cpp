@@ -140,7 +140,8 @@ std::optional<WindowTable> makeWindowTable(FieldSource& form, UiServices& ui, Me
 std::optional<AnswerCurve> answerCurve(const TankConfig& config, std::size_t points,
                                        std::optional<double> densityKgPerM3, Method method,
                                        CurvePoint answer, UiServices& ui, int levelDecimals) {
-    std::optional<CapacityCurve> curve = tankCurve(config, points, densityKgPerM3, method, ui);
+    std::optional<CapacityCurve> curve =
+        tankCurve(config, points, densityKgPerM3, method, ui, answer.level);
     if (!curve) {
         return std::nullopt;
     }

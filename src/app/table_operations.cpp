@@ -110,9 +110,9 @@ bool saveTable(const CapacityTable& table, const TableRowNumbers& rows, const st
 
 std::optional<CapacityCurve> tankCurve(const TankConfig& config, std::size_t count,
                                        std::optional<double> densityKgPerM3, Method method,
-                                       UiServices& ui) {
+                                       UiServices& ui, double reach) {
     return guarded(ui, [&]() -> std::optional<CapacityCurve> {
-        return capacityCurve(config, count, densityKgPerM3, method);
+        return capacityCurve(config, count, densityKgPerM3, method, reach);
     });
 }
 

@@ -59,6 +59,6 @@ bool saveTable(const CapacityTable& table, const TableRowNumbers& rows, const st
 // shows (kilograms with its density). nullopt when it could not be formed (shown).
 std::optional<CapacityCurve> tankCurve(const TankConfig& config, std::size_t count,
                                        std::optional<double> densityKgPerM3, Method method,
-                                       UiServices& ui);
+                                       UiServices& ui, double reach = 0);
 
 }  // namespace quorvel::app

@@ -11,6 +11,7 @@
 #include "form/method_controls.h"
 #include "form/request_fields.h"
 #include "output/window_snapshot.h"
+#include "tank/density.h"
 #include "text/blank.h"
 #include "text/number_format.h"
 #include "text/number_text.h"
@@ -22,6 +23,12 @@ namespace {
 // A level field that the request just read: its number (it converted then).
 double readLevel(const WindowForm& form, std::string_view field) {
     return textToNumber(form.text(field));
+}
+
+// The density of weights that were computed: MiDu read them, so it reads.
+double densityOf(const FieldSource& form) {
+    const Outcome<double> density = MiDu(form);
+    return density ? *density : 0;
 }
 
 // What a table says, in one number: its summary, method, rows and weights (its identity only
@@ -116,7 +123,9 @@ bool WindowOperations::generate(const WorkbookProgress& progress) {
     const bool saved = saveTable(*table, path, ui_, &session);
     form_.setTableLists(table->tableRows, table->weightTexts);
     madeTable_ = tableDigest(*table);
-    if (auto curve = guarded(ui_, [&] { return std::optional(capacityCurve(*table)); })) {
+    const std::optional<double> density =
+        table->config.useDensity ? std::optional<double>(densityOf(form_)) : std::nullopt;
+    if (auto curve = guarded(ui_, [&] { return std::optional(capacityCurve(*table, density)); })) {
         form_.showCurve(*curve, std::nullopt);
         form_.showComparison(made->comparison.trueGeometry, made->comparison.text);
         curveOfLevelAnswer_ = false;
