@@ -274,6 +274,7 @@ void writePageSetup(TSheet& sheet, const WorkbookPrint& print) {
         sheet.setVerPageBreak(col);
     }
     sheet.setPrintZoom(print.zoom);
+    sheet.setPrintFit(print.pagesWide, 0);
 }
 
 // A problem with the inputs that stops the workbook before anything is asked or written.

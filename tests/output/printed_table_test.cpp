@@ -78,9 +78,10 @@ INSTANTIATE_TEST_SUITE_P(
     Tables, WorkbookPageSetup,
     testing::Values(
         // 261 rows with weights in two blocks of 200: both on one page width with the columns
-        // of the one-row title, shrunk to 77 %.
+        // of the one-row title, planned at 77 % and printed fit to one page's width.
         PrintCase{"example_261", "2600", "10", true, false, "200", ""},
-        // 2,601 rows: fourteen blocks, two to a page, a break before every third.
+        // 2,601 rows: fourteen blocks, two to a page, a break before every third, fit to the
+        // width of seven pages.
         PrintCase{"example_2601", "2600", "1", true, false, "200", ""},
         // Three-column blocks of 20 rows: four to a page, shrunk to fit.
         PrintCase{"narrow_blocks", "990", "10", false, false, "20", ""},
