@@ -49,7 +49,7 @@ paper::Document tablePaperDocument(const CapacityTable& table) {
     if (weights)
         flow.columns.push_back({msg::kWeightHeading, paper::Align::Right, true});
     if (!beyondTankNote(table.config, HeldRowNumbers(table.tableRows, table.weightTexts)).empty()) {
-        flow.mark = kBeyondMark;
+        flow.mark = std::string(kBeyondMark);  // built, not assigned: GCC 12 -Wrestrict
         flow.marked = [&table](std::size_t i) {
             return rowBeyondTank(table.config, parseTableRow(table.tableRows[i]).level);
         };
