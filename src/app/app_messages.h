@@ -22,9 +22,10 @@ inline std::string headMadeFlat(bool left, std::string_view kind) {
 inline constexpr std::string_view kQuickAboveTank = "高于罐高，按满罐计";
 inline constexpr std::string_view kQuickBeyondPoints = "超出标定点范围，按外推计算";
 
-// A density outside what liquids in a tank weigh, as typed with its unit.
+// A density outside what liquids in a tank weigh, as typed with its unit; the request first,
+// so a note cut short still asks it.
 inline std::string densityUnlikely(const std::string& density, const std::string& unit) {
-    return "密度 " + density + " " + unit + " 超出 0.5～2 g/cm^3，请核对单位";
+    return "请核对密度单位：" + density + " " + unit + " 不在 0.5～2 g/cm^3 之间";
 }
 
 // The note below the summary in a table's confirmation box; levels in mm, as texts.

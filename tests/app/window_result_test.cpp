@@ -169,22 +169,39 @@ TEST(QuickResult, AnyChangeOfAnInputClearsTheResultItsNoteAndTheCurve) {
     }
 }
 
-TEST(QuickResult, ALevelBeyondTheTankOrItsPointsIsNoted) {
+// The example's 0.84 g/cm^3 typed in the other unit is noted; 2 g/cm^3 is not.
+TEST(QuickResult, ALevelBeyondTheTankOrItsPointsOrAnUnlikelyDensityIsNoted) {
     const std::string above = "高于罐高，按满罐计";
     const std::string beyond = "超出标定点范围，按外推计算";
+    const std::string density = "请核对密度单位：0.84 Kg/m^3 不在 0.5～2 g/cm^3 之间";
     struct Case {
         int page;
         const char* level;
         std::string note;
-        const char* sameAs;  // a level whose result is the same, or nullptr
+        const char* sameAs;      // a level whose result is the same, or nullptr
+        const char* unit = "";   // ComboBox1 as typed, or as stored
+        const char* value = "";  // Edit37 as typed, or as stored
     };
     const std::vector<Case> cases = {
-        {0, "2700", above, "2600"},   {0, "2600", "", nullptr}, {0, "0", "", nullptr},
-        {3, "2650", beyond, nullptr}, {3, "2600", "", nullptr}, {3, "0", "", nullptr},
+        {0, "2700", above, "2600"},
+        {0, "2600", "", nullptr},
+        {0, "0", "", nullptr},
+        {3, "2650", beyond, nullptr},
+        {3, "2600", "", nullptr},
+        {3, "0", "", nullptr},
+        {0, "1000", density, nullptr, "Kg/m^3"},
+        {0, "2700", above + "；" + density, nullptr, "Kg/m^3"},
+        {0, "1000", "", nullptr, "g/cm^3", "2"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.page) + " at " + c.level);
+        SCOPED_TRACE(std::to_string(c.page) + " at " + c.level + " " + c.unit);
         Example e(c.page);
+        if (*c.unit != '\0') {
+            e.type("ComboBox1", c.unit);
+        }
+        if (*c.value != '\0') {
+            e.type("Edit37", c.value);
+        }
         e.type("Edit35", c.level);
         ASSERT_TRUE(e.ops.quick());
         EXPECT_EQ(e.w.label(kQuickNoteLabel), c.note);
