@@ -134,7 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(static_cast<long double>(table->tableRows.size()) == levels.count(), "row count");
     FUZZ_CHECK(table->weightTexts.size() == (config.useDensity ? table->tableRows.size() : 0),
                "weight count");
-    const long double density = config.useDensity ? MiDu(form) : 0;
+    const long double density = config.useDensity ? *MiDu(form) : 0;
     VolumeState state;
     for (std::size_t i = 0; i < table->tableRows.size(); ++i) {
         const std::string& row = table->tableRows[i];

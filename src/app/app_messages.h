@@ -22,6 +22,12 @@ inline std::string headMadeFlat(bool left, std::string_view kind) {
 inline constexpr std::string_view kQuickAboveTank = "高于罐高，按满罐计";
 inline constexpr std::string_view kQuickBeyondPoints = "超出标定点范围，按外推计算";
 
+// A density outside what liquids in a tank weigh, as typed with its unit; the request first,
+// so a note cut short still asks it.
+inline std::string densityUnlikely(const std::string& density, const std::string& unit) {
+    return "请核对密度单位：" + density + " " + unit + " 不在 0.5～2 g/cm^3 之间";
+}
+
 // The note below the summary in a table's confirmation box; levels in mm, as texts.
 inline std::string tableCutAtHeight(const std::string& asked, const std::string& height) {
     return "注意：液位范围到 " + asked + " 毫米，高于罐高，容积表只列到罐高 " + height + " 毫米。";
@@ -41,6 +47,22 @@ inline std::string workbookSavedNotOpened(const std::string& path, std::string_v
 inline std::string workbookNotSaved(const std::string& path) {
     return "容积表未能保存到 " + path;
 }
+inline std::string tableSavedAs(const std::string& path) {
+    return "容积表已另存为 " + path;
+}
+inline std::string pdfSavedTo(const std::string& path) {
+    return "容积表 PDF 已保存到 " + path;
+}
+inline std::string pdfSavedNotOpened(const std::string& path, std::string_view why) {
+    return pdfSavedTo(path) + "，但无法打开：" + std::string(why);
+}
+inline std::string pdfNotSaved(const std::string& path) {
+    return "容积表 PDF 未能保存到 " + path;
+}
+// Before a document of a table that differs from the one "生成容积表" made last.
+inline constexpr std::string_view kTableChangedQuestion =
+    "按当前输入算出的容积表与上次“生成容积表”生成的不同（生成后改动过输入）。\n"
+    "选“是”：按当前输入继续；选“否”：不生成。";
 inline std::string helpNotOpened(const std::string& path, std::string_view why) {
     return "无法打开帮助文件 " + path + "：" + std::string(why);
 }
@@ -157,6 +179,17 @@ inline std::string volumeBelowZero(const std::string& litres) {
 // The captions of the window and the lines of the ticket, with their units.
 inline constexpr std::string_view kTicketTitle = "计量单";
 inline constexpr std::string_view kTicketTime = "计算时间";
+inline constexpr std::string_view kGaugingTime = "检尺时间";
+inline constexpr std::string_view kProductName = "油品名称";
+// A tilted tank's position on the ticket: α, β and F as typed, the low end when chosen.
+inline constexpr std::string_view kTicketTilt = "倾斜";
+inline constexpr const char* kLowEndLeft = "低端在左封头";
+inline constexpr const char* kLowEndRight = "低端在右封头";
+inline std::string ticketTilt(const std::string& alpha, const std::string& beta,
+                              const std::string& offset, const std::string& lowEnd) {
+    return "α " + alpha + "°，β " + beta + "°，F " + offset + " mm" +
+           (lowEnd.empty() ? "" : "，" + lowEnd);
+}
 inline constexpr std::string_view kTicketTank = "油罐";
 inline std::string calibratedTank(std::size_t points) {
     return "罐容标定，" + std::to_string(points) + " 个标定点";
@@ -186,6 +219,7 @@ inline constexpr std::string_view kMass = "质量（空气中）m";
 inline constexpr std::string_view kUnitMm = "mm";
 inline constexpr std::string_view kUnitCelsius = "°C";
 inline constexpr std::string_view kUnitDensity = "kg/m³";
+inline constexpr std::string_view kUnitGramsPerCm3 = "g/cm³";
 inline constexpr std::string_view kUnitLitre = "L";
 inline constexpr std::string_view kUnitKg = "kg";
 inline constexpr std::string_view kTicketBasis =

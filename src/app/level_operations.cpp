@@ -33,7 +33,10 @@ std::optional<QuickResult> quick(FieldSource& form, UiServices& ui, Method metho
         // The density is read once, so the value handed back is the one written.
         std::optional<double> density;
         if (form.checked("CheckBox1")) {
-            density = MiDu(form);
+            density = shownOutcome(ui, MiDu(form));
+            if (!density) {
+                return std::nullopt;
+            }
         }
         QuickResult result = quickResult(*request, total, density);
         form.setText(kQuickResultField, result.text);
@@ -60,7 +63,11 @@ std::optional<LevelAnswer> levelAnswer(FieldSource& form, UiServices& ui, Quanti
                 ui.showError(app_messages::kWeightNeedsDensity);
                 return std::nullopt;
             }
-            perM3 = MiDu(form);
+            const std::optional<double> density = shownOutcome(ui, MiDu(form));
+            if (!density) {
+                return std::nullopt;
+            }
+            perM3 = *density;
             if (!(perM3 > 0)) {
                 ui.showError(app_messages::kDensityNotPositive);
                 return std::nullopt;

@@ -10,7 +10,9 @@
 #include "form/request_fields.h"
 #include "tank/density.h"
 #include "tank/volume.h"
+#include "text/decimal_text.h"
 #include "text/number_format.h"
+#include "text/number_text.h"
 
 namespace quorvel::app {
 namespace {
@@ -61,9 +63,20 @@ bool Departure::significant() const {
     return found_ && std::fabs(percent_) > kAgreePercent;
 }
 
-std::string Departure::text() const {
-    return app_messages::departure(formatLevel(level_), percent_ > 0,
-                                   FormatTwoDecimals(std::fabs(percent_)));
+std::string Departure::text(std::optional<int> levelDecimals) const {
+    return app_messages::departure(
+        levelDecimals ? formatFixed(level_, *levelDecimals) : formatLevel(level_), percent_ > 0,
+        FormatTwoDecimals(std::fabs(percent_)));
+}
+
+int levelDecimals(const FieldSource& form) {
+    std::string step = form.text("Edit8");
+    const std::size_t point = step.find('.');
+    if (!parseDecimal(step) || point == std::string::npos) {
+        return 0;
+    }
+    step.erase(step.find_last_not_of('0') + 1);
+    return static_cast<int>(step.size() - point - 1);
 }
 
 std::optional<WindowTable> makeWindowTable(FieldSource& form, UiServices& ui, Method method) {
@@ -126,8 +139,9 @@ std::optional<WindowTable> makeWindowTable(FieldSource& form, UiServices& ui, Me
 
 std::optional<AnswerCurve> answerCurve(const TankConfig& config, std::size_t points,
                                        std::optional<double> densityKgPerM3, Method method,
-                                       CurvePoint answer, UiServices& ui) {
-    std::optional<CapacityCurve> curve = tankCurve(config, points, densityKgPerM3, method, ui);
+                                       CurvePoint answer, UiServices& ui, int levelDecimals) {
+    std::optional<CapacityCurve> curve =
+        tankCurve(config, points, densityKgPerM3, method, ui, answer.level);
     if (!curve) {
         return std::nullopt;
     }
@@ -152,7 +166,8 @@ std::optional<AnswerCurve> answerCurve(const TankConfig& config, std::size_t poi
                                        (!here.significant() || overall.level() != answer.level);
                 made.comparison.text = app_messages::quickDeparture(
                     here.significant() ? here.text() : std::string(), formatLevel(answer.level),
-                    elsewhere ? overall.text() : std::string(), formatLevel(config.height()));
+                    elsewhere ? overall.text(levelDecimals) : std::string(),
+                    formatLevel(config.height()));
             }
             if (overall.significant()) {
                 made.comparison.trueGeometry = std::move(exact);

@@ -28,8 +28,10 @@ class Departure {
     void add(double level, long double classic, long double exact);
     // The two differ by more than 0.01 % somewhere.
     bool significant() const;
-    // "经典公式在 0 毫米处比真实几何少 27.00 %"; requires significant().
-    std::string text() const;
+    // "经典公式在 0 毫米处比真实几何少 27.00 %"; requires significant(). The level as a
+    // table row prints it, or, for a level between rows (a point of the curve), rounded to
+    // `levelDecimals` places.
+    std::string text(std::optional<int> levelDecimals = std::nullopt) const;
     double level() const { return level_; }
     long double percent() const { return percent_; }
 
@@ -66,9 +68,14 @@ struct AnswerCurve {
     CapacityCurve curve;
     MethodComparison comparison;
 };
+// The curve's levels in the text are rounded to `levelDecimals` places (levelDecimals()).
 std::optional<AnswerCurve> answerCurve(const TankConfig& config, std::size_t points,
                                        std::optional<double> densityKgPerM3, Method method,
-                                       CurvePoint answer, UiServices& ui);
+                                       CurvePoint answer, UiServices& ui, int levelDecimals = 0);
+
+// The places the table's levels are printed with: those of its interval (Edit8 "0.5": 1),
+// none for a whole interval or one that is no number.
+int levelDecimals(const FieldSource& form);
 
 // Whether the level of a quantity (Label52) is computed from `control`: every stored control but
 // the quick calculation's level, result, ullage and reference height; the calibration grid and

@@ -31,8 +31,36 @@ struct OilInputs {
     oil::Group group = oil::Group::Products;
     bool observed = true;
     std::string temperature, density, testTemperature;
+    bool gramsPerCm3 = false;  // the density typed in g/cm³, else kg/m³
     oil::Reading reading = oil::Reading::PrintedTable;
 };
+
+// A density typed in g/cm³ in kg/m³, as its text with the point moved three places ("0.7186"
+// gives "718.6"), so the tables read the value typed, not its product by 1000 in binary.
+std::string kilogramsPerCubicMetre(const std::string& gramsPerCm3) {
+    textToNumber(gramsPerCm3);  // a text that is no number is named as typed
+    std::string digits = gramsPerCm3;
+    std::size_t point = digits.find('.');
+    if (point == std::string::npos) {
+        point = digits.size();
+    } else {
+        digits.erase(point, 1);
+    }
+    const bool negative = !digits.empty() && digits.front() == '-';
+    const std::size_t first = negative ? 1 : 0;
+    point += 3;
+    if (digits.size() < point) {
+        digits.append(point - digits.size(), '0');
+    }
+    digits.insert(point, ".");
+    // No leading zeros before the whole part, no point without a fraction.
+    const std::size_t lead = digits.find_first_not_of('0', first);
+    digits.erase(first, std::min(lead, point - 1) - first);
+    if (digits.back() == '.') {
+        digits.pop_back();
+    }
+    return digits;
+}
 
 // The group, the oil temperature and the density fields, in the window's order; an empty
 // one stops. The texts are not yet converted.
@@ -55,6 +83,7 @@ Outcome<OilInputs> readOilInputs(const FieldSource& form) {
     if (in.density.empty() || (in.observed && in.testTemperature.empty())) {
         return messageStop(std::string(msg::kOilDensityMissing));
     }
+    in.gramsPerCm3 = form.itemIndex(kOilDensityUnitList) == 1;
     in.reading = form.checked(kFormulaChoice) ? oil::Reading::Exact : oil::Reading::PrintedTable;
     return in;
 }
@@ -69,6 +98,18 @@ std::string tankDescription(const FieldSource& form, const TankConfig& config) {
     const auto firstBreak = summary.find(kLineBreak);
     return firstBreak == std::string::npos ? summary
                                            : summary.substr(firstBreak + kLineBreak.size());
+}
+
+// A tilted tank's position as typed: α, β, F and the low end, when one is chosen.
+std::string tiltDescription(const FieldSource& form, const TankConfig& config) {
+    if (config.shellKind != ShellKind::Tilted) {
+        return {};
+    }
+    std::string lowEnd;
+    if (form.checked("RadioButton3") != form.checked("RadioButton4")) {
+        lowEnd = config.rightEndLow() ? msg::kLowEndRight : msg::kLowEndLeft;
+    }
+    return msg::ticketTilt(form.text("Edit29"), form.text("Edit30"), form.text("Edit39"), lowEnd);
 }
 
 // The identity fields that name the tank on a ticket, those filled in.
@@ -114,9 +155,16 @@ DocumentLine text(std::string_view label, std::string value = {}) {
     return {Kind::Text, std::string(label), std::move(value), {}};
 }
 
-// "计量单_20261209_143005": the title and the time's digits.
-std::string proposedTicketName(const std::string& time) {
+// "计量单_T-101_20261209_143005": the title, the tank number when there is one, and the
+// time's digits.
+std::string proposedTicketName(const OilTicket& ticket) {
     std::string name(msg::kTicketTitle);
+    for (const auto& [caption, value] : ticket.identity) {
+        if (caption == kIdentityFields[0].caption) {  // 罐号
+            name.append("_").append(fileNamePart(value));
+        }
+    }
+    const std::string& time = ticket.time;
     name += '_';
     for (char c : time) {
         if (c == ' ') {
@@ -174,7 +222,8 @@ std::optional<OilTicket> oilTicket(FieldSource& form, UiServices& ui, Method met
             return std::nullopt;
         }
         const double t = textToNumber(in->temperature);
-        const double density = textToNumber(in->density);
+        const double density =
+            textToNumber(in->gramsPerCm3 ? kilogramsPerCubicMetre(in->density) : in->density);
         const oil::DepotQuantity quantity =
             in->observed
                 ? oil::depotQuantityFromObserved(in->group, vt, t, density,
@@ -183,14 +232,19 @@ std::optional<OilTicket> oilTicket(FieldSource& form, UiServices& ui, Method met
         ticket.quantity = oil::toText(quantity);
         ticket.identity = ticketIdentity(form);
         ticket.tank = tankDescription(form, request->config);
+        ticket.tilt = tiltDescription(form, request->config);
         ticket.method = method;
         ticket.group = in->group;
+        ticket.product = form.text(kProductNameField);
         ticket.observed = in->observed;
         ticket.oilTemperature = in->temperature;
         ticket.density = in->density;
+        ticket.densityUnit = in->gramsPerCm3 ? msg::kUnitGramsPerCm3 : msg::kUnitDensity;
         ticket.testTemperature = in->testTemperature;
         ticket.reading = in->reading;
         ticket.time = clock();
+        const std::string gauged = form.text(kGaugingTimeField);
+        ticket.gaugingTime = isBlankText(gauged) ? ticket.time : gauged;
         return ticket;
     });
 }
@@ -199,6 +253,7 @@ TicketDocument ticketDocument(const OilTicket& ticket) {
     TicketDocument doc;
     doc.title = msg::kTicketTitle;
     auto& lines = doc.lines;
+    lines.push_back(text(msg::kGaugingTime, ticket.gaugingTime));
     lines.push_back(text(msg::kTicketTime, ticket.time));
     for (const auto& [caption, value] : ticket.identity) {
         lines.push_back(text(caption, value));
@@ -210,6 +265,9 @@ TicketDocument ticketDocument(const OilTicket& ticket) {
         rest = end == std::string_view::npos ? std::string_view()
                                              : rest.substr(end + kLineBreak.size());
     }
+    if (!ticket.tilt.empty()) {
+        lines.push_back(text(msg::kTicketTilt, ticket.tilt));
+    }
     lines.push_back(text(
         msg::kTicketMethod,
         std::string(ticket.method == Method::Exact ? msg::kMethodExact : msg::kMethodClassic)));
@@ -220,12 +278,15 @@ TicketDocument ticketDocument(const OilTicket& ticket) {
     }
     lines.push_back(number(msg::kDip, ticket.level, msg::kUnitMm));
     lines.push_back(text(msg::kProductGroup, groupName(ticket.group)));
+    if (!isBlankText(ticket.product)) {
+        lines.push_back(text(msg::kProductName, ticket.product));
+    }
     lines.push_back(number(msg::kOilTemperature, ticket.oilTemperature, msg::kUnitCelsius));
     if (ticket.observed) {
-        lines.push_back(number(msg::kObservedDensity, ticket.density, msg::kUnitDensity));
+        lines.push_back(number(msg::kObservedDensity, ticket.density, ticket.densityUnit));
         lines.push_back(number(msg::kTestTemperature, ticket.testTemperature, msg::kUnitCelsius));
     } else {
-        lines.push_back(number(msg::kStandardDensityTyped, ticket.density, msg::kUnitDensity));
+        lines.push_back(number(msg::kStandardDensityTyped, ticket.density, ticket.densityUnit));
     }
     lines.push_back(text(msg::kReading, std::string(ticket.reading == oil::Reading::Exact
                                                         ? msg::kReadingFormula
@@ -251,6 +312,9 @@ void OilQuantity::opened() {
     }
     if (!form_.checked(kPrintedTableChoice) && !form_.checked(kFormulaChoice)) {
         form_.setChecked(kPrintedTableChoice, true);
+    }
+    if (form_.itemIndex(kOilDensityUnitList) < 0) {
+        form_.setItemIndex(kOilDensityUnitList, 0);  // kg/m³, as the tables print it
     }
     enableDensityFields();
     enableTicketButtons(ticket_.has_value());
@@ -336,7 +400,7 @@ std::string OilQuantity::saveTicketFile(const char* suffix,
     }
     const std::string filter = std::string("*.") + suffix;
     const std::optional<std::string> chosen =
-        ui_.askSaveFileName({proposedTicketName(ticket_->time), suffix, filter});
+        ui_.askSaveFileName({proposedTicketName(*ticket_), suffix, filter});
     if (!chosen || chosen->empty()) {
         return {};
     }
@@ -347,25 +411,29 @@ std::string OilQuantity::saveTicketFile(const char* suffix,
         } catch (const ExceptionXL& e) {
             // The workbook library's reason names the path and the system's reason.
             ui_.showError(msg::ticketNotSaved(e.what()));
-            form_.setLabel(kOilStatusLabel, msg::ticketNotSaved(e.what()));
+            say(msg::ticketNotSaved(e.what()));
             return false;
         }
         return true;
     });
     if (!saved.value_or(false)) {
         if (!saved) {
-            form_.setLabel(kOilStatusLabel, msg::ticketNotSaved({}));
+            say(msg::ticketNotSaved({}));
         }
         return {};
     }
     const OpenOutcome opened = ui_.openDocument(path);
     std::string dotted(".");
     dotted += suffix;
-    form_.setLabel(kOilStatusLabel,
-                   opened == OpenOutcome::Opened
-                       ? msg::ticketSavedTo(path)
-                       : msg::ticketSavedNotOpened(path, notOpenedReason(opened, dotted)));
+    say(opened == OpenOutcome::Opened
+            ? msg::ticketSavedTo(path)
+            : msg::ticketSavedNotOpened(path, notOpenedReason(opened, dotted)));
     return path;
+}
+
+void OilQuantity::say(const std::string& text) {
+    form_.setLabel(kOilStatusLabel, text);
+    form_.showStatus(text);
 }
 
 }  // namespace quorvel::app

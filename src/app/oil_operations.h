@@ -39,11 +39,13 @@ inline constexpr std::string_view kOilPrintButton = "OilPrintButton";
 
 // One gauging ticket (计量单): every input as typed and every result as printed.
 struct OilTicket {
-    std::string time;  // when it was computed, "2026-12-09 14:30:05"
+    std::string time;         // when it was computed, "2026-12-09 14:30:05"
+    std::string gaugingTime;  // when the tank was gauged, as typed; else `time`
     // The table identity's fields that name the tank and its capacity table (罐号, 所属单位,
     // 所在地点, 证书编号), those filled in: caption and value.
     std::vector<std::pair<std::string, std::string>> identity;
     std::string tank;  // the tank's description, lines joined by CR LF
+    std::string tilt;  // a tilted tank's α, β, F and low end; empty otherwise
     Method method = Method::Classic;
     std::string level;  // mm
     // With a dip read from the top: the ullage and the reference height it was read below
@@ -51,9 +53,11 @@ struct OilTicket {
     std::string ullage;
     std::string referenceHeight;
     oil::Group group = oil::Group::Products;
+    std::string product;          // the product's name, as typed (may be empty)
     bool observed = true;         // a hydrometer reading ρ′ at the test temperature, else ρ20
     std::string oilTemperature;   // °C
-    std::string density;          // kg/m³: ρ′, or ρ20 as typed
+    std::string density;          // ρ′, or ρ20, as typed in `densityUnit`
+    std::string densityUnit;      // "kg/m³" or "g/cm³"
     std::string testTemperature;  // °C, with ρ′
     oil::Reading reading = oil::Reading::PrintedTable;
     std::string vt;                   // L, two decimals
@@ -88,7 +92,8 @@ class OilQuantity {
         : form_(form), ui_(ui), clock_(std::move(clock)) {}
 
     // The window was opened: a choice never made shows its default (the hydrometer reading,
-    // the printed tables), and only the density fields of the density chosen can be edited.
+    // kg/m³, the printed tables), and only the density fields of the density chosen can be
+    // edited.
     void opened();
     // "计算": the five results shown and the ticket held for saving, Vt by the method chosen
     // in the main window (ComboBox5); false when the press stopped (the results are then
@@ -117,6 +122,9 @@ class OilQuantity {
   private:
     void enableDensityFields();
     void enableTicketButtons(bool on);
+    // Where a ticket went, or why it did not: the line below the results and the main
+    // window's status bar.
+    void say(const std::string& text);
     // Asks for a file of `suffix` (proposed from the ticket's time), writes it by `write` and
     // opens it; the line below the results says where it went.
     std::string saveTicketFile(const char* suffix,

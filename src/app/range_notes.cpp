@@ -1,7 +1,9 @@
 #include "app/range_notes.h"
 
 #include "app/app_messages.h"
+#include "tank/density.h"
 #include "text/number_format.h"
+#include "text/number_text.h"
 
 namespace quorvel::app {
 
@@ -17,6 +19,25 @@ std::string quickNote(const TankConfig& config, double askedLevel) {
     return {};
 }
 
+std::string densityNote(const FieldSource& form) {
+    if (!form.checked("CheckBox1")) {
+        return {};
+    }
+    const Outcome<double> density = MiDu(form);
+    if (!density || densityLikely(*density)) {
+        return {};
+    }
+    return app_messages::densityUnlikely(form.text("Edit37"), form.text("ComboBox1"));
+}
+
+std::string quickNotes(const TankConfig& config, double askedLevel, const FieldSource& form) {
+    std::string notes = quickNote(config, askedLevel);
+    if (const std::string density = densityNote(form); !density.empty()) {
+        notes += (notes.empty() ? "" : "；") + density;
+    }
+    return notes;
+}
+
 std::string tableNote(const TankConfig& config, double askedTo) {
     if (config.extentOf(askedTo) == LevelExtent::AboveTank) {
         return app_messages::tableCutAtHeight(formatLevel(askedTo), formatLevel(config.height()));
@@ -27,6 +48,14 @@ std::string tableNote(const TankConfig& config, double askedTo) {
         return app_messages::tableBeyondPoints(formatLevel(span.from), formatLevel(span.to));
     }
     return {};
+}
+
+std::string tableNotes(const TankConfig& config, const FieldSource& form) {
+    std::string notes = tableNote(config, textToNumber(form.text("Edit7")));
+    if (const std::string density = densityNote(form); !density.empty()) {
+        notes += (notes.empty() ? "" : "\r\n") + density;
+    }
+    return notes;
 }
 
 }  // namespace quorvel::app

@@ -76,11 +76,9 @@ void loadStoredFiles(WindowForm& form, const std::optional<std::string>& setting
     }
 }
 
-void finishStartUp(WindowForm& form, TableRequest request) {
+void finishStartUp(WindowForm& form) {
     ShowWeightLabel(form);
-    if (request == TableRequest::Defaults) {
-        defaultsClicked(form);
-    }
+    startTableRequest(form);
     form.setItemIndex("ComboBox2", pointCountIndexForRows(form.grid().rowCount()));
     writeGridHeadings(form.grid());
     form.setItemIndex("ComboBox3", 0);
@@ -93,7 +91,7 @@ UnreadFiles startUp(WindowForm& form, const ProgramFiles& files, UiServices& ui)
                                [&] { LoadSettings(form, files.settings()); });
     unread.grid = !loadOne(ui, app_messages::kGridFile, files.grid(),
                            [&] { LoadStringGrid(form.grid(), files.grid()); });
-    finishStartUp(form, TableRequest::Defaults);
+    finishStartUp(form);
     return unread;
 }
 

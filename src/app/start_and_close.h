@@ -10,19 +10,16 @@
 
 namespace quorvel::app {
 
-// Whether the start-up steps put the table request back to its defaults (the window) or
-// keep what the settings held (the headless front end's documented choice).
-enum class TableRequest { Defaults, Keep };
-
 // Loads the settings, then the grid, from the files given. Throws the first failure; a
 // failure of the settings skips the grid.
 void loadStoredFiles(WindowForm& form, const std::optional<std::string>& settings,
                      const std::optional<std::string>& grid);
 
-// The start-up steps after the loads: the weight controls, the table defaults, the point
-// count the grid shows (no change handler runs), the grid headings, both head volume lists
-// on their add entries.
-void finishStartUp(WindowForm& form, TableRequest request);
+// The start-up steps after the loads: the weight controls, the table request (its defaults
+// with "默认" checked, else what the settings held: startTableRequest), the point count the
+// grid shows (no change handler runs), the grid headings, both head volume lists on their add
+// entries.
+void finishStartUp(WindowForm& form);
 
 // The stored files that were there at start but could not be read. The close writes over
 // none of them unless the user agrees, and then keeps a copy of it first: the settings and
@@ -33,7 +30,7 @@ struct UnreadFiles {
 };
 
 // FormActivate: Config.ini, then bd.txt, each loaded on its own (a file that fails does not
-// keep the other from loading), then finishStartUp with the table defaults. A missing file
+// keep the other from loading), then finishStartUp. A missing file
 // starts empty without a word; one that exists but cannot be read is named, with why, in
 // a box, and left out.
 UnreadFiles startUp(WindowForm& form, const ProgramFiles& files, UiServices& ui);

@@ -13,18 +13,6 @@
 namespace quorvel::app {
 namespace {
 
-// A name part without the characters file systems and dialogs refuse.
-std::string fileNamePart(std::string_view text) {
-    std::string out;
-    for (char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        const bool refused =
-            u < 0x20 || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
-        out += refused ? '-' : c;
-    }
-    return out;
-}
-
 bool endsWithSuffix(const std::string& path, std::string_view suffix) {
     if (path.size() < suffix.size() + 1 || path[path.size() - suffix.size() - 1] != '.')
         return false;
@@ -47,6 +35,17 @@ std::optional<std::string> askTableFile(const TableIdentity& identity, UiService
 }
 
 }  // namespace
+
+std::string fileNamePart(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        const bool refused =
+            u < 0x20 || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
+        out += refused ? '-' : c;
+    }
+    return out;
+}
 
 std::string todayText() {
     const std::time_t now = std::time(nullptr);
@@ -76,9 +75,10 @@ std::optional<int> writeTablePdf(const CapacityTable& table, const std::string& 
     return guarded(ui, [&]() -> std::optional<int> { return quorvel::writeTablePdf(table, path); });
 }
 
-std::string saveTableAs(FieldSource& form, UiServices& ui, std::string_view today, Method method) {
+SavedDocument saveTableAs(FieldSource& form, UiServices& ui, std::string_view today, Method method,
+                          const TableCheck& check) {
     const std::optional<CapacityTable> table = makeTable(form, ui, method);
-    if (!table)
+    if (!table || (check && !check(*table)))
         return {};
     const std::optional<std::string> path =
         askTableFile(table->identity, ui, today, kWorkbookSuffix);
@@ -86,18 +86,18 @@ std::string saveTableAs(FieldSource& form, UiServices& ui, std::string_view toda
         return {};
     const std::optional<bool> saved = guarded(
         ui, [&]() -> std::optional<bool> { return saveCapacityTableAs(*table, *path, ui); });
-    return saved.value_or(false) ? *path : std::string();
+    return {*path, saved.value_or(false)};
 }
 
-std::string saveTablePdfAs(FieldSource& form, UiServices& ui, std::string_view today,
-                           Method method) {
+SavedDocument saveTablePdfAs(FieldSource& form, UiServices& ui, std::string_view today,
+                             Method method, const TableCheck& check) {
     const std::optional<CapacityTable> table = makeTable(form, ui, method);
-    if (!table)
+    if (!table || (check && !check(*table)))
         return {};
     const std::optional<std::string> path = askTableFile(table->identity, ui, today, kPdfSuffix);
     if (!path)
         return {};
-    return writeTablePdf(*table, *path, ui) ? *path : std::string();
+    return {*path, writeTablePdf(*table, *path, ui).has_value()};
 }
 
 }  // namespace quorvel::app

@@ -3,6 +3,7 @@
 // tank number and date. Every stop and error is shown here, through `ui`.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,9 @@ std::string todayText();
 std::string proposedTableName(const TableIdentity& identity, std::string_view today,
                               std::string_view suffix);
 
+// A part of a file name: the characters file systems and dialogs refuse become "-".
+std::string fileNamePart(std::string_view text);
+
 // `path` ending in "." + `suffix` (any case), appended when it does not.
 std::string withSuffix(const std::string& path, std::string_view suffix);
 
@@ -34,14 +38,24 @@ std::string withSuffix(const std::string& path, std::string_view suffix);
 std::optional<int> writeTablePdf(const CapacityTable& table, const std::string& path,
                                  UiServices& ui);
 
-// "另存为…": the table the form describes, saved as a workbook under the name the user
-// chooses (proposed from the tank number and date); nothing is asked before and nothing
-// opened after. The path written; empty when cancelled, stopped or failed (shown).
-std::string saveTableAs(FieldSource& form, UiServices& ui, std::string_view today,
-                        Method method = Method::Classic);
+// Asked of a table made for a document before its file is chosen: false stops the request.
+using TableCheck = std::function<bool(const CapacityTable&)>;
 
-// "PDF…": the same as a PDF under the name the user chooses. The path written or empty.
-std::string saveTablePdfAs(FieldSource& form, UiServices& ui, std::string_view today,
-                           Method method = Method::Classic);
+// What became of a document to save: the file chosen (empty when the request stopped or the
+// user cancelled) and whether it was written (when not, its box said why).
+struct SavedDocument {
+    std::string path;
+    bool written = false;
+};
+
+// "另存为…": the table the form describes, saved as a workbook under the name the user
+// chooses (proposed from the tank number and date); nothing is asked before (but `check`) and
+// nothing opened after.
+SavedDocument saveTableAs(FieldSource& form, UiServices& ui, std::string_view today,
+                          Method method = Method::Classic, const TableCheck& check = {});
+
+// "PDF…": the same as a PDF under the name the user chooses.
+SavedDocument saveTablePdfAs(FieldSource& form, UiServices& ui, std::string_view today,
+                             Method method = Method::Classic, const TableCheck& check = {});
 
 }  // namespace quorvel::app

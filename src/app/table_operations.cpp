@@ -27,7 +27,10 @@ std::optional<TableWalk> readTable(FieldSource& form, UiServices& ui) {
         if (request.config.useDensity) {
             // Read once for the whole walk: a density that is not a number ends the request
             // before the first row.
-            request.densityKgPerM3 = MiDu(form);
+            request.densityKgPerM3 = shownOutcome(ui, MiDu(form));
+            if (!request.densityKgPerM3) {
+                return std::nullopt;
+            }
         }
         return request;
     });
@@ -107,9 +110,9 @@ bool saveTable(const CapacityTable& table, const TableRowNumbers& rows, const st
 
 std::optional<CapacityCurve> tankCurve(const TankConfig& config, std::size_t count,
                                        std::optional<double> densityKgPerM3, Method method,
-                                       UiServices& ui) {
+                                       UiServices& ui, double reach) {
     return guarded(ui, [&]() -> std::optional<CapacityCurve> {
-        return capacityCurve(config, count, densityKgPerM3, method);
+        return capacityCurve(config, count, densityKgPerM3, method, reach);
     });
 }
 

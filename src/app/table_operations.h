@@ -24,8 +24,8 @@ struct TableWalk {
 };
 
 // Reads the table request, refuses an interval not greater than zero, an overlong table and
-// one without a row (the first level above the last), and reads the density (MiDu, which may
-// set ComboBox1). nullopt when the request stopped; its message or error box has been shown.
+// one without a row (the first level above the last), and reads the density (MiDu: a weight
+// without a unit stops). nullopt when the request stopped; its message or error box has been shown.
 std::optional<TableWalk> readTable(FieldSource& form, UiServices& ui);
 
 // Walks the request's rows by `method`, handing each to `sink` as it is computed (nothing of
@@ -59,6 +59,6 @@ bool saveTable(const CapacityTable& table, const TableRowNumbers& rows, const st
 // shows (kilograms with its density). nullopt when it could not be formed (shown).
 std::optional<CapacityCurve> tankCurve(const TankConfig& config, std::size_t count,
                                        std::optional<double> densityKgPerM3, Method method,
-                                       UiServices& ui);
+                                       UiServices& ui, double reach = 0);
 
 }  // namespace quorvel::app

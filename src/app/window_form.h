@@ -30,6 +30,8 @@ inline constexpr std::string_view kQuickNoteLabel = "Label49";
 // The level of a quantity: the unit of the quantity asked ("升", "公斤") and the level found.
 inline constexpr std::string_view kQuantityUnitLabel = "Label51";
 inline constexpr std::string_view kLevelAnswerLabel = "Label52";
+// Its unit "毫米", shown with a level only.
+inline constexpr std::string_view kLevelAnswerUnit = "Label54";
 // Under the curve: how far the classic formulas depart from the true geometry.
 inline constexpr std::string_view kComparisonLabel = "Label53";
 

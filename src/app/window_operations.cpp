@@ -5,11 +5,13 @@
 #include "app/level_operations.h"
 #include "app/method_operations.h"
 #include "app/range_notes.h"
+#include "app/table_documents.h"
 #include "app/table_operations.h"
 #include "app/window_rules.h"
 #include "form/method_controls.h"
 #include "form/request_fields.h"
 #include "output/window_snapshot.h"
+#include "tank/density.h"
 #include "text/blank.h"
 #include "text/number_format.h"
 #include "text/number_text.h"
@@ -21,6 +23,29 @@ namespace {
 // A level field that the request just read: its number (it converted then).
 double readLevel(const WindowForm& form, std::string_view field) {
     return textToNumber(form.text(field));
+}
+
+// The density of weights that were computed: MiDu read them, so it reads.
+double densityOf(const FieldSource& form) {
+    const Outcome<double> density = MiDu(form);
+    return density ? *density : 0;
+}
+
+// What a table says, in one number: its summary, method, rows and weights (its identity only
+// describes it).
+std::size_t tableDigest(const CapacityTable& table) {
+    std::size_t digest = std::hash<std::string>()(table.config.parameterSummary);
+    const auto mix = [&digest](std::size_t h) {
+        digest ^= h + 0x9e3779b97f4a7c15ULL + (digest << 6) + (digest >> 2);
+    };
+    mix(static_cast<std::size_t>(table.method));
+    for (const std::vector<std::string>* texts : {&table.tableRows, &table.weightTexts}) {
+        mix(texts->size());
+        for (const std::string& text : *texts) {
+            mix(std::hash<std::string>()(text));
+        }
+    }
+    return digest;
 }
 
 }  // namespace
@@ -57,6 +82,7 @@ void WindowOperations::clearResult() {
 
 void WindowOperations::clearLevelAnswer() {
     form_.setLabel(kLevelAnswerLabel, "");
+    form_.setVisible(kLevelAnswerUnit, false);
     if (curveOfLevelAnswer_) {
         form_.clearCurve();
     }
@@ -73,7 +99,7 @@ void WindowOperations::showAnswerCurve(const TankConfig& config,
                                        bool levelAnswer) {
     // A curve that cannot be formed leaves the area as it was.
     if (auto made = answerCurve(config, kQuickCurvePoints, densityKgPerM3, chosenMethod(form_),
-                                answer, ui_)) {
+                                answer, ui_, levelDecimals(form_))) {
         form_.showCurve(made->curve, answer);
         form_.showComparison(made->comparison.trueGeometry, made->comparison.text);
         curveOfLevelAnswer_ = levelAnswer;
@@ -91,12 +117,15 @@ bool WindowOperations::generate(const WorkbookProgress& progress) {
     }
     const std::optional<CapacityTable> table = std::move(made->table);
     WorkbookSession session;
-    session.promptNote = tableNote(table->config, readLevel(form_, "Edit7"));
+    session.promptNote = tableNotes(table->config, form_);
     session.progress = progress;
     const std::string path = files_.workbook();
     const bool saved = saveTable(*table, path, ui_, &session);
     form_.setTableLists(table->tableRows, table->weightTexts);
-    if (auto curve = guarded(ui_, [&] { return std::optional(capacityCurve(*table)); })) {
+    madeTable_ = tableDigest(*table);
+    const std::optional<double> density =
+        table->config.useDensity ? std::optional<double>(densityOf(form_)) : std::nullopt;
+    if (auto curve = guarded(ui_, [&] { return std::optional(capacityCurve(*table, density)); })) {
         form_.showCurve(*curve, std::nullopt);
         form_.showComparison(made->comparison.trueGeometry, made->comparison.text);
         curveOfLevelAnswer_ = false;
@@ -124,7 +153,8 @@ bool WindowOperations::quick() {
     const bool weight = result->densityKgPerM3.has_value();
     form_.setVisible("Label46", weight);
     form_.setVisible("Label47", !weight);
-    form_.setLabel(kQuickNoteLabel, quickNote(result->config, readLevel(form_, kQuickLevelField)));
+    form_.setLabel(kQuickNoteLabel,
+                   quickNotes(result->config, readLevel(form_, kQuickLevelField), form_));
     showAnswerCurve(result->config, result->densityKgPerM3, {result->level, result->value}, false);
     return true;
 }
@@ -146,6 +176,7 @@ bool WindowOperations::findLevel() {
         return false;
     }
     form_.setLabel(kLevelAnswerLabel, FormatTwoDecimals(answer->level));
+    form_.setVisible(kLevelAnswerUnit, true);
     showAnswerCurve(answer->config, answer->densityKgPerM3, {answer->level, *value}, true);
     return true;
 }
@@ -173,6 +204,50 @@ void WindowOperations::densityChanged() {
 
 void WindowOperations::help() {
     openHelp(form_, files_.executableFolder(), ui_);
+}
+
+bool WindowOperations::documentTableAgreed(const CapacityTable& table) {
+    return !madeTable_ || *madeTable_ == tableDigest(table) ||
+           ui_.messageBox(app_messages::kTableChangedQuestion, app_messages::kStoredFilesCaption,
+                          MessageButtons::YesNo, MessageIcon::Warning) == MessageAnswer::Yes;
+}
+
+std::string WindowOperations::saveTableAs(std::string_view today) {
+    const SavedDocument saved =
+        app::saveTableAs(form_, ui_, today, chosenMethod(form_),
+                         [this](const CapacityTable& t) { return documentTableAgreed(t); });
+    if (!saved.path.empty()) {
+        form_.showStatus(saved.written ? app_messages::tableSavedAs(saved.path)
+                                       : app_messages::workbookNotSaved(saved.path));
+    }
+    return saved.written ? saved.path : std::string();
+}
+
+std::string WindowOperations::saveTablePdf(std::string_view today) {
+    const SavedDocument saved =
+        app::saveTablePdfAs(form_, ui_, today, chosenMethod(form_),
+                            [this](const CapacityTable& t) { return documentTableAgreed(t); });
+    if (saved.path.empty()) {
+        return {};
+    }
+    if (!saved.written) {
+        form_.showStatus(app_messages::pdfNotSaved(saved.path));
+        return {};
+    }
+    const OpenOutcome opened = ui_.openDocument(saved.path);
+    form_.showStatus(
+        opened == OpenOutcome::Opened
+            ? app_messages::pdfSavedTo(saved.path)
+            : app_messages::pdfSavedNotOpened(saved.path, notOpenedReason(opened, ".pdf")));
+    return saved.path;
+}
+
+std::optional<CapacityTable> WindowOperations::tableToPrint() {
+    std::optional<CapacityTable> table = makeTable(form_, ui_, chosenMethod(form_));
+    if (!table || !documentTableAgreed(*table)) {
+        return std::nullopt;
+    }
+    return table;
 }
 
 std::string WindowOperations::snapshot(const Picture& picture) {

@@ -87,7 +87,19 @@ class WindowOperations {
     // empty when cancelled or failed.
     std::string snapshot(const Picture& picture);
 
+    // "另存为…", "PDF…" (then opened) and "打印罐容表…": the table of the current inputs.
+    // When it differs from the table "生成容积表" made last (an input changed since), the user
+    // is asked first whether to go on. The status bar says where a file went, why it did not
+    // open, or that it was not saved. The path written, or empty.
+    std::string saveTableAs(std::string_view today);
+    std::string saveTablePdf(std::string_view today);
+    // The table to print, after the same question; nullopt when the request stopped.
+    std::optional<CapacityTable> tableToPrint();
+
   private:
+    // Whether `table` may go into a document: it is the table made last, none was made, or
+    // the user agreed to the change.
+    bool documentTableAgreed(const CapacityTable& table);
     void clearResult();
     void clearLevelAnswer();
     // The curve after an answer at one level, marked there, with its comparison.
@@ -99,7 +111,8 @@ class WindowOperations {
     ProgramFiles files_;
     CalibrationPage calibration_;
     UnreadFiles unread_;
-    bool curveOfLevelAnswer_ = false;  // the curve shown marks the level of a quantity
+    bool curveOfLevelAnswer_ = false;       // the curve shown marks the level of a quantity
+    std::optional<std::size_t> madeTable_;  // the digest of the table generated last
     OilQuantity oil_;
 };
 

@@ -80,6 +80,19 @@ void defaultsClicked(WindowForm& form) {
     }
 }
 
+void startTableRequest(WindowForm& form) {
+    if (form.checked("CheckBox2")) {
+        defaultsClicked(form);
+        return;
+    }
+    for (const RequestField& field : kTableRequestFields) {
+        if (form.text(field.name).empty()) {
+            form.setText(field.name, field.defaultText);
+        }
+        form.setEnabled(field.name, true);
+    }
+}
+
 void ShowWeightLabel(WindowForm& form) {
     const bool weight = form.checked("CheckBox1");
     form.setVisible("Edit37", weight);

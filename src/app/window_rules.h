@@ -34,9 +34,16 @@ bool onlyDescribesTheTable(std::string_view control);
 // the shell pages.
 bool resultDependsOn(std::string_view control);
 
-// "默认" was clicked (or the window starts): the table request gets its defaults, and its
-// eight fields can be edited only while "默认" is unchecked.
+// "默认" was clicked: the table request gets its defaults, and its eight fields can be edited
+// only while "默认" is unchecked.
 void defaultsClicked(WindowForm& form);
+
+// The table request at start, after the settings were loaded. With "默认" checked it shows
+// the defaults, as a click would. Unchecked, the eight fields keep what the settings held (a
+// tank's dead volume and fitting are part of its description, and a start that reset them
+// would change its results without a word); a field the settings did not hold gets its
+// default.
+void startTableRequest(WindowForm& form);
 
 // The density field, its unit and "公斤" are shown with CheckBox1 set, "升" without.
 void ShowWeightLabel(WindowForm& form);

@@ -75,7 +75,7 @@ app::MemoryWindow designedWindow() {
 
 MemoryForm startingForm() {
     app::MemoryWindow window = designedWindow();
-    app::finishStartUp(window, app::TableRequest::Keep);
+    app::finishStartUp(window);
     return window.form();
 }
 

@@ -5,6 +5,7 @@
 #include "app/error_boundary.h"
 #include "app/level_operations.h"
 #include "app/method_operations.h"
+#include "app/range_notes.h"
 #include "app/start_and_close.h"
 #include "app/table_documents.h"
 #include "app/table_operations.h"
@@ -82,6 +83,9 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
     if (!request || ui.sawError()) {
         return false;
     }
+    // What the window's confirmation notes below the summary (a range beyond what the tank
+    // describes, an unlikely density), printed with the summary of --out.
+    const std::string notes = app::tableNotes(request->config, window);
     bool ok = true;  // nothing has stopped the run
     // The PDF lays out its pages from the rows held; a workbook alone takes them from a
     // spool on disk, so a table of any length is written in the same memory.
@@ -115,14 +119,12 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
         app::nameMethod(*table, method);
     }
     if (ok && options.workbookFile) {
-        // The box says what to do; a batch user also needs the system's reason.
+        // The box of a failed save carries the system's reason on its second line.
         WorkbookSession session;
+        session.promptNote = notes;
         ok = (spool ? app::saveTable(*table, *spool, *options.workbookFile, ui, &session)
                     : app::saveTable(*table, *options.workbookFile, ui, &session)) &&
              !ui.sawError();
-        if (!session.saveFailure.empty()) {
-            err << "quorvel-table: " << session.saveFailure << '\n';
-        }
     }
     if (ok && options.pdfFile) {
         ok = app::writeTablePdf(*table, *options.pdfFile, ui).has_value() && !ui.sawError();
@@ -177,9 +179,9 @@ int runTableCommand(std::span<const std::string_view> args, std::ostream& out, s
         window.form().setActivePage(*options.page);
         requireFile(options.settingsFile, "settings file");
         requireFile(options.gridFile, "grid file");
-        // The window's start-up, except that a loaded table request stands.
+        // The window's start-up steps.
         app::loadStoredFiles(window, options.settingsFile, options.gridFile);
-        app::finishStartUp(window, app::TableRequest::Keep);
+        app::finishStartUp(window);
         for (const FormEdit& edit : options.edits) {
             applyEdit(window.form(), edit);
         }

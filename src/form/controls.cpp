@@ -139,7 +139,7 @@ const std::vector<std::string>& listEntries(std::string_view list) {
     static const std::vector<std::string> left{"加上左封头容积", "减去左封头容积"};
     static const std::vector<std::string> right{"加上右封头容积", "减去右封头容积"};
     static const std::vector<std::string> none;
-    if (list == "ComboBox1")
+    if (list == "ComboBox1" || list == kOilDensityUnitList)
         return units;
     if (list == "ComboBox2")
         return counts;

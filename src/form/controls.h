@@ -33,11 +33,11 @@ std::span<const ControlInfo> storedControls();
 // The control of that name, or nullptr when it is not one of the stored controls.
 const ControlInfo* findControl(std::string_view name);
 
-// The entries of a drop-down list (ComboBox1 … ComboBox5, OilComboBox1), in order; empty for
-// other names. ComboBox2's entries are the point counts "2" … "999".
+// The entries of a drop-down list (ComboBox1 … ComboBox5, OilComboBox1, OilComboBox2), in order;
+// empty for other names. ComboBox2's entries are the point counts "2" … "999".
 const std::vector<std::string>& listEntries(std::string_view list);
 
-// Whether a list only picks one of its entries (ComboBox2 … ComboBox5, OilComboBox1) rather
+// Whether a list only picks one of its entries (ComboBox2 … ComboBox5, OilComboBox1, 2) rather
 // than also taking typed text (ComboBox1, the density unit).
 bool listIsFixed(std::string_view list);
 

@@ -34,7 +34,7 @@ struct HeadField {
     std::string_view right;     // edit of the right head
     std::string_view label;     // its name in the parameter summary
     std::string_view letter;    // its letter beside the edit and in the drawings
-    std::string_view leftHint;  // the left edit's hint (the right ones all read "毫米")
+    std::string_view leftHint;  // what the field holds, shown on both sides
 };
 
 struct HeadKindInfo {
@@ -51,9 +51,6 @@ struct HeadKindInfo {
     bool standardFlange = false;
 };
 
-// The hint of every right head field.
-inline constexpr std::string_view kRightHeadHint = "毫米";
-
 // The nine kinds, in the order of the window's head group boxes.
 std::span<const HeadKindInfo> headKinds();
 
@@ -67,8 +64,10 @@ inline std::string_view fieldOn(const HeadField& field, HeadSide side) {
     return side == HeadSide::Left ? field.left : field.right;
 }
 
-inline std::string_view hintOn(const HeadField& field, HeadSide side) {
-    return side == HeadSide::Left ? field.leftHint : kRightHeadHint;
+// A head's field says what it holds on either side: the right-hand fields take the left's
+// words ("直边高度，毫米"), not the bare unit.
+inline std::string_view hintOn(const HeadField& field, HeadSide) {
+    return field.leftHint;
 }
 
 // The kind chosen on `side` (its radio button checked), or nullptr when none is.

@@ -9,7 +9,7 @@ namespace {
 using K = ControlKind;
 using G = RadioGroup;
 
-constexpr std::array<ControlInfo, 11> kControls{{
+constexpr std::array<ControlInfo, 14> kControls{{
     {kOilLevelField, K::Edit, G::None, true},
     {kOilTemperatureField, K::Edit, G::None, true},
     {kObservedDensityChoice, K::RadioButton, G::OilDensity, true},
@@ -21,6 +21,9 @@ constexpr std::array<ControlInfo, 11> kControls{{
     {kPrintedTableChoice, K::RadioButton, G::OilReading, true},
     {kFormulaChoice, K::RadioButton, G::OilReading, true},
     {kOilUllageField, K::Edit, G::None, true},
+    {kOilDensityUnitList, K::List, G::None, true},
+    {kProductNameField, K::Edit, G::None, true},
+    {kGaugingTimeField, K::Edit, G::None, true},
 }};
 
 }  // namespace

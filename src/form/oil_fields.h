@@ -31,8 +31,15 @@ inline constexpr std::string_view kFormulaChoice = "OilRadioButton4";
 // A dip read from the top: "空高" (mm) below the reference height (Edit48). When it holds
 // something, the dip's level is the reference height less it.
 inline constexpr std::string_view kOilUllageField = "OilEdit6";
+// The unit of both density fields, as in the main window: "Kg/m^3" (also when none is chosen,
+// as before the list existed) or "g/cm^3".
+inline constexpr std::string_view kOilDensityUnitList = "OilComboBox2";
+// What the ticket names besides: the product ("0号柴油") and when the tank was gauged (as
+// typed; empty: the time of the computation).
+inline constexpr std::string_view kProductNameField = "OilEdit7";
+inline constexpr std::string_view kGaugingTimeField = "OilEdit8";
 
-// The 11 stored controls above, in key order.
+// The 14 stored controls above, in key order.
 std::span<const ControlInfo> oilQuantityControls();
 
 // The entries of the product group list, in the order crude oil, products, lubricating oils

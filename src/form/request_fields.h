@@ -1,6 +1,6 @@
 // The fields of the capacity table request, in the order they are checked, with their "默认"
-// values; the last four are the corrections (dead volume and the internal fitting) that a
-// calibrated tank sets to "0" and the quick calculation reads after its level.
+// values; the last four are the corrections (dead volume and the internal fitting) that the
+// quick calculation reads after its level and a calibrated tank leaves out.
 #pragma once
 
 #include <array>

@@ -67,7 +67,15 @@ struct WorkbookFormats {
 // What only an issued table or the increment column adds to the book, after the formats
 // above, so that a table without them keeps its book as it was.
 struct AddedFormats {
-    AddedFormats(TBook& book, const WorkbookFormats& formats, bool titleBlock, bool increments) {
+    AddedFormats(TBook& book, const WorkbookFormats& formats, bool titleBlock, bool increments,
+                 bool beyondTank) {
+        if (beyondTank) {
+            // The number itself, shown with the mark after it.
+            beyond.emplace(book.addFormat());
+            beyond->setNumFormat(
+                book.addCustomNumFormat(std::string("0.00\"") + kBeyondMark + "\""));
+            beyond->setAlignH(XL_ALIGNH_CENTER);
+        }
         if (increments) {
             increment.emplace(book.addFormat());
             increment->setNumFormat(book.addCustomNumFormat(kIncrementNumFormat));
@@ -91,6 +99,7 @@ struct AddedFormats {
         }
     }
     std::optional<TFormat> increment;
+    std::optional<TFormat> beyond;
     std::optional<TFont> headingFont;
     std::optional<TFormat> heading, item, label;
 };
@@ -134,7 +143,8 @@ constexpr std::size_t kBandRows = 65536;
 // `failure`, to be thrown again once the save is over.
 void writeTable(TSheet& sheet, const WorkbookFormats& formats, const AddedFormats& added,
                 const TableRowNumbers& rows, const TableLayout& layout,
-                const WorkbookProgress& progress, std::exception_ptr& failure) {
+                const std::function<bool(double)>& beyondTank, const WorkbookProgress& progress,
+                std::exception_ptr& failure) {
     for (std::size_t block = 0; block < layout.blocks; ++block) {
         writeBlockHeader(sheet, formats, layout, block);
     }
@@ -180,11 +190,14 @@ void writeTable(TSheet& sheet, const WorkbookFormats& formats, const AddedFormat
                         break;
                     const RowNumbers& r = band->numbers[b * (run + 1) + j];
                     const int first = static_cast<int>(b) * layout.blockWidth;
+                    const FormatHandle value = beyondTank && beyondTank(r.level)
+                                                   ? added.beyond->handle()
+                                                   : formats.value.handle();
                     sink.number(first, static_cast<double>(i + 1), formats.plain.handle());
                     sink.number(first + 1, r.level, formats.plain.handle());
-                    sink.number(first + 2, r.volume, formats.value.handle());
+                    sink.number(first + 2, r.volume, value);
                     if (layout.weights) {
-                        sink.number(first + 3, r.weight, formats.value.handle());
+                        sink.number(first + 3, r.weight, value);
                     }
                     if (layout.increments && i + 1 < count) {
                         const RowNumbers& next = band->numbers[b * (run + 1) + j + 1];
@@ -261,6 +274,7 @@ void writePageSetup(TSheet& sheet, const WorkbookPrint& print) {
         sheet.setVerPageBreak(col);
     }
     sheet.setPrintZoom(print.zoom);
+    sheet.setPrintFit(print.pagesWide, 0);
 }
 
 // A problem with the inputs that stops the workbook before anything is asked or written.
@@ -288,8 +302,9 @@ std::string workbookPrompt(const std::string& summary, const std::string& note) 
     return prompt + msg::kPromptQuestion;
 }
 
-std::string workbookTitle(const std::string& summary) {
-    return summary + kCrLf + kCrLf + msg::kTitleFooterGenerator + kCrLf + msg::kTitleFooterContact;
+std::string workbookTitle(const std::string& summary, const std::string& note) {
+    const std::string noted = note.empty() ? summary : summary + kCrLf + note;
+    return noted + kCrLf + kCrLf + msg::kTitleFooterGenerator + kCrLf + msg::kTitleFooterContact;
 }
 
 namespace {
@@ -308,10 +323,11 @@ bool writeWorkbook(const CapacityWorkbookInput& input, const std::string& path, 
     }
     TXmlBook book;  // released on every way out
     WorkbookFormats formats(book);
-    const AddedFormats added(book, formats, input.title != nullptr, input.increments);
+    const AddedFormats added(book, formats, input.title != nullptr, input.increments,
+                             static_cast<bool>(input.beyondTank));
 
     const std::string summary = workbookSummary(input);
-    const std::string title = workbookTitle(summary);
+    const std::string title = workbookTitle(summary, input.note);
     if (confirmAndOpen &&
         ui.messageBox(workbookPrompt(summary, told.promptNote), msg::kPromptCaption,
                       MessageButtons::YesNo, MessageIcon::Information) != MessageAnswer::Yes) {
@@ -330,7 +346,7 @@ bool writeWorkbook(const CapacityWorkbookInput& input, const std::string& path, 
     }
 
     std::exception_ptr failure;  // of the rows, while the save reads them
-    writeTable(sheet, formats, added, rows, layout, told.progress, failure);
+    writeTable(sheet, formats, added, rows, layout, input.beyondTank, told.progress, failure);
     writePageSetup(sheet, print);
 
     try {
@@ -340,7 +356,7 @@ bool writeWorkbook(const CapacityWorkbookInput& input, const std::string& path, 
             std::rethrow_exception(failure);
         }
         told.saveFailure = e.what();
-        ui.messageBox(msg::kSaveFailedText, msg::kErrorCaption, MessageButtons::Ok,
+        ui.messageBox(msg::saveFailed(told.saveFailure), msg::kErrorCaption, MessageButtons::Ok,
                       MessageIcon::Error);
         return false;
     }
@@ -357,15 +373,20 @@ template <typename Write>
 bool withTableInput(const CapacityTable& table, const TableRowNumbers* rows, Write write) {
     const TankConfig& config = table.config;
     const HeldRowNumbers held(table.tableRows, table.weightTexts);
+    const TableRowNumbers& numbers = rows != nullptr ? *rows : held;
     std::optional<TableTitle> title;
     if (table.identity.any()) {
-        title = tableTitle(table, rows != nullptr ? *rows : held);
+        title = tableTitle(table, numbers);
     }
-    const CapacityWorkbookInput input{table.tableRows,           table.weightTexts,
-                                      config.useDensity,         config.parameterSummary,
-                                      config.shellKind,          config.rowsPerBlock,
-                                      title ? &*title : nullptr, table.identity.value("Edit49"),
-                                      table.increments,          rows};
+    CapacityWorkbookInput input{table.tableRows,           table.weightTexts,
+                                config.useDensity,         config.parameterSummary,
+                                config.shellKind,          config.rowsPerBlock,
+                                title ? &*title : nullptr, table.identity.value("Edit49"),
+                                table.increments,          rows};
+    input.note = beyondTankNote(config, numbers);
+    if (!input.note.empty()) {
+        input.beyondTank = [&config](double level) { return rowBeyondTank(config, level); };
+    }
     return write(input);
 }
 

@@ -33,6 +33,10 @@ struct CapacityWorkbookInput {
     // The rows' numbers when they are not held as texts (a spooled table: tableRows and
     // weightTexts are then empty and not read); nullptr reads tableRows and weightTexts.
     const TableRowNumbers* rows = nullptr;
+    // Set when some rows lie beyond what the tank describes (rowBeyondTank): their volume and
+    // weight carry the mark, and `note`, below the summary of the title, says what it means.
+    std::function<bool(double level)> beyondTank = {};
+    std::string note = {};
 };
 
 // Told now and then how many table rows of all have been laid out, so a window can show
@@ -45,8 +49,8 @@ struct WorkbookSession {
     // alone), and the listener told of the rows laid out.
     std::string promptNote;
     WorkbookProgress progress;
-    // Out: why the save failed (the path and the system's cause; the box keeps its fixed
-    // text), and what became of "open" once the workbook was saved.
+    // Out: why the save failed (the path and the system's cause, shown on the box's second
+    // line, below its fixed text), and what became of "open" once the workbook was saved.
     std::string saveFailure;
     std::optional<OpenOutcome> opened;
 };
@@ -55,7 +59,8 @@ struct WorkbookSession {
 std::string workbookSummary(const CapacityWorkbookInput& input);
 // The summary, the note (when there is one) and the question, each after an empty line.
 std::string workbookPrompt(const std::string& summary, const std::string& note = {});
-std::string workbookTitle(const std::string& summary);
+// The summary, the note (when there is one) on the next line, then the footer.
+std::string workbookTitle(const std::string& summary, const std::string& note = {});
 
 // Asks, writes `path` and opens it. Returns whether the workbook was saved. The writer's own
 // boxes are shown through `ui`: a table that does not fit on a sheet, a failed save. A

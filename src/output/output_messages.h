@@ -12,6 +12,10 @@ inline constexpr const char* kSheetName = "罐容表";
 inline constexpr const char* kPromptCaption = "系统提示";
 inline constexpr const char* kErrorCaption = "错误";
 inline constexpr const char* kSaveFailedText = "关闭生成的Excel罐容表再试一次！";
+// The box of a failed save: the text above, then the system's reason on a line of its own.
+inline std::string saveFailed(const std::string& reason) {
+    return reason.empty() ? std::string(kSaveFailedText) : kSaveFailedText + ("\n" + reason);
+}
 inline constexpr const char* kPromptQuestion = "    是否继续？";
 // What the prompt and the title show instead of the summary for a calibrated tank.
 inline constexpr const char* kCalibratedSummary = "罐容标定";
@@ -56,6 +60,21 @@ inline std::string levelsText(const std::string& from, const std::string& to,
 }
 inline std::string tiltText(const std::string& alpha, const std::string& beta) {
     return "纵向 " + alpha + "°，横向 " + beta + "°";
+}
+// A calibrated tank's range in its title block: the lowest and highest point, mm.
+inline constexpr const char* kCalibratedRangeLabel = "标定范围";
+inline std::string calibratedRange(const std::string& lowest, const std::string& highest,
+                                   std::size_t points) {
+    return lowest + " ～ " + highest + " mm（" + std::to_string(points) + " 个标定点）";
+}
+// What the mark after a volume says, under the summary of a table that has marked rows.
+inline std::string extrapolatedNote(const std::string& mark, const std::string& lowest,
+                                    const std::string& highest) {
+    return "注：带“" + mark + "”的容积所在液位超出标定范围 " + lowest + " ～ " + highest +
+           " mm，是外推值，不是实测值。";
+}
+inline std::string aboveTankNote(const std::string& mark, const std::string& height) {
+    return "注：带“" + mark + "”的容积所在液位高于罐高 " + height + " mm，按满罐计。";
 }
 
 // The paper document's typeface is missing.

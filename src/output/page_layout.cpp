@@ -310,12 +310,20 @@ class Paginator {
                 cells.clear();
                 table.cells(begin + j, cells);
                 const double base = body + static_cast<double>(j) * g.rowHeight + rowBase;
+                const bool marked = table.marked && table.marked(begin + j);
                 double cx = x0;
                 for (std::size_t c = 0; c < g.columns.size() && c < cells.size(); ++c) {
                     const Align align = table.columns[c].align;
                     const double at = align == Align::Left     ? cx + pad
                                       : align == Align::Centre ? cx + g.columns[c] / 2
                                                                : cx + g.columns[c] - pad;
+                    if (marked && table.columns[c].takesMark && !cells[c].empty()) {
+                        const double end = align == Align::Right
+                                               ? at
+                                               : at + (align == Align::Left ? 1.0 : 0.5) *
+                                                          measure_.width(cells[c], plain);
+                        page.texts.push_back({end, base, Align::Left, plain, table.mark});
+                    }
                     if (!cells[c].empty())
                         page.texts.push_back({at, base, align, plain, std::move(cells[c])});
                     cx += g.columns[c];

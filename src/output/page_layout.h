@@ -100,6 +100,7 @@ using Block = std::variant<Heading, Fields, Lines, Signatures>;
 struct TableColumn {
     std::string heading;
     Align align = Align::Right;
+    bool takesMark = false;  // a marked row shows the mark after this column's text
 };
 
 // A table whose cells are asked for row by row, so a long one never lies in memory whole.
@@ -111,6 +112,10 @@ struct TableFlow {
     double size = 9;       // at least 9 points on paper
     double blockGap = 10;  // between two column blocks
     int groupEvery = 5;    // a thin rule after every so many rows
+    // Rows to mark (none when unset): `mark` stands in the cell's padding after the text of
+    // each column that takes it, so the numbers of a column stay aligned.
+    std::function<bool(std::size_t row)> marked;
+    std::string mark = "*";
 };
 
 struct Document {

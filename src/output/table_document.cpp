@@ -53,6 +53,27 @@ void addIdentity(TableTitle& title, const TableIdentity& identity, std::string_v
 
 }  // namespace
 
+bool rowBeyondTank(const TankConfig& config, double level) {
+    return config.extentOf(level) != LevelExtent::Within;
+}
+
+std::string beyondTankNote(const TankConfig& config, const TableRowNumbers& rows) {
+    if (rows.size() == 0) {
+        return {};
+    }
+    RowNumbers ends[2];
+    rows.read(0, 1, &ends[0]);
+    rows.read(rows.size() - 1, 1, &ends[1]);
+    if (!rowBeyondTank(config, ends[0].level) && !rowBeyondTank(config, ends[1].level)) {
+        return {};
+    }
+    if (config.shellKind == ShellKind::Calibrated) {
+        const LevelRange span = config.calibratedSpan();
+        return msg::extrapolatedNote(kBeyondMark, formatLevel(span.from), formatLevel(span.to));
+    }
+    return msg::aboveTankNote(kBeyondMark, formatLevel(config.height()));
+}
+
 std::string tableSummary(const CapacityTable& table) {
     return table.config.shellKind == ShellKind::Calibrated ? msg::kCalibratedSummary
                                                            : table.config.parameterSummary;
@@ -95,11 +116,20 @@ TableTitle tableTitle(const CapacityTable& table, const TableRowNumbers& rows) {
         title.items.push_back({msg::kTiltLabel, msg::tiltText(formatLevel(config.tiltAlpha),
                                                               formatLevel(config.tiltBeta))});
     }
+    if (config.shellKind == ShellKind::Calibrated && !config.calibrationPoints.empty()) {
+        const LevelRange span = config.calibratedSpan();
+        title.items.push_back({msg::kCalibratedRangeLabel,
+                               msg::calibratedRange(formatLevel(span.from), formatLevel(span.to),
+                                                    config.calibrationPoints.size())});
+    }
     title.items.push_back({msg::kTemperatureLabel, msg::kStandardTemperature});
     for (std::string_view control : {"Edit53", "Edit54", "Edit55", "Edit58"}) {
         addIdentity(title, id, control);
     }
     title.summary = lines(tableSummary(table));
+    if (std::string note = beyondTankNote(config, rows); !note.empty()) {
+        title.summary.push_back(std::move(note));
+    }
     title.signatures = {{msg::kCompiledByLabel, id.value("Edit56")},
                         {msg::kCheckedByLabel, id.value("Edit57")}};
     return title;

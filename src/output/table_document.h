@@ -35,6 +35,16 @@ TableTitle tableTitle(const CapacityTable& table, const TableRowNumbers& rows);
 // The summary lines the workbook's title starts with: "罐容标定" for a calibrated tank.
 std::string tableSummary(const CapacityTable& table);
 
+// Whether the row at `level` (mm) is no measured or computed volume of the tank as described:
+// outside a calibrated tank's points (extrapolated) or above a tank's height (the full tank).
+// Such rows are marked with kBeyondMark after their volume and weight, on every sheet and page.
+bool rowBeyondTank(const TankConfig& config, double level);
+inline constexpr const char* kBeyondMark = "*";
+
+// The note that explains the mark, in the title, when a row of `rows` is marked; else empty.
+// The levels of a table rise, so only its first and last rows need looking at.
+std::string beyondTankNote(const TankConfig& config, const TableRowNumbers& rows);
+
 // The increment of a row: litres per millimetre from it to the next row, (V₂ − V₁)/(h₂ − h₁),
 // from the two rows' texts "level,litres" as the table prints them, rounded to three
 // decimals (half away from zero); the interpolation an operator does between two printed

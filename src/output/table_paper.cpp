@@ -3,6 +3,7 @@
 #include "output/output_messages.h"
 #include "output/pdf_document.h"
 #include "output/table_document.h"
+#include "text/row_text.h"
 
 namespace quorvel {
 namespace {
@@ -43,9 +44,16 @@ paper::Document tablePaperDocument(const CapacityTable& table) {
 
     paper::TableFlow& flow = doc.table;
     flow.columns = {{msg::kRowNumberHeading}, {msg::kLevelHeading}, {msg::kVolumeHeading}};
+    flow.columns.back().takesMark = true;
     const bool weights = table.config.useDensity;
     if (weights)
-        flow.columns.push_back({msg::kWeightHeading});
+        flow.columns.push_back({msg::kWeightHeading, paper::Align::Right, true});
+    if (!beyondTankNote(table.config, HeldRowNumbers(table.tableRows, table.weightTexts)).empty()) {
+        flow.mark = std::string(kBeyondMark);  // built, not assigned: GCC 12 -Wrestrict
+        flow.marked = [&table](std::size_t i) {
+            return rowBeyondTank(table.config, parseTableRow(table.tableRows[i]).level);
+        };
+    }
     if (table.increments)
         flow.columns.push_back({msg::kIncrementHeading});
     flow.rowCount = table.tableRows.size();

@@ -1,5 +1,9 @@
 #include "output/ticket_workbook.h"
 
+#include <map>
+#include <optional>
+
+#include "text/number_text.h"
 #include "xlsx/xl_wrappers.h"
 
 namespace quorvel {
@@ -24,9 +28,21 @@ void saveTicketWorkbook(const TicketDocument& ticket, const std::string& path) {
     title.setFont(titleFont);
     TFormat heading = book.addFormat();
     heading.setFont(boldFont);
-    TFormat number = book.addFormat();
-    number.setAlignH(XL_ALIGNH_RIGHT);
-    number.setNumFormat(XL_NUMFORMAT_TEXT);
+    // A number keeps the decimals it is printed with: one format per count of decimals.
+    std::map<std::size_t, TFormat> numbers;
+    const auto numberFormat = [&](const std::string& printed) -> TFormat& {
+        const std::size_t point = printed.find('.');
+        const std::size_t decimals = point == std::string::npos ? 0 : printed.size() - point - 1;
+        auto found = numbers.find(decimals);
+        if (found == numbers.end()) {
+            TFormat format = book.addFormat();
+            format.setAlignH(XL_ALIGNH_RIGHT);
+            format.setNumFormat(
+                book.addCustomNumFormat(decimals == 0 ? "0" : "0." + std::string(decimals, '0')));
+            found = numbers.emplace(decimals, format).first;
+        }
+        return found->second;
+    };
     TFormat text = book.addFormat();
     text.setAlignH(XL_ALIGNH_LEFT);
     text.setNumFormat(XL_NUMFORMAT_TEXT);
@@ -42,9 +58,12 @@ void saveTicketWorkbook(const TicketDocument& ticket, const std::string& path) {
         if (!line.label.empty()) {
             sheet.writeStr(row, 0, line.label, isHeading ? &heading : nullptr);
         }
-        if (!line.value.empty()) {
-            sheet.writeStr(row, 1, line.value,
-                           line.kind == DocumentLine::Kind::Number ? &number : &text);
+        const std::optional<double> value =
+            line.kind == DocumentLine::Kind::Number ? parseDecimal(line.value) : std::nullopt;
+        if (value) {
+            sheet.writeNum(row, 1, *value, &numberFormat(line.value));
+        } else if (!line.value.empty()) {
+            sheet.writeStr(row, 1, line.value, &text);
         }
         if (!line.unit.empty()) {
             sheet.writeStr(row, 2, line.unit);

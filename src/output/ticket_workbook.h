@@ -27,9 +27,10 @@ struct TicketDocument {
 // Writes the ticket to `path`: row 1 the title (bold, 14 points), a blank row, then one row
 // per line from row 3 — column A the label, B the value (right-aligned for a number, else
 // left-aligned), C the unit —, after a blank row the signatures' labels a row each, and
-// after another the footer. Values are written as the texts given, so the sheet shows
-// exactly the digits of the ticket. The file is replaced
-// atomically; a failure throws ExceptionXL naming the path and the system's reason.
+// after another the footer. A number is stored as a number with a format of as many decimals
+// as its text has, so the sheet shows exactly the digits of the ticket and computes with
+// them; any other value as its text. The file is replaced atomically; a failure throws
+// ExceptionXL naming the path and the system's reason.
 void saveTicketWorkbook(const TicketDocument& ticket, const std::string& path);
 
 }  // namespace quorvel

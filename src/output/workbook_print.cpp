@@ -55,6 +55,7 @@ WorkbookPrint workbookPrint(const TableLayout& layout, const std::string& tankNu
     for (std::size_t b = perPage; b < layout.blocks; b += perPage) {
         print.columnBreaks.push_back(static_cast<int>(b) * layout.blockWidth);
     }
+    print.pagesWide = static_cast<int>(print.columnBreaks.size()) + 1;
     print.repeatRow = layout.headerRow();
     print.lastRow = layout.lastRow();
     print.lastColumn = layout.lastColumn();

@@ -26,8 +26,12 @@ inline constexpr double kSheetFontPoints = 11;
 inline constexpr double kLeastPrintedPoints = 8;
 
 struct WorkbookPrint {
-    int zoom = 100;                   // % of the sheet's size
-    int blocksPerPage = 1;            // column blocks side by side on a page
+    int zoom = 100;         // % of the sheet's size, with the widths planned for
+    int blocksPerPage = 1;  // column blocks side by side on a page
+    // The pages side by side the print area fills: the sheet is printed fit to that width
+    // (and as many pages down as it takes), so each page holds its blocks whole whatever the
+    // font a spreadsheet program measures the columns with (a Calibri-metric font or not).
+    int pagesWide = 1;
     std::vector<int> columnBreaks;    // a page break left of each
     int repeatRow = 2;                // the header row, on every page
     int lastRow = 2, lastColumn = 2;  // the print area starts at row 0, column 0

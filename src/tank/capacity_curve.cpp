@@ -7,11 +7,34 @@
 #include "text/row_text.h"
 
 namespace quorvel {
+namespace {
+
+// A calibrated tank's points on its curve: litres, or kilograms at the density.
+void addMeasured(CapacityCurve& curve, const TankConfig& config,
+                 std::optional<double> densityKgPerM3) {
+    if (config.shellKind != ShellKind::Calibrated || config.calibrationPoints.empty()) {
+        return;
+    }
+    const CalibrationPoints& points = config.calibrationPoints;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const long double m3 = static_cast<long double>(points.volumes[i]) / 1000;
+        curve.measured.push_back(
+            {points.levels[i], static_cast<double>(shownQuantity(m3, densityKgPerM3))});
+    }
+    std::sort(curve.measured.begin(), curve.measured.end(),
+              [](const CurvePoint& a, const CurvePoint& b) { return a.level < b.level; });
+    curve.measuredSpan = config.calibratedSpan();
+}
+
+}  // namespace
 
 CapacityCurve capacityCurve(const TankConfig& config, std::size_t count,
-                            std::optional<double> densityKgPerM3, Method method) {
+                            std::optional<double> densityKgPerM3, Method method, double reach) {
     count = std::clamp(count, kMinCurvePoints, kMaxCurvePoints);
-    const double height = config.height();
+    double height = config.height();
+    if (config.shellKind == ShellKind::Calibrated && std::isfinite(reach)) {
+        height = std::max(height, reach);
+    }
     // The walk over 0 … height; the table's own rules place every level, the last one
     // exactly at the height.
     TankConfig walk = config;
@@ -28,10 +51,11 @@ CapacityCurve capacityCurve(const TankConfig& config, std::size_t count,
             curve.points.push_back({level, static_cast<double>(value)});
         },
         method);
+    addMeasured(curve, config, densityKgPerM3);
     return curve;
 }
 
-CapacityCurve capacityCurve(const CapacityTable& table) {
+CapacityCurve capacityCurve(const CapacityTable& table, std::optional<double> densityKgPerM3) {
     CapacityCurve curve;
     curve.weights = table.config.useDensity && table.weightTexts.size() == table.tableRows.size();
     curve.points.reserve(table.tableRows.size());
@@ -40,6 +64,7 @@ CapacityCurve capacityCurve(const CapacityTable& table) {
         const double value = curve.weights ? parseRowNumber(table.weightTexts[i]) : row.volume;
         curve.points.push_back({row.level, value});
     }
+    addMeasured(curve, table.config, curve.weights ? densityKgPerM3 : std::nullopt);
     return curve;
 }
 

@@ -23,17 +23,25 @@ struct CurvePoint {
 struct CapacityCurve {
     std::vector<CurvePoint> points;  // in order of rising level
     bool weights = false;            // values are kilograms
+    // A calibrated tank's measured points, in the curve's unit, and the levels they span:
+    // the curve's points outside that span are extrapolated.
+    std::vector<CurvePoint> measured;
+    std::optional<LevelRange> measuredSpan;
 };
 
 // The curve at `count` evenly spaced levels from 0 to the tank's height (TankConfig::height) (count
 // is clamped to kMinCurvePoints … kMaxCurvePoints; a tank without height gives the one level 0).
 // Each level is computed as the table walk computes its rows, the interval being the spacing. With
-// a density (kg/m^3) the values are weights.
+// a density (kg/m^3) the values are weights. A calibrated tank's curve reaches on to `reach` (mm)
+// when that lies above its highest point, so a level asked there lies on it.
 CapacityCurve capacityCurve(const TankConfig& config, std::size_t count,
-                            std::optional<double> densityKgPerM3, Method method = Method::Classic);
+                            std::optional<double> densityKgPerM3, Method method = Method::Classic,
+                            double reach = 0);
 
 // The curve of a walked table, read back from its row texts (text/row_text.h): the litres
-// of each row, or its kilograms when the table has weights.
-CapacityCurve capacityCurve(const CapacityTable& table);
+// of each row, or its kilograms when the table has weights (at `densityKgPerM3`, which the
+// measured points of a calibrated tank are weighed at).
+CapacityCurve capacityCurve(const CapacityTable& table,
+                            std::optional<double> densityKgPerM3 = std::nullopt);
 
 }  // namespace quorvel

@@ -19,16 +19,10 @@ Outcome<QuickRequest> readQuickRequest(FieldSource& form, std::string_view level
     if (form.text(levelField).empty()) {
         return messageStop(std::string(tank_messages::kQuickMissing));
     }
-    for (const RequestField& field : kCorrectionFields) {
-        if (form.text(field.name).empty()) {
-            return messageStop(std::string(tank_messages::kQuickMissing));
-        }
+    if (auto stop = readCorrectionFields(form, config)) {
+        return *stop;
     }
     request.level = config.limitToTank(textToNumber(form.text(levelField)));
-    config.deadVolume = textToNumber(form.text("Edit13"));
-    config.fittingVolume = textToNumber(form.text("Edit31"));
-    config.fittingBottom = textToNumber(form.text("Edit32"));
-    config.fittingHeight = textToNumber(form.text("Edit33"));
     if (auto stop = readHeadFields(form, config)) {
         return *stop;
     }

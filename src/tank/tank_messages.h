@@ -22,6 +22,8 @@ inline std::string badPointCount(std::string_view text) {
 }
 
 inline constexpr std::string_view kStepNotPositive = "液位间距必须大于0！";
+// A weight asked with a density whose unit is neither "Kg/m^3" nor "g/cm^3".
+inline constexpr std::string_view kDensityUnitMissing = "请选择密度单位";
 // A shell without a diameter holds nothing: every shell and head routine would fail at every
 // level and its failure value (−1 m³) would be summed as a volume.
 inline constexpr std::string_view kDiameterNotPositive = "筒体直径必须大于0！";

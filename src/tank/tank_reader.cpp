@@ -118,8 +118,10 @@ int rowsPerBlock(const std::string& text) {
 }
 
 std::optional<Stop> readTableFields(const FieldSource& form, TankConfig& config) {
+    const bool corrections = correctionsApply(config.shellKind);
     for (const RequestField& field : kTableRequestFields) {
-        if (form.text(field.name).empty()) {
+        const bool correction = &field >= kCorrectionFields.data();
+        if ((corrections || !correction) && form.text(field.name).empty()) {
             return messageStop(std::string(msg::kTableMissing));
         }
     }
@@ -127,11 +129,21 @@ std::optional<Stop> readTableFields(const FieldSource& form, TankConfig& config)
     config.levelTo = config.limitToTank(number(form, "Edit7"));
     config.levelStep = number(form, "Edit8");
     config.rowsPerBlock = rowsPerBlock(form.text("Edit9"));
-    config.deadVolume = number(form, "Edit13");
-    config.fittingVolume = number(form, "Edit31");
-    config.fittingBottom = number(form, "Edit32");
-    config.fittingHeight = number(form, "Edit33");
-    return std::nullopt;
+    return corrections ? readCorrectionFields(form, config) : std::nullopt;
+}
+
+// The kind chosen on a side when each of its fields holds something; nullptr otherwise.
+const HeadKindInfo* completeHeadChoice(const FieldSource& form, HeadSide side) {
+    const HeadKindInfo* info = chosenHeadKind(form, side);
+    if (info == nullptr) {
+        return nullptr;
+    }
+    for (const HeadField& field : info->fields) {
+        if (form.text(fieldOn(field, side)).empty()) {
+            return nullptr;
+        }
+    }
+    return info;
 }
 
 std::string headLine(const FieldSource& form, HeadSide side, HeadKind kind) {
@@ -198,7 +210,7 @@ std::optional<Stop> diametersProblem(std::initializer_list<double> diameters) {
 
 }  // namespace
 
-std::optional<Stop> readShellFields(FieldSource& form, TankConfig& config) {
+std::optional<Stop> readShellFields(const FieldSource& form, TankConfig& config) {
     config.shellKind = Jgxs(form);
     config.sectionKind = sectionOf(form);
     switch (config.shellKind) {
@@ -246,19 +258,39 @@ std::optional<Stop> readShellFields(FieldSource& form, TankConfig& config) {
             config.diameter = number(form, "Edit34");
             return diametersProblem({config.diameter});
         case ShellKind::Calibrated:
-            if (auto stop = readCalibrationPoints(form, config)) {
-                return stop;
-            }
-            // A calibrated table carries no dead volume and no fitting correction.
-            for (const RequestField& field : kCorrectionFields) {
-                form.setText(field.name, "0");
-            }
-            return std::nullopt;
+            return readCalibrationPoints(form, config);
     }
     return std::nullopt;
 }
 
+bool correctionsApply(ShellKind shell) {
+    return shell != ShellKind::Calibrated;
+}
+
+std::optional<Stop> readCorrectionFields(const FieldSource& form, TankConfig& config) {
+    if (!correctionsApply(config.shellKind)) {
+        return std::nullopt;
+    }
+    for (const RequestField& field : kCorrectionFields) {
+        if (form.text(field.name).empty()) {
+            return messageStop(std::string(msg::kQuickMissing));
+        }
+    }
+    config.deadVolume = number(form, "Edit13");
+    config.fittingVolume = number(form, "Edit31");
+    config.fittingBottom = number(form, "Edit32");
+    config.fittingHeight = number(form, "Edit33");
+    return std::nullopt;
+}
+
+bool headsApply(ShellKind shell) {
+    return shell == ShellKind::Horizontal || shell == ShellKind::Tilted;
+}
+
 std::optional<Stop> readHeadFields(const FieldSource& form, TankConfig& config) {
+    if (!headsApply(config.shellKind)) {
+        return std::nullopt;
+    }
     if (auto stop = readHead(form, HeadSide::Left, config, config.leftHead)) {
         return stop;
     }
@@ -293,8 +325,16 @@ std::string parameterSummary(const FieldSource& form, const TankConfig& config) 
     if (config.shellKind != ShellKind::Calibrated) {
         append(shellLine(form, config));
     }
-    append(headLine(form, HeadSide::Left, config.leftHead.kind));
-    append(headLine(form, HeadSide::Right, config.rightHead.kind));
+    for (const auto& [side, head] : {std::pair{HeadSide::Left, &config.leftHead},
+                                     std::pair{HeadSide::Right, &config.rightHead}}) {
+        if (headsApply(config.shellKind)) {
+            append(headLine(form, side, head->kind));
+        } else if (const HeadKindInfo* chosen = completeHeadChoice(form, side)) {
+            // A tank without heads still lists the heads its greyed groups hold, as far as
+            // they are complete.
+            append(headLine(form, side, chosen->kind));
+        }
+    }
     append(msg::volumeLine(form.text("ComboBox3"), form.text("ComboBox4")));
     if (config.useDensity) {
         append(msg::densityLine(form.text("Edit37"), form.text("ComboBox1")));
@@ -302,7 +342,7 @@ std::string parameterSummary(const FieldSource& form, const TankConfig& config) 
     return summary;
 }
 
-Outcome<TankConfig> buildTankConfig(FieldSource& form) {
+Outcome<TankConfig> buildTankConfig(const FieldSource& form) {
     TankConfig config;
     if (auto stop = readShellFields(form, config)) {
         return *stop;

@@ -20,13 +20,22 @@ SectionKind sectionOf(const FieldSource& form);
 
 // Reads, checks and derives a generate request. A missing field gives its stop. A text that
 // is not a number throws ConversionError; a dished ratio with a zero divisor throws
-// ArithmeticError. On the calibration page the four correction fields are set to "0" once
-// every point cell is present, even when a later check stops the request.
-Outcome<TankConfig> buildTankConfig(FieldSource& form);
+// ArithmeticError. Nothing is written to the form.
+Outcome<TankConfig> buildTankConfig(const FieldSource& form);
+
+// Whether the dead volume and the fitting (Edit13, Edit31, Edit32, Edit33) correct the tank's
+// volumes: not for a calibrated tank, whose points are measured volumes. Its corrections are
+// neither checked nor read, and stay as the user typed them for the other pages.
+bool correctionsApply(ShellKind shell);
+// Whether the tank has heads: the horizontal and the tilted shell. The head groups of the
+// sphere and the calibrated tank are greyed; their fields are neither checked nor read.
+bool headsApply(ShellKind shell);
 
 // The steps of buildTankConfig that other requests (the quick calculation) share. Each reads
 // into `config` and gives the stop of a missing field, throwing as buildTankConfig does.
-std::optional<Stop> readShellFields(FieldSource& form, TankConfig& config);
+std::optional<Stop> readShellFields(const FieldSource& form, TankConfig& config);
+// The corrections where they apply: a missing one stops with "呵呵，数据还没输完呢！".
+std::optional<Stop> readCorrectionFields(const FieldSource& form, TankConfig& config);
 std::optional<Stop> readHeadFields(const FieldSource& form, TankConfig& config);
 
 // The dished ratio of every non-standard dished head on a circular horizontal shell, the

@@ -57,7 +57,7 @@ TFrmMain::TFrmMain(app::ProgramFiles files, UiServices* services, QWidget* paren
     form_ = std::make_unique<WidgetForm>(*this, *grid_, *pages_, *pictures_, *curve_);
     operations_ = std::make_unique<app::WindowOperations>(*form_, *services_, std::move(files));
     wireEvents();
-    wireTableDocumentButtons(*this, *form_, *services_);
+    wireTableDocumentButtons(*this, *operations_, *services_);
     showShellDrawing();
 }
 

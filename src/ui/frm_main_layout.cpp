@@ -2,6 +2,7 @@
 // left panel 793 wide with its upper part 488 high, the picture pages beside it, every row
 // of controls at the design's compact height so that the parts keep these proportions at the
 // design size.
+#include <algorithm>
 #include <array>
 
 #include <QComboBox>
@@ -24,6 +25,7 @@
 #include "form/head_kinds.h"
 #include "form/method_controls.h"
 #include "ui/calibration_grid_view.h"
+#include "ui/elided_label.h"
 #include "ui/frm_main.h"
 #include "ui/grid_cell_delegate.h"
 #include "ui/grid_widget_cells.h"
@@ -287,8 +289,10 @@ QGroupBox* Builder::quickCalculation(QPushButton* oilQuantity) {
     layout->addLayout(
         row({label("液位"), edit("Edit35", FilterKind::DigitsAndPoint, "毫米"),
              button("Button2", "计算"), result, label("公斤", "Label46"), label("升", "Label47")}));
-    // The note of a result computed beyond what the tank describes, below it.
-    QLabel* note = label({}, app::kQuickNoteLabel);
+    // The note of a result computed beyond what the tank describes, below it: one line that
+    // never widens the group (a longer note is cut, whole in its tooltip).
+    auto* note = new ElidedLabel;
+    note->setObjectName(qs(app::kQuickNoteLabel));
     note->setFixedHeight(note->fontMetrics().height());
     note->setStyleSheet(QStringLiteral("color: #b00000"));
     // On the note's line, at its height: the window from the dip to standard volume and mass.
@@ -313,16 +317,17 @@ QHBoxLayout* Builder::methodBar() {
     level->setTextInteractionFlags(Qt::TextSelectableByMouse);
     level->setMinimumWidth(px(64));
     level->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QHBoxLayout* bar = row(
-        {label("计算方法"), methods, label("空高"),
-         edit(kUllageField, F::DigitsAndPoint, "从参照点向下量到液面，毫米；按“计算”求液位"),
-         label("参照高度"),
-         edit(kReferenceHeightBeside, F::DigitsAndPoint,
-              "检尺参照点距罐底的高度，毫米；与罐容表信息中的参照高度是同一项"),
-         label("装量"),
-         edit(kQuantityField, F::DigitsAndPoint, "容积（升），勾选重量输入密度时为重量（公斤）",
-              72),
-         label("升", app::kQuantityUnitLabel), button("Button6", "求液位"), level, label("毫米")});
+    QHBoxLayout* bar =
+        row({label("计算方法"), methods, label("空高"),
+             edit(kUllageField, F::DigitsAndPoint, "从参照点向下量到液面，毫米；按“计算”求液位"),
+             label("参照高度"),
+             edit(kReferenceHeightBeside, F::DigitsAndPoint,
+                  "检尺参照点距罐底的高度，毫米；与罐容表信息中的参照高度是同一项"),
+             label("装量"),
+             edit(kQuantityField, F::DigitsAndPoint, "容积（升），勾选重量输入密度时为重量（公斤）",
+                  72),
+             label("升", app::kQuantityUnitLabel), button("Button6", "求液位"), level,
+             label("毫米", app::kLevelAnswerUnit)});
     bar->insertSpacing(6, px(12));  // before 装量
     bar->insertSpacing(2, px(12));  // before 空高
     bar->setContentsMargins(px(kSide), px(kMargin), px(kSide), 0);
@@ -401,8 +406,7 @@ void TFrmMain::buildLayout() {
     lowerLayout->setContentsMargins(0, 0, 0, 0);
     curve_ = new CapacityCurveView;
     curve_->setObjectName(QStringLiteral("CurveArea"));
-    // At the design size the row shows whole; a splitter dragged narrower clips its end
-    // rather than holding the left panel wide.
+    // The method row; how narrow it may become is set below, once the window's room is known.
     auto* bar = new QWidget;
     bar->setObjectName(QStringLiteral("MethodBar"));
     bar->setLayout(b.methodBar());
@@ -459,10 +463,27 @@ void TFrmMain::buildLayout() {
     if (const QScreen* s = screen(); s != nullptr) {
         size = size.boundedTo(s->availableGeometry().size());
     }
+    // Neither splitter may hide a control of the upper part ("计算" below the fold, the first
+    // click on a scroll bar) or clip the method row, as far as the window has the room: the
+    // upper part is at least as large as its controls and the method row as wide as its own.
+    // Only a window too small for them (a small screen at a large scale) scrolls.
+    const QSize controls = upper->minimumSizeHint();
+    const int barWidth = bar->sizeHint().width();
+    const int lowerLeast = bar->sizeHint().height() + curve_->minimumSizeHint().height();
+    const int pictureLeast = pictures_->minimumSizeHint().width();
+    if (controls.height() + lowerLeast + status->sizeHint().height() + leftPanel->handleWidth() <=
+        size.height()) {
+        upperArea->setMinimumHeight(controls.height());
+    }
+    if (std::max(controls.width(), barWidth) + pictureLeast + splitter->handleWidth() <=
+        size.width()) {
+        upperArea->setMinimumWidth(controls.width());
+        bar->setMinimumWidth(barWidth);
+    }
     resize(size);
     const int leftWidth = b.px(kLeftPanelWidth);
     splitter->setSizes({leftWidth, size.width() - leftWidth - splitter->handleWidth()});
-    const int upperHeight = b.px(kUpperPartHeight);
+    const int upperHeight = std::max(b.px(kUpperPartHeight), upperArea->minimumHeight());
     const int panelHeight = size.height() - status->sizeHint().height();
     leftPanel->setSizes({upperHeight, panelHeight - upperHeight - leftPanel->handleWidth()});
 }

@@ -81,9 +81,19 @@ class Builder {
     double scale_;
 };
 
+// A field of free text, as wide as the dip and its unit together.
+QLineEdit* freeText(std::string_view name, const char* hint) {
+    auto* e = named(new QLineEdit, name);
+    e->setPlaceholderText(QString::fromUtf8(hint));
+    return e;
+}
+
 QGroupBox* Builder::inputs() {
     auto* box = named(new QGroupBox(qs(ui_messages::kOilInputsBox)), "OilInputsBox");
     auto* grid = new QGridLayout(box);
+    const int gauged = grid->rowCount();
+    grid->addWidget(new QLabel(qs(msg::kGaugingTime)), gauged, 0);
+    grid->addWidget(freeText(kGaugingTimeField, ui_messages::kGaugingTimeHint), gauged, 1, 1, 2);
     addRow(*grid, new QLabel(qs(msg::kDip)), edit(kOilLevelField, FilterKind::DigitsAndPoint),
            msg::kUnitMm);
     // Or the dip read from the top, below the reference height (Edit48, shown here again).
@@ -103,6 +113,9 @@ QGroupBox* Builder::inputs() {
     }
     groups->setCurrentIndex(-1);
     addRow(*grid, new QLabel(qs(msg::kProductGroup)), groups);
+    const int product = grid->rowCount();
+    grid->addWidget(new QLabel(qs(msg::kProductName)), product, 0);
+    grid->addWidget(freeText(kProductNameField, ui_messages::kProductNameHint), product, 1, 1, 2);
     addRow(*grid, new QLabel(qs(msg::kOilTemperature)),
            edit(kOilTemperatureField, FilterKind::SignedDecimal), msg::kUnitCelsius);
 
@@ -110,14 +123,24 @@ QGroupBox* Builder::inputs() {
     auto* density = named(new QWidget, "OilDensityChoice");
     auto* densityGrid = new QGridLayout(density);
     densityGrid->setContentsMargins(0, 0, 0, 0);
+    // One unit for both densities, as in the main window.
+    auto* unit = named(new QComboBox, kOilDensityUnitList);
+    for (const std::string& entry : listEntries(kOilDensityUnitList)) {
+        unit->addItem(QString::fromStdString(entry));
+    }
+    unit->setCurrentIndex(-1);
     addRow(*densityGrid, named(new QRadioButton(qs(msg::kObservedDensity)), kObservedDensityChoice),
-           edit(kObservedDensityField, FilterKind::DigitsAndPoint), msg::kUnitDensity);
+           edit(kObservedDensityField, FilterKind::DigitsAndPoint));
+    densityGrid->addWidget(unit, densityGrid->rowCount() - 1, 2);
     auto* testTemperature = new QLabel(qs(msg::kTestTemperature));
     testTemperature->setIndent(px(20));
     addRow(*densityGrid, testTemperature, edit(kTestTemperatureField, FilterKind::SignedDecimal),
            msg::kUnitCelsius);
     addRow(*densityGrid, named(new QRadioButton(qs(msg::kStandardDensity)), kStandardDensityChoice),
-           edit(kStandardDensityField, FilterKind::DigitsAndPoint), msg::kUnitDensity);
+           edit(kStandardDensityField, FilterKind::DigitsAndPoint));
+    auto* standardUnit = named(new QLabel, "OilStandardDensityUnit");
+    densityGrid->addWidget(standardUnit, densityGrid->rowCount() - 1, 2);
+    QObject::connect(unit, &QComboBox::currentTextChanged, standardUnit, &QLabel::setText);
     grid->addWidget(density, grid->rowCount(), 0, 1, 3);
 
     auto* reading = named(new QWidget, "OilReadingChoice");

@@ -6,9 +6,7 @@
 #include <QToolButton>
 
 #include "app/error_boundary.h"
-#include "app/method_operations.h"
 #include "app/table_documents.h"
-#include "app/table_operations.h"
 #include "output/table_paper.h"
 #include "ui/table_identity_dialog.h"
 #include "ui/table_printing.h"
@@ -54,23 +52,14 @@ QToolButton* makeTableDocumentButton(QWidget& window, double scale) {
     return button;
 }
 
-void wireTableDocumentButtons(QWidget& window, WidgetForm& form, UiServices& ui) {
+void wireTableDocumentButtons(QWidget& window, app::WindowOperations& ops, UiServices& ui) {
     onClick(window, "TableInfoButton", [&window] {
         window.findChild<QDialog*>(QStringLiteral("TableIdentityDialog"))->exec();
     });
-    onClick(window, "SaveAsButton", [&form, &ui] {
-        app::saveTableAs(form, ui, app::todayText(), app::chosenMethod(form));
-    });
-    onClick(window, "PdfButton", [&form, &ui] {
-        const std::string path =
-            app::saveTablePdfAs(form, ui, app::todayText(), app::chosenMethod(form));
-        if (!path.empty()) {
-            ui.openDocument(path);
-        }
-    });
-    onClick(window, "PrintTableButton", [&window, &form, &ui] {
-        const std::optional<CapacityTable> table =
-            app::makeTable(form, ui, app::chosenMethod(form));
+    onClick(window, "SaveAsButton", [&ops] { ops.saveTableAs(app::todayText()); });
+    onClick(window, "PdfButton", [&ops] { ops.saveTablePdf(app::todayText()); });
+    onClick(window, "PrintTableButton", [&window, &ops, &ui] {
+        const std::optional<CapacityTable> table = ops.tableToPrint();
         if (!table)
             return;
         app::guarded(ui, [&]() -> std::optional<bool> {

@@ -17,7 +17,7 @@ namespace quorvel::ui {
 // `window`).
 QToolButton* makeTableDocumentButton(QWidget& window, double scale);
 
-// Connects the menu entries to their operations on the window's form and services.
-void wireTableDocumentButtons(QWidget& window, WidgetForm& form, UiServices& ui);
+// Connects the menu entries to the window's operations.
+void wireTableDocumentButtons(QWidget& window, app::WindowOperations& ops, UiServices& ui);
 
 }  // namespace quorvel::ui

@@ -23,6 +23,8 @@ inline constexpr const char* kOilSaveTicket = "保存计量单…";
 inline constexpr const char* kOilPdf = "PDF…";
 inline constexpr const char* kOilPrint = "打印…";
 inline constexpr const char* kOilClose = "关闭";
+inline constexpr const char* kGaugingTimeHint = "空则为计算时间";
+inline constexpr const char* kProductNameHint = "如 0号柴油、92号汽油";
 
 // What `quorvel --help` prints.
 inline constexpr const char* kUsage =

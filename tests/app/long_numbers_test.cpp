@@ -233,7 +233,7 @@ TEST(LongNumbers, EveryFieldGivesWholeNumbersOrStops) {
                 ASSERT_EQ(table->weightTexts.size(), table->tableRows.size()) << where;
                 const CapacityTable& t = *table;
                 const TableLevels levels(t.config.levelFrom, t.config.levelTo, t.config.levelStep);
-                const long double density = MiDu(form);
+                const long double density = *MiDu(form);
                 VolumeState state;
                 for (std::size_t i = 0; i < table->tableRows.size(); ++i) {
                     const std::string& row = table->tableRows[i];

@@ -77,6 +77,8 @@ TEST(MethodWindow, PressesAndWhatTheyShow) {
         if (c.contains("level")) {
             EXPECT_EQ(w.label(kLevelAnswerLabel), c["level"].get<std::string>());
         }
+        // "毫米" stands beside a level only.
+        EXPECT_EQ(w.visible(kLevelAnswerUnit), !w.label(kLevelAnswerLabel).empty());
         if (c.contains("comparison")) {
             EXPECT_EQ(w.comparison(), c["comparison"].get<std::string>());
         }

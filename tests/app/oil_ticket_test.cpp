@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -119,6 +120,34 @@ TEST(OilTicket, FromADipToTheBookedQuantityOrItsRefusal) {
                       std::vector<std::string>(c.contains("error"), c.value("error", "")));
         }
     }
+}
+
+// A tilted tank's ticket states how it lies, as typed.
+TEST(OilTicket, ATiltedTanksTicketNamesItsTilt) {
+    MemoryForm form = testsupport::startedForm(1);
+    testsupport::setTexts(form, {{"Edit29", "1.5"},
+                                 {"Edit30", "0"},
+                                 {"Edit39", "3000"},
+                                 {"Edit40", "2000"},
+                                 {"Edit41", "2000"},
+                                 {"Edit42", "10000"},
+                                 {"OilEdit1", "1000"},
+                                 {"OilEdit2", "20"},
+                                 {"OilEdit5", "850.0"}});
+    for (const char* on :
+         {"RadioButton21", "RadioButton14", "RadioButton4", "OilRadioButton2", "OilRadioButton3"}) {
+        form.setChecked(on, true);
+    }
+    form.setItemIndex(kProductGroupList, 1);
+    RecordingUi ui;
+    const std::optional<OilTicket> ticket = oilTicket(form, ui, Method::Classic, fixedTime);
+    ASSERT_TRUE(ticket.has_value());
+    std::vector<std::string> tilt;
+    for (const DocumentLine& line : ticketDocument(*ticket).lines) {
+        if (line.label == "倾斜")
+            tilt.push_back(line.value);
+    }
+    EXPECT_EQ(tilt, std::vector<std::string>{"α 1.5°，β 0°，F 3000 mm，低端在右封头"});
 }
 
 // The first ticket of the table, in the window: the choices it opens with, then its inputs.
@@ -241,12 +270,20 @@ TEST_F(OilWindow, TheTicketFollowsTheMethodChosen) {
     EXPECT_NE(exact->vt, classic);
 }
 
-// The saved ticket, cell by cell: row, column and text of every cell written.
+// The saved ticket, cell by cell: row, column and text of every cell written; a number as
+// "#", its value and its number format.
 std::vector<std::string> cellsOf(const testsupport::ReadSheet& sheet) {
     std::vector<std::string> lines;
     for (const auto& [at, cell] : sheet.cells) {
+        std::ostringstream value;
+        value.precision(15);
+        if (cell.isText) {
+            value << cell.text;
+        } else {
+            value << '#' << cell.number << ' ' << cell.numberFormat;
+        }
         lines.push_back(std::to_string(at.first + 1) + "," + std::to_string(at.second + 1) + "," +
-                        cell.text);
+                        value.str());
     }
     return lines;
 }
@@ -286,9 +323,14 @@ std::vector<std::string> pageTexts(const paper::Document& doc) {
 
 TEST_F(OilWindow, SavesTheTicketAsAWorkbookOrAPdfAndOpensIt) {
     OilQuantity oil(window_, ui_, fixedTime);
-    // The table identity names the tank on the ticket.
+    // The table identity names the tank on the ticket and its file; the hydrometer was read
+    // in g/cm³, the gauging time and the product typed.
     window_.setText("Edit49", "T-101");
     window_.setText("Edit53", " JD-2026-0412 ");
+    window_.setText(kGaugingTimeField, "2026-12-09 08:05");
+    window_.setText(kProductNameField, "92号汽油");
+    window_.setItemIndex(kOilDensityUnitList, 1);
+    window_.setText(kObservedDensityField, "0.7186");
     EXPECT_EQ(oil.saveTicket(), "");  // nothing computed yet: nothing asked
     EXPECT_TRUE(ui_.saveRequests.empty());
     ASSERT_TRUE(oil.calculate());
@@ -296,7 +338,8 @@ TEST_F(OilWindow, SavesTheTicketAsAWorkbookOrAPdfAndOpensIt) {
     ui_.saveAnswers = {std::nullopt, folder.file("t101"), folder.file("no/such/folder.xlsx")};
     EXPECT_EQ(oil.saveTicket(), "");  // cancelled
     ASSERT_EQ(ui_.saveRequests.size(), 1u);
-    EXPECT_EQ(ui_.saveRequests[0], (SaveFileRequest{"计量单_20261209_083000", "xlsx", "*.xlsx"}));
+    EXPECT_EQ(ui_.saveRequests[0],
+              (SaveFileRequest{"计量单_T-101_20261209_083000", "xlsx", "*.xlsx"}));
 
     const std::string path = oil.saveTicket();
     ASSERT_EQ(path, folder.file("t101.xlsx"));
@@ -307,12 +350,14 @@ TEST_F(OilWindow, SavesTheTicketAsAWorkbookOrAPdfAndOpensIt) {
     EXPECT_EQ(ui_.shown.back(),
               (testsupport::ShownBox{testsupport::ShownBox::Kind::Open, path, {}}));
     EXPECT_EQ(window_.label(kOilStatusLabel), "计量单已保存到 " + path);
+    EXPECT_EQ(window_.status(), "计量单已保存到 " + path);
 
     // The same ticket on paper: one page, written as a PDF and opened.
     ui_.saveAnswers.push_front(folder.file("t101"));
     const std::string pdf = oil.saveTicketPdf();
     ASSERT_EQ(pdf, folder.file("t101.pdf"));
-    EXPECT_EQ(ui_.saveRequests.back(), (SaveFileRequest{"计量单_20261209_083000", "pdf", "*.pdf"}));
+    EXPECT_EQ(ui_.saveRequests.back(),
+              (SaveFileRequest{"计量单_T-101_20261209_083000", "pdf", "*.pdf"}));
     EXPECT_TRUE(testsupport::readBytes(pdf).starts_with("%PDF-"));
     EXPECT_EQ(window_.label(kOilStatusLabel), "计量单已保存到 " + pdf);
     EXPECT_EQ(pageTexts(*oil.ticketPaper()), linesOf(kGolden + "ticket_page.txt"));

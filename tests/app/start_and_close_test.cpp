@@ -184,8 +184,65 @@ TEST(StartUp, LoadedTextsAreKeptAsStored) {
         EXPECT_FALSE(ops.quick());
         EXPECT_EQ(ui.errors(), std::vector<std::string>{"“" + c.shown + "”不是有效的数字"});
         ops.close();
-        EXPECT_EQ(testsupport::readBytes(files.settings()),
-                  withValue(withValue(settings, "Edit7", "9999"), "Edit8", "1"));
+        EXPECT_EQ(testsupport::readBytes(files.settings()), settings);
+    }
+}
+
+// `ini` without the line of `key`.
+std::string withoutKey(std::string ini, const std::string& key) {
+    const std::size_t at = ini.find("\r\n" + key + "=");
+    EXPECT_NE(at, std::string::npos) << key;
+    return ini.erase(at, ini.find("\r\n", at + 2) - at);
+}
+
+// The table request at start: what the settings held while "默认" is unchecked (a tank's dead
+// volume and fitting are part of it), the defaults while it is checked, and the default of a
+// field the settings do not hold. A close then writes the file back as it was.
+TEST(StartUp, TheTableRequestKeepsWhatTheSettingsHeldUnlessDefaultIsChecked) {
+    const std::string example =
+        testsupport::readBytes(std::string(QUORVEL_EXAMPLES_DIR) + "/Config.ini");
+    std::string corrected = example;
+    for (const auto& [key, value] :
+         {std::pair{"Edit13", "120"}, {"Edit31", "30"}, {"Edit32", "100"}, {"Edit33", "200"}}) {
+        corrected = withValue(corrected, key, value);
+    }
+    struct Case {
+        const char* name;
+        std::string settings;
+        std::vector<std::string>
+            shown;  // Edit6, Edit7, Edit8, Edit9, Edit13, Edit31, Edit32, Edit33
+        bool editable;
+    };
+    const std::vector<Case> cases = {
+        {"默认 unchecked", corrected, {"0", "2600", "10", "200", "120", "30", "100", "200"}, true},
+        {"默认 checked",
+         withValue(corrected, "CheckBox2", "1"),
+         {"0", "9999", "1", "200", "0", "0", "0", "0"},
+         false},
+        {"keys missing",
+         withoutKey(withoutKey(corrected, "Edit7"), "Edit13"),
+         {"0", "9999", "10", "200", "0", "30", "100", "200"},
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testsupport::TempFolder folder;
+        const ProgramFiles files = filesIn(folder);
+        testsupport::writeBytes(files.settings(), c.settings);
+        std::filesystem::copy_file(std::string(QUORVEL_EXAMPLES_DIR) + "/bd.txt", files.grid());
+        MemoryWindow w;
+        testsupport::RecordingUi ui;
+        WindowOperations ops(w, ui, files);
+        ops.start();
+        for (std::size_t i = 0; i < kTableRequestFields.size(); ++i) {
+            const std::string_view name = kTableRequestFields[i].name;
+            EXPECT_EQ(w.text(name), c.shown[i]) << name;
+            EXPECT_EQ(w.enabled(name), c.editable) << name;
+        }
+        ops.close();
+        if (c.editable && c.settings == corrected) {
+            EXPECT_EQ(testsupport::readBytes(files.settings()), c.settings);
+        }
     }
 }
 

@@ -25,7 +25,7 @@ MemoryWindow exampleWindow() {
     window.form().setActivePage(0);
     loadStoredFiles(window, std::string(QUORVEL_EXAMPLES_DIR) + "/Config.ini",
                     std::string(QUORVEL_EXAMPLES_DIR) + "/bd.txt");
-    finishStartUp(window, TableRequest::Keep);
+    finishStartUp(window);
     for (const auto& [control, value] : {std::pair{"Edit49", "T-101"},
                                          {"Edit50", "某某油库"},
                                          {"Edit54", "2026-12-09"},
@@ -84,7 +84,7 @@ TEST(SaveTableAs, WritesTheWorkbookUnderTheChosenNameWithoutAskingOrOpening) {
     TempFolder folder;
     testsupport::RecordingUi ui;
     ui.saveAnswers = {folder.file("T-101 表"), std::nullopt};
-    EXPECT_EQ(saveTableAs(window, ui, "2030-01-01"), folder.file("T-101 表.xlsx"));
+    EXPECT_EQ(saveTableAs(window, ui, "2030-01-01").path, folder.file("T-101 表.xlsx"));
     EXPECT_EQ(ui.saveRequests,
               (std::vector<SaveFileRequest>{{"罐容表_T-101_2026-12-09.xlsx", "xlsx", "*.xlsx"}}));
     ASSERT_EQ(ui.shown.size(), 1u);  // the dialog only: no question, nothing opened
@@ -92,7 +92,7 @@ TEST(SaveTableAs, WritesTheWorkbookUnderTheChosenNameWithoutAskingOrOpening) {
     const auto book = testsupport::readXlsx(folder.file("T-101 表.xlsx"));
     EXPECT_EQ(book.sheets.at(0).at(0, 0).text, "罐容表");
     // Cancelled: nothing written.
-    EXPECT_EQ(saveTableAs(window, ui, "2030-01-01"), "");
+    EXPECT_EQ(saveTableAs(window, ui, "2030-01-01").path, "");
     EXPECT_EQ(folder.entryCount(), 1u);
 }
 

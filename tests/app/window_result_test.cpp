@@ -74,6 +74,60 @@ TEST(QuickResult, AfterARestartTheFirstPageChangeKeepsTheStoredHeads) {
     EXPECT_TRUE(e.w.visible("Label47"));
 }
 
+// The dead volume and the fitting belong to the tank's description: a calibrated tank, whose
+// points are measured volumes, neither adds them nor writes over them, and the other pages
+// keep them. 23983.63 kg: the example tank at 1500 mm with 120 L of dead volume and a
+// fitting of 30 L from 100 mm, 200 mm high, taken off whole above its band (23908.03 kg
+// without them).
+TEST(Corrections, ACalibratedTankNeitherAddsNorOverwritesThem) {
+    using Texts = std::vector<std::pair<const char*, const char*>>;
+    const Texts typed = {{"Edit13", "120"}, {"Edit31", "30"}, {"Edit32", "100"}, {"Edit33", "200"}};
+    const Texts empty = {{"Edit13", ""}, {"Edit31", ""}, {"Edit32", ""}, {"Edit33", ""}};
+    struct Case {
+        const char* name;
+        const Texts& corrections;
+        bool table;  // 生成容积表, else 计算 at 1500 mm
+    };
+    const std::vector<Case> cases = {
+        {"quick, corrections typed", typed, false},
+        {"quick, corrections empty", empty, false},
+        {"table, corrections typed", typed, true},
+    };
+    const auto run = [](Example& e, bool table) {
+        if (table) {
+            EXPECT_TRUE(e.ops.generate());
+            return e.w.rows();
+        }
+        e.type("Edit35", "1500");
+        EXPECT_TRUE(e.ops.quick());
+        return std::vector<std::string>{e.w.text("Edit36")};
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Example plain(3);
+        const std::vector<std::string> uncorrected = run(plain, c.table);
+        Example e(3);
+        for (const auto& [field, text] : c.corrections) {
+            e.type(field, text);
+        }
+        EXPECT_EQ(run(e, c.table), uncorrected);
+        EXPECT_TRUE(e.ui.messages().empty());
+        e.turnToPage(0);
+        for (const auto& [field, text] : c.corrections) {
+            EXPECT_EQ(e.w.text(field), text) << field;
+        }
+    }
+    Example e(3);
+    for (const auto& [field, text] : typed) {
+        e.type(field, text);
+    }
+    e.type("Edit35", "1500");
+    ASSERT_TRUE(e.ops.quick());
+    e.turnToPage(0);
+    ASSERT_TRUE(e.ops.quick());
+    EXPECT_EQ(e.w.text("Edit36"), "23983.63");
+}
+
 TEST(QuickResult, AnyChangeOfAnInputClearsTheResultItsNoteAndTheCurve) {
     struct Change {
         const char* control;
@@ -115,22 +169,39 @@ TEST(QuickResult, AnyChangeOfAnInputClearsTheResultItsNoteAndTheCurve) {
     }
 }
 
-TEST(QuickResult, ALevelBeyondTheTankOrItsPointsIsNoted) {
+// The example's 0.84 g/cm^3 typed in the other unit is noted; 2 g/cm^3 is not.
+TEST(QuickResult, ALevelBeyondTheTankOrItsPointsOrAnUnlikelyDensityIsNoted) {
     const std::string above = "高于罐高，按满罐计";
     const std::string beyond = "超出标定点范围，按外推计算";
+    const std::string density = "请核对密度单位：0.84 Kg/m^3 不在 0.5～2 g/cm^3 之间";
     struct Case {
         int page;
         const char* level;
         std::string note;
-        const char* sameAs;  // a level whose result is the same, or nullptr
+        const char* sameAs;      // a level whose result is the same, or nullptr
+        const char* unit = "";   // ComboBox1 as typed, or as stored
+        const char* value = "";  // Edit37 as typed, or as stored
     };
     const std::vector<Case> cases = {
-        {0, "2700", above, "2600"},   {0, "2600", "", nullptr}, {0, "0", "", nullptr},
-        {3, "2650", beyond, nullptr}, {3, "2600", "", nullptr}, {3, "0", "", nullptr},
+        {0, "2700", above, "2600"},
+        {0, "2600", "", nullptr},
+        {0, "0", "", nullptr},
+        {3, "2650", beyond, nullptr},
+        {3, "2600", "", nullptr},
+        {3, "0", "", nullptr},
+        {0, "1000", density, nullptr, "Kg/m^3"},
+        {0, "2700", above + "；" + density, nullptr, "Kg/m^3"},
+        {0, "1000", "", nullptr, "g/cm^3", "2"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.page) + " at " + c.level);
+        SCOPED_TRACE(std::to_string(c.page) + " at " + c.level + " " + c.unit);
         Example e(c.page);
+        if (*c.unit != '\0') {
+            e.type("ComboBox1", c.unit);
+        }
+        if (*c.value != '\0') {
+            e.type("Edit37", c.value);
+        }
         e.type("Edit35", c.level);
         ASSERT_TRUE(e.ops.quick());
         EXPECT_EQ(e.w.label(kQuickNoteLabel), c.note);
@@ -145,22 +216,25 @@ TEST(QuickResult, ALevelBeyondTheTankOrItsPointsIsNoted) {
     }
 }
 
-// The confirmation of a range the tank does not cover carries a note below the summary; the
-// rows, the workbook's title and everything else stay as for the range the tank covers.
-TEST(Table, TheConfirmationNotesARangeBeyondTheTank) {
+// The confirmation of a range the tank does not cover carries a note below the summary. A
+// range cut at the tank's height leaves the workbook as for the range the tank covers; rows
+// beyond the calibration points are marked in it, and its title says what the mark means.
+TEST(Table, TheConfirmationNotesARangeBeyondTheTankAndTheWorkbookMarksItsRows) {
     const std::string question = "\r\n\r\n    是否继续？";
     struct Case {
         int page;
         const char* beyond;  // Edit7
         std::string note;
+        std::string titleNote;  // below the summary of the workbook's title
     };
     const std::vector<Case> cases = {
-        {0, "2650", "注意：液位范围到 2650 毫米，高于罐高，容积表只列到罐高 2600 毫米。"},
-        {3, "2650", "注意：液位范围超出标定点范围（0 至 2600 毫米），超出部分按外推计算。"},
+        {0, "2650", "注意：液位范围到 2650 毫米，高于罐高，容积表只列到罐高 2600 毫米。", ""},
+        {3, "2650", "注意：液位范围超出标定点范围（0 至 2600 毫米），超出部分按外推计算。",
+         "\r\n注：带“*”的容积所在液位超出标定范围 0 ～ 2600 mm，是外推值，不是实测值。"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.page);
-        std::vector<std::string> prompts, titles;
+        std::vector<std::string> prompts, titles, formats;
         for (const char* to : {"2600", c.beyond}) {
             Example e(c.page);
             e.w.setChecked("CheckBox2", false);
@@ -169,7 +243,12 @@ TEST(Table, TheConfirmationNotesARangeBeyondTheTank) {
             e.type("Edit8", "50");
             ASSERT_TRUE(e.ops.generate());
             prompts.push_back(e.ui.shown.at(0).text);
-            titles.push_back(testsupport::readXlsx(e.workbook()).sheets.at(0).at(0, 0).text);
+            const testsupport::ReadSheet sheet = testsupport::readXlsx(e.workbook()).sheets.at(0);
+            titles.push_back(sheet.at(0, 0).text);
+            // The volumes of the last two rows (2550 and 2600, or 2600 and 2650).
+            const int last = 2 + static_cast<int>(e.w.rows().size());
+            formats.push_back(sheet.at(last - 1, 2).numberFormat + " " +
+                              sheet.at(last, 2).numberFormat);
             if (c.page == 0) {
                 EXPECT_EQ(e.w.rows().back().substr(0, 5), "2600,");  // cut at the height
             }
@@ -178,7 +257,10 @@ TEST(Table, TheConfirmationNotesARangeBeyondTheTank) {
         const std::string summary = prompts[0].substr(0, prompts[0].size() - question.size());
         EXPECT_EQ(prompts[0], summary + question);
         EXPECT_EQ(prompts[1], summary + "\r\n\r\n" + c.note + question);
-        EXPECT_EQ(titles[1], titles[0]);
+        const std::size_t end = titles[0].find("\r\n\r\n");
+        EXPECT_EQ(titles[1], titles[0].substr(0, end) + c.titleNote + titles[0].substr(end));
+        EXPECT_EQ(formats[0], "0.00 0.00");
+        EXPECT_EQ(formats[1], c.page == 0 ? "0.00 0.00" : "0.00 0.00\"*\"");
     }
 }
 
@@ -209,6 +291,61 @@ TEST(StatusBar, SaysWhereTheWorkbookWentAndWhyItDidNotOpen) {
         EXPECT_EQ(e.ops.generate(), !c.blocked);
         EXPECT_EQ(e.w.status(), c.blocked ? "容积表未能保存到 " + e.workbook()
                                           : "容积表已保存到 " + e.workbook() + c.tail);
+    }
+}
+
+// "另存为…" and "PDF…" say in the status bar where the file went or that it was not written,
+// and ask first when the table of the current inputs is not the one "生成容积表" made last.
+TEST(Documents, SayWhereTheyWentAndAskWhenTheTableChangedSinceItWasMade) {
+    Example e(0);
+    e.type("Edit8", "100");
+    ASSERT_TRUE(e.ops.generate());
+    const std::string saved = e.folder.file("saved");
+    struct Step {
+        const char* what;
+        std::function<void(Example&)> before;
+        bool pdf;
+        std::string chosen;
+        std::optional<MessageAnswer> asked;  // the answer to the question, when it is asked
+        std::string status;                  // "" : unchanged
+    };
+    const std::vector<Step> steps = {
+        {"the table made", {}, false, saved, std::nullopt, "容积表已另存为 " + saved + ".xlsx"},
+        {"a PDF nothing opens", [](Example& x) { x.ui.openOutcome = OpenOutcome::NoProgram; }, true,
+         saved, std::nullopt,
+         "容积表 PDF 已保存到 " + saved + ".pdf，但无法打开：系统中没有登记打开 .pdf 文件的程序"},
+        {"a PDF into no folder",
+         {},
+         true,
+         e.folder.file("none/t"),
+         std::nullopt,
+         "容积表 PDF 未能保存到 " + e.folder.file("none/t") + ".pdf"},
+        {"the tank changed since, declined", [](Example& x) { x.type("Edit1", "2500"); }, false,
+         saved, MessageAnswer::No, ""},
+        {"the tank changed since, agreed",
+         {},
+         false,
+         saved,
+         MessageAnswer::Yes,
+         "容积表已另存为 " + saved + ".xlsx"},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        if (step.before) {
+            step.before(e);
+        }
+        e.ui.shown.clear();
+        e.w.showStatus("");
+        e.ui.saveAnswers = {step.chosen};
+        if (step.asked) {
+            e.ui.answers = {*step.asked};
+        }
+        step.pdf ? e.ops.saveTablePdf("2026-12-09") : e.ops.saveTableAs("2026-12-09");
+        const bool asked =
+            !e.ui.shown.empty() && e.ui.shown[0].kind == testsupport::ShownBox::Kind::Box;
+        EXPECT_EQ(asked, step.asked.has_value());
+        EXPECT_TRUE(e.ui.answers.empty());
+        EXPECT_EQ(e.w.status(), step.status);
     }
 }
 

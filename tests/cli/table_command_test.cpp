@@ -44,12 +44,14 @@ TEST(TableCommand, StoppedRequestsExitWithOneAndTheirMessage) {
         {{"--shell", "horizontal", "--set", "Edit1=2000", "--set", "Edit2=5000", "--set", "Edit8=0",
           "--csv"},
          "液位间距必须大于0！\n"},
-        {{"--shell", "spherical", "--set", "Edit34=2000", "--set", "RadioButton15=1", "--csv"},
-         "呵呵，左封头数据还没输完呢！\n"},
+        // 0.84 meant in g/cm^3 would be taken as kg/m^3 without a unit.
+        {{"--shell", "horizontal", "--set", "Edit1=2000", "--set", "Edit2=5000", "--set",
+          "CheckBox1=1", "--set", "Edit37=0.84", "--set", "ComboBox1=0", "--quick", "300"},
+         "请选择密度单位\n"},
         {{"--shell", "calibrated", "--set", "ComboBox2=2", "--cell", "1,2=100", "--csv"},
          "呵呵，标定点数据还没输完呢！\n"},
         {{"--shell", "horizontal", "--set", "Edit1=2000", "--set", "Edit2=5000", "--set",
-          "CheckBox1=1", "--csv"},
+          "CheckBox1=1", "--set", "ComboBox1=Kg/m^3", "--csv"},
          "错误: “”不是有效的数字\n"},
     };
     for (const auto& c : cases) {

@@ -321,8 +321,11 @@ TEST(CapacityWorkbook, SaveIntoAPathThroughAFileShowsTheSaveFailure) {
     const std::string path = folder.file("plain") + "/~001.xlsx";
     testsupport::RecordingUi ui;
     EXPECT_FALSE(Table::generated(5, false, 200).save(path, ui));
-    EXPECT_EQ(ui.shown, (std::vector<testsupport::ShownBox>{
-                            promptBox(kSummary), errorBox("关闭生成的Excel罐容表再试一次！")}));
+    EXPECT_EQ(ui.shown,
+              (std::vector<testsupport::ShownBox>{
+                  promptBox(kSummary),
+                  errorBox("关闭生成的Excel罐容表再试一次！\ncannot create a file beside " + path +
+                           ": Not a directory")}));
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"plain"});
 }
 
@@ -342,8 +345,12 @@ TEST(CapacityWorkbook, FailedWriteLeavesTheEarlierWorkbookWhole) {
         saved = Table::generated(2000, true, 200).save(path, ui);
     }
     EXPECT_FALSE(saved);
-    EXPECT_EQ(ui.shown, (std::vector<testsupport::ShownBox>{
-                            promptBox(kSummary), errorBox("关闭生成的Excel罐容表再试一次！")}));
+    EXPECT_EQ(ui.shown,
+              (std::vector<testsupport::ShownBox>{
+                  promptBox(kSummary),
+                  errorBox("关闭生成的Excel罐容表再试一次！\ncannot save " + path +
+                           ": writing the file: Zip generic error ZIP_ERRNO while creating the "
+                           "xlsx file. (File too large)")}));
     EXPECT_EQ(readBytes(path), before);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"~001.xlsx"});
 }

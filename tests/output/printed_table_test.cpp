@@ -78,9 +78,10 @@ INSTANTIATE_TEST_SUITE_P(
     Tables, WorkbookPageSetup,
     testing::Values(
         // 261 rows with weights in two blocks of 200: both on one page width with the columns
-        // of the one-row title, shrunk to 77 %.
+        // of the one-row title, planned at 77 % and printed fit to one page's width.
         PrintCase{"example_261", "2600", "10", true, false, "200", ""},
-        // 2,601 rows: fourteen blocks, two to a page, a break before every third.
+        // 2,601 rows: fourteen blocks, two to a page, a break before every third, fit to the
+        // width of seven pages.
         PrintCase{"example_2601", "2600", "1", true, false, "200", ""},
         // Three-column blocks of 20 rows: four to a page, shrunk to fit.
         PrintCase{"narrow_blocks", "990", "10", false, false, "20", ""},
@@ -132,6 +133,32 @@ TEST(PaperTable, TextMatchesItsGoldenFile) {
                             "' | tail -n +3 | awk '{print $1, $NF}' | "
                             "sed 's/^[A-Z]*+//' | sort"),
               "NotoSansCJKsc-Bold 0\nNotoSansCJKsc-Regular 0\n");
+}
+
+// Three points up to 1000 mm, the table to 1200 mm: its last two rows are extrapolated. The
+// PDF marks their volumes and weights, says what the mark means under the summary and states
+// the calibrated range in the title block.
+TEST(PaperTable, MarksTheRowsBeyondTheCalibrationPoints) {
+    MemoryForm form = testsupport::startedForm(3);
+    form.setItemIndex("ComboBox2", 0);  // 2 points and the origin
+    form.grid().setRowCount(4);
+    for (int row = 1; row <= 3; ++row) {
+        form.grid().setCell(1, row, std::to_string((row - 1) * 500));
+        form.grid().setCell(2, row, std::to_string((row - 1) * 4000));
+    }
+    testsupport::setTexts(form, {{"Edit7", "1200"}, {"Edit8", "100"}});
+    Outcome<TankConfig> config = readTableRequest(form);
+    ASSERT_TRUE(config);
+    CapacityTable table;
+    table.config = *config;
+    table.config.useDensity = true;
+    tabulate(table.config, 840.0, table);
+    table.identity.values[0] = "T-7";
+    TempFolder folder;
+    const std::string path = folder.file("t.pdf");
+    EXPECT_EQ(writeTablePdf(table, path), 1);
+    EXPECT_EQ(commandOutput("pdftotext -layout '" + path + "' -"),
+              testsupport::readBytes(kGolden + "extrapolated.pdf.txt"));
 }
 
 TEST(Increments, AreLitresPerMillimetreToTheNextRowAsPrinted) {

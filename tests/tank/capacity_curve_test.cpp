@@ -79,7 +79,7 @@ std::optional<CapacityTable> walked(MemoryForm& form) {
     }
     CapacityTable table;
     table.config = *config;
-    tabulate(table.config, config->useDensity ? std::optional(MiDu(form)) : std::nullopt, table);
+    tabulate(table.config, config->useDensity ? std::optional(*MiDu(form)) : std::nullopt, table);
     return table;
 }
 
@@ -146,6 +146,26 @@ TEST(CapacityCurve, PointCountLimits) {
     EXPECT_EQ(capacityCurve(config, 1, std::nullopt).points.size(), kMinCurvePoints);
     EXPECT_EQ(capacityCurve(config, kMaxCurvePoints + 5, std::nullopt).points.size(),
               kMaxCurvePoints);
+}
+
+// A calibrated tank's curve carries its measured points, sorted by level and weighed at the
+// density, and reaches on to a level asked above the highest of them.
+TEST(CapacityCurve, ACalibratedTankCarriesItsPointsAndReachesALevelBeyondThem) {
+    const TankConfig config = configOf(calibratedForm());
+    const CapacityCurve curve = capacityCurve(config, 3, 800.0, Method::Classic, 3000);
+    EXPECT_EQ(curve.points.back().level, 3000);
+    ASSERT_TRUE(curve.measuredSpan.has_value());
+    EXPECT_EQ(curve.measuredSpan->to, 2000);
+    ASSERT_EQ(curve.measured.size(), 3u);
+    EXPECT_EQ(curve.measured[1].level, 1000);
+    EXPECT_DOUBLE_EQ(curve.measured[1].value, 400);  // 500 L at 800 kg/m³
+    EXPECT_EQ(capacityCurve(config, 3, std::nullopt, Method::Classic, 1500).points.back().level,
+              2000);
+    const CapacityCurve flat =
+        capacityCurve(configOf(flatCircular()), 3, std::nullopt, Method::Classic, 3000);
+    EXPECT_EQ(flat.points.back().level, 2000);  // a level above the tank is the full tank
+    EXPECT_TRUE(flat.measured.empty());
+    EXPECT_FALSE(flat.measuredSpan.has_value());
 }
 
 TEST(CapacityCurve, FromAWalkedTable) {

@@ -103,11 +103,18 @@ TEST_F(WindowPicturesTest, TheWindowKeepsTheDesignsProportions) {
     QApplication::processEvents();
     EXPECT_GT(grid.height(), gridHeight + window.scaled(100));
 
+    // The splitter dragged toward the left stops where the controls and the method row would
+    // be cut; toward the right it gives them room.
     auto& splitter = w<QSplitter>("MainSplitter");
-    const int pictures = w("PageControl2").width();
     splitter.setSizes({window.scaled(500), splitter.width() - window.scaled(500)});
-    EXPECT_EQ(left.width(), window.scaled(500));
-    EXPECT_GT(w("PageControl2").width(), pictures);
+    QApplication::processEvents();
+    EXPECT_GT(left.width(), window.scaled(500));
+    EXPECT_GE(w("MethodBar").width(), w("MethodBar").sizeHint().width());
+    EXPECT_FALSE(upper.horizontalScrollBar()->isVisible());
+    const int pictures = w("PageControl2").width();
+    splitter.setSizes({window.scaled(900), splitter.width() - window.scaled(900)});
+    EXPECT_EQ(left.width(), window.scaled(900));
+    EXPECT_LT(w("PageControl2").width(), pictures);
 
     DrawingView* drawing = w("DrawingsPage1").findChildren<DrawingView*>().front();
     QTest::mouseClick(drawing, Qt::LeftButton);

@@ -89,7 +89,7 @@ TEST_F(WindowTest, EveryControlUnderItsNameWithItsTexts) {
              {"Edit1", "圆筒内直径，毫米"},
              {"Edit22", "包含直边高度的封头深度，毫米"},
              {"Edit44", "碟型封头球面半径，毫米"},
-             {"Edit11", "毫米"},
+             {"Edit11", "包含直边高度的封头深度，毫米"},
              {"Edit6", "液位最低点，毫米"},
              {"Edit35", "毫米"}}) {
         EXPECT_EQ(edit(name).toolTip(), qs(hint)) << name;

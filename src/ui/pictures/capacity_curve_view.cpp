@@ -63,6 +63,8 @@ void CapacityCurveView::rescale() {
     if (mark_) {
         highValue = std::max(highValue, mark_->value);
         lowValue = std::min(lowValue, mark_->value);
+        highLevel = std::max(highLevel, mark_->level);
+        lowLevel = std::min(lowLevel, mark_->level);
     }
     levelScale_ = niceScale(lowLevel, highLevel, kMaxTicks);
     valueScale_ = niceScale(lowValue, highValue, kMaxTicks);
@@ -122,10 +124,13 @@ void CapacityCurveView::paintCurve(QPainter& painter) {
     }
     const int line = metrics.height();
     // The frame of the plot: value labels on the left, level labels and title below, the
-    // value title above.
+    // value title above. An area too low for the titles and a plot of 40 pixels (a small
+    // screen at a large scale) keeps the plot and its tick labels only.
+    constexpr int kLeastPlot = 40;
+    const bool titled = height() >= 3 * line + 26 + kLeastPlot;
     const QRectF plot = QRectF(rect()).adjusted(
-        labelWidth + 12, line + 12, -std::max(16, metrics.horizontalAdvance("0000") / 2),
-        -(2 * line + 14));
+        labelWidth + 12, titled ? line + 12 : line / 2 + 4,
+        -std::max(16, metrics.horizontalAdvance("0000") / 2), -(titled ? 2 * line + 14 : line + 6));
     if (plot.width() < 20 || plot.height() < 20) {
         return;
     }
@@ -161,30 +166,56 @@ void CapacityCurveView::paintCurve(QPainter& painter) {
         painter.drawText(QRectF(0, y - line / 2.0, plot.left() - 5, line),
                          Qt::AlignRight | Qt::AlignVCenter, fromUtf8(tickText(tick)));
     }
-    painter.drawText(QRectF(plot.left(), plot.bottom() + line + 6, plot.width(), line),
-                     Qt::AlignHCenter | Qt::AlignTop, QString::fromUtf8(kLevelAxisTitle));
-    painter.drawText(QRectF(plot.left(), 4, plot.width(), line), Qt::AlignLeft | Qt::AlignTop,
-                     valueAxisTitle());
+    if (titled) {
+        painter.drawText(QRectF(plot.left(), plot.bottom() + line + 6, plot.width(), line),
+                         Qt::AlignHCenter | Qt::AlignTop, QString::fromUtf8(kLevelAxisTitle));
+        painter.drawText(QRectF(plot.left(), 4, plot.width(), line), Qt::AlignLeft | Qt::AlignTop,
+                         valueAxisTitle());
+    }
 
     // The curve, thinned to the plot's pixel columns; the true geometry's line over it,
     // dashed (where the two meet both show), with a legend in the plot's upper left corner.
+    // A segment of the curve reaching outside the measured points is extrapolated: dashed.
     const auto drawLine = [&](const CapacityCurve& c, const QPen& pen) {
         const std::vector<CurvePoint> outline = outlineForColumns(
             c.points, levelScale_.low, levelScale_.high, static_cast<int>(plot.width()));
         if (outline.empty()) {
             return;
         }
-        QPainterPath path;
-        path.moveTo(toPoint(outline.front().level, outline.front().value));
-        for (const CurvePoint& p : outline) {
-            path.lineTo(toPoint(p.level, p.value));
+        const auto measured = [&c](const CurvePoint& p) {
+            return !c.measuredSpan ||
+                   (p.level >= c.measuredSpan->from && p.level <= c.measuredSpan->to);
+        };
+        QPen extrapolated = pen;
+        extrapolated.setStyle(Qt::DashLine);
+        // Runs of segments alike, each one path, so a dash pattern runs on across them.
+        std::size_t start = 0;
+        while (start + 1 < outline.size()) {
+            const bool solid = measured(outline[start]) && measured(outline[start + 1]);
+            QPainterPath path;
+            path.moveTo(toPoint(outline[start].level, outline[start].value));
+            std::size_t end = start + 1;
+            for (; end < outline.size(); ++end) {
+                if ((measured(outline[end - 1]) && measured(outline[end])) != solid) {
+                    break;
+                }
+                path.lineTo(toPoint(outline[end].level, outline[end].value));
+            }
+            painter.setPen(solid ? pen : extrapolated);
+            painter.drawPath(path);
+            start = end - 1;
         }
-        painter.setPen(pen);
-        painter.drawPath(path);
     };
     const QPen classicPen(QColor(0x1f, 0x6f, 0xa8), 2);
     const QPen truePen(QColor(0xd0, 0x70, 0x10), 2, Qt::DashLine);
     drawLine(curve_, classicPen);
+    // The measured points, as small rings on the line.
+    painter.setPen(QPen(classicPen.color(), 1.2));
+    painter.setBrush(palette().color(QPalette::Base));
+    for (const CurvePoint& p : curve_.measured) {
+        painter.drawEllipse(toPoint(p.level, p.value), 3, 3);
+    }
+    painter.setBrush(Qt::NoBrush);
     if (trueGeometry_) {
         drawLine(*trueGeometry_, truePen);
     }

@@ -58,9 +58,10 @@ class CapacityCurveView : public QWidget {
     const AxisScale& valueScale() const { return valueScale_; }
 
     QSize sizeHint() const override { return {420, 300}; }
-    // Room for the axes, their labels and a plot: a splitter or a small screen never
-    // squeezes the curve away.
-    QSize minimumSizeHint() const override { return {200, 120}; }
+    // Room for the axes, their labels and a low plot: a splitter or a small screen never
+    // squeezes the curve away, and the controls above keep their room on a 1920 × 1080
+    // screen at twice the size.
+    QSize minimumSizeHint() const override { return {200, 96}; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

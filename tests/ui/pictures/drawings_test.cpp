@@ -62,9 +62,10 @@ TEST(Drawings, EachShowsTheLettersOfItsFields) {
         {Drawing::FlatHead, {"D"}},
         {Drawing::HorizontalCylinder, {"D", "L"}},
         {Drawing::EllipticalCylinder, {"A", "B", "L"}},
-        {Drawing::TiltedRaisedLeft, {"L", "D", "α", "F", "液位计", "液位读数", "高端", "低端"}},
-        {Drawing::TiltedRaisedRight, {"L", "D", "α", "F", "液位计", "液位读数", "高端", "低端"}},
-        {Drawing::TiltedCrossSections, {"β", "液位计", "正直", "横向倾斜"}},
+        // The tilted page's fields are B and A, as on 图八.
+        {Drawing::TiltedRaisedLeft, {"L", "A", "α", "F", "液位计", "液位读数", "高端", "低端"}},
+        {Drawing::TiltedRaisedRight, {"L", "A", "α", "F", "液位计", "液位读数", "高端", "低端"}},
+        {Drawing::TiltedCrossSections, {"A", "B", "β", "液位计", "正直", "横向倾斜"}},
     };
     ASSERT_EQ(letters.size(), allDrawings().size());
     for (const auto& [drawing, wanted] : letters) {
