@@ -17,7 +17,6 @@ namespace quorvel {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 std::string cellName(int col, int row) {
     return "the cell in column " + std::to_string(col) + ", row " + std::to_string(row);
@@ -126,7 +125,7 @@ struct GridBytes {
     int cols = 0;
     int rows = 0;
     std::vector<std::string_view> cells;
-    bool utf8First = false;  // the file began with a UTF-8 byte-order mark
+    bool utf8First = false;  // an editor saved the file as UTF-8 (isUtf8File)
 
     // The bytes of a cell, or nullptr when the file does not hold it.
     const std::string_view* cell(int col, int row) const {
@@ -143,9 +142,9 @@ struct GridBytes {
 GridBytes parseGridFile(std::string_view bytes, const std::string& path,
                         std::optional<int>* colsRead = nullptr) {
     GridBytes grid;
-    if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
+    grid.utf8First = isUtf8File(bytes);
+    if (bytes.starts_with(kUtf8Mark)) {
         bytes.remove_prefix(kUtf8Mark.size());
-        grid.utf8First = true;
     }
     GridReader reader(bytes, path);
     const GridReader::Count cols = reader.readCount();
@@ -213,6 +212,9 @@ void SaveStringGrid(const GridCells& grid, const std::string& path, SaveOver ove
         try {
             if (oldBytes) {
                 old = parseGridFile(*oldBytes, path);
+            }
+            if (old.utf8First) {
+                old = GridBytes();  // an editor's UTF-8 file is written anew in one encoding
             }
         } catch (const GridCountError&) {
             old = GridBytes();
