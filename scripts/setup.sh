@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config git
-    qt6-base-dev libxlsxwriter-dev libsimpleini-dev zlib1g-dev
+    qt6-base-dev libxlsxwriter-dev libsimpleini-dev zlib1g-dev libzip-dev libexpat1-dev
     libgtest-dev libgmock-dev libbenchmark-dev libboost-dev libboost-math-dev python3-fluids
     nlohmann-json3-dev
     fonts-noto-cjk python3-openpyxl xvfb xauth

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "files/file_error.h"
 #include "xlsx/xl_book.h"
 
 namespace quorvel {
@@ -106,10 +107,25 @@ struct XlBook {
     std::deque<XlSheet> sheets;
     std::vector<std::string> customNumFormats;  // id kXlFirstCustomNumFormat + index
     std::string error;
+    std::optional<FileError> saveFileError;  // behind the last failed save, if a file failed
 };
 
-// Produces the .xlsx file of `book` at `path` (written in place, not atomically). Throws
-// std::runtime_error with the reason when libxlsxwriter fails.
-void writeXlsxFile(const XlBook& book, const std::string& path);
+// How much a save wrote, to bound what its temporary files took.
+struct XlWritten {
+    std::uint64_t rows = 0, cells = 0, textBytes = 0;
+    // More than the library's temporary files hold at once: each row and cell as its XML
+    // takes them at the longest (a row's and a number cell's markup stay under 100 and 80
+    // bytes), twice over — the rows' file and the worksheet part made from it — and a
+    // mebibyte for the other parts.
+    std::uint64_t temporaryBytesBound() const {
+        return 2 * (rows * 100 + cells * 80 + textBytes) + (std::uint64_t{1} << 20);
+    }
+};
+
+// Produces the .xlsx file of `book` at `path` (written in place, not atomically), the
+// library's temporary files in `temporaryFolder`. Throws std::runtime_error with the reason
+// when libxlsxwriter fails.
+XlWritten writeXlsxFile(const XlBook& book, const std::string& path,
+                        const std::string& temporaryFolder);
 
 }  // namespace quorvel

@@ -170,11 +170,13 @@ std::vector<const XlCell*> cellsByRow(const std::vector<XlCell>& cells) {
 
 class Writer {
   public:
-    explicit Writer(const std::string& path) {
+    Writer(const std::string& path, const std::string& temporaryFolder) {
         lxw_workbook_options options{};
         // Rows go straight to a temporary file instead of being held in memory; this needs
         // them in row order and every merged range before its rows, which addSheet ensures.
         options.constant_memory = LXW_TRUE;
+        // Named, so that the folder a failure is blamed on is the one the library used.
+        options.tmpdir = const_cast<char*>(temporaryFolder.c_str());
         workbook_ = workbook_new_opt(path.c_str(), &options);
         if (workbook_ == nullptr) {
             throw std::runtime_error("cannot start a workbook");
@@ -248,6 +250,7 @@ class Writer {
             const std::int64_t row = std::min(stored, produced);
             if (row == kNone)
                 break;
+            ++written_.rows;
             for (; nextRow != rows.end() && (*nextRow)->row == row; ++nextRow) {
                 lxw_row_col_options options{};
                 options.hidden = (*nextRow)->hidden ? 1 : 0;
@@ -296,6 +299,7 @@ class Writer {
             check(worksheet_write_number(ws_, row, static_cast<lxw_col_t>(col), value,
                                          writer_.format(format)),
                   "writing a number");
+            ++writer_.written_.cells;
         }
         lxw_row_t row = 0;
 
@@ -306,8 +310,10 @@ class Writer {
     };
 
     void writeCell(lxw_worksheet* ws, const XlSheet& sheet, const XlCell& cell) {
+        ++written_.cells;
         if (cell.isText) {
             const std::string text = escapeLiteralCharacterCodes(sheet.texts[cell.textIndex]);
+            written_.textBytes += text.size();
             check(worksheet_write_string(ws, cell.row, cell.col, text.c_str(), format(cell.format)),
                   "writing a text");
         } else {
@@ -326,7 +332,12 @@ class Writer {
         return lastValue_;
     }
 
+  public:
+    const XlWritten& written() const { return written_; }
+
+  private:
     lxw_workbook* workbook_ = nullptr;
+    XlWritten written_;
     std::unordered_map<const XlFormat*, lxw_format*> formats_;
     const XlFormat* lastKey_ = nullptr;
     lxw_format* lastValue_ = nullptr;
@@ -334,18 +345,20 @@ class Writer {
 
 }  // namespace
 
-void writeXlsxFile(const XlBook& book, const std::string& path) {
+XlWritten writeXlsxFile(const XlBook& book, const std::string& path,
+                        const std::string& temporaryFolder) {
     // libxlsxwriter prints numbers, row heights and column widths with printf.
     ScopedCNumericLocale numericC;
     if (!numericC.active()) {
         throw std::runtime_error("cannot switch to the C numeric locale");
     }
-    Writer writer(path);
+    Writer writer(path, temporaryFolder);
     writer.addFormats(book);
     for (const XlSheet& sheet : book.sheets) {
         writer.addSheet(sheet);
     }
     writer.close();
+    return writer.written();
 }
 
 }  // namespace quorvel
