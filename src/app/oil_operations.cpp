@@ -11,6 +11,7 @@
 #include "form/oil_fields.h"
 #include "form/table_identity.h"
 #include "oil/oil_messages.h"
+#include "output/save_choice.h"
 #include "output/ticket_paper.h"
 #include "tank/quick_calculation.h"
 #include "tank/tank_reader.h"
@@ -336,11 +337,12 @@ std::string OilQuantity::saveTicketFile(const char* suffix,
     }
     const std::string filter = std::string("*.") + suffix;
     const std::optional<std::string> chosen =
-        ui_.askSaveFileName({proposedTicketName(ticket_->time), suffix, filter});
-    if (!chosen || chosen->empty()) {
+        askFileToWrite(ui_, {proposedTicketName(ticket_->time), suffix, filter},
+                       [suffix](const std::string& name) { return withSuffix(name, suffix); });
+    if (!chosen) {
         return {};
     }
-    const std::string path = withSuffix(*chosen, suffix);
+    const std::string& path = *chosen;
     const std::optional<bool> saved = guarded(ui_, [&]() -> std::optional<bool> {
         try {
             write(path);

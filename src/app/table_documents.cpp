@@ -8,6 +8,7 @@
 #include "app/error_boundary.h"
 #include "app/table_operations.h"
 #include "output/capacity_workbook.h"
+#include "output/save_choice.h"
 #include "output/table_paper.h"
 
 namespace quorvel::app {
@@ -25,6 +26,17 @@ std::string fileNamePart(std::string_view text) {
     return out;
 }
 
+// `text` cut to at most `bytes` bytes without parting a UTF-8 character.
+std::string cutToBytes(std::string text, std::size_t bytes) {
+    if (text.size() <= bytes)
+        return text;
+    std::size_t end = bytes;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        --end;
+    text.resize(end);
+    return text;
+}
+
 bool endsWithSuffix(const std::string& path, std::string_view suffix) {
     if (path.size() < suffix.size() + 1 || path[path.size() - suffix.size() - 1] != '.')
         return false;
@@ -39,11 +51,9 @@ bool endsWithSuffix(const std::string& path, std::string_view suffix) {
 std::optional<std::string> askTableFile(const TableIdentity& identity, UiServices& ui,
                                         std::string_view today, const char* suffix) {
     const std::string filter = std::string("*.") + suffix;
-    std::optional<std::string> chosen =
-        ui.askSaveFileName({proposedTableName(identity, today, suffix), suffix, filter});
-    if (!chosen || chosen->empty())
-        return std::nullopt;
-    return withSuffix(*chosen, suffix);
+    return askFileToWrite(
+        ui, {proposedTableName(identity, today, suffix), suffix, filter},
+        [suffix](const std::string& chosen) { return withSuffix(chosen, suffix); });
 }
 
 }  // namespace
@@ -59,11 +69,20 @@ std::string todayText() {
 
 std::string proposedTableName(const TableIdentity& identity, std::string_view today,
                               std::string_view suffix) {
+    const std::string& typedDate = identity.value("Edit54");
+    std::string tank = fileNamePart(identity.value("Edit49"));
+    std::string date = fileNamePart(typedDate.empty() ? today : std::string_view(typedDate));
+    // The parts around them take the rest of a file name's bytes; a long tank number gives
+    // way first, then a long date.
+    const std::size_t fixed = std::string_view(app_messages::kTableFilePrefix).size() +
+                              (tank.empty() ? 1 : 2) + 1 + suffix.size();
+    const std::size_t room = kLongestFileName > fixed ? kLongestFileName - fixed : 0;
+    date = cutToBytes(std::move(date), room);
+    tank = cutToBytes(std::move(tank), room - date.size());
     std::string name = app_messages::kTableFilePrefix;
-    if (const std::string& tank = identity.value("Edit49"); !tank.empty())
-        name.append("_").append(fileNamePart(tank));
-    const std::string& date = identity.value("Edit54");
-    name.append("_").append(fileNamePart(date.empty() ? today : std::string_view(date)));
+    if (!tank.empty())
+        name.append("_").append(tank);
+    name.append("_").append(date);
     return name.append(".").append(suffix);
 }
 
