@@ -72,14 +72,19 @@ std::string proposedTableName(const TableIdentity& identity, std::string_view to
     const std::string& typedDate = identity.value("Edit54");
     std::string tank = fileNamePart(identity.value("Edit49"));
     std::string date = fileNamePart(typedDate.empty() ? today : std::string_view(typedDate));
-    // The parts around them take the rest of a file name's bytes; a long tank number gives
-    // way first, then a long date.
-    const std::size_t fixed = std::string_view(app_messages::kTableFilePrefix).size() +
-                              (tank.empty() ? 1 : 2) + 1 + suffix.size();
-    const std::size_t room = kLongestFileName > fixed ? kLongestFileName - fixed : 0;
-    date = cutToBytes(std::move(date), room);
-    tank = cutToBytes(std::move(tank), room - date.size());
-    std::string name = app_messages::kTableFilePrefix;
+    const std::string_view prefix = app_messages::kTableFilePrefix;
+    const auto length = [&] {
+        return prefix.size() + (tank.empty() ? 0 : 1 + tank.size()) + 1 + date.size() + 1 +
+               suffix.size();
+    };
+    // A long tank number gives way first, then a long date.
+    for (std::string* part : {&tank, &date}) {
+        if (length() > kLongestFileName) {
+            *part = cutToBytes(std::move(*part),
+                               part->size() - std::min(part->size(), length() - kLongestFileName));
+        }
+    }
+    std::string name(prefix);
     if (!tank.empty())
         name.append("_").append(tank);
     name.append("_").append(date);

@@ -1,6 +1,5 @@
 #include "output/paper_fonts.h"
 
-#include <fontconfig/fontconfig.h>
 #include <pango/pangocairo.h>
 
 #include <array>
@@ -260,11 +259,6 @@ void PaperFonts::draw(cairo_t* cr, const PlacedText& text) const {
                                                    : text.x - w;
     cairo_move_to(cr, x, text.baseline - baseline);
     pango_cairo_show_layout(cr, layout);
-}
-
-void releaseFontCaches() {
-    cairo_debug_reset_static_data();
-    FcFini();
 }
 
 }  // namespace quorvel::paper

@@ -46,9 +46,4 @@ class PaperFonts : public TextMeasure {
     std::unique_ptr<Impl> impl_;
 };
 
-// Frees the caches cairo and fontconfig keep for the life of the process, which they would
-// otherwise leave to the system at exit (a leak checker reports them). Call once, at the end
-// of a program that made paper documents, when none is open any more.
-void releaseFontCaches();
-
 }  // namespace quorvel::paper

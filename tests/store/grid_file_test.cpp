@@ -201,6 +201,19 @@ TEST(StringGridFile, RoundTripKeepsEveryCell) {
     EXPECT_EQ(columnsOf(loaded), cells);
 }
 
+// Without the headings, GBK text can be UTF-8 throughout ("茅" is the bytes of UTF-8 "é"),
+// and a load takes such a file for an editor's; it is written marked as one and reads back.
+TEST(StringGridFile, GbkThatLooksLikeUtf8ReadsBackAsItWas) {
+    const Columns cells = {{"茅", "\uE78D", "7"}};  // a private-use character GB18030 lacks
+    TempFolder folder;
+    const std::string path = folder.file("bd.txt");
+    SaveStringGrid(gridOf(cells), path);
+    EXPECT_EQ(testsupport::readBytes(path).substr(0, 3), "\xEF\xBB\xBF");
+    TextGrid loaded;
+    LoadStringGrid(loaded, path);
+    EXPECT_EQ(columnsOf(loaded), cells);
+}
+
 TEST(StringGridFile, MillionCharacterCellsRoundTripExactly) {
     std::string chinese;
     for (int i = 0; i < 333'334; ++i)
