@@ -68,8 +68,7 @@ std::optional<WorkbookDamage> partDamage(zip_t* zip, zip_uint64_t index) {
     }
     const bool xml = endsWith(part, ".xml") || endsWith(part, ".rels");
     const bool sheet = part.starts_with("xl/worksheets/") && endsWith(part, ".xml");
-    std::unique_ptr<XML_ParserStruct, FreeParser> parser(xml ? XML_ParserCreate(nullptr)
-                                                             : nullptr);
+    std::unique_ptr<XML_ParserStruct, FreeParser> parser(xml ? XML_ParserCreate(nullptr) : nullptr);
     SheetRows rows;
     if (sheet) {
         XML_SetUserData(parser.get(), &rows);
@@ -84,8 +83,8 @@ std::optional<WorkbookDamage> partDamage(zip_t* zip, zip_uint64_t index) {
         if (parser && XML_Parse(parser.get(), buffer.data(), static_cast<int>(n), n == 0) ==
                           XML_STATUS_ERROR) {
             return WorkbookDamage{
-                false, part + ": " + XML_ErrorString(XML_GetErrorCode(parser.get())) +
-                           " at line " + std::to_string(XML_GetCurrentLineNumber(parser.get()))};
+                false, part + ": " + XML_ErrorString(XML_GetErrorCode(parser.get())) + " at line " +
+                           std::to_string(XML_GetCurrentLineNumber(parser.get()))};
         }
         if (n == 0)
             break;
@@ -101,7 +100,8 @@ std::optional<WorkbookDamage> partDamage(zip_t* zip, zip_uint64_t index) {
 
 std::optional<WorkbookDamage> workbookDamage(const std::string& path) {
     int error = 0;
-    std::unique_ptr<zip_t, CloseZip> zip(zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error));
+    std::unique_ptr<zip_t, CloseZip> zip(
+        zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error));
     if (!zip) {
         zip_error_t e;
         zip_error_init_with_code(&e, error);
