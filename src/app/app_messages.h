@@ -140,8 +140,10 @@ inline std::string valuesNotStored(const std::string& path, const std::string& l
     return "设置已保存到“" + path + "”，但下列内容无法保存，文件中仍是原来的内容：" + lines;
 }
 inline std::string valueNotStored(std::string_view name, bool lineBreak) {
-    return "\n" + std::string(name) + "：" +
-           (lineBreak ? "含有换行符或空字符" : "不是有效的文字（UTF-8）");
+    // Appended piece by piece: GCC 12 misreads "\n" + std::string as an overlapping copy.
+    std::string line(1, '\n');
+    return line.append(name).append("：").append(lineBreak ? "含有换行符或空字符"
+                                                           : "不是有效的文字（UTF-8）");
 }
 
 // A table request whose first level lies above its last: no row at all.

@@ -32,7 +32,7 @@ constexpr double kMaxMargin = 49;
 // temporary files left incomplete fails the save as a failure of the temporary folder, with
 // the reason the folder gives for not holding what the library needed.
 void checkWritten(const std::string& path, const std::string& folder, const XlWritten& written) {
-    const std::optional<WorkbookDamage> damage = workbookDamage(path);
+    const std::optional<WorkbookDamage> damage = workbookDamage(path, written.sheets);
     if (!damage) {
         return;
     }

@@ -3,6 +3,7 @@
 #include <expat.h>
 #include <zip.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -26,62 +27,90 @@ bool endsWith(std::string_view name, std::string_view suffix) {
     return name.size() >= suffix.size() && name.substr(name.size() - suffix.size()) == suffix;
 }
 
-// The last row of a range ("A1:K24" gives 24); 0 for one cell, which an empty sheet names.
-long lastRowOf(const char* ref) {
-    const char* colon = std::strrchr(ref, ':');
-    if (colon == nullptr)
+// The sheet number N of "xl/worksheets/sheetN.xml", or 0 for any other part.
+std::size_t sheetNumber(const std::string& part) {
+    constexpr std::string_view kPrefix = "xl/worksheets/sheet";
+    if (!part.starts_with(kPrefix) || !endsWith(part, ".xml"))
         return 0;
-    const char* cell = colon + 1;
-    while (*cell != '\0' && (*cell < '0' || *cell > '9'))
-        ++cell;
-    return std::strtol(cell, nullptr, 10);
+    return std::strtoul(part.c_str() + kPrefix.size(), nullptr, 10);
 }
 
-// What a worksheet's XML says of its rows: the last row its dimension names, the last one
-// it holds.
-struct SheetRows {
-    long dimensionLast = 0;
-    long lastSeen = 0;
+// A worksheet read as it streams by, at the speed of a byte search: it must open as XML and
+// close its root, and its rows and cells are counted by their start tags ("<row ", "<c "),
+// which nothing else in the part looks like (a text's "<" is written "&lt;"). What the
+// library's temporary files lose is runs of whole kilobytes — rows and cells — or an end.
+class SheetScan {
+  public:
+    void feed(std::string_view chunk) {
+        if (head_.size() < kHead.size())
+            head_.append(chunk.substr(0, kHead.size() - head_.size()));
+        window_.append(chunk);
+        std::size_t at = from_;
+        // A tag that may go on in the next chunk waits for it.
+        while ((at = window_.find('<', at)) != std::string::npos &&
+               window_.size() - at >= kLongestTag) {
+            const std::string_view tag(window_.data() + at + 1, kLongestTag - 1);
+            counts_.rows += tag == "row " ? 1 : 0;
+            counts_.cells += tag.starts_with("c ") ? 1 : 0;
+            ++at;
+        }
+        from_ = at == std::string::npos ? window_.size() : at;
+        // Only the end is kept beyond what is still to be read.
+        const std::size_t done =
+            std::min(from_, window_.size() - std::min(window_.size(), kTail.size()));
+        window_.erase(0, done);
+        from_ -= done;
+    }
+    // What is wrong with the part read, given what it is to hold; empty when nothing is.
+    std::string problem(const XlSheetCounts& given) {
+        std::string_view end(window_);
+        while (!end.empty() && std::strchr(" \t\r\n", end.back()) != nullptr)
+            end.remove_suffix(1);
+        if (head_ != kHead || !end.ends_with(kTail))
+            return "not whole XML";
+        feed(std::string(kLongestTag, ' '));  // counts a tag at the very end
+        if (counts_.rows != given.rows || counts_.cells != given.cells) {
+            return std::to_string(counts_.rows) + " rows and " + std::to_string(counts_.cells) +
+                   " cells of " + std::to_string(given.rows) + " and " +
+                   std::to_string(given.cells);
+        }
+        return {};
+    }
+
+  private:
+    static constexpr std::string_view kHead = "<?xml";
+    static constexpr std::string_view kTail = "</worksheet>";
+    static constexpr std::size_t kLongestTag = 5;  // "<row "
+    std::string head_, window_;
+    std::size_t from_ = 0;  // where in window_ the search goes on
+    XlSheetCounts counts_;
 };
 
-void XMLCALL startElement(void* data, const XML_Char* name, const XML_Char** attributes) {
-    auto* rows = static_cast<SheetRows*>(data);
-    const bool dimension = std::strcmp(name, "dimension") == 0;
-    if (!dimension && std::strcmp(name, "row") != 0)
-        return;
-    for (const XML_Char** a = attributes; *a != nullptr; a += 2) {
-        if (dimension && std::strcmp(a[0], "ref") == 0) {
-            rows->dimensionLast = lastRowOf(a[1]);
-        } else if (!dimension && std::strcmp(a[0], "r") == 0) {
-            rows->lastSeen = std::strtol(a[1], nullptr, 10);
-        }
-    }
-}
-
-// The damage of one part, if any.
-std::optional<WorkbookDamage> partDamage(zip_t* zip, zip_uint64_t index) {
+// The damage of one part, if any: a worksheet of `sheets` scanned, any other XML part parsed.
+std::optional<WorkbookDamage> partDamage(zip_t* zip, zip_uint64_t index,
+                                         const std::vector<XlSheetCounts>& sheets) {
     const char* name = zip_get_name(zip, index, ZIP_FL_ENC_RAW);
     const std::string part = name != nullptr ? name : "?";
     std::unique_ptr<zip_file_t, CloseEntry> entry(zip_fopen_index(zip, index, 0));
     if (!entry) {
         return WorkbookDamage{true, part + ": " + zip_strerror(zip)};
     }
+    const std::size_t sheet = sheetNumber(part);
+    const bool scanned = sheet > 0 && sheet <= sheets.size();
     const bool xml = endsWith(part, ".xml") || endsWith(part, ".rels");
-    const bool sheet = part.starts_with("xl/worksheets/") && endsWith(part, ".xml");
-    std::unique_ptr<XML_ParserStruct, FreeParser> parser(xml ? XML_ParserCreate(nullptr) : nullptr);
-    SheetRows rows;
-    if (sheet) {
-        XML_SetUserData(parser.get(), &rows);
-        XML_SetStartElementHandler(parser.get(), startElement);
-    }
+    std::unique_ptr<XML_ParserStruct, FreeParser> parser(xml && !scanned ? XML_ParserCreate(nullptr)
+                                                                         : nullptr);
+    SheetScan scan;
     std::vector<char> buffer(std::size_t{1} << 16);
     for (;;) {
         const zip_int64_t n = zip_fread(entry.get(), buffer.data(), buffer.size());
         if (n < 0) {  // a checksum that does not match, a stream that does not inflate
             return WorkbookDamage{true, part + ": " + zip_file_strerror(entry.get())};
         }
-        if (parser && XML_Parse(parser.get(), buffer.data(), static_cast<int>(n), n == 0) ==
-                          XML_STATUS_ERROR) {
+        if (scanned) {
+            scan.feed(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
+        } else if (parser && XML_Parse(parser.get(), buffer.data(), static_cast<int>(n), n == 0) ==
+                                 XML_STATUS_ERROR) {
             return WorkbookDamage{
                 false, part + ": " + XML_ErrorString(XML_GetErrorCode(parser.get())) + " at line " +
                            std::to_string(XML_GetCurrentLineNumber(parser.get()))};
@@ -89,16 +118,18 @@ std::optional<WorkbookDamage> partDamage(zip_t* zip, zip_uint64_t index) {
         if (n == 0)
             break;
     }
-    if (sheet && rows.lastSeen < rows.dimensionLast) {
-        return WorkbookDamage{false, part + ": the rows end at " + std::to_string(rows.lastSeen) +
-                                         " of " + std::to_string(rows.dimensionLast)};
+    if (scanned) {
+        if (std::string problem = scan.problem(sheets[sheet - 1]); !problem.empty()) {
+            return WorkbookDamage{false, part + ": " + problem};
+        }
     }
     return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<WorkbookDamage> workbookDamage(const std::string& path) {
+std::optional<WorkbookDamage> workbookDamage(const std::string& path,
+                                             const std::vector<XlSheetCounts>& sheets) {
     int error = 0;
     std::unique_ptr<zip_t, CloseZip> zip(
         zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error));
@@ -114,7 +145,7 @@ std::optional<WorkbookDamage> workbookDamage(const std::string& path) {
         return WorkbookDamage{true, "the file holds no part"};
     }
     for (zip_uint64_t i = 0; i < static_cast<zip_uint64_t>(parts); ++i) {
-        if (auto damage = partDamage(zip.get(), i)) {
+        if (auto damage = partDamage(zip.get(), i, sheets)) {
             return damage;
         }
     }

@@ -12,6 +12,7 @@
 
 #include "files/file_error.h"
 #include "xlsx/xl_book.h"
+#include "xlsx/xl_book_check.h"
 
 namespace quorvel {
 
@@ -110,15 +111,21 @@ struct XlBook {
     std::optional<FileError> saveFileError;  // behind the last failed save, if a file failed
 };
 
-// How much a save wrote, to bound what its temporary files took.
+// What a save gave the library: each sheet's rows and cells as they go into its part (to
+// check the part holds them all), and how much that is (to bound its temporary files).
 struct XlWritten {
-    std::uint64_t rows = 0, cells = 0, textBytes = 0;
+    std::vector<XlSheetCounts> sheets;  // in sheet order
+    std::uint64_t textBytes = 0;
     // More than the library's temporary files hold at once: each row and cell as its XML
     // takes them at the longest (a row's and a number cell's markup stay under 100 and 80
     // bytes), twice over — the rows' file and the worksheet part made from it — and a
     // mebibyte for the other parts.
     std::uint64_t temporaryBytesBound() const {
-        return 2 * (rows * 100 + cells * 80 + textBytes) + (std::uint64_t{1} << 20);
+        std::uint64_t bytes = textBytes;
+        for (const XlSheetCounts& s : sheets) {
+            bytes += s.rows * 100 + s.cells * 80;
+        }
+        return 2 * bytes + (std::uint64_t{1} << 20);
     }
 };
 
