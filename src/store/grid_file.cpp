@@ -188,15 +188,19 @@ GridBytes parseGridFile(std::string_view bytes, const std::string& path,
 
 // GBK text can happen to be UTF-8 throughout (the window's headings never are), and a load
 // takes such a file for an editor's UTF-8 file. It is then written as one, marked, so that it
-// reads back as it was: every cell in UTF-8. (No cell then begins with the mark: U+FEFF has a
-// GB18030 form, which is not UTF-8.)
+// reads back as it was: every cell in UTF-8, one that begins with the mark marked again (a
+// read takes a cell's leading mark off).
 std::string markedUtf8File(const GridCells& grid, int cols, int rows) {
     std::string out(kUtf8Mark);
     out.append(std::to_string(cols)).append(kLineEnd);
     out.append(std::to_string(rows)).append(kLineEnd);
     for (int col = 0; col < cols; ++col) {
         for (int row = 0; row < rows; ++row) {
-            out.append(grid.cell(col, row)).append(kLineEnd);
+            const std::string text = grid.cell(col, row);
+            if (text.starts_with(kUtf8Mark)) {
+                out += kUtf8Mark;
+            }
+            out.append(text).append(kLineEnd);
         }
     }
     return out;

@@ -201,13 +201,22 @@ TEST(StringGridFile, RoundTripKeepsEveryCell) {
     EXPECT_EQ(columnsOf(loaded), cells);
 }
 
-// Without the headings, GBK text can be UTF-8 throughout ("茅" is the bytes of UTF-8 "é"),
-// and a load takes such a file for an editor's; it is written marked as one and reads back.
+// Without the headings, GBK text can be UTF-8 throughout ("茅" is the bytes of UTF-8 "é"): once
+// a save drops the line past the counts that made the file no UTF-8, a load would take it for
+// an editor's. It is written marked as one, and every cell reads back — one whose kept bytes
+// begin with the mark too.
 TEST(StringGridFile, GbkThatLooksLikeUtf8ReadsBackAsItWas) {
-    const Columns cells = {{"茅", "\uE78D", "7"}};  // a private-use character GB18030 lacks
     TempFolder folder;
     const std::string path = folder.file("bd.txt");
-    SaveStringGrid(gridOf(cells), path);
+    testsupport::writeBytes(path,
+                            "1\r\n3\r\n\xC3\xA9\r\n\xEF\xBB\xBF\xEE\x9E\x8D\r\n"
+                            "\xEF\xBB\xBF\xEF\xBB\xBF"
+                            "7\r\n\xFF\r\n");
+    TextGrid grid;
+    LoadStringGrid(grid, path);
+    const Columns cells = {{"茅", "\uE78D", "\uFEFF7"}};
+    ASSERT_EQ(columnsOf(grid), cells);
+    SaveStringGrid(grid, path);
     EXPECT_EQ(testsupport::readBytes(path).substr(0, 3), "\xEF\xBB\xBF");
     TextGrid loaded;
     LoadStringGrid(loaded, path);
