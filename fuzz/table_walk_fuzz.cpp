@@ -18,6 +18,7 @@
 #include "tank/density.h"
 #include "tank/tank_reader.h"
 #include "tank/volume.h"
+#include "text/number_format.h"
 #include "text/number_text.h"
 #include "text/row_text.h"
 

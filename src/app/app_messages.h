@@ -142,12 +142,30 @@ inline std::string storedFileUnread(std::string_view what, const std::string& pa
     return "无法读取" + std::string(what) + "“" + path + "”：" + std::string(reason) +
            "。\n程序按没有这个文件启动；关闭时" + (ask ? "会先询问是否改写它。" : "不会改写它。");
 }
-// At close, for such a file.
+// At close, for such a file; `changed`: it is no longer the file the start could not read
+// (something replaced or changed it while the window was open).
 inline std::string keepCopyQuestion(std::string_view what, const std::string& path,
-                                    const std::string& copy) {
-    return "启动时无法读取的" + std::string(what) + "“" + path +
-           "”至今保持原样。\n选“是”：先把它保留为“" + copy +
+                                    const std::string& copy, bool changed) {
+    return "启动时无法读取的" + std::string(what) + "“" + path + "”" +
+           (changed ? "在程序运行期间已被改动或替换，本程序没有读过它现在的内容" : "至今保持原样") +
+           "。\n选“是”：先把它保留为“" + copy +
            "”，再保存本次的内容；\n选“否”：不改写它，本次的内容不保存到这个文件。";
+}
+// A copy could not be kept: NAME.bak to NAME.bak999 (`last`) all exist.
+inline std::string noFreeCopyName(const std::string& first, const std::string& last) {
+    return "无法保留副本：“" + first + "”至“" + last +
+           "”都已存在。请删除不需要的副本后再关闭程序；这个文件没有改写。";
+}
+// Values the settings file cannot hold (a line break, bytes that are not text), each one
+// line; every other setting was saved.
+inline std::string valuesNotStored(const std::string& path, const std::string& lines) {
+    return "设置已保存到“" + path + "”，但下列内容无法保存，文件中仍是原来的内容：" + lines;
+}
+inline std::string valueNotStored(std::string_view name, bool lineBreak) {
+    // Appended piece by piece: GCC 12 misreads "\n" + std::string as an overlapping copy.
+    std::string line(1, '\n');
+    return line.append(name).append("：").append(lineBreak ? "含有换行符或空字符"
+                                                           : "不是有效的文字（UTF-8）");
 }
 
 // A table request whose first level lies above its last: no row at all.
@@ -240,6 +258,16 @@ inline std::string ticketNotSaved(std::string_view reason) {
                           : "计量单未能保存：" + std::string(reason);
 }
 
+// A temporary file of the temporary folder (the table's rows, the workbook's parts) failed:
+// nothing was saved over.
+inline std::string temporaryFolderFailed(const std::string& folder, std::string_view reason) {
+    return "临时文件夹“" + folder + "”无法写入临时文件：" + std::string(reason) +
+           "。\n文件没有保存，原来的文件保持不变。请在这个文件夹中腾出空间，或把环境变量 TMPDIR "
+           "指向空间足够的文件夹后再试。";
+}
+// When the folder itself gave no reason.
+inline constexpr std::string_view kTemporaryIncomplete = "临时文件没有写全";
+
 inline constexpr std::string_view kOutOfMemory = "内存不足，操作未能完成！";
 // An error no lower layer words for the user (a fault of the program itself).
 inline std::string internalError(std::string_view detail) {
@@ -249,6 +277,9 @@ inline std::string internalError(std::string_view detail) {
 inline std::string workbookFailed(std::string_view detail) {
     return "生成工作簿失败：" + std::string(detail);
 }
+
+// A reference height printed on a document must be a level.
+inline constexpr std::string_view kReferenceHeightNegative = "参照高度不能为负！";
 
 // The calculation method, the ullage and the level of a quantity in the window.
 inline constexpr std::string_view kExactSummaryLine = "计算方法：真实几何";

@@ -7,11 +7,14 @@
 #include "app/app_messages.h"
 #include "exact/head_profile.h"
 #include "files/file_error.h"
+#include "files/kept_copy.h"
 #include "files/read_file.h"
+#include "form/table_identity.h"
 #include "geometry/geometry.h"
 #include "oil/oil.h"
 #include "output/paper_fonts.h"
 #include "store/grid_file.h"
+#include "store/settings_file.h"
 #include "store/text_encoding.h"
 #include "text/number_text.h"
 #include "xlsx/xl_wrappers.h"
@@ -42,6 +45,8 @@ std::string_view app_messages::systemReason(int code) {
             return "文件名太长";
         case EIO:
             return "磁盘读写出错";
+        case EEXIST:
+            return "文件已存在";
         default:
             return std::strerror(code);
     }
@@ -74,6 +79,16 @@ std::string gridCountReason(const GridCountError& e) {
                                           e.limit);
 }
 
+// A stored control as the user knows it: "公称容量（Edit52）" for a field with a caption.
+std::string shownControlName(const std::string& key) {
+    for (const IdentityField& field : kIdentityFields) {
+        if (field.control == key) {
+            return std::string(field.caption) + "（" + key + "）";
+        }
+    }
+    return key;
+}
+
 }  // namespace
 
 std::optional<std::string> fileFailureReason(const FileError& e) {
@@ -87,7 +102,13 @@ std::optional<std::string> fileFailureReason(const FileError& e) {
             return std::string(app_messages::kWriteProtected);
         case FileFault::TooLarge:
             return app_messages::tooLarge(kMaxStoredFileBytes / (1024 * 1024));
+        case FileFault::TemporaryFolder:
+            if (e.code() == 0) {
+                return std::string(app_messages::kTemporaryIncomplete);
+            }
+            break;
         case FileFault::System:
+        case FileFault::NoFreeCopyName:
             break;
     }
     if (e.code() != 0) {
@@ -107,9 +128,22 @@ void showStop(UiServices& ui, const Stop& stop) {
 void showCurrentException(UiServices& ui) {
     try {
         throw;
+    } catch (const ValuesNotStored& e) {
+        std::string lines;
+        for (const ValuesNotStored::Value& v : e.values()) {
+            lines += app_messages::valueNotStored(shownControlName(v.key),
+                                                  v.why == UnstorableValue::LineBreak);
+        }
+        ui.showError(app_messages::valuesNotStored(e.path(), lines));
     } catch (const FileError& e) {
         const std::optional<std::string> reason = fileFailureReason(e);
-        if (reason && !e.path().empty()) {
+        if (e.fault() == FileFault::NoFreeCopyName) {
+            const std::string& last = e.path();
+            ui.showError(app_messages::noFreeCopyName(
+                last.substr(0, last.size() - std::to_string(kMaxKeptCopies).size()), last));
+        } else if (reason && e.fault() == FileFault::TemporaryFolder) {
+            ui.showError(app_messages::temporaryFolderFailed(e.path(), *reason));
+        } else if (reason && !e.path().empty()) {
             ui.showError(app_messages::fileFailed(e.path(), *reason));
         } else {
             ui.showError(app_messages::internalError(e.what()));

@@ -88,7 +88,9 @@ std::optional<WindowTable> makeWindowTable(FieldSource& form, UiServices& ui, Me
     CapacityTable& table = made.table;
     table.config = request->config;
     table.method = method;
-    describeTable(table, form);
+    if (!describeTable(table, form, ui)) {
+        return std::nullopt;
+    }
     const auto keep = [&](const TableRow& row) {
         table.tableRows.emplace_back(row.text);
         if (request->densityKgPerM3) {

@@ -1,5 +1,6 @@
 #include "app/oil_operations.h"
 
+#include <algorithm>
 #include <ctime>
 
 #include "app/app_messages.h"
@@ -11,6 +12,7 @@
 #include "form/oil_fields.h"
 #include "form/table_identity.h"
 #include "oil/oil_messages.h"
+#include "output/save_choice.h"
 #include "output/ticket_paper.h"
 #include "tank/quick_calculation.h"
 #include "tank/tank_reader.h"
@@ -164,16 +166,19 @@ std::string proposedTicketName(const OilTicket& ticket) {
             name.append("_").append(fileNamePart(value));
         }
     }
-    const std::string& time = ticket.time;
-    name += '_';
-    for (char c : time) {
+    std::string stamp = "_";
+    for (char c : ticket.time) {
         if (c == ' ') {
-            name += '_';
+            stamp += '_';
         } else if (c >= '0' && c <= '9') {
-            name += c;
+            stamp += c;
         }
     }
-    return name;
+    // A long tank number gives way so the name, its time and suffix fit the file system.
+    constexpr std::size_t kSuffixRoom = 5;  // ".xlsx"
+    const std::size_t room =
+        kLongestFileName - std::min(kLongestFileName, stamp.size() + kSuffixRoom);
+    return cutToBytes(std::move(name), room) + stamp;
 }
 
 }  // namespace
@@ -400,11 +405,12 @@ std::string OilQuantity::saveTicketFile(const char* suffix,
     }
     const std::string filter = std::string("*.") + suffix;
     const std::optional<std::string> chosen =
-        ui_.askSaveFileName({proposedTicketName(*ticket_), suffix, filter});
-    if (!chosen || chosen->empty()) {
+        askFileToWrite(ui_, {proposedTicketName(*ticket_), suffix, filter},
+                       [suffix](const std::string& name) { return withSuffix(name, suffix); });
+    if (!chosen) {
         return {};
     }
-    const std::string path = withSuffix(*chosen, suffix);
+    const std::string& path = *chosen;
     const std::optional<bool> saved = guarded(ui_, [&]() -> std::optional<bool> {
         try {
             write(path);

@@ -38,9 +38,10 @@ bool loadOne(UiServices& ui, std::string_view what, const std::string& path,
     return false;
 }
 
-// Saves one stored file as the close does (shutDown).
+// Saves one stored file as the close does (shutDown); `stamp`: the file as the start found
+// it, when it could not be read.
 void saveOne(UiServices& ui, std::string_view what, const std::string& path, bool unread,
-             const std::function<void(SaveOver)>& save) {
+             const std::optional<FileStamp>& stamp, const std::function<void(SaveOver)>& save) {
     try {
         const std::string target = resolveSaveTarget(path);
         std::error_code ec;
@@ -52,7 +53,8 @@ void saveOne(UiServices& ui, std::string_view what, const std::string& path, boo
             return;  // a folder, FIFO or device: nothing to keep, nothing a save may replace
         }
         const std::string copy = freeCopyName(target);
-        if (ui.messageBox(app_messages::keepCopyQuestion(what, path, copy),
+        const bool changed = fileStamp(target) != stamp;
+        if (ui.messageBox(app_messages::keepCopyQuestion(what, path, copy, changed),
                           app_messages::kStoredFilesCaption, MessageButtons::YesNo,
                           MessageIcon::Warning) != MessageAnswer::Yes) {
             return;
@@ -89,8 +91,14 @@ UnreadFiles startUp(WindowForm& form, const ProgramFiles& files, UiServices& ui)
     UnreadFiles unread;
     unread.settings = !loadOne(ui, app_messages::kSettingsFile, files.settings(),
                                [&] { LoadSettings(form, files.settings()); });
+    if (unread.settings) {
+        unread.settingsStamp = fileStamp(files.settings());
+    }
     unread.grid = !loadOne(ui, app_messages::kGridFile, files.grid(),
                            [&] { LoadStringGrid(form.grid(), files.grid()); });
+    if (unread.grid) {
+        unread.gridStamp = fileStamp(files.grid());
+    }
     finishStartUp(form);
     return unread;
 }
@@ -98,8 +106,9 @@ UnreadFiles startUp(WindowForm& form, const ProgramFiles& files, UiServices& ui)
 void shutDown(WindowForm& form, const ProgramFiles& files, UiServices& ui,
               const UnreadFiles& unread) {
     saveOne(ui, app_messages::kSettingsFile, files.settings(), unread.settings,
+            unread.settingsStamp,
             [&](SaveOver over) { SaveSettings(form, files.settings(), over); });
-    saveOne(ui, app_messages::kGridFile, files.grid(), unread.grid,
+    saveOne(ui, app_messages::kGridFile, files.grid(), unread.grid, unread.gridStamp,
             [&](SaveOver over) { SaveStringGrid(form.grid(), files.grid(), over); });
 }
 

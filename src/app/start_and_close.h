@@ -6,6 +6,7 @@
 
 #include "app/program_files.h"
 #include "app/window_form.h"
+#include "files/read_file.h"
 #include "ports/ui_services.h"
 
 namespace quorvel::app {
@@ -27,6 +28,8 @@ void finishStartUp(WindowForm& form);
 struct UnreadFiles {
     bool settings = false;
     bool grid = false;
+    // Each as the start found it, to tell at close whether it is still that file.
+    std::optional<FileStamp> settingsStamp, gridStamp;
 };
 
 // FormActivate: Config.ini, then bd.txt, each loaded on its own (a file that fails does not
@@ -38,8 +41,9 @@ UnreadFiles startUp(WindowForm& form, const ProgramFiles& files, UiServices& ui)
 // FormClose: saves the settings, then the grid, each on its own; a save that fails is named,
 // with why, in a box, and leaves its file as it was. A file in `unread` that is a regular
 // file is written over only when the user says Yes to a question, after a copy of it was
-// kept beside it (NAME.bak, NAME.bak2, ...); one that is not (a FIFO, a device) is left
-// alone without a word, as the start said.
+// kept beside it (NAME.bak, NAME.bak2, ...); the question says whether it is still the file
+// the start could not read. One that is not a regular file (a FIFO, a device) is left alone
+// without a word, as the start said.
 void shutDown(WindowForm& form, const ProgramFiles& files, UiServices& ui,
               const UnreadFiles& unread);
 

@@ -8,6 +8,7 @@
 #include "app/error_boundary.h"
 #include "app/table_operations.h"
 #include "output/capacity_workbook.h"
+#include "output/save_choice.h"
 #include "output/table_paper.h"
 
 namespace quorvel::app {
@@ -27,11 +28,9 @@ bool endsWithSuffix(const std::string& path, std::string_view suffix) {
 std::optional<std::string> askTableFile(const TableIdentity& identity, UiServices& ui,
                                         std::string_view today, const char* suffix) {
     const std::string filter = std::string("*.") + suffix;
-    std::optional<std::string> chosen =
-        ui.askSaveFileName({proposedTableName(identity, today, suffix), suffix, filter});
-    if (!chosen || chosen->empty())
-        return std::nullopt;
-    return withSuffix(*chosen, suffix);
+    return askFileToWrite(
+        ui, {proposedTableName(identity, today, suffix), suffix, filter},
+        [suffix](const std::string& chosen) { return withSuffix(chosen, suffix); });
 }
 
 }  // namespace
@@ -47,6 +46,16 @@ std::string fileNamePart(std::string_view text) {
     return out;
 }
 
+std::string cutToBytes(std::string text, std::size_t bytes) {
+    if (text.size() <= bytes)
+        return text;
+    std::size_t end = bytes;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        --end;
+    text.resize(end);
+    return text;
+}
+
 std::string todayText() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -58,11 +67,25 @@ std::string todayText() {
 
 std::string proposedTableName(const TableIdentity& identity, std::string_view today,
                               std::string_view suffix) {
-    std::string name = app_messages::kTableFilePrefix;
-    if (const std::string& tank = identity.value("Edit49"); !tank.empty())
-        name.append("_").append(fileNamePart(tank));
-    const std::string& date = identity.value("Edit54");
-    name.append("_").append(fileNamePart(date.empty() ? today : std::string_view(date)));
+    const std::string& typedDate = identity.value("Edit54");
+    std::string tank = fileNamePart(identity.value("Edit49"));
+    std::string date = fileNamePart(typedDate.empty() ? today : std::string_view(typedDate));
+    const std::string_view prefix = app_messages::kTableFilePrefix;
+    const auto length = [&] {
+        return prefix.size() + (tank.empty() ? 0 : 1 + tank.size()) + 1 + date.size() + 1 +
+               suffix.size();
+    };
+    // A long tank number gives way first, then a long date.
+    for (std::string* part : {&tank, &date}) {
+        if (length() > kLongestFileName) {
+            *part = cutToBytes(std::move(*part),
+                               part->size() - std::min(part->size(), length() - kLongestFileName));
+        }
+    }
+    std::string name(prefix);
+    if (!tank.empty())
+        name.append("_").append(tank);
+    name.append("_").append(date);
     return name.append(".").append(suffix);
 }
 

@@ -22,14 +22,21 @@ inline constexpr const char* kPdfSuffix = "pdf";
 // Today's date in the local time zone, "2026-12-09".
 std::string todayText();
 
+// The longest name a file system takes for a file, in bytes (Linux's NAME_MAX).
+inline constexpr std::size_t kLongestFileName = 255;
+
 // The name proposed for the table's file: "罐容表_T-101_2026-12-09.xlsx" — the tank number
 // when there is one, the table's date (编制日期) or else `today`; characters a file name
-// cannot hold become "-".
+// cannot hold become "-". A name longer than kLongestFileName bytes is cut to fit, from the
+// end of the tank number (then of the date), between characters.
 std::string proposedTableName(const TableIdentity& identity, std::string_view today,
                               std::string_view suffix);
 
 // A part of a file name: the characters file systems and dialogs refuse become "-".
 std::string fileNamePart(std::string_view text);
+
+// `text` cut to at most `bytes` bytes without parting a UTF-8 character.
+std::string cutToBytes(std::string text, std::size_t bytes);
 
 // `path` ending in "." + `suffix` (any case), appended when it does not.
 std::string withSuffix(const std::string& path, std::string_view suffix);

@@ -7,6 +7,7 @@
 #include "files/save_target.h"
 #include "tank/density.h"
 #include "text/number_format.h"
+#include "text/number_text.h"
 
 namespace quorvel::app {
 
@@ -56,9 +57,17 @@ bool walkComparison(const TableWalk& request, UiServices& ui,
         .value_or(false);
 }
 
-void describeTable(CapacityTable& table, const FieldSource& form) {
+bool describeTable(CapacityTable& table, const FieldSource& form, UiServices& ui) {
     table.identity = readTableIdentity(form);
     table.increments = form.checked(kIncrementsSwitch);
+    const std::string& reference = table.identity.value(kReferenceHeightField);
+    return reference.empty() || guarded(ui, [&]() -> std::optional<bool> {
+                                    if (textToNumber(reference) >= 0) {
+                                        return true;
+                                    }
+                                    ui.showError(app_messages::kReferenceHeightNegative);
+                                    return false;
+                                }).value_or(false);
 }
 
 std::optional<CapacityTable> makeTable(FieldSource& form, UiServices& ui, Method method) {
@@ -71,7 +80,9 @@ std::optional<CapacityTable> makeTable(FieldSource& form, UiServices& ui, Method
         table.config = std::move(request->config);
         tabulate(table.config, request->densityKgPerM3, table, method);
         nameMethod(table, method);
-        describeTable(table, form);
+        if (!describeTable(table, form, ui)) {
+            return std::nullopt;
+        }
         return table;
     });
 }

@@ -40,7 +40,9 @@ bool walkComparison(const TableWalk& request, UiServices& ui,
                     const std::function<void(const TableRow&, double exactM3)>& sink);
 
 // What the form says of a table to issue: its identity (罐容表信息) and the increment switch.
-void describeTable(CapacityTable& table, const FieldSource& form);
+// The reference height goes onto the document as typed, so it must be a level: one that is
+// not a number, or below zero, is refused through `ui`. Whether the table was described.
+bool describeTable(CapacityTable& table, const FieldSource& form, UiServices& ui);
 
 // readTable, then the whole walk held as the window holds it (ListBox1/ListBox2).
 std::optional<CapacityTable> makeTable(FieldSource& form, UiServices& ui,

@@ -65,8 +65,9 @@ std::span<const OptionSpec> documentOptions() {
 }
 
 void checkDocumentOptions(const TableOptions& o) {
-    if (o.pdfFile && (o.quickLevel || o.volumeLitres || o.weightKg)) {
-        throw UsageError("--pdf writes the table: leave out --quick, --volume and --weight");
+    if (o.pdfFile && (o.quickLevel || o.ullage || o.volumeLitres || o.weightKg)) {
+        throw UsageError(
+            "--pdf writes the table: leave out --quick, --ullage, --volume and --weight");
     }
 }
 

@@ -6,6 +6,7 @@
 #include "app/window_rules.h"
 #include "form/calibration_grid.h"
 #include "form/controls.h"
+#include "form/input_filter.h"
 
 namespace quorvel::cli {
 namespace {
@@ -29,9 +30,11 @@ void setControl(MemoryForm& form, const FormEdit& edit) {
     if (info == nullptr) {
         throw UsageError("unknown control \"" + edit.name + "\"");
     }
+    // No field holds a line break: one typed goes nowhere, as in the window.
+    const std::string text = filtered(FilterKind::OneLine, edit.value);
     switch (info->kind) {
         case ControlKind::Edit:
-            form.setText(edit.name, edit.value);
+            form.setText(edit.name, text);
             break;
         case ControlKind::CheckBox:
         case ControlKind::RadioButton:
@@ -44,7 +47,7 @@ void setControl(MemoryForm& form, const FormEdit& edit) {
             if (listIsFixed(edit.name)) {
                 chooseEntry(form, edit.name, edit.value);
             } else {
-                form.setText(edit.name, edit.value);
+                form.setText(edit.name, text);
             }
             break;
     }

@@ -17,7 +17,8 @@ app::MemoryWindow designedWindow();
 // entries, the grid headings written.
 MemoryForm startingForm();
 
-// Applies one edit as a person would in the window. Throws UsageError for an unknown control,
+// Applies one edit as a person would in the window: a text loses its line breaks, as a
+// pasted one does in a field of one line. Throws UsageError for an unknown control,
 // a check value other than 1 or 0, a list entry that does not exist, or a cell that is fixed
 // or outside the grid.
 void applyEdit(MemoryForm& form, const FormEdit& edit);

@@ -96,7 +96,9 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
         table.emplace();
         table->config = request->config;
         table->method = method;
-        app::describeTable(*table, window);
+        if (!app::describeTable(*table, window, ui)) {
+            return false;
+        }
         if (!options.pdfFile) {
             spool.emplace();
             if (options.csv) {

@@ -43,16 +43,25 @@ class Temporary {
         const std::string pattern =
             (targetPath.parent_path() / temporaryNamePattern(targetPath.filename().string()))
                 .string();
-        std::vector<char> name(pattern.begin(), pattern.end());
-        name.push_back('\0');
-        fd_ = ::mkostemp(name.data(), O_CLOEXEC);
-        if (fd_ < 0) {
-            throw failure("cannot create a file beside", target, errno);
+        // Another save's clean-up may take a file between its creation and its lock for one
+        // a killed save left: then it is made again.
+        for (int attempt = 0; fd_ < 0; ++attempt) {
+            std::vector<char> name(pattern.begin(), pattern.end());
+            name.push_back('\0');
+            fd_ = ::mkostemp(name.data(), O_CLOEXEC);
+            if (fd_ < 0) {
+                throw failure("cannot create a file beside", target, errno);
+            }
+            path_ = name.data();
+            // Tells a clean-up that this save is running; where the file system offers no
+            // locks, the age of the file still protects it.
+            (void)::flock(fd_, LOCK_EX);
+            struct stat st {};
+            if (attempt < 8 && ::fstat(fd_, &st) == 0 && st.st_nlink == 0) {
+                ::close(fd_);
+                fd_ = -1;
+            }
         }
-        path_ = name.data();
-        // Tells a concurrent clean-up that this save is running; where the file system
-        // offers no locks, the age of the file still protects it.
-        (void)::flock(fd_, LOCK_EX | LOCK_NB);
     }
     ~Temporary() {
         if (!renamed_)

@@ -10,10 +10,14 @@ namespace quorvel {
 
 // Why a file was refused when the system itself did not fail.
 enum class FileFault {
-    System,          // the system's error, code() (or none: the message says it all)
-    NotRegular,      // a device, a FIFO or a socket where a regular file belongs
-    WriteProtected,  // its permission bits forbid writing it (root included)
-    TooLarge,        // larger than a stored file may be (files/read_file.h)
+    System,           // the system's error, code() (or none: the message says it all)
+    NotRegular,       // a device, a FIFO or a socket where a regular file belongs
+    WriteProtected,   // its permission bits forbid writing it (root included)
+    TooLarge,         // larger than a stored file may be (files/read_file.h)
+    TemporaryFolder,  // a temporary file in the system's temporary folder (path()) failed,
+                      // code() the system's reason, or 0 when a part came out incomplete
+    NoFreeCopyName,   // every name a kept copy may take is in use (files/kept_copy.h);
+                      // path() the last of them
 };
 
 class FileError : public std::runtime_error {

@@ -12,8 +12,6 @@
 namespace quorvel {
 namespace {
 
-constexpr int kMaxCopies = 999;
-
 FileError failure(const std::string& what, const std::string& path, int err) {
     return FileError(what + " " + path + ": " + std::strerror(err), path, err);
 }
@@ -65,14 +63,17 @@ void copyBytes(const std::string& from, const std::string& to) {
 }  // namespace
 
 std::string freeCopyName(const std::string& target) {
-    for (int n = 1; n <= kMaxCopies; ++n) {
+    for (int n = 1; n <= kMaxKeptCopies; ++n) {
         const std::string name = target + ".bak" + (n == 1 ? std::string() : std::to_string(n));
         struct stat st {};
         if (::lstat(name.c_str(), &st) != 0 && errno == ENOENT) {
             return name;
         }
     }
-    throw failure("no free name for a copy of", target, EEXIST);
+    const std::string last = target + ".bak" + std::to_string(kMaxKeptCopies);
+    throw FileError(
+        "no free name for a copy of " + target + ": " + target + ".bak to " + last + " all exist",
+        last, EEXIST, FileFault::NoFreeCopyName);
 }
 
 void keepCopy(const std::string& target, const std::string& copy) {

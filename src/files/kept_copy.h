@@ -6,8 +6,11 @@
 
 namespace quorvel {
 
+inline constexpr int kMaxKeptCopies = 999;
+
 // The first of NAME.bak, NAME.bak2, NAME.bak3, ... (up to NAME.bak999) beside `target` that
-// does not exist. Throws FileError when all are taken.
+// does not exist. Throws FileError (fault NoFreeCopyName, path() the last name) when all are
+// taken.
 std::string freeCopyName(const std::string& target);
 
 // Keeps the present content of the regular file `target` under the new name `copy` in the

@@ -84,4 +84,13 @@ std::optional<std::string> readFileIfExists(const std::string& path, std::size_t
     return bytes;
 }
 
+std::optional<FileStamp> fileStamp(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        return std::nullopt;
+    }
+    return FileStamp{st.st_dev, st.st_ino, static_cast<std::uint64_t>(st.st_size),
+                     st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
+}
+
 }  // namespace quorvel

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -21,5 +22,16 @@ inline constexpr std::size_t kMaxStoredFileBytes = std::size_t{16} * 1024 * 1024
 // (fault TooLarge), or cannot be read (the system's code).
 std::optional<std::string> readFileIfExists(const std::string& path,
                                             std::size_t maxBytes = kMaxStoredFileBytes);
+
+// What tells one version of a file from another: which file it is, its size and its last
+// change, to the nanosecond.
+struct FileStamp {
+    std::uint64_t device = 0, inode = 0, size = 0;
+    std::int64_t changedSeconds = 0, changedNanoseconds = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of `path` (links followed), or nothing when it cannot be looked at.
+std::optional<FileStamp> fileStamp(const std::string& path);
 
 }  // namespace quorvel

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <ctime>
 #include <filesystem>
 #include <system_error>
@@ -19,7 +20,8 @@ bool isMkstempCharacter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
-// Removes `path` when it is still the file examined, old enough and not locked by a save.
+// Removes `path` when it is still the file examined and no save holds it: its lock is free
+// (or, on a file system without locks, it is old enough).
 bool removeIfStale(const std::string& path, std::time_t newestStale) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
@@ -27,12 +29,13 @@ bool removeIfStale(const std::string& path, std::time_t newestStale) {
     bool removed = false;
     struct stat opened {};
     struct stat named {};
-    // A running save holds its lock from creation to rename; its file is also young, which
-    // covers the moment between mkstemp and flock.
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 &&
-        S_ISREG(opened.st_mode) && opened.st_mtime <= newestStale &&
-        ::lstat(path.c_str(), &named) == 0 && named.st_dev == opened.st_dev &&
-        named.st_ino == opened.st_ino) {
+    // A running save holds its lock from creation to rename (atomic_file.cpp makes a new
+    // one again should this remove it between its creation and its lock).
+    const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    const bool locksKept = locked || errno == EWOULDBLOCK;
+    if ((locked || !locksKept) && ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
+        (locked || opened.st_mtime <= newestStale) && ::lstat(path.c_str(), &named) == 0 &&
+        named.st_dev == opened.st_dev && named.st_ino == opened.st_ino) {
         removed = ::unlink(path.c_str()) == 0;
     }
     ::close(fd);

@@ -279,12 +279,15 @@ void writePageSetup(TSheet& sheet, const WorkbookPrint& print) {
 
 // A problem with the inputs that stops the workbook before anything is asked or written.
 std::optional<std::string> inputProblem(const CapacityWorkbookInput& input,
-                                        const TableLayout& layout) {
+                                        const TableLayout& layout, const WorkbookPrint& print) {
     if (input.rows == nullptr && input.useDensity &&
         input.weightTexts.size() != input.tableRows.size()) {
         return msg::weightsDoNotMatch(input.weightTexts.size(), input.tableRows.size());
     }
-    return layoutProblem(layout);
+    if (auto problem = layoutProblem(layout)) {
+        return problem;
+    }
+    return pageBreakProblem(layout, print);
 }
 
 }  // namespace
@@ -317,7 +320,8 @@ bool writeWorkbook(const CapacityWorkbookInput& input, const std::string& path, 
     const TableRowNumbers& rows = input.rows != nullptr ? *input.rows : held;
     const TableLayout layout =
         tableLayout(rows.size(), input.useDensity, input.rowsPerBlock, input.increments, titleRows);
-    if (auto problem = inputProblem(input, layout)) {
+    const WorkbookPrint print = workbookPrint(layout, input.tankNumber);
+    if (auto problem = inputProblem(input, layout, print)) {
         ui.messageBox(*problem, msg::kErrorCaption, MessageButtons::Ok, MessageIcon::Error);
         return false;
     }
@@ -334,7 +338,6 @@ bool writeWorkbook(const CapacityWorkbookInput& input, const std::string& path, 
         return false;
     }
 
-    const WorkbookPrint print = workbookPrint(layout, input.tankNumber);
     TSheet sheet = book.addSheet(msg::kSheetName);
     if (input.title != nullptr) {
         const int pageColumns = print.blocksPerPage * layout.blockWidth;

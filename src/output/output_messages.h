@@ -101,11 +101,26 @@ inline std::string tooManyColumns(std::size_t rows, int rowsPerBlock, std::size_
            " 列的限制。请把每列数据条数改为至少 " + std::to_string(minRows) + " 后再试。";
 }
 
+inline std::string tooManyPageBreaks(std::size_t rows, int rowsPerBlock, std::size_t blocks,
+                                     int blocksPerPage, int maxBreaks, std::size_t minRows) {
+    return "罐容表共 " + std::to_string(rows) + " 行，每列 " + std::to_string(rowsPerBlock) +
+           " 条数据需要 " + std::to_string(blocks) + " 个列块，每页 " +
+           std::to_string(blocksPerPage) + " 块，分页超过了 Excel 工作表最多 " +
+           std::to_string(maxBreaks) + " 个分页符的限制。请把每列数据条数改为至少 " +
+           std::to_string(minRows) + " 后再试。";
+}
+
 inline std::string tooManySheetRows(std::size_t rowsUsed, int maxRows, std::size_t maxTableRows,
                                     int headRows) {
     return "罐容表每列需要 " + std::to_string(rowsUsed) + " 条数据，超过了 Excel 工作表最多 " +
            std::to_string(maxRows) + " 行的限制（标题和表头占前 " + std::to_string(headRows) +
            " 行）。请把每列数据条数改为不超过 " + std::to_string(maxTableRows) + " 后再试。";
+}
+
+// A document saved under a name that is taken.
+inline constexpr const char* kReplaceCaption = "确认另存为";
+inline std::string replaceQuestion(const std::string& path) {
+    return "“" + path + "”已存在。\n要替换它吗？";
 }
 
 // The window snapshot ("打印").

@@ -1,6 +1,7 @@
 // A capacity table's rows kept on disk while they are computed, for the workbook of a table
 // too long to hold (a million rows): each row as the three numbers the sheet shows, 24 bytes
-// in an unnamed temporary file that the system removes when it is closed. Memory stays a few
+// in an unnamed temporary file of the temporary folder ($TMPDIR, files/temporary_file.h) that
+// the system removes when it is closed. Memory stays a few
 // kilobytes whatever the length; the workbook reads the rows back in runs (TableRowNumbers).
 #pragma once
 
@@ -17,7 +18,7 @@ namespace quorvel {
 
 class RowSpool final : public TableRowNumbers {
   public:
-    // The temporary file (std::tmpfile, in the system's temporary folder) is made only when
+    // The temporary file (in the temporary folder) is made only when
     // the rows outgrow the few thousand kept in memory, so a short table never touches disk.
     RowSpool();
 

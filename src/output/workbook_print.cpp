@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "output/output_messages.h"
+#include "xlsx/xl_book.h"
 
 namespace quorvel {
 namespace {
@@ -24,6 +25,18 @@ double blockPoints(const TableLayout& layout) {
 }
 
 }  // namespace
+
+std::optional<std::string> pageBreakProblem(const TableLayout& layout, const WorkbookPrint& print) {
+    if (print.columnBreaks.size() <= static_cast<std::size_t>(kXlMaxPageBreaks)) {
+        return std::nullopt;
+    }
+    // As many blocks as the pages the breaks allow hold, each as long as that needs.
+    const std::size_t blocks = static_cast<std::size_t>(kXlMaxPageBreaks + 1) *
+                               static_cast<std::size_t>(print.blocksPerPage);
+    const std::size_t minRows = (layout.rowCount + blocks - 1) / blocks;
+    return output_messages::tooManyPageBreaks(layout.rowCount, layout.rowsPerBlock, layout.blocks,
+                                              print.blocksPerPage, kXlMaxPageBreaks, minRows);
+}
 
 double columnPoints(double width) {
     const double pixels = std::floor(width * 7 + 0.5) + 5;

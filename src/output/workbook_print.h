@@ -6,6 +6,7 @@
 // sheet; it changes no cell.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,10 @@ struct WorkbookPrint {
 // The print rules of a sheet laid out as `layout`; `tankNumber` (may be empty) goes into the
 // footer as "罐号：…".
 WorkbookPrint workbookPrint(const TableLayout& layout, const std::string& tankNumber);
+
+// Why a sheet laid out as `layout` cannot print as `print` says: more page breaks between
+// its blocks than a sheet holds, with the block size that would do; nothing when it can.
+std::optional<std::string> pageBreakProblem(const TableLayout& layout, const WorkbookPrint& print);
 
 // The printed width of a column of `width` character units, in points: the sheet's default
 // font has digits 7 pixels wide at 96 pixels per inch, and a column adds 5 pixels of padding.

@@ -17,7 +17,6 @@ namespace quorvel {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 std::string cellName(int col, int row) {
     return "the cell in column " + std::to_string(col) + ", row " + std::to_string(row);
@@ -126,7 +125,7 @@ struct GridBytes {
     int cols = 0;
     int rows = 0;
     std::vector<std::string_view> cells;
-    bool utf8First = false;  // the file began with a UTF-8 byte-order mark
+    bool utf8First = false;  // an editor saved the file as UTF-8 (isUtf8File)
 
     // The bytes of a cell, or nullptr when the file does not hold it.
     const std::string_view* cell(int col, int row) const {
@@ -143,9 +142,9 @@ struct GridBytes {
 GridBytes parseGridFile(std::string_view bytes, const std::string& path,
                         std::optional<int>* colsRead = nullptr) {
     GridBytes grid;
-    if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
+    grid.utf8First = isUtf8File(bytes);
+    if (bytes.starts_with(kUtf8Mark)) {
         bytes.remove_prefix(kUtf8Mark.size());
-        grid.utf8First = true;
     }
     GridReader reader(bytes, path);
     const GridReader::Count cols = reader.readCount();
@@ -187,6 +186,26 @@ GridBytes parseGridFile(std::string_view bytes, const std::string& path,
     return grid;
 }
 
+// GBK text can happen to be UTF-8 throughout (the window's headings never are), and a load
+// takes such a file for an editor's UTF-8 file. It is then written as one, marked, so that it
+// reads back as it was: every cell in UTF-8, one that begins with the mark marked again (a
+// read takes a cell's leading mark off).
+std::string markedUtf8File(const GridCells& grid, int cols, int rows) {
+    std::string out(kUtf8Mark);
+    out.append(std::to_string(cols)).append(kLineEnd);
+    out.append(std::to_string(rows)).append(kLineEnd);
+    for (int col = 0; col < cols; ++col) {
+        for (int row = 0; row < rows; ++row) {
+            const std::string text = grid.cell(col, row);
+            if (text.starts_with(kUtf8Mark)) {
+                out += kUtf8Mark;
+            }
+            out.append(text).append(kLineEnd);
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 void SaveStringGrid(const GridCells& grid, const std::string& path, SaveOver over) {
@@ -214,6 +233,9 @@ void SaveStringGrid(const GridCells& grid, const std::string& path, SaveOver ove
             if (oldBytes) {
                 old = parseGridFile(*oldBytes, path);
             }
+            if (old.utf8First) {
+                old = GridBytes();  // an editor's UTF-8 file is written anew in one encoding
+            }
         } catch (const GridCountError&) {
             old = GridBytes();
         }
@@ -235,6 +257,9 @@ void SaveStringGrid(const GridCells& grid, const std::string& path, SaveOver ove
             }
             out += kLineEnd;
         }
+    }
+    if (isUtf8File(out)) {
+        out = markedUtf8File(grid, cols, rows);
     }
     writeFileAtomically(path, out);
 }

@@ -41,12 +41,12 @@ class GridCountError : public FileError {
     std::int64_t cells = 0;   // TooManyCells: columns × rows
 };
 
-// Replaces `path` atomically: the counts, then every cell in GBK (storedBytes: a cell that
-// reads as the file's cell keeps its bytes). With `over` ReadableFile the file there is read
-// first, and one that cannot be read (files/read_file.h) is not replaced. Throws FileError,
-// naming the cell, when a cell holds a line break or a character that cannot be stored,
-// when the grid is larger than a file may hold, or when the file cannot be read (`over`)
-// or written; the previous file then stays as it was.
+// Replaces `path` atomically: the counts, then every cell in GBK, GB18030 where GBK has no
+// form (storedBytes: a cell that reads as the file's cell keeps its bytes). With `over`
+// ReadableFile the file there is read first, and one that cannot be read (files/read_file.h) is not
+// replaced. Throws FileError, naming the cell, when a cell holds a line break or a character that
+// cannot be stored, when the grid is larger than a file may hold, or when the file cannot be read
+// (`over`) or written; the previous file then stays as it was.
 void SaveStringGrid(const GridCells& grid, const std::string& path,
                     SaveOver over = SaveOver::ReadableFile);
 
@@ -55,8 +55,8 @@ void SaveStringGrid(const GridCells& grid, const std::string& path,
 // reads as 0. A cell is the text of its line up to the first CR (a line ends at LF, with or
 // without CR; in a file with no LF at all, at CR), read as store/text_encoding.h says (GBK,
 // else UTF-8, else with U+FFFD for what is neither); cells past the end of the file become
-// empty. A UTF-8 byte-order mark at the start is skipped, and its cells are read as UTF-8
-// first.
+// empty. In a file an editor saved as UTF-8 (isUtf8File: a byte-order mark, which is skipped,
+// or UTF-8 throughout) the cells are read as UTF-8 first; the next save writes it in GBK.
 // Throws FileError:
 //  - the file does not exist (code ENOENT) or cannot be read (files/read_file.h): nothing
 //    changes;

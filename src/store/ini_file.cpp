@@ -90,7 +90,63 @@ std::string readableByTheLibrary(std::string bytes) {
     return out;
 }
 
+// A value's text that the library would not read back as it is: it trims blanks (spaces and
+// tabs) from both ends, and the INI routines of the earlier platform also drop a pair of
+// quotes around a value. Such a text is stored between double quotes, which a read removes.
+bool needsQuotes(std::string_view text) {
+    if (text.empty())
+        return false;
+    const bool quoted = text.size() >= 2 && text.front() == text.back() &&
+                        (text.front() == '"' || text.front() == '\'');
+    return quoted || isBlank(text.front()) || isBlank(text.back());
+}
+
+// A stored value without the pair of quotes around it, if it has one.
+std::string_view unquoted(std::string_view stored) {
+    if (stored.size() >= 2 && stored.front() == stored.back() &&
+        (stored.front() == '"' || stored.front() == '\'')) {
+        return stored.substr(1, stored.size() - 2);
+    }
+    return stored;
+}
+
+// A file an editor saved as UTF-8 (isUtf8File), in the program's own bytes: each line's
+// name and value converted as the program stores them, so that every later read and write
+// sees one encoding. The first save then writes the whole file in it.
+std::string inStoredEncoding(std::string_view utf8) {
+    if (utf8.starts_with(kUtf8Mark))
+        utf8.remove_prefix(kUtf8Mark.size());
+    std::string out;
+    out.reserve(utf8.size());
+    while (!utf8.empty()) {
+        std::size_t end = utf8.find('\n');
+        end = end == std::string_view::npos ? utf8.size() : end + 1;
+        const std::string_view line = utf8.substr(0, end);
+        utf8.remove_prefix(end);
+        const std::size_t first = line.find_first_not_of(" \t");
+        const std::size_t equals = line.find('=');
+        const bool isKey = first != std::string_view::npos && equals != std::string_view::npos &&
+                           std::string_view(";#[").find(line[first]) == std::string_view::npos;
+        if (isKey) {
+            out += storedBytes(line.substr(0, equals));
+            out += '=';
+            out += storedBytes(line.substr(equals + 1));
+        } else {
+            out += storedBytes(line);
+        }
+    }
+    return out;
+}
+
 }  // namespace
+
+std::optional<UnstorableValue> whyUnstorable(std::string_view value) {
+    if (hasLineBreakOrNul(value))
+        return UnstorableValue::LineBreak;
+    if (!isUtf8(value))
+        return UnstorableValue::NotText;
+    return std::nullopt;
+}
 
 // Loaded in multi-key mode, so that every line of a repeated key (or of a repeated section,
 // which the library merges into the first) is kept and saved again. Lookups find the first
@@ -104,6 +160,9 @@ IniFile::IniFile(std::string path, bool readFile)
     store_->ini.SetSpaces(false);
     if (std::optional<std::string> bytes =
             readFile ? readFileIfExists(path_) : std::optional<std::string>()) {
+        if (isUtf8File(*bytes)) {
+            *bytes = inStoredEncoding(*bytes);
+        }
         if (store_->ini.LoadData(readableByTheLibrary(std::move(*bytes))) < 0) {
             throw FileError("cannot read " + path_ + ": out of memory");
         }
@@ -117,7 +176,7 @@ std::optional<StoredText> IniFile::readValue(std::string_view section, std::stri
                                              encodeName(key, false).c_str(), nullptr);
     if (value == nullptr)
         return std::nullopt;
-    return readStoredText(value);
+    return readStoredText(unquoted(value));
 }
 
 std::optional<std::string> IniFile::readString(std::string_view section,
@@ -132,16 +191,22 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
     std::string gbkSection = encodeName(section, true);
     std::string gbkKey = encodeName(key, false);
     std::string where = "cannot write " + describeKey(section, key) + " to " + path_ + ": ";
-    if (hasLineBreakOrNul(value)) {
+    if (whyUnstorable(value) == UnstorableValue::LineBreak) {
         throw FileError(where + "the value holds a line break or a NUL character");
     }
     const char* stored = store_->ini.GetValue(gbkSection.c_str(), gbkKey.c_str(), nullptr);
-    const std::string_view previous = stored != nullptr ? stored : "";
     std::string gbkValue;
-    try {
-        gbkValue = storedBytes(value, stored != nullptr ? &previous : nullptr);
-    } catch (const EncodingError& e) {
-        throw FileError(where + e.what());
+    if (stored != nullptr && readStoredText(unquoted(stored)).text == value) {
+        gbkValue = stored;  // as the user left it, quotes and all
+    } else {
+        try {
+            gbkValue = storedBytes(value);
+        } catch (const EncodingError& e) {
+            throw FileError(where + e.what());
+        }
+        if (needsQuotes(value)) {
+            gbkValue = '"' + gbkValue + '"';
+        }
     }
     store_->ini.SetMultiKey(false);
     const SI_Error rc = store_->ini.SetValue(gbkSection.c_str(), gbkKey.c_str(), gbkValue.c_str());

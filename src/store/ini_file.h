@@ -1,12 +1,16 @@
 // INI files as the settings file uses them: sections of key=value lines, texts UTF-8 in the
-// program and GBK on disk (values read as store/text_encoding.h says: GBK, else UTF-8, else
-// kept as bytes), CR LF line ends. Keys keep their file order: writing a key that
-// exists replaces its value in place, a new key is appended to its section (a new section
-// to the file). What the program does not touch — other sections, keys and comments — keeps
-// its bytes, even bytes that are not GBK; only the layout is redone: "key=value" without
-// spaces, blank lines only between sections and before comments. Names compare without regard to
-// ASCII case. Of a key that appears more than once in its section, the first line is the one
-// read and replaced; the later ones are kept, moved up beside it. A repeated section is
+// program and GBK on disk (GB18030 for a text GBK cannot hold; values read as
+// store/text_encoding.h says), CR LF line ends. A value with a blank (space or tab) at either
+// end, or with a pair of quotes around it, is stored between double quotes, and a pair of
+// quotes around a stored value is removed when it is read, as the earlier platform's INI
+// routines do: every text reads back as it was written. A file an editor saved as UTF-8
+// (isUtf8File) is read as UTF-8, and the next save writes it in the program's encoding. Keys keep
+// their file order: writing a key that exists replaces its value in place, a new key is appended to
+// its section (a new section to the file). What the program does not touch — other sections, keys
+// and comments — keeps its bytes, even bytes that are not GBK; only the layout is redone:
+// "key=value" without spaces, blank lines only between sections and before comments. Names compare
+// without regard to ASCII case. Of a key that appears more than once in its section, the first line
+// is the one read and replaced; the later ones are kept, moved up beside it. A repeated section is
 // merged into the first one. Damage hides nothing after it: NUL bytes are dropped when the
 // file is read, and a line that opens a section without closing it is kept as a comment.
 #pragma once
@@ -19,6 +23,11 @@
 #include "store/text_encoding.h"
 
 namespace quorvel {
+
+// Why a value cannot be stored in an INI file: no line of it may hold a line break or a NUL,
+// and it must be text (UTF-8). Every other text can.
+enum class UnstorableValue { LineBreak, NotText };
+std::optional<UnstorableValue> whyUnstorable(std::string_view value);
 
 class IniFile {
   public:
@@ -39,8 +48,8 @@ class IniFile {
 
     // Sets the key in memory; a value that reads as the stored one keeps the stored bytes
     // (storedBytes). Throws FileError, naming the key, when the value cannot be stored: a
-    // line break in it, or a character without a form that reads back. Throws
-    // std::invalid_argument for a section or key name an INI file cannot hold.
+    // line break or NUL in it, or bytes that are not UTF-8. Throws std::invalid_argument for
+    // a section or key name an INI file cannot hold.
     void writeString(std::string_view section, std::string_view key, std::string_view value);
 
     // The file as it would be saved: GBK bytes, every line ending in CR LF.

@@ -66,22 +66,47 @@ std::optional<std::string> addedValue(const FieldSource& form, const ControlInfo
     return value;
 }
 
+std::string describeUnstored(const std::string& path,
+                             const std::vector<ValuesNotStored::Value>& values) {
+    std::string what = "cannot store";
+    for (const ValuesNotStored::Value& v : values) {
+        what.append(&v == values.data() ? " " : ", ")
+            .append(v.key)
+            .append(v.why == UnstorableValue::LineBreak ? " (a line break or NUL)"
+                                                        : " (not UTF-8 text)");
+    }
+    return what + " in " + path + "; every other value was saved";
+}
+
 }  // namespace
+
+ValuesNotStored::ValuesNotStored(const std::string& path, std::vector<Value> values)
+    : FileError(describeUnstored(path, values), path), values_(std::move(values)) {}
 
 void SaveSettings(const FieldSource& form, const std::string& path, SaveOver over) {
     checkSavePath(path);  // a FIFO would not even be read
     IniFile file(path, over == SaveOver::ReadableFile);
     file.writeString(kSettingsSection, kVersionKey, kVersionValue);
     file.writeString(kSettingsSection, kModuleKey, kWindowCaption);
+    std::vector<ValuesNotStored::Value> unstored;
     for (const ControlInfo& control : storedControls()) {
         const std::optional<StoredText> old = file.readValue(kSettingsSection, control.name);
-        if (!control.storedWhenSet) {
-            file.writeString(kSettingsSection, control.name, storedValue(form, control, old));
-        } else if (auto value = addedValue(form, control, old.has_value())) {
-            file.writeString(kSettingsSection, control.name, *value);
+        const std::optional<std::string> value = control.storedWhenSet
+                                                     ? addedValue(form, control, old.has_value())
+                                                     : storedValue(form, control, old);
+        if (!value) {
+            continue;
         }
+        if (const std::optional<UnstorableValue> why = whyUnstorable(*value)) {
+            unstored.push_back({std::string(control.name), *why});
+            continue;
+        }
+        file.writeString(kSettingsSection, control.name, *value);
     }
     file.save();
+    if (!unstored.empty()) {
+        throw ValuesNotStored(path, std::move(unstored));
+    }
 }
 
 void LoadSettings(FieldSource& form, const std::string& path) {

@@ -5,8 +5,11 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "files/file_error.h"
 #include "form/field_source.h"
+#include "store/ini_file.h"
 #include "store/save_over.h"
 
 namespace quorvel {
@@ -20,14 +23,31 @@ inline constexpr std::string_view kVersionValue = "2017";
 inline constexpr std::string_view kModuleKey = "计算模块";
 inline constexpr std::string_view kWindowCaption = "Quorvel";
 
+// The values a save could not store (whyUnstorable), in file order; every other value was
+// saved, and these keys kept what the file held.
+class ValuesNotStored : public FileError {
+  public:
+    struct Value {
+        std::string key;
+        UnstorableValue why;
+    };
+    ValuesNotStored(const std::string& path, std::vector<Value> values);
+    const std::vector<Value>& values() const { return values_; }
+
+  private:
+    std::vector<Value> values_;
+};
+
 // Writes the version, the window caption and the stored controls, in that order, into the
 // section of `path` (created when missing): an existing key keeps its place, a new one is
 // appended; a control added after the first 73 is written only once it holds something or
 // its key exists (ControlInfo::storedWhenSet). A value that reads as the control shows it keeps its
 // stored bytes — a box whose stored value is not text (neither GBK nor UTF-8) too, while it reads
-// as the box is set. The file is replaced atomically, so on a failure it keeps its previous
-// content. Throws FileError, naming the key, when a value cannot be stored (no GBK form, line
-// break), or the file cannot be read (`over`) or written.
+// as the box is set. Every text is stored (store/ini_file.h) but one with a line break or NUL,
+// or bytes that are not UTF-8: such a value never stops the others — the file is saved
+// without it and ValuesNotStored names it. The file is replaced atomically, so on a failure it
+// keeps its previous content. Throws FileError when the file cannot be read (`over`) or
+// written.
 void SaveSettings(const FieldSource& form, const std::string& path,
                   SaveOver over = SaveOver::ReadableFile);
 

@@ -5,6 +5,7 @@
 #include "tank/tank_messages.h"
 #include "tank/tank_reader.h"
 #include "tank/volume.h"
+#include "text/number_format.h"
 #include "text/number_text.h"
 
 namespace quorvel {
@@ -22,7 +23,12 @@ Outcome<QuickRequest> readQuickRequest(FieldSource& form, std::string_view level
     if (auto stop = readCorrectionFields(form, config)) {
         return *stop;
     }
-    request.level = config.limitToTank(textToNumber(form.text(levelField)));
+    const double level = textToNumber(form.text(levelField));
+    if (level < 0) {
+        return errorStop(
+            tank_messages::negativeLevel(tank_messages::kLevelName, formatLevel(level)));
+    }
+    request.level = config.limitToTank(level);
     if (auto stop = readHeadFields(form, config)) {
         return *stop;
     }

@@ -21,9 +21,9 @@ struct QuickRequest {
 
 // Reads the shell (its stop when a field is missing), then the level of `levelField` (Edit35,
 // or the dip of the window "油量计算") and, where they apply, the correction fields Edit13,
-// Edit31, Edit32, Edit33 ("呵呵，数据还没输完呢！"), then the heads of a tank that has them. The
-// table fields are neither checked nor read. Throws ConversionError for a text that is not a
-// number.
+// Edit31, Edit32, Edit33 ("呵呵，数据还没输完呢！"), then the heads of a tank that has them. A
+// level below zero stops it ("液位不能为负"). The table fields are neither checked nor read.
+// Throws ConversionError for a text that is not a number.
 Outcome<QuickRequest> readQuickRequest(FieldSource& form,
                                        std::string_view levelField = kQuickLevelField);
 

@@ -24,6 +24,14 @@ inline std::string badPointCount(std::string_view text) {
 inline constexpr std::string_view kStepNotPositive = "液位间距必须大于0！";
 // A weight asked with a density whose unit is neither "Kg/m^3" nor "g/cm^3".
 inline constexpr std::string_view kDensityUnitMissing = "请选择密度单位";
+// A level below the tank's bottom: levels are measured upward from it. `what` names the
+// field, the level is as written.
+inline constexpr std::string_view kLevelName = "液位";
+inline constexpr std::string_view kFirstLevelName = "起始液位";
+inline constexpr std::string_view kLastLevelName = "终止液位";
+inline std::string negativeLevel(std::string_view what, const std::string& level) {
+    return std::string(what) + " " + level + " 毫米小于零，液位不能为负！";
+}
 // A shell without a diameter holds nothing: every shell and head routine would fail at every
 // level and its failure value (−1 m³) would be summed as a volume.
 inline constexpr std::string_view kDiameterNotPositive = "筒体直径必须大于0！";

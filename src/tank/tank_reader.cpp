@@ -9,6 +9,7 @@
 #include "geometry/geometry.h"
 #include "geometry/geometry_messages.h"
 #include "tank/tank_messages.h"
+#include "text/number_format.h"
 #include "text/number_text.h"
 
 namespace quorvel {
@@ -126,7 +127,14 @@ std::optional<Stop> readTableFields(const FieldSource& form, TankConfig& config)
         }
     }
     config.levelFrom = number(form, "Edit6");
-    config.levelTo = config.limitToTank(number(form, "Edit7"));
+    if (config.levelFrom < 0) {
+        return errorStop(msg::negativeLevel(msg::kFirstLevelName, formatLevel(config.levelFrom)));
+    }
+    const double levelTo = number(form, "Edit7");
+    if (levelTo < 0) {
+        return errorStop(msg::negativeLevel(msg::kLastLevelName, formatLevel(levelTo)));
+    }
+    config.levelTo = config.limitToTank(levelTo);
     config.levelStep = number(form, "Edit8");
     config.rowsPerBlock = rowsPerBlock(form.text("Edit9"));
     return corrections ? readCorrectionFields(form, config) : std::nullopt;

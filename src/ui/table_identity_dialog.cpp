@@ -34,9 +34,12 @@ QDialog* makeTableIdentityDialog(QWidget& window, double scale) {
         edit->setObjectName(qs(field.control));
         edit->setPlaceholderText(qs(field.hint));
         edit->setMinimumWidth(qRound(260 * scale));
-        if (field.control == kReferenceHeightField) {
-            edit->setValidator(new CharacterFilter(FilterKind::DigitsAndPoint, edit));
-        }
+        // A line pasted from a spreadsheet cell comes with its line break: dropped as it is
+        // pasted, so the field shows what is stored.
+        edit->setValidator(new CharacterFilter(field.control == kReferenceHeightField
+                                                   ? FilterKind::DigitsAndPoint
+                                                   : FilterKind::OneLine,
+                                               edit));
         form->addRow(qs(std::string(field.caption) + "："), edit);
     }
     layout->addLayout(form);

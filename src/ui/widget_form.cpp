@@ -58,6 +58,10 @@ int WidgetForm::activePage() const {
 std::string WidgetForm::text(std::string_view name) const {
     QWidget& w = control(name);
     if (auto* edit = qobject_cast<QLineEdit*>(&w)) {
+        const auto written = written_.constFind(qs(name));
+        if (written != written_.cend() && written->shown == edit->text()) {
+            return written->text;
+        }
         return edit->text().toStdString();
     }
     if (auto* box = qobject_cast<QComboBox*>(&w)) {
@@ -82,6 +86,11 @@ void WidgetForm::setText(std::string_view name, std::string_view text) {
         // What the program writes is never filtered: a loaded "0,84" or a result "-2094.40"
         // is shown as it is.
         writeUnfiltered(*edit, qs(text));
+        if (edit->text().toStdString() != text) {
+            written_.insert(qs(name), {edit->text(), std::string(text)});
+        } else {
+            written_.remove(qs(name));
+        }
         return;
     }
     if (auto* box = qobject_cast<QComboBox*>(&w)) {

@@ -49,6 +49,14 @@ class WidgetForm : public app::WindowForm {
     QWidget& control(std::string_view name) const;
 
   private:
+    // A text the program wrote that its field shows otherwise (a field keeps 32,767
+    // characters, and may drop some it cannot show): the text, answered for as long as the
+    // field shows what it made of it, so a value the user did not change is kept as stored.
+    struct Written {
+        QString shown;
+        std::string text;
+    };
+    QHash<QString, Written> written_;
     QHash<QString, QWidget*> controls_;
     GridWidgetCells grid_;
     QTabWidget& pages_;

@@ -10,6 +10,8 @@
 #include <string_view>
 
 #include "files/atomic_file.h"
+#include "files/temporary_file.h"
+#include "xlsx/xl_book_check.h"
 #include "xlsx/xl_book_model.h"
 #include "xlsx/xl_palette.h"
 #include "xlsx/xl_text.h"
@@ -25,7 +27,23 @@ constexpr double kMaxColWidth = 255;
 constexpr std::size_t kMaxNumFormatChars = 255;
 constexpr std::size_t kMaxHeaderFooterChars = 255;
 constexpr double kMaxMargin = 49;
-constexpr std::size_t kMaxPageBreaks = 1023;
+
+// The file just written, read through before it replaces anything: a part the library's
+// temporary files left incomplete fails the save as a failure of the temporary folder, with
+// the reason the folder gives for not holding what the library needed.
+void checkWritten(const std::string& path, const std::string& folder, const XlWritten& written) {
+    const std::optional<WorkbookDamage> damage = workbookDamage(path, written.sheets);
+    if (!damage) {
+        return;
+    }
+    if (damage->brokenZip) {
+        throw std::runtime_error("the file written does not open as a workbook: " + damage->detail);
+    }
+    const int code = temporaryFolderShortage(folder, written.temporaryBytesBound());
+    const FileError e = temporaryFileError("the workbook's parts", code);
+    throw FileError(std::string(e.what()) + " (" + damage->detail + ")", e.path(), e.code(),
+                    e.fault());
+}
 
 int fail(XlBook* book, std::string message) {
     book->error = std::move(message);
@@ -486,7 +504,7 @@ int setPageBreak(SheetHandle sheet, std::set<int> XlPageSetup::*breaks, int at, 
         if (pageBreak == 0) {
             set.erase(at);
         } else if (!set.contains(at)) {
-            if (set.size() >= kMaxPageBreaks) {
+            if (set.size() >= static_cast<std::size_t>(kXlMaxPageBreaks)) {
                 return fail(sheet->book,
                             std::string("a sheet holds at most 1023 ") + what + " page breaks");
             }
@@ -599,16 +617,25 @@ int xlBookSaveA(BookHandle book, const char* path) noexcept {
         if (book->sheets.empty()) {
             return fail(book, "cannot save " + target + ": the book has no sheet");
         }
+        book->saveFileError.reset();
         try {
-            replaceFileAtomically(target,
-                                  [&](const std::string& temp) { writeXlsxFile(*book, temp); });
+            replaceFileAtomically(target, [&](const std::string& temp) {
+                const std::string folder = temporaryFolder();
+                const XlWritten written = writeXlsxFile(*book, temp, folder);
+                checkWritten(temp, folder, written);
+            });
         } catch (const FileError& e) {
+            book->saveFileError = e;
             return fail(book, e.what());
         } catch (const std::runtime_error& e) {
             return fail(book, "cannot save " + target + ": " + e.what());
         }
         return 1;
     });
+}
+
+const FileError* xlBookFileErrorA(BookHandle book) noexcept {
+    return book != nullptr && book->saveFileError ? &*book->saveFileError : nullptr;
 }
 
 const char* xlBookErrorMessageA(BookHandle book) noexcept {

@@ -11,6 +11,8 @@
 
 #include <functional>
 
+#include "files/file_error.h"
+
 namespace quorvel {
 
 struct XlBook;
@@ -83,6 +85,8 @@ inline constexpr int kXlFirstCustomNumFormat = 164;
 // The sheet's limits.
 inline constexpr int kXlMaxRows = 1048576;
 inline constexpr int kXlMaxColumns = 16384;
+// Page breaks a sheet holds of each kind (rows, columns).
+inline constexpr int kXlMaxPageBreaks = 1023;
 
 // A new empty book that is saved as .xlsx; nullptr when memory is exhausted.
 BookHandle xlCreateXMLBookCA() noexcept;
@@ -172,10 +176,17 @@ int xlSheetSetPrintZoomA(SheetHandle sheet, int zoom) noexcept;
 int xlSheetSetPrintFitA(SheetHandle sheet, int wPages, int hPages) noexcept;
 
 // Writes the book to `path`: to a temporary file in the same folder, renamed over `path` only
-// when complete, so a failed save leaves an earlier file whole (files/atomic_file.h; a
-// symbolic link is followed to the file it names). The error text of a failed save names the
-// path and the system's reason. The book stays usable.
+// when complete and read through whole (xlsx/xl_book_check.h), so a failed save leaves an
+// earlier file whole (files/atomic_file.h; a symbolic link is followed to the file it
+// names). The library keeps its temporary files in temporaryFolder() (files/temporary_file.h).
+// The error text of a failed save names the path and the system's reason. The book stays
+// usable.
 int xlBookSaveA(BookHandle book, const char* path) noexcept;
+
+// The file failure behind the book's last failed save: the target's (the system's reason), or
+// the temporary folder's when a part the library wrote there came out incomplete (fault
+// TemporaryFolder); nullptr when the save did not fail on a file.
+const FileError* xlBookFileErrorA(BookHandle book) noexcept;
 
 // The text of the book's last failure; empty when nothing has failed. The pointer stays valid
 // until the next call on the book.

@@ -10,7 +10,9 @@
 #include <utility>
 #include <vector>
 
+#include "files/file_error.h"
 #include "xlsx/xl_book.h"
+#include "xlsx/xl_book_check.h"
 
 namespace quorvel {
 
@@ -106,10 +108,31 @@ struct XlBook {
     std::deque<XlSheet> sheets;
     std::vector<std::string> customNumFormats;  // id kXlFirstCustomNumFormat + index
     std::string error;
+    std::optional<FileError> saveFileError;  // behind the last failed save, if a file failed
 };
 
-// Produces the .xlsx file of `book` at `path` (written in place, not atomically). Throws
-// std::runtime_error with the reason when libxlsxwriter fails.
-void writeXlsxFile(const XlBook& book, const std::string& path);
+// What a save gave the library: each sheet's rows and cells as they go into its part (to
+// check the part holds them all), and how much that is (to bound its temporary files).
+struct XlWritten {
+    std::vector<XlSheetCounts> sheets;  // in sheet order
+    std::uint64_t textBytes = 0;
+    // More than the library's temporary files hold at once: each row and cell as its XML
+    // takes them at the longest (a row's and a number cell's markup stay under 100 and 80
+    // bytes), twice over — the rows' file and the worksheet part made from it — and a
+    // mebibyte for the other parts.
+    std::uint64_t temporaryBytesBound() const {
+        std::uint64_t bytes = textBytes;
+        for (const XlSheetCounts& s : sheets) {
+            bytes += s.rows * 100 + s.cells * 80;
+        }
+        return 2 * bytes + (std::uint64_t{1} << 20);
+    }
+};
+
+// Produces the .xlsx file of `book` at `path` (written in place, not atomically), the
+// library's temporary files in `temporaryFolder`. Throws std::runtime_error with the reason
+// when libxlsxwriter fails.
+XlWritten writeXlsxFile(const XlBook& book, const std::string& path,
+                        const std::string& temporaryFolder);
 
 }  // namespace quorvel

@@ -170,11 +170,13 @@ std::vector<const XlCell*> cellsByRow(const std::vector<XlCell>& cells) {
 
 class Writer {
   public:
-    explicit Writer(const std::string& path) {
+    Writer(const std::string& path, const std::string& temporaryFolder) {
         lxw_workbook_options options{};
         // Rows go straight to a temporary file instead of being held in memory; this needs
         // them in row order and every merged range before its rows, which addSheet ensures.
         options.constant_memory = LXW_TRUE;
+        // Named, so that the folder a failure is blamed on is the one the library used.
+        options.tmpdir = const_cast<char*>(temporaryFolder.c_str());
         workbook_ = workbook_new_opt(path.c_str(), &options);
         if (workbook_ == nullptr) {
             throw std::runtime_error("cannot start a workbook");
@@ -238,6 +240,7 @@ class Writer {
         auto nextStreamed = static_cast<std::int64_t>(sheet.streamFirst);
         const auto lastStreamed = static_cast<std::int64_t>(sheet.streamLast);
         Sink sink(*this, sheet, ws);
+        written_.sheets.emplace_back();
         constexpr auto kNone = std::numeric_limits<std::int64_t>::max();
         for (;;) {
             const std::int64_t stored = std::min(
@@ -248,6 +251,7 @@ class Writer {
             const std::int64_t row = std::min(stored, produced);
             if (row == kNone)
                 break;
+            const bool rowSet = nextRow != rows.end() && (*nextRow)->row == row;
             for (; nextRow != rows.end() && (*nextRow)->row == row; ++nextRow) {
                 lxw_row_col_options options{};
                 options.hidden = (*nextRow)->hidden ? 1 : 0;
@@ -263,6 +267,7 @@ class Writer {
                 sheet.streamSource(static_cast<int>(row), sink);
                 ++nextStreamed;
             }
+            countRow(rowSet);
         }
     }
 
@@ -296,6 +301,7 @@ class Writer {
             check(worksheet_write_number(ws_, row, static_cast<lxw_col_t>(col), value,
                                          writer_.format(format)),
                   "writing a number");
+            writer_.rowColumns_.push_back(col);
         }
         lxw_row_t row = 0;
 
@@ -305,14 +311,32 @@ class Writer {
         lxw_worksheet* ws_;
     };
 
+    // What the library puts in the file of the row just written: the row, when it has a
+    // setting or a cell, and each of its cells once (a later write to a cell replaces it).
+    void countRow(bool rowSet) {
+        std::sort(rowColumns_.begin(), rowColumns_.end());
+        const auto cells = static_cast<std::uint64_t>(
+            std::unique(rowColumns_.begin(), rowColumns_.end()) - rowColumns_.begin());
+        XlSheetCounts& sheet = written_.sheets.back();
+        sheet.cells += cells;
+        sheet.rows += rowSet || cells > 0 ? 1 : 0;
+        rowColumns_.clear();
+    }
+
     void writeCell(lxw_worksheet* ws, const XlSheet& sheet, const XlCell& cell) {
         if (cell.isText) {
             const std::string text = escapeLiteralCharacterCodes(sheet.texts[cell.textIndex]);
+            written_.textBytes += text.size();
+            // An empty text without a format writes nothing; with one, a blank cell.
+            if (!text.empty() || cell.format != nullptr) {
+                rowColumns_.push_back(static_cast<int>(cell.col));
+            }
             check(worksheet_write_string(ws, cell.row, cell.col, text.c_str(), format(cell.format)),
                   "writing a text");
         } else {
             check(worksheet_write_number(ws, cell.row, cell.col, cell.number, format(cell.format)),
                   "writing a number");
+            rowColumns_.push_back(static_cast<int>(cell.col));
         }
     }
 
@@ -326,7 +350,13 @@ class Writer {
         return lastValue_;
     }
 
+  public:
+    const XlWritten& written() const { return written_; }
+
+  private:
     lxw_workbook* workbook_ = nullptr;
+    XlWritten written_;
+    std::vector<int> rowColumns_;  // the columns written in the current row
     std::unordered_map<const XlFormat*, lxw_format*> formats_;
     const XlFormat* lastKey_ = nullptr;
     lxw_format* lastValue_ = nullptr;
@@ -334,18 +364,20 @@ class Writer {
 
 }  // namespace
 
-void writeXlsxFile(const XlBook& book, const std::string& path) {
+XlWritten writeXlsxFile(const XlBook& book, const std::string& path,
+                        const std::string& temporaryFolder) {
     // libxlsxwriter prints numbers, row heights and column widths with printf.
     ScopedCNumericLocale numericC;
     if (!numericC.active()) {
         throw std::runtime_error("cannot switch to the C numeric locale");
     }
-    Writer writer(path);
+    Writer writer(path, temporaryFolder);
     writer.addFormats(book);
     for (const XlSheet& sheet : book.sheets) {
         writer.addSheet(sheet);
     }
     writer.close();
+    return writer.written();
 }
 
 }  // namespace quorvel

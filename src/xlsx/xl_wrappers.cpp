@@ -160,8 +160,14 @@ TSheet TBook::addSheet(const std::string& name) {
 }
 
 void TBook::save(const std::string& path) {
-    if (xlBookSaveA(book_, path.c_str()) == 0)
+    if (xlBookSaveA(book_, path.c_str()) == 0) {
+        // The temporary folder is no fault of the workbook or of its file: its own error.
+        const FileError* file = xlBookFileErrorA(book_);
+        if (file != nullptr && file->fault() == FileFault::TemporaryFolder) {
+            throw *file;
+        }
         raise(book_);
+    }
 }
 
 std::string TBook::errorMessage() const {

@@ -91,6 +91,8 @@ class TBook {
     TSheet addSheet(const std::string& name);
     // The id of a custom number format such as "0.000", for TFormat::setNumFormat.
     int addCustomNumFormat(const std::string& numFormat);
+    // Raises ExceptionXL for a failed save, or throws the FileError of a temporary folder
+    // that failed (xlBookFileErrorA): that is no failure of the workbook or of its file.
     void save(const std::string& path);
     std::string errorMessage() const;
     BookHandle handle() const { return book_; }

@@ -6,6 +6,7 @@
 
 #include "app/memory_window.h"
 #include "app/window_operations.h"
+#include "support/file_size_limit.h"
 #include "support/recording_ui.h"
 #include "support/temp_folder.h"
 #include "support/xlsx_reader.h"
@@ -74,6 +75,33 @@ TEST_F(Generate, AnsweringNoKeepsTheRowsButWritesNothing) {
     EXPECT_FALSE(ops.generate());
     EXPECT_EQ(window.rows().size(), 3u);
     EXPECT_FALSE(std::filesystem::exists(workbook()));
+}
+
+// The workbook library's temporary files fail without a word when their folder is full — here
+// a file size limit that the workbook fits under and the worksheet's temporary file does not.
+// The workbook is read through before it replaces anything: the save stops, naming the folder
+// ($TMPDIR) and the system's reason, and the earlier workbook stays.
+TEST_F(Generate, AFullTemporaryFolderStopsTheSaveAndKeepsTheEarlierWorkbook) {
+    const std::string temporary = folder.file("tmp");
+    std::filesystem::create_directory(temporary);
+    ::setenv("TMPDIR", temporary.c_str(), 1);
+    writeBytes(workbook(), "earlier");
+    window.setText("Edit6", "0");
+    window.setText("Edit7", "2000");
+    window.setText("Edit8", "0.1");  // 20,001 rows
+    window.setText("Edit9", "5000");
+    {
+        testsupport::FileSizeLimit limit(1 << 20);
+        EXPECT_FALSE(ops.generate());
+    }
+    ::unsetenv("TMPDIR");
+    EXPECT_EQ(ui.errors(), std::vector<std::string>{
+                               "临时文件夹“" + temporary +
+                               "”无法写入临时文件：文件太大。\n文件没有保存，原来的文件保持不变。"
+                               "请在这个文件夹中腾出空间，或把环境变量 TMPDIR "
+                               "指向空间足够的文件夹后再试。"});
+    EXPECT_EQ(readBytes(workbook()), "earlier");
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"~001.xlsx", "tmp"}));
 }
 
 }  // namespace

@@ -246,6 +246,49 @@ TEST(StartUp, TheTableRequestKeepsWhatTheSettingsHeldUnlessDefaultIsChecked) {
     }
 }
 
+// A file the start could not read is asked about at close: the question says whether it is
+// still that file, and a copy that finds every name taken (NAME.bak … NAME.bak999) is named so.
+TEST(StartUp, TheCloseQuestionSaysWhatBecameOfTheUnreadFile) {
+    testsupport::TempFolder folder;
+    const ProgramFiles files = filesIn(folder);
+    const std::string grid = files.grid();
+    testsupport::writeBytes(grid, "x\r\n");
+    const std::string tail =
+        "。\n选“是”：先把它保留为“" + grid +
+        ".bak”，再保存本次的内容；\n选“否”：不改写它，本次的内容不保存到这个文件。";
+    for (const bool replaced : {false, true}) {
+        MemoryWindow w;
+        testsupport::RecordingUi ui;
+        WindowOperations ops(w, ui, files);
+        ops.start();
+        if (replaced) {
+            testsupport::writeBytes(grid, "3\r\n2\r\n");  // a good file put there meanwhile
+        }
+        ui.answers.push_back(MessageAnswer::No);
+        ui.shown.clear();
+        ops.close();
+        ASSERT_EQ(ui.shown.size(), 1u);
+        EXPECT_EQ(ui.shown[0].text,
+                  "启动时无法读取的标定点文件“" + grid + "”" +
+                      (replaced ? "在程序运行期间已被改动或替换，本程序没有读过它现在的内容"
+                                : "至今保持原样") +
+                      tail);
+        testsupport::writeBytes(grid, "x\r\n");
+    }
+    for (int n = 1; n <= 999; ++n) {
+        testsupport::writeBytes(grid + ".bak" + (n == 1 ? "" : std::to_string(n)), "");
+    }
+    MemoryWindow w;
+    testsupport::RecordingUi ui;
+    WindowOperations ops(w, ui, files);
+    ops.start();
+    ops.close();
+    EXPECT_EQ(ui.errors(), std::vector<std::string>{"无法保留副本：“" + grid + ".bak”至“" + grid +
+                                                    ".bak999”都已存在。请删除不需要的副本后再关闭"
+                                                    "程序；这个文件没有改写。"});
+    EXPECT_EQ(testsupport::readBytes(grid), "x\r\n");
+}
+
 TEST(StartUp, EachFailedSaveOfTheCloseIsNamedWithItsReason) {
     testsupport::TempFolder folder;
     const ProgramFiles files = filesIn(folder);

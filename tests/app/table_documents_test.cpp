@@ -96,6 +96,27 @@ TEST(SaveTableAs, WritesTheWorkbookUnderTheChosenNameWithoutAskingOrOpening) {
     EXPECT_EQ(folder.entryCount(), 1u);
 }
 
+// A name that is taken is replaced only on "是"; "否" shows the dialog again on that name.
+TEST(SaveTableAs, AsksBeforeReplacingAFile) {
+    MemoryWindow window = exampleWindow();
+    TempFolder folder;
+    const std::string path = folder.file("表.xlsx");
+    testsupport::writeBytes(path, "old");
+    testsupport::RecordingUi ui;
+    ui.saveAnswers = {folder.file("表"), path};
+    ui.answers = {MessageAnswer::No, MessageAnswer::Yes};
+    EXPECT_EQ(saveTableAs(window, ui, "2030-01-01").path, path);
+    ASSERT_EQ(ui.saveRequests.size(), 2u);
+    EXPECT_EQ(ui.saveRequests[1].proposedName, path);
+    const testsupport::ShownBox question{testsupport::ShownBox::Kind::Box,
+                                         "“" + path + "”已存在。\n要替换它吗？", "确认另存为",
+                                         MessageButtons::YesNo, MessageIcon::Warning};
+    ASSERT_EQ(ui.shown.size(), 4u);  // dialog, question, dialog, question
+    EXPECT_EQ(ui.shown[1], question);
+    EXPECT_EQ(ui.shown[3], question);
+    EXPECT_EQ(testsupport::readXlsx(path).sheets.at(0).at(0, 0).text, "罐容表");
+}
+
 TEST(ProposedTableName, FromTankNumberAndDate) {
     struct Case {
         const char* tank;
@@ -108,6 +129,25 @@ TEST(ProposedTableName, FromTankNumberAndDate) {
         {"3/4#罐", "2026/12/09", "罐容表_3-4#罐_2026-12-09.xlsx"},
         {"a:b*c?\"d\"<e>|f\\g", "", "罐容表_a-b-c--d--e--f-g_2031-05-06.xlsx"},
     };
+    // Cut between characters to the file system's 255 bytes, the tank number first.
+    std::string tanks, kept;
+    for (int i = 0; i < 100; ++i) {
+        tanks += "罐";
+        kept += i < 76 ? "罐" : "";
+    }
+    const std::string longDate(300, '9');
+    const struct {
+        std::string tank, date, expected;
+    } longCases[] = {
+        {tanks, "2026-12-09", "罐容表_" + kept + "_2026-12-09.xlsx"},
+        {"T-1", longDate, "罐容表_" + std::string(240, '9') + ".xlsx"},
+    };
+    for (const auto& c : longCases) {
+        TableIdentity identity;
+        identity.values[0] = c.tank;
+        identity.values[5] = c.date;
+        EXPECT_EQ(proposedTableName(identity, "2031-05-06", "xlsx"), c.expected);
+    }
     for (const Case& c : cases) {
         TableIdentity identity;
         identity.values[0] = c.tank;

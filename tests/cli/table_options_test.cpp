@@ -125,13 +125,15 @@ TEST(TableOptions, DocumentOptionsSetTheirControls) {
     EXPECT_EQ(parse({"--shell", "horizontal", "--pdf=a.pdf"}).pdfFile, "a.pdf");
     for (std::vector<std::string_view> args :
          {std::vector<std::string_view>{"--shell", "horizontal", "--pdf", "a.pdf", "--quick", "5"},
-          {"--shell", "horizontal", "--volume", "5", "--pdf", "a.pdf"}}) {
+          {"--shell", "horizontal", "--volume", "5", "--pdf", "a.pdf"},
+          {"--shell", "horizontal", "--ullage", "100", "--pdf", "u.pdf"}}) {
         try {
             parse(args);
             ADD_FAILURE() << "accepted";
         } catch (const UsageError& e) {
-            EXPECT_STREQ(e.what(),
-                         "--pdf writes the table: leave out --quick, --volume and --weight");
+            EXPECT_STREQ(
+                e.what(),
+                "--pdf writes the table: leave out --quick, --ullage, --volume and --weight");
         }
     }
     EXPECT_THROW(parse({"--shell", "horizontal", "--pdf="}), UsageError);

@@ -1,5 +1,7 @@
 #include "output/table_layout.h"
 
+#include "output/workbook_print.h"
+
 #include <gtest/gtest.h>
 
 namespace quorvel {
@@ -54,6 +56,20 @@ TEST(LayoutProblem, BlockLongerThanTheSheet) {
               "行的限制（标题和表头占前 3 行）。请把每列数据条数改为不超过 1048573 后再试。");
     // A long block size alone does not matter when the table is short.
     EXPECT_FALSE(layoutProblem(tableLayout(10, false, 2000000)));
+}
+
+// A sheet holds 1023 page breaks: a table needing more says so, and the block size it names
+// does print.
+TEST(PageBreakProblem, TooManyPagesSaysWhatHelps) {
+    const auto problem = [](int rowsPerBlock) {
+        const TableLayout layout = tableLayout(1000000, false, rowsPerBlock);
+        return pageBreakProblem(layout, workbookPrint(layout, ""));
+    };
+    EXPECT_EQ(*problem(200),
+              "罐容表共 1000000 行，每列 200 条数据需要 5000 个列块，每页 4 块，分页超过了 Excel "
+              "工作表最多 1023 个分页符的限制。请把每列数据条数改为至少 245 后再试。");
+    EXPECT_FALSE(problem(245));
+    EXPECT_TRUE(problem(244));
 }
 
 }  // namespace

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <fstream>
 #include <vector>
+
+#include <nlohmann/json.hpp>
 
 #include "files/atomic_file.h"
 #include "form/controls.h"
@@ -103,29 +106,68 @@ TEST(SaveSettings, KeepsKeyOrderOfAnExistingFileAndAppendsNewKeys) {
     EXPECT_EQ(testsupport::readBytes(path), bytes);
 }
 
-TEST(SaveSettings, ValueWithoutGbkFormFailsAndKeepsThePreviousFile) {
+// Every text a person can type or paste into a field is saved with the rest of the session
+// and reads back as typed; golden/store/hostile_texts.json gives the bytes it is stored as.
+TEST(SaveSettings, EveryTextIsStoredAndReadsBackAsTyped) {
+    std::ifstream in(std::string(QUORVEL_GOLDEN_DIR) + "/store/hostile_texts.json");
+    const nlohmann::json table = nlohmann::json::parse(in);
     TempFolder folder;
-    std::string path = folder.file("Config.ini");
-    SaveSettings(filledForm(), path);
-    struct Case {
-        const char* text;
-        std::string message;
-    } cases[] = {
-        {"2600😀", "cannot write [FrmMainPro] Edit1 to " + path +
-                      ": the character U+1F600 \"😀\" at byte 4 has no GBK form"},
-        {"26\r\nEdit2=1", "cannot write [FrmMainPro] Edit1 to " + path +
-                              ": the value holds a line break or a NUL character"},
-    };
-    for (const Case& c : cases) {
+    const std::string path = folder.file("Config.ini");
+    for (const nlohmann::json& c : table.at("cases")) {
+        SCOPED_TRACE(c.at("name").get<std::string>());
+        const std::string text = c.at("text");
         MemoryForm form = filledForm();
-        form.setText("Edit1", c.text);
+        form.setText("Edit52", text);
+        form.setText("Edit1", "3000");
+        SaveSettings(form, path);
+        const std::string bytes = testsupport::readBytes(path);
+        const std::string hex = c.at("stored");
+        std::string stored;
+        for (std::size_t i = 0; i < hex.size(); i += 2) {
+            stored += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+        }
+        EXPECT_NE(bytes.find("\r\nEdit52=" + stored + "\r\n"), std::string::npos);
+        MemoryForm loaded = filledForm();
+        LoadSettings(loaded, path);
+        EXPECT_EQ(loaded.text("Edit52"), text);
+        EXPECT_EQ(loaded.text("Edit1"), "3000");
+        SaveSettings(loaded, path);
+        EXPECT_EQ(testsupport::readBytes(path), bytes);
+    }
+}
+
+// A value no line of the file can hold stops no other: the file is saved without it, the key
+// keeps what it held, and the error names it.
+TEST(SaveSettings, AValueThatCannotBeStoredKeepsItsOldValueAndStopsNoOther) {
+    TempFolder folder;
+    const std::string path = folder.file("Config.ini");
+    const struct {
+        std::string text;
+        UnstorableValue why;
+    } cases[] = {
+        {"某某油库\r\n", UnstorableValue::LineBreak},
+        {std::string("a\0b", 3), UnstorableValue::LineBreak},
+        {"T-\xFF", UnstorableValue::NotText},
+    };
+    for (const auto& c : cases) {
+        MemoryForm form = filledForm();
+        form.setText("Edit52", "50 m³");
+        SaveSettings(form, path);
+        form.setText("Edit52", c.text);
+        form.setText("Edit1", "3000");
         try {
             SaveSettings(form, path);
             ADD_FAILURE() << "no error for " << c.text;
-        } catch (const FileError& e) {
-            EXPECT_EQ(e.what(), c.message);
+        } catch (const ValuesNotStored& e) {
+            ASSERT_EQ(e.values().size(), 1u);
+            EXPECT_EQ(e.values()[0].key, "Edit52");
+            EXPECT_EQ(e.values()[0].why, c.why);
+            EXPECT_EQ(e.path(), path);
         }
-        EXPECT_EQ(testsupport::readBytes(path), kFilledFile);
+        MemoryForm loaded;
+        LoadSettings(loaded, path);
+        EXPECT_EQ(loaded.text("Edit52"), "50 m³");
+        EXPECT_EQ(loaded.text("Edit1"), "3000");
         EXPECT_EQ(folder.entryCount(), 1u);
     }
 }

@@ -2,6 +2,10 @@
 // damaged byte, a settings folder kept elsewhere behind a link, saves killed half-way.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
@@ -86,8 +90,11 @@ TEST(StoredFiles, ASaveThroughALinkUpdatesItsTargetAndClearsStaleTemporaries) {
             fs::last_write_time(kept / (prefix + random), now - std::chrono::hours(3));
         }
         testsupport::writeBytes((kept / (prefix + "runnin")).string(), "x");
+        const int held = ::open((kept / (prefix + "runnin")).c_str(), O_RDONLY | O_CLOEXEC);
+        ASSERT_EQ(::flock(held, LOCK_EX), 0);
 
         file.save((program / file.name).string());
+        ::close(held);
 
         EXPECT_TRUE(fs::is_symlink(program / file.name));
         EXPECT_EQ(fs::read_symlink(program / file.name), linkText);

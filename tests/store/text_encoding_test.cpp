@@ -41,6 +41,8 @@ TEST(TextEncoding, FailsWhereTheTextCannotBeConverted) {
     const Fault faults[] = {
         {"A😀", true, 1, "the character U+1F600 \"😀\" at byte 1 has no GBK form"},
         {"罐한", true, 3, "the character U+D55C \"한\" at byte 3 has no GBK form"},
+        // The converter drops a tag character without a word.
+        {"T\U000E0041", true, 1, "the character U+E0041 \"\U000E0041\" at byte 1 has no GBK form"},
         {"ok\xFF", true, 2, "the bytes 0xFF at byte 2 are not UTF-8 text"},
         {"\xE7\xBD", true, 0, "the bytes 0xE7 at byte 0 are not UTF-8 text"},
         {"12\xB9", false, 2, "the bytes 0xB9 at byte 2 are not GBK text"},

@@ -2,6 +2,8 @@
 // end's, the same workbook as the front end, the snapshot.
 #include <sstream>
 
+#include <QApplication>
+#include <QClipboard>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStatusBar>
@@ -129,6 +131,28 @@ TEST_F(WindowTest, LoadedTextsAreShownAndStoredAsTheyAre) {
     for (const char* line : {"\r\nEdit35=abc\r\n", "\r\nEdit37=0,84\r\n", "\r\nEdit1=2 600\r\n"}) {
         EXPECT_NE(stored.find(line), std::string::npos) << line;
     }
+}
+
+// What the window holds of an identity value it loaded is stored back as it was unless the user
+// changes it — 40,000 characters (a field shows 32,767), blanks at its ends; a line pasted with
+// its break keeps its text; the reference height's second view shows what is stored.
+TEST_F(WindowTest, StoredValuesSurviveTheWindowAndAPastedLineBreakIsDropped) {
+    std::string tanks;
+    for (int i = 0; i < 40000; ++i) {
+        tanks += "\xB9\xDE";  // 罐
+    }
+    const std::string kept = "\r\nEdit49=" + tanks + "\r\nEdit51=\" \xBF\xE2\xC7\xF8 \"\r\n";
+    testsupport::writeBytes(file("Config.ini"), "[FrmMainPro]\r\nEdit48=-5" + kept);
+    open();
+    EXPECT_EQ(edit("ReferenceHeightBeside").text(), "-5");
+    EXPECT_EQ(text("Edit51"), " 库区 ");
+    QApplication::clipboard()->setText(QStringLiteral("某某油库\r\n"));
+    edit("Edit50").paste();
+    EXPECT_EQ(edit("Edit50").text(), QStringLiteral("某某油库"));
+    closeWindow();
+    const std::string stored = testsupport::readBytes(file("Config.ini"));
+    EXPECT_NE(stored.find(kept), std::string::npos);
+    EXPECT_NE(stored.find("\r\nEdit50=\xC4\xB3\xC4\xB3\xD3\xCD\xBF\xE2\r\n"), std::string::npos);
 }
 
 std::map<std::pair<int, int>, std::string> cellsOf(const std::string& path) {
