@@ -2,7 +2,7 @@
 """Fails when an #include in src/ crosses the layer order of the code:
 
     ui, cli -> app -> output, store -> tank -> form, text, exact, geometry;
-    xlsx, files, ports and platform beside them.
+    xlsx, files, ports and platform beside them; units below them all.
 
 Each folder may include its own headers and those of the folders listed for it below, and
 only src/ui may include Qt. Prints every offending line and exits 1; exits 0 when all is in
@@ -13,6 +13,7 @@ import sys
 
 CORE = {"geometry", "exact", "text", "form"}
 ALLOWED = {
+    "units": set(),
     "geometry": set(),
     "exact": set(),
     "text": set(),
@@ -26,6 +27,10 @@ ALLOWED = {
     "store": {"form", "text", "files"},
     "output": CORE | {"tank", "xlsx", "files", "ports"},
 }
+# The units of the quantities (units/units.h) lie below every folder.
+for layer in ALLOWED:
+    if layer != "units":
+        ALLOWED[layer] = ALLOWED[layer] | {"units"}
 ALLOWED["app"] = set().union(*ALLOWED.values()) | set(ALLOWED) - {"app"}
 ALLOWED["cli"] = ALLOWED["app"] | {"app"}
 ALLOWED["ui"] = ALLOWED["cli"] - {"cli"}

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "units/units.h"
+
 namespace quorvel::app_messages {
 
 inline constexpr std::string_view kHelpMissing = " help.chm 帮助文件损坏！";
@@ -234,12 +236,13 @@ inline constexpr std::string_view kRho20 = "标准密度 ρ20";
 inline constexpr std::string_view kVcf20 = "体积修正系数 VCF20";
 inline constexpr std::string_view kV20 = "标准体积 V20";
 inline constexpr std::string_view kMass = "质量（空气中）m";
-inline constexpr std::string_view kUnitMm = "mm";
+// The units beside the ticket's numbers (units/units.h), and the oil's temperature.
+inline constexpr std::string_view kUnitMm = units::kMillimetre.symbol;
 inline constexpr std::string_view kUnitCelsius = "°C";
-inline constexpr std::string_view kUnitDensity = "kg/m³";
-inline constexpr std::string_view kUnitGramsPerCm3 = "g/cm³";
-inline constexpr std::string_view kUnitLitre = "L";
-inline constexpr std::string_view kUnitKg = "kg";
+inline constexpr std::string_view kUnitDensity = units::kKgPerCubicMetre.symbol;
+inline constexpr std::string_view kUnitGramsPerCm3 = units::kGramsPerCubicCentimetre.symbol;
+inline constexpr std::string_view kUnitLitre = units::kLitre.symbol;
+inline constexpr std::string_view kUnitKg = units::kKilogram.symbol;
 inline constexpr std::string_view kTicketBasis =
     "依据 GB/T 1885-1998 石油计量表（表 59、表 60）：V20 = Vt × VCF20，"
     "m = V20 × (ρ20 − 1.1 kg/m³)";
@@ -289,8 +292,8 @@ inline std::string ullageAboveReference(const std::string& ullage, const std::st
 }
 inline constexpr std::string_view kQuantityMissing = "呵呵，求液位的容积或重量还没输完呢！";
 // The unit of the quantity whose level is asked.
-inline constexpr std::string_view kLitres = "升";
-inline constexpr std::string_view kKilograms = "公斤";
+inline constexpr std::string_view kLitres = units::kLitre.name;
+inline constexpr std::string_view kKilograms = units::kKilogram.name;
 
 // How far the classic formulas depart from the true geometry (the text under the curve);
 // levels in mm and the percentage (of the true volume) as texts.

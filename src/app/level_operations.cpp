@@ -11,6 +11,7 @@
 #include "text/blank.h"
 #include "text/number_format.h"
 #include "text/number_text.h"
+#include "units/units.h"
 
 namespace quorvel::app {
 namespace {
@@ -57,7 +58,8 @@ std::optional<LevelAnswer> levelAnswer(FieldSource& form, UiServices& ui, Quanti
         if (!config) {
             return std::nullopt;
         }
-        double perM3 = 1000;  // litres, or kilograms with the density
+        // Litres, or kilograms with the density.
+        double perM3 = static_cast<double>(units::kLitresPerCubicMetre);
         if (asked.weight) {
             if (!config->useDensity) {
                 ui.showError(app_messages::kWeightNeedsDensity);

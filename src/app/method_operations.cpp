@@ -13,6 +13,7 @@
 #include "text/decimal_text.h"
 #include "text/number_format.h"
 #include "text/number_text.h"
+#include "units/units.h"
 
 namespace quorvel::app {
 namespace {
@@ -121,8 +122,7 @@ std::optional<WindowTable> makeWindowTable(FieldSource& form, UiServices& ui, Me
         exact.weights = request->densityKgPerM3.has_value();
         walked = walkComparison(*request, ui, [&](const TableRow& row, double exactM3) {
             keep(row);
-            departure.add(row.level, static_cast<ld>(row.totalM3) * 1000,
-                          static_cast<ld>(exactM3) * 1000);
+            departure.add(row.level, units::litres(row.totalM3), units::litres(exactM3));
             exact.points.push_back(
                 {row.level, static_cast<double>(shownQuantity(exactM3, request->densityKgPerM3))});
         });

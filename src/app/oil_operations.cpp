@@ -19,6 +19,7 @@
 #include "text/blank.h"
 #include "text/number_format.h"
 #include "text/number_text.h"
+#include "units/units.h"
 #include "xlsx/xl_wrappers.h"
 
 namespace quorvel::app {
@@ -220,7 +221,7 @@ std::optional<OilTicket> oilTicket(FieldSource& form, UiServices& ui, Method met
             return std::nullopt;
         }
         // Vt as the quick calculation shows it; the ticket's products start from that text.
-        ticket.vt = FormatTwoDecimals(quickTotal(*request, method) * 1000);
+        ticket.vt = FormatTwoDecimals(units::litres(quickTotal(*request, method)));
         const double vt = textToNumber(ticket.vt);
         if (vt < 0) {
             ui.showMessage(msg::volumeBelowZero(ticket.vt));

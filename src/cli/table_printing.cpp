@@ -1,6 +1,7 @@
 #include "cli/table_printing.h"
 
 #include "text/number_format.h"
+#include "units/units.h"
 
 namespace quorvel::cli {
 namespace {
@@ -22,8 +23,8 @@ void printRow(const TableRow& row, std::ostream& out) {
 }
 
 void printComparisonRow(const TableRow& row, double exactM3, std::ostream& out) {
-    const ld exact = static_cast<ld>(exactM3) * 1000;
-    const ld difference = (static_cast<ld>(exactM3) - row.totalM3) * 1000;
+    const ld exact = units::litres(exactM3);
+    const ld difference = units::litres(static_cast<ld>(exactM3) - row.totalM3);
     printTexts(row, out);
     out << ',' << FormatTwoDecimals(exact) << ',' << FormatTwoDecimals(difference) << ',';
     if (exactM3 != 0) {

@@ -6,6 +6,7 @@
 #include "form/method_controls.h"
 #include "form/oil_fields.h"
 #include "form/table_identity.h"
+#include "units/units.h"
 
 namespace quorvel {
 namespace {
@@ -134,13 +135,19 @@ const ControlInfo* findControl(std::string_view name) {
 }
 
 const std::vector<std::string>& listEntries(std::string_view list) {
-    static const std::vector<std::string> units{"Kg/m^3", "g/cm^3"};
+    static const std::vector<std::string> densityUnits = [] {
+        std::vector<std::string> entries;
+        for (const units::DensityUnit& unit : units::kDensityUnits) {
+            entries.emplace_back(unit.entry);
+        }
+        return entries;
+    }();
     static const std::vector<std::string> counts = pointCounts();
     static const std::vector<std::string> left{"加上左封头容积", "减去左封头容积"};
     static const std::vector<std::string> right{"加上右封头容积", "减去右封头容积"};
     static const std::vector<std::string> none;
     if (list == "ComboBox1" || list == kOilDensityUnitList)
-        return units;
+        return densityUnits;
     if (list == "ComboBox2")
         return counts;
     if (list == "ComboBox3")

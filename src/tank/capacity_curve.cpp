@@ -5,6 +5,7 @@
 
 #include "tank/density.h"
 #include "text/row_text.h"
+#include "units/units.h"
 
 namespace quorvel {
 namespace {
@@ -17,7 +18,8 @@ void addMeasured(CapacityCurve& curve, const TankConfig& config,
     }
     const CalibrationPoints& points = config.calibrationPoints;
     for (std::size_t i = 0; i < points.size(); ++i) {
-        const long double m3 = static_cast<long double>(points.volumes[i]) / 1000;
+        const long double m3 =
+            static_cast<long double>(points.volumes[i]) / units::kLitresPerCubicMetre;
         curve.measured.push_back(
             {points.levels[i], static_cast<double>(shownQuantity(m3, densityKgPerM3))});
     }

@@ -7,12 +7,11 @@
 namespace quorvel {
 
 Outcome<double> MiDu(const FieldSource& form) {
-    const std::string unit = form.text("ComboBox1");
-    if (unit != "Kg/m^3" && unit != "g/cm^3") {
+    const std::optional<units::DensityUnit> unit = units::densityUnitOf(form.text("ComboBox1"));
+    if (!unit) {
         return messageStop(std::string(tank_messages::kDensityUnitMissing));
     }
-    const double value = textToNumber(form.text("Edit37"));
-    return unit == "g/cm^3" ? value * 1000 : value;
+    return textToNumber(form.text("Edit37")) * unit->kgPerCubicMetre;
 }
 
 bool densityLikely(double kgPerM3) {

@@ -6,6 +6,7 @@
 #include "geometry/geometry.h"
 #include "geometry/unguarded.h"
 #include "tank/exact_tank.h"
+#include "units/units.h"
 
 namespace quorvel {
 namespace {
@@ -141,9 +142,9 @@ VolumeState levelParts(const TankConfig& c, double lv, double effectiveLength) {
             // Litres to cubic metres in extended precision, as every other product.
             const auto interpolate =
                 p.ascending ? R::GetValueLagrangeAscending : R::GetValueLagrange;
-            parts.shellVolume =
-                static_cast<double>(0.001L * interpolate(static_cast<int>(p.size()),
-                                                         p.levels.data(), p.volumes.data(), lv));
+            parts.shellVolume = static_cast<double>(
+                units::kCubicMetresPerLitre *
+                interpolate(static_cast<int>(p.size()), p.levels.data(), p.volumes.data(), lv));
             break;
         }
         case ShellKind::Tilted:
@@ -174,9 +175,9 @@ ld fittingBelow(const TankConfig& c, double lv) {
         return 0;
     }
     if (lv > b + s) {
-        return 0.001L * v;
+        return units::kCubicMetresPerLitre * v;
     }
-    return s > 0 ? 0.001L * v / s * (lv - b) : 0;
+    return s > 0 ? units::kCubicMetresPerLitre * v / s * (lv - b) : 0;
 }
 
 // The parts of one level by the unguarded routines, kept only when no fault flag was raised
@@ -208,8 +209,9 @@ bool unguardedParts(const TankConfig& c, double level, VolumeState& state) {
 
 // The parts summed with the dead volume, less the fitting below the liquid.
 double withCorrections(const TankConfig& c, double level, VolumeState& state) {
-    const ld sum = 0.001L * c.deadVolume + (static_cast<ld>(state.leftHeadVolume) +
-                                            state.shellVolume + state.rightHeadVolume);
+    const ld sum =
+        units::kCubicMetresPerLitre * c.deadVolume +
+        (static_cast<ld>(state.leftHeadVolume) + state.shellVolume + state.rightHeadVolume);
     state.total = static_cast<double>(sum - fittingBelow(c, level));
     return state.total;
 }
