@@ -24,12 +24,6 @@ constexpr ld kCent = 0.005L;                // of a litre or kilogram: the rows'
 constexpr ld kAgreePercent = 0.01L;         // the methods agree to this
 constexpr const char* kLineBreak = "\r\n";  // between the summary's lines
 
-// Whether the true geometry computes this tank otherwise than the classic formulas: the
-// sphere and the calibrated tank are the same computation by both methods.
-bool comparable(const TankConfig& config) {
-    return config.shellKind == ShellKind::Horizontal || config.shellKind == ShellKind::Tilted;
-}
-
 // Why the true geometry cannot compute this tank (a head or shell that is no solid), or
 // nothing when it can.
 std::optional<std::string> trueGeometryProblem(const TankConfig& config) {
@@ -99,7 +93,7 @@ std::optional<WindowTable> makeWindowTable(FieldSource& form, UiServices& ui, Me
         }
     };
     std::optional<std::string> problem;
-    if (method == Method::Classic && comparable(table.config)) {
+    if (method == Method::Classic && table.config.trueGeometryDiffers()) {
         // The answer is itself optional (no problem): wrapped in place, not converted.
         using Checked = std::optional<std::optional<std::string>>;
         const Checked checked =
@@ -110,7 +104,7 @@ std::optional<WindowTable> makeWindowTable(FieldSource& form, UiServices& ui, Me
         problem = *checked;
     }
     bool walked = false;
-    if (method == Method::Exact || !comparable(table.config) || problem) {
+    if (method == Method::Exact || !table.config.trueGeometryDiffers() || problem) {
         walked = walkTable(*request, method, ui, keep);
         nameMethod(table, method);
         if (problem) {
@@ -148,7 +142,7 @@ std::optional<AnswerCurve> answerCurve(const TankConfig& config, std::size_t poi
         return std::nullopt;
     }
     AnswerCurve made{std::move(*curve), {}};
-    if (method == Method::Exact || !comparable(config)) {
+    if (method == Method::Exact || !config.trueGeometryDiffers()) {
         return made;
     }
     return guarded(ui, [&]() -> std::optional<AnswerCurve> {

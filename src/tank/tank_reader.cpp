@@ -6,8 +6,8 @@
 
 #include "form/head_kinds.h"
 #include "form/request_fields.h"
-#include "geometry/geometry.h"
-#include "geometry/geometry_messages.h"
+#include "tank/head_model.h"
+#include "tank/shell_kinds.h"
 #include "tank/tank_messages.h"
 #include "text/number_format.h"
 #include "text/number_text.h"
@@ -61,12 +61,14 @@ double standardFlange(double referenceDiameter) {
     return referenceDiameter <= 2000 ? 25 : 40;
 }
 
-double referenceDiameter(const TankConfig& config) {
-    if (config.shellKind == ShellKind::Tilted || config.sectionKind == SectionKind::Elliptical) {
-        return config.horizontalDiameter;
-    }
-    return config.diameter;
-}
+// Where each dimension field of a head goes.
+constexpr double HeadSpec::*kDimensionMembers[] = {
+    &HeadSpec::flangeHeight,   // HeadDimension::Flange
+    &HeadSpec::depth,          // HeadDimension::Depth
+    &HeadSpec::coneHeight,     // HeadDimension::ConeHeight
+    &HeadSpec::smallDiameter,  // HeadDimension::SmallDiameter
+    &HeadSpec::sphereRadius,   // HeadDimension::SphereRadius
+};
 
 std::optional<Stop> readHead(const FieldSource& form, HeadSide side, const TankConfig& config,
                              HeadSpec& head) {
@@ -80,31 +82,14 @@ std::optional<Stop> readHead(const FieldSource& form, HeadSide side, const TankC
     head = HeadSpec{};
     head.kind = info->kind;
     if (info->standardFlange) {
-        head.flangeHeight = standardFlange(referenceDiameter(config));
+        head.flangeHeight = standardFlange(config.rimDiameter());
     }
     for (const HeadField& field : info->fields) {
         const std::string text = form.text(fieldOn(field, side));
         if (text.empty()) {
             return stop;
         }
-        const double value = textToNumber(text);
-        switch (field.dimension) {
-            case HeadDimension::Flange:
-                head.flangeHeight = value;
-                break;
-            case HeadDimension::Depth:
-                head.depth = value;
-                break;
-            case HeadDimension::ConeHeight:
-                head.coneHeight = value;
-                break;
-            case HeadDimension::SmallDiameter:
-                head.smallDiameter = value;
-                break;
-            case HeadDimension::SphereRadius:
-                head.sphereRadius = value;
-                break;
-        }
+        head.*kDimensionMembers[static_cast<std::size_t>(field.dimension)] = textToNumber(text);
     }
     head.subtract = form.itemIndex(volumeListOn(side)) == 1;
     return std::nullopt;
@@ -119,7 +104,7 @@ int rowsPerBlock(const std::string& text) {
 }
 
 std::optional<Stop> readTableFields(const FieldSource& form, TankConfig& config) {
-    const bool corrections = correctionsApply(config.shellKind);
+    const bool corrections = config.correctionsApply();
     for (const RequestField& field : kTableRequestFields) {
         const bool correction = &field >= kCorrectionFields.data();
         if ((corrections || !correction) && form.text(field.name).empty()) {
@@ -186,16 +171,7 @@ std::string shellLine(const FieldSource& form, const TankConfig& config) {
 }  // namespace
 
 ShellKind Jgxs(const FieldSource& form) {
-    switch (form.activePage()) {
-        case 1:
-            return ShellKind::Tilted;
-        case 2:
-            return ShellKind::Spherical;
-        case 3:
-            return ShellKind::Calibrated;
-        default:
-            return ShellKind::Horizontal;
-    }
+    return shellOfPage(form.activePage());
 }
 
 SectionKind sectionOf(const FieldSource& form) {
@@ -271,12 +247,8 @@ std::optional<Stop> readShellFields(const FieldSource& form, TankConfig& config)
     return std::nullopt;
 }
 
-bool correctionsApply(ShellKind shell) {
-    return shell != ShellKind::Calibrated;
-}
-
 std::optional<Stop> readCorrectionFields(const FieldSource& form, TankConfig& config) {
-    if (!correctionsApply(config.shellKind)) {
+    if (!config.correctionsApply()) {
         return std::nullopt;
     }
     for (const RequestField& field : kCorrectionFields) {
@@ -291,12 +263,8 @@ std::optional<Stop> readCorrectionFields(const FieldSource& form, TankConfig& co
     return std::nullopt;
 }
 
-bool headsApply(ShellKind shell) {
-    return shell == ShellKind::Horizontal || shell == ShellKind::Tilted;
-}
-
 std::optional<Stop> readHeadFields(const FieldSource& form, TankConfig& config) {
-    if (!headsApply(config.shellKind)) {
+    if (!config.headsApply()) {
         return std::nullopt;
     }
     if (auto stop = readHead(form, HeadSide::Left, config, config.leftHead)) {
@@ -306,21 +274,11 @@ std::optional<Stop> readHeadFields(const FieldSource& form, TankConfig& config) 
 }
 
 void deriveDishedRatios(TankConfig& config) {
-    if (config.shellKind != ShellKind::Horizontal || config.sectionKind != SectionKind::Circular) {
+    if (!config.circularSection()) {
         return;
     }
-    const double d = config.diameter;
     for (HeadSpec* head : {&config.leftHead, &config.rightHead}) {
-        if (head->kind != HeadKind::NonStandardDished) {
-            continue;
-        }
-        const double depth = head->depth - head->flangeHeight;
-        const double ellipsoid = TuoFengTou(d, d, depth, d);
-        if (ellipsoid == 0) {
-            throw ArithmeticError(geometry_messages::kDivisionByZero);
-        }
-        head->dishedRatio =
-            FeiBiaoDieXin(head->flangeHeight, head->depth, head->sphereRadius, d) / ellipsoid;
+        heads::prepare(*head, config.diameter);
     }
 }
 
@@ -335,7 +293,7 @@ std::string parameterSummary(const FieldSource& form, const TankConfig& config) 
     }
     for (const auto& [side, head] : {std::pair{HeadSide::Left, &config.leftHead},
                                      std::pair{HeadSide::Right, &config.rightHead}}) {
-        if (headsApply(config.shellKind)) {
+        if (config.headsApply()) {
             append(headLine(form, side, head->kind));
         } else if (const HeadKindInfo* chosen = completeHeadChoice(form, side)) {
             // A tank without heads still lists the heads its greyed groups hold, as far as

@@ -6,6 +6,7 @@
 #include "geometry/geometry.h"
 #include "geometry/unguarded.h"
 #include "tank/exact_tank.h"
+#include "tank/head_model.h"
 #include "units/units.h"
 
 namespace quorvel {
@@ -48,51 +49,6 @@ struct Unguarded {
     static constexpr auto GetValueLagrangeAscending = &unguarded::GetValueLagrangeAscending;
 };
 
-// A head on a circular shell of diameter D at level lv.
-template <typename R>
-double circularHead(const HeadSpec& head, double D, double lv) {
-    const double h = head.flangeHeight;
-    switch (head.kind) {
-        case HeadKind::StandardEllipsoidal:
-            return R::TuoFengTou(D, D, D / 4, lv);
-        case HeadKind::NonStandardEllipsoidal:
-            return R::TuoFengTou(D, D, head.depth - h, lv);
-        case HeadKind::Conical:
-            return R::YuangZhui(head.coneHeight - h, lv, D);
-        case HeadKind::Frustum:
-            return R::YuangTai(head.depth - h, lv, D, head.smallDiameter);
-        case HeadKind::SphericalCap:
-            return R::QiuQueFengTou(D, head.depth, lv);  // the whole entered depth: no flange
-        case HeadKind::StandardDished:
-            return R::DieFengTou(D, lv);
-        case HeadKind::NonStandardDished:
-            // Scaled from an ellipsoid of the same depth by the ratio of the whole volumes.
-            return R::TuoFengTou(D, D, head.depth - h, lv) * head.dishedRatio;
-        case HeadKind::Hemispherical:
-            return R::TuoFengTou(D, D, D / 2, lv);
-        case HeadKind::Flat:
-            return 0;
-    }
-    return 0;
-}
-
-// A head on an elliptical section (vertical A, horizontal B), also a tilted shell's. Cones,
-// frustums and dished heads have no form for an elliptical rim and count 0; their flanges
-// still lengthen the shell.
-template <typename R>
-double ellipticalHead(const HeadSpec& head, double A, double B, double lv) {
-    switch (head.kind) {
-        case HeadKind::StandardEllipsoidal:
-            return R::TuoFengTou(A, B, B / 4, lv);
-        case HeadKind::NonStandardEllipsoidal:
-            return R::TuoFengTou(A, B, head.depth - head.flangeHeight, lv);
-        case HeadKind::SphericalCap:
-            return R::QiuQueFengTou(B, head.depth, lv);
-        default:
-            return 0;
-    }
-}
-
 double signedHead(const HeadSpec& head, double volume) {
     return head.subtract ? -volume : volume;
 }
@@ -123,14 +79,15 @@ VolumeState levelParts(const TankConfig& c, double lv, double effectiveLength) {
             if (c.sectionKind == SectionKind::Circular) {
                 const double D = c.diameter;
                 parts.shellVolume = R::YuangTong(D, D, lv, effectiveLength);
-                bothHeads(c, parts, [&](const HeadSpec& h) { return circularHead<R>(h, D, lv); });
+                bothHeads(c, parts,
+                          [&](const HeadSpec& h) { return heads::circularVolume<R>(h, D, lv); });
             } else {
                 const double A = c.verticalDiameter, B = c.horizontalDiameter;
                 parts.shellVolume = R::YuangTong(A, B, lv, effectiveLength);
                 parts.leftHeadVolume =
-                    signedHead(c.leftHead, ellipticalHead<R>(c.leftHead, A, B, lv));
+                    signedHead(c.leftHead, heads::ellipticalVolume<R>(c.leftHead, A, B, lv));
                 parts.rightHeadVolume =
-                    signedHead(c.rightHead, ellipticalHead<R>(c.rightHead, A, B, lv));
+                    signedHead(c.rightHead, heads::ellipticalVolume<R>(c.rightHead, A, B, lv));
             }
             break;
         case ShellKind::Spherical:
@@ -161,7 +118,8 @@ void tiltedParts(const TankConfig& c, double lv, double effectiveLength, VolumeS
     try {
         const double t = R::GaoDuBianHuan(c, effectiveLength, lv, state);
         state.shellVolume = R::YuangTong(A, B, t, effectiveLength);
-        bothHeads(c, state, [&](const HeadSpec& h) { return ellipticalHead<R>(h, A, B, t); });
+        bothHeads(c, state,
+                  [&](const HeadSpec& h) { return heads::ellipticalVolume<R>(h, A, B, t); });
     } catch (const ArithmeticError&) {
         // The sum below uses what this level computed and the previous level's rest.
     }
@@ -219,8 +177,7 @@ double withCorrections(const TankConfig& c, double level, VolumeState& state) {
 // Whether `method` computes this tank by the true geometry: its sphere and calibrated tank keep
 // the classic computation.
 bool byTrueGeometry(const TankConfig& c, Method method) {
-    return method == Method::Exact && c.shellKind != ShellKind::Spherical &&
-           c.shellKind != ShellKind::Calibrated;
+    return method == Method::Exact && c.trueGeometryDiffers();
 }
 
 double exactVolume(const TankConfig& c, const exact::PreparedTank& tank, double level,
