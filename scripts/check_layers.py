@@ -25,7 +25,7 @@ ALLOWED = {
     "ports": set(),
     "platform": {"files"},
     "store": {"form", "text", "files"},
-    "output": CORE | {"tank", "xlsx", "files", "ports"},
+    "output": CORE | {"tank", "oil", "xlsx", "files", "ports"},
 }
 # The units of the quantities (units/units.h) lie below every folder.
 for layer in ALLOWED:

@@ -2,6 +2,7 @@
 
 #include "app/app_messages.h"
 #include "app/error_boundary.h"
+#include "form/fields.h"
 #include "form/method_controls.h"
 #include "form/request_fields.h"
 #include "tank/density.h"
@@ -33,7 +34,7 @@ std::optional<QuickResult> quick(FieldSource& form, UiServices& ui, Method metho
         const long double total = quickTotal(*request, method);
         // The density is read once, so the value handed back is the one written.
         std::optional<double> density;
-        if (form.checked("CheckBox1")) {
+        if (form.checked(kWeightsSwitch)) {
             density = shownOutcome(ui, MiDu(form));
             if (!density) {
                 return std::nullopt;

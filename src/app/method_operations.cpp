@@ -6,6 +6,7 @@
 #include "app/error_boundary.h"
 #include "exact/head_profile.h"
 #include "form/controls.h"
+#include "form/fields.h"
 #include "form/method_controls.h"
 #include "form/request_fields.h"
 #include "tank/density.h"
@@ -65,7 +66,7 @@ std::string Departure::text(std::optional<int> levelDecimals) const {
 }
 
 int levelDecimals(const FieldSource& form) {
-    std::string step = form.text("Edit8");
+    std::string step = form.text(kIntervalField);
     const std::size_t point = step.find('.');
     if (!parseDecimal(step) || point == std::string::npos) {
         return 0;
@@ -176,17 +177,12 @@ std::optional<AnswerCurve> answerCurve(const TankConfig& config, std::size_t poi
 }
 
 bool levelAnswerDependsOn(std::string_view control) {
-    if (control == kGridControl || control == kShellPages) {
-        return true;
-    }
-    return findControl(control) != nullptr && control != kQuickLevelField &&
-           control != kQuickResultField && control != kUllageField &&
-           control != kReferenceHeightField;
+    return (effectsOf(control) & kLevelAnswer) != 0;
 }
 
 void showQuantityUnit(WindowForm& form) {
     form.setLabel(kQuantityUnitLabel,
-                  form.checked("CheckBox1") ? app_messages::kKilograms : app_messages::kLitres);
+                  form.checked(kWeightsSwitch) ? app_messages::kKilograms : app_messages::kLitres);
 }
 
 void nameMethod(CapacityTable& table, Method method) {

@@ -77,9 +77,9 @@ std::optional<AnswerCurve> answerCurve(const TankConfig& config, std::size_t poi
 // none for a whole interval or one that is no number.
 int levelDecimals(const FieldSource& form);
 
-// Whether the level of a quantity (Label52) is computed from `control`: every stored control but
-// the quick calculation's level, result, ullage and reference height; the calibration grid and
-// the shell pages.
+// Whether the level of a quantity (Label52) is cleared by a change of `control` (form/controls.h:
+// its effects): every stored control but the quick calculation's level, result, ullage and
+// reference height; the calibration grid and the shell pages.
 bool levelAnswerDependsOn(std::string_view control);
 
 // The unit of the quantity whose level is asked (Label51) follows the weight switch: "公斤"

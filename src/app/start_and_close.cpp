@@ -12,6 +12,7 @@
 #include "files/kept_copy.h"
 #include "files/save_target.h"
 #include "form/calibration_grid.h"
+#include "form/fields.h"
 #include "store/grid_file.h"
 #include "store/settings_file.h"
 
@@ -81,10 +82,10 @@ void loadStoredFiles(WindowForm& form, const std::optional<std::string>& setting
 void finishStartUp(WindowForm& form) {
     ShowWeightLabel(form);
     startTableRequest(form);
-    form.setItemIndex("ComboBox2", pointCountIndexForRows(form.grid().rowCount()));
+    form.setItemIndex(kPointCountList, pointCountIndexForRows(form.grid().rowCount()));
     writeGridHeadings(form.grid());
-    form.setItemIndex("ComboBox3", 0);
-    form.setItemIndex("ComboBox4", 0);
+    form.setItemIndex(kLeftHeadVolumeList, 0);
+    form.setItemIndex(kRightHeadVolumeList, 0);
 }
 
 UnreadFiles startUp(WindowForm& form, const ProgramFiles& files, UiServices& ui) {

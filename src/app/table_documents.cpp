@@ -7,6 +7,7 @@
 #include "app/app_messages.h"
 #include "app/error_boundary.h"
 #include "app/table_operations.h"
+#include "form/fields.h"
 #include "output/capacity_workbook.h"
 #include "output/save_choice.h"
 #include "output/table_paper.h"
@@ -67,8 +68,8 @@ std::string todayText() {
 
 std::string proposedTableName(const TableIdentity& identity, std::string_view today,
                               std::string_view suffix) {
-    const std::string& typedDate = identity.value("Edit54");
-    std::string tank = fileNamePart(identity.value("Edit49"));
+    const std::string& typedDate = identity.value(kTableDateField);
+    std::string tank = fileNamePart(identity.value(kTankNumberField));
     std::string date = fileNamePart(typedDate.empty() ? today : std::string_view(typedDate));
     const std::string_view prefix = app_messages::kTableFilePrefix;
     const auto length = [&] {

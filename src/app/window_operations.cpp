@@ -8,6 +8,7 @@
 #include "app/table_documents.h"
 #include "app/table_operations.h"
 #include "app/window_rules.h"
+#include "form/fields.h"
 #include "form/method_controls.h"
 #include "form/request_fields.h"
 #include "output/window_snapshot.h"
@@ -151,8 +152,8 @@ bool WindowOperations::quick() {
     }
     // The unit label and the note belong to the result just written.
     const bool weight = result->densityKgPerM3.has_value();
-    form_.setVisible("Label46", weight);
-    form_.setVisible("Label47", !weight);
+    form_.setVisible(kKilogramsLabel, weight);
+    form_.setVisible(kLitresLabel, !weight);
     form_.setLabel(kQuickNoteLabel,
                    quickNotes(result->config, readLevel(form_, kQuickLevelField), form_));
     showAnswerCurve(result->config, result->densityKgPerM3, {result->level, result->value}, false);
@@ -171,7 +172,7 @@ bool WindowOperations::findLevel() {
         return false;
     }
     const std::optional<LevelAnswer> answer = levelAnswer(
-        form_, ui_, QuantityAsked{*value, form_.checked("CheckBox1")}, chosenMethod(form_));
+        form_, ui_, QuantityAsked{*value, form_.checked(kWeightsSwitch)}, chosenMethod(form_));
     if (!answer) {
         return false;
     }

@@ -9,6 +9,7 @@
 #include "app/start_and_close.h"
 #include "app/table_documents.h"
 #include "app/table_operations.h"
+#include "cli/cli_messages.h"
 #include "cli/console_ui.h"
 #include "cli/form_edits.h"
 #include "cli/spooled_text.h"
@@ -27,10 +28,10 @@ namespace {
 // The window reads a settings file that does not exist as an empty one; on a command line
 // that is a mistyped name, and a table computed from an empty form would hide it. A name
 // that is there but no file to read (a folder, a FIFO) is refused by the load itself.
-void requireFile(const std::optional<std::string>& path, const char* what) {
+void requireFile(const std::optional<std::string>& path, std::string_view what) {
     std::error_code ec;
     if (path && !std::filesystem::exists(*path, ec)) {
-        throw UsageError(std::string(what) + " \"" + *path + "\" does not exist");
+        throw UsageError(cli_messages::fileMissing(what, *path));
     }
 }
 
@@ -179,8 +180,8 @@ int runTableCommand(std::span<const std::string_view> args, std::ostream& out, s
             return kExitOk;
         }
         window.form().setActivePage(*options.page);
-        requireFile(options.settingsFile, "settings file");
-        requireFile(options.gridFile, "grid file");
+        requireFile(options.settingsFile, cli_messages::kSettingsFile);
+        requireFile(options.gridFile, cli_messages::kGridFile);
         // The window's start-up steps.
         app::loadStoredFiles(window, options.settingsFile, options.gridFile);
         app::finishStartUp(window);
@@ -188,10 +189,10 @@ int runTableCommand(std::span<const std::string_view> args, std::ostream& out, s
             applyEdit(window.form(), edit);
         }
     } catch (const UsageError& e) {
-        err << "quorvel-table: " << e.what() << "\n(see quorvel-table --help)\n";
+        err << cli_messages::kProgram << e.what() << '\n' << cli_messages::kSeeHelp << '\n';
         return kExitUsage;
     } catch (const std::exception& e) {
-        err << "quorvel-table: " << e.what() << '\n';
+        err << cli_messages::kProgram << e.what() << '\n';
         return kExitStopped;
     }
     bool ok = runRequest(options, window, out, err);
@@ -199,7 +200,7 @@ int runTableCommand(std::span<const std::string_view> args, std::ostream& out, s
     try {
         saveFiles(options, window.form());
     } catch (const std::exception& e) {
-        err << "quorvel-table: " << e.what() << '\n';
+        err << cli_messages::kProgram << e.what() << '\n';
         ok = false;
     }
     return ok ? kExitOk : kExitStopped;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "form/fields.h"
 #include "form/method_controls.h"
 #include "form/oil_fields.h"
 #include "form/table_identity.h"
@@ -68,9 +69,10 @@ constexpr std::array<ControlInfo, 73> kControls{{
     {"Edit31", K::Edit},
     {"Edit32", K::Edit},
     {"Edit33", K::Edit},
-    // Quick calculation.
-    {"Edit35", K::Edit},
-    {"Edit36", K::Edit},
+    // Quick calculation: the level enters the quick result (and the ticket, which is read as
+    // the quick calculation is); the result itself enters nothing.
+    {"Edit35", K::Edit, G::None, false, kQuickResult | kOilTicket},
+    {"Edit36", K::Edit, G::None, false, 0},
     // Weight.
     {"CheckBox1", K::CheckBox},
     {"Edit37", K::Edit},
@@ -159,6 +161,14 @@ const std::vector<std::string>& listEntries(std::string_view list) {
     if (list == kProductGroupList)
         return productGroupEntries();
     return none;
+}
+
+Effects effectsOf(std::string_view control) {
+    if (control == kGridControl || control == kShellPages) {
+        return kTankInput;
+    }
+    const ControlInfo* info = findControl(control);
+    return info == nullptr ? 0 : info->effects;
 }
 
 bool listIsFixed(std::string_view list) {

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "form/field_source.h"
+#include "form/fields.h"
 
 namespace quorvel {
 
@@ -75,7 +76,7 @@ const HeadKindInfo* chosenHeadKind(const FieldSource& form, HeadSide side);
 
 // The volume list of each side: ComboBox3 (left), ComboBox4 (right); entry 1 subtracts.
 inline std::string_view volumeListOn(HeadSide side) {
-    return side == HeadSide::Left ? "ComboBox3" : "ComboBox4";
+    return side == HeadSide::Left ? kLeftHeadVolumeList : kRightHeadVolumeList;
 }
 
 }  // namespace quorvel

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "form/fields.h"
 #include "output/output_messages.h"
 #include "output/table_layout.h"
 #include "output/table_rows.h"
@@ -384,7 +385,7 @@ bool withTableInput(const CapacityTable& table, const TableRowNumbers* rows, Wri
     CapacityWorkbookInput input{table.tableRows,           table.weightTexts,
                                 config.useDensity,         config.parameterSummary,
                                 config.shellKind,          config.rowsPerBlock,
-                                title ? &*title : nullptr, table.identity.value("Edit49"),
+                                title ? &*title : nullptr, table.identity.value(kTankNumberField),
                                 table.increments,          rows};
     input.note = beyondTankNote(config, numbers);
     if (!input.note.empty()) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "form/fields.h"
 #include "output/output_messages.h"
 #include "tank/density.h"
 #include "tank/volume.h"
@@ -88,7 +89,8 @@ TableTitle tableTitle(const CapacityTable& table, const TableRowNumbers& rows) {
     const TableIdentity& id = table.identity;
     TableTitle title;
     title.heading = msg::kDocumentHeading;
-    for (std::string_view control : {"Edit49", "Edit50", "Edit51", "Edit52"}) {
+    for (std::string_view control :
+         {kTankNumberField, kOwnerField, kLocationField, kNominalCapacityField}) {
         addIdentity(title, id, control);
     }
     title.items.push_back({msg::kTotalCapacityLabel, totalCapacity(table)});
@@ -123,15 +125,16 @@ TableTitle tableTitle(const CapacityTable& table, const TableRowNumbers& rows) {
                                                     config.calibrationPoints.size())});
     }
     title.items.push_back({msg::kTemperatureLabel, msg::kStandardTemperature});
-    for (std::string_view control : {"Edit53", "Edit54", "Edit55", "Edit58"}) {
+    for (std::string_view control :
+         {kCertificateField, kTableDateField, kValidUntilField, kUncertaintyField}) {
         addIdentity(title, id, control);
     }
     title.summary = lines(tableSummary(table));
     if (std::string note = beyondTankNote(config, rows); !note.empty()) {
         title.summary.push_back(std::move(note));
     }
-    title.signatures = {{msg::kCompiledByLabel, id.value("Edit56")},
-                        {msg::kCheckedByLabel, id.value("Edit57")}};
+    title.signatures = {{msg::kCompiledByLabel, id.value(kCompiledByField)},
+                        {msg::kCheckedByLabel, id.value(kCheckedByField)}};
     return title;
 }
 

@@ -1,5 +1,6 @@
 #include "output/table_paper.h"
 
+#include "form/fields.h"
 #include "output/output_messages.h"
 #include "output/pdf_document.h"
 #include "output/table_document.h"
@@ -21,7 +22,7 @@ std::pair<std::string_view, std::string_view> rowParts(std::string_view row) {
 }  // namespace
 
 std::string tablePaperTitle(const CapacityTable& table) {
-    const std::string& tank = table.identity.value("Edit49");
+    const std::string& tank = table.identity.value(kTankNumberField);
     return tank.empty() ? std::string(msg::kDocumentHeading)
                         : std::string(msg::kDocumentHeading) + " " + tank;
 }
@@ -71,7 +72,7 @@ paper::Document tablePaperDocument(const CapacityTable& table) {
                                 : std::string());
         }
     };
-    const std::string& tank = table.identity.value("Edit49");
+    const std::string& tank = table.identity.value(kTankNumberField);
     if (!tank.empty())
         doc.footerLeft = msg::kTankNumberFooter + tank;
     doc.pageNumber = msg::kPaperPageNumber;

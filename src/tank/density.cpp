@@ -1,5 +1,6 @@
 #include "tank/density.h"
 
+#include "form/fields.h"
 #include "tank/tank_messages.h"
 #include "text/number_format.h"
 #include "text/number_text.h"
@@ -7,11 +8,12 @@
 namespace quorvel {
 
 Outcome<double> MiDu(const FieldSource& form) {
-    const std::optional<units::DensityUnit> unit = units::densityUnitOf(form.text("ComboBox1"));
+    const std::optional<units::DensityUnit> unit =
+        units::densityUnitOf(form.text(kDensityUnitList));
     if (!unit) {
         return messageStop(std::string(tank_messages::kDensityUnitMissing));
     }
-    return textToNumber(form.text("Edit37")) * unit->kgPerCubicMetre;
+    return textToNumber(form.text(kDensityField)) * unit->kgPerCubicMetre;
 }
 
 bool densityLikely(double kgPerM3) {
