@@ -57,7 +57,8 @@ std::string kilogramsPerCubicMetre(const std::string& gramsPerCm3) {
     if (digits.size() < point) {
         digits.append(point - digits.size(), '0');
     }
-    digits.insert(point, ".");
+    // One character inserted, not a string: GCC 12 misreads the string insert (-Wrestrict).
+    digits.insert(digits.begin() + static_cast<std::ptrdiff_t>(point), '.');
     // No leading zeros before the whole part, no point without a fraction.
     const std::size_t lead = digits.find_first_not_of('0', first);
     digits.erase(first, std::min(lead, point - 1) - first);

@@ -76,8 +76,13 @@ inline constexpr std::string_view kUsageExitStatus =
     "2 for a command line that cannot be run.\n";
 
 // ---- A command line that cannot be run ----
+// Appended piece by piece: GCC 12 misreads the inlined concatenation of a literal and a
+// string (-Wrestrict, GCC bug 105329).
 inline std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    std::string q(1, '"');
+    q.append(text);
+    q += '"';
+    return q;
 }
 inline std::string unknownOption(std::string_view arg) {
     return "unknown option " + quoted(arg);
@@ -118,7 +123,10 @@ inline std::string unknownReading(std::string_view value) {
     return "unknown reading " + quoted(value) + " (table or formula)";
 }
 inline std::string fileMissing(std::string_view what, std::string_view path) {
-    return std::string(what) + " " + quoted(path) + " does not exist";
+    std::string text(what);
+    text += ' ';
+    text.append(quoted(path)).append(" does not exist");
+    return text;
 }
 inline constexpr std::string_view kSettingsFile = "settings file";
 inline constexpr std::string_view kGridFile = "grid file";
