@@ -25,8 +25,19 @@ constexpr ld kCent = 0.005L;                // of a litre or kilogram: the rows'
 constexpr ld kAgreePercent = 0.01L;         // the methods agree to this
 constexpr const char* kLineBreak = "\r\n";  // between the summary's lines
 
-// Why the true geometry cannot compute this tank (a head or shell that is no solid), or
-// nothing when it can.
+// The curve of `count` levels over the tank's height, by `method`, in the quantity the table
+// shows (kilograms with its density), reaching on to `reach`. nullopt when it could not be
+// formed (shown).
+std::optional<CapacityCurve> tankCurve(const TankConfig& config, std::size_t count,
+                                       std::optional<double> densityKgPerM3, Method method,
+                                       UiServices& ui, double reach) {
+    return guarded(ui, [&]() -> std::optional<CapacityCurve> {
+        return capacityCurve(config, count, densityKgPerM3, method, reach);
+    });
+}
+
+}  // namespace
+
 std::optional<std::string> trueGeometryProblem(const TankConfig& config) {
     try {
         const VolumeModel model(config, Method::Exact);
@@ -35,8 +46,6 @@ std::optional<std::string> trueGeometryProblem(const TankConfig& config) {
     }
     return std::nullopt;
 }
-
-}  // namespace
 
 Method chosenMethod(const FieldSource& form) {
     return form.text(kMethodList) == kExactEntry ? Method::Exact : Method::Classic;
@@ -76,62 +85,46 @@ int levelDecimals(const FieldSource& form) {
 }
 
 std::optional<WindowTable> makeWindowTable(FieldSource& form, UiServices& ui, Method method) {
-    std::optional<TableWalk> request = readTable(form, ui);
-    if (!request) {
+    std::optional<TableJob> job = TableJob::read(form, ui, method, true);
+    if (!job) {
         return std::nullopt;
     }
-    WindowTable made;
-    CapacityTable& table = made.table;
-    table.config = request->config;
-    table.method = method;
-    if (!describeTable(table, form, ui)) {
-        return std::nullopt;
-    }
-    const auto keep = [&](const TableRow& row) {
-        table.tableRows.emplace_back(row.text);
-        if (request->densityKgPerM3) {
-            table.weightTexts.emplace_back(row.weight);
-        }
-    };
+    const TankConfig& config = job->config();
+    MethodComparison comparison;
     std::optional<std::string> problem;
-    if (method == Method::Classic && table.config.trueGeometryDiffers()) {
-        // The answer is itself optional (no problem): wrapped in place, not converted.
-        using Checked = std::optional<std::optional<std::string>>;
-        const Checked checked =
-            guarded(ui, [&] { return Checked(std::in_place, trueGeometryProblem(table.config)); });
+    if (method == Method::Classic && config.trueGeometryDiffers()) {
+        const std::optional<std::optional<std::string>> checked = job->trueGeometryProblem();
         if (!checked) {
             return std::nullopt;
         }
         problem = *checked;
     }
     bool walked = false;
-    if (method == Method::Exact || !table.config.trueGeometryDiffers() || problem) {
-        walked = walkTable(*request, method, ui, keep);
-        nameMethod(table, method);
+    if (method == Method::Exact || !config.trueGeometryDiffers() || problem) {
+        walked = job->walk(RowKeeping::Held);
         if (problem) {
-            made.comparison.text = app_messages::noComparison(*problem);
+            comparison.text = app_messages::noComparison(*problem);
         }
     } else {
         Departure departure;
         CapacityCurve exact;
-        exact.weights = request->densityKgPerM3.has_value();
-        walked = walkComparison(*request, ui, [&](const TableRow& row, double exactM3) {
-            keep(row);
+        const std::optional<double> density = job->density();
+        exact.weights = density.has_value();
+        walked = job->walkCompared(RowKeeping::Held, [&](const TableRow& row, double exactM3) {
             departure.add(row.level, units::litres(row.totalM3), units::litres(exactM3));
             exact.points.push_back(
-                {row.level, static_cast<double>(shownQuantity(exactM3, request->densityKgPerM3))});
+                {row.level, static_cast<double>(shownQuantity(exactM3, density))});
         });
         if (departure.significant()) {
-            made.comparison.trueGeometry = std::move(exact);
-            made.comparison.text =
-                app_messages::tableDeparture(departure.text(), formatLevel(table.config.levelFrom),
-                                             formatLevel(table.config.levelTo));
+            comparison.trueGeometry = std::move(exact);
+            comparison.text = app_messages::tableDeparture(
+                departure.text(), formatLevel(config.levelFrom), formatLevel(config.levelTo));
         }
     }
     if (!walked) {
         return std::nullopt;
     }
-    return made;
+    return WindowTable{std::move(*job), std::move(comparison)};
 }
 
 std::optional<AnswerCurve> answerCurve(const TankConfig& config, std::size_t points,
@@ -185,7 +178,7 @@ void showQuantityUnit(WindowForm& form) {
                   form.checked(kWeightsSwitch) ? app_messages::kKilograms : app_messages::kLitres);
 }
 
-void nameMethod(CapacityTable& table, Method method) {
+void nameMethod(TableHead& table, Method method) {
     if (method == Method::Exact) {
         table.config.parameterSummary += kLineBreak;
         table.config.parameterSummary += app_messages::kExactSummaryLine;

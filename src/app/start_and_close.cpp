@@ -69,6 +69,17 @@ void saveOne(UiServices& ui, std::string_view what, const std::string& path, boo
 
 }  // namespace
 
+void saveStoredFiles(const FieldSource& form, const GridCells& points,
+                     const std::optional<std::string>& settings,
+                     const std::optional<std::string>& grid) {
+    if (settings) {
+        SaveSettings(form, *settings);
+    }
+    if (grid) {
+        SaveStringGrid(points, *grid);
+    }
+}
+
 void loadStoredFiles(WindowForm& form, const std::optional<std::string>& settings,
                      const std::optional<std::string>& grid) {
     if (settings) {

@@ -7,7 +7,6 @@
 #include "cli/cli_messages.h"
 #include "cli/option_table.h"
 
-#include "tank/capacity_curve.h"
 #include "text/number_text.h"
 
 namespace quorvel::cli {

@@ -27,7 +27,7 @@ std::vector<std::string> lines(const std::string& text) {
     return out;
 }
 
-std::string totalCapacity(const CapacityTable& table) {
+std::string totalCapacity(const TableHead& table) {
     const TankConfig& config = table.config;
     const double top = config.height();
     VolumeState state;
@@ -58,7 +58,7 @@ bool rowBeyondTank(const TankConfig& config, double level) {
     return config.extentOf(level) != LevelExtent::Within;
 }
 
-std::string beyondTankNote(const TankConfig& config, const TableRowNumbers& rows) {
+std::string beyondTankNote(const TankConfig& config, const TableRows& rows) {
     if (rows.size() == 0) {
         return {};
     }
@@ -75,16 +75,12 @@ std::string beyondTankNote(const TankConfig& config, const TableRowNumbers& rows
     return msg::aboveTankNote(kBeyondMark, formatLevel(config.height()));
 }
 
-std::string tableSummary(const CapacityTable& table) {
+std::string tableSummary(const TableHead& table) {
     return table.config.shellKind == ShellKind::Calibrated ? msg::kCalibratedSummary
                                                            : table.config.parameterSummary;
 }
 
-TableTitle tableTitle(const CapacityTable& table) {
-    return tableTitle(table, HeldRowNumbers(table.tableRows, table.weightTexts));
-}
-
-TableTitle tableTitle(const CapacityTable& table, const TableRowNumbers& rows) {
+TableTitle tableTitle(const TableHead& table, const TableRows& rows) {
     const TankConfig& config = table.config;
     const TableIdentity& id = table.identity;
     TableTitle title;
@@ -136,10 +132,6 @@ TableTitle tableTitle(const CapacityTable& table, const TableRowNumbers& rows) {
     title.signatures = {{msg::kCompiledByLabel, id.value(kCompiledByField)},
                         {msg::kCheckedByLabel, id.value(kCheckedByField)}};
     return title;
-}
-
-std::string incrementText(std::string_view row, std::string_view next) {
-    return incrementText(parseTableRow(row), parseTableRow(next));
 }
 
 std::string incrementText(LevelAndVolume a, LevelAndVolume b) {

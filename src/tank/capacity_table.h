@@ -22,16 +22,20 @@ namespace quorvel {
 // Longest table generated; a longer request is refused before the walk.
 inline constexpr std::size_t kMaxTableRows = 1'000'000;
 
-// What the workbook writer needs: the rows, the weights and the request they came from
-// (parameterSummary, shellKind, useDensity, rowsPerBlock); for a table to issue, its
-// identity and whether it carries the increment column.
-struct CapacityTable {
+// What a table is beside its rows, as its documents show it: the request the rows came from
+// (parameterSummary, shellKind, useDensity, rowsPerBlock), how the volumes were computed and,
+// for a table to issue, its identity and whether it carries the increment column.
+struct TableHead {
     TankConfig config;
+    Method method = Method::Classic;  // how the volumes were computed
+    TableIdentity identity;           // "罐容表信息"; all empty: no title block
+    bool increments = false;          // the column of litres per millimetre
+};
+
+// A table with its rows held as texts, as the window's lists hold them.
+struct CapacityTable : TableHead {
     std::vector<std::string> tableRows;
     std::vector<std::string> weightTexts;  // one per row with useDensity, else empty
-    Method method = Method::Classic;       // how the volumes were computed
-    TableIdentity identity;                // "罐容表信息"; all empty: no title block
-    bool increments = false;               // the column of litres per millimetre
 };
 
 // The levels of a table. Level i is from + i × step (no drift from repeated addition); a

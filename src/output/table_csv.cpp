@@ -1,9 +1,9 @@
-#include "cli/table_printing.h"
+#include "output/table_csv.h"
 
 #include "text/number_format.h"
 #include "units/units.h"
 
-namespace quorvel::cli {
+namespace quorvel {
 namespace {
 
 using ld = long double;
@@ -20,6 +20,17 @@ void printTexts(const TableRow& row, std::ostream& out) {
 void printRow(const TableRow& row, std::ostream& out) {
     printTexts(row, out);
     out << '\n';
+}
+
+void printRows(const TableRows& rows, std::ostream& out) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const RowTexts texts = rows.texts(i);
+        out << texts.level << ',' << texts.volume;
+        if (!texts.weight.empty()) {
+            out << ',' << texts.weight;
+        }
+        out << '\n';
+    }
 }
 
 void printComparisonRow(const TableRow& row, double exactM3, std::ostream& out) {
@@ -39,4 +50,4 @@ void printCurve(const CapacityCurve& curve, std::ostream& out) {
     }
 }
 
-}  // namespace quorvel::cli
+}  // namespace quorvel
