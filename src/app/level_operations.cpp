@@ -25,9 +25,14 @@ std::string twoDecimals(ld value) {
 
 }  // namespace
 
-std::optional<QuickResult> quick(FieldSource& form, UiServices& ui, Method method) {
+namespace {
+
+// The quick calculation at the level of Edit35, or at `level` when one is given.
+std::optional<QuickResult> quickAt(FieldSource& form, UiServices& ui, Method method,
+                                   std::optional<double> level) {
     return guarded(ui, [&]() -> std::optional<QuickResult> {
-        std::optional<QuickRequest> request = shownOutcome(ui, readQuickRequest(form));
+        std::optional<QuickRequest> request =
+            shownOutcome(ui, readQuickRequest(form, kQuickLevelField, level));
         if (!request) {
             return std::nullopt;
         }
@@ -44,6 +49,12 @@ std::optional<QuickResult> quick(FieldSource& form, UiServices& ui, Method metho
         form.setText(kQuickResultField, result.text);
         return result;
     });
+}
+
+}  // namespace
+
+std::optional<QuickResult> quick(FieldSource& form, UiServices& ui, Method method) {
+    return quickAt(form, ui, method, std::nullopt);
 }
 
 std::optional<double> levelForQuantity(FieldSource& form, UiServices& ui, QuantityAsked asked,
@@ -110,9 +121,9 @@ bool ullageGiven(const FieldSource& form) {
     return !isBlankText(form.text(kUllageField));
 }
 
-std::optional<double> levelFromUllage(FieldSource& form, UiServices& ui,
-                                      std::string_view ullageField) {
-    return guarded(ui, [&]() -> std::optional<double> {
+std::optional<PrintedNumber> levelFromUllage(FieldSource& form, UiServices& ui,
+                                             std::string_view ullageField) {
+    return guarded(ui, [&]() -> std::optional<PrintedNumber> {
         const std::string ullage = form.text(ullageField);
         const std::string reference = form.text(kReferenceHeightField);
         if (isBlankText(ullage) || isBlankText(reference)) {
@@ -125,17 +136,17 @@ std::optional<double> levelFromUllage(FieldSource& form, UiServices& ui,
             ui.showError(app_messages::ullageAboveReference(formatLevel(down), formatLevel(datum)));
             return std::nullopt;
         }
-        return datum - down;
+        return printedLevel(datum - down);
     });
 }
 
 std::optional<QuickResult> quickAtUllage(FieldSource& form, UiServices& ui, Method method) {
-    const std::optional<double> level = levelFromUllage(form, ui);
+    const std::optional<PrintedNumber> level = levelFromUllage(form, ui);
     if (!level) {
         return std::nullopt;
     }
-    form.setText(kQuickLevelField, formatLevel(*level));
-    return quick(form, ui, method);
+    form.setText(kQuickLevelField, level->text);
+    return quickAt(form, ui, method, level->value);
 }
 
 }  // namespace quorvel::app

@@ -21,6 +21,7 @@
 #include "text/blank.h"
 #include "text/number_format.h"
 #include "text/number_text.h"
+#include "text/printed_number.h"
 #include "units/units.h"
 #include "xlsx/xl_wrappers.h"
 
@@ -190,17 +191,19 @@ std::optional<OilTicket> oilTicket(FieldSource& form, UiServices& ui, Method met
                                    const TicketClock& clock) {
     return guarded(ui, [&]() -> std::optional<OilTicket> {
         OilTicket ticket;
+        std::optional<PrintedNumber> fromTop;  // the dip an ullage gives
         if (!isBlankText(form.text(kOilUllageField))) {
-            const std::optional<double> level = levelFromUllage(form, ui, kOilUllageField);
-            if (!level) {
+            fromTop = levelFromUllage(form, ui, kOilUllageField);
+            if (!fromTop) {
                 return std::nullopt;
             }
-            form.setText(kOilLevelField, formatLevel(*level));
+            form.setText(kOilLevelField, fromTop->text);
             ticket.ullage = form.text(kOilUllageField);
             ticket.referenceHeight = form.text(kReferenceHeightField);
         }
-        const std::optional<QuickRequest> request =
-            shownOutcome(ui, readQuickRequest(form, kOilLevelField));
+        const std::optional<QuickRequest> request = shownOutcome(
+            ui, readQuickRequest(form, kOilLevelField,
+                                 fromTop ? std::optional(fromTop->value) : std::nullopt));
         if (!request) {
             return std::nullopt;
         }
@@ -209,13 +212,16 @@ std::optional<OilTicket> oilTicket(FieldSource& form, UiServices& ui, Method met
             return std::nullopt;
         }
         ticket.level = form.text(kOilLevelField);
-        if (auto refusal = dipRefusal(request->config, textToNumber(ticket.level))) {
+        const double dip = fromTop ? fromTop->value : textToNumber(ticket.level);
+        if (auto refusal = dipRefusal(request->config, dip)) {
             ui.showMessage(*refusal);
             return std::nullopt;
         }
-        // Vt as the quick calculation shows it; the ticket's products start from that text.
-        ticket.vt = FormatTwoDecimals(units::litres(quickTotal(*request, method)));
-        const double vt = textToNumber(ticket.vt);
+        // Vt as the quick calculation shows it; the ticket's products start from that number.
+        const PrintedNumber printedVt =
+            printedTwoDecimals(units::litres(quickTotal(*request, method)));
+        ticket.vt = printedVt.text;
+        const double vt = printedVt.value;
         if (vt < 0) {
             ui.showMessage(msg::volumeBelowZero(ticket.vt));
             return std::nullopt;

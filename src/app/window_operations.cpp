@@ -19,15 +19,6 @@
 
 namespace quorvel::app {
 
-namespace {
-
-// A level field that the request just read: its number (it converted then).
-double readLevel(const WindowForm& form, std::string_view field) {
-    return textToNumber(form.text(field));
-}
-
-}  // namespace
-
 void WindowOperations::start() {
     unread_ = startUp(form_, files_, ui_);
     calibration_.forget();
@@ -129,8 +120,7 @@ bool WindowOperations::quick() {
     const bool weight = result->densityKgPerM3.has_value();
     form_.setVisible(kKilogramsLabel, weight);
     form_.setVisible(kLitresLabel, !weight);
-    form_.setLabel(kQuickNoteLabel,
-                   quickNotes(result->config, readLevel(form_, kQuickLevelField), form_));
+    form_.setLabel(kQuickNoteLabel, quickNotes(result->config, result->askedLevel, form_));
     showAnswerCurve(result->config, result->densityKgPerM3, {result->level, result->value}, false);
     return true;
 }
