@@ -3,6 +3,7 @@
 // a weight text.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -64,9 +65,19 @@ void forEachLevel(const TankConfig& config, Visit&& visit, Method method = Metho
     const auto count = static_cast<std::size_t>(levels.count());
     const VolumeModel volume(config, method);
     VolumeState state;
-    for (std::size_t i = 0; i < count; ++i) {
-        const double level = levels[i];
-        visit(level, volume(level, config.levelStep, state));
+    // Computed in runs, handed over one by one.
+    constexpr std::size_t kRun = 64;
+    double at[kRun];
+    double totals[kRun];
+    for (std::size_t first = 0; first < count; first += kRun) {
+        const std::size_t n = std::min(kRun, count - first);
+        for (std::size_t k = 0; k < n; ++k) {
+            at[k] = levels[first + k];
+        }
+        volume(at, n, config.levelStep, state, totals);
+        for (std::size_t k = 0; k < n; ++k) {
+            visit(at[k], totals[k]);
+        }
     }
 }
 

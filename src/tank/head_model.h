@@ -20,6 +20,8 @@
 #pragma once
 
 #include <cmath>
+#include <optional>
+#include <type_traits>
 
 #include "exact/head_profile.h"
 #include "form/head_kinds.h"
@@ -180,6 +182,10 @@ struct Flat : NoEllipticalForm {
     static bool classicRises(const HeadSpec&, double) { return true; }
 };
 
+// Whether a row's volume on an elliptical rim is the half ellipsoid of its depth.
+template <class Kind>
+inline constexpr bool kHalfEllipsoid = std::is_base_of_v<HalfEllipsoid<Kind>, Kind>;
+
 // Calls `f` with the row of `kind`: the one place a kind becomes its row.
 template <class F>
 decltype(auto) withHeadKind(HeadKind kind, F&& f) {
@@ -226,6 +232,16 @@ inline exact::HeadProfile profile(const HeadSpec& head, double rimRadius) {
 }
 inline bool classicRises(const HeadSpec& head, double rim) {
     return withHeadKind(head.kind, [&](auto kind) { return kind.classicRises(head, rim); });
+}
+// The depth of the half ellipsoid a head's volume on an elliptical rim of horizontal diameter
+// `rim` is (TuoFengTou), or nullopt for a kind whose volume there is another.
+inline std::optional<double> ellipsoidDepth(const HeadSpec& head, double rim) {
+    return withHeadKind(head.kind, [&](auto kind) -> std::optional<double> {
+        if constexpr (kHalfEllipsoid<decltype(kind)>) {
+            return kind.depth(head, rim);
+        }
+        return std::nullopt;
+    });
 }
 inline void prepare(HeadSpec& head, double D) {
     withHeadKind(head.kind, [&](auto kind) { kind.prepare(head, D); });

@@ -143,9 +143,13 @@ LevelSearch levelForVolume(const TankConfig& c, double m3, Method method) {
         return levelOnPoints(c, m3);  // the same interpolation by either method
     }
     const VolumeModel model(c, method);
+    // Each level on its own: a failing routine counts nothing (the tilt's trigonometry, which
+    // depends on the tank alone, is kept).
+    VolumeState kept;
     auto volume = [&](double level) {
-        VolumeState fresh;  // a level on its own: a failing routine counts nothing
-        return model(level, 0, fresh);
+        double v = 0;
+        model(&level, 1, 0, kept, &v, true);
+        return v;
     };
     const LevelRange range = c.levelRange();
     const int steps = scanSteps(c, method);
@@ -157,10 +161,26 @@ LevelSearch levelForVolume(const TankConfig& c, double m3, Method method) {
         result.level = lo;
         return result;
     }
+    // The scan's levels, computed in runs.
+    constexpr int kRun = 64;
+    double runLevels[kRun];
+    double runVolumes[kRun];
+    int runFirst = 1, runCount = 0;
     // The first step across which the volume passes m3, from below or from above.
     for (int i = 1; i <= steps; ++i) {
-        const double hi = i == steps ? range.to : range.from + (range.to - range.from) * i / steps;
-        const double vhi = volume(hi);
+        const auto stepLevel = [&](int k) {
+            return k == steps ? range.to : range.from + (range.to - range.from) * k / steps;
+        };
+        if (i >= runFirst + runCount) {
+            runFirst = i;
+            runCount = std::min(kRun, steps - i + 1);
+            for (int k = 0; k < runCount; ++k) {
+                runLevels[k] = stepLevel(i + k);
+            }
+            model(runLevels, static_cast<std::size_t>(runCount), 0, kept, runVolumes, true);
+        }
+        const double hi = runLevels[i - runFirst];
+        const double vhi = runVolumes[i - runFirst];
         result.lowest = std::min(result.lowest, vhi);
         result.highest = std::max(result.highest, vhi);
         if (vhi == m3) {

@@ -1,6 +1,8 @@
 #include "tank/volume.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "geometry/fp_guard.h"
 #include "geometry/geometry.h"
@@ -31,8 +33,8 @@ struct Guarded {
     static constexpr auto GetValueLagrangeAscending = &quorvel::GetValueLagrangeAscending;
 };
 struct Unguarded {
-    static constexpr auto YuangTong = &unguarded::YuangTong;
-    static constexpr auto TuoFengTou = &unguarded::TuoFengTou;
+    static constexpr double (*YuangTong)(double, double, double, double) = &unguarded::YuangTong;
+    static constexpr double (*TuoFengTou)(double, double, double, double) = &unguarded::TuoFengTou;
     static constexpr auto YuangZhui = &unguarded::YuangZhui;
     static constexpr auto YuangTai = &unguarded::YuangTai;
     static constexpr auto QiuQueFengTou = &unguarded::QiuQueFengTou;
@@ -138,24 +140,30 @@ ld fittingBelow(const TankConfig& c, double lv) {
     return s > 0 ? units::kCubicMetresPerLitre * v / s * (lv - b) : 0;
 }
 
-// The parts of one level by the unguarded routines, kept only when no fault flag was raised
-// and every part is finite: then they are the guarded routines' to the bit. The guard leaves
-// the flags as they were before.
-bool unguardedParts(const TankConfig& c, double level, VolumeState& state) {
-    detail::FpGuard guard;
-    VolumeState parts = state;
-    bool clean = false;
+// The parts of one level by the unguarded routines, into `parts` (the state the level before
+// left); false when a routine threw or a part is not finite. Under a guard that saw no fault
+// flag, parts so made are the guarded routines' to the bit.
+bool unguardedLevel(const TankConfig& c, double level, VolumeState& parts) {
     try {
         if (c.shellKind == ShellKind::Tilted) {
             tiltedParts<Unguarded>(c, level, c.lengthWithFlanges(), parts);
         } else {
             parts = levelParts<Unguarded>(c, level, c.lengthWithFlanges());
         }
-        clean = !guard.close(parts.shellVolume) && std::isfinite(parts.leftHeadVolume) &&
-                std::isfinite(parts.rightHeadVolume);
+        return std::isfinite(parts.shellVolume) && std::isfinite(parts.leftHeadVolume) &&
+               std::isfinite(parts.rightHeadVolume);
     } catch (const ArithmeticError&) {
-        // computed again with the guards
+        return false;  // computed again with the guards
     }
+}
+
+// The parts of one level by the unguarded routines, kept only when no fault flag was raised
+// and every part is finite. The guard leaves the flags as they were before.
+bool unguardedParts(const TankConfig& c, double level, VolumeState& state) {
+    detail::FpGuard guard;
+    VolumeState parts = state;
+    const bool finite = unguardedLevel(c, level, parts);
+    const bool clean = !guard.close(0) && finite;
     state.tilt = parts.tilt;
     if (clean) {
         state.shellVolume = parts.shellVolume;
@@ -163,6 +171,14 @@ bool unguardedParts(const TankConfig& c, double level, VolumeState& state) {
         state.rightHeadVolume = parts.rightHeadVolume;
     }
     return clean;
+}
+
+// A state for a level on its own (no part of a level before counts), keeping the tilt's
+// trigonometry, which depends on the tank alone.
+VolumeState onItsOwn(const VolumeState& state) {
+    VolumeState fresh;
+    fresh.tilt = state.tilt;
+    return fresh;
 }
 
 // The parts summed with the dead volume, less the fitting below the liquid.
@@ -216,6 +232,110 @@ double volumeAtLevel(const TankConfig& c, double level, double interval, VolumeS
     return volumeAtLevelGuarded(c, level, interval, state);
 }
 
+namespace {
+
+// The levels computed stage by stage at a time.
+constexpr std::size_t kStageLevels = 64;
+
+// A tilted tank's run by the unguarded routines, as tiltedParts computes each level, the
+// tank's constants worked out once: lean, so that the levels overlap in the processor (the
+// x87 unit's arctangent is long). False when a routine threw or a part is not finite.
+bool tiltedRun(const TankConfig& c, const double* levels, std::size_t n, VolumeState& run,
+               double* out) {
+    if (!run.tilt.ready || run.tilt.alpha != c.tiltAlpha || run.tilt.beta != c.tiltBeta) {
+        run.tilt = {true, c.tiltAlpha, c.tiltBeta, tiltConstants(c.tiltAlpha, c.tiltBeta)};
+    }
+    const TiltConstants tilt = run.tilt.constants;
+    const double A = c.verticalDiameter, B = c.horizontalDiameter;
+    const double length = c.lengthWithFlanges();
+    const unguarded::ShellConstants section = unguarded::shellConstants(A, B, length);
+    const double gauge = c.length - c.tiltOffset;
+    const bool same = sameShape(c.leftHead, c.rightHead);
+    // A half-ellipsoidal head's constants once too; any other kind by its row.
+    std::optional<unguarded::EllipsoidConstants> ellipsoids[2];
+    const HeadSpec* sides[2] = {&c.leftHead, &c.rightHead};
+    for (int s = 0; s < 2; ++s) {
+        if (const std::optional<double> depth = heads::ellipsoidDepth(*sides[s], B)) {
+            ellipsoids[s] = unguarded::ellipsoidConstants(A, B, *depth);
+        }
+    }
+    const auto head = [&](int s, double t) {
+        return ellipsoids[s] ? unguarded::TuoFengTou(*ellipsoids[s], t)
+                             : heads::ellipticalVolume<Unguarded>(*sides[s], A, B, t);
+    };
+    // Stage by stage over a part of the run, so that each stage's long arithmetic of one level
+    // overlaps with the next level's.
+    double equivalent[kStageLevels];
+    double shells[kStageLevels];
+    try {
+        for (std::size_t first = 0; first < n; first += kStageLevels) {
+            const std::size_t count = std::min(kStageLevels, n - first);
+            for (std::size_t i = 0; i < count; ++i) {
+                equivalent[i] = unguarded::GaoDuBianHuan(A, length, gauge, tilt, levels[first + i]);
+            }
+            for (std::size_t i = 0; i < count; ++i) {
+                shells[i] = unguarded::YuangTong(section, equivalent[i]);
+            }
+            for (std::size_t i = 0; i < count; ++i) {
+                const double t = equivalent[i];
+                const double shell = shells[i];
+                const double left = head(0, t);
+                const double right = same ? left : head(1, t);
+                if (!std::isfinite(shell) || !std::isfinite(left) || !std::isfinite(right)) {
+                    return false;
+                }
+                run.shellVolume = shell;
+                run.leftHeadVolume = signedHead(c.leftHead, left);
+                run.rightHeadVolume = signedHead(c.rightHead, right);
+                out[first + i] = withCorrections(c, levels[first + i], run);
+            }
+        }
+    } catch (const ArithmeticError&) {
+        return false;
+    }
+    return true;
+}
+
+// A run of levels by the classic routines, as volumeAtLevel gives them one after another:
+// the unguarded routines under one test of the fault flags for the whole run, so the levels
+// overlap in the processor (a test after each level waits for the last one's arithmetic to
+// finish); a run in which a flag was raised or a part came out not finite is computed again
+// level by level.
+void classicRun(const TankConfig& c, const double* levels, std::size_t n, double interval,
+                VolumeState& state, double* out, bool eachOnItsOwn) {
+    {
+        detail::FpGuard guard;
+        VolumeState run = state;
+        // A clean level overwrites every part: whether a level stands on its own matters
+        // only where a routine fails, and then the run is computed again below.
+        bool clean = c.shellKind != ShellKind::Tilted || tiltedRun(c, levels, n, run, out);
+        for (std::size_t i = 0; i < n && clean && c.shellKind != ShellKind::Tilted; ++i) {
+            if (eachOnItsOwn) {
+                run = onItsOwn(run);
+            }
+            VolumeState parts = run;
+            clean = unguardedLevel(c, levels[i], parts);
+            run.tilt = parts.tilt;
+            run.shellVolume = parts.shellVolume;
+            run.leftHeadVolume = parts.leftHeadVolume;
+            run.rightHeadVolume = parts.rightHeadVolume;
+            out[i] = withCorrections(c, levels[i], run);
+        }
+        if (!guard.close(0) && clean) {
+            state = run;
+            return;
+        }
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        if (eachOnItsOwn) {
+            state = onItsOwn(state);
+        }
+        out[i] = volumeAtLevel(c, levels[i], interval, state);
+    }
+}
+
+}  // namespace
+
 double volumeAtLevel(const TankConfig& c, double level, double interval, VolumeState& state,
                      Method method) {
     if (!byTrueGeometry(c, method)) {
@@ -242,6 +362,20 @@ double VolumeModel::operator()(double level, double interval, VolumeState& state
         return exactVolume(*config_, exact_->tank, level, state);
     }
     return volumeAtLevel(*config_, level, interval, state);
+}
+
+void VolumeModel::operator()(const double* levels, std::size_t n, double interval,
+                             VolumeState& state, double* out, bool eachOnItsOwn) const {
+    if (!exact_) {
+        classicRun(*config_, levels, n, interval, state, out, eachOnItsOwn);
+        return;
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        if (eachOnItsOwn) {
+            state = onItsOwn(state);
+        }
+        out[i] = exactVolume(*config_, exact_->tank, levels[i], state);
+    }
 }
 
 double volumeAtLevel(const TankConfig& config, double level, double interval) {
