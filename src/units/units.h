@@ -58,7 +58,7 @@ inline constexpr long double litres(long double cubicMetres) {
 // The units a density may be typed in, as the window's unit lists offer them (their entry
 // texts are stored in Config.ini as they stand), with the kilograms per cubic metre of one.
 struct DensityUnit {
-    std::string_view entry;  // "Kg/m^3", "g/cm^3"
+    std::string_view entry;   // "Kg/m^3", "g/cm^3"
     std::string_view symbol;  // as the ticket writes it: "kg/m³", "g/cm³"
     double kgPerCubicMetre;
 };
