@@ -49,9 +49,9 @@ void windowTable(benchmark::State& state, Method method) {
             state.SkipWithError("the table stopped");
             return;
         }
-        rows = made->table.tableRows.size();
+        rows = made->job.held().tableRows.size();
         text = made->comparison.text;
-        benchmark::DoNotOptimize(made->table.tableRows.data());
+        benchmark::DoNotOptimize(made->job.held().tableRows.data());
     }
     if (rows != 10'001) {
         state.SkipWithError("not 10,001 rows");

@@ -7,12 +7,12 @@
 #include <string_view>
 #include <vector>
 
-#include "app/table_operations.h"
 #include "form/calibration_grid.h"
 #include "form/head_kinds.h"
 #include "form/memory_form.h"
 #include "form/table_defaults.h"
 #include "fuzz_check.h"
+#include "support/held_table.h"
 #include "support/recording_ui.h"
 #include "tank/capacity_table.h"
 #include "tank/density.h"
@@ -124,7 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     testsupport::RecordingUi ui;
-    const std::optional<CapacityTable> table = app::makeTable(form, ui);
+    const std::optional<CapacityTable> table = testsupport::heldTable(form, ui);
     if (!table) {
         FUZZ_CHECK(ui.shown.size() == 1 && !ui.shown[0].text.empty(), "a silent stop");
         return 0;

@@ -4,13 +4,14 @@
 
 #include "form/calibration_grid.h"
 #include "form/controls.h"
+#include "form/fields.h"
 #include "form/input_filter.h"
 #include "text/number_text.h"
 
 namespace quorvel::app {
 
 void CalibrationPage::pointCountChanged(WindowForm& form) {
-    const int n = textToInteger(form.text("ComboBox2"));
+    const int n = textToInteger(form.text(kPointCountList));
     GridCells& grid = form.grid();
     const int rows = n + 2;
     for (int row = rows; row < grid.rowCount(); ++row) {
@@ -64,7 +65,7 @@ int CalibrationPage::paste(WindowForm& form, int col, int row, std::string_view 
     if (lines.empty()) {
         return 0;
     }
-    const auto& counts = listEntries("ComboBox2");
+    const auto& counts = listEntries(kPointCountList);
     const int least = textToInteger(counts.front());
     const int most = textToInteger(counts.back());
     const int first = std::max(row, kFirstPointRow);
@@ -75,7 +76,7 @@ int CalibrationPage::paste(WindowForm& form, int col, int row, std::string_view 
     const int lastRow = newTable ? last : std::max(last, form.grid().rowCount() - 1);
     const int count = std::clamp(lastRow - 1, least, most);
     if (count + 2 != form.grid().rowCount()) {
-        form.setItemIndex("ComboBox2", count - least);
+        form.setItemIndex(kPointCountList, count - least);
         pointCountChanged(form);
     }
     GridCells& grid = form.grid();

@@ -2,6 +2,7 @@
 
 #include "app/app_messages.h"
 #include "app/error_boundary.h"
+#include "form/fields.h"
 #include "form/method_controls.h"
 #include "form/request_fields.h"
 #include "tank/density.h"
@@ -11,6 +12,7 @@
 #include "text/blank.h"
 #include "text/number_format.h"
 #include "text/number_text.h"
+#include "units/units.h"
 
 namespace quorvel::app {
 namespace {
@@ -23,16 +25,21 @@ std::string twoDecimals(ld value) {
 
 }  // namespace
 
-std::optional<QuickResult> quick(FieldSource& form, UiServices& ui, Method method) {
+namespace {
+
+// The quick calculation at the level of Edit35, or at `level` when one is given.
+std::optional<QuickResult> quickAt(FieldSource& form, UiServices& ui, Method method,
+                                   std::optional<double> level) {
     return guarded(ui, [&]() -> std::optional<QuickResult> {
-        std::optional<QuickRequest> request = shownOutcome(ui, readQuickRequest(form));
+        std::optional<QuickRequest> request =
+            shownOutcome(ui, readQuickRequest(form, kQuickLevelField, level));
         if (!request) {
             return std::nullopt;
         }
         const long double total = quickTotal(*request, method);
         // The density is read once, so the value handed back is the one written.
         std::optional<double> density;
-        if (form.checked("CheckBox1")) {
+        if (form.checked(kWeightsSwitch)) {
             density = shownOutcome(ui, MiDu(form));
             if (!density) {
                 return std::nullopt;
@@ -42,6 +49,12 @@ std::optional<QuickResult> quick(FieldSource& form, UiServices& ui, Method metho
         form.setText(kQuickResultField, result.text);
         return result;
     });
+}
+
+}  // namespace
+
+std::optional<QuickResult> quick(FieldSource& form, UiServices& ui, Method method) {
+    return quickAt(form, ui, method, std::nullopt);
 }
 
 std::optional<double> levelForQuantity(FieldSource& form, UiServices& ui, QuantityAsked asked,
@@ -57,7 +70,8 @@ std::optional<LevelAnswer> levelAnswer(FieldSource& form, UiServices& ui, Quanti
         if (!config) {
             return std::nullopt;
         }
-        double perM3 = 1000;  // litres, or kilograms with the density
+        // Litres, or kilograms with the density.
+        double perM3 = static_cast<double>(units::kLitresPerCubicMetre);
         if (asked.weight) {
             if (!config->useDensity) {
                 ui.showError(app_messages::kWeightNeedsDensity);
@@ -107,9 +121,9 @@ bool ullageGiven(const FieldSource& form) {
     return !isBlankText(form.text(kUllageField));
 }
 
-std::optional<double> levelFromUllage(FieldSource& form, UiServices& ui,
-                                      std::string_view ullageField) {
-    return guarded(ui, [&]() -> std::optional<double> {
+std::optional<PrintedNumber> levelFromUllage(FieldSource& form, UiServices& ui,
+                                             std::string_view ullageField) {
+    return guarded(ui, [&]() -> std::optional<PrintedNumber> {
         const std::string ullage = form.text(ullageField);
         const std::string reference = form.text(kReferenceHeightField);
         if (isBlankText(ullage) || isBlankText(reference)) {
@@ -122,17 +136,17 @@ std::optional<double> levelFromUllage(FieldSource& form, UiServices& ui,
             ui.showError(app_messages::ullageAboveReference(formatLevel(down), formatLevel(datum)));
             return std::nullopt;
         }
-        return datum - down;
+        return printedLevel(datum - down);
     });
 }
 
 std::optional<QuickResult> quickAtUllage(FieldSource& form, UiServices& ui, Method method) {
-    const std::optional<double> level = levelFromUllage(form, ui);
+    const std::optional<PrintedNumber> level = levelFromUllage(form, ui);
     if (!level) {
         return std::nullopt;
     }
-    form.setText(kQuickLevelField, formatLevel(*level));
-    return quick(form, ui, method);
+    form.setText(kQuickLevelField, level->text);
+    return quickAt(form, ui, method, level->value);
 }
 
 }  // namespace quorvel::app

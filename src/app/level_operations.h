@@ -10,6 +10,7 @@
 #include "ports/ui_services.h"
 #include "tank/method.h"
 #include "tank/quick_calculation.h"
+#include "text/printed_number.h"
 
 namespace quorvel::app {
 
@@ -46,14 +47,15 @@ std::optional<LevelAnswer> levelAnswer(FieldSource& form, UiServices& ui, Quanti
 bool ullageGiven(const FieldSource& form);
 
 // The level an ullage gives: the reference height (Edit48) less the ullage (`ullageField`:
-// Edit59, or the dip of "油量计算"), in mm. "呵呵，空高或参照高度数据还没输完呢！" when either
-// is empty, the standard error box for a text that is not a number and for an ullage above
-// the reference height (a level below 0).
-std::optional<double> levelFromUllage(FieldSource& form, UiServices& ui,
-                                      std::string_view ullageField = kUllageField);
+// Edit59, or the dip of "油量计算"), in mm, as a level is printed. "呵呵，空高或参照高度数据还没
+// 输完呢！" when either is empty, the standard error box for a text that is not a number and
+// for an ullage above the reference height (a level below 0).
+std::optional<PrintedNumber> levelFromUllage(FieldSource& form, UiServices& ui,
+                                             std::string_view ullageField = kUllageField);
 
-// The quick calculation at the ullage's level: Edit35 gets that level (formatLevel), then
-// quick(). The level above the tank counts as the full tank, as a typed level does.
+// The quick calculation at the ullage's level: Edit35 shows that level (its text), and the
+// quick calculation computes at it. The level above the tank counts as the full tank, as a
+// typed level does.
 std::optional<QuickResult> quickAtUllage(FieldSource& form, UiServices& ui, Method method);
 
 }  // namespace quorvel::app

@@ -6,6 +6,7 @@
 #include "app/error_boundary.h"
 #include "exact/head_profile.h"
 #include "form/controls.h"
+#include "form/fields.h"
 #include "form/method_controls.h"
 #include "form/request_fields.h"
 #include "tank/density.h"
@@ -13,6 +14,7 @@
 #include "text/decimal_text.h"
 #include "text/number_format.h"
 #include "text/number_text.h"
+#include "units/units.h"
 
 namespace quorvel::app {
 namespace {
@@ -23,14 +25,19 @@ constexpr ld kCent = 0.005L;                // of a litre or kilogram: the rows'
 constexpr ld kAgreePercent = 0.01L;         // the methods agree to this
 constexpr const char* kLineBreak = "\r\n";  // between the summary's lines
 
-// Whether the true geometry computes this tank otherwise than the classic formulas: the
-// sphere and the calibrated tank are the same computation by both methods.
-bool comparable(const TankConfig& config) {
-    return config.shellKind == ShellKind::Horizontal || config.shellKind == ShellKind::Tilted;
+// The curve of `count` levels over the tank's height, by `method`, in the quantity the table
+// shows (kilograms with its density), reaching on to `reach`. nullopt when it could not be
+// formed (shown).
+std::optional<CapacityCurve> tankCurve(const TankConfig& config, std::size_t count,
+                                       std::optional<double> densityKgPerM3, Method method,
+                                       UiServices& ui, double reach) {
+    return guarded(ui, [&]() -> std::optional<CapacityCurve> {
+        return capacityCurve(config, count, densityKgPerM3, method, reach);
+    });
 }
 
-// Why the true geometry cannot compute this tank (a head or shell that is no solid), or
-// nothing when it can.
+}  // namespace
+
 std::optional<std::string> trueGeometryProblem(const TankConfig& config) {
     try {
         const VolumeModel model(config, Method::Exact);
@@ -39,8 +46,6 @@ std::optional<std::string> trueGeometryProblem(const TankConfig& config) {
     }
     return std::nullopt;
 }
-
-}  // namespace
 
 Method chosenMethod(const FieldSource& form) {
     return form.text(kMethodList) == kExactEntry ? Method::Exact : Method::Classic;
@@ -70,7 +75,7 @@ std::string Departure::text(std::optional<int> levelDecimals) const {
 }
 
 int levelDecimals(const FieldSource& form) {
-    std::string step = form.text("Edit8");
+    std::string step = form.text(kIntervalField);
     const std::size_t point = step.find('.');
     if (!parseDecimal(step) || point == std::string::npos) {
         return 0;
@@ -80,63 +85,46 @@ int levelDecimals(const FieldSource& form) {
 }
 
 std::optional<WindowTable> makeWindowTable(FieldSource& form, UiServices& ui, Method method) {
-    std::optional<TableWalk> request = readTable(form, ui);
-    if (!request) {
+    std::optional<TableJob> job = TableJob::read(form, ui, method, true);
+    if (!job) {
         return std::nullopt;
     }
-    WindowTable made;
-    CapacityTable& table = made.table;
-    table.config = request->config;
-    table.method = method;
-    if (!describeTable(table, form, ui)) {
-        return std::nullopt;
-    }
-    const auto keep = [&](const TableRow& row) {
-        table.tableRows.emplace_back(row.text);
-        if (request->densityKgPerM3) {
-            table.weightTexts.emplace_back(row.weight);
-        }
-    };
+    const TankConfig& config = job->config();
+    MethodComparison comparison;
     std::optional<std::string> problem;
-    if (method == Method::Classic && comparable(table.config)) {
-        // The answer is itself optional (no problem): wrapped in place, not converted.
-        using Checked = std::optional<std::optional<std::string>>;
-        const Checked checked =
-            guarded(ui, [&] { return Checked(std::in_place, trueGeometryProblem(table.config)); });
+    if (method == Method::Classic && config.trueGeometryDiffers()) {
+        const std::optional<std::optional<std::string>> checked = job->trueGeometryProblem();
         if (!checked) {
             return std::nullopt;
         }
         problem = *checked;
     }
     bool walked = false;
-    if (method == Method::Exact || !comparable(table.config) || problem) {
-        walked = walkTable(*request, method, ui, keep);
-        nameMethod(table, method);
+    if (method == Method::Exact || !config.trueGeometryDiffers() || problem) {
+        walked = job->walk(RowKeeping::Held);
         if (problem) {
-            made.comparison.text = app_messages::noComparison(*problem);
+            comparison.text = app_messages::noComparison(*problem);
         }
     } else {
         Departure departure;
         CapacityCurve exact;
-        exact.weights = request->densityKgPerM3.has_value();
-        walked = walkComparison(*request, ui, [&](const TableRow& row, double exactM3) {
-            keep(row);
-            departure.add(row.level, static_cast<ld>(row.totalM3) * 1000,
-                          static_cast<ld>(exactM3) * 1000);
+        const std::optional<double> density = job->density();
+        exact.weights = density.has_value();
+        walked = job->walkCompared(RowKeeping::Held, [&](const TableRow& row, double exactM3) {
+            departure.add(row.level, units::litres(row.totalM3), units::litres(exactM3));
             exact.points.push_back(
-                {row.level, static_cast<double>(shownQuantity(exactM3, request->densityKgPerM3))});
+                {row.level, static_cast<double>(shownQuantity(exactM3, density))});
         });
         if (departure.significant()) {
-            made.comparison.trueGeometry = std::move(exact);
-            made.comparison.text =
-                app_messages::tableDeparture(departure.text(), formatLevel(table.config.levelFrom),
-                                             formatLevel(table.config.levelTo));
+            comparison.trueGeometry = std::move(exact);
+            comparison.text = app_messages::tableDeparture(
+                departure.text(), formatLevel(config.levelFrom), formatLevel(config.levelTo));
         }
     }
     if (!walked) {
         return std::nullopt;
     }
-    return made;
+    return WindowTable{std::move(*job), std::move(comparison)};
 }
 
 std::optional<AnswerCurve> answerCurve(const TankConfig& config, std::size_t points,
@@ -148,7 +136,7 @@ std::optional<AnswerCurve> answerCurve(const TankConfig& config, std::size_t poi
         return std::nullopt;
     }
     AnswerCurve made{std::move(*curve), {}};
-    if (method == Method::Exact || !comparable(config)) {
+    if (method == Method::Exact || !config.trueGeometryDiffers()) {
         return made;
     }
     return guarded(ui, [&]() -> std::optional<AnswerCurve> {
@@ -182,20 +170,15 @@ std::optional<AnswerCurve> answerCurve(const TankConfig& config, std::size_t poi
 }
 
 bool levelAnswerDependsOn(std::string_view control) {
-    if (control == kGridControl || control == kShellPages) {
-        return true;
-    }
-    return findControl(control) != nullptr && control != kQuickLevelField &&
-           control != kQuickResultField && control != kUllageField &&
-           control != kReferenceHeightField;
+    return (effectsOf(control) & kLevelAnswer) != 0;
 }
 
 void showQuantityUnit(WindowForm& form) {
     form.setLabel(kQuantityUnitLabel,
-                  form.checked("CheckBox1") ? app_messages::kKilograms : app_messages::kLitres);
+                  form.checked(kWeightsSwitch) ? app_messages::kKilograms : app_messages::kLitres);
 }
 
-void nameMethod(CapacityTable& table, Method method) {
+void nameMethod(TableHead& table, Method method) {
     if (method == Method::Exact) {
         table.config.parameterSummary += kLineBreak;
         table.config.parameterSummary += app_messages::kExactSummaryLine;

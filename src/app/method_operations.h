@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "app/table_operations.h"
+#include "app/table_job.h"
 #include "app/window_form.h"
 #include "form/field_source.h"
 #include "ports/ui_services.h"
@@ -48,13 +48,17 @@ struct MethodComparison {
     std::string text;
 };
 
-// A table made as the window makes it, by `method`. With the classic formulas, for a shell the
-// true geometry computes otherwise (horizontal, tilted), every row is compared with the true
-// geometry (walkComparison); a tank the true geometry cannot compute gets the classic table and
-// says why. With the true geometry, the summary names the method (nameMethod). nullopt when the
-// request stopped (shown).
+// Why the true geometry cannot compute this tank (a head or shell that is no solid), or
+// nothing when it can.
+std::optional<std::string> trueGeometryProblem(const TankConfig& config);
+
+// A table made as the window makes it, by `method`, its rows held as the window's lists. With
+// the classic formulas, for a shell the true geometry computes otherwise (horizontal, tilted),
+// every row is compared with the true geometry (TableJob::walkCompared); a tank the true
+// geometry cannot compute gets the classic table and says why. With the true geometry, the
+// summary names the method (nameMethod). nullopt when the request stopped (shown).
 struct WindowTable {
-    CapacityTable table;
+    TableJob job;
     MethodComparison comparison;
 };
 std::optional<WindowTable> makeWindowTable(FieldSource& form, UiServices& ui, Method method);
@@ -77,9 +81,9 @@ std::optional<AnswerCurve> answerCurve(const TankConfig& config, std::size_t poi
 // none for a whole interval or one that is no number.
 int levelDecimals(const FieldSource& form);
 
-// Whether the level of a quantity (Label52) is computed from `control`: every stored control but
-// the quick calculation's level, result, ullage and reference height; the calibration grid and
-// the shell pages.
+// Whether the level of a quantity (Label52) is cleared by a change of `control` (form/controls.h:
+// its effects): every stored control but the quick calculation's level, result, ullage and
+// reference height; the calibration grid and the shell pages.
 bool levelAnswerDependsOn(std::string_view control);
 
 // The unit of the quantity whose level is asked (Label51) follows the weight switch: "公斤"
@@ -88,6 +92,6 @@ void showQuantityUnit(WindowForm& form);
 
 // A table computed by the true geometry says so in its summary (prompt and title) with the
 // line "计算方法：真实几何"; a classic table's summary stays as it was.
-void nameMethod(CapacityTable& table, Method method);
+void nameMethod(TableHead& table, Method method);
 
 }  // namespace quorvel::app

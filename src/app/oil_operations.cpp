@@ -9,9 +9,11 @@
 #include "app/method_operations.h"
 #include "app/table_documents.h"
 #include "app/window_rules.h"
+#include "form/fields.h"
 #include "form/oil_fields.h"
 #include "form/table_identity.h"
 #include "oil/oil_messages.h"
+#include "output/output_messages.h"
 #include "output/save_choice.h"
 #include "output/ticket_paper.h"
 #include "tank/quick_calculation.h"
@@ -19,6 +21,8 @@
 #include "text/blank.h"
 #include "text/number_format.h"
 #include "text/number_text.h"
+#include "text/printed_number.h"
+#include "units/units.h"
 #include "xlsx/xl_wrappers.h"
 
 namespace quorvel::app {
@@ -54,7 +58,8 @@ std::string kilogramsPerCubicMetre(const std::string& gramsPerCm3) {
     if (digits.size() < point) {
         digits.append(point - digits.size(), '0');
     }
-    digits.insert(point, ".");
+    // One character inserted, not a string: GCC 12 misreads the string insert (-Wrestrict).
+    digits.insert(digits.begin() + static_cast<std::ptrdiff_t>(point), '.');
     // No leading zeros before the whole part, no point without a fraction.
     const std::size_t lead = digits.find_first_not_of('0', first);
     digits.erase(first, std::min(lead, point - 1) - first);
@@ -94,7 +99,7 @@ Outcome<OilInputs> readOilInputs(const FieldSource& form) {
 // of calibration points.
 std::string tankDescription(const FieldSource& form, const TankConfig& config) {
     if (config.shellKind == ShellKind::Calibrated) {
-        return msg::calibratedTank(config.calibrationPoints.size());
+        return output_messages::calibratedTank(config.calibrationPoints.size());
     }
     const std::string summary = parameterSummary(form, config);
     const auto firstBreak = summary.find(kLineBreak);
@@ -108,17 +113,20 @@ std::string tiltDescription(const FieldSource& form, const TankConfig& config) {
         return {};
     }
     std::string lowEnd;
-    if (form.checked("RadioButton3") != form.checked("RadioButton4")) {
-        lowEnd = config.rightEndLow() ? msg::kLowEndRight : msg::kLowEndLeft;
+    if (form.checked(kLowEndLeftChoice) != form.checked(kLowEndRightChoice)) {
+        lowEnd =
+            config.rightEndLow() ? output_messages::kLowEndRight : output_messages::kLowEndLeft;
     }
-    return msg::ticketTilt(form.text("Edit29"), form.text("Edit30"), form.text("Edit39"), lowEnd);
+    return output_messages::ticketTilt(form.text(kTiltAlphaField), form.text(kTiltBetaField),
+                                       form.text(kGaugeOffsetField), lowEnd);
 }
 
 // The identity fields that name the tank on a ticket, those filled in.
 std::vector<std::pair<std::string, std::string>> ticketIdentity(const FieldSource& form) {
     const TableIdentity identity = readTableIdentity(form);
     std::vector<std::pair<std::string, std::string>> named;
-    for (std::string_view control : {"Edit49", "Edit50", "Edit51", "Edit53"}) {
+    for (std::string_view control :
+         {kTankNumberField, kOwnerField, kLocationField, kCertificateField}) {
         for (const IdentityField& field : kIdentityFields) {
             if (field.control == control && !identity.value(control).empty()) {
                 named.emplace_back(field.caption, identity.value(control));
@@ -144,23 +152,10 @@ std::optional<std::string> dipRefusal(const TankConfig& config, double dip) {
     return std::nullopt;
 }
 
-std::string groupName(oil::Group group) {
-    return productGroupEntries()[static_cast<std::size_t>(group)];
-}
-
-using Kind = DocumentLine::Kind;
-
-DocumentLine number(std::string_view label, std::string value, std::string_view unit) {
-    return {Kind::Number, std::string(label), std::move(value), std::string(unit)};
-}
-DocumentLine text(std::string_view label, std::string value = {}) {
-    return {Kind::Text, std::string(label), std::move(value), {}};
-}
-
 // "计量单_T-101_20261209_143005": the title, the tank number when there is one, and the
 // time's digits.
 std::string proposedTicketName(const OilTicket& ticket) {
-    std::string name(msg::kTicketTitle);
+    std::string name(output_messages::kTicketTitle);
     for (const auto& [caption, value] : ticket.identity) {
         if (caption == kIdentityFields[0].caption) {  // 罐号
             name.append("_").append(fileNamePart(value));
@@ -196,17 +191,19 @@ std::optional<OilTicket> oilTicket(FieldSource& form, UiServices& ui, Method met
                                    const TicketClock& clock) {
     return guarded(ui, [&]() -> std::optional<OilTicket> {
         OilTicket ticket;
+        std::optional<PrintedNumber> fromTop;  // the dip an ullage gives
         if (!isBlankText(form.text(kOilUllageField))) {
-            const std::optional<double> level = levelFromUllage(form, ui, kOilUllageField);
-            if (!level) {
+            fromTop = levelFromUllage(form, ui, kOilUllageField);
+            if (!fromTop) {
                 return std::nullopt;
             }
-            form.setText(kOilLevelField, formatLevel(*level));
+            form.setText(kOilLevelField, fromTop->text);
             ticket.ullage = form.text(kOilUllageField);
             ticket.referenceHeight = form.text(kReferenceHeightField);
         }
-        const std::optional<QuickRequest> request =
-            shownOutcome(ui, readQuickRequest(form, kOilLevelField));
+        const std::optional<QuickRequest> request = shownOutcome(
+            ui, readQuickRequest(form, kOilLevelField,
+                                 fromTop ? std::optional(fromTop->value) : std::nullopt));
         if (!request) {
             return std::nullopt;
         }
@@ -215,13 +212,16 @@ std::optional<OilTicket> oilTicket(FieldSource& form, UiServices& ui, Method met
             return std::nullopt;
         }
         ticket.level = form.text(kOilLevelField);
-        if (auto refusal = dipRefusal(request->config, textToNumber(ticket.level))) {
+        const double dip = fromTop ? fromTop->value : textToNumber(ticket.level);
+        if (auto refusal = dipRefusal(request->config, dip)) {
             ui.showMessage(*refusal);
             return std::nullopt;
         }
-        // Vt as the quick calculation shows it; the ticket's products start from that text.
-        ticket.vt = FormatTwoDecimals(quickTotal(*request, method) * 1000);
-        const double vt = textToNumber(ticket.vt);
+        // Vt as the quick calculation shows it; the ticket's products start from that number.
+        const PrintedNumber printedVt =
+            printedTwoDecimals(units::litres(quickTotal(*request, method)));
+        ticket.vt = printedVt.text;
+        const double vt = printedVt.value;
         if (vt < 0) {
             ui.showMessage(msg::volumeBelowZero(ticket.vt));
             return std::nullopt;
@@ -244,7 +244,8 @@ std::optional<OilTicket> oilTicket(FieldSource& form, UiServices& ui, Method met
         ticket.observed = in->observed;
         ticket.oilTemperature = in->temperature;
         ticket.density = in->density;
-        ticket.densityUnit = in->gramsPerCm3 ? msg::kUnitGramsPerCm3 : msg::kUnitDensity;
+        ticket.densityUnit =
+            in->gramsPerCm3 ? output_messages::kUnitGramsPerCm3 : output_messages::kUnitDensity;
         ticket.testTemperature = in->testTemperature;
         ticket.reading = in->reading;
         ticket.time = clock();
@@ -252,63 +253,6 @@ std::optional<OilTicket> oilTicket(FieldSource& form, UiServices& ui, Method met
         ticket.gaugingTime = isBlankText(gauged) ? ticket.time : gauged;
         return ticket;
     });
-}
-
-TicketDocument ticketDocument(const OilTicket& ticket) {
-    TicketDocument doc;
-    doc.title = msg::kTicketTitle;
-    auto& lines = doc.lines;
-    lines.push_back(text(msg::kGaugingTime, ticket.gaugingTime));
-    lines.push_back(text(msg::kTicketTime, ticket.time));
-    for (const auto& [caption, value] : ticket.identity) {
-        lines.push_back(text(caption, value));
-    }
-    std::string_view label = msg::kTicketTank;
-    for (std::string_view rest = ticket.tank; !rest.empty(); label = {}) {
-        const auto end = rest.find(kLineBreak);
-        lines.push_back(text(label, std::string(rest.substr(0, end))));
-        rest = end == std::string_view::npos ? std::string_view()
-                                             : rest.substr(end + kLineBreak.size());
-    }
-    if (!ticket.tilt.empty()) {
-        lines.push_back(text(msg::kTicketTilt, ticket.tilt));
-    }
-    lines.push_back(text(
-        msg::kTicketMethod,
-        std::string(ticket.method == Method::Exact ? msg::kMethodExact : msg::kMethodClassic)));
-    lines.push_back({Kind::Heading, std::string(msg::kTicketInputs), {}, {}});
-    if (!ticket.ullage.empty()) {
-        lines.push_back(number(msg::kReferenceHeight, ticket.referenceHeight, msg::kUnitMm));
-        lines.push_back(number(msg::kUllage, ticket.ullage, msg::kUnitMm));
-    }
-    lines.push_back(number(msg::kDip, ticket.level, msg::kUnitMm));
-    lines.push_back(text(msg::kProductGroup, groupName(ticket.group)));
-    if (!isBlankText(ticket.product)) {
-        lines.push_back(text(msg::kProductName, ticket.product));
-    }
-    lines.push_back(number(msg::kOilTemperature, ticket.oilTemperature, msg::kUnitCelsius));
-    if (ticket.observed) {
-        lines.push_back(number(msg::kObservedDensity, ticket.density, ticket.densityUnit));
-        lines.push_back(number(msg::kTestTemperature, ticket.testTemperature, msg::kUnitCelsius));
-    } else {
-        lines.push_back(number(msg::kStandardDensityTyped, ticket.density, ticket.densityUnit));
-    }
-    lines.push_back(text(msg::kReading, std::string(ticket.reading == oil::Reading::Exact
-                                                        ? msg::kReadingFormula
-                                                        : msg::kReadingPrintedTable)));
-    lines.push_back({Kind::Heading, std::string(msg::kTicketResults), {}, {}});
-    lines.push_back(number(msg::kVt, ticket.vt, msg::kUnitLitre));
-    lines.push_back(number(msg::kRho20, ticket.quantity.rho20, msg::kUnitDensity));
-    lines.push_back(number(msg::kVcf20, ticket.quantity.vcf20, {}));
-    lines.push_back(number(msg::kV20, ticket.quantity.v20, msg::kUnitLitre));
-    lines.push_back(number(msg::kMass, ticket.quantity.mass, msg::kUnitKg));
-    lines.push_back(text(msg::kTicketBasis));
-    if (ticket.reading == oil::Reading::Exact) {
-        lines.push_back(text(oil::messages::kComputedMayDiffer));
-    }
-    doc.signatures = {std::string(msg::kTicketGauger), std::string(msg::kTicketChecker)};
-    doc.footer = msg::kTicketFooter;
-    return doc;
 }
 
 void OilQuantity::opened() {
@@ -364,8 +308,7 @@ void OilQuantity::inputChanged(std::string_view control) {
         enableDensityFields();
     }
     // The ticket names the tank as the table identity does, so it follows those fields too.
-    if (resultDependsOn(control) || isOilQuantityControl(control) ||
-        onlyDescribesTheTable(control)) {
+    if ((effectsOf(control) & kOilTicket) != 0) {
         clear();
     }
 }

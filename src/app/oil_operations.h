@@ -19,50 +19,11 @@
 #include "form/field_source.h"
 #include "oil/oil.h"
 #include "output/page_layout.h"
-#include "output/ticket_workbook.h"
+#include "output/ticket_document.h"
 #include "ports/ui_services.h"
 #include "tank/method.h"
 
 namespace quorvel::app {
-
-// The controls of the window "油量计算" that hold no stored value: the five results, the line
-// below them (where a ticket went) and the ticket's buttons: the workbook, the PDF, the printer.
-inline constexpr std::string_view kOilVtLabel = "OilVtLabel";
-inline constexpr std::string_view kOilRho20Label = "OilRho20Label";
-inline constexpr std::string_view kOilVcf20Label = "OilVcf20Label";
-inline constexpr std::string_view kOilV20Label = "OilV20Label";
-inline constexpr std::string_view kOilMassLabel = "OilMassLabel";
-inline constexpr std::string_view kOilStatusLabel = "OilStatusLabel";
-inline constexpr std::string_view kOilSaveButton = "OilSaveButton";
-inline constexpr std::string_view kOilPdfButton = "OilPdfButton";
-inline constexpr std::string_view kOilPrintButton = "OilPrintButton";
-
-// One gauging ticket (计量单): every input as typed and every result as printed.
-struct OilTicket {
-    std::string time;         // when it was computed, "2026-12-09 14:30:05"
-    std::string gaugingTime;  // when the tank was gauged, as typed; else `time`
-    // The table identity's fields that name the tank and its capacity table (罐号, 所属单位,
-    // 所在地点, 证书编号), those filled in: caption and value.
-    std::vector<std::pair<std::string, std::string>> identity;
-    std::string tank;  // the tank's description, lines joined by CR LF
-    std::string tilt;  // a tilted tank's α, β, F and low end; empty otherwise
-    Method method = Method::Classic;
-    std::string level;  // mm
-    // With a dip read from the top: the ullage and the reference height it was read below
-    // (mm, as typed); the level is then the one they give. Empty for a level typed.
-    std::string ullage;
-    std::string referenceHeight;
-    oil::Group group = oil::Group::Products;
-    std::string product;          // the product's name, as typed (may be empty)
-    bool observed = true;         // a hydrometer reading ρ′ at the test temperature, else ρ20
-    std::string oilTemperature;   // °C
-    std::string density;          // ρ′, or ρ20, as typed in `densityUnit`
-    std::string densityUnit;      // "kg/m³" or "g/cm³"
-    std::string testTemperature;  // °C, with ρ′
-    oil::Reading reading = oil::Reading::PrintedTable;
-    std::string vt;                   // L, two decimals
-    oil::DepotQuantityText quantity;  // ρ20, VCF20, V20 and the mass
-};
 
 // The local time as a ticket states it ("2026-12-09 14:30:05"); the tests use a fixed one.
 using TicketClock = std::function<std::string()>;
@@ -79,11 +40,6 @@ std::string localTimeText();
 // written to the form.
 std::optional<OilTicket> oilTicket(FieldSource& form, UiServices& ui, Method method,
                                    const TicketClock& clock = localTimeText);
-
-// The ticket as a document: the time, the tank's identity and description, the method, the inputs,
-// the results, the basis of the computation — computed at the exact inputs, with the note that the
-// last place may differ from the printed table by one unit — and lines to sign.
-TicketDocument ticketDocument(const OilTicket& ticket);
 
 // The window "油量计算" over the main window's form, whose controls it shares.
 class OilQuantity {

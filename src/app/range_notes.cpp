@@ -1,6 +1,7 @@
 #include "app/range_notes.h"
 
 #include "app/app_messages.h"
+#include "form/fields.h"
 #include "tank/density.h"
 #include "text/number_format.h"
 #include "text/number_text.h"
@@ -20,14 +21,14 @@ std::string quickNote(const TankConfig& config, double askedLevel) {
 }
 
 std::string densityNote(const FieldSource& form) {
-    if (!form.checked("CheckBox1")) {
+    if (!form.checked(kWeightsSwitch)) {
         return {};
     }
     const Outcome<double> density = MiDu(form);
     if (!density || densityLikely(*density)) {
         return {};
     }
-    return app_messages::densityUnlikely(form.text("Edit37"), form.text("ComboBox1"));
+    return app_messages::densityUnlikely(form.text(kDensityField), form.text(kDensityUnitList));
 }
 
 std::string quickNotes(const TankConfig& config, double askedLevel, const FieldSource& form) {
@@ -51,7 +52,7 @@ std::string tableNote(const TankConfig& config, double askedTo) {
 }
 
 std::string tableNotes(const TankConfig& config, const FieldSource& form) {
-    std::string notes = tableNote(config, textToNumber(form.text("Edit7")));
+    std::string notes = tableNote(config, textToNumber(form.text(kLastLevelField)));
     if (const std::string density = densityNote(form); !density.empty()) {
         notes += (notes.empty() ? "" : "\r\n") + density;
     }

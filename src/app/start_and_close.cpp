@@ -12,6 +12,7 @@
 #include "files/kept_copy.h"
 #include "files/save_target.h"
 #include "form/calibration_grid.h"
+#include "form/fields.h"
 #include "store/grid_file.h"
 #include "store/settings_file.h"
 
@@ -68,6 +69,17 @@ void saveOne(UiServices& ui, std::string_view what, const std::string& path, boo
 
 }  // namespace
 
+void saveStoredFiles(const FieldSource& form, const GridCells& points,
+                     const std::optional<std::string>& settings,
+                     const std::optional<std::string>& grid) {
+    if (settings) {
+        SaveSettings(form, *settings);
+    }
+    if (grid) {
+        SaveStringGrid(points, *grid);
+    }
+}
+
 void loadStoredFiles(WindowForm& form, const std::optional<std::string>& settings,
                      const std::optional<std::string>& grid) {
     if (settings) {
@@ -81,10 +93,10 @@ void loadStoredFiles(WindowForm& form, const std::optional<std::string>& setting
 void finishStartUp(WindowForm& form) {
     ShowWeightLabel(form);
     startTableRequest(form);
-    form.setItemIndex("ComboBox2", pointCountIndexForRows(form.grid().rowCount()));
+    form.setItemIndex(kPointCountList, pointCountIndexForRows(form.grid().rowCount()));
     writeGridHeadings(form.grid());
-    form.setItemIndex("ComboBox3", 0);
-    form.setItemIndex("ComboBox4", 0);
+    form.setItemIndex(kLeftHeadVolumeList, 0);
+    form.setItemIndex(kRightHeadVolumeList, 0);
 }
 
 UnreadFiles startUp(WindowForm& form, const ProgramFiles& files, UiServices& ui) {

@@ -16,6 +16,12 @@ namespace quorvel::app {
 void loadStoredFiles(WindowForm& form, const std::optional<std::string>& settings,
                      const std::optional<std::string>& grid);
 
+// Saves the settings, then the grid, to the files given, as the close writes them. Throws the
+// first failure; a failure of the settings skips the grid.
+void saveStoredFiles(const FieldSource& form, const GridCells& points,
+                     const std::optional<std::string>& settings,
+                     const std::optional<std::string>& grid);
+
 // The start-up steps after the loads: the weight controls, the table request (its defaults
 // with "默认" checked, else what the settings held: startTableRequest), the point count the
 // grid shows (no change handler runs), the grid headings, both head volume lists on their add

@@ -6,10 +6,8 @@
 
 #include "app/app_messages.h"
 #include "app/error_boundary.h"
-#include "app/table_operations.h"
-#include "output/capacity_workbook.h"
+#include "form/fields.h"
 #include "output/save_choice.h"
-#include "output/table_paper.h"
 
 namespace quorvel::app {
 namespace {
@@ -67,8 +65,8 @@ std::string todayText() {
 
 std::string proposedTableName(const TableIdentity& identity, std::string_view today,
                               std::string_view suffix) {
-    const std::string& typedDate = identity.value("Edit54");
-    std::string tank = fileNamePart(identity.value("Edit49"));
+    const std::string& typedDate = identity.value(kTableDateField);
+    std::string tank = fileNamePart(identity.value(kTankNumberField));
     std::string date = fileNamePart(typedDate.empty() ? today : std::string_view(typedDate));
     const std::string_view prefix = app_messages::kTableFilePrefix;
     const auto length = [&] {
@@ -93,34 +91,43 @@ std::string withSuffix(const std::string& path, std::string_view suffix) {
     return endsWithSuffix(path, suffix) ? path : path + "." + std::string(suffix);
 }
 
-std::optional<int> writeTablePdf(const CapacityTable& table, const std::string& path,
-                                 UiServices& ui) {
-    return guarded(ui, [&]() -> std::optional<int> { return quorvel::writeTablePdf(table, path); });
+namespace {
+
+// The table the form describes, walked into a spool for a document and checked; nullopt when
+// the request stopped.
+std::optional<TableJob> documentTable(FieldSource& form, UiServices& ui, Method method,
+                                      const TableCheck& check) {
+    std::optional<TableJob> job = TableJob::read(form, ui, method, true);
+    if (!job || !job->walk(RowKeeping::Spooled) || (check && !check(*job))) {
+        return std::nullopt;
+    }
+    return job;
 }
+
+}  // namespace
 
 SavedDocument saveTableAs(FieldSource& form, UiServices& ui, std::string_view today, Method method,
                           const TableCheck& check) {
-    const std::optional<CapacityTable> table = makeTable(form, ui, method);
-    if (!table || (check && !check(*table)))
+    std::optional<TableJob> job = documentTable(form, ui, method, check);
+    if (!job)
         return {};
     const std::optional<std::string> path =
-        askTableFile(table->identity, ui, today, kWorkbookSuffix);
+        askTableFile(job->head().identity, ui, today, kWorkbookSuffix);
     if (!path)
         return {};
-    const std::optional<bool> saved = guarded(
-        ui, [&]() -> std::optional<bool> { return saveCapacityTableAs(*table, *path, ui); });
-    return {*path, saved.value_or(false)};
+    return {*path, job->saveWorkbook(*path, {false, nullptr})};
 }
 
 SavedDocument saveTablePdfAs(FieldSource& form, UiServices& ui, std::string_view today,
                              Method method, const TableCheck& check) {
-    const std::optional<CapacityTable> table = makeTable(form, ui, method);
-    if (!table || (check && !check(*table)))
+    std::optional<TableJob> job = documentTable(form, ui, method, check);
+    if (!job)
         return {};
-    const std::optional<std::string> path = askTableFile(table->identity, ui, today, kPdfSuffix);
+    const std::optional<std::string> path =
+        askTableFile(job->head().identity, ui, today, kPdfSuffix);
     if (!path)
         return {};
-    return {*path, writeTablePdf(*table, *path, ui).has_value()};
+    return {*path, job->writePdf(*path).has_value()};
 }
 
 }  // namespace quorvel::app

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/table_job.h"
 #include "form/field_source.h"
 #include "form/table_identity.h"
 #include "ports/ui_services.h"
@@ -41,12 +42,8 @@ std::string cutToBytes(std::string text, std::size_t bytes);
 // `path` ending in "." + `suffix` (any case), appended when it does not.
 std::string withSuffix(const std::string& path, std::string_view suffix);
 
-// Writes `table` as a PDF at `path`: the pages written, or nullopt when it failed (shown).
-std::optional<int> writeTablePdf(const CapacityTable& table, const std::string& path,
-                                 UiServices& ui);
-
 // Asked of a table made for a document before its file is chosen: false stops the request.
-using TableCheck = std::function<bool(const CapacityTable&)>;
+using TableCheck = std::function<bool(const TableJob&)>;
 
 // What became of a document to save: the file chosen (empty when the request stopped or the
 // user cancelled) and whether it was written (when not, its box said why).

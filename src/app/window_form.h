@@ -10,30 +10,13 @@
 #include <vector>
 
 #include "form/field_source.h"
+#include "form/fields.h"
 #include "form/grid_cells.h"
 #include "tank/capacity_curve.h"
 
 namespace quorvel::app {
 
-// Controls that hold no stored value but that the operations enable: the two head group
-// boxes.
-inline constexpr std::string_view kLeftHeadBox = "GroupBox1";   // "左封头"
-inline constexpr std::string_view kRightHeadBox = "GroupBox2";  // "右封头"
-
-// Inputs of the quick result and the curve that are no stored control: the calibration
-// grid and the shell pages.
-inline constexpr std::string_view kGridControl = "StringGrid1";
-inline constexpr std::string_view kShellPages = "PageControl1";
-
-// The note beside the quick result ("高于罐高，按满罐计").
-inline constexpr std::string_view kQuickNoteLabel = "Label49";
-// The level of a quantity: the unit of the quantity asked ("升", "公斤") and the level found.
-inline constexpr std::string_view kQuantityUnitLabel = "Label51";
-inline constexpr std::string_view kLevelAnswerLabel = "Label52";
-// Its unit "毫米", shown with a level only.
-inline constexpr std::string_view kLevelAnswerUnit = "Label54";
-// Under the curve: how far the classic formulas depart from the true geometry.
-inline constexpr std::string_view kComparisonLabel = "Label53";
+// The controls the operations enable, show and label are named in form/fields.h.
 
 // The picture pages of PageControl2.
 inline constexpr int kPicturesOneToEight = 0;  // "图一至图八"

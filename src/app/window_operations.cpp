@@ -6,8 +6,9 @@
 #include "app/method_operations.h"
 #include "app/range_notes.h"
 #include "app/table_documents.h"
-#include "app/table_operations.h"
+#include "app/table_job.h"
 #include "app/window_rules.h"
+#include "form/fields.h"
 #include "form/method_controls.h"
 #include "form/request_fields.h"
 #include "output/window_snapshot.h"
@@ -17,38 +18,6 @@
 #include "text/number_text.h"
 
 namespace quorvel::app {
-
-namespace {
-
-// A level field that the request just read: its number (it converted then).
-double readLevel(const WindowForm& form, std::string_view field) {
-    return textToNumber(form.text(field));
-}
-
-// The density of weights that were computed: MiDu read them, so it reads.
-double densityOf(const FieldSource& form) {
-    const Outcome<double> density = MiDu(form);
-    return density ? *density : 0;
-}
-
-// What a table says, in one number: its summary, method, rows and weights (its identity only
-// describes it).
-std::size_t tableDigest(const CapacityTable& table) {
-    std::size_t digest = std::hash<std::string>()(table.config.parameterSummary);
-    const auto mix = [&digest](std::size_t h) {
-        digest ^= h + 0x9e3779b97f4a7c15ULL + (digest << 6) + (digest >> 2);
-    };
-    mix(static_cast<std::size_t>(table.method));
-    for (const std::vector<std::string>* texts : {&table.tableRows, &table.weightTexts}) {
-        mix(texts->size());
-        for (const std::string& text : *texts) {
-            mix(std::hash<std::string>()(text));
-        }
-    }
-    return digest;
-}
-
-}  // namespace
 
 void WindowOperations::start() {
     unread_ = startUp(form_, files_, ui_);
@@ -111,21 +80,19 @@ void WindowOperations::close() {
 }
 
 bool WindowOperations::generate(const WorkbookProgress& progress) {
-    const std::optional<WindowTable> made = makeWindowTable(form_, ui_, chosenMethod(form_));
+    std::optional<WindowTable> made = makeWindowTable(form_, ui_, chosenMethod(form_));
     if (!made) {
         return false;
     }
-    const std::optional<CapacityTable> table = std::move(made->table);
+    TableJob& job = made->job;
     WorkbookSession session;
-    session.promptNote = tableNotes(table->config, form_);
+    session.promptNote = tableNotes(job.config(), form_);
     session.progress = progress;
     const std::string path = files_.workbook();
-    const bool saved = saveTable(*table, path, ui_, &session);
-    form_.setTableLists(table->tableRows, table->weightTexts);
-    madeTable_ = tableDigest(*table);
-    const std::optional<double> density =
-        table->config.useDensity ? std::optional<double>(densityOf(form_)) : std::nullopt;
-    if (auto curve = guarded(ui_, [&] { return std::optional(capacityCurve(*table, density)); })) {
+    const bool saved = job.saveWorkbook(path, {true, &session});
+    form_.setTableLists(job.held().tableRows, job.held().weightTexts);
+    madeTable_ = job.digest();
+    if (auto curve = job.rowsCurve()) {
         form_.showCurve(*curve, std::nullopt);
         form_.showComparison(made->comparison.trueGeometry, made->comparison.text);
         curveOfLevelAnswer_ = false;
@@ -151,10 +118,9 @@ bool WindowOperations::quick() {
     }
     // The unit label and the note belong to the result just written.
     const bool weight = result->densityKgPerM3.has_value();
-    form_.setVisible("Label46", weight);
-    form_.setVisible("Label47", !weight);
-    form_.setLabel(kQuickNoteLabel,
-                   quickNotes(result->config, readLevel(form_, kQuickLevelField), form_));
+    form_.setVisible(kKilogramsLabel, weight);
+    form_.setVisible(kLitresLabel, !weight);
+    form_.setLabel(kQuickNoteLabel, quickNotes(result->config, result->askedLevel, form_));
     showAnswerCurve(result->config, result->densityKgPerM3, {result->level, result->value}, false);
     return true;
 }
@@ -171,7 +137,7 @@ bool WindowOperations::findLevel() {
         return false;
     }
     const std::optional<LevelAnswer> answer = levelAnswer(
-        form_, ui_, QuantityAsked{*value, form_.checked("CheckBox1")}, chosenMethod(form_));
+        form_, ui_, QuantityAsked{*value, form_.checked(kWeightsSwitch)}, chosenMethod(form_));
     if (!answer) {
         return false;
     }
@@ -206,8 +172,8 @@ void WindowOperations::help() {
     openHelp(form_, files_.executableFolder(), ui_);
 }
 
-bool WindowOperations::documentTableAgreed(const CapacityTable& table) {
-    return !madeTable_ || *madeTable_ == tableDigest(table) ||
+bool WindowOperations::documentTableAgreed(const TableJob& table) {
+    return !madeTable_ || *madeTable_ == table.digest() ||
            ui_.messageBox(app_messages::kTableChangedQuestion, app_messages::kStoredFilesCaption,
                           MessageButtons::YesNo, MessageIcon::Warning) == MessageAnswer::Yes;
 }
@@ -215,7 +181,7 @@ bool WindowOperations::documentTableAgreed(const CapacityTable& table) {
 std::string WindowOperations::saveTableAs(std::string_view today) {
     const SavedDocument saved =
         app::saveTableAs(form_, ui_, today, chosenMethod(form_),
-                         [this](const CapacityTable& t) { return documentTableAgreed(t); });
+                         [this](const TableJob& t) { return documentTableAgreed(t); });
     if (!saved.path.empty()) {
         form_.showStatus(saved.written ? app_messages::tableSavedAs(saved.path)
                                        : app_messages::workbookNotSaved(saved.path));
@@ -226,7 +192,7 @@ std::string WindowOperations::saveTableAs(std::string_view today) {
 std::string WindowOperations::saveTablePdf(std::string_view today) {
     const SavedDocument saved =
         app::saveTablePdfAs(form_, ui_, today, chosenMethod(form_),
-                            [this](const CapacityTable& t) { return documentTableAgreed(t); });
+                            [this](const TableJob& t) { return documentTableAgreed(t); });
     if (saved.path.empty()) {
         return {};
     }
@@ -242,12 +208,13 @@ std::string WindowOperations::saveTablePdf(std::string_view today) {
     return saved.path;
 }
 
-std::optional<CapacityTable> WindowOperations::tableToPrint() {
-    std::optional<CapacityTable> table = makeTable(form_, ui_, chosenMethod(form_));
-    if (!table || !documentTableAgreed(*table)) {
+std::optional<TableJob> WindowOperations::tableToPrint() {
+    // Held: the preview lays the pages out again as it is scrolled.
+    std::optional<TableJob> job = TableJob::read(form_, ui_, chosenMethod(form_), true);
+    if (!job || !job->walk(RowKeeping::Held) || !documentTableAgreed(*job)) {
         return std::nullopt;
     }
-    return table;
+    return job;
 }
 
 std::string WindowOperations::snapshot(const Picture& picture) {

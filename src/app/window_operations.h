@@ -8,6 +8,7 @@
 #include "app/calibration_page.h"
 #include "app/oil_operations.h"
 #include "app/start_and_close.h"
+#include "app/table_job.h"
 #include "app/window_form.h"
 #include "output/capacity_workbook.h"
 #include "ports/ui_services.h"
@@ -94,12 +95,12 @@ class WindowOperations {
     std::string saveTableAs(std::string_view today);
     std::string saveTablePdf(std::string_view today);
     // The table to print, after the same question; nullopt when the request stopped.
-    std::optional<CapacityTable> tableToPrint();
+    std::optional<TableJob> tableToPrint();
 
   private:
     // Whether `table` may go into a document: it is the table made last, none was made, or
     // the user agreed to the change.
-    bool documentTableAgreed(const CapacityTable& table);
+    bool documentTableAgreed(const TableJob& table);
     void clearResult();
     void clearLevelAnswer();
     // The curve after an answer at one level, marked there, with its comparison.

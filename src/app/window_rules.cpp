@@ -1,19 +1,16 @@
 #include "app/window_rules.h"
 
-#include <algorithm>
 #include <exception>
 #include <filesystem>
 #include <fstream>
 
 #include "app/app_messages.h"
-#include "form/controls.h"
+#include "form/fields.h"
 #include "form/head_kinds.h"
-#include "form/method_controls.h"
-#include "form/oil_fields.h"
 #include "form/request_fields.h"
 #include "form/table_defaults.h"
-#include "form/table_identity.h"
 #include "platform/help_file.h"
+#include "tank/shell_kinds.h"
 #include "text/number_text.h"
 
 namespace quorvel::app {
@@ -48,10 +45,27 @@ void flattenDisallowedHeads(WindowForm& form, bool circularKindsAllowed) {
 }
 
 bool ellipticalChosen(const WindowForm& form) {
-    return form.checked("RadioButton2");
+    return form.checked(kEllipticalChoice);
 }
 
 }  // namespace
+
+std::optional<int> shellPageOf(std::string_view word) {
+    for (const ShellKindInfo& shell : shellKinds()) {
+        if (shell.word == word) {
+            return shell.page;
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string_view> shellWords() {
+    std::vector<std::string_view> words;
+    for (const ShellKindInfo& shell : shellKinds()) {
+        words.push_back(shell.word);
+    }
+    return words;
+}
 
 void sectionClicked(WindowForm& form) {
     const bool circular = !ellipticalChosen(form);
@@ -74,14 +88,14 @@ void shellPageChanged(WindowForm& form, int page) {
 
 void defaultsClicked(WindowForm& form) {
     applyTableDefaults(form);
-    const bool editable = !form.checked("CheckBox2");
+    const bool editable = !form.checked(kDefaultsSwitch);
     for (const RequestField& field : kTableRequestFields) {
         form.setEnabled(field.name, editable);
     }
 }
 
 void startTableRequest(WindowForm& form) {
-    if (form.checked("CheckBox2")) {
+    if (form.checked(kDefaultsSwitch)) {
         defaultsClicked(form);
         return;
     }
@@ -94,11 +108,11 @@ void startTableRequest(WindowForm& form) {
 }
 
 void ShowWeightLabel(WindowForm& form) {
-    const bool weight = form.checked("CheckBox1");
-    form.setVisible("Edit37", weight);
-    form.setVisible("ComboBox1", weight);
-    form.setVisible("Label46", weight);
-    form.setVisible("Label47", !weight);
+    const bool weight = form.checked(kWeightsSwitch);
+    form.setVisible(kDensityField, weight);
+    form.setVisible(kDensityUnitList, weight);
+    form.setVisible(kKilogramsLabel, weight);
+    form.setVisible(kLitresLabel, !weight);
 }
 
 bool CheckNumberText(std::string_view text, UiServices& ui) {
@@ -111,26 +125,14 @@ bool CheckNumberText(std::string_view text, UiServices& ui) {
 
 void densityChanged(const WindowForm& form, UiServices& ui) {
     try {
-        CheckNumberText(form.text("Edit37"), ui);
+        CheckNumberText(form.text(kDensityField), ui);
     } catch (const std::exception&) {
         // The check only informs; the text stays as typed.
     }
 }
 
-bool onlyDescribesTheTable(std::string_view control) {
-    if (control == kIncrementsSwitch) {
-        return true;
-    }
-    return control != kReferenceHeightField &&
-           std::any_of(kIdentityFields.begin(), kIdentityFields.end(),
-                       [&](const IdentityField& f) { return f.control == control; });
-}
-
 bool resultDependsOn(std::string_view control) {
-    return control == kGridControl || control == kShellPages ||
-           (findControl(control) != nullptr && control != kQuickResultField &&
-            control != kQuantityField && !isOilQuantityControl(control) &&
-            !onlyDescribesTheTable(control));
+    return (effectsOf(control) & kQuickResult) != 0;
 }
 
 std::string notOpenedReason(OpenOutcome outcome, std::string_view suffix) {

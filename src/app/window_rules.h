@@ -2,8 +2,10 @@
 // table defaults, the weight controls, the density check and the help file.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/window_form.h"
 #include "ports/ui_services.h"
@@ -16,6 +18,11 @@ namespace quorvel::app {
 // whose kind is disabled becomes flat, and the status bar says so.
 void sectionClicked(WindowForm& form);
 
+// The shell page named by a word of the command line ("horizontal", "tilted", "spherical",
+// "calibrated": tank/shell_kinds.h), or nullopt; and the words in the order of the pages.
+std::optional<int> shellPageOf(std::string_view word);
+std::vector<std::string_view> shellWords();
+
 // The user turned to another shell page. Pages 0 and 1 enable both head groups; page 0
 // allows the kinds of the section chosen and shows the pictures 图一至图八, page 1 (tilted,
 // elliptical in section) disables those kinds and shows the tilted tank's pictures. Heads
@@ -23,14 +30,10 @@ void sectionClicked(WindowForm& form);
 // change nothing else.
 void shellPageChanged(WindowForm& form, int page);
 
-// Whether `control` only names or lays out the issued table (the identity fields but the
-// reference height, which places the ullage; the column of increments): no volume depends
-// on it.
-bool onlyDescribesTheTable(std::string_view control);
-
-// Whether the quick result and the curve are computed from `control`: every stored control
-// but the result Edit36, the quantity whose level is asked (Edit60), the inputs of the
-// window "油量计算" and the controls that only describe the table; the calibration grid and
+// Whether the quick result and the curve are computed from `control` (form/controls.h: its
+// effects): every stored control but the result Edit36, the quantity whose level is asked
+// (Edit60), the inputs of the window "油量计算" and the controls that only describe the
+// table (the identity but the reference height, the increments); the calibration grid and
 // the shell pages.
 bool resultDependsOn(std::string_view control);
 

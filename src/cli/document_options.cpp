@@ -1,7 +1,9 @@
 #include <array>
 #include <string>
 
+#include "cli/cli_messages.h"
 #include "cli/option_table.h"
+#include "form/fields.h"
 #include "form/table_identity.h"
 
 namespace quorvel::cli {
@@ -14,25 +16,13 @@ void setControl(TableOptions& options, std::string_view value) {
         {FormEdit::Kind::Control, std::string(Control), 0, 0, std::string(value)});
 }
 
-constexpr std::string_view kTankNumber = "Edit49";
-constexpr std::string_view kOwner = "Edit50";
-constexpr std::string_view kLocation = "Edit51";
-constexpr std::string_view kNominal = "Edit52";
-constexpr std::string_view kCertificate = "Edit53";
-constexpr std::string_view kDate = "Edit54";
-constexpr std::string_view kValidUntil = "Edit55";
-constexpr std::string_view kCompiledBy = "Edit56";
-constexpr std::string_view kCheckedBy = "Edit57";
-constexpr std::string_view kReferenceHeight = kReferenceHeightField;
-constexpr std::string_view kUncertainty = "Edit58";
-
 const std::array<OptionSpec, 13> kDocumentOptions{{
     {"--pdf", "FILE.pdf",
      "write the table as a PDF for paper: A4 pages of column blocks with their headings, the\n"
      "title block and the page numbers, the same numbers as the workbook",
      [](TableOptions& o, std::string_view v) {
          if (v.empty())
-             throw UsageError("--pdf needs a file name");
+             throw UsageError(cli_messages::needsFileName("--pdf"));
          o.pdfFile = std::string(v);
      }},
     {"--increments", "",
@@ -43,19 +33,20 @@ const std::array<OptionSpec, 13> kDocumentOptions{{
     {"--tank-number", "TEXT",
      "the table's identity (罐容表信息), shown in its title block; any of them makes the\n"
      "workbook open with that block. 罐号 (Edit49), also in every page's footer",
-     setControl<kTankNumber>},
-    {"--owner", "TEXT", "所属单位 (Edit50)", setControl<kOwner>},
-    {"--location", "TEXT", "所在地点 (Edit51)", setControl<kLocation>},
+     setControl<kTankNumberField>},
+    {"--owner", "TEXT", "所属单位 (Edit50)", setControl<kOwnerField>},
+    {"--location", "TEXT", "所在地点 (Edit51)", setControl<kLocationField>},
     {"--nominal-capacity", "TEXT", "公称容量 (Edit52), as written, e.g. \"50 立方米\"",
-     setControl<kNominal>},
-    {"--certificate", "TEXT", "证书编号 (Edit53)", setControl<kCertificate>},
-    {"--date", "TEXT", "编制日期 (Edit54), e.g. 2026-12-09", setControl<kDate>},
-    {"--valid-until", "TEXT", "有效期至 (Edit55)", setControl<kValidUntil>},
-    {"--compiled-by", "TEXT", "编制 (Edit56)", setControl<kCompiledBy>},
-    {"--checked-by", "TEXT", "核验 (Edit57)", setControl<kCheckedBy>},
+     setControl<kNominalCapacityField>},
+    {"--certificate", "TEXT", "证书编号 (Edit53)", setControl<kCertificateField>},
+    {"--date", "TEXT", "编制日期 (Edit54), e.g. 2026-12-09", setControl<kTableDateField>},
+    {"--valid-until", "TEXT", "有效期至 (Edit55)", setControl<kValidUntilField>},
+    {"--compiled-by", "TEXT", "编制 (Edit56)", setControl<kCompiledByField>},
+    {"--checked-by", "TEXT", "核验 (Edit57)", setControl<kCheckedByField>},
     {"--reference-height", "MM", "参照高度 (Edit48): the gauge datum's height above the bottom, mm",
-     setControl<kReferenceHeight>},
-    {"--uncertainty", "TEXT", "不确定度 (Edit58), e.g. \"U=0.3%，k=2\"", setControl<kUncertainty>},
+     setControl<kReferenceHeightField>},
+    {"--uncertainty", "TEXT", "不确定度 (Edit58), e.g. \"U=0.3%，k=2\"",
+     setControl<kUncertaintyField>},
 }};
 
 }  // namespace
@@ -66,8 +57,7 @@ std::span<const OptionSpec> documentOptions() {
 
 void checkDocumentOptions(const TableOptions& o) {
     if (o.pdfFile && (o.quickLevel || o.ullage || o.volumeLitres || o.weightKg)) {
-        throw UsageError(
-            "--pdf writes the table: leave out --quick, --ullage, --volume and --weight");
+        throw UsageError(std::string(cli_messages::kPdfIsATable));
     }
 }
 

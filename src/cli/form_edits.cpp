@@ -4,8 +4,10 @@
 
 #include "app/start_and_close.h"
 #include "app/window_rules.h"
+#include "cli/cli_messages.h"
 #include "form/calibration_grid.h"
 #include "form/controls.h"
+#include "form/fields.h"
 #include "form/input_filter.h"
 
 namespace quorvel::cli {
@@ -15,11 +17,11 @@ void chooseEntry(MemoryForm& form, std::string_view list, const std::string& tex
     const auto& entries = listEntries(list);
     auto it = std::find(entries.begin(), entries.end(), text);
     if (it == entries.end()) {
-        throw UsageError(std::string(list) + " has no entry \"" + text + "\"");
+        throw UsageError(cli_messages::noListEntry(list, text));
     }
     const int index = static_cast<int>(it - entries.begin());
     form.setItemIndex(list, index);
-    if (list == "ComboBox2") {
+    if (list == kPointCountList) {
         // Picking a point count reshapes the grid, as the window's list does.
         choosePointCount(form.grid(), index + 2);
     }
@@ -28,7 +30,7 @@ void chooseEntry(MemoryForm& form, std::string_view list, const std::string& tex
 void setControl(MemoryForm& form, const FormEdit& edit) {
     const ControlInfo* info = findControl(edit.name);
     if (info == nullptr) {
-        throw UsageError("unknown control \"" + edit.name + "\"");
+        throw UsageError(cli_messages::unknownControl(edit.name));
     }
     // No field holds a line break: one typed goes nowhere, as in the window.
     const std::string text = filtered(FilterKind::OneLine, edit.value);
@@ -39,7 +41,7 @@ void setControl(MemoryForm& form, const FormEdit& edit) {
         case ControlKind::CheckBox:
         case ControlKind::RadioButton:
             if (edit.value != "1" && edit.value != "0") {
-                throw UsageError(edit.name + " takes 1 or 0, not \"" + edit.value + "\"");
+                throw UsageError(cli_messages::takesOneOrZero(edit.name, edit.value));
             }
             form.setChecked(edit.name, edit.value == "1");
             break;
@@ -56,14 +58,11 @@ void setControl(MemoryForm& form, const FormEdit& edit) {
 void setCell(MemoryForm& form, const FormEdit& edit) {
     const TextGrid& grid = form.grid();
     if (edit.col < 1 || edit.row < 1) {
-        throw UsageError("cell " + std::to_string(edit.col) + "," + std::to_string(edit.row) +
-                         " is a heading or row number, not a point");
+        throw UsageError(cli_messages::cellIsNoPoint(edit.col, edit.row));
     }
     if (edit.col >= grid.colCount() || edit.row >= grid.rowCount()) {
-        throw UsageError("cell " + std::to_string(edit.col) + "," + std::to_string(edit.row) +
-                         " lies outside the grid of " + std::to_string(grid.colCount()) +
-                         " columns and " + std::to_string(grid.rowCount()) +
-                         " rows (choose the point count first: --set ComboBox2=N)");
+        throw UsageError(
+            cli_messages::cellOutsideGrid(edit.col, edit.row, grid.colCount(), grid.rowCount()));
     }
     form.grid().setCell(edit.col, edit.row, edit.value);
 }

@@ -2,6 +2,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/cli_messages.h"
 #include "cli/table_command.h"
 
 int main(int argc, char** argv) {
@@ -10,7 +11,7 @@ int main(int argc, char** argv) {
     const int status = quorvel::cli::runTableCommand(args, std::cout, std::cerr);
     std::cout.flush();
     if (!std::cout) {
-        std::cerr << "quorvel-table: cannot write the table to standard output\n";
+        std::cerr << quorvel::cli::cli_messages::kCannotWriteOutput << '\n';
         return quorvel::cli::kExitStopped;
     }
     return status;

@@ -3,30 +3,34 @@
 #include <array>
 
 #include <string>
+#include "app/window_rules.h"
+#include "cli/cli_messages.h"
 #include "cli/option_table.h"
 
-#include "tank/capacity_curve.h"
 #include "text/number_text.h"
 
 namespace quorvel::cli {
 namespace {
 
-int shellPage(std::string_view kind) {
-    constexpr std::array<std::string_view, 4> kinds{"horizontal", "tilted", "spherical",
-                                                    "calibrated"};
-    for (std::size_t i = 0; i < kinds.size(); ++i) {
-        if (kinds[i] == kind) {
-            return static_cast<int>(i);
-        }
+namespace msg = cli_messages;
+
+int shellPage(std::string_view word) {
+    if (const std::optional<int> page = app::shellPageOf(word)) {
+        return *page;
     }
-    throw UsageError("unknown shell \"" + std::string(kind) +
-                     "\" (horizontal, tilted, spherical or calibrated)");
+    // "horizontal, tilted, spherical or calibrated"
+    const std::vector<std::string_view> words = app::shellWords();
+    std::string list;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        list.append(i == 0 ? "" : i + 1 == words.size() ? " or " : ", ").append(words[i]);
+    }
+    throw UsageError(msg::unknownShell(word, list));
 }
 
 int cellIndex(std::string_view text, std::string_view whole) {
     const std::optional<int> value = parseWholeNumber(text);
     if (!value || *value < 0) {
-        throw UsageError("--cell needs COL,ROW=TEXT, not \"" + std::string(whole) + "\"");
+        throw UsageError(msg::cellSyntax(whole));
     }
     return *value;
 }
@@ -34,7 +38,7 @@ int cellIndex(std::string_view text, std::string_view whole) {
 void recordSet(TableOptions& options, std::string_view value) {
     const auto eq = value.find('=');
     if (eq == std::string_view::npos || eq == 0) {
-        throw UsageError("--set needs NAME=VALUE, not \"" + std::string(value) + "\"");
+        throw UsageError(msg::setSyntax(value));
     }
     options.edits.push_back({FormEdit::Kind::Control, std::string(value.substr(0, eq)), 0, 0,
                              std::string(value.substr(eq + 1))});
@@ -44,7 +48,7 @@ void recordCell(TableOptions& options, std::string_view value) {
     const auto eq = value.find('=');
     const auto comma = value.substr(0, eq).find(',');
     if (eq == std::string_view::npos || comma == std::string_view::npos) {
-        throw UsageError("--cell needs COL,ROW=TEXT, not \"" + std::string(value) + "\"");
+        throw UsageError(msg::cellSyntax(value));
     }
     const int col = cellIndex(value.substr(0, comma), value);
     const int row = cellIndex(value.substr(comma + 1, eq - comma - 1), value);
@@ -54,7 +58,7 @@ void recordCell(TableOptions& options, std::string_view value) {
 
 void recordFile(std::optional<std::string>& field, std::string_view option, std::string_view v) {
     if (v.empty()) {
-        throw UsageError(std::string(option) + " needs a file name");
+        throw UsageError(msg::needsFileName(option));
     }
     field = std::string(v);
 }
@@ -63,9 +67,7 @@ void recordCurve(TableOptions& options, std::string_view v) {
     const std::optional<int> count = parseWholeNumber(v);
     if (!count || *count < static_cast<int>(kMinCurvePoints) ||
         *count > static_cast<int>(kMaxCurvePoints)) {
-        throw UsageError("--curve needs a number of levels from " +
-                         std::to_string(kMinCurvePoints) + " to " +
-                         std::to_string(kMaxCurvePoints) + ", not \"" + std::string(v) + "\"");
+        throw UsageError(msg::curveCount(kMinCurvePoints, kMaxCurvePoints, v));
     }
     options.curvePoints = static_cast<std::size_t>(*count);
 }
@@ -73,7 +75,7 @@ void recordCurve(TableOptions& options, std::string_view v) {
 void recordMethod(TableOptions& options, std::string_view value) {
     const std::optional<Method> method = methodFromName(value);
     if (!method) {
-        throw UsageError("unknown method \"" + std::string(value) + "\" (classic or exact)");
+        throw UsageError(msg::unknownMethod(value));
     }
     options.method = *method;
 }
@@ -81,8 +83,7 @@ void recordMethod(TableOptions& options, std::string_view value) {
 double quantity(std::string_view option, std::string_view value) {
     const std::optional<double> number = parseDecimal(value);
     if (!number) {
-        throw UsageError(std::string(option) + " needs a number, not \"" + std::string(value) +
-                         "\"");
+        throw UsageError(msg::needsNumber(option, value));
     }
     return *number;
 }
@@ -90,35 +91,29 @@ double quantity(std::string_view option, std::string_view value) {
 // Options that make no sense together.
 void checkCombination(const TableOptions& o) {
     if (o.compare && o.method == Method::Exact) {
-        throw UsageError(
-            "--compare sets the classic table beside the exact one: leave out --method exact");
+        throw UsageError(std::string(msg::kCompareExact));
     }
     if (o.ullage && o.quickLevel) {
-        throw UsageError("--ullage gives the level of --quick: give one of them");
+        throw UsageError(std::string(msg::kUllageAndQuick));
     }
     if (o.ullage &&
         (o.csv || o.workbookFile || o.compare || o.curvePoints || o.volumeLitres || o.weightKg)) {
-        throw UsageError(
-            "--ullage gives one result: drop --csv, --out, --compare, --curve, --volume and "
-            "--weight");
+        throw UsageError(std::string(msg::kUllageOneResult));
     }
     if (o.quickLevel && (o.csv || o.workbookFile)) {
-        throw UsageError("--quick gives one result, not a table: drop --csv and --out");
+        throw UsageError(std::string(msg::kQuickNoTable));
     }
     if (o.quickLevel && (o.compare || o.curvePoints || o.volumeLitres || o.weightKg)) {
-        throw UsageError(
-            "--quick gives one result: drop --compare, --curve, --volume and --weight");
+        throw UsageError(std::string(msg::kQuickOneResult));
     }
     if (o.compare && o.curvePoints) {
-        throw UsageError("--compare and --curve cannot be given together");
+        throw UsageError(std::string(msg::kCompareAndCurve));
     }
     if (o.volumeLitres && o.weightKg) {
-        throw UsageError("--volume and --weight ask for one level: give one of them");
+        throw UsageError(std::string(msg::kVolumeAndWeight));
     }
     if ((o.volumeLitres || o.weightKg) && (o.csv || o.compare || o.workbookFile || o.curvePoints)) {
-        throw UsageError(
-            "--volume and --weight print a level, not a table: leave out --csv, --compare, "
-            "--curve and --out");
+        throw UsageError(std::string(msg::kLevelNoTable));
     }
     checkQuantityOptions(o);
 }
@@ -245,29 +240,28 @@ TableOptions parseTableOptions(std::span<const std::string_view> args) {
         }
         const OptionSpec* option = findOption(arg);
         if (option == nullptr) {
-            throw UsageError("unknown option \"" + std::string(args[i]) + "\"");
+            throw UsageError(msg::unknownOption(args[i]));
         }
         if (option->value.empty()) {
             if (inlineValue) {
-                throw UsageError(std::string(option->name) + " takes no value");
+                throw UsageError(msg::takesNoValue(option->name));
             }
         } else if (!inlineValue && option->valueOptional &&
                    (i + 1 >= args.size() || args[i + 1].starts_with("--"))) {
             value = {};
         } else if (!inlineValue) {
             if (i + 1 >= args.size()) {
-                throw UsageError(std::string(option->name) + " needs " +
-                                 std::string(option->value));
+                throw UsageError(msg::needsValue(option->name, option->value));
             }
             value = args[++i];
         }
         option->record(options, value);
     }
     if (options.csv && options.curvePoints) {
-        throw UsageError("--csv and --curve cannot be given together");
+        throw UsageError(std::string(msg::kCsvAndCurve));
     }
     if (!options.help && !options.page) {
-        throw UsageError("--shell is required");
+        throw UsageError(std::string(msg::kShellRequired));
     }
     checkCombination(options);
     checkDocumentOptions(options);
@@ -275,31 +269,7 @@ TableOptions parseTableOptions(std::span<const std::string_view> args) {
 }
 
 std::string usageText() {
-    std::string text =
-        "usage: quorvel-table --shell horizontal|tilted|spherical|calibrated\n"
-        "                     [--settings FILE] [--grid FILE] [--set NAME=VALUE]...\n"
-        "                     [--cell COL,ROW=TEXT]... [--csv | --curve N] [--out FILE.xlsx]\n"
-        "                     [--quick LEVEL | --ullage MM [--reference-height MM]]\n"
-        "                     [--save-settings FILE] [--save-grid FILE]\n"
-        "                     [--method classic|exact] [--compare]\n"
-        "                     [--pdf FILE.pdf] [--increments] [--tank-number TEXT] ...\n"
-        "       quorvel-table --shell ... [--method classic|exact] --volume LITRES | --weight KG\n"
-        "       quorvel-table --shell ... [--method classic|exact]\n"
-        "                     (--quantity LEVEL | --ullage MM --quantity)\n"
-        "                     --oil-temperature T --product crude|products|lubricants\n"
-        "                     (--density-observed RHO --density-temperature T2 | --density20 "
-        "RHO20)\n"
-        "                     [--reading table|formula]\n"
-        "\n"
-        "Computes a capacity table as the window's 生成容积表 does, starting from the window\n"
-        "as designed (图七 水平正直圆柱体 and both 图一 标准椭圆封头(只选中) chosen, both heads\n"
-        "added, the table defaults 0 to 9999 mm at 1 mm, 200 rows per column, no corrections).\n"
-        "Controls keep the window's names: Edit1 diameter, Edit2 length, Edit6/Edit7/Edit8 the\n"
-        "first level, last level and interval, CheckBox1 weights, Edit37 and ComboBox1 the\n"
-        "density, RadioButton7/RadioButton22 the standard ellipsoidal heads, and so on.\n"
-        "The files are loaded first (settings, then grid); --set and --cell are then applied\n"
-        "in the order given.\n"
-        "\n";
+    std::string text(msg::kUsageHead);
     for (std::span<const OptionSpec> options : kOptionTables)
         for (const OptionSpec& option : options) {
             text.append("  ").append(option.name);
@@ -314,24 +284,9 @@ std::string usageText() {
                 help = nl == std::string_view::npos ? std::string_view() : help.substr(nl + 1);
             }
         }
-    text +=
-        "\n"
-        "The exact method: the liquid is everything inside the tank below the horizontal plane\n"
-        "through the reading's point. The cylinder is the shell length plus both straight\n"
-        "flanges; σ is the axial position from its low end (on the tilted page 低端在左封头 /\n"
-        "低端在右封头 says which head is low; otherwise the left head is at σ ≤ 0). The axis\n"
-        "rises by α and the tank is rolled about it by β, so the A diameter leans by β. The\n"
-        "gauge runs through the axis along the A diameter at σ = L − F; the reading h is the\n"
-        "length along it from the shell wall to the liquid surface. In the section at σ the\n"
-        "liquid lies below the line at c(σ) = (h − A/2)·cos β + (L − F − σ)·tan α from the\n"
-        "centre. See docs/true-geometry.md.\n"
-        "\n";
+    text += msg::kUsageExactMethod;
     text += quantityUsage();
-    text +=
-        "\n"
-        "Messages go to standard error. Exit status: 0 when the table (or the quick result)\n"
-        "was computed, 1 when the request stopped (a missing or non-numeric field, an error),\n"
-        "2 for a command line that cannot be run.\n";
+    text += msg::kUsageExitStatus;
     return text;
 }
 

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/table_request.h"
 #include "cli/quantity_options.h"
-#include "tank/method.h"
 
 namespace quorvel::cli {
 

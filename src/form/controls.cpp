@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <array>
 
+#include "form/fields.h"
 #include "form/method_controls.h"
 #include "form/oil_fields.h"
 #include "form/table_identity.h"
+#include "units/units.h"
 
 namespace quorvel {
 namespace {
@@ -67,9 +69,10 @@ constexpr std::array<ControlInfo, 73> kControls{{
     {"Edit31", K::Edit},
     {"Edit32", K::Edit},
     {"Edit33", K::Edit},
-    // Quick calculation.
-    {"Edit35", K::Edit},
-    {"Edit36", K::Edit},
+    // Quick calculation: the level enters the quick result (and the ticket, which is read as
+    // the quick calculation is); the result itself enters nothing.
+    {"Edit35", K::Edit, G::None, false, kQuickResult | kOilTicket},
+    {"Edit36", K::Edit, G::None, false, 0},
     // Weight.
     {"CheckBox1", K::CheckBox},
     {"Edit37", K::Edit},
@@ -134,13 +137,19 @@ const ControlInfo* findControl(std::string_view name) {
 }
 
 const std::vector<std::string>& listEntries(std::string_view list) {
-    static const std::vector<std::string> units{"Kg/m^3", "g/cm^3"};
+    static const std::vector<std::string> densityUnits = [] {
+        std::vector<std::string> entries;
+        for (const units::DensityUnit& unit : units::kDensityUnits) {
+            entries.emplace_back(unit.entry);
+        }
+        return entries;
+    }();
     static const std::vector<std::string> counts = pointCounts();
     static const std::vector<std::string> left{"加上左封头容积", "减去左封头容积"};
     static const std::vector<std::string> right{"加上右封头容积", "减去右封头容积"};
     static const std::vector<std::string> none;
     if (list == "ComboBox1" || list == kOilDensityUnitList)
-        return units;
+        return densityUnits;
     if (list == "ComboBox2")
         return counts;
     if (list == "ComboBox3")
@@ -152,6 +161,14 @@ const std::vector<std::string>& listEntries(std::string_view list) {
     if (list == kProductGroupList)
         return productGroupEntries();
     return none;
+}
+
+Effects effectsOf(std::string_view control) {
+    if (control == kGridControl || control == kShellPages) {
+        return kTankInput;
+    }
+    const ControlInfo* info = findControl(control);
+    return info == nullptr ? 0 : info->effects;
 }
 
 bool listIsFixed(std::string_view list) {

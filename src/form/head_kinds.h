@@ -1,14 +1,15 @@
 // Everything the program knows about a kind of head but its volume: its radio button on
 // each side, its caption in the window, its dimension fields (edits, letters, hints, summary
 // labels), where it may be chosen and whether it has the standard straight flange. One row
-// per kind (head_kinds.cpp); a new kind is one row here plus its two volume routines (the
-// classic one in tank/volume.cpp, the true-geometry profile in tank/exact_tank.cpp).
+// per kind (head_kinds.cpp); a new kind is one row here plus its row of the computation (its
+// depth, classic volumes, true-geometry profile: tank/head_model.h).
 #pragma once
 
 #include <span>
 #include <string_view>
 
 #include "form/field_source.h"
+#include "form/fields.h"
 
 namespace quorvel {
 
@@ -75,7 +76,7 @@ const HeadKindInfo* chosenHeadKind(const FieldSource& form, HeadSide side);
 
 // The volume list of each side: ComboBox3 (left), ComboBox4 (right); entry 1 subtracts.
 inline std::string_view volumeListOn(HeadSide side) {
-    return side == HeadSide::Left ? "ComboBox3" : "ComboBox4";
+    return side == HeadSide::Left ? kLeftHeadVolumeList : kRightHeadVolumeList;
 }
 
 }  // namespace quorvel

@@ -7,10 +7,11 @@ namespace {
 
 using K = ControlKind;
 
+// The ullage places the quick calculation's level; the quantity is what the level answer asks.
 constexpr std::array<ControlInfo, 3> kControls{{
     {kMethodList, K::List, RadioGroup::None, true},
-    {kUllageField, K::Edit, RadioGroup::None, true},
-    {kQuantityField, K::Edit, RadioGroup::None, true},
+    {kUllageField, K::Edit, RadioGroup::None, true, kQuickResult | kOilTicket},
+    {kQuantityField, K::Edit, RadioGroup::None, true, kLevelAnswer},
 }};
 
 }  // namespace

@@ -11,21 +11,18 @@
 #include <vector>
 
 #include "form/controls.h"
+#include "form/fields.h"
 #include "form/table_identity.h"
 
 namespace quorvel {
 
-// The method list and its entries; the first, the classic formulas, is the designed choice.
-inline constexpr std::string_view kMethodList = "ComboBox5";
+// The method list's entries (kMethodList); the first, the classic formulas, is the designed
+// choice.
 inline constexpr std::string_view kClassicEntry = "经典公式";
 inline constexpr std::string_view kExactEntry = "真实几何";
 
-// The gauge's reference height "参照高度" (Edit48, mm), from which an ullage is measured
-// down, is one stored field of the table's identity: kReferenceHeightField.
-// The ullage (mm): from the reference point down to the liquid surface.
-inline constexpr std::string_view kUllageField = "Edit59";
-// The volume (L), or with the weight switch the weight (kg), whose level is asked.
-inline constexpr std::string_view kQuantityField = "Edit60";
+// The gauge's reference height "参照高度" (Edit48, mm), from which an ullage (kUllageField) is
+// measured down, is one stored field of the table's identity: kReferenceHeightField.
 
 // ComboBox5, Edit59, Edit60, in key order.
 std::span<const ControlInfo> methodControls();

@@ -1,6 +1,5 @@
 #include "form/oil_fields.h"
 
-#include <algorithm>
 #include <array>
 
 namespace quorvel {
@@ -9,21 +8,25 @@ namespace {
 using K = ControlKind;
 using G = RadioGroup;
 
+// The inputs of the ticket; no result of the main window is computed from them (the level
+// answer is cleared with them all the same, as it is by any stored control but the quick
+// calculation's own).
+constexpr Effects kOilInput = kLevelAnswer | kOilTicket;
 constexpr std::array<ControlInfo, 14> kControls{{
-    {kOilLevelField, K::Edit, G::None, true},
-    {kOilTemperatureField, K::Edit, G::None, true},
-    {kObservedDensityChoice, K::RadioButton, G::OilDensity, true},
-    {kObservedDensityField, K::Edit, G::None, true},
-    {kTestTemperatureField, K::Edit, G::None, true},
-    {kStandardDensityChoice, K::RadioButton, G::OilDensity, true},
-    {kStandardDensityField, K::Edit, G::None, true},
-    {kProductGroupList, K::List, G::None, true},
-    {kPrintedTableChoice, K::RadioButton, G::OilReading, true},
-    {kFormulaChoice, K::RadioButton, G::OilReading, true},
-    {kOilUllageField, K::Edit, G::None, true},
-    {kOilDensityUnitList, K::List, G::None, true},
-    {kProductNameField, K::Edit, G::None, true},
-    {kGaugingTimeField, K::Edit, G::None, true},
+    {kOilLevelField, K::Edit, G::None, true, kOilInput},
+    {kOilTemperatureField, K::Edit, G::None, true, kOilInput},
+    {kObservedDensityChoice, K::RadioButton, G::OilDensity, true, kOilInput},
+    {kObservedDensityField, K::Edit, G::None, true, kOilInput},
+    {kTestTemperatureField, K::Edit, G::None, true, kOilInput},
+    {kStandardDensityChoice, K::RadioButton, G::OilDensity, true, kOilInput},
+    {kStandardDensityField, K::Edit, G::None, true, kOilInput},
+    {kProductGroupList, K::List, G::None, true, kOilInput},
+    {kPrintedTableChoice, K::RadioButton, G::OilReading, true, kOilInput},
+    {kFormulaChoice, K::RadioButton, G::OilReading, true, kOilInput},
+    {kOilUllageField, K::Edit, G::None, true, kOilInput},
+    {kOilDensityUnitList, K::List, G::None, true, kOilInput},
+    {kProductNameField, K::Edit, G::None, true, kOilInput},
+    {kGaugingTimeField, K::Edit, G::None, true, kOilInput},
 }};
 
 }  // namespace
@@ -35,11 +38,6 @@ std::span<const ControlInfo> oilQuantityControls() {
 const std::vector<std::string>& productGroupEntries() {
     static const std::vector<std::string> entries{"原油（A）", "石油产品（B）", "润滑油（D）"};
     return entries;
-}
-
-bool isOilQuantityControl(std::string_view control) {
-    return std::any_of(kControls.begin(), kControls.end(),
-                       [control](const ControlInfo& c) { return c.name == control; });
 }
 
 }  // namespace quorvel

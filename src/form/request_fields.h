@@ -7,6 +7,8 @@
 #include <span>
 #include <string_view>
 
+#include "form/fields.h"
+
 namespace quorvel {
 
 struct RequestField {
@@ -15,23 +17,18 @@ struct RequestField {
 };
 
 inline constexpr std::array<RequestField, 8> kTableRequestFields{{
-    {"Edit6", "0"},     // first level, mm
-    {"Edit7", "9999"},  // last level, mm
-    {"Edit8", "1"},     // interval, mm
-    {"Edit9", "200"},   // rows per column block of the workbook
-    {"Edit13", "0"},    // dead volume, L
-    {"Edit31", "0"},    // fitting volume, L
-    {"Edit32", "0"},    // fitting's lowest point, mm
-    {"Edit33", "0"},    // fitting's height, mm
+    {kFirstLevelField, "0"},
+    {kLastLevelField, "9999"},
+    {kIntervalField, "1"},
+    {kRowsPerBlockField, "200"},
+    {kDeadVolumeField, "0"},
+    {kFittingVolumeField, "0"},
+    {kFittingBottomField, "0"},
+    {kFittingHeightField, "0"},
 }};
 
 // Edit13, Edit31, Edit32, Edit33.
 inline constexpr std::span<const RequestField, 4> kCorrectionFields{kTableRequestFields.data() + 4,
                                                                     4};
-
-// The quick calculation's level field.
-inline constexpr std::string_view kQuickLevelField = "Edit35";
-// The quick calculation's result field.
-inline constexpr std::string_view kQuickResultField = "Edit36";
 
 }  // namespace quorvel

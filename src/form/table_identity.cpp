@@ -7,19 +7,23 @@ namespace {
 
 using K = ControlKind;
 
+// The reference height places the ullage, so it enters the quick result; the other fields
+// only name or lay out the issued table, and no volume depends on them (the ticket names the
+// tank as the identity does).
+constexpr Effects kDescribes = kLevelAnswer | kOilTicket;
 constexpr std::array<ControlInfo, 12> kControls{{
-    {"Edit48", K::Edit, RadioGroup::None, true},
-    {"Edit49", K::Edit, RadioGroup::None, true},
-    {"Edit50", K::Edit, RadioGroup::None, true},
-    {"Edit51", K::Edit, RadioGroup::None, true},
-    {"Edit52", K::Edit, RadioGroup::None, true},
-    {"Edit53", K::Edit, RadioGroup::None, true},
-    {"Edit54", K::Edit, RadioGroup::None, true},
-    {"Edit55", K::Edit, RadioGroup::None, true},
-    {"Edit56", K::Edit, RadioGroup::None, true},
-    {"Edit57", K::Edit, RadioGroup::None, true},
-    {"Edit58", K::Edit, RadioGroup::None, true},
-    {"CheckBox3", K::CheckBox, RadioGroup::None, true},
+    {kReferenceHeightField, K::Edit, RadioGroup::None, true, kQuickResult | kOilTicket},
+    {kTankNumberField, K::Edit, RadioGroup::None, true, kDescribes},
+    {kOwnerField, K::Edit, RadioGroup::None, true, kDescribes},
+    {kLocationField, K::Edit, RadioGroup::None, true, kDescribes},
+    {kNominalCapacityField, K::Edit, RadioGroup::None, true, kDescribes},
+    {kCertificateField, K::Edit, RadioGroup::None, true, kDescribes},
+    {kTableDateField, K::Edit, RadioGroup::None, true, kDescribes},
+    {kValidUntilField, K::Edit, RadioGroup::None, true, kDescribes},
+    {kCompiledByField, K::Edit, RadioGroup::None, true, kDescribes},
+    {kCheckedByField, K::Edit, RadioGroup::None, true, kDescribes},
+    {kUncertaintyField, K::Edit, RadioGroup::None, true, kDescribes},
+    {kIncrementsSwitch, K::CheckBox, RadioGroup::None, true, kDescribes},
 }};
 
 std::string trimmed(const std::string& text) {

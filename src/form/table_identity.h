@@ -12,15 +12,13 @@
 
 #include "form/controls.h"
 #include "form/field_source.h"
+#include "form/fields.h"
 
 namespace quorvel {
 
-// The gauge's reference height "参照高度" (mm): the height of the gauge datum above the tank
-// bottom, from which an ullage is measured. One stored field for every use of it.
-inline constexpr std::string_view kReferenceHeightField = "Edit48";
-
-// The increment column "增量 L/mm" of the table (a check box).
-inline constexpr std::string_view kIncrementsSwitch = "CheckBox3";
+// The gauge's reference height "参照高度" (kReferenceHeightField, mm) is the height of the gauge
+// datum above the tank bottom, from which an ullage is measured: one stored field for every
+// use of it. The increment column "增量 L/mm" is the check box kIncrementsSwitch.
 
 struct IdentityField {
     std::string_view control;
@@ -30,17 +28,17 @@ struct IdentityField {
 
 // The identity fields in the order the window and the title block show them.
 inline constexpr std::array<IdentityField, 11> kIdentityFields{{
-    {"Edit49", "罐号", "如 T-101"},
-    {"Edit50", "所属单位", "罐的所有者或使用单位"},
-    {"Edit51", "所在地点", "库区、罐区"},
-    {"Edit52", "公称容量", "如 50 立方米"},
-    {"Edit53", "证书编号", "检定或校准证书编号"},
-    {"Edit54", "编制日期", "如 2026-12-09"},
-    {"Edit55", "有效期至", "如 2028-12-08"},
-    {"Edit56", "编制", "编制人"},
-    {"Edit57", "核验", "核验人"},
+    {kTankNumberField, "罐号", "如 T-101"},
+    {kOwnerField, "所属单位", "罐的所有者或使用单位"},
+    {kLocationField, "所在地点", "库区、罐区"},
+    {kNominalCapacityField, "公称容量", "如 50 立方米"},
+    {kCertificateField, "证书编号", "检定或校准证书编号"},
+    {kTableDateField, "编制日期", "如 2026-12-09"},
+    {kValidUntilField, "有效期至", "如 2028-12-08"},
+    {kCompiledByField, "编制", "编制人"},
+    {kCheckedByField, "核验", "核验人"},
     {kReferenceHeightField, "参照高度", "检尺口基准点距罐底高度，毫米"},
-    {"Edit58", "不确定度", "如 U=0.3%，k=2"},
+    {kUncertaintyField, "不确定度", "如 U=0.3%，k=2"},
 }};
 
 // The 12 stored controls of the table identity, in key order (Edit48 … Edit58, CheckBox3).

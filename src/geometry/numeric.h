@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "units/units.h"
+
 namespace quorvel::detail {
 
 using ld = long double;
@@ -25,9 +27,9 @@ inline ld powi(ld base, int n) {
     return negative ? 1.0L / result : result;
 }
 
-// The factor from mm³ to m³.
-inline ld mm3ToM3() {
-    return powi(10.0L, -9);
+// The factor from mm³ to m³ (units/units.h).
+inline constexpr ld mm3ToM3() {
+    return units::kCubicMetresPerCubicMillimetre;
 }
 
 inline ld arcsin(ld x) {

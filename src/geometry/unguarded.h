@@ -9,7 +9,22 @@
 namespace quorvel::unguarded {
 
 double YuangTong(double A, double B, double h, double L);
+// The same with the shell's constants worked out once (shellConstants): the same result, bit
+// for bit.
+struct ShellConstants {
+    long double a = 0;        // A
+    long double stretch = 0;  // L·B/A
+};
+ShellConstants shellConstants(double A, double B, double L);
+double YuangTong(const ShellConstants& shell, double h);
 double TuoFengTou(double A, double B, double H, double h);
+// The same with the head's constants worked out once: the same result, bit for bit.
+struct EllipsoidConstants {
+    long double a = 0;       // A
+    long double factor = 0;  // π·B·H/A²
+};
+EllipsoidConstants ellipsoidConstants(double A, double B, double H);
+double TuoFengTou(const EllipsoidConstants& head, double h);
 double DieFengTou(double D, double h);
 double YuangZhui(double H, double h, double D);
 double YuangTai(double H, double h, double D, double d);

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "form/fields.h"
 #include "output/output_messages.h"
 #include "output/table_layout.h"
 #include "output/table_rows.h"
@@ -142,7 +143,7 @@ constexpr std::size_t kBandRows = 65536;
 // the table is held beyond a band. A failure of `rows` ends the save and is kept in
 // `failure`, to be thrown again once the save is over.
 void writeTable(TSheet& sheet, const WorkbookFormats& formats, const AddedFormats& added,
-                const TableRowNumbers& rows, const TableLayout& layout,
+                const TableRows& rows, const TableLayout& layout,
                 const std::function<bool(double)>& beyondTank, const WorkbookProgress& progress,
                 std::exception_ptr& failure) {
     for (std::size_t block = 0; block < layout.blocks; ++block) {
@@ -280,9 +281,8 @@ void writePageSetup(TSheet& sheet, const WorkbookPrint& print) {
 // A problem with the inputs that stops the workbook before anything is asked or written.
 std::optional<std::string> inputProblem(const CapacityWorkbookInput& input,
                                         const TableLayout& layout, const WorkbookPrint& print) {
-    if (input.rows == nullptr && input.useDensity &&
-        input.weightTexts.size() != input.tableRows.size()) {
-        return msg::weightsDoNotMatch(input.weightTexts.size(), input.tableRows.size());
+    if (input.useDensity && input.rows.weightCount() != input.rows.size()) {
+        return msg::weightsDoNotMatch(input.rows.weightCount(), input.rows.size());
     }
     if (auto problem = layoutProblem(layout)) {
         return problem;
@@ -316,8 +316,7 @@ namespace {
 bool writeWorkbook(const CapacityWorkbookInput& input, const std::string& path, UiServices& ui,
                    WorkbookSession& told, bool confirmAndOpen) {
     const int titleRows = input.title != nullptr ? titleBlockRows(*input.title) : 1;
-    const HeldRowNumbers held(input.tableRows, input.weightTexts);
-    const TableRowNumbers& rows = input.rows != nullptr ? *input.rows : held;
+    const TableRows& rows = input.rows;
     const TableLayout layout =
         tableLayout(rows.size(), input.useDensity, input.rowsPerBlock, input.increments, titleRows);
     const WorkbookPrint print = workbookPrint(layout, input.tankNumber);
@@ -370,59 +369,35 @@ bool writeWorkbook(const CapacityWorkbookInput& input, const std::string& path, 
     return true;
 }
 
-// The workbook of a walked table, its title block and increments included; its rows those
-// the table holds, or `rows` when given (a spooled table).
-template <typename Write>
-bool withTableInput(const CapacityTable& table, const TableRowNumbers* rows, Write write) {
-    const TankConfig& config = table.config;
-    const HeldRowNumbers held(table.tableRows, table.weightTexts);
-    const TableRowNumbers& numbers = rows != nullptr ? *rows : held;
-    std::optional<TableTitle> title;
-    if (table.identity.any()) {
-        title = tableTitle(table, numbers);
-    }
-    CapacityWorkbookInput input{table.tableRows,           table.weightTexts,
-                                config.useDensity,         config.parameterSummary,
-                                config.shellKind,          config.rowsPerBlock,
-                                title ? &*title : nullptr, table.identity.value("Edit49"),
-                                table.increments,          rows};
-    input.note = beyondTankNote(config, numbers);
-    if (!input.note.empty()) {
-        input.beyondTank = [&config](double level) { return rowBeyondTank(config, level); };
-    }
-    return write(input);
-}
-
 }  // namespace
 
 bool SaveFileToExcel3(const CapacityWorkbookInput& input, const std::string& path, UiServices& ui,
-                      WorkbookSession* session) {
+                      const WorkbookSave& how) {
     WorkbookSession ignored;
-    return writeWorkbook(input, path, ui, session != nullptr ? *session : ignored, true);
+    return writeWorkbook(input, path, ui, how.session != nullptr ? *how.session : ignored,
+                         how.confirmAndOpen);
 }
 
-bool saveCapacityTable(const CapacityTable& table, const std::string& path, UiServices& ui,
-                       WorkbookSession* session) {
-    return saveCapacityTable(table, nullptr, path, ui, session);
-}
-
-bool saveCapacityTable(const CapacityTable& table, const TableRowNumbers* rows,
-                       const std::string& path, UiServices& ui, WorkbookSession* session) {
-    WorkbookSession ignored;
-    return withTableInput(table, rows, [&](const CapacityWorkbookInput& input) {
-        return writeWorkbook(input, path, ui, session != nullptr ? *session : ignored, true);
-    });
-}
-
-bool saveCapacityTableAs(const CapacityTable& table, const std::string& path, UiServices& ui,
-                         std::string* saveFailure) {
-    WorkbookSession told;
-    const bool saved = withTableInput(table, nullptr, [&](const CapacityWorkbookInput& input) {
-        return writeWorkbook(input, path, ui, told, false);
-    });
-    if (saveFailure != nullptr)
-        *saveFailure = told.saveFailure;
-    return saved;
+bool saveCapacityTable(const TableHead& table, const TableRows& rows, const std::string& path,
+                       UiServices& ui, const WorkbookSave& how) {
+    const TankConfig& config = table.config;
+    std::optional<TableTitle> title;
+    if (table.identity.any()) {
+        title = tableTitle(table, rows);
+    }
+    CapacityWorkbookInput input{rows,
+                                config.useDensity,
+                                config.parameterSummary,
+                                config.shellKind,
+                                config.rowsPerBlock,
+                                title ? &*title : nullptr,
+                                table.identity.value(kTankNumberField),
+                                table.increments};
+    input.note = beyondTankNote(config, rows);
+    if (!input.note.empty()) {
+        input.beyondTank = [&config](double level) { return rowBeyondTank(config, level); };
+    }
+    return SaveFileToExcel3(input, path, ui, how);
 }
 
 }  // namespace quorvel

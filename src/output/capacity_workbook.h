@@ -20,8 +20,7 @@ namespace quorvel {
 inline constexpr const char* kWorkbookFileName = "~001.xlsx";
 
 struct CapacityWorkbookInput {
-    const std::vector<std::string>& tableRows;    // "level,volume", in table order
-    const std::vector<std::string>& weightTexts;  // one per row when useDensity
+    const TableRows& rows;  // in table order; weights one per row when useDensity
     bool useDensity;
     const std::string& parameterSummary;  // lines separated by CR LF
     ShellKind shellKind;
@@ -30,9 +29,6 @@ struct CapacityWorkbookInput {
     const TableTitle* title = nullptr;
     std::string tankNumber = {};  // for the footer; may be empty
     bool increments = false;      // the column of litres per millimetre
-    // The rows' numbers when they are not held as texts (a spooled table: tableRows and
-    // weightTexts are then empty and not read); nullptr reads tableRows and weightTexts.
-    const TableRowNumbers* rows = nullptr;
     // Set when some rows lie beyond what the tank describes (rowBeyondTank): their volume and
     // weight carry the mark, and `note`, below the summary of the title, says what it means.
     std::function<bool(double level)> beyondTank = {};
@@ -62,27 +58,25 @@ std::string workbookPrompt(const std::string& summary, const std::string& note =
 // The summary, the note (when there is one) on the next line, then the footer.
 std::string workbookTitle(const std::string& summary, const std::string& note = {});
 
-// Asks, writes `path` and opens it. Returns whether the workbook was saved. The writer's own
-// boxes are shown through `ui`: a table that does not fit on a sheet, a failed save. A
-// failure of the library while the book is built throws ExceptionXL; a row that is not a
-// number throws ConversionError: nothing is written then.
+// How a workbook is saved: asked for first and opened after, as 生成容积表 saves ~001.xlsx, or
+// neither, as "另存为…" saves it under a name the user chose; and what the front end adds and
+// learns (nullptr: nothing).
+struct WorkbookSave {
+    bool confirmAndOpen = true;
+    WorkbookSession* session = nullptr;
+};
+
+// Asks (when `how` says so), writes `path` and opens it. Returns whether the workbook was
+// saved. The writer's own boxes are shown through `ui`: a table that does not fit on a sheet, a
+// failed save. A failure of the library while the book is built throws ExceptionXL; a row that
+// is not a number throws ConversionError: nothing is written then. The rows are read while the
+// book is saved, so its memory does not grow with the table.
 bool SaveFileToExcel3(const CapacityWorkbookInput& input, const std::string& path, UiServices& ui,
-                      WorkbookSession* session = nullptr);
+                      const WorkbookSave& how = {});
 
 // SaveFileToExcel3 for a walked table: with its title block when its identity is filled, and
 // with the increment column when asked.
-bool saveCapacityTable(const CapacityTable& table, const std::string& path, UiServices& ui,
-                       WorkbookSession* session = nullptr);
-
-// The same for a table whose rows were kept on disk as they were computed (RowSpool): `table`
-// gives the request, method, identity and increments, its row lists empty; `rows` the rows.
-// The rows are read while the book is saved, so its memory does not grow with the table.
-bool saveCapacityTable(const CapacityTable& table, const TableRowNumbers* rows,
-                       const std::string& path, UiServices& ui, WorkbookSession* session = nullptr);
-
-// The same workbook under a name the user chose ("另存为…"): nothing asked, nothing opened;
-// a failed save shows the same box. Whether it was saved.
-bool saveCapacityTableAs(const CapacityTable& table, const std::string& path, UiServices& ui,
-                         std::string* saveFailure = nullptr);
+bool saveCapacityTable(const TableHead& table, const TableRows& rows, const std::string& path,
+                       UiServices& ui, const WorkbookSave& how = {});
 
 }  // namespace quorvel

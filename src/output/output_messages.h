@@ -4,6 +4,9 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
+
+#include "units/units.h"
 
 namespace quorvel::output_messages {
 
@@ -128,5 +131,60 @@ inline constexpr const char* kSnapshotProposedName = "打印窗体";
 inline constexpr const char* kSnapshotCaption = "提示";
 inline constexpr const char* kSnapshotSavedText =
     "打印的窗体保存到您指定的图形文件，您可打开该文件进行打印！";
+
+// The gauging ticket (计量单): the captions of the window 油量计算 and the lines of the ticket,
+// with their units.
+inline constexpr std::string_view kTicketTitle = "计量单";
+inline constexpr std::string_view kTicketTime = "计算时间";
+inline constexpr std::string_view kGaugingTime = "检尺时间";
+inline constexpr std::string_view kProductName = "油品名称";
+// A tilted tank's position on the ticket: α, β and F as typed, the low end when chosen.
+inline constexpr std::string_view kTicketTilt = "倾斜";
+inline constexpr const char* kLowEndLeft = "低端在左封头";
+inline constexpr const char* kLowEndRight = "低端在右封头";
+inline std::string ticketTilt(const std::string& alpha, const std::string& beta,
+                              const std::string& offset, const std::string& lowEnd) {
+    return "α " + alpha + "°，β " + beta + "°，F " + offset + " mm" +
+           (lowEnd.empty() ? "" : "，" + lowEnd);
+}
+inline constexpr std::string_view kTicketTank = "油罐";
+inline std::string calibratedTank(std::size_t points) {
+    return "罐容标定，" + std::to_string(points) + " 个标定点";
+}
+inline constexpr std::string_view kTicketMethod = "容积计算方法";
+inline constexpr std::string_view kMethodClassic = "经典公式";
+inline constexpr std::string_view kMethodExact = "真实几何";
+inline constexpr std::string_view kTicketInputs = "输入";
+inline constexpr std::string_view kTicketResults = "结果";
+inline constexpr std::string_view kDip = "液位";
+inline constexpr std::string_view kUllage = "空高";
+inline constexpr std::string_view kReferenceHeight = "参照高度";
+inline constexpr std::string_view kProductGroup = "油品类别";
+inline constexpr std::string_view kOilTemperature = "油温";
+inline constexpr std::string_view kObservedDensity = "视密度";
+inline constexpr std::string_view kTestTemperature = "试验温度";
+inline constexpr std::string_view kStandardDensityTyped = "标准密度（输入）";
+inline constexpr std::string_view kStandardDensity = "标准密度";
+inline constexpr std::string_view kReading = "查表方式";
+inline constexpr std::string_view kReadingPrintedTable = "按印刷表查表";
+inline constexpr std::string_view kReadingFormula = "按公式计算";
+inline constexpr std::string_view kVt = "计量温度下体积 Vt";
+inline constexpr std::string_view kRho20 = "标准密度 ρ20";
+inline constexpr std::string_view kVcf20 = "体积修正系数 VCF20";
+inline constexpr std::string_view kV20 = "标准体积 V20";
+inline constexpr std::string_view kMass = "质量（空气中）m";
+// The units beside the ticket's numbers (units/units.h), and the oil's temperature.
+inline constexpr std::string_view kUnitMm = units::kMillimetre.symbol;
+inline constexpr std::string_view kUnitCelsius = "°C";
+inline constexpr std::string_view kUnitDensity = units::kKgPerCubicMetre.symbol;
+inline constexpr std::string_view kUnitGramsPerCm3 = units::kGramsPerCubicCentimetre.symbol;
+inline constexpr std::string_view kUnitLitre = units::kLitre.symbol;
+inline constexpr std::string_view kUnitKg = units::kKilogram.symbol;
+inline constexpr std::string_view kTicketBasis =
+    "依据 GB/T 1885-1998 石油计量表（表 59、表 60）：V20 = Vt × VCF20，"
+    "m = V20 × (ρ20 − 1.1 kg/m³)";
+inline constexpr std::string_view kTicketGauger = "计量员";
+inline constexpr std::string_view kTicketChecker = "复核";
+inline constexpr std::string_view kTicketFooter = "本计量单由 Quorvel 生成。";
 
 }  // namespace quorvel::output_messages

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <string_view>
 #include <type_traits>
@@ -15,11 +16,12 @@ namespace {
 static_assert(std::is_trivially_copyable_v<RowNumbers> && sizeof(RowNumbers) == 24);
 
 constexpr std::size_t kPendingRows = 4096;  // 96 KiB written at a time
+constexpr std::size_t kWindowBytes = 64 * 1024;
 constexpr std::string_view kPurpose = "the table's rows";
 
 }  // namespace
 
-RowSpool::RowSpool() {
+RowSpool::RowSpool() : lines_(kPurpose) {
     pending_.reserve(kPendingRows);
 }
 
@@ -28,6 +30,13 @@ void RowSpool::append(const TableRow& row) {
     pending_.push_back(
         {cells.level, cells.volume, row.weight.empty() ? 0.0 : parseRowNumber(row.weight)});
     ++size_;
+    weights_ = !row.weight.empty();
+    lines_.append(row.text);
+    if (weights_) {
+        lines_.append(",");
+        lines_.append(row.weight);
+    }
+    lines_.append("\n");
     if (pending_.size() == kPendingRows) {
         flush();
     }
@@ -65,6 +74,49 @@ void RowSpool::read(std::size_t first, std::size_t count, RowNumbers* out) const
     for (; k < count; ++k) {
         out[k] = pending_[first + k - written];
     }
+}
+
+void RowSpool::readLine(std::size_t i) const {
+    if (i < nextRow_) {
+        nextRow_ = 0;  // back to the first row
+        nextByte_ = 0;
+    }
+    const std::size_t total = lines_.size();
+    for (;;) {
+        // The window holds [windowStart_, windowStart_ + size); refill it from nextByte_.
+        if (nextByte_ < windowStart_ || nextByte_ >= windowStart_ + window_.size()) {
+            window_.resize(std::min(kWindowBytes, total - nextByte_));
+            lines_.read(nextByte_, window_.size(), window_.data());
+            windowStart_ = nextByte_;
+        }
+        const std::size_t from = nextByte_ - windowStart_;
+        const std::size_t end = window_.find('\n', from);
+        if (end == std::string::npos) {
+            // A line across the window's end: the window moves to its start, twice as wide
+            // as the part it had of it when that is longer than a window.
+            const std::size_t need = std::max(kWindowBytes, 2 * (window_.size() - from));
+            windowStart_ = nextByte_;
+            window_.resize(std::min(need, total - nextByte_));
+            lines_.read(nextByte_, window_.size(), window_.data());
+            continue;
+        }
+        const std::size_t row = nextRow_++;
+        nextByte_ = windowStart_ + end + 1;
+        if (row == i) {
+            line_.assign(window_, from, end - from);
+            return;
+        }
+    }
+}
+
+RowTexts RowSpool::texts(std::size_t i) const {
+    readLine(i);
+    const std::string_view line = line_;
+    if (!weights_) {
+        return splitRowText(line);
+    }
+    const auto weightComma = line.rfind(',');
+    return splitRowText(line.substr(0, weightComma), line.substr(weightComma + 1));
 }
 
 }  // namespace quorvel

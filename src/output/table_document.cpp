@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "form/fields.h"
 #include "output/output_messages.h"
 #include "tank/density.h"
 #include "tank/volume.h"
@@ -26,7 +27,7 @@ std::vector<std::string> lines(const std::string& text) {
     return out;
 }
 
-std::string totalCapacity(const CapacityTable& table) {
+std::string totalCapacity(const TableHead& table) {
     const TankConfig& config = table.config;
     const double top = config.height();
     VolumeState state;
@@ -57,7 +58,7 @@ bool rowBeyondTank(const TankConfig& config, double level) {
     return config.extentOf(level) != LevelExtent::Within;
 }
 
-std::string beyondTankNote(const TankConfig& config, const TableRowNumbers& rows) {
+std::string beyondTankNote(const TankConfig& config, const TableRows& rows) {
     if (rows.size() == 0) {
         return {};
     }
@@ -74,21 +75,18 @@ std::string beyondTankNote(const TankConfig& config, const TableRowNumbers& rows
     return msg::aboveTankNote(kBeyondMark, formatLevel(config.height()));
 }
 
-std::string tableSummary(const CapacityTable& table) {
+std::string tableSummary(const TableHead& table) {
     return table.config.shellKind == ShellKind::Calibrated ? msg::kCalibratedSummary
                                                            : table.config.parameterSummary;
 }
 
-TableTitle tableTitle(const CapacityTable& table) {
-    return tableTitle(table, HeldRowNumbers(table.tableRows, table.weightTexts));
-}
-
-TableTitle tableTitle(const CapacityTable& table, const TableRowNumbers& rows) {
+TableTitle tableTitle(const TableHead& table, const TableRows& rows) {
     const TankConfig& config = table.config;
     const TableIdentity& id = table.identity;
     TableTitle title;
     title.heading = msg::kDocumentHeading;
-    for (std::string_view control : {"Edit49", "Edit50", "Edit51", "Edit52"}) {
+    for (std::string_view control :
+         {kTankNumberField, kOwnerField, kLocationField, kNominalCapacityField}) {
         addIdentity(title, id, control);
     }
     title.items.push_back({msg::kTotalCapacityLabel, totalCapacity(table)});
@@ -123,20 +121,17 @@ TableTitle tableTitle(const CapacityTable& table, const TableRowNumbers& rows) {
                                                     config.calibrationPoints.size())});
     }
     title.items.push_back({msg::kTemperatureLabel, msg::kStandardTemperature});
-    for (std::string_view control : {"Edit53", "Edit54", "Edit55", "Edit58"}) {
+    for (std::string_view control :
+         {kCertificateField, kTableDateField, kValidUntilField, kUncertaintyField}) {
         addIdentity(title, id, control);
     }
     title.summary = lines(tableSummary(table));
     if (std::string note = beyondTankNote(config, rows); !note.empty()) {
         title.summary.push_back(std::move(note));
     }
-    title.signatures = {{msg::kCompiledByLabel, id.value("Edit56")},
-                        {msg::kCheckedByLabel, id.value("Edit57")}};
+    title.signatures = {{msg::kCompiledByLabel, id.value(kCompiledByField)},
+                        {msg::kCheckedByLabel, id.value(kCheckedByField)}};
     return title;
-}
-
-std::string incrementText(std::string_view row, std::string_view next) {
-    return incrementText(parseTableRow(row), parseTableRow(next));
 }
 
 std::string incrementText(LevelAndVolume a, LevelAndVolume b) {

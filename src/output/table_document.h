@@ -26,14 +26,13 @@ struct TableTitle {
     std::vector<TitleItem> signatures;  // 编制, 核验
 };
 
-// The title of `table`. Computes the total capacity: the volume at the tank's height by the
-// table's method (throws as the table's walk does).
-TableTitle tableTitle(const CapacityTable& table);
-// The same with the levels of the first and last row read from `rows` (a spooled table).
-TableTitle tableTitle(const CapacityTable& table, const TableRowNumbers& rows);
+// The title of `table`, the levels of its first and last row read from `rows`. Computes the
+// total capacity: the volume at the tank's height by the table's method (throws as the table's
+// walk does).
+TableTitle tableTitle(const TableHead& table, const TableRows& rows);
 
 // The summary lines the workbook's title starts with: "罐容标定" for a calibrated tank.
-std::string tableSummary(const CapacityTable& table);
+std::string tableSummary(const TableHead& table);
 
 // Whether the row at `level` (mm) is no measured or computed volume of the tank as described:
 // outside a calibrated tank's points (extrapolated) or above a tank's height (the full tank).
@@ -43,14 +42,12 @@ inline constexpr const char* kBeyondMark = "*";
 
 // The note that explains the mark, in the title, when a row of `rows` is marked; else empty.
 // The levels of a table rise, so only its first and last rows need looking at.
-std::string beyondTankNote(const TankConfig& config, const TableRowNumbers& rows);
+std::string beyondTankNote(const TankConfig& config, const TableRows& rows);
 
 // The increment of a row: litres per millimetre from it to the next row, (V₂ − V₁)/(h₂ − h₁),
-// from the two rows' texts "level,litres" as the table prints them, rounded to three
-// decimals (half away from zero); the interpolation an operator does between two printed
-// rows. Empty for the last row (no next row) or levels that do not rise.
-std::string incrementText(std::string_view row, std::string_view next);
-// The same from the two rows' numbers as parsed from those texts.
+// from the two rows' numbers as the table prints them, rounded to three decimals (half away
+// from zero); the interpolation an operator does between two printed rows. Empty for levels
+// that do not rise.
 std::string incrementText(LevelAndVolume row, LevelAndVolume next);
 
 }  // namespace quorvel

@@ -1,5 +1,6 @@
 #include "output/table_paper.h"
 
+#include "form/fields.h"
 #include "output/output_messages.h"
 #include "output/pdf_document.h"
 #include "output/table_document.h"
@@ -10,24 +11,16 @@ namespace {
 
 namespace msg = output_messages;
 
-// The row's level and volume texts, split at the first comma as the workbook splits them.
-std::pair<std::string_view, std::string_view> rowParts(std::string_view row) {
-    const auto comma = row.find(',');
-    if (comma == std::string_view::npos)
-        return {row, {}};
-    return {row.substr(0, comma), row.substr(comma + 1)};
-}
-
 }  // namespace
 
-std::string tablePaperTitle(const CapacityTable& table) {
-    const std::string& tank = table.identity.value("Edit49");
+std::string tablePaperTitle(const TableHead& table) {
+    const std::string& tank = table.identity.value(kTankNumberField);
     return tank.empty() ? std::string(msg::kDocumentHeading)
                         : std::string(msg::kDocumentHeading) + " " + tank;
 }
 
-paper::Document tablePaperDocument(const CapacityTable& table) {
-    const TableTitle title = tableTitle(table);
+paper::Document tablePaperDocument(const TableHead& table, const TableRows& rows) {
+    const TableTitle title = tableTitle(table, rows);
     paper::Document doc;
     doc.blocks.push_back(paper::Heading{tablePaperTitle(table)});
     paper::Fields fields;
@@ -48,38 +41,44 @@ paper::Document tablePaperDocument(const CapacityTable& table) {
     const bool weights = table.config.useDensity;
     if (weights)
         flow.columns.push_back({msg::kWeightHeading, paper::Align::Right, true});
-    if (!beyondTankNote(table.config, HeldRowNumbers(table.tableRows, table.weightTexts)).empty()) {
+    if (!beyondTankNote(table.config, rows).empty()) {
         flow.mark = std::string(kBeyondMark);  // built, not assigned: GCC 12 -Wrestrict
-        flow.marked = [&table](std::size_t i) {
-            return rowBeyondTank(table.config, parseTableRow(table.tableRows[i]).level);
+        flow.marked = [&table, &rows](std::size_t i) {
+            RowNumbers row;
+            rows.read(i, 1, &row);
+            return rowBeyondTank(table.config, row.level);
         };
     }
     if (table.increments)
         flow.columns.push_back({msg::kIncrementHeading});
-    flow.rowCount = table.tableRows.size();
+    flow.rowCount = rows.size();
     const bool increments = table.increments;
-    flow.cells = [&table, weights, increments](std::size_t i, std::vector<std::string>& cells) {
-        const auto [level, volume] = rowParts(table.tableRows[i]);
+    flow.cells = [&rows, weights, increments](std::size_t i, std::vector<std::string>& cells) {
+        const RowTexts texts = rows.texts(i);
         cells.push_back(std::to_string(i + 1));
-        cells.emplace_back(level);
-        cells.emplace_back(volume);
+        cells.emplace_back(texts.level);
+        cells.emplace_back(texts.volume);
         if (weights)
-            cells.push_back(table.weightTexts[i]);
+            cells.emplace_back(texts.weight);
         if (increments) {
-            cells.push_back(i + 1 < table.tableRows.size()
-                                ? incrementText(table.tableRows[i], table.tableRows[i + 1])
-                                : std::string());
+            std::string perMm;
+            if (i + 1 < rows.size()) {
+                RowNumbers two[2];
+                rows.read(i, 2, two);
+                perMm = incrementText({two[0].level, two[0].volume}, {two[1].level, two[1].volume});
+            }
+            cells.push_back(std::move(perMm));
         }
     };
-    const std::string& tank = table.identity.value("Edit49");
+    const std::string& tank = table.identity.value(kTankNumberField);
     if (!tank.empty())
         doc.footerLeft = msg::kTankNumberFooter + tank;
     doc.pageNumber = msg::kPaperPageNumber;
     return doc;
 }
 
-int writeTablePdf(const CapacityTable& table, const std::string& path) {
-    return paper::writePdf(tablePaperDocument(table), tablePaperTitle(table), path);
+int writeTablePdf(const TableHead& table, const TableRows& rows, const std::string& path) {
+    return paper::writePdf(tablePaperDocument(table, rows), tablePaperTitle(table), path);
 }
 
 }  // namespace quorvel

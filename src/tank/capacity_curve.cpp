@@ -4,20 +4,18 @@
 #include <cmath>
 
 #include "tank/density.h"
-#include "text/row_text.h"
+#include "units/units.h"
 
 namespace quorvel {
-namespace {
-
-// A calibrated tank's points on its curve: litres, or kilograms at the density.
-void addMeasured(CapacityCurve& curve, const TankConfig& config,
-                 std::optional<double> densityKgPerM3) {
+void addMeasuredPoints(CapacityCurve& curve, const TankConfig& config,
+                       std::optional<double> densityKgPerM3) {
     if (config.shellKind != ShellKind::Calibrated || config.calibrationPoints.empty()) {
         return;
     }
     const CalibrationPoints& points = config.calibrationPoints;
     for (std::size_t i = 0; i < points.size(); ++i) {
-        const long double m3 = static_cast<long double>(points.volumes[i]) / 1000;
+        const long double m3 =
+            static_cast<long double>(points.volumes[i]) / units::kLitresPerCubicMetre;
         curve.measured.push_back(
             {points.levels[i], static_cast<double>(shownQuantity(m3, densityKgPerM3))});
     }
@@ -25,8 +23,6 @@ void addMeasured(CapacityCurve& curve, const TankConfig& config,
               [](const CurvePoint& a, const CurvePoint& b) { return a.level < b.level; });
     curve.measuredSpan = config.calibratedSpan();
 }
-
-}  // namespace
 
 CapacityCurve capacityCurve(const TankConfig& config, std::size_t count,
                             std::optional<double> densityKgPerM3, Method method, double reach) {
@@ -51,20 +47,7 @@ CapacityCurve capacityCurve(const TankConfig& config, std::size_t count,
             curve.points.push_back({level, static_cast<double>(value)});
         },
         method);
-    addMeasured(curve, config, densityKgPerM3);
-    return curve;
-}
-
-CapacityCurve capacityCurve(const CapacityTable& table, std::optional<double> densityKgPerM3) {
-    CapacityCurve curve;
-    curve.weights = table.config.useDensity && table.weightTexts.size() == table.tableRows.size();
-    curve.points.reserve(table.tableRows.size());
-    for (std::size_t i = 0; i < table.tableRows.size(); ++i) {
-        const LevelAndVolume row = parseTableRow(table.tableRows[i]);
-        const double value = curve.weights ? parseRowNumber(table.weightTexts[i]) : row.volume;
-        curve.points.push_back({row.level, value});
-    }
-    addMeasured(curve, table.config, curve.weights ? densityKgPerM3 : std::nullopt);
+    addMeasuredPoints(curve, config, densityKgPerM3);
     return curve;
 }
 

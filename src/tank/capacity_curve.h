@@ -38,10 +38,9 @@ CapacityCurve capacityCurve(const TankConfig& config, std::size_t count,
                             std::optional<double> densityKgPerM3, Method method = Method::Classic,
                             double reach = 0);
 
-// The curve of a walked table, read back from its row texts (text/row_text.h): the litres
-// of each row, or its kilograms when the table has weights (at `densityKgPerM3`, which the
-// measured points of a calibrated tank are weighed at).
-CapacityCurve capacityCurve(const CapacityTable& table,
-                            std::optional<double> densityKgPerM3 = std::nullopt);
+// Adds a calibrated tank's measured points and their span to `curve`, in its unit: litres, or
+// kilograms at `densityKgPerM3`. Nothing for any other tank.
+void addMeasuredPoints(CapacityCurve& curve, const TankConfig& config,
+                       std::optional<double> densityKgPerM3);
 
 }  // namespace quorvel

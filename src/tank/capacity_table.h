@@ -3,6 +3,7 @@
 // a weight text.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -22,16 +23,20 @@ namespace quorvel {
 // Longest table generated; a longer request is refused before the walk.
 inline constexpr std::size_t kMaxTableRows = 1'000'000;
 
-// What the workbook writer needs: the rows, the weights and the request they came from
-// (parameterSummary, shellKind, useDensity, rowsPerBlock); for a table to issue, its
-// identity and whether it carries the increment column.
-struct CapacityTable {
+// What a table is beside its rows, as its documents show it: the request the rows came from
+// (parameterSummary, shellKind, useDensity, rowsPerBlock), how the volumes were computed and,
+// for a table to issue, its identity and whether it carries the increment column.
+struct TableHead {
     TankConfig config;
+    Method method = Method::Classic;  // how the volumes were computed
+    TableIdentity identity;           // "罐容表信息"; all empty: no title block
+    bool increments = false;          // the column of litres per millimetre
+};
+
+// A table with its rows held as texts, as the window's lists hold them.
+struct CapacityTable : TableHead {
     std::vector<std::string> tableRows;
     std::vector<std::string> weightTexts;  // one per row with useDensity, else empty
-    Method method = Method::Classic;       // how the volumes were computed
-    TableIdentity identity;                // "罐容表信息"; all empty: no title block
-    bool increments = false;               // the column of litres per millimetre
 };
 
 // The levels of a table. Level i is from + i × step (no drift from repeated addition); a
@@ -60,9 +65,19 @@ void forEachLevel(const TankConfig& config, Visit&& visit, Method method = Metho
     const auto count = static_cast<std::size_t>(levels.count());
     const VolumeModel volume(config, method);
     VolumeState state;
-    for (std::size_t i = 0; i < count; ++i) {
-        const double level = levels[i];
-        visit(level, volume(level, config.levelStep, state));
+    // Computed in runs, handed over one by one.
+    constexpr std::size_t kRun = 64;
+    double at[kRun];
+    double totals[kRun];
+    for (std::size_t first = 0; first < count; first += kRun) {
+        const std::size_t n = std::min(kRun, count - first);
+        for (std::size_t k = 0; k < n; ++k) {
+            at[k] = levels[first + k];
+        }
+        volume(at, n, config.levelStep, state, totals);
+        for (std::size_t k = 0; k < n; ++k) {
+            visit(at[k], totals[k]);
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include "tank/density.h"
 
+#include "form/fields.h"
 #include "tank/tank_messages.h"
 #include "text/number_format.h"
 #include "text/number_text.h"
@@ -7,12 +8,12 @@
 namespace quorvel {
 
 Outcome<double> MiDu(const FieldSource& form) {
-    const std::string unit = form.text("ComboBox1");
-    if (unit != "Kg/m^3" && unit != "g/cm^3") {
+    const std::optional<units::DensityUnit> unit =
+        units::densityUnitOf(form.text(kDensityUnitList));
+    if (!unit) {
         return messageStop(std::string(tank_messages::kDensityUnitMissing));
     }
-    const double value = textToNumber(form.text("Edit37"));
-    return unit == "g/cm^3" ? value * 1000 : value;
+    return textToNumber(form.text(kDensityField)) * unit->kgPerCubicMetre;
 }
 
 bool densityLikely(double kgPerM3) {

@@ -7,6 +7,7 @@
 
 #include "form/field_source.h"
 #include "tank/outcome.h"
+#include "units/units.h"
 
 namespace quorvel {
 
@@ -25,7 +26,8 @@ bool densityLikely(double kgPerM3);
 // What a total of `totalM3` cubic metres shows: kilograms at a density (kg/m^3), litres
 // without one; the product is formed in long double.
 inline long double shownQuantity(long double totalM3, std::optional<double> densityKgPerM3) {
-    return densityKgPerM3 ? totalM3 * static_cast<long double>(*densityKgPerM3) : totalM3 * 1000;
+    return densityKgPerM3 ? totalM3 * static_cast<long double>(*densityKgPerM3)
+                          : units::litres(totalM3);
 }
 
 // The text of that quantity, FormatTwoDecimals: the one route by which the table's weights,

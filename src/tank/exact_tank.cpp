@@ -3,6 +3,7 @@
 #include <numbers>
 
 #include "geometry/numeric.h"
+#include "tank/head_model.h"
 #include "tank/tank_messages.h"
 
 namespace quorvel {
@@ -12,34 +13,9 @@ double radians(double degrees) {
     return degrees * std::numbers::pi / 180;
 }
 
-exact::HeadProfile profile(const HeadSpec& head, double rimRadius) {
-    const double R = rimRadius, h = head.flangeHeight;
-    switch (head.kind) {
-        case HeadKind::StandardEllipsoidal:
-            return exact::ellipsoidalProfile(R, R / 2);  // a quarter of the diameter
-        case HeadKind::NonStandardEllipsoidal:
-            return exact::ellipsoidalProfile(R, head.depth - h);
-        case HeadKind::Conical:
-            return exact::conicalProfile(R, head.coneHeight - h);
-        case HeadKind::Frustum:
-            return exact::frustumProfile(R, head.depth - h, head.smallDiameter);
-        case HeadKind::SphericalCap:
-            return exact::sphericalCapProfile(R, head.depth);
-        case HeadKind::StandardDished:
-            return exact::torisphericalProfile(R, 2 * R, 0.2 * R);  // Ri = D, r = 0.1·D
-        case HeadKind::NonStandardDished:
-            return exact::dishedProfileForDepth(R, head.sphereRadius, head.depth - h);
-        case HeadKind::Hemispherical:
-            return exact::ellipsoidalProfile(R, R);
-        case HeadKind::Flat:
-            return {};
-    }
-    return {};
-}
-
 exact::HeadProfile sideProfile(const HeadSpec& head, double rimRadius, bool left) {
     try {
-        return profile(head, rimRadius);
+        return heads::profile(head, rimRadius);
     } catch (const exact::GeometryError&) {
         throw exact::GeometryError(left ? tank_messages::kLeftHeadNoSolid
                                         : tank_messages::kRightHeadNoSolid);
@@ -50,10 +26,8 @@ exact::HeadProfile sideProfile(const HeadSpec& head, double rimRadius, bool left
 
 exact::AxialTank axialTank(const TankConfig& c) {
     exact::AxialTank t;
-    const bool circular =
-        c.shellKind == ShellKind::Horizontal && c.sectionKind == SectionKind::Circular;
-    t.A = circular ? c.diameter : c.verticalDiameter;
-    t.B = circular ? c.diameter : c.horizontalDiameter;
+    t.A = c.sectionHeight();
+    t.B = c.sectionWidth();
     t.length = c.lengthWithFlanges();
     if (!(t.A > 0) || !(t.B > 0) || !(t.length >= 0) || !std::isfinite(t.A * t.B * t.length)) {
         throw exact::GeometryError(tank_messages::kShellNoSolid);

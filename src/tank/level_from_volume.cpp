@@ -7,6 +7,7 @@
 #include <numbers>
 #include <vector>
 
+#include "tank/head_model.h"
 #include "tank/volume.h"
 
 namespace quorvel {
@@ -17,31 +18,6 @@ constexpr double kDegree = std::numbers::pi / 180;
 // The most steps of the root finder: far more than a double's bits need.
 constexpr std::uintmax_t kMaxIterations = 200;
 
-// Whether a head's classic volume only grows with the level: its routine is monotone for a
-// head whose dimensions describe one (a depth beyond its flange, a small end narrower than the
-// shell). The spherical-cap series is not: it overshoots the full head near the top.
-bool classicHeadGrows(const HeadSpec& head, double diameter) {
-    switch (head.kind) {
-        case HeadKind::StandardEllipsoidal:
-        case HeadKind::StandardDished:
-        case HeadKind::Hemispherical:
-        case HeadKind::Flat:
-            return true;
-        case HeadKind::NonStandardEllipsoidal:
-            return head.depth - head.flangeHeight > 0;
-        case HeadKind::Conical:
-            return head.coneHeight - head.flangeHeight > 0;
-        case HeadKind::Frustum:
-            return head.depth - head.flangeHeight > 0 && head.smallDiameter >= 0 &&
-                   head.smallDiameter < diameter;
-        case HeadKind::NonStandardDished:
-            return head.depth - head.flangeHeight > 0 && head.dishedRatio > 0;
-        case HeadKind::SphericalCap:
-            return false;
-    }
-    return false;
-}
-
 // Whether the volume can only grow with the level, so the root finder may start at once from
 // the tank's whole range. A rising plane wets more of the tank unless a head is taken off, a
 // fitting displaces liquid, or the gauge points downward (|β| ≥ 90°); the classic routines
@@ -50,15 +26,13 @@ bool volumeRises(const TankConfig& c, Method method) {
     const bool geometric = !c.leftHead.subtract && !c.rightHead.subtract &&
                            !(c.fittingVolume > 0) &&
                            (c.shellKind != ShellKind::Tilted || std::cos(c.tiltBeta * kDegree) > 0);
-    if (method == Method::Exact || c.shellKind == ShellKind::Spherical) {
+    if (method == Method::Exact || !c.headsApply()) {
         return geometric;
     }
-    const double rim =
-        c.shellKind == ShellKind::Horizontal && c.sectionKind == SectionKind::Circular
-            ? c.diameter
-            : c.horizontalDiameter;
-    return geometric && c.lengthWithFlanges() >= 0 && classicHeadGrows(c.leftHead, rim) &&
-           classicHeadGrows(c.rightHead, rim);
+    // The classic routines also need heads whose own volume grows (tank/head_model.h).
+    const double rim = c.rimDiameter();
+    return geometric && c.lengthWithFlanges() >= 0 && heads::classicRises(c.leftHead, rim) &&
+           heads::classicRises(c.rightHead, rim);
 }
 
 // Steps of the scan for the first crossing: none where the volume only grows; where it can
@@ -169,9 +143,13 @@ LevelSearch levelForVolume(const TankConfig& c, double m3, Method method) {
         return levelOnPoints(c, m3);  // the same interpolation by either method
     }
     const VolumeModel model(c, method);
+    // Each level on its own: a failing routine counts nothing (the tilt's trigonometry, which
+    // depends on the tank alone, is kept).
+    VolumeState kept;
     auto volume = [&](double level) {
-        VolumeState fresh;  // a level on its own: a failing routine counts nothing
-        return model(level, 0, fresh);
+        double v = 0;
+        model(&level, 1, 0, kept, &v, true);
+        return v;
     };
     const LevelRange range = c.levelRange();
     const int steps = scanSteps(c, method);
@@ -183,10 +161,26 @@ LevelSearch levelForVolume(const TankConfig& c, double m3, Method method) {
         result.level = lo;
         return result;
     }
+    // The scan's levels, computed in runs.
+    constexpr int kRun = 64;
+    double runLevels[kRun];
+    double runVolumes[kRun];
+    int runFirst = 1, runCount = 0;
     // The first step across which the volume passes m3, from below or from above.
     for (int i = 1; i <= steps; ++i) {
-        const double hi = i == steps ? range.to : range.from + (range.to - range.from) * i / steps;
-        const double vhi = volume(hi);
+        const auto stepLevel = [&](int k) {
+            return k == steps ? range.to : range.from + (range.to - range.from) * k / steps;
+        };
+        if (i >= runFirst + runCount) {
+            runFirst = i;
+            runCount = std::min(kRun, steps - i + 1);
+            for (int k = 0; k < runCount; ++k) {
+                runLevels[k] = stepLevel(i + k);
+            }
+            model(runLevels, static_cast<std::size_t>(runCount), 0, kept, runVolumes, true);
+        }
+        const double hi = runLevels[i - runFirst];
+        const double vhi = runVolumes[i - runFirst];
         result.lowest = std::min(result.lowest, vhi);
         result.highest = std::max(result.highest, vhi);
         if (vhi == m3) {

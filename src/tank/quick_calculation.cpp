@@ -10,24 +10,26 @@
 
 namespace quorvel {
 
-Outcome<QuickRequest> readQuickRequest(FieldSource& form, std::string_view levelField) {
+Outcome<QuickRequest> readQuickRequest(FieldSource& form, std::string_view levelField,
+                                       std::optional<double> given) {
     QuickRequest request;
     TankConfig& config = request.config;
     if (auto stop = readShellFields(form, config)) {
         return *stop;
     }
     // The level, then the dead volume and the fitting, in the order they are checked.
-    if (form.text(levelField).empty()) {
+    if (!given && form.text(levelField).empty()) {
         return messageStop(std::string(tank_messages::kQuickMissing));
     }
     if (auto stop = readCorrectionFields(form, config)) {
         return *stop;
     }
-    const double level = textToNumber(form.text(levelField));
+    const double level = given ? *given : textToNumber(form.text(levelField));
     if (level < 0) {
         return errorStop(
             tank_messages::negativeLevel(tank_messages::kLevelName, formatLevel(level)));
     }
+    request.askedLevel = level;
     request.level = config.limitToTank(level);
     if (auto stop = readHeadFields(form, config)) {
         return *stop;
@@ -47,6 +49,7 @@ QuickResult quickResult(const QuickRequest& request, long double totalM3,
     QuickResult result;
     result.config = request.config;
     result.level = request.level;
+    result.askedLevel = request.askedLevel;
     result.densityKgPerM3 = densityKgPerM3;
     result.value = static_cast<double>(shownQuantity(totalM3, densityKgPerM3));
     result.text = VtoEdit(totalM3, densityKgPerM3);

@@ -15,22 +15,26 @@ namespace quorvel {
 
 // A quick calculation read from the window.
 struct QuickRequest {
-    TankConfig config;  // with the correction fields and dished ratios
-    double level = 0;   // mm, Edit35 limited to the tank's height
+    TankConfig config;      // with the correction fields and dished ratios
+    double level = 0;       // mm, Edit35 limited to the tank's height
+    double askedLevel = 0;  // mm, as asked, before the limit
 };
 
 // Reads the shell (its stop when a field is missing), then the level of `levelField` (Edit35,
 // or the dip of the window "油量计算") and, where they apply, the correction fields Edit13,
 // Edit31, Edit32, Edit33 ("呵呵，数据还没输完呢！"), then the heads of a tank that has them. A
 // level below zero stops it ("液位不能为负"). The table fields are neither checked nor read.
-// Throws ConversionError for a text that is not a number.
+// Throws ConversionError for a text that is not a number. A `level` given (one an ullage gave,
+// which the field shows as printed) is taken as it is, the field not read.
 Outcome<QuickRequest> readQuickRequest(FieldSource& form,
-                                       std::string_view levelField = kQuickLevelField);
+                                       std::string_view levelField = kQuickLevelField,
+                                       std::optional<double> level = std::nullopt);
 
 // What a quick calculation computed: the tank as read, the level used and the value shown.
 struct QuickResult {
     TankConfig config;
     double level = 0;                      // mm, limited to the tank's height
+    double askedLevel = 0;                 // mm, as asked
     double value = 0;                      // litres, or kilograms with a density
     std::optional<double> densityKgPerM3;  // set when the value is a weight
     std::string text;                      // the value as Edit36 shows it

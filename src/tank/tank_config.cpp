@@ -2,14 +2,15 @@
 
 #include <algorithm>
 
+#include "tank/shell_kinds.h"
+
 namespace quorvel {
 
 double TankConfig::height() const {
     switch (shellKind) {
         case ShellKind::Horizontal:
-            return sectionKind == SectionKind::Circular ? diameter : verticalDiameter;
         case ShellKind::Tilted:
-            return verticalDiameter;
+            return sectionHeight();
         case ShellKind::Spherical:
             return diameter;
         case ShellKind::Calibrated: {
@@ -21,7 +22,7 @@ double TankConfig::height() const {
 }
 
 double TankConfig::limitToTank(double level) const {
-    if (shellKind == ShellKind::Calibrated) {
+    if (shellKindInfo(shellKind).measured) {
         return level;
     }
     const double top = height();
@@ -38,7 +39,7 @@ LevelRange TankConfig::calibratedSpan() const {
 }
 
 LevelExtent TankConfig::extentOf(double level) const {
-    if (shellKind == ShellKind::Calibrated) {
+    if (shellKindInfo(shellKind).measured) {
         const LevelRange span = calibratedSpan();
         const bool outside = !calibrationPoints.empty() && (level < span.from || level > span.to);
         return outside ? LevelExtent::OutsidePoints : LevelExtent::Within;
@@ -52,6 +53,30 @@ double TankConfig::lengthWithFlanges() const {
 
 bool TankConfig::rightEndLow() const {
     return shellKind == ShellKind::Tilted && lowEndRight;
+}
+
+bool TankConfig::circularSection() const {
+    return shellKind == ShellKind::Horizontal && sectionKind == SectionKind::Circular;
+}
+
+double TankConfig::rimDiameter() const {
+    return circularSection() ? diameter : horizontalDiameter;
+}
+
+double TankConfig::sectionHeight() const {
+    return circularSection() ? diameter : verticalDiameter;
+}
+
+bool TankConfig::headsApply() const {
+    return shellKindInfo(shellKind).heads;
+}
+
+bool TankConfig::correctionsApply() const {
+    return shellKindInfo(shellKind).corrections;
+}
+
+bool TankConfig::trueGeometryDiffers() const {
+    return shellKindInfo(shellKind).trueGeometryDiffers;
 }
 
 }  // namespace quorvel

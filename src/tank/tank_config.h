@@ -111,6 +111,23 @@ struct TankConfig {
     // Whether the right head is the low end (a tilted tank with "低端在右封头"); otherwise the
     // left head is at the low end, or the tank lies level.
     bool rightEndLow() const;
+
+    // A horizontal tank of circular section (D): the one shape whose heads may be of every
+    // kind. Elliptical and tilted shells have the section A × B.
+    bool circularSection() const;
+    // The diameter the heads are joined to and scaled by: D of a circular section, B of an
+    // elliptical or tilted one.
+    double rimDiameter() const;
+    // The section's vertical and horizontal diameters: D and D, or A and B.
+    double sectionHeight() const;
+    double sectionWidth() const { return rimDiameter(); }
+
+    // The rules of the shell kind (tank/shell_kinds.h): whether the heads are read and
+    // computed, whether the dead volume and the fitting correct the volumes, whether the true
+    // geometry computes this tank otherwise than the classic formulas.
+    bool headsApply() const;
+    bool correctionsApply() const;
+    bool trueGeometryDiffers() const;
 };
 
 }  // namespace quorvel

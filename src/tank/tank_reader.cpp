@@ -4,10 +4,11 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "form/fields.h"
 #include "form/head_kinds.h"
 #include "form/request_fields.h"
-#include "geometry/geometry.h"
-#include "geometry/geometry_messages.h"
+#include "tank/head_model.h"
+#include "tank/shell_kinds.h"
 #include "tank/tank_messages.h"
 #include "text/number_format.h"
 #include "text/number_text.h"
@@ -36,10 +37,10 @@ double number(const FieldSource& form, std::string_view name) {
 
 // Reads the n + 1 points (origin row and n point rows) column by column, levels first.
 std::optional<Stop> readCalibrationPoints(const FieldSource& form, TankConfig& config) {
-    const int n = textToInteger(form.text("ComboBox2"));
+    const int n = textToInteger(form.text(kPointCountList));
     if (n < 1) {
         // The list offers 2 … 999; fewer than two points cannot be interpolated.
-        return errorStop(msg::badPointCount(form.text("ComboBox2")));
+        return errorStop(msg::badPointCount(form.text(kPointCountList)));
     }
     CalibrationPoints points;
     for (auto [column, values] : {std::pair{1, &points.levels}, std::pair{2, &points.volumes}}) {
@@ -61,12 +62,14 @@ double standardFlange(double referenceDiameter) {
     return referenceDiameter <= 2000 ? 25 : 40;
 }
 
-double referenceDiameter(const TankConfig& config) {
-    if (config.shellKind == ShellKind::Tilted || config.sectionKind == SectionKind::Elliptical) {
-        return config.horizontalDiameter;
-    }
-    return config.diameter;
-}
+// Where each dimension field of a head goes.
+constexpr double HeadSpec::*kDimensionMembers[] = {
+    &HeadSpec::flangeHeight,   // HeadDimension::Flange
+    &HeadSpec::depth,          // HeadDimension::Depth
+    &HeadSpec::coneHeight,     // HeadDimension::ConeHeight
+    &HeadSpec::smallDiameter,  // HeadDimension::SmallDiameter
+    &HeadSpec::sphereRadius,   // HeadDimension::SphereRadius
+};
 
 std::optional<Stop> readHead(const FieldSource& form, HeadSide side, const TankConfig& config,
                              HeadSpec& head) {
@@ -80,31 +83,14 @@ std::optional<Stop> readHead(const FieldSource& form, HeadSide side, const TankC
     head = HeadSpec{};
     head.kind = info->kind;
     if (info->standardFlange) {
-        head.flangeHeight = standardFlange(referenceDiameter(config));
+        head.flangeHeight = standardFlange(config.rimDiameter());
     }
     for (const HeadField& field : info->fields) {
         const std::string text = form.text(fieldOn(field, side));
         if (text.empty()) {
             return stop;
         }
-        const double value = textToNumber(text);
-        switch (field.dimension) {
-            case HeadDimension::Flange:
-                head.flangeHeight = value;
-                break;
-            case HeadDimension::Depth:
-                head.depth = value;
-                break;
-            case HeadDimension::ConeHeight:
-                head.coneHeight = value;
-                break;
-            case HeadDimension::SmallDiameter:
-                head.smallDiameter = value;
-                break;
-            case HeadDimension::SphereRadius:
-                head.sphereRadius = value;
-                break;
-        }
+        head.*kDimensionMembers[static_cast<std::size_t>(field.dimension)] = textToNumber(text);
     }
     head.subtract = form.itemIndex(volumeListOn(side)) == 1;
     return std::nullopt;
@@ -119,24 +105,24 @@ int rowsPerBlock(const std::string& text) {
 }
 
 std::optional<Stop> readTableFields(const FieldSource& form, TankConfig& config) {
-    const bool corrections = correctionsApply(config.shellKind);
+    const bool corrections = config.correctionsApply();
     for (const RequestField& field : kTableRequestFields) {
         const bool correction = &field >= kCorrectionFields.data();
         if ((corrections || !correction) && form.text(field.name).empty()) {
             return messageStop(std::string(msg::kTableMissing));
         }
     }
-    config.levelFrom = number(form, "Edit6");
+    config.levelFrom = number(form, kFirstLevelField);
     if (config.levelFrom < 0) {
         return errorStop(msg::negativeLevel(msg::kFirstLevelName, formatLevel(config.levelFrom)));
     }
-    const double levelTo = number(form, "Edit7");
+    const double levelTo = number(form, kLastLevelField);
     if (levelTo < 0) {
         return errorStop(msg::negativeLevel(msg::kLastLevelName, formatLevel(levelTo)));
     }
     config.levelTo = config.limitToTank(levelTo);
-    config.levelStep = number(form, "Edit8");
-    config.rowsPerBlock = rowsPerBlock(form.text("Edit9"));
+    config.levelStep = number(form, kIntervalField);
+    config.rowsPerBlock = rowsPerBlock(form.text(kRowsPerBlockField));
     return corrections ? readCorrectionFields(form, config) : std::nullopt;
 }
 
@@ -168,15 +154,16 @@ std::string shellLine(const FieldSource& form, const TankConfig& config) {
     switch (config.shellKind) {
         case ShellKind::Horizontal:
             if (config.sectionKind == SectionKind::Circular) {
-                return msg::circularShellLine(form.text("Edit1"), form.text("Edit2"));
+                return msg::circularShellLine(form.text(kDiameterField), form.text(kLengthField));
             }
-            return msg::ellipticalShellLine(form.text("Edit3"), form.text("Edit4"),
-                                            form.text("Edit5"));
+            return msg::ellipticalShellLine(form.text(kEllipseWidthField),
+                                            form.text(kEllipseHeightField),
+                                            form.text(kEllipseLengthField));
         case ShellKind::Tilted:
-            return msg::tiltedShellLine(form.text("Edit40"), form.text("Edit41"),
-                                        form.text("Edit42"));
+            return msg::tiltedShellLine(form.text(kTiltedWidthField), form.text(kTiltedHeightField),
+                                        form.text(kTiltedLengthField));
         case ShellKind::Spherical:
-            return msg::sphereLine(form.text("Edit34"));
+            return msg::sphereLine(form.text(kSphereDiameterField));
         case ShellKind::Calibrated:
             break;
     }
@@ -186,21 +173,13 @@ std::string shellLine(const FieldSource& form, const TankConfig& config) {
 }  // namespace
 
 ShellKind Jgxs(const FieldSource& form) {
-    switch (form.activePage()) {
-        case 1:
-            return ShellKind::Tilted;
-        case 2:
-            return ShellKind::Spherical;
-        case 3:
-            return ShellKind::Calibrated;
-        default:
-            return ShellKind::Horizontal;
-    }
+    return shellOfPage(form.activePage());
 }
 
 SectionKind sectionOf(const FieldSource& form) {
-    return form.checked("RadioButton2") && !form.checked("RadioButton1") ? SectionKind::Elliptical
-                                                                         : SectionKind::Circular;
+    return form.checked(kEllipticalChoice) && !form.checked(kCircularChoice)
+               ? SectionKind::Elliptical
+               : SectionKind::Circular;
 }
 
 namespace {
@@ -223,47 +202,51 @@ std::optional<Stop> readShellFields(const FieldSource& form, TankConfig& config)
     config.sectionKind = sectionOf(form);
     switch (config.shellKind) {
         case ShellKind::Horizontal:
-            if (form.checked("RadioButton1")) {
-                if (auto stop = missing(form, {"Edit1", "Edit2"}, msg::kShellMissing)) {
+            if (form.checked(kCircularChoice)) {
+                if (auto stop = missing(form, {kDiameterField, kLengthField}, msg::kShellMissing)) {
                     return stop;
                 }
-                config.diameter = number(form, "Edit1");
-                config.length = number(form, "Edit2");
+                config.diameter = number(form, kDiameterField);
+                config.length = number(form, kLengthField);
                 return diametersProblem({config.diameter});
-            } else if (form.checked("RadioButton2")) {
-                if (auto stop = missing(form, {"Edit3", "Edit4", "Edit5"}, msg::kShellMissing)) {
+            } else if (form.checked(kEllipticalChoice)) {
+                if (auto stop = missing(
+                        form, {kEllipseWidthField, kEllipseHeightField, kEllipseLengthField},
+                        msg::kShellMissing)) {
                     return stop;
                 }
-                config.horizontalDiameter = number(form, "Edit3");
-                config.verticalDiameter = number(form, "Edit4");
-                config.length = number(form, "Edit5");
+                config.horizontalDiameter = number(form, kEllipseWidthField);
+                config.verticalDiameter = number(form, kEllipseHeightField);
+                config.length = number(form, kEllipseLengthField);
                 return diametersProblem({config.horizontalDiameter, config.verticalDiameter});
             } else {
                 // Neither section chosen (a first start without settings): nothing to compute.
                 return messageStop(std::string(msg::kShellMissing));
             }
         case ShellKind::Tilted:
-            if (auto stop =
-                    missing(form, {"Edit29", "Edit30", "Edit39", "Edit40", "Edit41", "Edit42"},
-                            msg::kTiltedMissing)) {
+            if (auto stop = missing(form,
+                                    {kTiltAlphaField, kTiltBetaField, kGaugeOffsetField,
+                                     kTiltedWidthField, kTiltedHeightField, kTiltedLengthField},
+                                    msg::kTiltedMissing)) {
                 return stop;
             }
-            config.tiltAlpha = number(form, "Edit29");
+            config.tiltAlpha = number(form, kTiltAlphaField);
             if (config.tiltAlpha == 0) {
                 config.tiltAlpha = 0.001;  // the level transform divides by tan α
             }
-            config.tiltBeta = number(form, "Edit30");
-            config.tiltOffset = number(form, "Edit39");
-            config.lowEndRight = form.checked("RadioButton4") && !form.checked("RadioButton3");
-            config.horizontalDiameter = number(form, "Edit40");
-            config.verticalDiameter = number(form, "Edit41");
-            config.length = number(form, "Edit42");
+            config.tiltBeta = number(form, kTiltBetaField);
+            config.tiltOffset = number(form, kGaugeOffsetField);
+            config.lowEndRight =
+                form.checked(kLowEndRightChoice) && !form.checked(kLowEndLeftChoice);
+            config.horizontalDiameter = number(form, kTiltedWidthField);
+            config.verticalDiameter = number(form, kTiltedHeightField);
+            config.length = number(form, kTiltedLengthField);
             return diametersProblem({config.horizontalDiameter, config.verticalDiameter});
         case ShellKind::Spherical:
-            if (auto stop = missing(form, {"Edit34"}, msg::kSphereMissing)) {
+            if (auto stop = missing(form, {kSphereDiameterField}, msg::kSphereMissing)) {
                 return stop;
             }
-            config.diameter = number(form, "Edit34");
+            config.diameter = number(form, kSphereDiameterField);
             return diametersProblem({config.diameter});
         case ShellKind::Calibrated:
             return readCalibrationPoints(form, config);
@@ -271,12 +254,8 @@ std::optional<Stop> readShellFields(const FieldSource& form, TankConfig& config)
     return std::nullopt;
 }
 
-bool correctionsApply(ShellKind shell) {
-    return shell != ShellKind::Calibrated;
-}
-
 std::optional<Stop> readCorrectionFields(const FieldSource& form, TankConfig& config) {
-    if (!correctionsApply(config.shellKind)) {
+    if (!config.correctionsApply()) {
         return std::nullopt;
     }
     for (const RequestField& field : kCorrectionFields) {
@@ -284,19 +263,15 @@ std::optional<Stop> readCorrectionFields(const FieldSource& form, TankConfig& co
             return messageStop(std::string(msg::kQuickMissing));
         }
     }
-    config.deadVolume = number(form, "Edit13");
-    config.fittingVolume = number(form, "Edit31");
-    config.fittingBottom = number(form, "Edit32");
-    config.fittingHeight = number(form, "Edit33");
+    config.deadVolume = number(form, kDeadVolumeField);
+    config.fittingVolume = number(form, kFittingVolumeField);
+    config.fittingBottom = number(form, kFittingBottomField);
+    config.fittingHeight = number(form, kFittingHeightField);
     return std::nullopt;
 }
 
-bool headsApply(ShellKind shell) {
-    return shell == ShellKind::Horizontal || shell == ShellKind::Tilted;
-}
-
 std::optional<Stop> readHeadFields(const FieldSource& form, TankConfig& config) {
-    if (!headsApply(config.shellKind)) {
+    if (!config.headsApply()) {
         return std::nullopt;
     }
     if (auto stop = readHead(form, HeadSide::Left, config, config.leftHead)) {
@@ -306,21 +281,11 @@ std::optional<Stop> readHeadFields(const FieldSource& form, TankConfig& config) 
 }
 
 void deriveDishedRatios(TankConfig& config) {
-    if (config.shellKind != ShellKind::Horizontal || config.sectionKind != SectionKind::Circular) {
+    if (!config.circularSection()) {
         return;
     }
-    const double d = config.diameter;
     for (HeadSpec* head : {&config.leftHead, &config.rightHead}) {
-        if (head->kind != HeadKind::NonStandardDished) {
-            continue;
-        }
-        const double depth = head->depth - head->flangeHeight;
-        const double ellipsoid = TuoFengTou(d, d, depth, d);
-        if (ellipsoid == 0) {
-            throw ArithmeticError(geometry_messages::kDivisionByZero);
-        }
-        head->dishedRatio =
-            FeiBiaoDieXin(head->flangeHeight, head->depth, head->sphereRadius, d) / ellipsoid;
+        heads::prepare(*head, config.diameter);
     }
 }
 
@@ -335,7 +300,7 @@ std::string parameterSummary(const FieldSource& form, const TankConfig& config) 
     }
     for (const auto& [side, head] : {std::pair{HeadSide::Left, &config.leftHead},
                                      std::pair{HeadSide::Right, &config.rightHead}}) {
-        if (headsApply(config.shellKind)) {
+        if (config.headsApply()) {
             append(headLine(form, side, head->kind));
         } else if (const HeadKindInfo* chosen = completeHeadChoice(form, side)) {
             // A tank without heads still lists the heads its greyed groups hold, as far as
@@ -343,9 +308,9 @@ std::string parameterSummary(const FieldSource& form, const TankConfig& config) 
             append(headLine(form, side, chosen->kind));
         }
     }
-    append(msg::volumeLine(form.text("ComboBox3"), form.text("ComboBox4")));
+    append(msg::volumeLine(form.text(kLeftHeadVolumeList), form.text(kRightHeadVolumeList)));
     if (config.useDensity) {
-        append(msg::densityLine(form.text("Edit37"), form.text("ComboBox1")));
+        append(msg::densityLine(form.text(kDensityField), form.text(kDensityUnitList)));
     }
     return summary;
 }
@@ -361,9 +326,9 @@ Outcome<TankConfig> buildTankConfig(const FieldSource& form) {
     if (auto stop = readHeadFields(form, config)) {
         return *stop;
     }
-    config.useDensity = form.checked("CheckBox1");
-    config.densityText = form.text("Edit37");
-    config.densityUnit = form.text("ComboBox1");
+    config.useDensity = form.checked(kWeightsSwitch);
+    config.densityText = form.text(kDensityField);
+    config.densityUnit = form.text(kDensityUnitList);
     deriveDishedRatios(config);
     config.parameterSummary = parameterSummary(form, config);
     return config;

@@ -23,13 +23,11 @@ SectionKind sectionOf(const FieldSource& form);
 // ArithmeticError. Nothing is written to the form.
 Outcome<TankConfig> buildTankConfig(const FieldSource& form);
 
-// Whether the dead volume and the fitting (Edit13, Edit31, Edit32, Edit33) correct the tank's
-// volumes: not for a calibrated tank, whose points are measured volumes. Its corrections are
-// neither checked nor read, and stay as the user typed them for the other pages.
-bool correctionsApply(ShellKind shell);
-// Whether the tank has heads: the horizontal and the tilted shell. The head groups of the
-// sphere and the calibrated tank are greyed; their fields are neither checked nor read.
-bool headsApply(ShellKind shell);
+// Where the dead volume and the fitting (Edit13, Edit31, Edit32, Edit33) do not correct the
+// volumes (TankConfig::correctionsApply: a calibrated tank's points are measured volumes), they
+// are neither checked nor read, and stay as the user typed them for the other pages. Where the
+// tank has no heads (TankConfig::headsApply), the head groups are greyed; their fields are
+// neither checked nor read.
 
 // The steps of buildTankConfig that other requests (the quick calculation) share. Each reads
 // into `config` and gives the stop of a missing field, throwing as buildTankConfig does.
@@ -38,9 +36,10 @@ std::optional<Stop> readShellFields(const FieldSource& form, TankConfig& config)
 std::optional<Stop> readCorrectionFields(const FieldSource& form, TankConfig& config);
 std::optional<Stop> readHeadFields(const FieldSource& form, TankConfig& config);
 
-// The dished ratio of every non-standard dished head on a circular horizontal shell, the
-// only place it is used: FeiBiaoDieXin over the ellipsoidal head of the same depth. Throws
-// ArithmeticError when that ellipsoidal head holds nothing (depth equal to the flange).
+// What the heads derive once per request (tank/head_model.h) on a circular horizontal shell,
+// the only place it is used: the dished ratio of a non-standard dished head, FeiBiaoDieXin
+// over the ellipsoidal head of the same depth. Throws ArithmeticError when that ellipsoidal
+// head holds nothing (depth equal to the flange).
 void deriveDishedRatios(TankConfig& config);
 
 // The summary lines of a configuration whose fields have been read, joined by CR LF.

@@ -1,11 +1,15 @@
 #include "tank/volume.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "geometry/fp_guard.h"
 #include "geometry/geometry.h"
 #include "geometry/unguarded.h"
 #include "tank/exact_tank.h"
+#include "tank/head_model.h"
+#include "units/units.h"
 
 namespace quorvel {
 namespace {
@@ -29,8 +33,8 @@ struct Guarded {
     static constexpr auto GetValueLagrangeAscending = &quorvel::GetValueLagrangeAscending;
 };
 struct Unguarded {
-    static constexpr auto YuangTong = &unguarded::YuangTong;
-    static constexpr auto TuoFengTou = &unguarded::TuoFengTou;
+    static constexpr double (*YuangTong)(double, double, double, double) = &unguarded::YuangTong;
+    static constexpr double (*TuoFengTou)(double, double, double, double) = &unguarded::TuoFengTou;
     static constexpr auto YuangZhui = &unguarded::YuangZhui;
     static constexpr auto YuangTai = &unguarded::YuangTai;
     static constexpr auto QiuQueFengTou = &unguarded::QiuQueFengTou;
@@ -46,51 +50,6 @@ struct Unguarded {
     static constexpr auto GetValueLagrange = &unguarded::GetValueLagrange;
     static constexpr auto GetValueLagrangeAscending = &unguarded::GetValueLagrangeAscending;
 };
-
-// A head on a circular shell of diameter D at level lv.
-template <typename R>
-double circularHead(const HeadSpec& head, double D, double lv) {
-    const double h = head.flangeHeight;
-    switch (head.kind) {
-        case HeadKind::StandardEllipsoidal:
-            return R::TuoFengTou(D, D, D / 4, lv);
-        case HeadKind::NonStandardEllipsoidal:
-            return R::TuoFengTou(D, D, head.depth - h, lv);
-        case HeadKind::Conical:
-            return R::YuangZhui(head.coneHeight - h, lv, D);
-        case HeadKind::Frustum:
-            return R::YuangTai(head.depth - h, lv, D, head.smallDiameter);
-        case HeadKind::SphericalCap:
-            return R::QiuQueFengTou(D, head.depth, lv);  // the whole entered depth: no flange
-        case HeadKind::StandardDished:
-            return R::DieFengTou(D, lv);
-        case HeadKind::NonStandardDished:
-            // Scaled from an ellipsoid of the same depth by the ratio of the whole volumes.
-            return R::TuoFengTou(D, D, head.depth - h, lv) * head.dishedRatio;
-        case HeadKind::Hemispherical:
-            return R::TuoFengTou(D, D, D / 2, lv);
-        case HeadKind::Flat:
-            return 0;
-    }
-    return 0;
-}
-
-// A head on an elliptical section (vertical A, horizontal B), also a tilted shell's. Cones,
-// frustums and dished heads have no form for an elliptical rim and count 0; their flanges
-// still lengthen the shell.
-template <typename R>
-double ellipticalHead(const HeadSpec& head, double A, double B, double lv) {
-    switch (head.kind) {
-        case HeadKind::StandardEllipsoidal:
-            return R::TuoFengTou(A, B, B / 4, lv);
-        case HeadKind::NonStandardEllipsoidal:
-            return R::TuoFengTou(A, B, head.depth - head.flangeHeight, lv);
-        case HeadKind::SphericalCap:
-            return R::QiuQueFengTou(B, head.depth, lv);
-        default:
-            return 0;
-    }
-}
 
 double signedHead(const HeadSpec& head, double volume) {
     return head.subtract ? -volume : volume;
@@ -122,14 +81,15 @@ VolumeState levelParts(const TankConfig& c, double lv, double effectiveLength) {
             if (c.sectionKind == SectionKind::Circular) {
                 const double D = c.diameter;
                 parts.shellVolume = R::YuangTong(D, D, lv, effectiveLength);
-                bothHeads(c, parts, [&](const HeadSpec& h) { return circularHead<R>(h, D, lv); });
+                bothHeads(c, parts,
+                          [&](const HeadSpec& h) { return heads::circularVolume<R>(h, D, lv); });
             } else {
                 const double A = c.verticalDiameter, B = c.horizontalDiameter;
                 parts.shellVolume = R::YuangTong(A, B, lv, effectiveLength);
                 parts.leftHeadVolume =
-                    signedHead(c.leftHead, ellipticalHead<R>(c.leftHead, A, B, lv));
+                    signedHead(c.leftHead, heads::ellipticalVolume<R>(c.leftHead, A, B, lv));
                 parts.rightHeadVolume =
-                    signedHead(c.rightHead, ellipticalHead<R>(c.rightHead, A, B, lv));
+                    signedHead(c.rightHead, heads::ellipticalVolume<R>(c.rightHead, A, B, lv));
             }
             break;
         case ShellKind::Spherical:
@@ -141,9 +101,9 @@ VolumeState levelParts(const TankConfig& c, double lv, double effectiveLength) {
             // Litres to cubic metres in extended precision, as every other product.
             const auto interpolate =
                 p.ascending ? R::GetValueLagrangeAscending : R::GetValueLagrange;
-            parts.shellVolume =
-                static_cast<double>(0.001L * interpolate(static_cast<int>(p.size()),
-                                                         p.levels.data(), p.volumes.data(), lv));
+            parts.shellVolume = static_cast<double>(
+                units::kCubicMetresPerLitre *
+                interpolate(static_cast<int>(p.size()), p.levels.data(), p.volumes.data(), lv));
             break;
         }
         case ShellKind::Tilted:
@@ -160,7 +120,8 @@ void tiltedParts(const TankConfig& c, double lv, double effectiveLength, VolumeS
     try {
         const double t = R::GaoDuBianHuan(c, effectiveLength, lv, state);
         state.shellVolume = R::YuangTong(A, B, t, effectiveLength);
-        bothHeads(c, state, [&](const HeadSpec& h) { return ellipticalHead<R>(h, A, B, t); });
+        bothHeads(c, state,
+                  [&](const HeadSpec& h) { return heads::ellipticalVolume<R>(h, A, B, t); });
     } catch (const ArithmeticError&) {
         // The sum below uses what this level computed and the previous level's rest.
     }
@@ -174,29 +135,35 @@ ld fittingBelow(const TankConfig& c, double lv) {
         return 0;
     }
     if (lv > b + s) {
-        return 0.001L * v;
+        return units::kCubicMetresPerLitre * v;
     }
-    return s > 0 ? 0.001L * v / s * (lv - b) : 0;
+    return s > 0 ? units::kCubicMetresPerLitre * v / s * (lv - b) : 0;
 }
 
-// The parts of one level by the unguarded routines, kept only when no fault flag was raised
-// and every part is finite: then they are the guarded routines' to the bit. The guard leaves
-// the flags as they were before.
-bool unguardedParts(const TankConfig& c, double level, VolumeState& state) {
-    detail::FpGuard guard;
-    VolumeState parts = state;
-    bool clean = false;
+// The parts of one level by the unguarded routines, into `parts` (the state the level before
+// left); false when a routine threw or a part is not finite. Under a guard that saw no fault
+// flag, parts so made are the guarded routines' to the bit.
+bool unguardedLevel(const TankConfig& c, double level, VolumeState& parts) {
     try {
         if (c.shellKind == ShellKind::Tilted) {
             tiltedParts<Unguarded>(c, level, c.lengthWithFlanges(), parts);
         } else {
             parts = levelParts<Unguarded>(c, level, c.lengthWithFlanges());
         }
-        clean = !guard.close(parts.shellVolume) && std::isfinite(parts.leftHeadVolume) &&
-                std::isfinite(parts.rightHeadVolume);
+        return std::isfinite(parts.shellVolume) && std::isfinite(parts.leftHeadVolume) &&
+               std::isfinite(parts.rightHeadVolume);
     } catch (const ArithmeticError&) {
-        // computed again with the guards
+        return false;  // computed again with the guards
     }
+}
+
+// The parts of one level by the unguarded routines, kept only when no fault flag was raised
+// and every part is finite. The guard leaves the flags as they were before.
+bool unguardedParts(const TankConfig& c, double level, VolumeState& state) {
+    detail::FpGuard guard;
+    VolumeState parts = state;
+    const bool finite = unguardedLevel(c, level, parts);
+    const bool clean = !guard.close(0) && finite;
     state.tilt = parts.tilt;
     if (clean) {
         state.shellVolume = parts.shellVolume;
@@ -206,10 +173,19 @@ bool unguardedParts(const TankConfig& c, double level, VolumeState& state) {
     return clean;
 }
 
+// A state for a level on its own (no part of a level before counts), keeping the tilt's
+// trigonometry, which depends on the tank alone.
+VolumeState onItsOwn(const VolumeState& state) {
+    VolumeState fresh;
+    fresh.tilt = state.tilt;
+    return fresh;
+}
+
 // The parts summed with the dead volume, less the fitting below the liquid.
 double withCorrections(const TankConfig& c, double level, VolumeState& state) {
-    const ld sum = 0.001L * c.deadVolume + (static_cast<ld>(state.leftHeadVolume) +
-                                            state.shellVolume + state.rightHeadVolume);
+    const ld sum =
+        units::kCubicMetresPerLitre * c.deadVolume +
+        (static_cast<ld>(state.leftHeadVolume) + state.shellVolume + state.rightHeadVolume);
     state.total = static_cast<double>(sum - fittingBelow(c, level));
     return state.total;
 }
@@ -217,8 +193,7 @@ double withCorrections(const TankConfig& c, double level, VolumeState& state) {
 // Whether `method` computes this tank by the true geometry: its sphere and calibrated tank keep
 // the classic computation.
 bool byTrueGeometry(const TankConfig& c, Method method) {
-    return method == Method::Exact && c.shellKind != ShellKind::Spherical &&
-           c.shellKind != ShellKind::Calibrated;
+    return method == Method::Exact && c.trueGeometryDiffers();
 }
 
 double exactVolume(const TankConfig& c, const exact::PreparedTank& tank, double level,
@@ -257,6 +232,110 @@ double volumeAtLevel(const TankConfig& c, double level, double interval, VolumeS
     return volumeAtLevelGuarded(c, level, interval, state);
 }
 
+namespace {
+
+// The levels computed stage by stage at a time.
+constexpr std::size_t kStageLevels = 64;
+
+// A tilted tank's run by the unguarded routines, as tiltedParts computes each level, the
+// tank's constants worked out once: lean, so that the levels overlap in the processor (the
+// x87 unit's arctangent is long). False when a routine threw or a part is not finite.
+bool tiltedRun(const TankConfig& c, const double* levels, std::size_t n, VolumeState& run,
+               double* out) {
+    if (!run.tilt.ready || run.tilt.alpha != c.tiltAlpha || run.tilt.beta != c.tiltBeta) {
+        run.tilt = {true, c.tiltAlpha, c.tiltBeta, tiltConstants(c.tiltAlpha, c.tiltBeta)};
+    }
+    const TiltConstants tilt = run.tilt.constants;
+    const double A = c.verticalDiameter, B = c.horizontalDiameter;
+    const double length = c.lengthWithFlanges();
+    const unguarded::ShellConstants section = unguarded::shellConstants(A, B, length);
+    const double gauge = c.length - c.tiltOffset;
+    const bool same = sameShape(c.leftHead, c.rightHead);
+    // A half-ellipsoidal head's constants once too; any other kind by its row.
+    std::optional<unguarded::EllipsoidConstants> ellipsoids[2];
+    const HeadSpec* sides[2] = {&c.leftHead, &c.rightHead};
+    for (int s = 0; s < 2; ++s) {
+        if (const std::optional<double> depth = heads::ellipsoidDepth(*sides[s], B)) {
+            ellipsoids[s] = unguarded::ellipsoidConstants(A, B, *depth);
+        }
+    }
+    const auto head = [&](int s, double t) {
+        return ellipsoids[s] ? unguarded::TuoFengTou(*ellipsoids[s], t)
+                             : heads::ellipticalVolume<Unguarded>(*sides[s], A, B, t);
+    };
+    // Stage by stage over a part of the run, so that each stage's long arithmetic of one level
+    // overlaps with the next level's.
+    double equivalent[kStageLevels];
+    double shells[kStageLevels];
+    try {
+        for (std::size_t first = 0; first < n; first += kStageLevels) {
+            const std::size_t count = std::min(kStageLevels, n - first);
+            for (std::size_t i = 0; i < count; ++i) {
+                equivalent[i] = unguarded::GaoDuBianHuan(A, length, gauge, tilt, levels[first + i]);
+            }
+            for (std::size_t i = 0; i < count; ++i) {
+                shells[i] = unguarded::YuangTong(section, equivalent[i]);
+            }
+            for (std::size_t i = 0; i < count; ++i) {
+                const double t = equivalent[i];
+                const double shell = shells[i];
+                const double left = head(0, t);
+                const double right = same ? left : head(1, t);
+                if (!std::isfinite(shell) || !std::isfinite(left) || !std::isfinite(right)) {
+                    return false;
+                }
+                run.shellVolume = shell;
+                run.leftHeadVolume = signedHead(c.leftHead, left);
+                run.rightHeadVolume = signedHead(c.rightHead, right);
+                out[first + i] = withCorrections(c, levels[first + i], run);
+            }
+        }
+    } catch (const ArithmeticError&) {
+        return false;
+    }
+    return true;
+}
+
+// A run of levels by the classic routines, as volumeAtLevel gives them one after another:
+// the unguarded routines under one test of the fault flags for the whole run, so the levels
+// overlap in the processor (a test after each level waits for the last one's arithmetic to
+// finish); a run in which a flag was raised or a part came out not finite is computed again
+// level by level.
+void classicRun(const TankConfig& c, const double* levels, std::size_t n, double interval,
+                VolumeState& state, double* out, bool eachOnItsOwn) {
+    {
+        detail::FpGuard guard;
+        VolumeState run = state;
+        // A clean level overwrites every part: whether a level stands on its own matters
+        // only where a routine fails, and then the run is computed again below.
+        bool clean = c.shellKind != ShellKind::Tilted || tiltedRun(c, levels, n, run, out);
+        for (std::size_t i = 0; i < n && clean && c.shellKind != ShellKind::Tilted; ++i) {
+            if (eachOnItsOwn) {
+                run = onItsOwn(run);
+            }
+            VolumeState parts = run;
+            clean = unguardedLevel(c, levels[i], parts);
+            run.tilt = parts.tilt;
+            run.shellVolume = parts.shellVolume;
+            run.leftHeadVolume = parts.leftHeadVolume;
+            run.rightHeadVolume = parts.rightHeadVolume;
+            out[i] = withCorrections(c, levels[i], run);
+        }
+        if (!guard.close(0) && clean) {
+            state = run;
+            return;
+        }
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        if (eachOnItsOwn) {
+            state = onItsOwn(state);
+        }
+        out[i] = volumeAtLevel(c, levels[i], interval, state);
+    }
+}
+
+}  // namespace
+
 double volumeAtLevel(const TankConfig& c, double level, double interval, VolumeState& state,
                      Method method) {
     if (!byTrueGeometry(c, method)) {
@@ -283,6 +362,20 @@ double VolumeModel::operator()(double level, double interval, VolumeState& state
         return exactVolume(*config_, exact_->tank, level, state);
     }
     return volumeAtLevel(*config_, level, interval, state);
+}
+
+void VolumeModel::operator()(const double* levels, std::size_t n, double interval,
+                             VolumeState& state, double* out, bool eachOnItsOwn) const {
+    if (!exact_) {
+        classicRun(*config_, levels, n, interval, state, out, eachOnItsOwn);
+        return;
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        if (eachOnItsOwn) {
+            state = onItsOwn(state);
+        }
+        out[i] = exactVolume(*config_, exact_->tank, levels[i], state);
+    }
 }
 
 double volumeAtLevel(const TankConfig& config, double level, double interval) {

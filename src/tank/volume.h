@@ -3,6 +3,7 @@
 // internal fitting taken off. Cubic metres.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 
 #include "geometry/geometry.h"
@@ -60,6 +61,12 @@ class VolumeModel {
     ~VolumeModel();
     VolumeModel(VolumeModel&&) noexcept;
     double operator()(double level, double interval, VolumeState& state) const;
+    // The levels levels[0 … n − 1] into out[0 … n − 1], each as the call above gives it from the
+    // state the level before left (with `eachOnItsOwn`, as a level on its own: no part of the
+    // level before counts). The same results, faster: the classic routines compute a run
+    // under one test of the fault flags.
+    void operator()(const double* levels, std::size_t n, double interval, VolumeState& state,
+                    double* out, bool eachOnItsOwn = false) const;
 
   private:
     struct Prepared;

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "form/controls.h"
+#include "form/fields.h"
 #include "tank/tank_reader.h"
 #include "ui/calibration_grid_view.h"
 #include "ui/grid_cell_delegate.h"
@@ -19,6 +20,7 @@
 #include "ui/oil_quantity_dialog.h"
 #include "ui/picture_image.h"
 #include "ui/pictures/capacity_curve_view.h"
+#include "ui/qt_text.h"
 #include "ui/qt_ui_services.h"
 #include "ui/table_document_buttons.h"
 #include "ui/ui_messages.h"
@@ -33,8 +35,8 @@ constexpr int kProgressDelayMs = 500;  // a shorter write shows no progress
 constexpr std::size_t kLongSaveRows = 100'000;
 
 template <class W>
-W& named(QWidget& window, const char* name) {
-    auto* w = window.findChild<W*>(QString::fromUtf8(name));
+W& named(QWidget& window, std::string_view name) {
+    auto* w = window.findChild<W*>(qs(name));
     Q_ASSERT(w != nullptr);
     return *w;
 }
@@ -91,35 +93,34 @@ void TFrmMain::wireInputChanges() {
             connect(list, &QComboBox::currentTextChanged, this, changed);
         }
     }
-    const auto gridChanged = [&ops] { ops.inputChanged(app::kGridControl); };
+    const auto gridChanged = [&ops] { ops.inputChanged(kGridControl); };
     connect(grid_, &QTableWidget::itemChanged, this, gridChanged);
     connect(grid_->model(), &QAbstractItemModel::rowsRemoved, this, gridChanged);
     connect(grid_->model(), &QAbstractItemModel::rowsInserted, this, gridChanged);
-    connect(pages_, &QTabWidget::currentChanged, this,
-            [&ops] { ops.inputChanged(app::kShellPages); });
+    connect(pages_, &QTabWidget::currentChanged, this, [&ops] { ops.inputChanged(kShellPages); });
 }
 
 void TFrmMain::wireEvents() {
     wireInputChanges();
     app::WindowOperations& ops = *operations_;
-    for (const char* name : {"RadioButton1", "RadioButton2"}) {
+    for (std::string_view name : {kCircularChoice, kEllipticalChoice}) {
         named<MouseUpRadioButton>(*this, name).onMouseUp = [this, &ops] {
             ops.sectionClicked();
             showShellDrawing();
         };
     }
-    named<MouseUpCheckBox>(*this, "CheckBox2").onMouseUp = [&ops] { ops.defaultsClicked(); };
-    named<MouseUpCheckBox>(*this, "CheckBox1").onMouseUp = [&ops] { ops.weightSwitchClicked(); };
+    named<MouseUpCheckBox>(*this, kDefaultsSwitch).onMouseUp = [&ops] { ops.defaultsClicked(); };
+    named<MouseUpCheckBox>(*this, kWeightsSwitch).onMouseUp = [&ops] { ops.weightSwitchClicked(); };
     connect(pages_, &QTabWidget::currentChanged, this, [this, &ops](int page) {
         ops.shellPageChanged(page);
         showShellDrawing();
     });
-    connect(&named<QLineEdit>(*this, "Edit37"), &QLineEdit::textChanged, this,
+    connect(&named<QLineEdit>(*this, kDensityField), &QLineEdit::textChanged, this,
             [&ops] { ops.densityChanged(); });
     // Only a pick by the user reshapes the grid, not the choice made after a load.
-    connect(&named<QComboBox>(*this, "ComboBox2"), &QComboBox::activated, this,
+    connect(&named<QComboBox>(*this, kPointCountList), &QComboBox::activated, this,
             [&ops] { ops.pointCountChanged(); });
-    connect(&named<QPushButton>(*this, "Button5"), &QPushButton::clicked, this,
+    connect(&named<QPushButton>(*this, kClearPointsButton), &QPushButton::clicked, this,
             [&ops] { ops.clearPoints(); });
     grid_->onPaste = [&ops](int col, int row, const QString& text) {
         ops.pastePoints(col, row, text.toStdString());
@@ -127,22 +128,22 @@ void TFrmMain::wireEvents() {
     static_cast<GridCellDelegate*>(grid_->itemDelegate())->pasteBlock = [this] {
         grid_->pasteClipboard();
     };
-    connect(&named<QPushButton>(*this, "Button2"), &QPushButton::clicked, this,
+    connect(&named<QPushButton>(*this, kQuickButton), &QPushButton::clicked, this,
             [&ops] { ops.quick(); });
     // The reference height beside the ullage is Edit48 itself, shown twice.
-    mirrorField(named<QLineEdit>(*this, "Edit48"),
-                named<QLineEdit>(*this, kReferenceHeightBeside.data()));
-    connect(&named<QPushButton>(*this, "Button6"), &QPushButton::clicked, this,
+    mirrorField(named<QLineEdit>(*this, kReferenceHeightField),
+                named<QLineEdit>(*this, kReferenceHeightBeside));
+    connect(&named<QPushButton>(*this, kFindLevelButton), &QPushButton::clicked, this,
             [&ops] { ops.findLevel(); });
     // A level typed by the user (not one an ullage gave) is asked by the level again.
-    connect(&named<QLineEdit>(*this, "Edit35"), &QLineEdit::textEdited, this,
+    connect(&named<QLineEdit>(*this, kQuickLevelField), &QLineEdit::textEdited, this,
             [&ops] { ops.levelTyped(); });
-    connect(&named<QPushButton>(*this, "Button4"), &QPushButton::clicked, this,
+    connect(&named<QPushButton>(*this, kHelpButton), &QPushButton::clicked, this,
             [&ops] { ops.help(); });
-    connect(&named<QPushButton>(*this, "Button3"), &QPushButton::clicked, this,
+    connect(&named<QPushButton>(*this, kSnapshotButton), &QPushButton::clicked, this,
             [this] { Button3Click(); });
     wireOilQuantityDialog(*this, ops, *services_);
-    for (const char* name : {"BitBtn1", "Button1"}) {
+    for (std::string_view name : {kGenerateButton, kHiddenGenerateButton}) {
         connect(&named<QPushButton>(*this, name), &QPushButton::clicked, this,
                 [this] { Button1Click(); });
     }

@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include "form/controls.h"
+#include "form/fields.h"
 #include "form/head_kinds.h"
 #include "form/method_controls.h"
 #include "ui/calibration_grid_view.h"
@@ -34,6 +35,7 @@
 #include "ui/oil_quantity_dialog.h"
 #include "ui/pictures/capacity_curve_view.h"
 #include "ui/pictures/drawing_pages.h"
+#include "ui/qt_text.h"
 #include "ui/table_document_buttons.h"
 
 namespace quorvel::ui {
@@ -57,10 +59,6 @@ constexpr int kSide = 3;             // the same, left and right
 // design's proportion, so the calibration grid grows too.
 constexpr int kUpperStretch = kUpperPartHeight;
 constexpr int kLowerStretch = kWindowHeight - kUpperPartHeight;
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // Builds the controls with their names, texts, hints and filters.
 class Builder {
@@ -160,7 +158,7 @@ class Builder {
 QGroupBox* Builder::headBox(HeadSide side) {
     const bool left = side == HeadSide::Left;
     auto* box = new QGroupBox(QString::fromUtf8(left ? "左封头" : "右封头"));
-    box->setObjectName(qs(left ? app::kLeftHeadBox : app::kRightHeadBox));
+    box->setObjectName(qs(left ? kLeftHeadBox : kRightHeadBox));
     box->setFixedWidth(px(kHeadBoxWidth));
     QVBoxLayout* layout = column(box);
     for (const HeadKindInfo& info : headKinds()) {
@@ -182,7 +180,7 @@ QGroupBox* Builder::headBox(HeadSide side) {
         layout->addLayout(fields);
     }
     layout->addStretch(1);
-    layout->addWidget(list(left ? "ComboBox3" : "ComboBox4", false));
+    layout->addWidget(list(left ? kLeftHeadVolumeList : kRightHeadVolumeList, false));
     return box;
 }
 
@@ -193,34 +191,35 @@ QWidget* Builder::shellPage(int page) {
     using F = FilterKind;
     switch (page) {
         case 0: {
-            auto* circular = choice<MouseUpRadioButton>("RadioButton1", "图七 水平正直圆柱体");
+            auto* circular = choice<MouseUpRadioButton>(kCircularChoice, "图七 水平正直圆柱体");
             circular->setChecked(true);
             layout->addWidget(circular);
-            layout->addLayout(row({label("D:"), edit("Edit1", F::Digits, "圆筒内直径，毫米"),
-                                   label("L:"), edit("Edit2", F::Digits, "圆筒长度，毫米")}));
-            layout->addWidget(choice<MouseUpRadioButton>("RadioButton2", "图八 水平椭圆柱体"));
-            layout->addLayout(row({label("B:"), edit("Edit3", F::Digits, "椭圆柱体长内直径，毫米"),
-                                   label("A:"), edit("Edit4", F::Digits, "椭圆柱体短内直径，毫米"),
-                                   label("L:"), edit("Edit5", F::Digits, "筒体长度，毫米")}));
+            layout->addLayout(row({label("D:"), edit(kDiameterField, F::Digits, "圆筒内直径，毫米"),
+                                   label("L:"), edit(kLengthField, F::Digits, "圆筒长度，毫米")}));
+            layout->addWidget(choice<MouseUpRadioButton>(kEllipticalChoice, "图八 水平椭圆柱体"));
+            layout->addLayout(
+                row({label("B:"), edit(kEllipseWidthField, F::Digits, "椭圆柱体长内直径，毫米"),
+                     label("A:"), edit(kEllipseHeightField, F::Digits, "椭圆柱体短内直径，毫米"),
+                     label("L:"), edit(kEllipseLengthField, F::Digits, "筒体长度，毫米")}));
             break;
         }
         case 1:
-            layout->addLayout(
-                row({label("α:"), edit("Edit29", F::DigitsAndPoint), label("β:"),
-                     edit("Edit30", F::DigitsAndPoint), label("F:"), edit("Edit39", F::Digits)}));
-            layout->addLayout(
-                row({label("L:"), edit("Edit42", F::Digits), label("B:"), edit("Edit40", F::Digits),
-                     label("A:"), edit("Edit41", F::DigitsAndPoint)}));
+            layout->addLayout(row({label("α:"), edit(kTiltAlphaField, F::DigitsAndPoint),
+                                   label("β:"), edit(kTiltBetaField, F::DigitsAndPoint),
+                                   label("F:"), edit(kGaugeOffsetField, F::Digits)}));
+            layout->addLayout(row({label("L:"), edit(kTiltedLengthField, F::Digits), label("B:"),
+                                   edit(kTiltedWidthField, F::Digits), label("A:"),
+                                   edit(kTiltedHeightField, F::DigitsAndPoint)}));
             {
                 QLabel* note = label("B、A的输入值见图八，输入A=B即为正圆筒");
                 note->setWordWrap(true);
                 layout->addWidget(note);
             }
-            layout->addLayout(row({choice<QRadioButton>("RadioButton3", "低端在左封头"),
-                                   choice<QRadioButton>("RadioButton4", "低端在右封头")}));
+            layout->addLayout(row({choice<QRadioButton>(kLowEndLeftChoice, "低端在左封头"),
+                                   choice<QRadioButton>(kLowEndRightChoice, "低端在右封头")}));
             break;
         case 2:
-            layout->addLayout(row({label("球罐内直径："), edit("Edit34", F::Digits)}));
+            layout->addLayout(row({label("球罐内直径："), edit(kSphereDiameterField, F::Digits)}));
             break;
         default:
             break;
@@ -234,11 +233,12 @@ QWidget* Builder::calibrationPage() {
     w->setObjectName(QStringLiteral("TabSheet4"));
     QVBoxLayout* layout = pageColumn(w);
     layout->setSpacing(px(kRowGap));
-    QComboBox* counts = list("ComboBox2", false);
+    QComboBox* counts = list(kPointCountList, false);
     counts->setMaxVisibleItems(20);
-    layout->addLayout(row({label("标定点数：", "Label48"), counts, button("Button5", "清空")}));
+    layout->addLayout(
+        row({label("标定点数：", kPointCountLabel), counts, button(kClearPointsButton, "清空")}));
     auto* grid = new CalibrationGridView(2, 3);
-    grid->setObjectName(QStringLiteral("StringGrid1"));
+    grid->setObjectName(qs(kGridControl));
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
     // The design widths and heights, not the font's minimum.
@@ -263,19 +263,20 @@ QWidget* Builder::calibrationPage() {
 QGroupBox* Builder::tableRequest(QWidget* documents) {
     using F = FilterKind;
     auto* box = new QGroupBox(QString::fromUtf8("油罐容积表"));
-    box->setObjectName(QStringLiteral("GroupBox3"));
+    box->setObjectName(qs(kTableRequestBox));
     QVBoxLayout* layout = column(box);
     layout->addLayout(
-        row({label("液位高度从"), edit("Edit6", F::DigitsAndPoint, "液位最低点，毫米"), label("到"),
-             edit("Edit7", F::DigitsAndPoint, "液位最高点，毫米"), label("间隔"),
-             edit("Edit8", F::DigitsAndPoint, "液位间距，毫米")}));
+        row({label("液位高度从"), edit(kFirstLevelField, F::DigitsAndPoint, "液位最低点，毫米"),
+             label("到"), edit(kLastLevelField, F::DigitsAndPoint, "液位最高点，毫米"),
+             label("间隔"), edit(kIntervalField, F::DigitsAndPoint, "液位间距，毫米")}));
     layout->addLayout(
-        row({label("Excel容积表每列"), edit("Edit9", F::Digits), label("条数据换列")}));
-    layout->addLayout(row({label("罐底死量"), edit("Edit13", F::DigitsAndPoint), label("升")}));
+        row({label("Excel容积表每列"), edit(kRowsPerBlockField, F::Digits), label("条数据换列")}));
     layout->addLayout(
-        row({label("附件体积"), edit("Edit31", F::DigitsAndPoint), label("升，最下端距离罐底")}));
-    QHBoxLayout* last = row({edit("Edit32", F::Digits, "毫米"), label("，附件高度"),
-                             edit("Edit33", F::Digits, "毫米"), label("毫米")});
+        row({label("罐底死量"), edit(kDeadVolumeField, F::DigitsAndPoint), label("升")}));
+    layout->addLayout(row({label("附件体积"), edit(kFittingVolumeField, F::DigitsAndPoint),
+                           label("升，最下端距离罐底")}));
+    QHBoxLayout* last = row({edit(kFittingBottomField, F::Digits, "毫米"), label("，附件高度"),
+                             edit(kFittingHeightField, F::Digits, "毫米"), label("毫米")});
     last->addWidget(documents);
     layout->addLayout(last);
     return box;
@@ -283,16 +284,17 @@ QGroupBox* Builder::tableRequest(QWidget* documents) {
 
 QGroupBox* Builder::quickCalculation(QPushButton* oilQuantity) {
     auto* box = new QGroupBox(QString::fromUtf8("快捷计算"));
-    box->setObjectName(QStringLiteral("GroupBox5"));
+    box->setObjectName(qs(kQuickBox));
     QVBoxLayout* layout = column(box);
-    QLineEdit* result = edit("Edit36", FilterKind::DigitsAndPoint, {}, 96);
+    QLineEdit* result = edit(kQuickResultField, FilterKind::DigitsAndPoint, {}, 96);
     layout->addLayout(
-        row({label("液位"), edit("Edit35", FilterKind::DigitsAndPoint, "毫米"),
-             button("Button2", "计算"), result, label("公斤", "Label46"), label("升", "Label47")}));
+        row({label("液位"), edit(kQuickLevelField, FilterKind::DigitsAndPoint, "毫米"),
+             button(kQuickButton, "计算"), result, label("公斤", kKilogramsLabel),
+             label("升", kLitresLabel)}));
     // The note of a result computed beyond what the tank describes, below it: one line that
     // never widens the group (a longer note is cut, whole in its tooltip).
     auto* note = new ElidedLabel;
-    note->setObjectName(qs(app::kQuickNoteLabel));
+    note->setObjectName(qs(kQuickNoteLabel));
     note->setFixedHeight(note->fontMetrics().height());
     note->setStyleSheet(QStringLiteral("color: #b00000"));
     // On the note's line, at its height: the window from the dip to standard volume and mass.
@@ -313,7 +315,7 @@ QHBoxLayout* Builder::methodBar() {
     methods->setToolTip(
         qs("生成容积表、快捷计算、求液位和容积曲线所用的方法；选经典公式时，曲线下方说明它与"
            "真实几何相差最大处"));
-    QLabel* level = label({}, app::kLevelAnswerLabel);
+    QLabel* level = label({}, kLevelAnswerLabel);
     level->setTextInteractionFlags(Qt::TextSelectableByMouse);
     level->setMinimumWidth(px(64));
     level->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -326,8 +328,8 @@ QHBoxLayout* Builder::methodBar() {
              label("装量"),
              edit(kQuantityField, F::DigitsAndPoint, "容积（升），勾选重量输入密度时为重量（公斤）",
                   72),
-             label("升", app::kQuantityUnitLabel), button("Button6", "求液位"), level,
-             label("毫米", app::kLevelAnswerUnit)});
+             label("升", kQuantityUnitLabel), button(kFindLevelButton, "求液位"), level,
+             label("毫米", kLevelAnswerUnit)});
     bar->insertSpacing(6, px(12));  // before 装量
     bar->insertSpacing(2, px(12));  // before 空高
     bar->setContentsMargins(px(kSide), px(kMargin), px(kSide), 0);
@@ -336,7 +338,7 @@ QHBoxLayout* Builder::methodBar() {
 
 // Under the curve: how far the classic formulas depart, as text that can be selected.
 QLabel* comparisonLabel(Builder& b) {
-    QLabel* text = b.label({}, app::kComparisonLabel);
+    QLabel* text = b.label({}, kComparisonLabel);
     text->setWordWrap(true);
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     text->setContentsMargins(b.px(kSide), 0, b.px(kSide), b.px(kRowGap));
@@ -362,7 +364,7 @@ void TFrmMain::buildLayout() {
     auto* middle = new QVBoxLayout;
     middle->setSpacing(b.px(kRowGap));
     pages_ = new QTabWidget;
-    pages_->setObjectName(QStringLiteral("PageControl1"));
+    pages_->setObjectName(qs(kShellPages));
     // The four captions fit the column's width with the design's narrow tabs.
     pages_->setStyleSheet(
         QStringLiteral("QTabBar::tab { padding: %1px %2px; }").arg(b.px(kSpacing)).arg(b.px(7)));
@@ -377,17 +379,18 @@ void TFrmMain::buildLayout() {
         documents->fontMetrics().horizontalAdvance(documents->text()) + b.px(14), b.px(kRowHeight));
     middle->addWidget(b.tableRequest(documents));
 
-    QPushButton* hiddenGenerate = b.button("Button1", "生成");
+    QPushButton* hiddenGenerate = b.button(kHiddenGenerateButton, "生成");
     hiddenGenerate->hide();
     middle->addLayout(
-        b.row({b.choice<MouseUpCheckBox>("CheckBox2", "默认"), b.button("BitBtn1", "生成容积表"),
-               b.button("Button3", "打印"), b.button("Button4", "帮助"), hiddenGenerate}));
+        b.row({b.choice<MouseUpCheckBox>(kDefaultsSwitch, "默认"),
+               b.button(kGenerateButton, "生成容积表"), b.button(kSnapshotButton, "打印"),
+               b.button(kHelpButton, "帮助"), hiddenGenerate}));
 
-    QComboBox* unit = b.list("ComboBox1", true);
+    QComboBox* unit = b.list(kDensityUnitList, true);
     unit->setEditText(QString::fromUtf8("单位"));
     unit->setFixedWidth(b.px(96));
-    middle->addLayout(b.row({b.choice<MouseUpCheckBox>("CheckBox1", "重量输入密度"),
-                             b.edit("Edit37", FilterKind::DigitsAndPoint), unit}));
+    middle->addLayout(b.row({b.choice<MouseUpCheckBox>(kWeightsSwitch, "重量输入密度"),
+                             b.edit(kDensityField, FilterKind::DigitsAndPoint), unit}));
     middle->addWidget(b.quickCalculation(makeOilQuantityDialog(*this, scale_)));
     upperLayout->addLayout(middle, 1);
     upperLayout->addWidget(b.headBox(HeadSide::Right));
@@ -414,9 +417,9 @@ void TFrmMain::buildLayout() {
     lowerLayout->addWidget(bar);
     lowerLayout->addWidget(curve_, 1);
     lowerLayout->addWidget(comparisonLabel(b));
-    for (const char* name : {"ListBox1", "ListBox2"}) {
+    for (std::string_view name : {kTableRowsList, kTableWeightsList}) {
         auto* rows = new QListWidget;
-        rows->setObjectName(QString::fromUtf8(name));
+        rows->setObjectName(qs(name));
         rows->hide();
         lowerLayout->addWidget(rows);
     }
@@ -429,7 +432,7 @@ void TFrmMain::buildLayout() {
     leftPanel->setStretchFactor(1, kLowerStretch);
 
     pictures_ = new QTabWidget;
-    pictures_->setObjectName(QStringLiteral("PageControl2"));
+    pictures_->setObjectName(qs(kPicturePages));
     QWidget* drawings = makeDrawingsPage();
     drawings->setObjectName(QStringLiteral("DrawingsPage1"));
     pictures_->addTab(drawings, QString::fromUtf8("图一至图八"));
@@ -445,7 +448,7 @@ void TFrmMain::buildLayout() {
     splitter->setChildrenCollapsible(false);
 
     auto* status = new QStatusBar;
-    status->setObjectName(QStringLiteral("StatusBar1"));
+    status->setObjectName(qs(kStatusBar));
     status->setSizeGripEnabled(false);
 
     auto* layout = new QVBoxLayout(this);
@@ -454,7 +457,7 @@ void TFrmMain::buildLayout() {
     layout->addWidget(splitter, 1);
     layout->addWidget(status);
 
-    grid_ = findChild<CalibrationGridView*>(QStringLiteral("StringGrid1"));
+    grid_ = findChild<CalibrationGridView*>(qs(kGridControl));
     pages_->setCurrentIndex(3);     // 罐容标定
     pictures_->setCurrentIndex(0);  // 图一至图八
 

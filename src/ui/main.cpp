@@ -21,10 +21,12 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include "form/fields.h"
 #include "platform/data_folder.h"
 #include "platform/help_file.h"
 #include "platform/program_folder.h"
 #include "ui/frm_main.h"
+#include "ui/qt_text.h"
 #include "ui/qt_translations.h"
 #include "ui/ui_messages.h"
 
@@ -73,22 +75,22 @@ bool hasOption(int argc, char** argv, const char* option) {
 // What the screenshot options ask for, done through the controls as a person does it: the
 // page turned, the level entered through its filter, "计算" clicked.
 void prepareScreenshot(quorvel::ui::TFrmMain& window, const QStringList& args) {
+    using namespace quorvel;
+    using quorvel::ui::qs;
     if (args.contains(QStringLiteral("--maximized"))) {
         // Without a window manager nothing would resize a maximised window.
         window.setGeometry(window.screen()->availableGeometry());
         window.showMaximized();
     }
     if (const QString page = optionValue(args, QStringLiteral("--shell-page")); !page.isEmpty()) {
-        window.findChild<QTabWidget*>(QStringLiteral("PageControl1"))
-            ->setCurrentIndex(page.toInt());
+        window.findChild<QTabWidget*>(qs(kShellPages))->setCurrentIndex(page.toInt());
     }
     if (const QString level = optionValue(args, QStringLiteral("--quick")); !level.isEmpty()) {
-        window.findChild<QLineEdit*>(QStringLiteral("Edit35"))->setText(level);
-        window.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+        window.findChild<QLineEdit*>(qs(kQuickLevelField))->setText(level);
+        window.findChild<QPushButton*>(qs(kQuickButton))->click();
     }
     if (const QString page = optionValue(args, QStringLiteral("--picture-page")); !page.isEmpty()) {
-        window.findChild<QTabWidget*>(QStringLiteral("PageControl2"))
-            ->setCurrentIndex(page.toInt());
+        window.findChild<QTabWidget*>(qs(kPicturePages))->setCurrentIndex(page.toInt());
     }
 }
 

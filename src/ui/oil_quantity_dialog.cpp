@@ -13,9 +13,12 @@
 #include "app/app_messages.h"
 #include "app/error_boundary.h"
 #include "form/controls.h"
+#include "form/fields.h"
 #include "form/oil_fields.h"
+#include "output/output_messages.h"
 #include "ui/input_filters.h"
 #include "ui/mirrored_field.h"
+#include "ui/qt_text.h"
 #include "ui/table_printing.h"
 #include "ui/ui_messages.h"
 
@@ -26,10 +29,6 @@ namespace msg = app_messages;
 
 // The reference height shown beside the ullage: Edit48 itself, mirrored.
 constexpr std::string_view kOilReferenceHeightView = "OilReferenceHeight";
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 template <class W>
 W* named(W* widget, std::string_view name) {
@@ -92,19 +91,19 @@ QGroupBox* Builder::inputs() {
     auto* box = named(new QGroupBox(qs(ui_messages::kOilInputsBox)), "OilInputsBox");
     auto* grid = new QGridLayout(box);
     const int gauged = grid->rowCount();
-    grid->addWidget(new QLabel(qs(msg::kGaugingTime)), gauged, 0);
+    grid->addWidget(new QLabel(qs(output_messages::kGaugingTime)), gauged, 0);
     grid->addWidget(freeText(kGaugingTimeField, ui_messages::kGaugingTimeHint), gauged, 1, 1, 2);
-    addRow(*grid, new QLabel(qs(msg::kDip)), edit(kOilLevelField, FilterKind::DigitsAndPoint),
-           msg::kUnitMm);
+    addRow(*grid, new QLabel(qs(output_messages::kDip)),
+           edit(kOilLevelField, FilterKind::DigitsAndPoint), output_messages::kUnitMm);
     // Or the dip read from the top, below the reference height (Edit48, shown here again).
-    addRow(*grid, new QLabel(qs(msg::kUllage)), edit(kOilUllageField, FilterKind::DigitsAndPoint),
-           msg::kUnitMm);
+    addRow(*grid, new QLabel(qs(output_messages::kUllage)),
+           edit(kOilUllageField, FilterKind::DigitsAndPoint), output_messages::kUnitMm);
     auto* reference = named(new QWidget, "OilReferenceHeightBox");
     auto* referenceRow = new QHBoxLayout(reference);
     referenceRow->setContentsMargins(px(8), 0, 0, 0);
-    referenceRow->addWidget(new QLabel(qs(msg::kReferenceHeight)));
+    referenceRow->addWidget(new QLabel(qs(output_messages::kReferenceHeight)));
     referenceRow->addWidget(edit(kOilReferenceHeightView, FilterKind::DigitsAndPoint));
-    referenceRow->addWidget(new QLabel(qs(msg::kUnitMm)));
+    referenceRow->addWidget(new QLabel(qs(output_messages::kUnitMm)));
     referenceRow->addStretch(1);
     grid->addWidget(reference, grid->rowCount() - 1, 3, Qt::AlignLeft);
     auto* groups = named(new QComboBox, kProductGroupList);
@@ -112,12 +111,12 @@ QGroupBox* Builder::inputs() {
         groups->addItem(QString::fromStdString(entry));
     }
     groups->setCurrentIndex(-1);
-    addRow(*grid, new QLabel(qs(msg::kProductGroup)), groups);
+    addRow(*grid, new QLabel(qs(output_messages::kProductGroup)), groups);
     const int product = grid->rowCount();
-    grid->addWidget(new QLabel(qs(msg::kProductName)), product, 0);
+    grid->addWidget(new QLabel(qs(output_messages::kProductName)), product, 0);
     grid->addWidget(freeText(kProductNameField, ui_messages::kProductNameHint), product, 1, 1, 2);
-    addRow(*grid, new QLabel(qs(msg::kOilTemperature)),
-           edit(kOilTemperatureField, FilterKind::SignedDecimal), msg::kUnitCelsius);
+    addRow(*grid, new QLabel(qs(output_messages::kOilTemperature)),
+           edit(kOilTemperatureField, FilterKind::SignedDecimal), output_messages::kUnitCelsius);
 
     // Each pair of choices has a parent of its own, so each pair is exclusive by itself.
     auto* density = named(new QWidget, "OilDensityChoice");
@@ -129,14 +128,16 @@ QGroupBox* Builder::inputs() {
         unit->addItem(QString::fromStdString(entry));
     }
     unit->setCurrentIndex(-1);
-    addRow(*densityGrid, named(new QRadioButton(qs(msg::kObservedDensity)), kObservedDensityChoice),
+    addRow(*densityGrid,
+           named(new QRadioButton(qs(output_messages::kObservedDensity)), kObservedDensityChoice),
            edit(kObservedDensityField, FilterKind::DigitsAndPoint));
     densityGrid->addWidget(unit, densityGrid->rowCount() - 1, 2);
-    auto* testTemperature = new QLabel(qs(msg::kTestTemperature));
+    auto* testTemperature = new QLabel(qs(output_messages::kTestTemperature));
     testTemperature->setIndent(px(20));
     addRow(*densityGrid, testTemperature, edit(kTestTemperatureField, FilterKind::SignedDecimal),
-           msg::kUnitCelsius);
-    addRow(*densityGrid, named(new QRadioButton(qs(msg::kStandardDensity)), kStandardDensityChoice),
+           output_messages::kUnitCelsius);
+    addRow(*densityGrid,
+           named(new QRadioButton(qs(output_messages::kStandardDensity)), kStandardDensityChoice),
            edit(kStandardDensityField, FilterKind::DigitsAndPoint));
     auto* standardUnit = named(new QLabel, "OilStandardDensityUnit");
     densityGrid->addWidget(standardUnit, densityGrid->rowCount() - 1, 2);
@@ -146,10 +147,11 @@ QGroupBox* Builder::inputs() {
     auto* reading = named(new QWidget, "OilReadingChoice");
     auto* readingRow = new QHBoxLayout(reading);
     readingRow->setContentsMargins(0, 0, 0, 0);
-    readingRow->addWidget(new QLabel(qs(msg::kReading)));
+    readingRow->addWidget(new QLabel(qs(output_messages::kReading)));
     readingRow->addWidget(
-        named(new QRadioButton(qs(msg::kReadingPrintedTable)), kPrintedTableChoice));
-    readingRow->addWidget(named(new QRadioButton(qs(msg::kReadingFormula)), kFormulaChoice));
+        named(new QRadioButton(qs(output_messages::kReadingPrintedTable)), kPrintedTableChoice));
+    readingRow->addWidget(
+        named(new QRadioButton(qs(output_messages::kReadingFormula)), kFormulaChoice));
     readingRow->addStretch(1);
     grid->addWidget(reading, grid->rowCount(), 0, 1, 3);
     grid->setColumnStretch(3, 1);
@@ -159,13 +161,16 @@ QGroupBox* Builder::inputs() {
 QGroupBox* Builder::results() {
     auto* box = named(new QGroupBox(qs(ui_messages::kOilResultsBox)), "OilResultsBox");
     auto* grid = new QGridLayout(box);
-    addRow(*grid, new QLabel(qs(msg::kVt)), result(app::kOilVtLabel, false), msg::kUnitLitre);
-    addRow(*grid, new QLabel(qs(msg::kRho20)), result(app::kOilRho20Label, false),
-           msg::kUnitDensity);
-    addRow(*grid, new QLabel(qs(msg::kVcf20)), result(app::kOilVcf20Label, false));
-    addRow(*grid, new QLabel(qs(msg::kV20)), result(app::kOilV20Label, true), msg::kUnitLitre);
-    addRow(*grid, new QLabel(qs(msg::kMass)), result(app::kOilMassLabel, true), msg::kUnitKg);
-    auto* status = named(new QLabel, app::kOilStatusLabel);
+    addRow(*grid, new QLabel(qs(output_messages::kVt)), result(kOilVtLabel, false),
+           output_messages::kUnitLitre);
+    addRow(*grid, new QLabel(qs(output_messages::kRho20)), result(kOilRho20Label, false),
+           output_messages::kUnitDensity);
+    addRow(*grid, new QLabel(qs(output_messages::kVcf20)), result(kOilVcf20Label, false));
+    addRow(*grid, new QLabel(qs(output_messages::kV20)), result(kOilV20Label, true),
+           output_messages::kUnitLitre);
+    addRow(*grid, new QLabel(qs(output_messages::kMass)), result(kOilMassLabel, true),
+           output_messages::kUnitKg);
+    auto* status = named(new QLabel, kOilStatusLabel);
     status->setWordWrap(true);
     status->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(status, grid->rowCount(), 0, 1, 3);
@@ -185,10 +190,9 @@ QPushButton* makeOilQuantityDialog(QWidget& window, double scale) {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(
         named(new QPushButton(qs(ui_messages::kOilCalculate)), "OilCalculateButton"));
-    buttons->addWidget(
-        named(new QPushButton(qs(ui_messages::kOilSaveTicket)), app::kOilSaveButton));
-    buttons->addWidget(named(new QPushButton(qs(ui_messages::kOilPdf)), app::kOilPdfButton));
-    buttons->addWidget(named(new QPushButton(qs(ui_messages::kOilPrint)), app::kOilPrintButton));
+    buttons->addWidget(named(new QPushButton(qs(ui_messages::kOilSaveTicket)), kOilSaveButton));
+    buttons->addWidget(named(new QPushButton(qs(ui_messages::kOilPdf)), kOilPdfButton));
+    buttons->addWidget(named(new QPushButton(qs(ui_messages::kOilPrint)), kOilPrintButton));
     buttons->addStretch(1);
     auto* close = named(new QPushButton(qs(ui_messages::kOilClose)), "OilCloseButton");
     QObject::connect(close, &QPushButton::clicked, dialog, &QDialog::close);
@@ -217,7 +221,7 @@ void wireOilQuantityDialog(QWidget& window, app::WindowOperations& ops, UiServic
         dialog->raise();
         dialog->activateWindow();
     });
-    mirrorField(*window.findChild<QLineEdit*>(QStringLiteral("Edit48")),
+    mirrorField(*window.findChild<QLineEdit*>(qs(kReferenceHeightField)),
                 *dialog->findChild<QLineEdit*>(qs(kOilReferenceHeightView)));
     // A dip typed as a level empties the ullage, as in the main window.
     QObject::connect(dialog->findChild<QLineEdit*>(qs(kOilLevelField)), &QLineEdit::textEdited,
@@ -235,7 +239,7 @@ void wireOilQuantityDialog(QWidget& window, app::WindowOperations& ops, UiServic
             return;
         }
         app::guarded(ui, [&]() -> std::optional<bool> {
-            printWithPreview(*paper, std::string(app_messages::kTicketTitle), dialog);
+            printWithPreview(*paper, std::string(output_messages::kTicketTitle), dialog);
             return true;
         });
     });

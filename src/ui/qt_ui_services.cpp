@@ -10,13 +10,10 @@
 
 #include "ui/desktop_registry.h"
 #include "ui/picture_image.h"
+#include "ui/qt_text.h"
 
 namespace quorvel::ui {
 namespace {
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QMessageBox::Icon qtIcon(MessageIcon icon) {
     switch (icon) {

@@ -7,7 +7,6 @@
 
 #include "app/error_boundary.h"
 #include "app/table_documents.h"
-#include "output/table_paper.h"
 #include "ui/table_identity_dialog.h"
 #include "ui/table_printing.h"
 #include "ui/ui_messages.h"
@@ -59,11 +58,11 @@ void wireTableDocumentButtons(QWidget& window, app::WindowOperations& ops, UiSer
     onClick(window, "SaveAsButton", [&ops] { ops.saveTableAs(app::todayText()); });
     onClick(window, "PdfButton", [&ops] { ops.saveTablePdf(app::todayText()); });
     onClick(window, "PrintTableButton", [&window, &ops, &ui] {
-        const std::optional<CapacityTable> table = ops.tableToPrint();
-        if (!table)
+        const std::optional<app::TableJob> job = ops.tableToPrint();
+        if (!job)
             return;
         app::guarded(ui, [&]() -> std::optional<bool> {
-            printWithPreview(tablePaperDocument(*table), tablePaperTitle(*table), &window);
+            printWithPreview(job->paperDocument(), job->paperTitle(), &window);
             return true;
         });
     });

@@ -9,17 +9,10 @@
 
 #include "form/table_identity.h"
 #include "ui/input_filters.h"
+#include "ui/qt_text.h"
 #include "ui/ui_messages.h"
 
 namespace quorvel::ui {
-namespace {
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-}  // namespace
-
 QDialog* makeTableIdentityDialog(QWidget& window, double scale) {
     auto* dialog = new QDialog(&window);
     dialog->setObjectName(QStringLiteral("TableIdentityDialog"));

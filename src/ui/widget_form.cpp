@@ -10,15 +10,13 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
+#include "form/fields.h"
 #include "ui/input_filters.h"
 #include "ui/pictures/capacity_curve_view.h"
+#include "ui/qt_text.h"
 
 namespace quorvel::ui {
 namespace {
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 void fillList(QWidget& list, const std::vector<std::string>& texts) {
     auto& box = static_cast<QListWidget&>(list);
@@ -141,20 +139,20 @@ void WidgetForm::showPicturePage(int page) {
 
 void WidgetForm::showCurve(const CapacityCurve& curve, std::optional<CurvePoint> mark) {
     curve_.setCurve(curve, mark);
-    setLabel(app::kComparisonLabel, "");
+    setLabel(kComparisonLabel, "");
 }
 
 void WidgetForm::showComparison(const std::optional<CapacityCurve>& trueGeometry,
                                 std::string_view text) {
     curve_.setTrueGeometry(trueGeometry);
-    setLabel(app::kComparisonLabel, text);
-    control(app::kComparisonLabel).setVisible(!text.empty());
+    setLabel(kComparisonLabel, text);
+    control(kComparisonLabel).setVisible(!text.empty());
 }
 
 void WidgetForm::clearCurve() {
     curve_.clearCurve();
-    setLabel(app::kComparisonLabel, "");
-    control(app::kComparisonLabel).setVisible(false);
+    setLabel(kComparisonLabel, "");
+    control(kComparisonLabel).setVisible(false);
 }
 
 void WidgetForm::setLabel(std::string_view name, std::string_view text) {
@@ -166,7 +164,7 @@ void WidgetForm::setLabel(std::string_view name, std::string_view text) {
 }
 
 void WidgetForm::showStatus(std::string_view text) {
-    auto* bar = qobject_cast<QStatusBar*>(&control("StatusBar1"));
+    auto* bar = qobject_cast<QStatusBar*>(&control(kStatusBar));
     if (bar == nullptr) {
         throw std::invalid_argument("the window has no status bar");
     }
@@ -175,8 +173,8 @@ void WidgetForm::showStatus(std::string_view text) {
 
 void WidgetForm::setTableLists(const std::vector<std::string>& rows,
                                const std::vector<std::string>& weights) {
-    fillList(control("ListBox1"), rows);
-    fillList(control("ListBox2"), weights);
+    fillList(control(kTableRowsList), rows);
+    fillList(control(kTableWeightsList), weights);
 }
 
 }  // namespace quorvel::ui

@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "app/level_operations.h"
-#include "app/table_operations.h"
 #include "form/calibration_grid.h"
 #include "form/memory_form.h"
 #include "form/table_defaults.h"
+#include "support/held_table.h"
 #include "support/recording_ui.h"
 #include "tank/capacity_table.h"
 #include "tank/density.h"
@@ -221,7 +221,7 @@ TEST(LongNumbers, EveryFieldGivesWholeNumbersOrStops) {
                 MemoryForm form = formFor(shape);
                 set(form, field, number);
                 testsupport::RecordingUi ui;
-                const std::optional<CapacityTable> table = makeTable(form, ui);
+                const std::optional<CapacityTable> table = testsupport::heldTable(form, ui);
                 if (!table) {
                     ++stops;
                     ASSERT_EQ(ui.shown.size(), 1u) << where;

@@ -86,6 +86,17 @@ TEST(QuickCalculation, ResultsAndMessages) {
          "8979.72",
          {},
          {}},
+        {"the table's fields are neither checked nor read",
+         [] {
+             MemoryForm f = testsupport::circularForm("2000", "5000");
+             f.setText("Edit7", "");
+             return f;
+         },
+         "1000",
+         true,
+         "8979.72",
+         {},
+         {}},
         {"kilograms in Kg/m^3",
          [] {
              MemoryForm f = flatCircular("2000", "5000");

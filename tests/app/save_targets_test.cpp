@@ -12,7 +12,7 @@
 #include <nlohmann/json.hpp>
 
 #include "app/memory_window.h"
-#include "app/table_operations.h"
+#include "app/table_job.h"
 #include "app/window_operations.h"
 #include "support/forms.h"
 #include "support/recording_ui.h"
@@ -65,9 +65,9 @@ void save(const std::string& route, const std::string& path, const std::string& 
     if (route == "the workbook") {
         MemoryForm form = testsupport::circularForm("2000", "5000");
         form.setText("Edit8", "500");
-        const std::optional<CapacityTable> table = makeTable(form, ui);
-        ASSERT_TRUE(table);
-        saveTable(*table, path, ui);
+        std::optional<TableJob> job = TableJob::read(form, ui, Method::Classic, true);
+        ASSERT_TRUE(job && job->walk(RowKeeping::Spooled));
+        job->saveWorkbook(path, {});
     } else if (route == "the snapshot") {
         ui.saveAnswers.push_back(path);
         WindowOperations(w, ui, files).snapshot(Picture{1, 1, {0xFF336699u}});

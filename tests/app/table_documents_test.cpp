@@ -7,7 +7,7 @@
 #include "app/memory_window.h"
 #include "app/start_and_close.h"
 #include "app/table_documents.h"
-#include "app/table_operations.h"
+#include "app/table_job.h"
 #include "support/command_output.h"
 #include "support/recording_ui.h"
 #include "support/temp_folder.h"
@@ -48,12 +48,13 @@ TEST(TablePdf, ExampleTankTakesThreePagesAndShowsEveryRow) {
         MemoryWindow window = exampleWindow();
         window.setText("Edit8", c.step);
         testsupport::RecordingUi ui;
-        const std::optional<CapacityTable> table = makeTable(window, ui);
-        ASSERT_TRUE(table);
+        std::optional<TableJob> job = TableJob::read(window, ui, Method::Classic, true);
+        ASSERT_TRUE(job && job->walk(RowKeeping::Held));
+        const CapacityTable* table = &job->held();
         ASSERT_EQ(table->tableRows.size(), c.rows);
         TempFolder folder;
         const std::string path = folder.file("t.pdf");
-        EXPECT_EQ(writeTablePdf(*table, path, ui), c.pages);
+        EXPECT_EQ(job->writePdf(path), c.pages);
         EXPECT_EQ(testsupport::pdfPages(path), c.pages);
         EXPECT_TRUE(ui.shown.empty());
         // Every row's number, level, volume and weight, in reading order.

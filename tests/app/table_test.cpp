@@ -1,4 +1,4 @@
-#include "app/table_operations.h"
+#include "app/table_job.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "support/forms.h"
+#include "support/held_table.h"
 #include "support/recording_ui.h"
 
 namespace quorvel::app {
@@ -28,7 +29,7 @@ std::vector<std::string> levelsOf(const CapacityTable& table) {
 std::optional<CapacityTable> walk(MemoryForm& form, const std::string& from, const std::string& to,
                                   const std::string& step, testsupport::RecordingUi& ui) {
     setTexts(form, {{"Edit6", from}, {"Edit7", to}, {"Edit8", step}});
-    return makeTable(form, ui);
+    return testsupport::heldTable(form, ui);
 }
 
 TEST(CapacityTable, LevelWalks) {
@@ -164,19 +165,19 @@ TEST(CapacityTable, AMillionRowsExactlyIsATable) {
 TEST(CapacityTable, StoppedReadingAndErrorsGiveNoTable) {
     MemoryForm missing = circularForm("", "5000");
     testsupport::RecordingUi ui;
-    EXPECT_FALSE(makeTable(missing, ui));
+    EXPECT_FALSE(testsupport::heldTable(missing, ui));
     EXPECT_EQ(ui.messages(), std::vector<std::string>{"呵呵，中间圆筒数据还没输完呢！"});
 
     MemoryForm bad = circularForm("20OO", "5000");
     testsupport::RecordingUi errors;
-    EXPECT_FALSE(makeTable(bad, errors));
+    EXPECT_FALSE(testsupport::heldTable(bad, errors));
     EXPECT_EQ(errors.errors(), std::vector<std::string>{"“20OO”不是有效的数字"});
 
     MemoryForm dished = circularForm("2000", "5000");
     dished.setChecked("RadioButton6", true);
     setTexts(dished, {{"Edit45", "40"}, {"Edit46", "40"}, {"Edit47", "2000"}});
     testsupport::RecordingUi zero;
-    EXPECT_FALSE(makeTable(dished, zero));
+    EXPECT_FALSE(testsupport::heldTable(dished, zero));
     EXPECT_EQ(zero.errors(), std::vector<std::string>{"浮点数除以零"});
 }
 

@@ -60,15 +60,16 @@ struct Table {
         return t;
     }
 
-    CapacityWorkbookInput input() const {
-        return {rows, weights, useDensity, summary, shell, rowsPerBlock};
+    HeldRows held() const { return HeldRows(rows, weights); }
+    CapacityWorkbookInput input(const TableRows& kept) const {
+        return {kept, useDensity, summary, shell, rowsPerBlock};
     }
 
     // The writer's own boxes go to `ui`; what it throws, its caller shows in the standard
     // error box, as the recording does here.
     bool save(const std::string& path, testsupport::RecordingUi& ui) const {
         try {
-            return SaveFileToExcel3(input(), path, ui);
+            return SaveFileToExcel3(input(held()), path, ui);
         } catch (const std::exception& e) {
             ui.showError(e.what());
             return false;
@@ -272,7 +273,8 @@ TEST(CapacityWorkbook, SpooledRowsGiveTheHeldTablesWorkbook) {
     TempFolder folder;
     testsupport::RecordingUi ui;
     const Table table = Table::generated(9001, true, 50);
-    CapacityWorkbookInput held = table.input();
+    const HeldRows rows = table.held();
+    CapacityWorkbookInput held = table.input(rows);
     held.increments = true;
     ASSERT_TRUE(SaveFileToExcel3(held, folder.file("held.xlsx"), ui));
 
@@ -280,10 +282,8 @@ TEST(CapacityWorkbook, SpooledRowsGiveTheHeldTablesWorkbook) {
     for (std::size_t i = 0; i < table.rows.size(); ++i) {
         spool.append(TableRow{0, 0, table.rows[i], table.weights[i]});
     }
-    const std::vector<std::string> none;
-    CapacityWorkbookInput spooled{none, none, true, table.summary, table.shell, 50};
+    CapacityWorkbookInput spooled = table.input(spool);
     spooled.increments = true;
-    spooled.rows = &spool;
     ASSERT_TRUE(SaveFileToExcel3(spooled, folder.file("spooled.xlsx"), ui));
     EXPECT_EQ(bookParts(folder.file("spooled.xlsx")), bookParts(folder.file("held.xlsx")));
 }

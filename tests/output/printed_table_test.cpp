@@ -68,7 +68,7 @@ TEST_P(WorkbookPageSetup, MatchesItsGoldenFile) {
     TempFolder folder;
     const std::string path = folder.file("t.xlsx");
     testsupport::RecordingUi ui;
-    ASSERT_TRUE(saveCapacityTable(table, path, ui));
+    ASSERT_TRUE(saveCapacityTable(table, HeldRows(table.tableRows, table.weightTexts), path, ui));
     const std::string dump = commandOutput(
         "/usr/bin/python3 '" QUORVEL_TESTS_DIR "/support/page_setup_dump.py' '" + path + "'");
     EXPECT_EQ(dump, testsupport::readBytes(kGolden + c.name + ".page.xml"));
@@ -98,7 +98,7 @@ TEST(IssuedWorkbook, OpensWithItsTitleBlockAndCarriesTheIncrements) {
     TempFolder folder;
     const std::string path = folder.file("t.xlsx");
     testsupport::RecordingUi ui;
-    ASSERT_TRUE(saveCapacityTable(table, path, ui));
+    ASSERT_TRUE(saveCapacityTable(table, HeldRows(table.tableRows, table.weightTexts), path, ui));
     const testsupport::ReadSheet sheet = testsupport::readXlsx(path).sheets.at(0);
     EXPECT_EQ(sheet.at(0, 0).text, "罐容表");
     EXPECT_TRUE(sheet.at(0, 0).bold);
@@ -126,7 +126,7 @@ TEST(PaperTable, TextMatchesItsGoldenFile) {
     const CapacityTable table = exampleTable("290", "10", true, true, "200", "T-101");
     TempFolder folder;
     const std::string path = folder.file("t.pdf");
-    EXPECT_EQ(writeTablePdf(table, path), 1);
+    EXPECT_EQ(writeTablePdf(table, HeldRows(table.tableRows, table.weightTexts), path), 1);
     EXPECT_EQ(commandOutput("pdftotext -layout '" + path + "' -"),
               testsupport::readBytes(kGolden + "issued_30_rows.pdf.txt"));
     EXPECT_EQ(commandOutput("pdffonts '" + path +
@@ -156,7 +156,7 @@ TEST(PaperTable, MarksTheRowsBeyondTheCalibrationPoints) {
     table.identity.values[0] = "T-7";
     TempFolder folder;
     const std::string path = folder.file("t.pdf");
-    EXPECT_EQ(writeTablePdf(table, path), 1);
+    EXPECT_EQ(writeTablePdf(table, HeldRows(table.tableRows, table.weightTexts), path), 1);
     EXPECT_EQ(commandOutput("pdftotext -layout '" + path + "' -"),
               testsupport::readBytes(kGolden + "extrapolated.pdf.txt"));
 }
@@ -180,7 +180,8 @@ TEST(Increments, AreLitresPerMillimetreToTheNextRowAsPrinted) {
         {"10,5.00", "10,6.00", ""},  // no rise, no increment
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(incrementText(c.row, c.next), c.expected) << c.row << " → " << c.next;
+        EXPECT_EQ(incrementText(parseTableRow(c.row), parseTableRow(c.next)), c.expected)
+            << c.row << " → " << c.next;
     }
 }
 

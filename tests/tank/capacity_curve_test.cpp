@@ -71,18 +71,6 @@ TankConfig configOf(MemoryForm form) {
     return config ? *config : TankConfig{};
 }
 
-// The table of the form's request, walked as generate walks it.
-std::optional<CapacityTable> walked(MemoryForm& form) {
-    Outcome<TankConfig> config = readTableRequest(form);
-    if (!config) {
-        return std::nullopt;
-    }
-    CapacityTable table;
-    table.config = *config;
-    tabulate(table.config, config->useDensity ? std::optional(*MiDu(form)) : std::nullopt, table);
-    return table;
-}
-
 TEST(CapacityCurve, ReferenceVolumesOverTheHeight) {
     struct Case {
         const char* name;
@@ -166,33 +154,6 @@ TEST(CapacityCurve, ACalibratedTankCarriesItsPointsAndReachesALevelBeyondThem) {
     EXPECT_EQ(flat.points.back().level, 2000);  // a level above the tank is the full tank
     EXPECT_TRUE(flat.measured.empty());
     EXPECT_FALSE(flat.measuredSpan.has_value());
-}
-
-TEST(CapacityCurve, FromAWalkedTable) {
-    MemoryForm form = flatCircular();
-    setTexts(form,
-             {{"Edit7", "1000"}, {"Edit8", "500"}, {"Edit37", "0.8"}, {"ComboBox1", "g/cm^3"}});
-    std::optional<CapacityTable> litres = walked(form);
-    ASSERT_TRUE(litres);
-    const CapacityCurve volume = capacityCurve(*litres);
-    EXPECT_FALSE(volume.weights);
-    ASSERT_EQ(volume.points.size(), 3u);
-    EXPECT_EQ(volume.points[1].level, 500);
-    EXPECT_EQ(volume.points[2].value, 7853.98);  // the row text, two decimals
-
-    form.setChecked("CheckBox1", true);
-    std::optional<CapacityTable> kilograms = walked(form);
-    ASSERT_TRUE(kilograms);
-    const CapacityCurve weight = capacityCurve(*kilograms);
-    EXPECT_TRUE(weight.weights);
-    EXPECT_EQ(weight.points[2].level, 1000);
-    EXPECT_EQ(weight.points[2].value, 6283.19);
-
-    CapacityTable damaged;
-    damaged.tableRows = {"0,0.00", "500 2500.00"};
-    EXPECT_THROW(capacityCurve(damaged), ConversionError);
-    damaged.tableRows = {"x,0.00"};
-    EXPECT_THROW(capacityCurve(damaged), ConversionError);
 }
 
 }  // namespace

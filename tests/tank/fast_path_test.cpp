@@ -1,8 +1,9 @@
-// The classic volume tests the fault flags once per level and computes a faulted level again
-// under the routines' own guards: the results must be the guarded computation's, bit for bit,
-// for sound and faulting tanks alike.
+// The classic volume tests the fault flags once per level (or once per run of levels, as a
+// walk computes them) and computes a faulted level again under the routines' own guards: the
+// results must be the guarded computation's, bit for bit, for sound and faulting tanks alike.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cfenv>
 #include <cstdint>
@@ -128,6 +129,38 @@ TEST(ClassicFastPath, EqualsTheGuardedComputationBitForBit) {
     EXPECT_GT(faulted, 100) << "of " << levels;  // the fallback was exercised
 }
 
+// A walk's runs of 64 levels, each level following the one before or standing on its own (the
+// level search), give what the guarded routines give level by level; some runs hold a faulting
+// level and are computed again, some do not.
+TEST(ClassicFastPath, RunsOfLevelsEqualTheGuardedComputationBitForBit) {
+    std::vector<double> levels;
+    for (double level = -25; level <= 2525; level += 12.5) {
+        levels.push_back(level);
+    }
+    for (bool onItsOwn : {false, true}) {
+        for (const auto& [name, c] : configurations()) {
+            const VolumeModel model(c, Method::Classic);
+            VolumeState run, guarded;
+            std::vector<double> out(levels.size());
+            for (std::size_t first = 0; first < levels.size(); first += 64) {
+                const std::size_t n = std::min<std::size_t>(64, levels.size() - first);
+                model(&levels[first], n, 12.5, run, &out[first], onItsOwn);
+            }
+            for (std::size_t i = 0; i < levels.size(); ++i) {
+                if (onItsOwn) {
+                    guarded = VolumeState{};
+                }
+                const double expected = volumeAtLevelGuarded(c, levels[i], 12.5, guarded);
+                ASSERT_EQ(bits(out[i]), bits(expected))
+                    << name << " at " << levels[i] << (onItsOwn ? ", on its own" : "");
+            }
+            if (!onItsOwn) {
+                EXPECT_EQ(bits(run.total), bits(guarded.total)) << name;
+            }
+        }
+    }
+}
+
 TEST(ClassicFastPath, LeavesTheCallersFaultFlagsAsTheyWere) {
     const auto all = configurations();
     for (int raised : {0, FE_DIVBYZERO}) {
@@ -137,6 +170,11 @@ TEST(ClassicFastPath, LeavesTheCallersFaultFlagsAsTheyWere) {
                 std::feraiseexcept(raised);
             }
             volumeAtLevel(c, 3000, 1);  // above every tank: routines fault
+            EXPECT_EQ(std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW), raised) << name;
+            const double run[] = {1000, 3000};
+            double out[2];
+            VolumeState state;
+            VolumeModel(c, Method::Classic)(run, 2, 1, state, out);
             EXPECT_EQ(std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW), raised) << name;
         }
     }

@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QPrinter>
 
-#include "app/table_operations.h"
+#include "app/table_job.h"
 #include "output/table_paper.h"
 #include "support/command_output.h"
 #include "ui/table_printing.h"
@@ -60,11 +60,12 @@ TEST_F(WindowDocuments, IdentityDialogHoldsTheStoredFieldsAndPdfOpensTheDocument
 
 TEST_F(WindowDocuments, PrintingPaintsThePagesOfThePdf) {
     TFrmMain& window = openExample();
-    const std::optional<CapacityTable> table = app::makeTable(window.form(), ui_);
-    ASSERT_TRUE(table);
-    const paper::Document document = tablePaperDocument(*table);
+    std::optional<app::TableJob> table =
+        app::TableJob::read(window.form(), ui_, Method::Classic, true);
+    ASSERT_TRUE(table && table->walk(app::RowKeeping::Held));
+    const paper::Document document = table->paperDocument();
     QPrinter printer(QPrinter::HighResolution);
-    preparePrinter(printer, tablePaperTitle(*table));
+    preparePrinter(printer, table->paperTitle());
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(file("printed.pdf")));
     EXPECT_EQ(printDocument(document, printer), 3);
@@ -77,9 +78,9 @@ TEST_F(WindowDocuments, PrintingPaintsThePagesOfThePdf) {
     // The printed pages carry the table's rows, the last one last.
     const std::string text =
         testsupport::commandOutput("pdftotext -raw '" + file("range.pdf") + "' -");
-    const std::string& last = table->tableRows.back();
+    const std::string& last = table->held().tableRows.back();
     EXPECT_NE(text.find("\n261 2600 " + last.substr(last.find(',') + 1) + " " +
-                        table->weightTexts.back() + "\n"),
+                        table->held().weightTexts.back() + "\n"),
               std::string::npos)
         << text;
 }

@@ -10,21 +10,17 @@
 #include "text/number_format.h"
 #include "ui/pictures/curve_outline.h"
 #include "ui/pictures/drawing_view.h"
+#include "ui/qt_text.h"
 
 namespace quorvel::ui {
 namespace {
 
 constexpr int kMaxTicks = 6;
 
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 QString markText(double value, bool weights) {
-    return fromUtf8(FormatTwoDecimals(value)) +
-           (weights ? QStringLiteral(" Kg") : QStringLiteral(" L"));
+    return qs(FormatTwoDecimals(value)) + (weights ? QStringLiteral(" Kg") : QStringLiteral(" L"));
 }
 
 CapacityCurveView::CapacityCurveView(QWidget* parent) : QWidget(parent) {
@@ -120,7 +116,7 @@ void CapacityCurveView::paintCurve(QPainter& painter) {
     const QFontMetrics metrics = fontMetrics();
     int labelWidth = 0;
     for (double tick : valueScale_.ticks) {
-        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(fromUtf8(tickText(tick))));
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(qs(tickText(tick))));
     }
     const int line = metrics.height();
     // The frame of the plot: value labels on the left, level labels and title below, the
@@ -159,12 +155,12 @@ void CapacityCurveView::paintCurve(QPainter& painter) {
     for (double tick : levelScale_.ticks) {
         const double x = toPoint(tick, valueScale_.low).x();
         painter.drawText(QRectF(x - 50, plot.bottom() + 3, 100, line),
-                         Qt::AlignHCenter | Qt::AlignTop, fromUtf8(tickText(tick)));
+                         Qt::AlignHCenter | Qt::AlignTop, qs(tickText(tick)));
     }
     for (double tick : valueScale_.ticks) {
         const double y = toPoint(levelScale_.low, tick).y();
         painter.drawText(QRectF(0, y - line / 2.0, plot.left() - 5, line),
-                         Qt::AlignRight | Qt::AlignVCenter, fromUtf8(tickText(tick)));
+                         Qt::AlignRight | Qt::AlignVCenter, qs(tickText(tick)));
     }
     if (titled) {
         painter.drawText(QRectF(plot.left(), plot.bottom() + line + 6, plot.width(), line),

@@ -1,8 +1,9 @@
-#include "cli/table_printing.h"
+#include "output/table_csv.h"
 
 #include "text/number_format.h"
+#include "units/units.h"
 
-namespace quorvel::cli {
+namespace quorvel {
 namespace {
 
 using ld = long double;
@@ -21,9 +22,20 @@ void printRow(const TableRow& row, std::ostream& out) {
     out << '\n';
 }
 
+void printRows(const TableRows& rows, std::ostream& out) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const RowTexts texts = rows.texts(i);
+        out << texts.level << ',' << texts.volume;
+        if (!texts.weight.empty()) {
+            out << ',' << texts.weight;
+        }
+        out << '\n';
+    }
+}
+
 void printComparisonRow(const TableRow& row, double exactM3, std::ostream& out) {
-    const ld exact = static_cast<ld>(exactM3) * 1000;
-    const ld difference = (static_cast<ld>(exactM3) - row.totalM3) * 1000;
+    const ld exact = units::litres(exactM3);
+    const ld difference = units::litres(static_cast<ld>(exactM3) - row.totalM3);
     printTexts(row, out);
     out << ',' << FormatTwoDecimals(exact) << ',' << FormatTwoDecimals(difference) << ',';
     if (exactM3 != 0) {
@@ -38,4 +50,4 @@ void printCurve(const CapacityCurve& curve, std::ostream& out) {
     }
 }
 
-}  // namespace quorvel::cli
+}  // namespace quorvel

@@ -1,16 +1,19 @@
-// What quorvel-table prints on standard output: the table's rows, the rows beside the true
-// geometry's volumes, the curve's points.
+// A capacity table as text, one line a row, as quorvel-table prints it on standard output: the
+// table's rows (CSV), the rows beside the true geometry's volumes, the curve's points.
 #pragma once
 
 #include <ostream>
 
+#include "output/table_rows.h"
 #include "tank/capacity_curve.h"
 #include "tank/capacity_table.h"
 
-namespace quorvel::cli {
+namespace quorvel {
 
 // A row as --csv prints it: level,litres and, with weights, ,kilograms.
 void printRow(const TableRow& row, std::ostream& out);
+// Every row of a walked table so.
+void printRows(const TableRows& rows, std::ostream& out);
 
 // The row as printRow prints it, followed by ",exact litres,difference L,difference %" (exact −
 // classic, two decimals; the % field is empty where the exact volume is 0).
@@ -19,4 +22,4 @@ void printComparisonRow(const TableRow& row, double exactM3, std::ostream& out);
 // The curve's points as the table's texts: the level, a comma, two decimals.
 void printCurve(const CapacityCurve& curve, std::ostream& out);
 
-}  // namespace quorvel::cli
+}  // namespace quorvel

@@ -1,0 +1,40 @@
+#include "tank/shell_kinds.h"
+
+#include <array>
+
+namespace quorvel {
+namespace {
+
+//  kind, page, word, heads, corrections, true geometry differs, measured
+constexpr std::array<ShellKindInfo, 4> kShells{{
+    {ShellKind::Horizontal, 0, "horizontal", true, true, true, false},
+    {ShellKind::Tilted, 1, "tilted", true, true, true, false},
+    {ShellKind::Spherical, 2, "spherical", false, true, false, false},
+    {ShellKind::Calibrated, 3, "calibrated", false, false, false, true},
+}};
+
+}  // namespace
+
+std::span<const ShellKindInfo> shellKinds() {
+    return kShells;
+}
+
+const ShellKindInfo& shellKindInfo(ShellKind kind) {
+    for (const ShellKindInfo& info : kShells) {
+        if (info.kind == kind) {
+            return info;
+        }
+    }
+    return kShells.front();
+}
+
+ShellKind shellOfPage(int page) {
+    for (const ShellKindInfo& info : kShells) {
+        if (info.page == page) {
+            return info.kind;
+        }
+    }
+    return ShellKind::Horizontal;
+}
+
+}  // namespace quorvel
