@@ -252,6 +252,10 @@ LevelVolumeFile readLevelVolumeBytes(const std::string& bytes, const std::string
         file.workbook = true;
         return file;
     }
+    // The compound file of the earlier binary workbooks (.xls) is no text to read by lines.
+    if (bytes.starts_with(std::string_view("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8))) {
+        throw FileError("cannot read " + path + ": a binary (.xls) workbook, not .xlsx", path);
+    }
     return levelVolumeOfCells(cellsOfText(bytes));
 }
 

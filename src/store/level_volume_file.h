@@ -42,7 +42,8 @@ struct LevelVolumeFile {
 // half of them).
 inline constexpr std::size_t kMaxLevelVolumeCells = 1000000;
 
-// Reads the file at `path`: a workbook when it starts as a zip does ("PK\3\4"), else text.
+// Reads the file at `path`: a workbook when it starts as a zip does ("PK\3\4"), else text
+// (a binary .xls workbook, which starts as a compound file, is refused).
 // Throws FileError naming the path when the file cannot be read (files/read_file.h; at most
 // kMaxWorkbookBytes) or is a workbook that cannot be (xlsx/xl_sheet_reader.h).
 LevelVolumeFile readLevelVolumeFile(const std::string& path);
