@@ -275,6 +275,9 @@ QWidget* Builder::calibrationPage() {
     grid->setWordWrap(false);
     grid->setItemDelegate(new GridCellDelegate(grid));
     GridWidgetCells(*grid).markFixedCells();
+    // The row of the interpolation and the import takes the room of a grid row at the design
+    // size: the grid shows its heading and a row at least, and grows with the window.
+    grid->setMinimumHeight(px(50));
     layout->addWidget(grid, 1);
     return w;
 }

@@ -18,7 +18,7 @@ void chooseInNextDialog(const std::string& path) {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         dialog->selectFile(QString::fromStdString(path));
-        dialog->accept();
+        static_cast<QDialog*>(dialog)->accept();  // as "Open" does
     });
 }
 
