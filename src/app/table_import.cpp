@@ -61,10 +61,10 @@ std::string cellText(double value) {
 std::string listed(const std::vector<std::string>& findings) {
     std::string text;
     for (std::size_t i = 0; i < findings.size() && i < kFindingsShown; ++i) {
-        text += "\n" + findings[i];
+        text.append("\n").append(findings[i]);
     }
     if (findings.size() > kFindingsShown) {
-        text += "\n" + msg::moreFindings(findings.size() - kFindingsShown);
+        text.append("\n").append(msg::moreFindings(findings.size() - kFindingsShown));
     }
     return text;
 }
