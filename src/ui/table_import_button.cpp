@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
 
 #include "form/fields.h"
 #include "ui/qt_text.h"
@@ -18,11 +20,23 @@ void wireTableImportButton(QWidget& window, app::WindowOperations& ops,
         };
     }
     auto* button = window.findChild<QPushButton*>(qs(kImportTableButton));
-    Q_ASSERT(button != nullptr);
-    QObject::connect(button, &QPushButton::clicked, &window, [&ops, chooseFile] {
+    auto* grid = window.findChild<QTableWidget*>(qs(kGridControl));
+    Q_ASSERT(button != nullptr && grid != nullptr);
+    QObject::connect(button, &QPushButton::clicked, &window, [&ops, grid, chooseFile] {
         const QString path = chooseFile();
-        if (!path.isEmpty()) {
-            ops.importTable(path.toStdString());
+        if (path.isEmpty()) {
+            return;
+        }
+        // Tens of thousands of cells are written: the grid tells of the change once, after.
+        bool replaced = false;
+        {
+            const QSignalBlocker quiet(grid);
+            grid->setUpdatesEnabled(false);
+            replaced = ops.importTable(path.toStdString());
+            grid->setUpdatesEnabled(true);
+        }
+        if (replaced) {
+            ops.inputChanged(kGridControl);
         }
     });
 }
