@@ -5,6 +5,7 @@
 #include <string>
 #include "app/window_rules.h"
 #include "cli/cli_messages.h"
+#include "cli/import_options.h"
 #include "cli/option_table.h"
 
 #include "text/number_text.h"
@@ -212,7 +213,8 @@ const std::array<OptionSpec, 24> kOptions{{
 }};
 
 // Every option: the table's own, then those of a table to issue.
-const std::array<std::span<const OptionSpec>, 2> kOptionTables{{kOptions, documentOptions()}};
+const std::array<std::span<const OptionSpec>, 3> kOptionTables{
+    {kOptions, documentOptions(), importOptions()}};
 
 const OptionSpec* findOption(std::string_view name) {
     for (std::span<const OptionSpec> options : kOptionTables) {

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "form/fields.h"
+#include "form/interpolation_controls.h"
 #include "form/method_controls.h"
 #include "form/oil_fields.h"
 #include "form/table_identity.h"
@@ -104,7 +105,7 @@ constexpr std::array<ControlInfo, 73> kControls{{
 
 std::vector<std::string> pointCounts() {
     std::vector<std::string> entries;
-    for (int n = 2; n <= 999; ++n) {
+    for (int n = 2; n <= kMaxPointCount; ++n) {
         entries.push_back(std::to_string(n));
     }
     return entries;
@@ -115,7 +116,8 @@ const std::vector<ControlInfo>& allControls() {
     static const std::vector<ControlInfo> all = [] {
         std::vector<ControlInfo> controls(kControls.begin(), kControls.end());
         for (std::span<const ControlInfo> added :
-             {tableIdentityControls(), methodControls(), oilQuantityControls()}) {
+             {tableIdentityControls(), methodControls(), oilQuantityControls(),
+              interpolationControls()}) {
             controls.insert(controls.end(), added.begin(), added.end());
         }
         return controls;
@@ -160,6 +162,8 @@ const std::vector<std::string>& listEntries(std::string_view list) {
         return methodEntries();
     if (list == kProductGroupList)
         return productGroupEntries();
+    if (list == kInterpolationList)
+        return interpolationEntries();
     return none;
 }
 
