@@ -25,7 +25,7 @@ ALLOWED = {
     "xlsx": {"files"},
     "ports": set(),
     "platform": {"files"},
-    "store": {"form", "text", "files"},
+    "store": {"form", "text", "files", "xlsx"},
     "identify": CORE | {"tank"},
     "output": CORE | {"tank", "oil", "xlsx", "files", "ports"},
 }
