@@ -116,6 +116,7 @@ void checkCombination(const TableOptions& o) {
         throw UsageError(std::string(msg::kLevelNoTable));
     }
     checkQuantityOptions(o);
+    checkIdentifyOptions(o);
 }
 
 const std::array<OptionSpec, 24> kOptions{{
@@ -212,7 +213,8 @@ const std::array<OptionSpec, 24> kOptions{{
 }};
 
 // Every option: the table's own, then those of a table to issue.
-const std::array<std::span<const OptionSpec>, 2> kOptionTables{{kOptions, documentOptions()}};
+const std::array<std::span<const OptionSpec>, 3> kOptionTables{
+    {kOptions, documentOptions(), identifyOptions()}};
 
 const OptionSpec* findOption(std::string_view name) {
     for (std::span<const OptionSpec> options : kOptionTables) {
@@ -286,6 +288,7 @@ std::string usageText() {
         }
     text += msg::kUsageExactMethod;
     text += quantityUsage();
+    text += identifyUsage();
     text += msg::kUsageExitStatus;
     return text;
 }

@@ -145,4 +145,9 @@ inline constexpr std::string_view kSnapshotButton = "Button3";     // 打印
 inline constexpr std::string_view kHelpButton = "Button4";         // 帮助
 inline constexpr std::string_view kStatusBar = "StatusBar1";
 
+// ---- The tilt identification (变位识别) ----
+// What "应用" applied: the fit's figures as the title block names them (stored, hidden; the
+// dialog shows it). It stands while the tilt fields hold what was applied.
+inline constexpr std::string_view kTiltFitField = "IdentifyEdit1";
+
 }  // namespace quorvel

@@ -187,4 +187,8 @@ inline constexpr std::string_view kTicketGauger = "计量员";
 inline constexpr std::string_view kTicketChecker = "复核";
 inline constexpr std::string_view kTicketFooter = "本计量单由 Quorvel 生成。";
 
+// ---- The tilt identification (变位识别) ----
+// The title block's item of a tilted tank whose α and β were identified from a log.
+inline constexpr const char* kTiltFitLabel = "变位识别";
+
 }  // namespace quorvel::output_messages

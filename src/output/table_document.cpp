@@ -113,6 +113,9 @@ TableTitle tableTitle(const TableHead& table, const TableRows& rows) {
     if (config.shellKind == ShellKind::Tilted) {
         title.items.push_back({msg::kTiltLabel, msg::tiltText(formatLevel(config.tiltAlpha),
                                                               formatLevel(config.tiltBeta))});
+        if (!table.tiltIdentification.empty()) {
+            title.items.push_back({msg::kTiltFitLabel, table.tiltIdentification});
+        }
     }
     if (config.shellKind == ShellKind::Calibrated && !config.calibrationPoints.empty()) {
         const LevelRange span = config.calibratedSpan();
