@@ -7,8 +7,10 @@
 #include "app/error_boundary.h"
 #include "form/fields.h"
 #include "form/tilt_identification.h"
+#include "identify/identify_messages.h"
 #include "store/level_volume_file.h"
 #include "tank/quick_calculation.h"
+#include "tank/tank_reader.h"
 
 namespace quorvel::app {
 namespace {
@@ -36,7 +38,7 @@ std::optional<std::vector<identify::LogRow>> logOf(UiServices& ui, const LevelVo
     std::vector<identify::LogRow> log;
     log.reserve(file.points.size());
     for (const LevelVolumePoint& p : file.points) {
-        log.push_back({p.level, p.volume});
+        log.push_back({p.level, p.volume, p.row});
     }
     return log;
 }
@@ -78,6 +80,10 @@ std::optional<std::vector<identify::LogRow>> parseTiltLog(UiServices& ui, const 
 std::optional<identify::TiltFit> identifyTilt(FieldSource& form, UiServices& ui,
                                               const IdentifyRequest& request) {
     return guarded(ui, [&]() -> std::optional<identify::TiltFit> {
+        if (Jgxs(form) != ShellKind::Tilted) {
+            showStop(ui, messageStop(std::string(identify_messages::kNotTilted)));
+            return std::nullopt;
+        }
         TiltSought sought(form);
         const std::optional<QuickRequest> tank =
             shownOutcome(ui, readQuickRequest(sought, kQuickLevelField, 0.0));

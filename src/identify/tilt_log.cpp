@@ -24,12 +24,14 @@ std::optional<Stop> checkLog(const TankConfig& tank, std::span<const LogRow> log
     }
     const double height = tank.height();
     for (std::size_t i = 0; i < log.size(); ++i) {
+        const std::size_t row =
+            log[i].sourceRow > 0 ? static_cast<std::size_t>(log[i].sourceRow) : i + 1;
         if (!std::isfinite(log[i].level) || !std::isfinite(log[i].volume)) {
-            return messageStop(msg::notANumber(i + 1));
+            return messageStop(msg::notANumber(row));
         }
         if (log[i].level < 0 || log[i].level > height) {
             return messageStop(
-                msg::levelOutside(i + 1, formatLevel(log[i].level), formatLevel(height)));
+                msg::levelOutside(row, formatLevel(log[i].level), formatLevel(height)));
         }
     }
     const std::size_t have = measurementCount(log.size(), kind);

@@ -20,6 +20,7 @@ enum class LogKind { Outflow, Absolute };
 struct LogRow {
     double level = 0;   // mm, the gauge's reading after the movement
     double volume = 0;  // L
+    int sourceRow = 0;  // the row of the file it came from (from 1); 0: its place in the log
 };
 
 // The unknowns to fit; the others are held at the tank's values (β, and an offset of 0).
