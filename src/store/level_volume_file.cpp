@@ -62,10 +62,10 @@ double volumeFactorOf(std::string_view heading) {
 
 struct Row {
     int number = 0;
-    std::vector<const XlCell*> cells;  // left to right
+    std::vector<const XlReadCell*> cells;  // left to right
 
-    const XlCell* at(int column) const {
-        for (const XlCell* c : cells) {
+    const XlReadCell* at(int column) const {
+        for (const XlReadCell* c : cells) {
             if (c->column == column)
                 return c;
         }
@@ -83,16 +83,16 @@ struct Band {
     double levelFactor = 1, volumeFactor = 1;
 };
 
-std::vector<Row> rowsOf(const std::vector<XlCell>& cells) {
-    std::vector<const XlCell*> sorted;
+std::vector<Row> rowsOf(const std::vector<XlReadCell>& cells) {
+    std::vector<const XlReadCell*> sorted;
     sorted.reserve(cells.size());
-    for (const XlCell& c : cells)
+    for (const XlReadCell& c : cells)
         sorted.push_back(&c);
-    std::stable_sort(sorted.begin(), sorted.end(), [](const XlCell* a, const XlCell* b) {
+    std::stable_sort(sorted.begin(), sorted.end(), [](const XlReadCell* a, const XlReadCell* b) {
         return a->row != b->row ? a->row < b->row : a->column < b->column;
     });
     std::vector<Row> rows;
-    for (const XlCell* c : sorted) {
+    for (const XlReadCell* c : sorted) {
         if (rows.empty() || rows.back().number != c->row)
             rows.push_back(Row{c->row, {}});
         rows.back().cells.push_back(c);
@@ -104,8 +104,8 @@ std::vector<Row> rowsOf(const std::vector<XlCell>& cells) {
 std::vector<Block> blocksOf(const Row& row, double& levelFactor, double& volumeFactor) {
     std::vector<Block> blocks;
     int level = 0;
-    for (const XlCell* c : row.cells) {
-        const Heading h = c->kind == XlCell::Kind::Text ? headingOf(c->text) : Heading::None;
+    for (const XlReadCell* c : row.cells) {
+        const Heading h = c->kind == XlReadCell::Kind::Text ? headingOf(c->text) : Heading::None;
         if (h == Heading::Level) {
             level = c->column;
             levelFactor = levelFactorOf(c->text);
@@ -118,13 +118,13 @@ std::vector<Block> blocksOf(const Row& row, double& levelFactor, double& volumeF
     return blocks;
 }
 
-std::optional<double> numberOf(const XlCell* cell) {
-    if (cell == nullptr || cell->kind == XlCell::Kind::Other)
+std::optional<double> numberOf(const XlReadCell* cell) {
+    if (cell == nullptr || cell->kind == XlReadCell::Kind::Other)
         return std::nullopt;
     return parseGeneralNumber(trimBlanks(cell->text));
 }
 
-bool isEmpty(const XlCell* cell) {
+bool isEmpty(const XlReadCell* cell) {
     return cell == nullptr || isBlankText(cell->text);
 }
 
@@ -140,8 +140,8 @@ void readBlock(const std::vector<Row>& rows, const Band& band, const Block& bloc
     if (!firstNumber)
         return;
     for (std::size_t i = *firstNumber; i <= *lastNumber; ++i) {
-        const XlCell* levelCell = rows[i].at(block.levelColumn);
-        const XlCell* volumeCell = rows[i].at(block.volumeColumn);
+        const XlReadCell* levelCell = rows[i].at(block.levelColumn);
+        const XlReadCell* volumeCell = rows[i].at(block.volumeColumn);
         const std::optional<double> level = numberOf(levelCell);
         const std::optional<double> volume = numberOf(volumeCell);
         if (level && volume) {
@@ -150,7 +150,7 @@ void readBlock(const std::vector<Row>& rows, const Band& band, const Block& bloc
                                                    block.levelColumn});
         } else if (!isEmpty(levelCell) || !isEmpty(volumeCell)) {
             const bool levelWrong = !level;
-            const XlCell* wrong = levelWrong ? levelCell : volumeCell;
+            const XlReadCell* wrong = levelWrong ? levelCell : volumeCell;
             file.notNumbers.push_back(LevelVolumeFinding{
                 rows[i].number, levelWrong ? block.levelColumn : block.volumeColumn,
                 wrong != nullptr ? wrong->text : std::string()});
@@ -192,10 +192,10 @@ std::vector<std::string> fieldsOf(std::string_view line) {
 }
 
 // A text file as the cells of a sheet: line N is row N, field K column K.
-std::vector<XlCell> cellsOfText(std::string_view bytes) {
+std::vector<XlReadCell> cellsOfText(std::string_view bytes) {
     const std::string text = textOf(bytes);
     const char lineEnd = text.find('\n') == std::string::npos ? '\r' : '\n';
-    std::vector<XlCell> cells;
+    std::vector<XlReadCell> cells;
     std::size_t at = 0;
     for (int line = 1; at < text.size(); ++line) {
         std::size_t end = text.find(lineEnd, at);
@@ -209,9 +209,9 @@ std::vector<XlCell> cellsOfText(std::string_view bytes) {
             ++column;
             if (field.empty())
                 continue;
-            const XlCell::Kind kind =
-                parseGeneralNumber(field) ? XlCell::Kind::Number : XlCell::Kind::Text;
-            cells.push_back(XlCell{line, column, kind, std::move(field)});
+            const XlReadCell::Kind kind =
+                parseGeneralNumber(field) ? XlReadCell::Kind::Number : XlReadCell::Kind::Text;
+            cells.push_back(XlReadCell{line, column, kind, std::move(field)});
         }
         at = end + 1;
     }
@@ -220,7 +220,7 @@ std::vector<XlCell> cellsOfText(std::string_view bytes) {
 
 }  // namespace
 
-LevelVolumeFile levelVolumeOfCells(const std::vector<XlCell>& cells) {
+LevelVolumeFile levelVolumeOfCells(const std::vector<XlReadCell>& cells) {
     LevelVolumeFile file;
     const std::vector<Row> rows = rowsOf(cells);
     std::vector<Band> bands;

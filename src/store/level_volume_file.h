@@ -59,6 +59,6 @@ LevelVolumeFile readLevelVolumeBytes(const std::string& bytes, const std::string
 // are the one pair. In each block, rows before the first number and after the last are title
 // and footer rows, left out; a row between them with a level or volume that is not a number
 // (or only one of the two) is a finding; a row with neither is skipped.
-LevelVolumeFile levelVolumeOfCells(const std::vector<XlCell>& cells);
+LevelVolumeFile levelVolumeOfCells(const std::vector<XlReadCell>& cells);
 
 }  // namespace quorvel

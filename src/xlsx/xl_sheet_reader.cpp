@@ -198,7 +198,7 @@ std::optional<std::pair<int, int>> cellReference(std::string_view ref) {
 class SheetPart : public PartHandler {
   public:
     SheetPart(const std::vector<std::string>& strings, std::size_t maxCells,
-              std::vector<XlCell>& cells)
+              std::vector<XlReadCell>& cells)
         : strings_(strings), max_(maxCells), cells_(cells) {}
 
     void start(std::string_view name, const char** atts) override {
@@ -247,9 +247,9 @@ class SheetPart : public PartHandler {
 
   private:
     void addCell() {
-        XlCell cell{row_, column_, XlCell::Kind::Other, {}};
+        XlReadCell cell{row_, column_, XlReadCell::Kind::Other, {}};
         if (type_ == "n" && !value_.empty()) {
-            cell.kind = XlCell::Kind::Number;
+            cell.kind = XlReadCell::Kind::Number;
             cell.text = value_;
         } else if (type_ == "s" && !value_.empty()) {
             const long index = std::strtol(value_.c_str(), nullptr, 10);
@@ -257,10 +257,10 @@ class SheetPart : public PartHandler {
                 badString = true;
                 return;
             }
-            cell.kind = XlCell::Kind::Text;
+            cell.kind = XlReadCell::Kind::Text;
             cell.text = strings_[static_cast<std::size_t>(index)];
         } else if (type_ == "inlineStr" || type_ == "str") {
-            cell.kind = XlCell::Kind::Text;
+            cell.kind = XlReadCell::Kind::Text;
             cell.text = type_ == "str" ? value_ : inline_;
         } else if (!value_.empty()) {
             cell.text = value_;  // a truth value, an error, a date in ISO form
@@ -276,7 +276,7 @@ class SheetPart : public PartHandler {
 
     const std::vector<std::string>& strings_;
     std::size_t max_;
-    std::vector<XlCell>& cells_;
+    std::vector<XlReadCell>& cells_;
     int row_ = 0, column_ = 0, phonetic_ = 0;
     bool inCell_ = false;
     std::string type_, value_, inline_;

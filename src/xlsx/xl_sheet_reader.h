@@ -9,7 +9,7 @@
 
 namespace quorvel {
 
-struct XlCell {
+struct XlReadCell {
     enum class Kind { Number, Text, Other };  // Other: a truth value, an error, a date
     int row = 0;                              // from 1, as the sheet names it ("B12" → 12)
     int column = 0;                           // from 1 ("B12" → 2)
@@ -20,8 +20,8 @@ struct XlCell {
 };
 
 struct XlFirstSheet {
-    std::string name;           // the sheet's name as the workbook lists it
-    std::vector<XlCell> cells;  // in the file's order: row by row, left to right
+    std::string name;               // the sheet's name as the workbook lists it
+    std::vector<XlReadCell> cells;  // in the file's order: row by row, left to right
 };
 
 // The most bytes an .xlsx file may have to be read (64 MiB; a table of 100,000 rows takes
