@@ -37,6 +37,7 @@
 #include "ui/pictures/drawing_pages.h"
 #include "ui/qt_text.h"
 #include "ui/table_document_buttons.h"
+#include "ui/tilt_identify_dialog.h"
 
 namespace quorvel::ui {
 namespace {
@@ -373,6 +374,10 @@ void TFrmMain::buildLayout() {
         pages_->addTab(b.shellPage(page), QString::fromUtf8(pageCaptions[page]));
     }
     pages_->addTab(b.calibrationPage(), QString::fromUtf8(pageCaptions[3]));
+    // "变位识别…" on the tilted page, above the page's closing stretch.
+    auto* tilted = static_cast<QVBoxLayout*>(pages_->widget(1)->layout());
+    tilted->insertWidget(tilted->count() - 1, makeTiltIdentifyDialog(*this, scale_), 0,
+                         Qt::AlignLeft);
     middle->addWidget(pages_, 1);
     QToolButton* documents = makeTableDocumentButton(*this, scale_);
     documents->setFixedSize(

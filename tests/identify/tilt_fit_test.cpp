@@ -3,77 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdint>
-#include <numbers>
-#include <random>
 #include <string>
 #include <vector>
 
-#include "tank/method.h"
-#include "tank/volume.h"
+#include "support/tilt_logs.h"
 
 namespace quorvel::identify {
 namespace {
 
-// The tilted example tank: A = B = 2000 mm, L = 10000 mm, gauge 3000 mm from the raised end,
-// standard ellipsoidal heads (25 mm flanges), the left end low.
-TankConfig exampleTank(double alpha, double beta) {
-    TankConfig c;
-    c.shellKind = ShellKind::Tilted;
-    c.verticalDiameter = 2000;
-    c.horizontalDiameter = 2000;
-    c.length = 10000;
-    c.tiltOffset = 3000;
-    c.tiltAlpha = alpha;
-    c.tiltBeta = beta;
-    for (HeadSpec* h : {&c.leftHead, &c.rightHead}) {
-        h->kind = HeadKind::StandardEllipsoidal;
-        h->flangeHeight = 25;
-    }
-    return c;
-}
-
-struct Truth {
-    double alpha = 2, beta = 4, offset = 20;
-};
-
-// Gaussian noise of standard deviation `sd` from a fixed seed (Box–Muller over mt19937, whose
-// sequence the standard fixes), so the logs are the same on every platform.
-class Noise {
-  public:
-    explicit Noise(double sd) : sd_(sd) {}
-    double operator()() {
-        const double u1 = (static_cast<double>(engine_()) + 1) / 4294967297.0;
-        const double u2 = static_cast<double>(engine_()) / 4294967296.0;
-        return sd_ * std::sqrt(-2 * std::log(u1)) * std::cos(2 * std::numbers::pi * u2);
-    }
-
-  private:
-    std::mt19937 engine_{20261209};
-    double sd_;
-};
-
-// A site's log of the example tank lying as `truth`: the level falls from 1950 mm to 30 mm by
-// sales and rises again by deliveries (negative outflows), each metered with noise.
-std::vector<LogRow> syntheticLog(std::size_t rows, LogKind kind, Truth truth, double sd) {
-    const TankConfig tank = exampleTank(truth.alpha, truth.beta);
-    const VolumeModel model(tank, Method::Exact);
-    const auto litres = [&](double h) {
-        VolumeState state;
-        return 1000 * model(h + truth.offset, 0, state);
-    };
-    Noise noise(sd);
-    std::vector<LogRow> log;
-    for (std::size_t i = 0; i < rows; ++i) {
-        const double phase = std::fabs(1 - 2.0 * static_cast<double>(i) / (rows - 1));
-        const double level = 30 + 1920 * phase;
-        const double v = kind == LogKind::Absolute ? litres(level)
-                         : i == 0                  ? 0
-                                                   : litres(log.back().level) - litres(level);
-        log.push_back({level, v + noise()});
-    }
-    return log;
-}
+using testsupport::exampleTiltedTank;
+using testsupport::syntheticLog;
+using testsupport::Truth;
 
 TEST(FitTilt, RecoversHowTheTankLies) {
     struct Case {
@@ -99,7 +39,7 @@ TEST(FitTilt, RecoversHowTheTankLies) {
         const Truth truth{2, 4, c.offset};
         const std::vector<LogRow> log = syntheticLog(c.rows, c.kind, truth, c.sd);
         // The page's α and β are a poor start: the grid must find the valley.
-        const Outcome<TiltFit> fit = fitTilt(exampleTank(0.001, 0), log, c.kind, c.unknowns);
+        const Outcome<TiltFit> fit = fitTilt(exampleTiltedTank(0.001, 0), log, c.kind, c.unknowns);
         ASSERT_TRUE(fit) << fit.stop().text;
         EXPECT_NEAR(fit->alpha, truth.alpha, c.alphaTol);
         EXPECT_NEAR(fit->beta, truth.beta, c.betaTol);
@@ -124,7 +64,7 @@ TEST(FitTilt, ListsAnOutlierAndRefitsWithoutIt) {
     std::vector<LogRow> log = syntheticLog(80, LogKind::Outflow, {}, 1);
     log[37].volume += 50;
     const Unknowns all{true, true, true};
-    const Outcome<TiltFit> kept = fitTilt(exampleTank(2, 0), log, LogKind::Outflow, all);
+    const Outcome<TiltFit> kept = fitTilt(exampleTiltedTank(2, 0), log, LogKind::Outflow, all);
     ASSERT_TRUE(kept) << kept.stop().text;
     EXPECT_EQ(kept->outliers, 1u);
     EXPECT_FALSE(kept->refitted);
@@ -133,7 +73,8 @@ TEST(FitTilt, ListsAnOutlierAndRefitsWithoutIt) {
     EXPECT_EQ(kept->residuals[36].row, 37u);
     EXPECT_NEAR(kept->residuals[36].level, (log[36].level + log[37].level) / 2, 1e-9);
 
-    const Outcome<TiltFit> dropped = fitTilt(exampleTank(2, 0), log, LogKind::Outflow, all, true);
+    const Outcome<TiltFit> dropped =
+        fitTilt(exampleTiltedTank(2, 0), log, LogKind::Outflow, all, true);
     ASSERT_TRUE(dropped) << dropped.stop().text;
     EXPECT_TRUE(dropped->refitted);
     EXPECT_EQ(dropped->outliers, 1u);
@@ -156,7 +97,7 @@ TEST(FitTilt, RefusesWhatCannotBeFitted) {
     for (LogRow& r : nothingMoved) {
         r.volume = 0;
     }
-    TankConfig horizontal = exampleTank(2, 4);
+    TankConfig horizontal = exampleTiltedTank(2, 4);
     horizontal.shellKind = ShellKind::Horizontal;
     struct Case {
         const char* name;
@@ -168,29 +109,33 @@ TEST(FitTilt, RefusesWhatCannotBeFitted) {
     const Case cases[] = {
         {"not tilted", horizontal, good, {}, "变位识别只用于倾斜圆筒"},
         {"nothing to fit",
-         exampleTank(2, 4),
+         exampleTiltedTank(2, 4),
          good,
          {false, false, false},
          "请选择要识别的量（α、β、δ）"},
         {"too few for three unknowns",
-         exampleTank(2, 4),
+         exampleTiltedTank(2, 4),
          std::vector<LogRow>(good.begin(), good.begin() + 9),
          {true, true, true},
          "变位识别至少需要 9 个计量数据（每个未知量 3 个），只有 8 个"},
         {"level above the tank",
-         exampleTank(2, 4),
+         exampleTiltedTank(2, 4),
          with(5, {2000.5, 10}),
          {},
          "第 6 行的液位 2000.5 毫米不在罐内（0～2000 毫米）"},
         {"level below the bottom",
-         exampleTank(2, 4),
+         exampleTiltedTank(2, 4),
          with(0, {-1, 0}),
          {},
          "第 1 行的液位 -1 毫米不在罐内（0～2000 毫米）"},
-        {"not a number", exampleTank(2, 4), with(3, {NAN, 10}), {}, "第 4 行不是有限的数值"},
-        {"levels never move", exampleTank(2, 4), still, {}, "记录的容积不随液位变化，无法识别变位"},
+        {"not a number", exampleTiltedTank(2, 4), with(3, {NAN, 10}), {}, "第 4 行不是有限的数值"},
+        {"levels never move",
+         exampleTiltedTank(2, 4),
+         still,
+         {},
+         "记录的容积不随液位变化，无法识别变位"},
         {"no volume moved",
-         exampleTank(2, 4),
+         exampleTiltedTank(2, 4),
          nothingMoved,
          {},
          "记录的容积不随液位变化，无法识别变位"},
