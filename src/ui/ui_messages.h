@@ -44,6 +44,8 @@ inline constexpr const char* kUsage =
     "    --quick LEVEL     在“液位”输入 LEVEL（毫米）并按“计算”\n"
     "    --picture-page N  显示图页 N（0 图一至图八，1 倾斜圆筒）\n"
     "    --maximized       窗口占满屏幕\n"
+    "    --identify-log FILE  转到倾斜圆筒页，打开“变位识别…”，粘贴记录文件 FILE（文本），\n"
+    "                      选中 δ 并按“识别”；存下的是该对话框的画面\n"
     "\n"
     "另可使用 Qt 的标准选项，例如 -platform offscreen。\n";
 
