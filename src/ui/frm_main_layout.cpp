@@ -375,9 +375,9 @@ void TFrmMain::buildLayout() {
     }
     pages_->addTab(b.calibrationPage(), QString::fromUtf8(pageCaptions[3]));
     // "变位识别…" on the tilted page, above the page's closing stretch.
-    auto* tilted = static_cast<QVBoxLayout*>(pages_->widget(1)->layout());
-    tilted->insertWidget(tilted->count() - 1, makeTiltIdentifyDialog(*this, scale_), 0,
-                         Qt::AlignLeft);
+    auto* tiltedPage = static_cast<QVBoxLayout*>(pages_->widget(1)->layout());
+    tiltedPage->insertWidget(tiltedPage->count() - 1, makeTiltIdentifyDialog(*this, scale_), 0,
+                             Qt::AlignLeft);
     middle->addWidget(pages_, 1);
     QToolButton* documents = makeTableDocumentButton(*this, scale_);
     documents->setFixedSize(
