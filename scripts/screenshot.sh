@@ -2,8 +2,9 @@
 # Renders docs/window.png and docs/window_tilted.png: the window with the example settings on
 # the horizontal page after a quick calculation at 1300 mm (so the curve shows), the second
 # with the picture page "倾斜圆筒"; and docs/images/identify_dialog.png, the dialog 变位识别.
-# Drawn by the program itself on a virtual display. The program runs from a scratch folder holding a copy of the example files, so no settings of
-# a real program folder are shown or changed. BUILD_DIR picks an existing build (default: a
+# Drawn by the program itself on a virtual display. The program runs from a scratch folder
+# holding a copy of the example files, so no settings of a real program folder are shown or
+# changed. BUILD_DIR picks an existing build (default: a
 # release build made here).
 set -euo pipefail
 cd "$(dirname "$0")/.."
