@@ -377,7 +377,7 @@ void TFrmMain::buildLayout() {
     // "变位识别…" on the tilted page, above the page's closing stretch.
     auto* tiltedPage = static_cast<QVBoxLayout*>(pages_->widget(1)->layout());
     tiltedPage->insertWidget(tiltedPage->count() - 1, makeTiltIdentifyDialog(*this, scale_), 0,
-                             Qt::AlignLeft);
+                             Qt::AlignRight);
     middle->addWidget(pages_, 1);
     QToolButton* documents = makeTableDocumentButton(*this, scale_);
     documents->setFixedSize(

@@ -136,21 +136,27 @@ QPushButton* makeTiltIdentifyDialog(QWidget& window, double scale) {
     auto* open =
         named(new QPushButton(QString::fromUtf8(msg::kIdentifyOpenButton)), "TiltIdentifyButton");
     open->setToolTip(QString::fromUtf8(msg::kIdentifyOpenTip));
+    // A flat button one line of text high, as "油量计算…", so the page keeps its height.
+    open->setFlat(true);
+    open->setStyleSheet(QStringLiteral("QPushButton { padding: 0px %1px; color: #0040a0; }"
+                                       "QPushButton:hover { text-decoration: underline; }")
+                            .arg(qRound(4 * scale)));
+    open->setFixedWidth(open->fontMetrics().horizontalAdvance(open->text()) + qRound(10 * scale));
     return open;
 }
 
 void wireTiltIdentifyDialog(QWidget& window, FieldSource& form, UiServices& ui) {
     auto* dialog = window.findChild<QDialog*>(QStringLiteral("TiltIdentifyDialog"));
-    const auto child = [dialog]<class W>(W*, const char* name) {
-        return dialog->findChild<W*>(QString::fromUtf8(name));
+    // The lambdas below outlive this function: each holds the dialog, never a local.
+    auto* text = dialog->findChild<QPlainTextEdit*>(QStringLiteral("TiltLogText"));
+    auto* plot = dialog->findChild<ResidualPlot*>(QStringLiteral("TiltResidualPlot"));
+    auto* apply = dialog->findChild<QPushButton*>(QStringLiteral("TiltIdentifyApplyButton"));
+    const auto box = [dialog](const char* name) {
+        return dialog->findChild<QAbstractButton*>(QString::fromUtf8(name));
     };
-    auto* text = child(static_cast<QPlainTextEdit*>(nullptr), "TiltLogText");
-    auto* plot = child(static_cast<ResidualPlot*>(nullptr), "TiltResidualPlot");
-    auto* apply = child(static_cast<QPushButton*>(nullptr), "TiltIdentifyApplyButton");
-    const auto box = [&](const char* name) {
-        return child(static_cast<QAbstractButton*>(nullptr), name);
+    const auto label = [dialog](const char* name) {
+        return dialog->findChild<QLabel*>(QString::fromUtf8(name));
     };
-    const auto label = [&](const char* name) { return child(static_cast<QLabel*>(nullptr), name); };
     auto session = std::make_shared<Session>();
 
     // A result belongs to the log, its kind and the unknowns it was fitted for.

@@ -88,10 +88,11 @@ inline constexpr const char* kIdentifyRun = "识别";
 inline constexpr const char* kIdentifyApply = "应用";
 inline constexpr const char* kIdentifyApplyTip = "把 α、β 写入倾斜圆筒页，罐容表表头注明变位识别";
 inline constexpr const char* kIdentifyApplied = "已应用：";
-inline constexpr const char* kIdentifyPlotCaption = "残差（L）与液位（mm）";
+inline constexpr const char* kIdentifyPlotCaption =
+    "残差（L）与液位（mm）：虚线为 ±4×RMS，红点为异常";
 inline constexpr const char* kIdentifyRms = "RMS";
 inline constexpr const char* kIdentifyRows = "所用数据";
-inline constexpr const char* kIdentifyOutliers = "异常（|残差| > 4×RMS）";
+inline constexpr const char* kIdentifyOutliers = "异常";
 inline constexpr const char* kIdentifyNoOutliers = "无";
 
 }  // namespace quorvel::ui_messages
