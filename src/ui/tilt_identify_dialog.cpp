@@ -140,8 +140,8 @@ QPushButton* makeTiltIdentifyDialog(QWidget& window, double scale) {
     open->setFlat(true);
     open->setStyleSheet(QStringLiteral("QPushButton { padding: 0px %1px; color: #0040a0; }"
                                        "QPushButton:hover { text-decoration: underline; }")
-                            .arg(qRound(4 * scale)));
-    open->setFixedWidth(open->fontMetrics().horizontalAdvance(open->text()) + qRound(10 * scale));
+                            .arg(qRound(1 * scale)));
+    open->setFixedWidth(open->fontMetrics().horizontalAdvance(open->text()) + qRound(2 * scale));
     return open;
 }
 
