@@ -189,6 +189,8 @@ inline constexpr std::string_view kTicketFooter = "本计量单由 Quorvel 生�
 
 // ---- The tilt identification (变位识别) ----
 // The title block's item of a tilted tank whose α and β were identified from a log.
-inline constexpr const char* kTiltFitLabel = "变位识别";
+inline std::string tiltFitLine(const std::string& figures) {
+    return "变位识别：" + figures;
+}
 
 }  // namespace quorvel::output_messages

@@ -113,9 +113,6 @@ TableTitle tableTitle(const TableHead& table, const TableRows& rows) {
     if (config.shellKind == ShellKind::Tilted) {
         title.items.push_back({msg::kTiltLabel, msg::tiltText(formatLevel(config.tiltAlpha),
                                                               formatLevel(config.tiltBeta))});
-        if (!table.tiltIdentification.empty()) {
-            title.items.push_back({msg::kTiltFitLabel, table.tiltIdentification});
-        }
     }
     if (config.shellKind == ShellKind::Calibrated && !config.calibrationPoints.empty()) {
         const LevelRange span = config.calibratedSpan();
@@ -129,6 +126,10 @@ TableTitle tableTitle(const TableHead& table, const TableRows& rows) {
         addIdentity(title, id, control);
     }
     title.summary = lines(tableSummary(table));
+    // The identification's figures are long: a line of their own, the page's width.
+    if (config.shellKind == ShellKind::Tilted && !table.tiltIdentification.empty()) {
+        title.summary.push_back(msg::tiltFitLine(table.tiltIdentification));
+    }
     if (std::string note = beyondTankNote(config, rows); !note.empty()) {
         title.summary.push_back(std::move(note));
     }

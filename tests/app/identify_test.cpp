@@ -34,15 +34,22 @@ MemoryWindow tiltedWindow() {
     return window;
 }
 
-std::string titleItem(FieldSource& form, const char* label) {
+// The title block's item of that label, or its summary line that begins with it.
+std::string titleItem(FieldSource& form, const std::string& label) {
     testsupport::RecordingUi ui;
     std::optional<TableJob> job = TableJob::read(form, ui, Method::Exact, true);
     if (!job || !job->walk(RowKeeping::Held)) {
         return "(no table)";
     }
-    for (const TitleItem& item : tableTitle(job->head(), job->rows()).items) {
+    const TableTitle title = tableTitle(job->head(), job->rows());
+    for (const TitleItem& item : title.items) {
         if (item.label == label) {
             return item.value;
+        }
+    }
+    for (const std::string& line : title.summary) {
+        if (line.starts_with(label + "：")) {
+            return line.substr(label.size() + std::string("：").size());
         }
     }
     return "(none)";
