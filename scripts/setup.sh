@@ -6,7 +6,7 @@ packages=(
     build-essential cmake ninja-build pkg-config git
     qt6-base-dev libxlsxwriter-dev libsimpleini-dev zlib1g-dev libzip-dev libexpat1-dev
     libgtest-dev libgmock-dev libbenchmark-dev libboost-dev libboost-math-dev python3-fluids
-    nlohmann-json3-dev
+    nlohmann-json3-dev libgsl-dev
     fonts-noto-cjk python3-openpyxl xvfb xauth
     libcairo2-dev libpango1.0-dev poppler-utils
     qt6-svg-dev qt6-translations-l10n fp-utils-3.2.2 xchm libchm-bin desktop-file-utils appstream

@@ -337,4 +337,19 @@ inline std::string tableNotImported(const std::string& name) {
     return "未导入罐容表“" + name + "”";
 }
 
+// ---- The tilt identification (变位识别) ----
+// A value of the log that is not a number, by its row and column (from 1) and as written.
+inline std::string logNotNumber(int row, int column, const std::string& text) {
+    return "日志第 " + std::to_string(row) + " 行第 " + std::to_string(column) + " 列“" + text +
+           "”不是数字";
+}
+// The figures of a fit in the title block and beside "应用"; `held` marks an unknown given,
+// not fitted.
+inline constexpr std::string_view kHeldUnknown = "给定";
+inline std::string fitCounts(const std::string& rms, std::size_t used, std::size_t outliers,
+                             bool refitted) {
+    return "RMS " + rms + " L，用 " + std::to_string(used) + " 个数据，" +
+           (refitted ? "剔除异常 " : "异常 ") + std::to_string(outliers) + " 个";
+}
+
 }  // namespace quorvel::app_messages

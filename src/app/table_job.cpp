@@ -9,10 +9,12 @@
 #include "files/save_target.h"
 #include "form/fields.h"
 #include "form/table_identity.h"
+#include "form/tilt_identification.h"
 #include "output/row_spool.h"
 #include "output/table_csv.h"
 #include "output/table_paper.h"
 #include "tank/density.h"
+#include "tank/shell_kinds.h"
 #include "text/number_format.h"
 #include "text/number_text.h"
 
@@ -38,6 +40,9 @@ class NoRows final : public TableRows {
 bool describeTable(TableHead& table, const FieldSource& form, UiServices& ui) {
     table.identity = readTableIdentity(form);
     table.increments = form.checked(kIncrementsSwitch);
+    if (form.activePage() == shellKindInfo(ShellKind::Tilted).page) {
+        table.tiltIdentification = appliedTiltFigures(form);
+    }
     const std::string& reference = table.identity.value(kReferenceHeightField);
     return reference.empty() || guarded(ui, [&]() -> std::optional<bool> {
                                     if (textToNumber(reference) >= 0) {

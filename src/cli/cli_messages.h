@@ -195,5 +195,33 @@ inline constexpr std::string_view kOneDensity =
 inline std::string unknownInterpolation(std::string_view value) {
     return "--interpolation takes linear or monotone-cubic, not \"" + std::string(value) + "\"";
 }
+// ---- The tilt identification (--identify) ----
+inline std::string unknownLogKind(std::string_view word) {
+    return "--data takes outflow or absolute, not '" + std::string(word) + "'";
+}
+inline std::string unknownFitList(std::string_view word) {
+    return "--fit takes alpha, beta and offset, each once, separated by commas; not '" +
+           std::string(word) + "'";
+}
+inline constexpr std::string_view kIdentifyOptionsAlone =
+    "--data, --fit and --drop-outliers go with --identify";
+inline constexpr std::string_view kIdentifyNeedsData =
+    "--identify needs --data outflow or --data absolute";
+inline constexpr std::string_view kIdentifyOneRequest =
+    "--identify goes with no other request than the table (--csv, --out, --pdf)";
+inline constexpr std::string_view kUsageIdentify =
+    "The identification (--identify) fits the tilted page's tank, by its true geometry, to\n"
+    "the log: each outflow V(h[i-1] + offset) - V(h[i] + offset), or each absolute volume\n"
+    "V(h + offset), by Levenberg-Marquardt from a coarse grid of alpha and beta. It prints:\n"
+    "  alpha,<degrees, 4 decimals>\n"
+    "  beta,<degrees, 4 decimals>\n"
+    "  offset,<mm, 2 decimals>          (when fitted)\n"
+    "  rms,<litres per measurement, 3 decimals>\n"
+    "  rows,<measurements used>\n"
+    "  outliers,<measurements beyond 4 x RMS>\n"
+    "  alpha_se,... beta_se,... offset_se,...   (standard errors of those fitted)\n"
+    "Fewer than 3 measurements per unknown, a level outside the tank, volumes that do not\n"
+    "change with level and a fit that does not converge are refused (exit status 1).\n"
+    "\n";
 
 }  // namespace quorvel::cli::cli_messages

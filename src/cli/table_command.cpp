@@ -10,6 +10,7 @@
 #include "cli/cli_messages.h"
 #include "cli/console_ui.h"
 #include "cli/form_edits.h"
+#include "cli/identify_options.h"
 #include "cli/import_options.h"
 #include "cli/table_options.h"
 #include "form/method_controls.h"
@@ -34,6 +35,13 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
                 std::ostream& err) {
     ConsoleUi ui(err);
     const Method method = options.method.value_or(app::chosenMethod(window));
+    if (options.identify.file) {
+        const bool table = options.csv || options.workbookFile || options.pdfFile;
+        const bool fitted = runIdentify(options, window, ui, out, table);
+        if (!fitted || !table) {
+            return fitted;  // the table, when asked, with the fitted α and β
+        }
+    }
     if (options.quantity.level) {
         return runQuantity(options, window, ui, method, out);
     }

@@ -117,6 +117,7 @@ void checkCombination(const TableOptions& o) {
         throw UsageError(std::string(msg::kLevelNoTable));
     }
     checkQuantityOptions(o);
+    checkIdentifyOptions(o);
 }
 
 const std::array<OptionSpec, 24> kOptions{{
@@ -213,8 +214,8 @@ const std::array<OptionSpec, 24> kOptions{{
 }};
 
 // Every option: the table's own, then those of a table to issue.
-const std::array<std::span<const OptionSpec>, 3> kOptionTables{
-    {kOptions, documentOptions(), importOptions()}};
+const std::array<std::span<const OptionSpec>, 4> kOptionTables{
+    {kOptions, documentOptions(), importOptions(), identifyOptions()}};
 
 const OptionSpec* findOption(std::string_view name) {
     for (std::span<const OptionSpec> options : kOptionTables) {
@@ -288,6 +289,7 @@ std::string usageText() {
         }
     text += msg::kUsageExactMethod;
     text += quantityUsage();
+    text += identifyUsage();
     text += msg::kUsageExitStatus;
     return text;
 }

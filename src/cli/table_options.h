@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/table_request.h"
+#include "cli/identify_options.h"
 #include "cli/quantity_options.h"
 
 namespace quorvel::cli {
@@ -49,6 +50,7 @@ struct TableOptions {
     std::optional<std::string> ullage;       // --ullage: the quick calculation at Edit48 − ullage
     QuantityOptions quantity;                // --quantity: the gauging ticket of a dip
     std::optional<std::string> importTable;  // --import-table: the grid's points from a table
+    IdentifyOptions identify;                // --identify: how a tilted tank lies
     bool help = false;
 };
 

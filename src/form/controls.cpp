@@ -8,6 +8,7 @@
 #include "form/method_controls.h"
 #include "form/oil_fields.h"
 #include "form/table_identity.h"
+#include "form/tilt_identification.h"
 #include "units/units.h"
 
 namespace quorvel {
@@ -117,7 +118,7 @@ const std::vector<ControlInfo>& allControls() {
         std::vector<ControlInfo> controls(kControls.begin(), kControls.end());
         for (std::span<const ControlInfo> added :
              {tableIdentityControls(), methodControls(), oilQuantityControls(),
-              interpolationControls()}) {
+              interpolationControls(), tiltIdentificationControls()}) {
             controls.insert(controls.end(), added.begin(), added.end());
         }
         return controls;

@@ -149,5 +149,9 @@ inline constexpr std::string_view kStatusBar = "StatusBar1";
 inline constexpr std::string_view kInterpolationList = "CalComboBox1";  // 线性, 单调三次
 inline constexpr std::string_view kInterpolationLabel = "CalLabel1";    // 插值：
 inline constexpr std::string_view kImportTableButton = "CalButton1";    // 导入罐容表…
+// ---- The tilt identification (变位识别) ----
+// What "应用" applied: the fit's figures as the title block names them (stored, hidden; the
+// dialog shows it). It stands while the tilt fields hold what was applied.
+inline constexpr std::string_view kTiltFitField = "IdentifyEdit1";
 
 }  // namespace quorvel

@@ -190,5 +190,10 @@ inline constexpr std::string_view kTicketFooter = "本计量单由 Quorvel 生�
 // ---- The imported capacity table and the interpolation ----
 // The method of a calibrated tank's table between its points by the monotone cubic.
 inline constexpr const char* kMonotoneCubicMethod = "标定点间单调三次插值";
+// ---- The tilt identification (变位识别) ----
+// The title block's item of a tilted tank whose α and β were identified from a log.
+inline std::string tiltFitLine(const std::string& figures) {
+    return "变位识别：" + figures;
+}
 
 }  // namespace quorvel::output_messages

@@ -130,6 +130,10 @@ TableTitle tableTitle(const TableHead& table, const TableRows& rows) {
         addIdentity(title, id, control);
     }
     title.summary = lines(tableSummary(table));
+    // The identification's figures are long: a line of their own, the page's width.
+    if (config.shellKind == ShellKind::Tilted && !table.tiltIdentification.empty()) {
+        title.summary.push_back(msg::tiltFitLine(table.tiltIdentification));
+    }
     if (std::string note = beyondTankNote(config, rows); !note.empty()) {
         title.summary.push_back(std::move(note));
     }

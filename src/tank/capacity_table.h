@@ -31,6 +31,8 @@ struct TableHead {
     Method method = Method::Classic;  // how the volumes were computed
     TableIdentity identity;           // "罐容表信息"; all empty: no title block
     bool increments = false;          // the column of litres per millimetre
+    // "变位识别": the figures of the fit whose α and β the tilted tank has; empty otherwise.
+    std::string tiltIdentification;
 };
 
 // A table with its rows held as texts, as the window's lists hold them.

@@ -24,6 +24,7 @@
 #include "ui/qt_ui_services.h"
 #include "ui/table_document_buttons.h"
 #include "ui/table_import_button.h"
+#include "ui/tilt_identify_dialog.h"
 #include "ui/ui_messages.h"
 
 namespace quorvel::ui {
@@ -145,6 +146,7 @@ void TFrmMain::wireEvents() {
             [this] { Button3Click(); });
     wireOilQuantityDialog(*this, ops, *services_);
     wireTableImportButton(*this, ops);
+    wireTiltIdentifyDialog(*this, *form_, *services_);
     for (std::string_view name : {kGenerateButton, kHiddenGenerateButton}) {
         connect(&named<QPushButton>(*this, name), &QPushButton::clicked, this,
                 [this] { Button1Click(); });

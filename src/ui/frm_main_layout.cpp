@@ -38,6 +38,7 @@
 #include "ui/pictures/drawing_pages.h"
 #include "ui/qt_text.h"
 #include "ui/table_document_buttons.h"
+#include "ui/tilt_identify_dialog.h"
 #include "ui/ui_messages.h"
 
 namespace quorvel::ui {
@@ -395,6 +396,10 @@ void TFrmMain::buildLayout() {
         pages_->addTab(b.shellPage(page), QString::fromUtf8(pageCaptions[page]));
     }
     pages_->addTab(b.calibrationPage(), QString::fromUtf8(pageCaptions[3]));
+    // "变位识别…" on the tilted page, at the end of its first row (α, β, F), where the page has
+    // room: the page keeps its height.
+    auto* tiltRow = static_cast<QBoxLayout*>(pages_->widget(1)->layout()->itemAt(0)->layout());
+    tiltRow->addWidget(makeTiltIdentifyDialog(*this, scale_));
     middle->addWidget(pages_, 1);
     QToolButton* documents = makeTableDocumentButton(*this, scale_);
     documents->setFixedSize(

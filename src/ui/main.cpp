@@ -13,8 +13,12 @@
 #include <exception>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QFile>
 #include <QFont>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
@@ -92,6 +96,17 @@ void prepareScreenshot(quorvel::ui::TFrmMain& window, const QStringList& args) {
     if (const QString page = optionValue(args, QStringLiteral("--picture-page")); !page.isEmpty()) {
         window.findChild<QTabWidget*>(qs(kPicturePages))->setCurrentIndex(page.toInt());
     }
+    if (const QString log = optionValue(args, QStringLiteral("--identify-log")); !log.isEmpty()) {
+        window.findChild<QTabWidget*>(qs(kShellPages))->setCurrentIndex(1);
+        window.findChild<QPushButton*>(QStringLiteral("TiltIdentifyButton"))->click();
+        QFile file(log);
+        if (file.open(QIODevice::ReadOnly)) {
+            window.findChild<QPlainTextEdit*>(QStringLiteral("TiltLogText"))
+                ->setPlainText(QString::fromUtf8(file.readAll()));
+        }
+        window.findChild<QCheckBox*>(QStringLiteral("TiltFitOffset"))->setChecked(true);
+        window.findChild<QPushButton*>(QStringLiteral("TiltIdentifyRunButton"))->click();
+    }
 }
 
 }  // namespace
@@ -144,7 +159,11 @@ int main(int argc, char** argv) {
         window.FormActivate();
         prepareScreenshot(window, args);
         QTimer::singleShot(200, [&] {
-            const bool saved = window.renderClientArea().save(screenshot, "PNG");
+            // The identification's dialog, when one was asked for; else the window.
+            auto* dialog = window.findChild<QDialog*>(QStringLiteral("TiltIdentifyDialog"));
+            const bool saved = dialog != nullptr && dialog->isVisible()
+                                   ? dialog->grab().save(screenshot, "PNG")
+                                   : window.renderClientArea().save(screenshot, "PNG");
             QApplication::exit(saved ? 0 : 1);
         });
         return QApplication::exec();

@@ -44,6 +44,8 @@ inline constexpr const char* kUsage =
     "    --quick LEVEL     在“液位”输入 LEVEL（毫米）并按“计算”\n"
     "    --picture-page N  显示图页 N（0 图一至图八，1 倾斜圆筒）\n"
     "    --maximized       窗口占满屏幕\n"
+    "    --identify-log FILE  转到倾斜圆筒页，打开“变位识别…”，粘贴记录文件 FILE（文本），\n"
+    "                      选中 δ 并按“识别”；存下的是该对话框的画面\n"
     "\n"
     "另可使用 Qt 的标准选项，例如 -platform offscreen。\n";
 
@@ -74,5 +76,32 @@ inline constexpr const char* kImportFilter = "罐容表 (*.csv *.tsv *.txt *.xls
 inline constexpr const char* kInterpolationLabel = "插值：";
 inline constexpr const char* kInterpolationTip =
     "标定点之间的容积：线性（两点连直线），或单调三次（不会在两点间下降的分段三次曲线）";
+// ---- The tilt identification (变位识别) ----
+inline constexpr const char* kIdentifyOpenButton = "变位识别…";
+inline constexpr const char* kIdentifyOpenTip =
+    "由检尺液位与流量计（或交接单）体积的记录，识别罐的倾斜 α、横向倾斜 β 与量油尺零点偏差 δ";
+inline constexpr const char* kIdentifyTitle = "变位识别";
+inline constexpr const char* kIdentifyLogBox = "记录（每行：液位 mm、体积 L；可从表格粘贴）";
+inline constexpr const char* kIdentifyLogHint = "1950\t0\n1851.5\t451.7\n…";
+inline constexpr const char* kIdentifyImport = "导入…";
+inline constexpr const char* kIdentifyImportFilter =
+    "记录文件 (*.csv *.tsv *.txt *.xlsx);;所有文件 (*)";
+inline constexpr const char* kIdentifyOutflow = "出油量（每行为上次读数以来流出的体积，收油为负）";
+inline constexpr const char* kIdentifyAbsolute = "容积（每行为该液位的罐内容积）";
+inline constexpr const char* kIdentifyFitCaption = "识别：";
+inline constexpr const char* kIdentifyAlpha = "α 纵向倾斜";
+inline constexpr const char* kIdentifyBeta = "β 横向倾斜";
+inline constexpr const char* kIdentifyOffset = "δ 尺零偏差";
+inline constexpr const char* kIdentifyDropOutliers = "剔除异常后重新拟合";
+inline constexpr const char* kIdentifyRun = "识别";
+inline constexpr const char* kIdentifyApply = "应用";
+inline constexpr const char* kIdentifyApplyTip = "把 α、β 写入倾斜圆筒页，罐容表表头注明变位识别";
+inline constexpr const char* kIdentifyApplied = "已应用：";
+inline constexpr const char* kIdentifyPlotCaption =
+    "残差（L）与液位（mm）：虚线为 ±4×RMS，红点为异常";
+inline constexpr const char* kIdentifyRms = "RMS";
+inline constexpr const char* kIdentifyRows = "所用数据";
+inline constexpr const char* kIdentifyOutliers = "异常";
+inline constexpr const char* kIdentifyNoOutliers = "无";
 
 }  // namespace quorvel::ui_messages
