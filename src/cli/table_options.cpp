@@ -211,8 +211,9 @@ const std::array<OptionSpec, 24> kOptions{{
     {"--help", "", "show this text", [](TableOptions& o, std::string_view) { o.help = true; }},
 }};
 
-// Every option: the table's own, then those of a table to issue.
-const std::array<std::span<const OptionSpec>, 2> kOptionTables{{kOptions, documentOptions()}};
+// Every option: the table's own, those of a table to issue, those of the booked quantity.
+const std::array<std::span<const OptionSpec>, 3> kOptionTables{
+    {kOptions, documentOptions(), bookedOptions()}};
 
 const OptionSpec* findOption(std::string_view name) {
     for (std::span<const OptionSpec> options : kOptionTables) {

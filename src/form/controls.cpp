@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "form/booked_fields.h"
 #include "form/fields.h"
 #include "form/method_controls.h"
 #include "form/oil_fields.h"
@@ -115,7 +116,8 @@ const std::vector<ControlInfo>& allControls() {
     static const std::vector<ControlInfo> all = [] {
         std::vector<ControlInfo> controls(kControls.begin(), kControls.end());
         for (std::span<const ControlInfo> added :
-             {tableIdentityControls(), methodControls(), oilQuantityControls()}) {
+             {tableIdentityControls(), methodControls(), oilQuantityControls(),
+              bookedQuantityControls()}) {
             controls.insert(controls.end(), added.begin(), added.end());
         }
         return controls;
@@ -160,6 +162,8 @@ const std::vector<std::string>& listEntries(std::string_view list) {
         return methodEntries();
     if (list == kProductGroupList)
         return productGroupEntries();
+    if (list == kShellMaterialList)
+        return shellMaterialEntries();
     return none;
 }
 
