@@ -67,6 +67,7 @@ Outcome<double> shellExpansion(const FieldSource& form, BookedChain& chain) {
         return material.alphaPerC;
     }
     chain.expansion = typed(form, kShellExpansionField);
+    chain.expansionTyped = true;
     if (chain.expansion.empty()) {
         return messageStop(std::string(msg::kExpansionMissing));
     }
