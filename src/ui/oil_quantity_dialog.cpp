@@ -215,7 +215,7 @@ QGroupBox* Builder::results() {
         {output_messages::kVgo, kOilVgoLabel},
         {output_messages::kVns, kOilVnsLabel},
         {ui_messages::kOilRoom, kOilRoomLabel}};
-    int row = 0;
+    int row = 1;  // beside Vt: an empty grid counts one row, so the five start at 1
     for (const auto& [text, label] : chain) {
         auto* caption = new QLabel(qs(text));
         caption->setIndent(px(16));
