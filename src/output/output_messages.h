@@ -211,8 +211,10 @@ inline std::string room(const std::string& safeLevel) {
 }
 inline constexpr std::string_view kRoom20 = "空容量 V20";
 inline constexpr std::string_view kAboveSafeLevel = "已超过安全高度";
+// Two lines: the page does not wrap a line.
 inline constexpr std::string_view kBookedBasis =
-    "依据 GB/T 19779、GB/T 1885-1998：Vgo = (Vto − FW) × CTSh，Vgs = Vgo × VCF20，"
+    "依据 GB/T 19779、GB/T 1885-1998：Vgo = (Vto − FW) × CTSh，Vgs = Vgo × VCF20，";
+inline constexpr std::string_view kBookedBasisCont =
     "Vns = Vgs × (1 − SW/100)，m = Vns × (ρ20 − 1.1 kg/m³)";
 
 }  // namespace quorvel::output_messages

@@ -128,6 +128,9 @@ TicketDocument ticketDocument(const OilTicket& ticket) {
         lines.push_back(std::move(result.line));
     }
     lines.push_back(text(ticket.booked ? msg::kBookedBasis : msg::kTicketBasis));
+    if (ticket.booked) {
+        lines.push_back(text(msg::kBookedBasisCont));
+    }
     if (ticket.reading == oil::Reading::Exact) {
         lines.push_back(text(oil::messages::kComputedMayDiffer));
     }
