@@ -25,7 +25,7 @@ ALLOWED = {
     "xlsx": {"files"},
     "ports": set(),
     "platform": {"files"},
-    "store": {"form", "text", "files"},
+    "store": {"form", "text", "files", "xlsx"},
     "output": CORE | {"tank", "oil", "xlsx", "files", "ports"},
 }
 # The units of the quantities (units/units.h) lie below every folder.

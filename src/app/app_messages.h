@@ -266,6 +266,77 @@ inline std::string noComparison(std::string_view why) {
     return "无法与真实几何比较：" + std::string(why);
 }
 
+// ---- The imported capacity table (导入罐容表…) ----
+// Where a finding lies: a text file's line, a workbook's row with the cell ("B12").
+inline std::string importRow(int row, const std::string& cell) {
+    return "第 " + std::to_string(row) + " 行" + (cell.empty() ? "" : "（" + cell + "）");
+}
+inline std::string importNotNumber(const std::string& where, const std::string& text) {
+    return text.empty() ? where + "：缺少数值" : where + "：“" + text + "”不是数字";
+}
+inline std::string importLevelFalls(const std::string& where, const std::string& before,
+                                    const std::string& here) {
+    return where + "：高度 " + here + " mm 小于上一点的 " + before + " mm，高度未递增";
+}
+inline std::string importLevelRepeated(const std::string& where, const std::string& here) {
+    return where + "：高度 " + here + " mm 与上一点重复";
+}
+inline std::string importVolumeFalls(const std::string& where, const std::string& before,
+                                     const std::string& here) {
+    return where + "：容积 " + here + " L 小于上一点的 " + before + " L，容积下降";
+}
+inline std::string importGap(const std::string& where, const std::string& step,
+                             const std::string& median) {
+    return where + "：高度间隔 " + step + " mm，超过中位间隔 " + median + " mm 的 5 倍";
+}
+inline std::string importIncrementJump(const std::string& where, const std::string& before,
+                                       const std::string& after) {
+    return where + "：每毫米容积增量由 " + before + " L/mm 变为 " + after +
+           " L/mm，相差超过 25%，请核对是否录入有误";
+}
+inline std::string importTooFewPoints(std::size_t points) {
+    return "只找到 " + std::to_string(points) + " 个标定点，至少需要 2 个";
+}
+inline std::string importTooManyPoints(std::size_t points, int most) {
+    return "标定点有 " + std::to_string(points) + " 个，标定点表最多容纳 " + std::to_string(most) +
+           " 个";
+}
+inline std::string importNotRead(const std::string& path, std::string_view reason) {
+    return "无法读取罐容表文件“" + path + "”：" + std::string(reason);
+}
+inline constexpr std::string_view kImportNotWorkbook = "它不是可读的 .xlsx 工作簿";
+inline std::string importSummary(std::size_t points, int blocks, const std::string& lowest,
+                                 const std::string& highest) {
+    return "读到 " + std::to_string(points) + " 个标定点" +
+           (blocks > 1 ? "（" + std::to_string(blocks) + " 栏）" : std::string()) + "，高度 " +
+           lowest + " ～ " + highest + " mm";
+}
+inline std::string importUnits(double levelFactor, double volumeFactor) {
+    std::string text;
+    if (levelFactor == 10)
+        text += "，高度按表头由厘米换算为毫米";
+    if (volumeFactor == 1000)
+        text += "，容积按表头由立方米换算为升";
+    return text;
+}
+inline std::string importRefused(const std::string& name) {
+    return "罐容表“" + name + "”有以下错误，未导入：";
+}
+inline std::string importQuestion(const std::string& name, const std::string& summary) {
+    return "罐容表“" + name + "”" + summary + "，发现以下疑点：";
+}
+inline constexpr std::string_view kImportAsk = "是否仍然导入？导入将替换现有的标定点。";
+inline constexpr std::string_view kImportCaption = "导入罐容表";
+inline std::string moreFindings(std::size_t more) {
+    return "……另有 " + std::to_string(more) + " 条";
+}
+inline std::string tableImported(const std::string& name, const std::string& summary) {
+    return "已导入罐容表“" + name + "”：" + summary + "，原有标定点已替换";
+}
+inline std::string tableNotImported(const std::string& name) {
+    return "未导入罐容表“" + name + "”";
+}
+
 // ---- The booked quantity of 油量计算: water, shell temperature, sediment and water, room ----
 inline constexpr std::string_view kWaterLevelName = "水高";
 inline constexpr std::string_view kSafeLevelName = "安全高度";

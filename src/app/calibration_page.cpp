@@ -6,6 +6,7 @@
 #include "form/controls.h"
 #include "form/fields.h"
 #include "form/input_filter.h"
+#include "form/interpolation_controls.h"
 #include "text/number_text.h"
 
 namespace quorvel::app {
@@ -67,7 +68,7 @@ int CalibrationPage::paste(WindowForm& form, int col, int row, std::string_view 
     }
     const auto& counts = listEntries(kPointCountList);
     const int least = textToInteger(counts.front());
-    const int most = textToInteger(counts.back());
+    const int most = kListedPointCount;
     const int first = std::max(row, kFirstPointRow);
     const int last = std::min(first + static_cast<int>(lines.size()) - 1, most + 1);
     // A block of rows from the top of the table is a new table: the grid ends with it.

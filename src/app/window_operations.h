@@ -8,6 +8,7 @@
 #include "app/calibration_page.h"
 #include "app/oil_operations.h"
 #include "app/start_and_close.h"
+#include "app/table_import.h"
 #include "app/table_job.h"
 #include "app/window_form.h"
 #include "output/capacity_workbook.h"
@@ -70,6 +71,11 @@ class WindowOperations {
     void clearPoints() { calibration_.clear(form_); }
     int pastePoints(int col, int row, std::string_view block) {
         return calibration_.paste(form_, col, row, block);
+    }
+    // "导入罐容表…": the table at `path` read, checked and made the grid's points
+    // (app/table_import.h). Returns whether the grid was replaced.
+    bool importTable(const std::string& path) {
+        return app::importTable(form_, ui_, calibration_, path);
     }
 
     // CheckBox2MouseUp, RadioButtonMouseUp, PageControl1Change.

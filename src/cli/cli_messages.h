@@ -130,6 +130,7 @@ inline std::string fileMissing(std::string_view what, std::string_view path) {
 }
 inline constexpr std::string_view kSettingsFile = "settings file";
 inline constexpr std::string_view kGridFile = "grid file";
+inline constexpr std::string_view kImportFile = "capacity table file";
 
 // The window's controls as the command line sets them.
 inline std::string unknownControl(std::string_view name) {
@@ -189,6 +190,11 @@ inline constexpr std::string_view kObservedPair =
 inline constexpr std::string_view kOneDensity =
     "--quantity needs one density: --density-observed RHO --density-temperature T2, or "
     "--density20 RHO20";
+
+// ---- The imported capacity table (--import-table, --interpolation) ----
+inline std::string unknownInterpolation(std::string_view value) {
+    return "--interpolation takes linear or monotone-cubic, not \"" + std::string(value) + "\"";
+}
 
 // ---- The booked quantity (--quantity with --water-level …) ----
 inline constexpr std::string_view kBookedOptionsAlone =

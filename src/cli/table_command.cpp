@@ -10,6 +10,7 @@
 #include "cli/cli_messages.h"
 #include "cli/console_ui.h"
 #include "cli/form_edits.h"
+#include "cli/import_options.h"
 #include "cli/table_options.h"
 #include "form/method_controls.h"
 #include "text/number_format.h"
@@ -89,6 +90,10 @@ int runTableCommand(std::span<const std::string_view> args, std::ostream& out, s
         // The window's start-up steps.
         app::loadStoredFiles(window, options.settingsFile, options.gridFile);
         app::finishStartUp(window);
+        requireFile(options.importTable, cli_messages::kImportFile);
+        if (!importTable(options, window, err)) {
+            return kExitStopped;
+        }
         for (const FormEdit& edit : options.edits) {
             applyEdit(window.form(), edit);
         }

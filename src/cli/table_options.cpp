@@ -5,6 +5,7 @@
 #include <string>
 #include "app/window_rules.h"
 #include "cli/cli_messages.h"
+#include "cli/import_options.h"
 #include "cli/option_table.h"
 
 #include "text/number_text.h"
@@ -211,9 +212,10 @@ const std::array<OptionSpec, 24> kOptions{{
     {"--help", "", "show this text", [](TableOptions& o, std::string_view) { o.help = true; }},
 }};
 
-// Every option: the table's own, those of a table to issue, those of the booked quantity.
-const std::array<std::span<const OptionSpec>, 3> kOptionTables{
-    {kOptions, documentOptions(), bookedOptions()}};
+// Every option: the table's own, those of a table to issue, of an imported table and of the
+// booked quantity.
+const std::array<std::span<const OptionSpec>, 4> kOptionTables{
+    {kOptions, documentOptions(), importOptions(), bookedOptions()}};
 
 const OptionSpec* findOption(std::string_view name) {
     for (std::span<const OptionSpec> options : kOptionTables) {

@@ -48,6 +48,7 @@ struct TableOptions {
     std::optional<double> weightKg;          // --weight
     std::optional<std::string> ullage;       // --ullage: the quick calculation at Edit48 − ullage
     QuantityOptions quantity;                // --quantity: the gauging ticket of a dip
+    std::optional<std::string> importTable;  // --import-table: the grid's points from a table
     bool help = false;
 };
 

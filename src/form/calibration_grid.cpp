@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "form/interpolation_controls.h"
+
 namespace quorvel {
 
 void choosePointCount(GridCells& grid, int n) {
@@ -29,9 +31,9 @@ void writeGridHeadings(GridCells& grid) {
 }
 
 int pointCountIndexForRows(int rows) {
-    // Entries are the counts 2 … 999 at indexes 0 … 997.
+    // Entries are the counts 2 … kMaxPointCount at indexes 0 … kMaxPointCount − 2.
     const int index = rows - 4;
-    return index >= 0 && index <= 997 ? index : -1;
+    return index >= 0 && index <= kMaxPointCount - 2 ? index : -1;
 }
 
 }  // namespace quorvel

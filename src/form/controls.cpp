@@ -5,6 +5,7 @@
 
 #include "form/booked_fields.h"
 #include "form/fields.h"
+#include "form/interpolation_controls.h"
 #include "form/method_controls.h"
 #include "form/oil_fields.h"
 #include "form/table_identity.h"
@@ -105,7 +106,7 @@ constexpr std::array<ControlInfo, 73> kControls{{
 
 std::vector<std::string> pointCounts() {
     std::vector<std::string> entries;
-    for (int n = 2; n <= 999; ++n) {
+    for (int n = 2; n <= kMaxPointCount; ++n) {
         entries.push_back(std::to_string(n));
     }
     return entries;
@@ -117,7 +118,7 @@ const std::vector<ControlInfo>& allControls() {
         std::vector<ControlInfo> controls(kControls.begin(), kControls.end());
         for (std::span<const ControlInfo> added :
              {tableIdentityControls(), methodControls(), oilQuantityControls(),
-              bookedQuantityControls()}) {
+              interpolationControls(), bookedQuantityControls()}) {
             controls.insert(controls.end(), added.begin(), added.end());
         }
         return controls;
@@ -162,6 +163,8 @@ const std::vector<std::string>& listEntries(std::string_view list) {
         return methodEntries();
     if (list == kProductGroupList)
         return productGroupEntries();
+    if (list == kInterpolationList)
+        return interpolationEntries();
     if (list == kShellMaterialList)
         return shellMaterialEntries();
     return none;

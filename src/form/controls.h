@@ -44,7 +44,9 @@ std::span<const ControlInfo> storedControls();
 const ControlInfo* findControl(std::string_view name);
 
 // The entries of a drop-down list (ComboBox1 … ComboBox5, OilComboBox1, OilComboBox2), in order;
-// empty for other names. ComboBox2's entries are the point counts "2" … "999".
+// empty for other names. ComboBox2's entries are the point counts "2" … "33331"
+// (kMaxPointCount, form/interpolation_controls.h; the window lists up to 999 until a grid
+// needs more).
 const std::vector<std::string>& listEntries(std::string_view list);
 
 // The results that depend on `control`: a stored control's effects, every result for the

@@ -145,6 +145,11 @@ inline constexpr std::string_view kSnapshotButton = "Button3";     // 打印
 inline constexpr std::string_view kHelpButton = "Button4";         // 帮助
 inline constexpr std::string_view kStatusBar = "StatusBar1";
 
+// ---- The imported capacity table and the interpolation (page 罐容标定) ----
+inline constexpr std::string_view kInterpolationList = "CalComboBox1";  // 线性, 单调三次
+inline constexpr std::string_view kInterpolationLabel = "CalLabel1";    // 插值：
+inline constexpr std::string_view kImportTableButton = "CalButton1";    // 导入罐容表…
+
 // ---- The booked quantity in 油量计算: water, shell, sediment and water, safe level ----
 inline constexpr std::string_view kWaterLevelField = "OilEdit9";           // 水高, mm
 inline constexpr std::string_view kShellTemperatureField = "OilEdit10";    // 罐壁温度, °C

@@ -187,6 +187,10 @@ inline constexpr std::string_view kTicketGauger = "计量员";
 inline constexpr std::string_view kTicketChecker = "复核";
 inline constexpr std::string_view kTicketFooter = "本计量单由 Quorvel 生成。";
 
+// ---- The imported capacity table and the interpolation ----
+// The method of a calibrated tank's table between its points by the monotone cubic.
+inline constexpr const char* kMonotoneCubicMethod = "标定点间单调三次插值";
+
 // ---- The booked quantity on the ticket: water, shell, sediment and water, room ----
 inline constexpr std::string_view kWaterLevel = "水高";
 inline constexpr std::string_view kShellTemperatureTyped = "罐壁温度";

@@ -108,8 +108,12 @@ TableTitle tableTitle(const TableHead& table, const TableRows& rows) {
             {msg::kLevelsLabel, msg::levelsText(formatLevel(first), formatLevel(last),
                                                 formatLevel(config.levelStep))});
     }
-    title.items.push_back({msg::kMethodLabel, table.method == Method::Exact ? msg::kExactMethod
-                                                                            : msg::kClassicMethod});
+    // A calibrated tank between its points by the monotone cubic says so; the line is the
+    // classic method as before.
+    title.items.push_back(
+        {msg::kMethodLabel, config.calibrationPoints.cubic  ? msg::kMonotoneCubicMethod
+                            : table.method == Method::Exact ? msg::kExactMethod
+                                                            : msg::kClassicMethod});
     if (config.shellKind == ShellKind::Tilted) {
         title.items.push_back({msg::kTiltLabel, msg::tiltText(formatLevel(config.tiltAlpha),
                                                               formatLevel(config.tiltBeta))});

@@ -8,6 +8,7 @@
 
 #include "files/file_error.h"
 #include "form/grid_cells.h"
+#include "form/interpolation_controls.h"
 #include "store/save_over.h"
 
 namespace quorvel {
@@ -24,6 +25,7 @@ inline constexpr int kMaxGridRows = 100000;
 // empty text of 32 bytes before any is read — stay within about 3 MB instead of the 1.2 GB
 // that 592 columns of 65,992 rows, both within their own limits, would take.
 inline constexpr int kMaxGridCells = 100000;
+static_assert(kMaxGridCells / 3 - 2 == kMaxPointCount, "the point count list fits bd.txt");
 
 // A grid file whose counts make no grid. what() says it in a sentence; the fields let a
 // window say it in its own words.

@@ -136,9 +136,52 @@ LevelSearch levelOnPoints(const TankConfig& c, double m3) {
     return result;
 }
 
+// The calibrated tank with the monotone cubic: the volume is continuous (the cubic meets the
+// straight end segments at the end points), so the first piece whose ends lie on either side
+// of m3 holds the level, which TOMS 748 closes in on; the end of its last bracket that holds
+// at least m3 is reported.
+LevelSearch levelOnCurve(const TankConfig& c, double m3) {
+    const std::vector<double> ends = pieceEnds(c, c.levelRange());
+    LevelSearch result;
+    double a = ends.front(), va = volumeAt(c, a, Method::Classic);
+    result.lowest = result.highest = va;
+    if (va == m3) {
+        result.level = a;
+        return result;
+    }
+    for (std::size_t k = 1; k < ends.size(); ++k) {
+        const double b = ends[k], vb = volumeAt(c, b, Method::Classic);
+        result.lowest = std::min(result.lowest, vb);
+        result.highest = std::max(result.highest, vb);
+        if (vb == m3) {
+            result.level = b;
+            return result;
+        }
+        if ((va < m3) != (vb < m3)) {
+            std::uintmax_t iterations = kMaxIterations;
+            const auto bracket = boost::math::tools::toms748_solve(
+                [&](double level) { return volumeAt(c, level, Method::Classic) - m3; }, a, b,
+                va - m3, vb - m3, boost::math::tools::eps_tolerance<double>(), iterations);
+            if (iterations >= kMaxIterations) {
+                result.result = LevelSearch::Result::NoConvergence;
+                return result;
+            }
+            result.level = va < m3 ? bracket.second : bracket.first;
+            return result;
+        }
+        a = b;
+        va = vb;
+    }
+    result.result = va < m3 ? LevelSearch::Result::AboveFull : LevelSearch::Result::BelowEmpty;
+    return result;
+}
+
 }  // namespace
 
 LevelSearch levelForVolume(const TankConfig& c, double m3, Method method) {
+    if (c.shellKind == ShellKind::Calibrated && c.calibrationPoints.cubic) {
+        return levelOnCurve(c, m3);  // the same interpolation by either method
+    }
     if (c.shellKind == ShellKind::Calibrated) {
         return levelOnPoints(c, m3);  // the same interpolation by either method
     }

@@ -18,8 +18,9 @@ struct LevelSearch {
 // the dead volume and fitting) reaches `m3`, crossing it from below or from above; where the
 // volume rises and falls again, its first crossing. A calibrated tank's volume is the table's
 // straight-line interpolation, a line between consecutive point levels whatever their order:
-// each piece is solved exactly, for both methods. Any other tank: the range is scanned for the
-// first step across which the volume passes m3, then TOMS 748 closes the bracket (the classic
+// each piece is solved exactly, for both methods; with the monotone cubic (whose levels rise)
+// the first piece across m3 is closed in on by TOMS 748. Any other tank: the range is scanned for
+// the first step across which the volume passes m3, then TOMS 748 closes the bracket (the classic
 // spherical-cap series rises above the full head near the top). Where the volume only grows
 // with the level the bracket is the whole range at once; where it can fall the scan takes 1024
 // steps for the classic method, 64 for the exact one. No crossing: AboveFull when every volume

@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "form/head_kinds.h"
+#include "tank/monotone_cubic.h"
 
 namespace quorvel {
 
@@ -36,6 +38,9 @@ struct CalibrationPoints {
     // Set when the levels never fall (the reader tests it): the interpolation then finds its
     // segment by binary search. False is always safe.
     bool ascending = false;
+    // The monotone cubic between the points, when it is chosen ("单调三次") and there are
+    // enough points; the straight line otherwise.
+    std::optional<MonotoneCubic> cubic;
     std::size_t size() const { return levels.size(); }
     bool empty() const { return levels.empty(); }
 };

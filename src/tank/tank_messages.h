@@ -80,4 +80,12 @@ inline std::string densityLine(const std::string& value, const std::string& unit
     return "液体密度：" + value + " " + unit;
 }
 
+// ---- The imported capacity table and the interpolation ----
+// "单调三次" with a point whose level does not rise above the one before; `row` is the grid
+// row of the later point (the first point's is row 1).
+inline std::string cubicNeedsRisingLevels(int row) {
+    return "单调三次插值要求标定点高度逐点增大：第 " + std::to_string(row) +
+           " 行的高度不大于上一行。请改正标定点或选择“线性”插值。";
+}
+
 }  // namespace quorvel::tank_messages

@@ -1,6 +1,7 @@
 #include "tank/tank_reader.h"
 
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 #include <string_view>
 
@@ -54,6 +55,17 @@ std::optional<Stop> readCalibrationPoints(const FieldSource& form, TankConfig& c
         }
     }
     points.ascending = std::is_sorted(points.levels.begin(), points.levels.end());
+    if (form.itemIndex(kInterpolationList) == static_cast<int>(Interpolation::MonotoneCubic) &&
+        points.size() >= kLeastCubicPoints) {
+        // A cubic through the points needs levels that rise; the straight line takes any.
+        const auto& x = points.levels;
+        const auto stall = std::adjacent_find(x.begin(), x.end(), std::greater_equal<double>());
+        if (stall != x.end()) {
+            return messageStop(
+                msg::cubicNeedsRisingLevels(static_cast<int>(stall - x.begin()) + 2));
+        }
+        points.cubic.emplace(points.levels, points.volumes);
+    }
     config.calibrationPoints = std::move(points);
     return std::nullopt;
 }

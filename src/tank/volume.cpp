@@ -101,9 +101,12 @@ VolumeState levelParts(const TankConfig& c, double lv, double effectiveLength) {
             // Litres to cubic metres in extended precision, as every other product.
             const auto interpolate =
                 p.ascending ? R::GetValueLagrangeAscending : R::GetValueLagrange;
-            parts.shellVolume = static_cast<double>(
-                units::kCubicMetresPerLitre *
-                interpolate(static_cast<int>(p.size()), p.levels.data(), p.volumes.data(), lv));
+            // The monotone cubic inside the points; the straight end segments beyond them.
+            const double litres = p.cubic && lv > p.levels.front() && lv < p.levels.back()
+                                      ? (*p.cubic)(lv)
+                                      : interpolate(static_cast<int>(p.size()), p.levels.data(),
+                                                    p.volumes.data(), lv);
+            parts.shellVolume = static_cast<double>(units::kCubicMetresPerLitre * litres);
             break;
         }
         case ShellKind::Tilted:

@@ -24,6 +24,7 @@
 #include "form/controls.h"
 #include "form/fields.h"
 #include "form/head_kinds.h"
+#include "form/interpolation_controls.h"
 #include "form/method_controls.h"
 #include "ui/calibration_grid_view.h"
 #include "ui/elided_label.h"
@@ -37,6 +38,7 @@
 #include "ui/pictures/drawing_pages.h"
 #include "ui/qt_text.h"
 #include "ui/table_document_buttons.h"
+#include "ui/ui_messages.h"
 
 namespace quorvel::ui {
 namespace {
@@ -109,8 +111,13 @@ class Builder {
         box->setObjectName(qs(name));
         box->setEditable(editable);
         box->setFixedHeight(px(kRowHeight));
-        for (const std::string& entry : listEntries(name)) {
-            box->addItem(QString::fromStdString(entry));
+        // The point counts are listed up to 999; the list grows to a larger grid's count.
+        const std::vector<std::string>& entries = listEntries(name);
+        const std::size_t listed = name == kPointCountList
+                                       ? static_cast<std::size_t>(kListedPointCount - 1)
+                                       : entries.size();
+        for (std::size_t i = 0; i < listed && i < entries.size(); ++i) {
+            box->addItem(QString::fromStdString(entries[i]));
         }
         box->setCurrentIndex(-1);
         return box;
@@ -145,6 +152,7 @@ class Builder {
     QGroupBox* headBox(HeadSide side);
     QWidget* shellPage(int page);
     QWidget* calibrationPage();
+    QHBoxLayout* calibrationImportRow();
     // The table request; `documents` (the table documents' button) ends its last row.
     QGroupBox* tableRequest(QWidget* documents);
     QGroupBox* quickCalculation(QPushButton* oilQuantity);
@@ -228,6 +236,16 @@ QWidget* Builder::shellPage(int page) {
     return w;
 }
 
+// "插值：" with its list and "导入罐容表…", below the point count.
+QHBoxLayout* Builder::calibrationImportRow() {
+    namespace m = ui_messages;
+    QComboBox* interpolation = list(kInterpolationList, false);
+    interpolation->setToolTip(qs(m::kInterpolationTip));
+    QPushButton* import = button(kImportTableButton, m::kImportButton);
+    import->setToolTip(qs(m::kImportTip));
+    return row({label(m::kInterpolationLabel, kInterpolationLabel), interpolation, import});
+}
+
 QWidget* Builder::calibrationPage() {
     auto* w = new QWidget;
     w->setObjectName(QStringLiteral("TabSheet4"));
@@ -237,6 +255,7 @@ QWidget* Builder::calibrationPage() {
     counts->setMaxVisibleItems(20);
     layout->addLayout(
         row({label("标定点数：", kPointCountLabel), counts, button(kClearPointsButton, "清空")}));
+    layout->addLayout(calibrationImportRow());
     auto* grid = new CalibrationGridView(2, 3);
     grid->setObjectName(qs(kGridControl));
     grid->horizontalHeader()->hide();
@@ -256,6 +275,9 @@ QWidget* Builder::calibrationPage() {
     grid->setWordWrap(false);
     grid->setItemDelegate(new GridCellDelegate(grid));
     GridWidgetCells(*grid).markFixedCells();
+    // The row of the interpolation and the import takes the room of a grid row at the design
+    // size: the grid shows its heading and a row at least, and grows with the window.
+    grid->setMinimumHeight(px(50));
     layout->addWidget(grid, 1);
     return w;
 }

@@ -71,4 +71,14 @@ inline constexpr const char* kIdentityNote =
 inline constexpr const char* kCloseButton = "关闭";
 inline constexpr const char* kIncrementsSwitch = "加入增量列（每毫米容积，L/mm）";
 
+// ---- The imported capacity table (page 罐容标定) ----
+inline constexpr const char* kImportButton = "导入罐容表…";
+inline constexpr const char* kImportTip =
+    "读入检定机构或其他程序出具的罐容表（CSV、制表符分隔文本或 .xlsx），检查后替换标定点";
+inline constexpr const char* kImportDialogTitle = "导入罐容表";
+inline constexpr const char* kImportFilter = "罐容表 (*.csv *.tsv *.txt *.xlsx);;所有文件 (*)";
+inline constexpr const char* kInterpolationLabel = "插值：";
+inline constexpr const char* kInterpolationTip =
+    "标定点之间的容积：线性（两点连直线），或单调三次（不会在两点间下降的分段三次曲线）";
+
 }  // namespace quorvel::ui_messages

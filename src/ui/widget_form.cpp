@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
+#include "form/controls.h"
 #include "form/fields.h"
 #include "ui/input_filters.h"
 #include "ui/pictures/capacity_curve_view.h"
@@ -121,6 +122,12 @@ void WidgetForm::setItemIndex(std::string_view list, int index) {
     auto* box = qobject_cast<QComboBox*>(&control(list));
     if (box == nullptr) {
         throw std::invalid_argument("control " + std::string(list) + " is not a list");
+    }
+    // A list that offers fewer entries than it may hold (the point counts) grows to the one
+    // chosen.
+    const std::vector<std::string>& entries = listEntries(list);
+    for (int i = box->count(); i <= index && i < static_cast<int>(entries.size()); ++i) {
+        box->addItem(QString::fromStdString(entries[static_cast<std::size_t>(i)]));
     }
     box->setCurrentIndex(index);
 }

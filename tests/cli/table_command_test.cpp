@@ -60,7 +60,11 @@ TEST(TableCommand, UnusableCommandLinesExitWithTwo) {
         {{"--shell", "horizontal", "--set", "CheckBox1=yes"},
          "CheckBox1 takes 1 or 0, not \"yes\""},
         {{"--shell", "horizontal", "--set", "ComboBox3=减去"}, "ComboBox3 has no entry \"减去\""},
-        {{"--shell", "calibrated", "--set", "ComboBox2=1000"}, "ComboBox2 has no entry \"1000\""},
+        {{"--shell", "calibrated", "--set", "ComboBox2=33332"}, "ComboBox2 has no entry \"33332\""},
+        {{"--shell", "calibrated", "--interpolation", "cubic"},
+         "--interpolation takes linear or monotone-cubic, not \"cubic\""},
+        {{"--shell", "calibrated", "--import-table", "/nonexistent/t.csv"},
+         "capacity table file \"/nonexistent/t.csv\" does not exist"},
         {{"--shell", "calibrated", "--cell", "1,2=5"},
          "cell 1,2 lies outside the grid of 3 columns and 2 rows (choose the point count "
          "first: --set ComboBox2=N)"},
