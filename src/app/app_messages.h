@@ -352,4 +352,26 @@ inline std::string fitCounts(const std::string& rms, std::size_t used, std::size
            (refitted ? "剔除异常 " : "异常 ") + std::to_string(outliers) + " 个";
 }
 
+// ---- The booked quantity of 油量计算: water, shell temperature, sediment and water, room ----
+inline constexpr std::string_view kWaterLevelName = "水高";
+inline constexpr std::string_view kSafeLevelName = "安全高度";
+inline constexpr std::string_view kExpansionMissing = "呵呵，罐壁线膨胀系数 α 还没输呢！";
+inline constexpr std::string_view kTwoShellTemperatures =
+    "罐壁温度已经输入，就不要再填环境温度或选“保温罐”：两者只用一种。";
+inline std::string bookedLevelBelowZero(std::string_view what, const std::string& level) {
+    return std::string(what) + " " + level + " 毫米小于零，不能计算油量！";
+}
+inline std::string bookedLevelAboveTank(std::string_view what, const std::string& level,
+                                        const std::string& height) {
+    return std::string(what) + " " + level + " 毫米高于罐高 " + height + " 毫米，不能计算油量！";
+}
+inline std::string bookedLevelBeyondPoints(std::string_view what, const std::string& level,
+                                           const std::string& lowest, const std::string& highest) {
+    return std::string(what) + " " + level + " 毫米超出标定点范围（" + lowest + " 至 " + highest +
+           " 毫米），不能计算油量！";
+}
+inline std::string waterAboveDip(const std::string& water, const std::string& dip) {
+    return "水高 " + water + " 毫米高于液位 " + dip + " 毫米，不能计算油量！";
+}
+
 }  // namespace quorvel::app_messages

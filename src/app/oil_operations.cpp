@@ -4,11 +4,13 @@
 #include <ctime>
 
 #include "app/app_messages.h"
+#include "app/booked_quantity.h"
 #include "app/error_boundary.h"
 #include "app/level_operations.h"
 #include "app/method_operations.h"
 #include "app/table_documents.h"
 #include "app/window_rules.h"
+#include "form/booked_fields.h"
 #include "form/fields.h"
 #include "form/oil_fields.h"
 #include "form/table_identity.h"
@@ -226,14 +228,28 @@ std::optional<OilTicket> oilTicket(FieldSource& form, UiServices& ui, Method met
             ui.showMessage(msg::volumeBelowZero(ticket.vt));
             return std::nullopt;
         }
+        // With the booked quantity the tables turn Vgo, not Vt, into V20.
+        std::optional<BookedStart> booked;
+        if (bookedQuantityUsed(form)) {
+            booked =
+                shownOutcome(ui, startBookedQuantity(form, *request, method, vt, in->temperature));
+            if (!booked) {
+                return std::nullopt;
+            }
+        }
         const double t = textToNumber(in->temperature);
         const double density =
             textToNumber(in->gramsPerCm3 ? kilogramsPerCubicMetre(in->density) : in->density);
-        const oil::DepotQuantity quantity =
+        const double observed = booked ? booked->vgo : vt;
+        oil::DepotQuantity quantity =
             in->observed
-                ? oil::depotQuantityFromObserved(in->group, vt, t, density,
+                ? oil::depotQuantityFromObserved(in->group, observed, t, density,
                                                  textToNumber(in->testTemperature), in->reading)
-                : oil::depotQuantity(in->group, vt, t, density, in->reading);
+                : oil::depotQuantity(in->group, observed, t, density, in->reading);
+        if (booked) {
+            finishBookedQuantity(*booked, *request, method, vt, quantity);
+            ticket.booked = std::move(booked->chain);
+        }
         ticket.quantity = oil::toText(quantity);
         ticket.identity = ticketIdentity(form);
         ticket.tank = tankDescription(form, request->config);
@@ -280,6 +296,8 @@ void OilQuantity::enableDensityFields() {
     form_.setEnabled(kObservedDensityField, observed);
     form_.setEnabled(kTestTemperatureField, observed);
     form_.setEnabled(kStandardDensityField, !observed);
+    // α is typed only for a material not in the list.
+    form_.setEnabled(kShellExpansionField, form_.itemIndex(kShellMaterialList) == kTypedMaterial);
 }
 
 bool OilQuantity::calculate() {
@@ -293,6 +311,13 @@ bool OilQuantity::calculate() {
     form_.setLabel(kOilVcf20Label, ticket_->quantity.vcf20);
     form_.setLabel(kOilV20Label, ticket_->quantity.v20);
     form_.setLabel(kOilMassLabel, ticket_->quantity.mass);
+    if (const auto& booked = ticket_->booked) {
+        form_.setLabel(kOilFwLabel, booked->fw);
+        form_.setLabel(kOilCtshLabel, booked->ctsh);
+        form_.setLabel(kOilVgoLabel, booked->vgo);
+        form_.setLabel(kOilVnsLabel, booked->vns);
+        form_.setLabel(kOilRoomLabel, booked->room);
+    }
     enableTicketButtons(true);
     return true;
 }
@@ -304,7 +329,8 @@ void OilQuantity::levelTyped() {
 }
 
 void OilQuantity::inputChanged(std::string_view control) {
-    if (control == kObservedDensityChoice || control == kStandardDensityChoice) {
+    if (control == kObservedDensityChoice || control == kStandardDensityChoice ||
+        control == kShellMaterialList) {
         enableDensityFields();
     }
     // The ticket names the tank as the table identity does, so it follows those fields too.
@@ -315,8 +341,9 @@ void OilQuantity::inputChanged(std::string_view control) {
 
 void OilQuantity::clear() {
     ticket_.reset();
-    for (std::string_view label : {kOilVtLabel, kOilRho20Label, kOilVcf20Label, kOilV20Label,
-                                   kOilMassLabel, kOilStatusLabel}) {
+    for (std::string_view label :
+         {kOilVtLabel, kOilRho20Label, kOilVcf20Label, kOilV20Label, kOilMassLabel, kOilStatusLabel,
+          kOilFwLabel, kOilCtshLabel, kOilVgoLabel, kOilVnsLabel, kOilRoomLabel}) {
         form_.setLabel(label, "");
     }
     enableTicketButtons(false);

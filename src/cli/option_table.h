@@ -21,6 +21,9 @@ struct OptionSpec {
 // The options of a table to issue: its identity, the increment column, the PDF.
 std::span<const OptionSpec> documentOptions();
 
+// The options of the booked quantity beside --quantity (cli/quantity_options.cpp).
+std::span<const OptionSpec> bookedOptions();
+
 // Throws UsageError for document options that make no sense with the rest.
 void checkDocumentOptions(const TableOptions& options);
 

@@ -213,9 +213,10 @@ const std::array<OptionSpec, 24> kOptions{{
     {"--help", "", "show this text", [](TableOptions& o, std::string_view) { o.help = true; }},
 }};
 
-// Every option: the table's own, then those of a table to issue.
-const std::array<std::span<const OptionSpec>, 4> kOptionTables{
-    {kOptions, documentOptions(), importOptions(), identifyOptions()}};
+// Every option: the table's own, those of a table to issue, of an imported table, of the tilt
+// identification and of the booked quantity.
+const std::array<std::span<const OptionSpec>, 5> kOptionTables{
+    {kOptions, documentOptions(), importOptions(), identifyOptions(), bookedOptions()}};
 
 const OptionSpec* findOption(std::string_view name) {
     for (std::span<const OptionSpec> options : kOptionTables) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "form/booked_fields.h"
 #include "form/fields.h"
 #include "form/interpolation_controls.h"
 #include "form/method_controls.h"
@@ -118,7 +119,7 @@ const std::vector<ControlInfo>& allControls() {
         std::vector<ControlInfo> controls(kControls.begin(), kControls.end());
         for (std::span<const ControlInfo> added :
              {tableIdentityControls(), methodControls(), oilQuantityControls(),
-              interpolationControls(), tiltIdentificationControls()}) {
+              interpolationControls(), tiltIdentificationControls(), bookedQuantityControls()}) {
             controls.insert(controls.end(), added.begin(), added.end());
         }
         return controls;
@@ -165,6 +166,8 @@ const std::vector<std::string>& listEntries(std::string_view list) {
         return productGroupEntries();
     if (list == kInterpolationList)
         return interpolationEntries();
+    if (list == kShellMaterialList)
+        return shellMaterialEntries();
     return none;
 }
 

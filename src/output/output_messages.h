@@ -196,4 +196,34 @@ inline std::string tiltFitLine(const std::string& figures) {
     return "变位识别：" + figures;
 }
 
+// ---- The booked quantity on the ticket: water, shell, sediment and water, room ----
+inline constexpr std::string_view kWaterLevel = "水高";
+inline constexpr std::string_view kShellTemperatureTyped = "罐壁温度";
+inline constexpr std::string_view kShellTemperatureInsulated = "罐壁温度 TSh = 油温（保温罐）";
+inline std::string shellTemperatureFromAir(const std::string& ambient) {
+    return "罐壁温度 TSh = (7 × 油温 + 环境温度 " + ambient + " °C) / 8";
+}
+inline constexpr std::string_view kShellMaterial = "罐壁材料";
+inline constexpr std::string_view kShellExpansion = "线膨胀系数 α";
+inline constexpr std::string_view kUnitPerCelsius = "/°C";
+inline constexpr std::string_view kTableTemperature = "罐容表参考温度";
+inline constexpr std::string_view kUnitPercent = "%";
+inline constexpr std::string_view kVto = "总观测体积 Vto";
+inline constexpr std::string_view kFw = "游离水体积 FW";
+inline constexpr std::string_view kCtsh = "罐壁温度修正系数 CTSh";
+inline constexpr std::string_view kVgo = "毛观测体积 Vgo";
+inline constexpr std::string_view kVgs = "毛标准体积 Vgs（V20）";
+inline constexpr std::string_view kSw = "含水含杂 SW";
+inline constexpr std::string_view kVns = "净标准体积 Vns";
+inline std::string room(const std::string& safeLevel) {
+    return "空容量（至安全高度 " + safeLevel + " mm）";
+}
+inline constexpr std::string_view kRoom20 = "空容量 V20";
+inline constexpr std::string_view kAboveSafeLevel = "已超过安全高度";
+// Two lines: the page does not wrap a line.
+inline constexpr std::string_view kBookedBasis =
+    "依据 GB/T 19779、GB/T 1885-1998：Vgo = (Vto − FW) × CTSh，Vgs = Vgo × VCF20，";
+inline constexpr std::string_view kBookedBasisCont =
+    "Vns = Vgs × (1 − SW/100)，m = Vns × (ρ20 − 1.1 kg/m³)";
+
 }  // namespace quorvel::output_messages
