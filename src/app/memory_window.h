@@ -24,6 +24,7 @@ class MemoryWindow : public WindowForm {
     bool checked(std::string_view control) const override { return form_.checked(control); }
     int itemIndex(std::string_view control) const override { return form_.itemIndex(control); }
     std::string cell(int col, int row) const override { return form_.cell(col, row); }
+    UprightRows uprightRows() const override { return form_.uprightRows(); }
     void setText(std::string_view control, std::string_view text) override {
         form_.setText(control, text);
     }

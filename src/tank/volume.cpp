@@ -106,6 +106,10 @@ VolumeState levelParts(const TankConfig& c, double lv, double effectiveLength) {
                 interpolate(static_cast<int>(p.size()), p.levels.data(), p.volumes.data(), lv));
             break;
         }
+        case ShellKind::Upright:
+            parts.shellVolume =
+                static_cast<double>(units::kCubicMetresPerLitre * uprightVolume(c.upright, lv));
+            break;
         case ShellKind::Tilted:
             break;
     }
