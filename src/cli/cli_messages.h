@@ -190,4 +190,14 @@ inline constexpr std::string_view kOneDensity =
     "--quantity needs one density: --density-observed RHO --density-temperature T2, or "
     "--density20 RHO20";
 
+// ---- The upright tank (--shell vertical) ----
+inline std::string uprightSyntax(std::string_view option, std::string_view form,
+                                 std::string_view value) {
+    return std::string(option) + " needs " + std::string(form) + ", not " + quoted(value);
+}
+inline constexpr std::string_view kUprightOptionsAlone =
+    "--ring, --ring-circumference, --bottom-volume, --deadwood, --head-density, "
+    "--young-modulus, --roof-mass and --roof-level describe an upright tank: use them with "
+    "--shell vertical";
+
 }  // namespace quorvel::cli::cli_messages

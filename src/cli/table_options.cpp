@@ -6,6 +6,7 @@
 #include "app/window_rules.h"
 #include "cli/cli_messages.h"
 #include "cli/option_table.h"
+#include "cli/upright_options.h"
 
 #include "text/number_text.h"
 
@@ -119,7 +120,7 @@ void checkCombination(const TableOptions& o) {
 }
 
 const std::array<OptionSpec, 24> kOptions{{
-    {"--shell", "horizontal|tilted|spherical|calibrated",
+    {"--shell", "horizontal|tilted|spherical|calibrated|vertical",
      "the shell page the request is computed on (required)",
      [](TableOptions& o, std::string_view v) { o.page = shellPage(v); }},
     {"--set", "NAME=VALUE",
@@ -211,8 +212,9 @@ const std::array<OptionSpec, 24> kOptions{{
     {"--help", "", "show this text", [](TableOptions& o, std::string_view) { o.help = true; }},
 }};
 
-// Every option: the table's own, then those of a table to issue.
-const std::array<std::span<const OptionSpec>, 2> kOptionTables{{kOptions, documentOptions()}};
+// Every option: the table's own, then those of a table to issue, then an upright tank's.
+const std::array<std::span<const OptionSpec>, 3> kOptionTables{
+    {kOptions, documentOptions(), uprightOptions()}};
 
 const OptionSpec* findOption(std::string_view name) {
     for (std::span<const OptionSpec> options : kOptionTables) {
@@ -265,6 +267,7 @@ TableOptions parseTableOptions(std::span<const std::string_view> args) {
     }
     checkCombination(options);
     checkDocumentOptions(options);
+    checkUprightOptions(options);
     return options;
 }
 

@@ -12,6 +12,7 @@
 
 #include "app/table_request.h"
 #include "cli/quantity_options.h"
+#include "form/upright_fields.h"
 
 namespace quorvel::cli {
 
@@ -48,6 +49,7 @@ struct TableOptions {
     std::optional<double> weightKg;          // --weight
     std::optional<std::string> ullage;       // --ullage: the quick calculation at Edit48 − ullage
     QuantityOptions quantity;                // --quantity: the gauging ticket of a dip
+    UprightRows upright;  // --ring, --ring-circumference, --deadwood: the upright tank's rows
     bool help = false;
 };
 

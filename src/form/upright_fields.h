@@ -13,6 +13,9 @@
 
 namespace quorvel {
 
+// The page's index among the shell pages (PageControl1), after the four earlier ones.
+inline constexpr int kUprightPage = 4;
+
 inline constexpr std::string_view kBottomVolumeField = "UprightEdit1";  // 底量, L
 inline constexpr std::string_view kHeadDensityField = "UprightEdit2";  // 静压修正密度, kg/m³
 inline constexpr std::string_view kYoungModulusField = "UprightEdit3";  // 弹性模量, GPa

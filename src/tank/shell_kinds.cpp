@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "form/upright_fields.h"
+
 namespace quorvel {
 namespace {
 
@@ -12,7 +14,7 @@ constexpr std::array<ShellKindInfo, 5> kShells{{
     {ShellKind::Spherical, 2, "spherical", false, true, false, false},
     {ShellKind::Calibrated, 3, "calibrated", false, false, false, true},
     // Its own bottom volume and deadwood bands stand in for the dead volume and the fitting.
-    {ShellKind::Upright, 4, "vertical", false, false, false, false},
+    {ShellKind::Upright, kUprightPage, "vertical", false, false, false, false},
 }};
 
 }  // namespace
