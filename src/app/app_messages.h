@@ -266,4 +266,10 @@ inline std::string noComparison(std::string_view why) {
     return "无法与真实几何比较：" + std::string(why);
 }
 
+// ---- The upright tank's rows (courses.txt) ----
+inline constexpr std::string_view kUprightFile = "圈板文件";
+inline std::string uprightLineDamaged(int line, const std::string& text) {
+    return "第 " + std::to_string(line) + " 行“" + text + "”不是圈板或死量行";
+}
+
 }  // namespace quorvel::app_messages

@@ -31,6 +31,7 @@ class MemoryWindow : public WindowForm {
     void setChecked(std::string_view control, bool on) override { form_.setChecked(control, on); }
 
     GridCells& grid() override { return form_.grid(); }
+    void setUprightRows(const UprightRows& rows) override { form_.setUprightRows(rows); }
     void setItemIndex(std::string_view list, int index) override {
         form_.setItemIndex(list, index);
     }
