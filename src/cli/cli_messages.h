@@ -16,7 +16,7 @@ inline constexpr std::string_view kCannotWriteOutput =
 
 // ---- --help ----
 inline constexpr std::string_view kUsageHead =
-    "usage: quorvel-table --shell horizontal|tilted|spherical|calibrated\n"
+    "usage: quorvel-table --shell horizontal|tilted|spherical|calibrated|vertical\n"
     "                     [--settings FILE] [--grid FILE] [--set NAME=VALUE]...\n"
     "                     [--cell COL,ROW=TEXT]... [--csv | --curve N] [--out FILE.xlsx]\n"
     "                     [--quick LEVEL | --ullage MM [--reference-height MM]]\n"

@@ -37,6 +37,7 @@
 #include "ui/pictures/drawing_pages.h"
 #include "ui/qt_text.h"
 #include "ui/table_document_buttons.h"
+#include "ui/upright_page.h"
 
 namespace quorvel::ui {
 namespace {
@@ -368,11 +369,13 @@ void TFrmMain::buildLayout() {
     // The four captions fit the column's width with the design's narrow tabs.
     pages_->setStyleSheet(
         QStringLiteral("QTabBar::tab { padding: %1px %2px; }").arg(b.px(kSpacing)).arg(b.px(7)));
-    const std::array<const char*, 4> pageCaptions{"水平圆筒", "倾斜圆筒", "球罐", "罐容标定"};
+    const std::array<const char*, 5> pageCaptions{"水平圆筒", "倾斜圆筒", "球罐", "罐容标定",
+                                                  "立式圆筒"};
     for (int page = 0; page < 3; ++page) {
         pages_->addTab(b.shellPage(page), QString::fromUtf8(pageCaptions[page]));
     }
     pages_->addTab(b.calibrationPage(), QString::fromUtf8(pageCaptions[3]));
+    pages_->addTab(makeUprightPage(scale_), QString::fromUtf8(pageCaptions[kUprightPage]));
     middle->addWidget(pages_, 1);
     QToolButton* documents = makeTableDocumentButton(*this, scale_);
     documents->setFixedSize(
