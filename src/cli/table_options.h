@@ -49,7 +49,8 @@ struct TableOptions {
     std::optional<double> weightKg;          // --weight
     std::optional<std::string> ullage;       // --ullage: the quick calculation at Edit48 − ullage
     QuantityOptions quantity;                // --quantity: the gauging ticket of a dip
-    UprightRows upright;  // --ring, --ring-circumference, --deadwood: the upright tank's rows
+    UprightRows upright;        // --ring, --ring-circumference, --deadwood: the upright tank's rows
+    bool uprightGiven = false;  // any option of an upright tank (cli/upright_options.h)
     bool help = false;
 };
 

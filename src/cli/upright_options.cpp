@@ -33,23 +33,27 @@ std::vector<std::string> parts(std::string_view option, std::string_view form,
 }
 
 void recordRing(TableOptions& o, std::string_view v) {
+    o.uprightGiven = true;
     const std::vector<std::string> p = parts("--ring", "HEIGHT:DIAMETER[:THICKNESS]", v, 2, 3);
     o.upright.courses.push_back({p[0], p[1], "", p.size() == 3 ? p[2] : ""});
 }
 
 void recordRingCircumference(TableOptions& o, std::string_view v) {
+    o.uprightGiven = true;
     const std::vector<std::string> p =
         parts("--ring-circumference", "HEIGHT:CIRCUMFERENCE:THICKNESS", v, 3, 3);
     o.upright.courses.push_back({p[0], "", p[1], p[2]});
 }
 
 void recordDeadwood(TableOptions& o, std::string_view v) {
+    o.uprightGiven = true;
     const std::vector<std::string> p = parts("--deadwood", "FROM:TO:LITRES", v, 3, 3);
     o.upright.deadwood.push_back({p[0], p[1], p[2]});
 }
 
 template <const std::string_view& Control>
 void setControl(TableOptions& options, std::string_view value) {
+    options.uprightGiven = true;
     options.edits.push_back(
         {FormEdit::Kind::Control, std::string(Control), 0, 0, std::string(value)});
 }
@@ -88,17 +92,8 @@ std::span<const OptionSpec> uprightOptions() {
 }
 
 void checkUprightOptions(const TableOptions& o) {
-    if (o.page == kUprightPage) {
-        return;
-    }
-    for (const FormEdit& edit : o.edits) {
-        for (const ControlInfo& control : uprightControls()) {
-            if (edit.kind == FormEdit::Kind::Control && edit.name == control.name) {
-                throw UsageError(std::string(msg::kUprightOptionsAlone));
-            }
-        }
-    }
-    if (!o.upright.empty()) {
+    // --set UprightEdit1=… stays a plain control edit, as for any stored control.
+    if (o.uprightGiven && o.page != kUprightPage) {
         throw UsageError(std::string(msg::kUprightOptionsAlone));
     }
 }

@@ -11,7 +11,7 @@ namespace quorvel::cli {
 
 std::span<const OptionSpec> uprightOptions();
 
-// Throws UsageError for an upright option without --shell vertical.
+// Throws UsageError for an upright option (not --set of its fields) without --shell vertical.
 void checkUprightOptions(const TableOptions& options);
 
 }  // namespace quorvel::cli

@@ -4,7 +4,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -57,8 +59,12 @@ QTableWidget* makeGrid(std::string_view name, std::initializer_list<const char*>
     }
     grid->setHorizontalHeaderLabels(labels);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    grid->verticalHeader()->setDefaultSectionSize(qRound(22 * scale));
+    grid->verticalHeader()->setDefaultSectionSize(qRound(20 * scale));
+    grid->horizontalHeader()->setFixedHeight(qRound(20 * scale));
     grid->setItemDelegate(new NumberCellDelegate(grid));
+    // The page shares the shell pages' height: the grids take what is left and scroll.
+    grid->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    grid->setMinimumHeight(qRound(40 * scale));
     keepOneEmptyRow(*grid);
     QObject::connect(grid, &QTableWidget::itemChanged, grid, [grid] { keepOneEmptyRow(*grid); });
     return grid;
@@ -79,6 +85,8 @@ std::vector<Row> rowsOf(const QTableWidget& grid) {
 
 template <typename Row>
 void show(QTableWidget& grid, const std::vector<Row>& rows) {
+    // Rows set by the program are no typing: no empty row after each, no input change.
+    const QSignalBlocker quiet(grid);
     grid.setRowCount(0);
     for (const Row& row : rows) {
         const int r = grid.rowCount();
@@ -103,7 +111,7 @@ QWidget* makeUprightPage(double scale) {
         auto* e = new QLineEdit;
         e->setObjectName(qs(name));
         e->setValidator(new CharacterFilter(filter, e));
-        e->setFixedSize(qRound(56 * scale), qRound(26 * scale));
+        e->setFixedSize(qRound(48 * scale), qRound(26 * scale));
         e->setToolTip(qs(hint));
         return e;
     };
@@ -116,22 +124,31 @@ QWidget* makeUprightPage(double scale) {
         layout->addLayout(row);
     };
     const auto label = [](const char* text) { return new QLabel(QString::fromUtf8(text)); };
-    layout->addWidget(label("圈板（自下而上，毫米）：内径，或外周长和板厚"));
-    layout->addWidget(makeGrid(kCourseGrid, {"高度", "内径", "外周长", "板厚"}, scale), 3);
-    layout->addWidget(label("死量（起止高度毫米，升；正数扣除，负数增加）"));
-    layout->addWidget(makeGrid(kDeadwoodGrid, {"起", "止", "升"}, scale), 2);
+    layout->setSpacing(qRound(1 * scale));
+    // The two grids one above the other would leave a row each: they share the room as tabs.
+    auto* grids = new QTabWidget;
+    grids->setObjectName(QStringLiteral("UprightGrids"));
+    grids->setDocumentMode(true);
+    QTableWidget* courses = makeGrid(kCourseGrid, {"高", "内径", "外周长", "板厚"}, scale);
+    courses->setToolTip(
+        qs("圈板自下而上：高度和内径，或外周长和板厚（内径 = 外周长/π − 2×板厚），毫米"));
+    grids->addTab(courses, qs("圈板 mm（自下而上）"));
+    QTableWidget* deadwood = makeGrid(kDeadwoodGrid, {"起 mm", "止 mm", "升"}, scale);
+    deadwood->setToolTip(qs("立柱、盘管等附件所占体积：正数扣除，负数增加，在起止高度间线性计入"));
+    grids->addTab(deadwood, qs("死量"));
+    grids->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    layout->addWidget(grids, 1);
     line({label("底量"),
           field(kBottomVolumeField, FilterKind::DigitsAndPoint, "罐底量（计量零点以下），升"),
-          label("升")});
+          label("浮顶"), field(kRoofMassField, FilterKind::DigitsAndPoint, "浮顶质量，公斤"),
+          label("起浮"),
+          field(kRoofLevelField, FilterKind::DigitsAndPoint, "浮顶起浮的液位，毫米")});
     line({label("静压密度"),
           field(kHeadDensityField, FilterKind::DigitsAndPoint,
                 "液体静压修正的密度基准，kg/m³；空着不修正"),
-          label("弹性模量"),
+          label("E"),
           field(kYoungModulusField, FilterKind::DigitsAndPoint, "钢板弹性模量，GPa；空着按 206"),
           label("GPa")});
-    line({label("浮顶质量"), field(kRoofMassField, FilterKind::DigitsAndPoint, "浮顶质量，公斤"),
-          label("起浮高度"),
-          field(kRoofLevelField, FilterKind::DigitsAndPoint, "浮顶起浮的液位，毫米")});
     return page;
 }
 
