@@ -1,4 +1,5 @@
 // The window's operations without widgets, timed as an operator meets them:
+// - an upright tank's table at 1 mm with its workbook, PDF and side tables;
 // - a capacity table of 10,001 rows of a tilted tank as the window makes it, by the true
 //   geometry, and by the classic formulas with every row compared with the true geometry (the
 //   text under the curve and its second line);
@@ -6,17 +7,20 @@
 //   the quick calculation's core to Vt, then ρ20 (table 59 from a hydrometer reading), VCF20
 //   (table 60), V20 and the mass, with the ticket's texts. A horizontal tank of 2500 × 8000 mm
 //   with standard ellipsoidal heads, dips spread over its height; the budget is 1 ms a ticket.
+#include <sstream>
 #include <string>
 
 #include <benchmark/benchmark.h>
 
 #include "app/method_operations.h"
 #include "app/oil_operations.h"
+#include "app/table_request.h"
 #include "form/booked_fields.h"
 #include "form/method_controls.h"
 #include "form/oil_fields.h"
 #include "support/forms.h"
 #include "support/recording_ui.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -132,5 +136,36 @@ BENCHMARK(BM_TicketClassicFormula);
 BENCHMARK(BM_TicketExactPrintedTables);
 BENCHMARK(BM_TicketWholeChainClassic);
 BENCHMARK(BM_TicketWholeChainExact);
+
+// An upright tank's issued table as quorvel-table --out --pdf makes it: 20 m high in eight
+// courses of 2.5 m (D 30 m, plates 22 … 8 mm), a bottom volume, two deadwood bands, the head
+// correction at 850 kg/m³, the table at 1 mm (20,001 rows) with its millimetre and correction
+// tables, written as a workbook and a PDF. The budget is 1 s.
+void BM_UprightTableWithItsDocuments(benchmark::State& state) {
+    MemoryForm form = testsupport::startedForm(kUprightPage);
+    UprightRows rows;
+    for (int course = 0; course < 8; ++course) {
+        rows.courses.push_back(
+            {"2500", std::to_string(30000 - course), "", std::to_string(22 - 2 * course)});
+    }
+    rows.deadwood = {{"0", "800", "350"}, {"3000", "3200", "-40"}};
+    form.setUprightRows(rows);
+    testsupport::setTexts(
+        form,
+        {{"UprightEdit1", "1250"}, {"UprightEdit2", "850"}, {"Edit7", "20000"}, {"Edit8", "1"}});
+    testsupport::TempFolder folder;
+    app::TableRequest request;
+    request.workbook = folder.file("t.xlsx");
+    request.pdf = folder.file("t.pdf");
+    for (auto _ : state) {
+        testsupport::RecordingUi ui;
+        std::ostringstream out;
+        if (!app::runTableRequest(form, ui, request, out)) {
+            state.SkipWithError("the table stopped");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_UprightTableWithItsDocuments)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

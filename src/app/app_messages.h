@@ -374,4 +374,10 @@ inline std::string waterAboveDip(const std::string& water, const std::string& di
     return "水高 " + water + " 毫米高于液位 " + dip + " 毫米，不能计算油量！";
 }
 
+// ---- The upright tank's rows (courses.txt) ----
+inline constexpr std::string_view kUprightFile = "圈板文件";
+inline std::string uprightLineDamaged(int line, const std::string& text) {
+    return "第 " + std::to_string(line) + " 行“" + text + "”不是圈板或死量行";
+}
+
 }  // namespace quorvel::app_messages

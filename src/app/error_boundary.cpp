@@ -16,6 +16,7 @@
 #include "store/grid_file.h"
 #include "store/settings_file.h"
 #include "store/text_encoding.h"
+#include "store/upright_file.h"
 #include "text/number_text.h"
 #include "xlsx/xl_wrappers.h"
 
@@ -94,6 +95,9 @@ std::string shownControlName(const std::string& key) {
 std::optional<std::string> fileFailureReason(const FileError& e) {
     if (const auto* grid = dynamic_cast<const GridCountError*>(&e)) {
         return gridCountReason(*grid);
+    }
+    if (const auto* upright = dynamic_cast<const UprightFileError*>(&e)) {
+        return app_messages::uprightLineDamaged(upright->line, upright->text);
     }
     switch (e.fault()) {
         case FileFault::NotRegular:

@@ -24,12 +24,14 @@ class MemoryWindow : public WindowForm {
     bool checked(std::string_view control) const override { return form_.checked(control); }
     int itemIndex(std::string_view control) const override { return form_.itemIndex(control); }
     std::string cell(int col, int row) const override { return form_.cell(col, row); }
+    UprightRows uprightRows() const override { return form_.uprightRows(); }
     void setText(std::string_view control, std::string_view text) override {
         form_.setText(control, text);
     }
     void setChecked(std::string_view control, bool on) override { form_.setChecked(control, on); }
 
     GridCells& grid() override { return form_.grid(); }
+    void setUprightRows(const UprightRows& rows) override { form_.setUprightRows(rows); }
     void setItemIndex(std::string_view list, int index) override {
         form_.setItemIndex(list, index);
     }

@@ -8,6 +8,7 @@
 #include "output/capacity_workbook.h"
 #include "store/grid_file.h"
 #include "store/settings_file.h"
+#include "store/upright_file.h"
 
 namespace quorvel::app {
 
@@ -16,6 +17,7 @@ struct ProgramFiles {
     std::string programFolder;  // the executable's folder; empty: `folder`
     std::string settings() const { return folder + "/" + kSettingsFileName; }
     std::string grid() const { return folder + "/" + kGridFileName; }
+    std::string upright() const { return folder + "/" + kUprightFileName; }
     std::string workbook() const { return folder + "/" + kWorkbookFileName; }
     const std::string& executableFolder() const {
         return programFolder.empty() ? folder : programFolder;

@@ -15,6 +15,7 @@
 #include "form/fields.h"
 #include "store/grid_file.h"
 #include "store/settings_file.h"
+#include "store/upright_file.h"
 
 namespace quorvel::app {
 namespace {
@@ -111,6 +112,11 @@ UnreadFiles startUp(WindowForm& form, const ProgramFiles& files, UiServices& ui)
     if (unread.grid) {
         unread.gridStamp = fileStamp(files.grid());
     }
+    unread.upright = !loadOne(ui, app_messages::kUprightFile, files.upright(),
+                              [&] { form.setUprightRows(loadUprightRows(files.upright())); });
+    if (unread.upright) {
+        unread.uprightStamp = fileStamp(files.upright());
+    }
     finishStartUp(form);
     return unread;
 }
@@ -122,6 +128,14 @@ void shutDown(WindowForm& form, const ProgramFiles& files, UiServices& ui,
             [&](SaveOver over) { SaveSettings(form, files.settings(), over); });
     saveOne(ui, app_messages::kGridFile, files.grid(), unread.grid, unread.gridStamp,
             [&](SaveOver over) { SaveStringGrid(form.grid(), files.grid(), over); });
+    // The upright tank's rows: written only once the page holds one, or the file is there.
+    const UprightRows rows = withoutEmptyRows(form.uprightRows());
+    std::error_code ec;
+    if (!rows.empty() ||
+        std::filesystem::exists(std::filesystem::symlink_status(files.upright(), ec))) {
+        saveOne(ui, app_messages::kUprightFile, files.upright(), unread.upright,
+                unread.uprightStamp, [&](SaveOver) { saveUprightRows(rows, files.upright()); });
+    }
 }
 
 }  // namespace quorvel::app

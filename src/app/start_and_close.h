@@ -34,8 +34,9 @@ void finishStartUp(WindowForm& form);
 struct UnreadFiles {
     bool settings = false;
     bool grid = false;
+    bool upright = false;  // courses.txt
     // Each as the start found it, to tell at close whether it is still that file.
-    std::optional<FileStamp> settingsStamp, gridStamp;
+    std::optional<FileStamp> settingsStamp, gridStamp, uprightStamp;
 };
 
 // FormActivate: Config.ini, then bd.txt, each loaded on its own (a file that fails does not

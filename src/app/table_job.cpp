@@ -220,7 +220,7 @@ std::string TableJob::paperTitle() const {
 bool TableJob::printRows(std::ostream& out) {
     return guarded(*ui_,
                    [&]() -> std::optional<bool> {
-                       quorvel::printRows(rows(), out);
+                       quorvel::printRows(rows(), out, &config());
                        return true;
                    })
         .value_or(false);

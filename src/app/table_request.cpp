@@ -100,7 +100,7 @@ bool runTableRequest(FieldSource& form, UiServices& ui, const TableRequest& requ
         const bool printLive = request.csv && !document;
         ok = job->walk(keeping, [&](const TableRow& row) {
             if (printLive) {
-                printRow(row, out);
+                printRow(row, out, &job->config());
             }
         });
         ok = ok && writeDocuments(*job, request, notes);

@@ -25,6 +25,8 @@ inline constexpr int kPicturesTilted = 1;      // "倾斜圆筒"
 class WindowForm : public FieldSource {
   public:
     virtual GridCells& grid() = 0;
+    // Replaces the rows of the upright tank's course and deadwood grids (page 立式圆筒).
+    virtual void setUprightRows(const UprightRows& rows) = 0;
     // Chooses an entry of a drop-down list by index, −1 for none, as the program does
     // (no change handler runs).
     virtual void setItemIndex(std::string_view list, int index) = 0;

@@ -16,7 +16,7 @@ inline constexpr std::string_view kCannotWriteOutput =
 
 // ---- --help ----
 inline constexpr std::string_view kUsageHead =
-    "usage: quorvel-table --shell horizontal|tilted|spherical|calibrated\n"
+    "usage: quorvel-table --shell horizontal|tilted|spherical|calibrated|vertical\n"
     "                     [--settings FILE] [--grid FILE] [--set NAME=VALUE]...\n"
     "                     [--cell COL,ROW=TEXT]... [--csv | --curve N] [--out FILE.xlsx]\n"
     "                     [--quick LEVEL | --ullage MM [--reference-height MM]]\n"
@@ -251,5 +251,15 @@ inline constexpr std::string_view kUsageBooked =
     "above the dip, SW outside 0 <= SW < 100, alpha outside 0 < alpha < 0.0001, a shell\n"
     "temperature outside -50 ... 200 degC and a safe level above the tank give a message\n"
     "and exit status 1.\n";
+
+// ---- The upright tank (--shell vertical) ----
+inline std::string uprightSyntax(std::string_view option, std::string_view form,
+                                 std::string_view value) {
+    return std::string(option) + " needs " + std::string(form) + ", not " + quoted(value);
+}
+inline constexpr std::string_view kUprightOptionsAlone =
+    "--ring, --ring-circumference, --bottom-volume, --deadwood, --head-density, "
+    "--young-modulus, --roof-mass and --roof-level describe an upright tank: use them with "
+    "--shell vertical";
 
 }  // namespace quorvel::cli::cli_messages

@@ -105,6 +105,9 @@ int runTableCommand(std::span<const std::string_view> args, std::ostream& out, s
         for (const FormEdit& edit : options.edits) {
             applyEdit(window.form(), edit);
         }
+        if (!options.upright.empty()) {
+            window.form().setUprightRows(options.upright);
+        }
     } catch (const UsageError& e) {
         err << cli_messages::kProgram << e.what() << '\n' << cli_messages::kSeeHelp << '\n';
         return kExitUsage;

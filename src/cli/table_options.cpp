@@ -7,6 +7,7 @@
 #include "cli/cli_messages.h"
 #include "cli/import_options.h"
 #include "cli/option_table.h"
+#include "cli/upright_options.h"
 
 #include "text/number_text.h"
 
@@ -121,7 +122,7 @@ void checkCombination(const TableOptions& o) {
 }
 
 const std::array<OptionSpec, 24> kOptions{{
-    {"--shell", "horizontal|tilted|spherical|calibrated",
+    {"--shell", "horizontal|tilted|spherical|calibrated|vertical",
      "the shell page the request is computed on (required)",
      [](TableOptions& o, std::string_view v) { o.page = shellPage(v); }},
     {"--set", "NAME=VALUE",
@@ -214,9 +215,10 @@ const std::array<OptionSpec, 24> kOptions{{
 }};
 
 // Every option: the table's own, those of a table to issue, of an imported table, of the tilt
-// identification and of the booked quantity.
-const std::array<std::span<const OptionSpec>, 5> kOptionTables{
-    {kOptions, documentOptions(), importOptions(), identifyOptions(), bookedOptions()}};
+// identification, of the booked quantity and of an upright tank.
+const std::array<std::span<const OptionSpec>, 6> kOptionTables{{kOptions, documentOptions(),
+                                                                importOptions(), identifyOptions(),
+                                                                bookedOptions(), uprightOptions()}};
 
 const OptionSpec* findOption(std::string_view name) {
     for (std::span<const OptionSpec> options : kOptionTables) {
@@ -269,6 +271,7 @@ TableOptions parseTableOptions(std::span<const std::string_view> args) {
     }
     checkCombination(options);
     checkDocumentOptions(options);
+    checkUprightOptions(options);
     return options;
 }
 

@@ -13,6 +13,7 @@
 #include "app/table_request.h"
 #include "cli/identify_options.h"
 #include "cli/quantity_options.h"
+#include "form/upright_fields.h"
 
 namespace quorvel::cli {
 
@@ -51,6 +52,8 @@ struct TableOptions {
     QuantityOptions quantity;                // --quantity: the gauging ticket of a dip
     std::optional<std::string> importTable;  // --import-table: the grid's points from a table
     IdentifyOptions identify;                // --identify: how a tilted tank lies
+    UprightRows upright;        // --ring, --ring-circumference, --deadwood: the upright tank's rows
+    bool uprightGiven = false;  // any option of an upright tank (cli/upright_options.h)
     bool help = false;
 };
 

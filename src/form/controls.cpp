@@ -10,6 +10,7 @@
 #include "form/oil_fields.h"
 #include "form/table_identity.h"
 #include "form/tilt_identification.h"
+#include "form/upright_fields.h"
 #include "units/units.h"
 
 namespace quorvel {
@@ -119,7 +120,9 @@ const std::vector<ControlInfo>& allControls() {
         std::vector<ControlInfo> controls(kControls.begin(), kControls.end());
         for (std::span<const ControlInfo> added :
              {tableIdentityControls(), methodControls(), oilQuantityControls(),
-              interpolationControls(), tiltIdentificationControls(), bookedQuantityControls()}) {
+              interpolationControls(), tiltIdentificationControls(), bookedQuantityControls(),
+              // 立式圆筒
+              uprightControls()}) {
             controls.insert(controls.end(), added.begin(), added.end());
         }
         return controls;

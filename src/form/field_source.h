@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "form/upright_fields.h"
+
 namespace quorvel {
 
 class FieldSource {
@@ -24,6 +26,8 @@ class FieldSource {
     virtual int itemIndex(std::string_view control) const = 0;
     // A cell of the calibration grid StringGrid1; empty outside the grid.
     virtual std::string cell(int col, int row) const = 0;
+    // The rows of the upright tank's course and deadwood grids (page 立式圆筒), as typed.
+    virtual UprightRows uprightRows() const { return {}; }
 
     // Sets an edit's text; for a list with fixed entries, chooses the entry equal to the text
     // (if there is none the choice stays); for an editable list, sets its text.

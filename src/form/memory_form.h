@@ -27,6 +27,8 @@ class MemoryForm : public FieldSource {
     bool checked(std::string_view control) const override;
     int itemIndex(std::string_view control) const override;
     std::string cell(int col, int row) const override { return grid_.cell(col, row); }
+    UprightRows uprightRows() const override { return upright_; }
+    void setUprightRows(UprightRows rows) { upright_ = std::move(rows); }
     void setText(std::string_view control, std::string_view text) override;
     void setChecked(std::string_view control, bool on) override;
 
@@ -43,6 +45,7 @@ class MemoryForm : public FieldSource {
     std::map<std::string, bool, std::less<>> checks_;
     std::map<std::string, int, std::less<>> chosen_;  // lists with fixed entries
     TextGrid grid_;
+    UprightRows upright_;
 };
 
 }  // namespace quorvel

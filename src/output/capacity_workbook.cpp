@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -278,6 +279,40 @@ void writePageSetup(TSheet& sheet, const WorkbookPrint& print) {
     sheet.setPrintFit(print.pagesWide, 0);
 }
 
+// A side table on a sheet of its own: its headings, then its rows; a text that is a number is
+// written as a number with the decimals it is printed with.
+void writeSideTable(TBook& book, const WorkbookFormats& formats, const SideTable& table) {
+    TSheet sheet = book.addSheet(table.name);
+    for (std::size_t c = 0; c < table.headings.size(); ++c) {
+        const int col = static_cast<int>(c);
+        sheet.writeStr(0, col, table.headings[c], &formats.oddHeader);
+        sheet.setCol(col, col, columnWidth(BlockColumn::Volume));
+    }
+    std::map<std::size_t, TFormat> byDecimals;
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        for (std::size_t c = 0; c < table.rows[r].size(); ++c) {
+            const std::string& text = table.rows[r][c];
+            const int row = static_cast<int>(r) + 1, col = static_cast<int>(c);
+            const std::optional<double> number = parseDecimal(text);
+            if (!number) {
+                sheet.writeStr(row, col, text, &formats.plain);
+                continue;
+            }
+            const std::size_t point = text.find('.');
+            const std::size_t decimals = point == std::string::npos ? 0 : text.size() - point - 1;
+            auto it = byDecimals.find(decimals);
+            if (it == byDecimals.end()) {
+                TFormat format = book.addFormat();
+                format.setAlignH(XL_ALIGNH_CENTER);
+                format.setNumFormat(book.addCustomNumFormat(
+                    decimals == 0 ? std::string("0") : "0." + std::string(decimals, '0')));
+                it = byDecimals.emplace(decimals, format).first;
+            }
+            sheet.writeNum(row, col, *number, &it->second);
+        }
+    }
+}
+
 // A problem with the inputs that stops the workbook before anything is asked or written.
 std::optional<std::string> inputProblem(const CapacityWorkbookInput& input,
                                         const TableLayout& layout, const WorkbookPrint& print) {
@@ -350,6 +385,9 @@ bool writeWorkbook(const CapacityWorkbookInput& input, const std::string& path, 
     std::exception_ptr failure;  // of the rows, while the save reads them
     writeTable(sheet, formats, added, rows, layout, input.beyondTank, told.progress, failure);
     writePageSetup(sheet, print);
+    for (const SideTable& side : input.sideTables) {
+        writeSideTable(book, formats, side);
+    }
 
     try {
         book.save(path);
@@ -393,6 +431,7 @@ bool saveCapacityTable(const TableHead& table, const TableRows& rows, const std:
                                 title ? &*title : nullptr,
                                 table.identity.value(kTankNumberField),
                                 table.increments};
+    input.sideTables = uprightTables(config);
     input.note = beyondTankNote(config, rows);
     if (!input.note.empty()) {
         input.beyondTank = [&config](double level) { return rowBeyondTank(config, level); };

@@ -10,6 +10,7 @@
 
 #include "output/table_document.h"
 #include "output/table_rows.h"
+#include "output/upright_tables.h"
 #include "ports/ui_services.h"
 #include "tank/capacity_table.h"
 #include "tank/tank_config.h"
@@ -33,6 +34,9 @@ struct CapacityWorkbookInput {
     // weight carry the mark, and `note`, below the summary of the title, says what it means.
     std::function<bool(double level)> beyondTank = {};
     std::string note = {};
+    // Tables beside the main one (an upright tank's millimetre and correction tables), each on
+    // a sheet of its own after "罐容表".
+    std::vector<SideTable> sideTables = {};
 };
 
 // Told now and then how many table rows of all have been laid out, so a window can show

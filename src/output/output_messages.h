@@ -226,4 +226,22 @@ inline constexpr std::string_view kBookedBasis =
 inline constexpr std::string_view kBookedBasisCont =
     "Vns = Vgs × (1 − SW/100)，m = Vns × (ρ20 − 1.1 kg/m³)";
 
+// ---- The upright tank's side tables and title items ----
+inline constexpr const char* kMillimetreTableName = "圈板毫米容积表";
+inline constexpr const char* kCourseHeading = "圈板";
+inline constexpr const char* kCourseFromHeading = "起mm";
+inline constexpr const char* kCourseToHeading = "止mm";
+inline constexpr const char* kInnerDiameterHeading = "内径mm";
+inline constexpr const char* kLitresPerMmHeading = "L/mm";
+inline constexpr const char* kHeadCorrectionHeading = "静压修正L";
+// The correction table's name: its sheet's name too, so no character a sheet name refuses.
+inline std::string headTableName(const std::string& density) {
+    return "静压修正表（" + density + " kg每立方米）";
+}
+inline constexpr const char* kBottomVolumeLabel = "底量";
+inline constexpr const char* kHeadBasisLabel = "静压修正";
+inline std::string headBasisText(const std::string& density, const std::string& modulus) {
+    return "密度 " + density + " kg/m³，弹性模量 " + modulus + " GPa（已计入容积）";
+}
+
 }  // namespace quorvel::output_messages

@@ -1,6 +1,8 @@
 #include "output/table_csv.h"
 
+#include "output/upright_tables.h"
 #include "text/number_format.h"
+#include "text/number_text.h"
 #include "units/units.h"
 
 namespace quorvel {
@@ -17,17 +19,25 @@ void printTexts(const TableRow& row, std::ostream& out) {
 
 }  // namespace
 
-void printRow(const TableRow& row, std::ostream& out) {
+void printRow(const TableRow& row, std::ostream& out, const TankConfig* config) {
     printTexts(row, out);
+    if (config != nullptr && hasHeadColumn(*config)) {
+        out << ',' << headLitresText(*config, row.level);
+    }
     out << '\n';
 }
 
-void printRows(const TableRows& rows, std::ostream& out) {
+void printRows(const TableRows& rows, std::ostream& out, const TankConfig* config) {
+    const bool head = config != nullptr && hasHeadColumn(*config);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const RowTexts texts = rows.texts(i);
         out << texts.level << ',' << texts.volume;
         if (!texts.weight.empty()) {
             out << ',' << texts.weight;
+        }
+        if (head) {
+            // The level as the row prints it: reading the numbers would move a spool's cursor.
+            out << ',' << headLitresText(*config, parseGeneralNumber(texts.level).value_or(0));
         }
         out << '\n';
     }

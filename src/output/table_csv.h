@@ -10,10 +10,11 @@
 
 namespace quorvel {
 
-// A row as --csv prints it: level,litres and, with weights, ,kilograms.
-void printRow(const TableRow& row, std::ostream& out);
+// A row as --csv prints it: level,litres and, with weights, ,kilograms; and ,head_litres when
+// `config` is given and is an upright tank with a basis density (output/upright_tables.h).
+void printRow(const TableRow& row, std::ostream& out, const TankConfig* config = nullptr);
 // Every row of a walked table so.
-void printRows(const TableRows& rows, std::ostream& out);
+void printRows(const TableRows& rows, std::ostream& out, const TankConfig* config = nullptr);
 
 // The row as printRow prints it, followed by ",exact litres,difference L,difference %" (exact −
 // classic, two decimals; the % field is empty where the exact volume is 0).

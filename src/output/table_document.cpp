@@ -4,6 +4,7 @@
 
 #include "form/fields.h"
 #include "output/output_messages.h"
+#include "output/upright_tables.h"
 #include "tank/density.h"
 #include "tank/volume.h"
 #include "text/number_format.h"
@@ -90,7 +91,13 @@ TableTitle tableTitle(const TableHead& table, const TableRows& rows) {
         addIdentity(title, id, control);
     }
     title.items.push_back({msg::kTotalCapacityLabel, totalCapacity(table)});
-    title.items.push_back({msg::kDeadVolumeLabel, formatLevel(config.deadVolume) + " L"});
+    if (config.shellKind == ShellKind::Upright) {
+        for (auto& [label, value] : uprightTitleItems(config)) {
+            title.items.push_back({label, value});
+        }
+    } else {
+        title.items.push_back({msg::kDeadVolumeLabel, formatLevel(config.deadVolume) + " L"});
+    }
     if (config.fittingVolume != 0) {
         title.items.push_back(
             {msg::kFittingLabel,

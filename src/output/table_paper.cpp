@@ -4,12 +4,37 @@
 #include "output/output_messages.h"
 #include "output/pdf_document.h"
 #include "output/table_document.h"
+#include "output/upright_tables.h"
 #include "text/row_text.h"
 
 namespace quorvel {
 namespace {
 
 namespace msg = output_messages;
+
+// Each side table before the main one: its name, then its rows, each cell "heading：text",
+// as many to a line as fit (a millimetre table row to a line, four levels of a correction
+// table).
+void addSideTables(paper::Document& doc, const std::vector<SideTable>& tables) {
+    for (const SideTable& table : tables) {
+        doc.blocks.push_back(paper::Lines{{table.name}, 10, true});
+        paper::Fields fields;
+        fields.perLine = table.headings.size() > 2 ? 1 : 4;
+        fields.size = 9;
+        for (const std::vector<std::string>& row : table.rows) {
+            if (table.headings.size() > 2) {
+                std::string line;
+                for (std::size_t c = 1; c < row.size(); ++c) {
+                    line += (c > 1 ? "，" : "") + table.headings[c] + " " + row[c];
+                }
+                fields.items.emplace_back(table.headings[0] + " " + row[0], line);
+            } else {
+                fields.items.emplace_back(row[0] + " mm", row[1] + " L");
+            }
+        }
+        doc.blocks.push_back(std::move(fields));
+    }
+}
 
 }  // namespace
 
@@ -34,6 +59,7 @@ paper::Document tablePaperDocument(const TableHead& table, const TableRows& rows
             signatures.items.emplace_back(s.label, s.value);
         doc.blocks.push_back(std::move(signatures));
     }
+    addSideTables(doc, uprightTables(table.config));
 
     paper::TableFlow& flow = doc.table;
     flow.columns = {{msg::kRowNumberHeading}, {msg::kLevelHeading}, {msg::kVolumeHeading}};

@@ -17,6 +17,8 @@ double TankConfig::height() const {
             const std::vector<double>& levels = calibrationPoints.levels;
             return levels.empty() ? 0 : *std::max_element(levels.begin(), levels.end());
         }
+        case ShellKind::Upright:
+            return upright.height();
     }
     return 0;
 }

@@ -9,11 +9,12 @@
 
 #include "form/head_kinds.h"
 #include "tank/monotone_cubic.h"
+#include "tank/upright_tank.h"
 
 namespace quorvel {
 
 // The index of the active shell page, as Jgxs returns it.
-enum class ShellKind { Horizontal = 0, Tilted = 1, Spherical = 2, Calibrated = 3 };
+enum class ShellKind { Horizontal = 0, Tilted = 1, Spherical = 2, Calibrated = 3, Upright = 4 };
 
 enum class SectionKind { Circular, Elliptical };
 
@@ -85,13 +86,14 @@ struct TankConfig {
     std::string densityText;
     std::string densityUnit;
     CalibrationPoints calibrationPoints;
+    UprightTank upright;  // the upright tank's courses, bottom, deadwood, head and roof
     std::string parameterSummary;
 
     // What follows from the fields above; every rule about the tank's extent lives here.
 
     // The height of the tank above its lowest point: D of a circular horizontal or a
     // spherical tank, A of an elliptical or tilted one (the highest reading its gauge gives),
-    // the highest calibrated level of a calibrated one.
+    // the highest calibrated level of a calibrated one, the courses' heights of an upright one.
     double height() const;
 
     // `level` limited to the tank's height, as a table's last level and a quick level are:

@@ -1,6 +1,7 @@
 // Every user-facing text of the tank computation, in one place.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -86,6 +87,76 @@ inline std::string densityLine(const std::string& value, const std::string& unit
 inline std::string cubicNeedsRisingLevels(int row) {
     return "单调三次插值要求标定点高度逐点增大：第 " + std::to_string(row) +
            " 行的高度不大于上一行。请改正标定点或选择“线性”插值。";
+}
+
+// ---- The upright tank (立式圆筒) ----
+inline constexpr std::string_view kUprightMissing = "呵呵，立式圆筒数据还没输完呢！";
+// A course, counted from the bottom (1 the lowest).
+inline std::string courseName(std::size_t n) {
+    return "第 " + std::to_string(n) + " 圈板";
+}
+inline std::string courseWithoutHeight(std::size_t n) {
+    return courseName(n) + "没有高度！";
+}
+inline std::string courseHeightNotPositive(std::size_t n) {
+    return courseName(n) + "高度必须大于0！";
+}
+inline std::string courseWithoutDiameter(std::size_t n) {
+    return courseName(n) + "没有内径或外周长！";
+}
+inline std::string courseDiameterNotPositive(std::size_t n) {
+    return courseName(n) + "内径必须大于0！";
+}
+inline std::string courseThicknessNotPositive(std::size_t n) {
+    return courseName(n) + "板厚必须大于0！";
+}
+inline std::string courseCircumferenceWithoutThickness(std::size_t n) {
+    return courseName(n) + "按外周长计算内径需要板厚！";
+}
+// C ≤ 2π·t: the inner diameter C/π − 2t would be no diameter.
+inline std::string courseCircumferenceTooSmall(std::size_t n, const std::string& c,
+                                               const std::string& twoPiT) {
+    return courseName(n) + "外周长 " + c + " 毫米不大于 2π×板厚（" + twoPiT + " 毫米）！";
+}
+inline std::string courseWithoutThicknessForHead(std::size_t n) {
+    return courseName(n) + "没有板厚，无法计算静压修正！";
+}
+inline std::string deadwoodIncomplete(std::size_t n) {
+    return "第 " + std::to_string(n) + " 行死量数据不全（起、止高度和升数）！";
+}
+inline std::string deadwoodOutside(std::size_t n, const std::string& from, const std::string& to,
+                                   const std::string& height) {
+    return "第 " + std::to_string(n) + " 行死量 " + from + "～" + to + " 毫米不在罐内 0～" +
+           height + " 毫米！";
+}
+inline constexpr std::string_view kHeadDensityNotPositive = "静压修正的密度必须大于0！";
+inline constexpr std::string_view kYoungModulusNotPositive = "弹性模量必须大于0！";
+inline constexpr std::string_view kRoofMassNegative = "浮顶质量不能为负！";
+inline constexpr std::string_view kRoofLevelMissing = "浮顶没有起浮高度！";
+inline constexpr std::string_view kRoofNeedsDensity = "浮顶的排液体积需要静压修正的密度！";
+inline std::string roofAboveTank(const std::string& level, const std::string& height) {
+    return "浮顶起浮高度 " + level + " 毫米高于罐高 " + height + " 毫米！";
+}
+inline constexpr std::string_view kRoofLevelNegative = "浮顶起浮高度不能为负！";
+// The summary lines of an upright tank.
+inline std::string uprightLine(std::size_t courses, const std::string& height,
+                               const std::string& bottom) {
+    return "立式圆筒：" + std::to_string(courses) + " 圈板，罐高：" + height + " mm，底量：" +
+           bottom + " L";
+}
+inline std::string uprightCourseLine(std::size_t n, const std::string& from, const std::string& to,
+                                     const std::string& diameter) {
+    return courseName(n) + "：" + from + "～" + to + " mm，内径：" + diameter + " mm";
+}
+inline std::string deadwoodLine(const std::string& from, const std::string& to,
+                                const std::string& litres) {
+    return "死量：" + from + "～" + to + " mm，" + litres + " L";
+}
+inline std::string headCorrectionLine(const std::string& density, const std::string& modulus) {
+    return "静压修正：密度 " + density + " kg/m³，弹性模量 " + modulus + " GPa";
+}
+inline std::string roofLine(const std::string& mass, const std::string& level) {
+    return "浮顶：质量 " + mass + " kg，起浮高度 " + level + " mm";
 }
 
 }  // namespace quorvel::tank_messages

@@ -11,6 +11,7 @@
 #include "tank/head_model.h"
 #include "tank/shell_kinds.h"
 #include "tank/tank_messages.h"
+#include "tank/upright_reader.h"
 #include "text/number_format.h"
 #include "text/number_text.h"
 
@@ -177,6 +178,7 @@ std::string shellLine(const FieldSource& form, const TankConfig& config) {
         case ShellKind::Spherical:
             return msg::sphereLine(form.text(kSphereDiameterField));
         case ShellKind::Calibrated:
+        case ShellKind::Upright:
             break;
     }
     return {};
@@ -262,6 +264,8 @@ std::optional<Stop> readShellFields(const FieldSource& form, TankConfig& config)
             return diametersProblem({config.diameter});
         case ShellKind::Calibrated:
             return readCalibrationPoints(form, config);
+        case ShellKind::Upright:
+            return readUprightFields(form, config);
     }
     return std::nullopt;
 }
@@ -307,6 +311,14 @@ std::string parameterSummary(const FieldSource& form, const TankConfig& config) 
         summary += kLineBreak;
         summary += line;
     };
+    if (config.shellKind == ShellKind::Upright) {
+        // No heads and no head volume lists: the courses and the corrections instead.
+        summary += uprightSummary(form, config);
+        if (config.useDensity) {
+            append(msg::densityLine(form.text(kDensityField), form.text(kDensityUnitList)));
+        }
+        return summary;
+    }
     if (config.shellKind != ShellKind::Calibrated) {
         append(shellLine(form, config));
     }

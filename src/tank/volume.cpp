@@ -109,6 +109,10 @@ VolumeState levelParts(const TankConfig& c, double lv, double effectiveLength) {
             parts.shellVolume = static_cast<double>(units::kCubicMetresPerLitre * litres);
             break;
         }
+        case ShellKind::Upright:
+            parts.shellVolume =
+                static_cast<double>(units::kCubicMetresPerLitre * uprightVolume(c.upright, lv));
+            break;
         case ShellKind::Tilted:
             break;
     }

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 
 #include "form/controls.h"
@@ -100,6 +101,11 @@ void TFrmMain::wireInputChanges() {
     connect(grid_->model(), &QAbstractItemModel::rowsRemoved, this, gridChanged);
     connect(grid_->model(), &QAbstractItemModel::rowsInserted, this, gridChanged);
     connect(pages_, &QTabWidget::currentChanged, this, [&ops] { ops.inputChanged(kShellPages); });
+    // The upright tank's grids describe the tank as the calibration grid does.
+    for (std::string_view name : {kCourseGrid, kDeadwoodGrid}) {
+        connect(&static_cast<QTableWidget&>(form_->control(name)), &QTableWidget::itemChanged, this,
+                gridChanged);
+    }
 }
 
 void TFrmMain::wireEvents() {

@@ -40,6 +40,7 @@
 #include "ui/table_document_buttons.h"
 #include "ui/tilt_identify_dialog.h"
 #include "ui/ui_messages.h"
+#include "ui/upright_page.h"
 
 namespace quorvel::ui {
 namespace {
@@ -391,7 +392,8 @@ void TFrmMain::buildLayout() {
     // The four captions fit the column's width with the design's narrow tabs.
     pages_->setStyleSheet(
         QStringLiteral("QTabBar::tab { padding: %1px %2px; }").arg(b.px(kSpacing)).arg(b.px(7)));
-    const std::array<const char*, 4> pageCaptions{"水平圆筒", "倾斜圆筒", "球罐", "罐容标定"};
+    const std::array<const char*, 5> pageCaptions{"水平圆筒", "倾斜圆筒", "球罐", "罐容标定",
+                                                  "立式圆筒"};
     for (int page = 0; page < 3; ++page) {
         pages_->addTab(b.shellPage(page), QString::fromUtf8(pageCaptions[page]));
     }
@@ -400,6 +402,7 @@ void TFrmMain::buildLayout() {
     // room: the page keeps its height.
     auto* tiltRow = static_cast<QBoxLayout*>(pages_->widget(1)->layout()->itemAt(0)->layout());
     tiltRow->addWidget(makeTiltIdentifyDialog(*this, scale_));
+    pages_->addTab(makeUprightPage(scale_), QString::fromUtf8(pageCaptions[kUprightPage]));
     middle->addWidget(pages_, 1);
     QToolButton* documents = makeTableDocumentButton(*this, scale_);
     documents->setFixedSize(

@@ -9,12 +9,14 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableWidget>
 
 #include "form/controls.h"
 #include "form/fields.h"
 #include "ui/input_filters.h"
 #include "ui/pictures/capacity_curve_view.h"
 #include "ui/qt_text.h"
+#include "ui/upright_page.h"
 
 namespace quorvel::ui {
 namespace {
@@ -48,6 +50,16 @@ QWidget& WidgetForm::control(std::string_view name) const {
         throw std::invalid_argument("the window has no control " + std::string(name));
     }
     return *w;
+}
+
+UprightRows WidgetForm::uprightRows() const {
+    return uprightRowsOf(static_cast<QTableWidget&>(control(kCourseGrid)),
+                         static_cast<QTableWidget&>(control(kDeadwoodGrid)));
+}
+
+void WidgetForm::setUprightRows(const UprightRows& rows) {
+    showUprightRows(static_cast<QTableWidget&>(control(kCourseGrid)),
+                    static_cast<QTableWidget&>(control(kDeadwoodGrid)), rows);
 }
 
 int WidgetForm::activePage() const {

@@ -28,6 +28,8 @@ class WidgetForm : public app::WindowForm {
     bool checked(std::string_view control) const override;
     int itemIndex(std::string_view control) const override;
     std::string cell(int col, int row) const override { return grid_.cell(col, row); }
+    UprightRows uprightRows() const override;
+    void setUprightRows(const UprightRows& rows) override;
     void setText(std::string_view control, std::string_view text) override;
     void setChecked(std::string_view control, bool on) override;
 

@@ -305,5 +305,41 @@ TEST(StartUp, EachFailedSaveOfTheCloseIsNamedWithItsReason) {
     EXPECT_EQ(testsupport::readBytes(files.grid()), "x\r\n");
 }
 
+TEST(StartUp, TheUprightRowsAreWrittenOnceUsedAndADamagedFileIsNamed) {
+    testsupport::TempFolder folder;
+    testsupport::RecordingUi ui;
+    const std::string path = folder.file("courses.txt");
+    {
+        MemoryWindow w;
+        WindowOperations ops(w, ui, filesIn(folder));
+        ops.start();
+        ops.close();
+    }
+    EXPECT_FALSE(std::filesystem::exists(path));  // never used: no file
+    const UprightRows rows{{{"1500", "10000", "", "12"}}, {{"0", "100", "5"}}};
+    {
+        MemoryWindow w;
+        WindowOperations ops(w, ui, filesIn(folder));
+        ops.start();
+        w.setUprightRows(rows);
+        ops.close();
+    }
+    {
+        MemoryWindow w;
+        WindowOperations ops(w, ui, filesIn(folder));
+        ops.start();
+        EXPECT_EQ(w.uprightRows(), rows);
+    }
+    EXPECT_TRUE(ui.shown.empty());
+    testsupport::writeBytes(path, "Quorvel courses 1\r\ncourse,1500\r\n");
+    MemoryWindow w;
+    WindowOperations ops(w, ui, filesIn(folder));
+    ops.start();
+    EXPECT_TRUE(w.uprightRows().empty());
+    ASSERT_EQ(ui.shown.size(), 1U);
+    EXPECT_NE(ui.shown[0].text.find("第 2 行“course,1500”不是圈板或死量行"), std::string::npos)
+        << ui.shown[0].text;
+}
+
 }  // namespace
 }  // namespace quorvel::app

@@ -127,5 +127,35 @@ TEST(TableRequest, TheComparisonFollowsTheDocuments) {
               std::vector<std::string>{"左封头尺寸不成立，无法按真实几何计算！"});
 }
 
+TEST(TableRequest, AnUprightTankCarriesItsMillimetreAndHeadCorrectionTables) {
+    // D 20 m, 15 m in one course of 12 mm plate: 314.159 L/mm; at 850 kg/m³ and 206 GPa the
+    // correction at 100 mm is pi*R^3*rho*g*h^2/(E*t) = 0.11 L, at 15 m 2383.55 L.
+    MemoryForm form = testsupport::startedForm(4);
+    form.setUprightRows({{{"15000", "20000", "", "12"}}, {}});
+    setTexts(form, {{"UprightEdit2", "850"}, {"Edit7", "15000"}, {"Edit8", "5000"}});
+    testsupport::TempFolder folder;
+    TableRequest request;
+    request.workbook = folder.file("t.xlsx");
+    request.pdf = folder.file("t.pdf");
+    request.csv = true;
+    Made made;
+    make(form, request, made);
+    ASSERT_TRUE(made.ok);
+    EXPECT_EQ(made.out,
+              "0,0.00,0.00\n5000,1571061.17,264.84\n10000,3142652.01,1059.35\n"
+              "15000,4714772.53,2383.55\n");
+    const testsupport::ReadBook book = testsupport::readXlsx(*request.workbook);
+    ASSERT_EQ(book.sheets.size(), 3U);
+    EXPECT_EQ(book.sheets[1].name, "圈板毫米容积表");
+    EXPECT_EQ(book.sheets[1].at(0, 4).text, "L/mm");
+    EXPECT_EQ(book.sheets[1].at(1, 4).number, 314.159);
+    EXPECT_EQ(book.sheets[1].at(1, 4).numberFormat, "0.000");
+    EXPECT_EQ(book.sheets[2].name, "静压修正表（850 kg每立方米）");
+    EXPECT_EQ(book.sheets[2].at(2, 0).number, 100);
+    EXPECT_EQ(book.sheets[2].at(2, 1).number, 0.11);
+    EXPECT_EQ(book.sheets[2].at(151, 1).number, 2383.55);
+    EXPECT_FALSE(book.sheets[2].has(152, 0));
+}
+
 }  // namespace
 }  // namespace quorvel::app

@@ -74,6 +74,23 @@ TEST(TableCommand, UnusableCommandLinesExitWithTwo) {
          "cell 3,2 lies outside the grid of 3 columns and 4 rows (choose the point count "
          "first: --set ComboBox2=N)"},
         {{"--bogus"}, "unknown option \"--bogus\""},
+        // An upright tank's options.
+        {{"--shell", "vertical", "--ring", "1500"},
+         "--ring needs HEIGHT:DIAMETER[:THICKNESS], not \"1500\""},
+        {{"--shell", "vertical", "--ring", "1:2:3:4"},
+         "--ring needs HEIGHT:DIAMETER[:THICKNESS], not \"1:2:3:4\""},
+        {{"--shell", "vertical", "--ring-circumference", "1500:31400"},
+         "--ring-circumference needs HEIGHT:CIRCUMFERENCE:THICKNESS, not \"1500:31400\""},
+        {{"--shell", "vertical", "--deadwood", "0:100"},
+         "--deadwood needs FROM:TO:LITRES, not \"0:100\""},
+        {{"--shell", "horizontal", "--head-density", "850"},
+         "--ring, --ring-circumference, --bottom-volume, --deadwood, --head-density, "
+         "--young-modulus, --roof-mass and --roof-level describe an upright tank: use them with "
+         "--shell vertical"},
+        {{"--shell", "tilted", "--ring", "1:2"},
+         "--ring, --ring-circumference, --bottom-volume, --deadwood, --head-density, "
+         "--young-modulus, --roof-mass and --roof-level describe an upright tank: use them with "
+         "--shell vertical"},
     };
     for (const auto& c : cases) {
         const RunResult r = run(c.args);

@@ -53,9 +53,9 @@ TEST(TableOptions, CommandLinesThatCannotRun) {
     const std::vector<Case> cases = {
         {{}, "--shell is required"},
         {{"--csv"}, "--shell is required"},
-        {{"--shell"}, "--shell needs horizontal|tilted|spherical|calibrated"},
+        {{"--shell"}, "--shell needs horizontal|tilted|spherical|calibrated|vertical"},
         {{"--shell", "round"},
-         "unknown shell \"round\" (horizontal, tilted, spherical or calibrated)"},
+         "unknown shell \"round\" (horizontal, tilted, spherical, calibrated or vertical)"},
         {{"--shell", "horizontal", "--output", "x.xlsx"}, "unknown option \"--output\""},
         {{"--shell", "horizontal", "--out="}, "--out needs a file name"},
         {{"--shell", "horizontal", "--settings"}, "--settings needs FILE"},
@@ -91,8 +91,10 @@ TEST(TableOptions, CommandLinesThatCannotRun) {
 
 TEST(TableOptions, HelpNamesEveryOption) {
     const std::string help = usageText();
-    EXPECT_EQ(help.rfind("usage: quorvel-table --shell horizontal|tilted|spherical|calibrated", 0),
-              0u);
+    EXPECT_EQ(
+        help.rfind("usage: quorvel-table --shell horizontal|tilted|spherical|calibrated|vertical",
+                   0),
+        0u);
     for (const char* option : {"--shell", "--set NAME=VALUE", "--cell COL,ROW=TEXT", "--csv",
                                "--curve N", "--help", "Exit status"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;

@@ -444,8 +444,9 @@ TEST(BuildTankConfig, BlockSizeIsEdit9AsAPositiveWholeNumber) {
 
 TEST(Jgxs, PageIndexGivesTheShellKind) {
     const std::pair<int, ShellKind> cases[] = {
-        {0, ShellKind::Horizontal}, {1, ShellKind::Tilted},     {2, ShellKind::Spherical},
-        {3, ShellKind::Calibrated}, {4, ShellKind::Horizontal}, {-1, ShellKind::Horizontal}};
+        {0, ShellKind::Horizontal}, {1, ShellKind::Tilted},  {2, ShellKind::Spherical},
+        {3, ShellKind::Calibrated}, {4, ShellKind::Upright}, {5, ShellKind::Horizontal},
+        {-1, ShellKind::Horizontal}};
     for (auto [page, kind] : cases) {
         MemoryForm form;
         form.setActivePage(page);

@@ -342,5 +342,25 @@ TEST_F(WindowTest, EveryEventReachesItsOperation) {
     EXPECT_FALSE(grid.item(4, 0)->flags() & Qt::ItemIsEditable);
 }
 
+// The page 立式圆筒: heads greyed, a course typed into the grid opens the next row, the quick
+// calculation reads it, and the close keeps the rows in courses.txt.
+TEST_F(WindowTest, TheUprightPageIsWiredToItsOperations) {
+    open();
+    w<QTabWidget>("PageControl1").setCurrentIndex(4);
+    EXPECT_FALSE(w("GroupBox1").isEnabled());
+    EXPECT_FALSE(w("GroupBox2").isEnabled());
+    auto& courses = w<QTableWidget>("UprightGrid1");
+    courses.setItem(0, 0, new QTableWidgetItem("1500"));
+    EXPECT_EQ(courses.rowCount(), 2);
+    courses.setItem(0, 1, new QTableWidgetItem("10000"));
+    type("UprightEdit1", "100");
+    type("Edit35", "750");
+    QTest::mouseClick(&w<QPushButton>("Button2"), Qt::LeftButton);
+    EXPECT_EQ(text("Edit36"), "59004.86");  // pi * 5 m^2 * 0.75 m + 100 L
+    closeWindow();
+    EXPECT_EQ(testsupport::readBytes(file("courses.txt")),
+              "Quorvel courses 1\r\ncourse,1500,10000,,\r\n");
+}
+
 }  // namespace
 }  // namespace quorvel::ui

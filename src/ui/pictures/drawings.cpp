@@ -46,6 +46,7 @@ std::optional<Drawing> shellDrawing(ShellKind shell, SectionKind section) {
             return Drawing::TiltedRaisedLeft;
         case ShellKind::Spherical:
         case ShellKind::Calibrated:
+        case ShellKind::Upright:
             break;
     }
     return std::nullopt;
