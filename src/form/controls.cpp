@@ -7,6 +7,7 @@
 #include "form/method_controls.h"
 #include "form/oil_fields.h"
 #include "form/table_identity.h"
+#include "form/uncertainty_controls.h"
 #include "units/units.h"
 
 namespace quorvel {
@@ -115,7 +116,9 @@ const std::vector<ControlInfo>& allControls() {
     static const std::vector<ControlInfo> all = [] {
         std::vector<ControlInfo> controls(kControls.begin(), kControls.end());
         for (std::span<const ControlInfo> added :
-             {tableIdentityControls(), methodControls(), oilQuantityControls()}) {
+             {tableIdentityControls(), methodControls(), oilQuantityControls(),
+              // The uncertainty (不确定度…).
+              uncertaintyControls()}) {
             controls.insert(controls.end(), added.begin(), added.end());
         }
         return controls;
