@@ -266,4 +266,10 @@ inline std::string noComparison(std::string_view why) {
     return "无法与真实几何比较：" + std::string(why);
 }
 
+// ---- The uncertainty ----
+// The title block's 不确定度 when it is computed: the greatest U relative to the volume.
+inline std::string greatestUncertainty(const std::string& percent, const std::string& level) {
+    return "U=" + percent + "%，k=2（最大值，液位 " + level + " 毫米）";
+}
+
 }  // namespace quorvel::app_messages

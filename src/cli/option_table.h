@@ -21,6 +21,9 @@ struct OptionSpec {
 // The options of a table to issue: its identity, the increment column, the PDF.
 std::span<const OptionSpec> documentOptions();
 
+// The options of the uncertainty: --u, --u-limit, --u-title.
+std::span<const OptionSpec> uncertaintyOptions();
+
 // Throws UsageError for document options that make no sense with the rest.
 void checkDocumentOptions(const TableOptions& options);
 

@@ -212,7 +212,9 @@ const std::array<OptionSpec, 24> kOptions{{
 }};
 
 // Every option: the table's own, then those of a table to issue.
-const std::array<std::span<const OptionSpec>, 2> kOptionTables{{kOptions, documentOptions()}};
+const std::array<std::span<const OptionSpec>, 3> kOptionTables{{kOptions, documentOptions(),
+                                                                // The uncertainty.
+                                                                uncertaintyOptions()}};
 
 const OptionSpec* findOption(std::string_view name) {
     for (std::span<const OptionSpec> options : kOptionTables) {

@@ -33,6 +33,9 @@ struct CapacityWorkbookInput {
     // weight carry the mark, and `note`, below the summary of the title, says what it means.
     std::function<bool(double level)> beyondTank = {};
     std::string note = {};
+    // The column "U(k=2) L", its rows above the limit marked (the note says what it means).
+    bool uncertainty = false;
+    std::function<bool(const RowNumbers&)> aboveLimit = {};
 };
 
 // Told now and then how many table rows of all have been laid out, so a window can show

@@ -187,4 +187,12 @@ inline constexpr std::string_view kTicketGauger = "计量员";
 inline constexpr std::string_view kTicketChecker = "复核";
 inline constexpr std::string_view kTicketFooter = "本计量单由 Quorvel 生成。";
 
+// ---- The uncertainty ----
+inline constexpr const char* kUncertaintyHeading = "U(k=2) L";
+// Below the summary of a table with the U column.
+inline std::string uncertaintyNote(const std::string& mark, const std::string& limitPercent) {
+    return "U(k=2)：容积的扩展不确定度（k=2，按输入的标准不确定度一阶传播）；" + mark +
+           "：U 超过容积的 " + limitPercent + " %";
+}
+
 }  // namespace quorvel::output_messages

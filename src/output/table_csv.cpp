@@ -13,6 +13,9 @@ void printTexts(const TableRow& row, std::ostream& out) {
     if (!row.weight.empty()) {
         out << ',' << row.weight;
     }
+    if (!row.uncertainty.empty()) {
+        out << ',' << row.uncertainty;
+    }
 }
 
 }  // namespace
@@ -28,6 +31,9 @@ void printRows(const TableRows& rows, std::ostream& out) {
         out << texts.level << ',' << texts.volume;
         if (!texts.weight.empty()) {
             out << ',' << texts.weight;
+        }
+        if (!texts.uncertainty.empty()) {
+            out << ',' << texts.uncertainty;
         }
         out << '\n';
     }

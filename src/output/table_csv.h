@@ -10,7 +10,7 @@
 
 namespace quorvel {
 
-// A row as --csv prints it: level,litres and, with weights, ,kilograms.
+// A row as --csv prints it: level,litres and, with weights, ,kilograms; with U, ,U litres.
 void printRow(const TableRow& row, std::ostream& out);
 // Every row of a walked table so.
 void printRows(const TableRows& rows, std::ostream& out);
