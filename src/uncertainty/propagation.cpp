@@ -11,13 +11,7 @@
 namespace quorvel::uncertainty {
 namespace {
 
-// A dimension of the tank: its field, where TankConfig holds it, and whether it must stay above
-// zero (a diameter, a length, a depth, the tilt angle the level transform divides by).
-struct Dimension {
-    std::string_view name;
-    std::function<double&(TankConfig&)> at;
-    bool positive = true;
-};
+using Dimension = TankDimension;
 
 double& headMember(HeadSpec& head, HeadDimension dimension) {
     switch (dimension) {
@@ -40,8 +34,9 @@ Dimension field(std::string_view name, bool positive = true) {
     return {name, [](TankConfig& c) -> double& { return c.*member; }, positive};
 }
 
-// The dimensions `config` reads, in the order of its fields.
-std::vector<Dimension> dimensionsOf(const TankConfig& config) {
+}  // namespace
+
+std::vector<TankDimension> tankDimensions(const TankConfig& config) {
     std::vector<Dimension> out;
     switch (config.shellKind) {
         case ShellKind::Horizontal:
@@ -86,6 +81,8 @@ std::vector<Dimension> dimensionsOf(const TankConfig& config) {
     }
     return out;
 }
+
+namespace {
 
 // The litres of `model` (over `config`) at `level`, as a level on its own; the level limited
 // to the tank's height as a table's levels are.
@@ -138,7 +135,7 @@ struct Propagation::Points {
 
 Propagation::Propagation(const TankConfig& config, Method method, const UncertaintyInputs& in)
     : config_(&config), method_(method), levelU_(in.level), pointsU_(in.of(kPointsName)) {
-    for (const Dimension& d : dimensionsOf(config)) {
+    for (const Dimension& d : tankDimensions(config)) {
         if (const double u = in.of(d.name); u > 0) {
             inputs_.push_back(std::make_unique<Input>(config, d, u, method));
         }

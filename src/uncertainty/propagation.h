@@ -28,6 +28,19 @@
 
 namespace quorvel::uncertainty {
 
+// A dimension of the tank: its field, where TankConfig holds it, and whether it must stay above
+// zero (a diameter, a length, a depth, the tilt angle the level transform divides by).
+struct TankDimension {
+    std::string_view name;
+    std::function<double&(TankConfig&)> at;
+    bool positive = true;
+};
+
+// The dimensions `config` reads, in the order of its fields: its shell's, its heads' where it
+// has heads, the dead volume and the fitting's volume where they correct it. A TankConfig
+// changed through them needs deriveDishedRatios again.
+std::vector<TankDimension> tankDimensions(const TankConfig& config);
+
 // One input's share of a level's uncertainty.
 struct Contribution {
     std::string name;        // the field (Edit1 …), "level" or "points"
