@@ -266,6 +266,28 @@ inline std::string noComparison(std::string_view why) {
     return "无法与真实几何比较：" + std::string(why);
 }
 
+// ---- The booked quantity of 油量计算: water, shell temperature, sediment and water, room ----
+inline constexpr std::string_view kWaterLevelName = "水高";
+inline constexpr std::string_view kSafeLevelName = "安全高度";
+inline constexpr std::string_view kExpansionMissing = "呵呵，罐壁线膨胀系数 α 还没输呢！";
+inline constexpr std::string_view kTwoShellTemperatures =
+    "罐壁温度已经输入，就不要再填环境温度或选“保温罐”：两者只用一种。";
+inline std::string bookedLevelBelowZero(std::string_view what, const std::string& level) {
+    return std::string(what) + " " + level + " 毫米小于零，不能计算油量！";
+}
+inline std::string bookedLevelAboveTank(std::string_view what, const std::string& level,
+                                        const std::string& height) {
+    return std::string(what) + " " + level + " 毫米高于罐高 " + height + " 毫米，不能计算油量！";
+}
+inline std::string bookedLevelBeyondPoints(std::string_view what, const std::string& level,
+                                           const std::string& lowest, const std::string& highest) {
+    return std::string(what) + " " + level + " 毫米超出标定点范围（" + lowest + " 至 " + highest +
+           " 毫米），不能计算油量！";
+}
+inline std::string waterAboveDip(const std::string& water, const std::string& dip) {
+    return "水高 " + water + " 毫米高于液位 " + dip + " 毫米，不能计算油量！";
+}
+
 // ---- The uncertainty ----
 // The title block's 不确定度 when it is computed: the greatest U relative to the volume.
 inline std::string greatestUncertainty(const std::string& percent, const std::string& level) {

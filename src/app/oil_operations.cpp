@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "app/app_messages.h"
+#include "app/booked_quantity.h"
 #include "app/error_boundary.h"
 #include "app/level_operations.h"
 #include "app/method_operations.h"
@@ -226,14 +227,28 @@ std::optional<OilTicket> oilTicket(FieldSource& form, UiServices& ui, Method met
             ui.showMessage(msg::volumeBelowZero(ticket.vt));
             return std::nullopt;
         }
+        // With the booked quantity the tables turn Vgo, not Vt, into V20.
+        std::optional<BookedStart> booked;
+        if (bookedQuantityUsed(form)) {
+            booked =
+                shownOutcome(ui, startBookedQuantity(form, *request, method, vt, in->temperature));
+            if (!booked) {
+                return std::nullopt;
+            }
+        }
         const double t = textToNumber(in->temperature);
         const double density =
             textToNumber(in->gramsPerCm3 ? kilogramsPerCubicMetre(in->density) : in->density);
-        const oil::DepotQuantity quantity =
+        const double observed = booked ? booked->vgo : vt;
+        oil::DepotQuantity quantity =
             in->observed
-                ? oil::depotQuantityFromObserved(in->group, vt, t, density,
+                ? oil::depotQuantityFromObserved(in->group, observed, t, density,
                                                  textToNumber(in->testTemperature), in->reading)
-                : oil::depotQuantity(in->group, vt, t, density, in->reading);
+                : oil::depotQuantity(in->group, observed, t, density, in->reading);
+        if (booked) {
+            finishBookedQuantity(*booked, *request, method, vt, quantity);
+            ticket.booked = std::move(booked->chain);
+        }
         ticket.quantity = oil::toText(quantity);
         ticket.identity = ticketIdentity(form);
         ticket.tank = tankDescription(form, request->config);

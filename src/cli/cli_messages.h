@@ -190,4 +190,32 @@ inline constexpr std::string_view kOneDensity =
     "--quantity needs one density: --density-observed RHO --density-temperature T2, or "
     "--density20 RHO20";
 
+// ---- The booked quantity (--quantity with --water-level …) ----
+inline constexpr std::string_view kBookedOptionsAlone =
+    "--water-level, --shell-temperature, --ambient-temperature, --insulated, --shell-expansion, "
+    "--table-temperature, --sediment-water and --safe-level belong to --quantity";
+inline constexpr std::string_view kOneShellTemperature =
+    "--shell-temperature gives the shell's temperature: leave out --ambient-temperature and "
+    "--insulated";
+inline constexpr std::string_view kUsageBooked =
+    "With any of --water-level, --shell-temperature, --ambient-temperature, --insulated,\n"
+    "--shell-expansion, --table-temperature, --sediment-water or --safe-level it prints the\n"
+    "booked quantity of GB/T 19779 instead, each line formed from the printed ones before it:\n"
+    "  Vt,<total observed volume Vto at the dip, litres>\n"
+    "  FW,<free water: the volume at --water-level, litres; 0.00 without it>\n"
+    "  CTSh,<shell correction k^3 V(h/k)/V(h), k = 1 + alpha (TSh - TC), 5 decimals>\n"
+    "  Vgo,<(Vt - FW) x CTSh, litres>\n"
+    "  rho20,<kg/m3>\n"
+    "  VCF20,<4 decimals>\n"
+    "  V20,<Vgo x VCF20, litres>\n"
+    "  SW,<sediment and water, %, 2 decimals>\n"
+    "  Vns,<V20 x (1 - SW/100), litres>\n"
+    "  mass,<Vns x (rho20 - 1.1)/1000, kg>\n"
+    "  room,<V(--safe-level) - Vt, litres, or 已超过安全高度; only with --safe-level>\n"
+    "Without a shell temperature CTSh is 1.00000. TSh is --shell-temperature, or the oil's\n"
+    "temperature with --insulated, or (7 x T + TA)/8 to 0.1 degC. A water level below 0 or\n"
+    "above the dip, SW outside 0 <= SW < 100, alpha outside 0 < alpha < 0.0001, a shell\n"
+    "temperature outside -50 ... 200 degC and a safe level above the tank give a message\n"
+    "and exit status 1.\n";
+
 }  // namespace quorvel::cli::cli_messages

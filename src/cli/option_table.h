@@ -21,6 +21,8 @@ struct OptionSpec {
 // The options of a table to issue: its identity, the increment column, the PDF.
 std::span<const OptionSpec> documentOptions();
 
+// The options of the booked quantity beside --quantity (cli/quantity_options.cpp).
+std::span<const OptionSpec> bookedOptions();
 // The options of the uncertainty: --u, --u-limit, --u-title.
 std::span<const OptionSpec> uncertaintyOptions();
 

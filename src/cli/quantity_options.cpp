@@ -4,7 +4,9 @@
 
 #include "app/oil_operations.h"
 #include "cli/cli_messages.h"
+#include "cli/option_table.h"
 #include "cli/table_options.h"
+#include "form/booked_fields.h"
 #include "form/oil_fields.h"
 
 namespace quorvel::cli {
@@ -14,6 +16,29 @@ namespace msg = cli_messages;
 
 // The words of --product in the order of the product group list (the tables' A, B, D).
 constexpr std::array<std::string_view, 3> kProducts{"crude", "products", "lubricants"};
+
+// The booked quantity's fields of "油量计算", those given.
+void fillBookedFields(const QuantityOptions& q, MemoryForm& form) {
+    const std::pair<const std::optional<std::string>*, std::string_view> fields[] = {
+        {&q.waterLevel, kWaterLevelField},
+        {&q.shellTemperature, kShellTemperatureField},
+        {&q.ambientTemperature, kAmbientTemperatureField},
+        {&q.shellExpansion, kShellExpansionField},
+        {&q.tableTemperature, kTableTemperatureField},
+        {&q.sedimentWater, kSedimentWaterField},
+        {&q.safeLevel, kSafeLevelField}};
+    for (const auto& [value, field] : fields) {
+        if (*value) {
+            form.setText(field, **value);
+        }
+    }
+    if (q.insulated) {
+        form.setChecked(kInsulatedSwitch, true);
+    }
+    if (q.shellExpansion) {
+        form.setItemIndex(kShellMaterialList, kTypedMaterial);
+    }
+}
 
 }  // namespace
 
@@ -41,6 +66,9 @@ void checkQuantityOptions(const TableOptions& o) {
             q.product || q.formula) {
             throw UsageError(std::string(msg::kTicketOptionsAlone));
         }
+        if (q.booked()) {
+            throw UsageError(std::string(msg::kBookedOptionsAlone));
+        }
         return;
     }
     if (o.quickLevel || o.csv || o.workbookFile || o.pdfFile || o.compare || o.curvePoints ||
@@ -62,10 +90,45 @@ void checkQuantityOptions(const TableOptions& o) {
     if (q.observedDensity.has_value() == q.standardDensity.has_value()) {
         throw UsageError(std::string(msg::kOneDensity));
     }
+    if (q.shellTemperature && (q.ambientTemperature || q.insulated)) {
+        throw UsageError(std::string(msg::kOneShellTemperature));
+    }
 }
 
-std::string_view quantityUsage() {
-    return msg::kUsageTicket;
+std::string quantityUsage() {
+    std::string text(msg::kUsageTicket);
+    text += msg::kUsageBooked;
+    return text;
+}
+
+std::span<const OptionSpec> bookedOptions() {
+    using O = TableOptions;
+    using V = std::string_view;
+    static const std::array<OptionSpec, 8> options{{
+        {"--water-level", "MM",
+         "with --quantity, the water dip (水高) from the same zero as the dip: its volume FW is\n"
+         "taken off before the tables",
+         [](O& o, V v) { o.quantity.waterLevel = std::string(v); }},
+        {"--shell-temperature", "T",
+         "the shell's temperature TSh, °C: the shell correction CTSh is then formed",
+         [](O& o, V v) { o.quantity.shellTemperature = std::string(v); }},
+        {"--ambient-temperature", "TA",
+         "instead, the air's temperature: TSh = (7 x oil temperature + TA)/8",
+         [](O& o, V v) { o.quantity.ambientTemperature = std::string(v); }},
+        {"--insulated", "", "an insulated tank (保温罐): TSh = the oil's temperature",
+         [](O& o, V) { o.quantity.insulated = true; }},
+        {"--shell-expansion", "ALPHA",
+         "the shell's linear expansion coefficient, per °C (default mild carbon steel,\n"
+         "0.00001116)",
+         [](O& o, V v) { o.quantity.shellExpansion = std::string(v); }},
+        {"--table-temperature", "TC", "the temperature the capacity table refers to (default 20)",
+         [](O& o, V v) { o.quantity.tableTemperature = std::string(v); }},
+        {"--sediment-water", "PCT", "sediment and water SW, % of volume (default 0)",
+         [](O& o, V v) { o.quantity.sedimentWater = std::string(v); }},
+        {"--safe-level", "MM", "the safe filling height (安全高度): the room to it is printed",
+         [](O& o, V v) { o.quantity.safeLevel = std::string(v); }},
+    }};
+    return options;
 }
 
 bool runQuantity(const TableOptions& options, app::MemoryWindow& window, UiServices& ui,
@@ -88,13 +151,16 @@ bool runQuantity(const TableOptions& options, app::MemoryWindow& window, UiServi
     }
     form.setItemIndex(kProductGroupList, *q.product);
     form.setChecked(q.formula.value_or(false) ? kFormulaChoice : kPrintedTableChoice, true);
+    fillBookedFields(q, form);
     const std::optional<OilTicket> ticket = app::oilTicket(window, ui, method);
     if (!ticket) {
         return false;
     }
-    out << "Vt," << ticket->vt << "\nrho20," << ticket->quantity.rho20 << "\nVCF20,"
-        << ticket->quantity.vcf20 << "\nV20," << ticket->quantity.v20 << "\nmass,"
-        << ticket->quantity.mass << '\n';
+    for (const TicketResult& result : ticketResults(*ticket)) {
+        if (!result.name.empty()) {
+            out << result.name << ',' << result.line.value << '\n';
+        }
+    }
     return out.good();
 }
 

@@ -23,6 +23,21 @@ struct QuantityOptions {
     std::optional<std::string> standardDensity;  // --density20 RHO20, kg/m³
     std::optional<int> product;                  // --product: the entry of the product group list
     std::optional<bool> formula;  // --reading: formula, else as the printed tables read
+    // The booked quantity (GB/T 19779): any of them prints the whole chain.
+    std::optional<std::string> waterLevel;          // --water-level MM
+    std::optional<std::string> shellTemperature;    // --shell-temperature T, °C
+    std::optional<std::string> ambientTemperature;  // --ambient-temperature TA, °C
+    bool insulated = false;                         // --insulated
+    std::optional<std::string> shellExpansion;      // --shell-expansion ALPHA, per °C
+    std::optional<std::string> tableTemperature;    // --table-temperature TC, °C
+    std::optional<std::string> sedimentWater;       // --sediment-water PCT
+    std::optional<std::string> safeLevel;           // --safe-level MM
+
+    // Whether an option of the booked quantity was given.
+    bool booked() const {
+        return waterLevel || shellTemperature || ambientTemperature || insulated ||
+               shellExpansion || tableTemperature || sedimentWater || safeLevel;
+    }
 };
 
 // --product crude|products|lubricants and --reading table|formula. Throw UsageError for any
@@ -35,11 +50,11 @@ void recordReading(QuantityOptions& options, std::string_view value);
 void checkQuantityOptions(const TableOptions& options);
 
 // What --help says of the ticket's output, after the options.
-std::string_view quantityUsage();
+std::string quantityUsage();
 
-// Fills the fields of the window "油量计算" from the options and prints the ticket's Vt,
-// rho20, VCF20, V20 and mass lines on `out`, Vt by `method`. False when it stopped (its
-// message shown).
+// Fills the fields of the window "油量计算" from the options and prints the ticket's results
+// as "name,value" lines on `out` (output/ticket_document.h: ticketResults), Vt by `method`.
+// False when it stopped (its message shown).
 bool runQuantity(const TableOptions& options, app::MemoryWindow& window, UiServices& ui,
                  Method method, std::ostream& out);
 

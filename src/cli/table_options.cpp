@@ -211,10 +211,10 @@ const std::array<OptionSpec, 24> kOptions{{
     {"--help", "", "show this text", [](TableOptions& o, std::string_view) { o.help = true; }},
 }};
 
-// Every option: the table's own, then those of a table to issue.
-const std::array<std::span<const OptionSpec>, 3> kOptionTables{{kOptions, documentOptions(),
-                                                                // The uncertainty.
-                                                                uncertaintyOptions()}};
+// Every option: the table's own, those of a table to issue, those of the booked quantity,
+// those of the uncertainty.
+const std::array<std::span<const OptionSpec>, 4> kOptionTables{
+    {kOptions, documentOptions(), bookedOptions(), uncertaintyOptions()}};
 
 const OptionSpec* findOption(std::string_view name) {
     for (std::span<const OptionSpec> options : kOptionTables) {

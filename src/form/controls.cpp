@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "form/booked_fields.h"
 #include "form/fields.h"
 #include "form/method_controls.h"
 #include "form/oil_fields.h"
@@ -117,6 +118,7 @@ const std::vector<ControlInfo>& allControls() {
         std::vector<ControlInfo> controls(kControls.begin(), kControls.end());
         for (std::span<const ControlInfo> added :
              {tableIdentityControls(), methodControls(), oilQuantityControls(),
+              bookedQuantityControls(),
               // The uncertainty (不确定度…).
               uncertaintyControls()}) {
             controls.insert(controls.end(), added.begin(), added.end());
@@ -163,6 +165,8 @@ const std::vector<std::string>& listEntries(std::string_view list) {
         return methodEntries();
     if (list == kProductGroupList)
         return productGroupEntries();
+    if (list == kShellMaterialList)
+        return shellMaterialEntries();
     return none;
 }
 

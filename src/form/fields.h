@@ -145,6 +145,23 @@ inline constexpr std::string_view kSnapshotButton = "Button3";     // 打印
 inline constexpr std::string_view kHelpButton = "Button4";         // 帮助
 inline constexpr std::string_view kStatusBar = "StatusBar1";
 
+// ---- The booked quantity in 油量计算: water, shell, sediment and water, safe level ----
+inline constexpr std::string_view kWaterLevelField = "OilEdit9";           // 水高, mm
+inline constexpr std::string_view kShellTemperatureField = "OilEdit10";    // 罐壁温度, °C
+inline constexpr std::string_view kAmbientTemperatureField = "OilEdit11";  // 环境温度, °C
+inline constexpr std::string_view kInsulatedSwitch = "OilCheckBox1";       // 保温罐
+inline constexpr std::string_view kShellMaterialList = "OilComboBox3";     // 罐壁材料
+inline constexpr std::string_view kShellExpansionField = "OilEdit12";      // α, per °C
+inline constexpr std::string_view kTableTemperatureField = "OilEdit13";  // 罐容表参考温度, °C
+inline constexpr std::string_view kSedimentWaterField = "OilEdit14";     // SW, % of volume
+inline constexpr std::string_view kSafeLevelField = "OilEdit15";         // 安全高度, mm
+// The chain's results beside the five (V20 is Vgs, the mass is formed from Vns).
+inline constexpr std::string_view kOilFwLabel = "OilFwLabel";
+inline constexpr std::string_view kOilCtshLabel = "OilCtshLabel";
+inline constexpr std::string_view kOilVgoLabel = "OilVgoLabel";
+inline constexpr std::string_view kOilVnsLabel = "OilVnsLabel";
+inline constexpr std::string_view kOilRoomLabel = "OilRoomLabel";
+
 // ---- The uncertainty of the table and the quick result (不确定度…) ----
 // Standard uncertainties as typed: empty holds the default. The dimensions' list is
 // "NAME=u;NAME=u" with NAME a field of the tank (Edit1 …) or "points" (the calibration

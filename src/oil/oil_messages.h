@@ -71,4 +71,36 @@ inline std::string volumeOutOfRange(double value) {
            " L 超出可计算的范围（须为有限数值，绝对值不超过 1000000000000 L）。";
 }
 
+// ---- The booked quantity ----
+inline constexpr const char* kShellTemperature = "罐壁温度";
+inline constexpr const char* kAmbientTemperature = "环境温度";
+inline constexpr const char* kTableTemperature = "罐容表参考温度";
+
+inline std::string shellTemperatureOutOfRange(const char* what, double value, double low,
+                                              double high) {
+    return std::string(what) + " " + formatShortest(value) + " °C 超出 " +
+           range(low, high, 1, " °C") + "。";
+}
+
+// A small coefficient as a plain decimal (0.0002, not 2e-04), as it is typed.
+inline std::string plainDecimal(double value) {
+    std::string text = formatShortest(value);
+    if (text.find('e') != std::string::npos) {
+        text = formatFixed(value, 20);
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.') {
+            text.pop_back();
+        }
+    }
+    return text;
+}
+
+inline std::string expansionOutOfRange(double value) {
+    return "罐壁线膨胀系数 " + plainDecimal(value) + " /°C 须大于 0 且小于 0.0001 /°C。";
+}
+
+inline std::string sedimentWaterOutOfRange(double value) {
+    return "含水含杂 SW " + formatShortest(value) + " % 须不小于 0 且小于 100 %。";
+}
+
 }  // namespace quorvel::oil::messages

@@ -25,7 +25,65 @@ DocumentLine text(std::string_view label, std::string value = {}) {
     return {Kind::Text, std::string(label), std::move(value), {}};
 }
 
+// The booked quantity's inputs, after the oil's.
+void addBookedInputs(const BookedChain& b, std::vector<DocumentLine>& lines) {
+    if (!b.waterLevel.empty()) {
+        lines.push_back(number(msg::kWaterLevel, b.waterLevel, msg::kUnitMm));
+    }
+    if (!b.shellTemperature.empty()) {
+        lines.push_back(number(msg::kShellTemperatureTyped, b.shellTemperature, msg::kUnitCelsius));
+    } else if (!b.formedShellTemperature.empty()) {
+        if (!b.insulated) {
+            lines.push_back(
+                number(msg::kAmbientTemperature, b.ambientTemperature, msg::kUnitCelsius));
+        }
+        lines.push_back(text(msg::kInsulated, std::string(b.insulated ? msg::kYes : msg::kNo)));
+        lines.push_back(
+            number(msg::kShellTemperatureFormed, b.formedShellTemperature, msg::kUnitCelsius));
+        lines.push_back(text({}, std::string(b.insulated ? msg::kShellTemperatureInsulated
+                                                         : msg::kShellTemperatureFromAir)));
+    }
+    if (b.shellCorrected()) {
+        lines.push_back(text(msg::kShellMaterial, b.material));
+        lines.push_back(number(msg::kShellExpansion, b.expansion, msg::kUnitPerCelsius));
+        lines.push_back(number(msg::kTableTemperature, b.tableTemperature, msg::kUnitCelsius));
+    }
+    lines.push_back(number(msg::kSw, b.sedimentWater, msg::kUnitPercent));
+    if (!b.safeLevel.empty()) {
+        lines.push_back(number(msg::kSafeLevel, b.safeLevel, msg::kUnitMm));
+    }
+}
+
 }  // namespace
+
+std::vector<TicketResult> ticketResults(const OilTicket& ticket) {
+    const oil::DepotQuantityText& q = ticket.quantity;
+    if (!ticket.booked) {
+        return {{"Vt", number(msg::kVt, ticket.vt, msg::kUnitLitre)},
+                {"rho20", number(msg::kRho20, q.rho20, msg::kUnitDensity)},
+                {"VCF20", number(msg::kVcf20, q.vcf20, {})},
+                {"V20", number(msg::kV20, q.v20, msg::kUnitLitre)},
+                {"mass", number(msg::kMass, q.mass, msg::kUnitKg)}};
+    }
+    const BookedChain& b = *ticket.booked;
+    std::vector<TicketResult> results{{"Vt", number(msg::kVto, ticket.vt, msg::kUnitLitre)},
+                                      {"FW", number(msg::kFw, b.fw, msg::kUnitLitre)},
+                                      {"CTSh", number(msg::kCtsh, b.ctsh, {})},
+                                      {"Vgo", number(msg::kVgo, b.vgo, msg::kUnitLitre)},
+                                      {"rho20", number(msg::kRho20, q.rho20, msg::kUnitDensity)},
+                                      {"VCF20", number(msg::kVcf20, q.vcf20, {})},
+                                      {"V20", number(msg::kVgs, q.v20, msg::kUnitLitre)},
+                                      {"SW", number(msg::kSw, b.sedimentWater, msg::kUnitPercent)},
+                                      {"Vns", number(msg::kVns, b.vns, msg::kUnitLitre)},
+                                      {"mass", number(msg::kMass, q.mass, msg::kUnitKg)}};
+    if (b.room20.empty() && !b.room.empty()) {
+        results.push_back({"room", text(msg::kRoom, b.room)});  // above the safe level
+    } else if (!b.room.empty()) {
+        results.push_back({"room", number(msg::kRoom, b.room, msg::kUnitLitre)});
+        results.push_back({{}, number(msg::kRoom20, b.room20, msg::kUnitLitre)});
+    }
+    return results;
+}
 
 TicketDocument ticketDocument(const OilTicket& ticket) {
     TicketDocument doc;
@@ -69,13 +127,14 @@ TicketDocument ticketDocument(const OilTicket& ticket) {
     lines.push_back(text(msg::kReading, std::string(ticket.reading == oil::Reading::Exact
                                                         ? msg::kReadingFormula
                                                         : msg::kReadingPrintedTable)));
+    if (ticket.booked) {
+        addBookedInputs(*ticket.booked, lines);
+    }
     lines.push_back({Kind::Heading, std::string(msg::kTicketResults), {}, {}});
-    lines.push_back(number(msg::kVt, ticket.vt, msg::kUnitLitre));
-    lines.push_back(number(msg::kRho20, ticket.quantity.rho20, msg::kUnitDensity));
-    lines.push_back(number(msg::kVcf20, ticket.quantity.vcf20, {}));
-    lines.push_back(number(msg::kV20, ticket.quantity.v20, msg::kUnitLitre));
-    lines.push_back(number(msg::kMass, ticket.quantity.mass, msg::kUnitKg));
-    lines.push_back(text(msg::kTicketBasis));
+    for (TicketResult& result : ticketResults(ticket)) {
+        lines.push_back(std::move(result.line));
+    }
+    lines.push_back(text(ticket.booked ? msg::kBookedBasis : msg::kTicketBasis));
     if (ticket.reading == oil::Reading::Exact) {
         lines.push_back(text(oil::messages::kComputedMayDiffer));
     }

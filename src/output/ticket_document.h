@@ -3,7 +3,9 @@
 // (output/ticket_workbook.h, output/ticket_paper.h).
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -12,6 +14,29 @@
 #include "tank/method.h"
 
 namespace quorvel {
+
+// The booked quantity's part of a ticket (GB/T 19779: oil/booked_quantity.h), present when
+// any of its inputs was used: the inputs as typed, the results as printed.
+struct BookedChain {
+    std::string waterLevel;              // mm, empty without water
+    std::string shellTemperature;        // °C, typed; empty when formed or not given
+    std::string ambientTemperature;      // °C, as typed
+    bool insulated = false;              // 保温罐: TSh is the oil's temperature
+    std::string formedShellTemperature;  // TSh formed from the oil and the air (0.1 °C)
+    std::string material;                // the shell material's entry
+    std::string expansion;               // α, per °C
+    std::string tableTemperature;        // °C, the table's reference temperature
+    std::string sedimentWater;           // SW, %, 2 decimals
+    std::string safeLevel;               // mm, empty without one
+    std::string fw, ctsh, vgo, vns;      // L, 5 decimals, L, L
+    // V(safe level) − Vto and its V20 (L), or kAboveSafeLevel; empty without a safe level.
+    std::string room, room20;
+
+    // Whether a shell temperature was given (typed, or formed from TL and Ta).
+    bool shellCorrected() const {
+        return !shellTemperature.empty() || !formedShellTemperature.empty();
+    }
+};
 
 // One gauging ticket (计量单): every input as typed and every result as printed.
 struct OilTicket {
@@ -38,7 +63,19 @@ struct OilTicket {
     oil::Reading reading = oil::Reading::PrintedTable;
     std::string vt;                   // L, two decimals
     oil::DepotQuantityText quantity;  // ρ20, VCF20, V20 and the mass
+    // With the booked quantity: V20 is Vgs (from Vgo, not Vt) and the mass is formed from Vns.
+    std::optional<BookedChain> booked;
 };
+
+// One result of a ticket in the order the ticket lists them: its line, and its name in
+// quorvel-table --quantity's output ("Vt", "FW" …; empty for a line not printed there).
+// Without the booked quantity: Vt, rho20, VCF20, V20 and mass; with it: Vt, FW, CTSh, Vgo,
+// rho20, VCF20, V20, SW, Vns, mass and, with a safe level, room (and its V20 on the ticket).
+struct TicketResult {
+    std::string_view name;
+    DocumentLine line;
+};
+std::vector<TicketResult> ticketResults(const OilTicket& ticket);
 
 // The ticket as a document: the time, the tank's identity and description, the method, the inputs,
 // the results, the basis of the computation — computed at the exact inputs, with the note that the

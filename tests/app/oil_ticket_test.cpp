@@ -14,6 +14,7 @@
 
 #include "app/memory_window.h"
 #include "app/window_operations.h"
+#include "form/booked_fields.h"
 #include "form/calibration_grid.h"
 #include "form/controls.h"
 #include "form/method_controls.h"
@@ -119,6 +120,63 @@ TEST(OilTicket, FromADipToTheBookedQuantityOrItsRefusal) {
             EXPECT_EQ(ui.errors(),
                       std::vector<std::string>(c.contains("error"), c.value("error", "")));
         }
+    }
+}
+
+// The booked quantity (tests/golden/oil/booked_tickets.json): each ticket's results by their
+// command-line names in the ticket's order, and the refusals as one table, each on the flat
+// tank of the first ticket (without its chain) unless it names its own.
+TEST(OilTicket, TheBookedQuantityAndItsRefusals) {
+    const json golden = load("booked_tickets.json");
+    json base = golden["tickets"][0];
+    for (const char* chain : {"OilEdit9", "OilEdit10", "OilEdit14", "OilEdit15"}) {
+        base["set"].erase(chain);
+    }
+    auto run = [](const json& c, RecordingUi& ui) {
+        MemoryForm form = formOf(c);
+        if (c.contains("material")) {
+            form.setItemIndex(kShellMaterialList, c["material"].get<int>());
+        }
+        for (const auto& [name, value] : c["set"].items()) {
+            if (name == kInsulatedSwitch) {
+                form.setChecked(name, value == "1");
+            }
+        }
+        return oilTicket(form, ui, Method::Classic, fixedTime);
+    };
+    for (const json& c : golden["tickets"]) {
+        SCOPED_TRACE(c["id"].get<std::string>());
+        RecordingUi ui;
+        const std::optional<OilTicket> ticket = run(c, ui);
+        ASSERT_TRUE(ticket.has_value()) << ui.shown.size();
+        json results = json::array();
+        for (const TicketResult& r : ticketResults(*ticket)) {
+            results.push_back({r.name, r.line.value});
+        }
+        EXPECT_EQ(results, c["expected"]);
+        EXPECT_TRUE(ui.shown.empty());
+    }
+    for (const json& refusal : golden["refusals"]) {
+        SCOPED_TRACE(refusal["id"].get<std::string>());
+        json c = base;
+        c.erase("set");
+        c["set"] = base["set"];
+        for (const auto& [name, value] : refusal.items()) {
+            if (name == "set") {
+                c["set"].update(value);
+            } else if (name == "page") {
+                c["page"] = value;
+                c["set"] = refusal["set"];
+            } else {
+                c[name] = value;
+            }
+        }
+        RecordingUi ui;
+        EXPECT_FALSE(run(c, ui).has_value());
+        EXPECT_EQ(ui.messages(), std::vector<std::string>(refusal.contains("message"),
+                                                          refusal.value("message", "")));
+        EXPECT_EQ(ui.errors(),
+                  std::vector<std::string>(refusal.contains("error"), refusal.value("error", "")));
     }
 }
 
