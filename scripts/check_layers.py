@@ -22,7 +22,7 @@ ALLOWED = {
     "oil": {"text"},
     "tank": CORE,
     # The uncertainty of the volumes: their propagation through the tank's methods.
-    "uncertainty": CORE | {"tank"},
+    "uncertainty": CORE | {"tank", "oil"},
     "files": set(),
     "xlsx": {"files"},
     "ports": set(),

@@ -1,4 +1,5 @@
-// quorvel-table --u, --u-limit: U after each --csv row and after the --quick value, nothing
+// quorvel-table --u, --u-limit: U after each --csv row, after the --quick value and after the
+// --quantity ticket (U_Vt, U_V20, U_mass), nothing
 // added without them, and the refusals of what was stated with their messages
 // (tests/golden/cli/uncertainty_options.json).
 #include "command_run.h"
@@ -7,7 +8,7 @@ namespace quorvel::cli {
 namespace {
 
 TEST(UncertaintyOptions, UFollowsEachValueOrTheStatementIsRefused) {
-    runCaseTable("uncertainty_options", 15);
+    runCaseTable("uncertainty_options", 19);
 }
 
 }  // namespace
