@@ -24,6 +24,7 @@
 #include "ui/qt_ui_services.h"
 #include "ui/table_document_buttons.h"
 #include "ui/ui_messages.h"
+#include "ui/uncertainty_dialog.h"
 
 namespace quorvel::ui {
 namespace {
@@ -60,6 +61,7 @@ TFrmMain::TFrmMain(app::ProgramFiles files, UiServices* services, QWidget* paren
     operations_ = std::make_unique<app::WindowOperations>(*form_, *services_, std::move(files));
     wireEvents();
     wireTableDocumentButtons(*this, *operations_, *services_);
+    wireUncertaintyDialog(*this, *form_, *services_);
     showShellDrawing();
 }
 
