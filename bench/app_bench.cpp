@@ -13,6 +13,7 @@
 #include "app/method_operations.h"
 #include "app/oil_operations.h"
 #include "app/table_job.h"
+#include "form/booked_fields.h"
 #include "form/method_controls.h"
 #include "form/oil_fields.h"
 #include "support/forms.h"
@@ -120,8 +121,15 @@ std::string fixedTime() {
     return "2026-12-09 08:30:00";
 }
 
-void run(benchmark::State& state, Method method, bool formula) {
+void run(benchmark::State& state, Method method, bool formula, bool booked = false) {
     MemoryForm form = ticketForm(formula);
+    if (booked) {
+        // The whole chain: water, a warm shell (CTSh from two more volumes), SW, the room.
+        form.setText(kWaterLevelField, "30");
+        form.setText(kShellTemperatureField, "35");
+        form.setText(kSedimentWaterField, "0.3");
+        form.setText(kSafeLevelField, "2400");
+    }
     testsupport::RecordingUi ui;
     int dip = 0;
     for (auto _ : state) {
@@ -146,11 +154,19 @@ void BM_TicketClassicFormula(benchmark::State& s) {
 void BM_TicketExactPrintedTables(benchmark::State& s) {
     run(s, Method::Exact, false);
 }
+void BM_TicketWholeChainClassic(benchmark::State& s) {
+    run(s, Method::Classic, false, true);
+}
+void BM_TicketWholeChainExact(benchmark::State& s) {
+    run(s, Method::Exact, false, true);
+}
 
 }  // namespace
 
 BENCHMARK(BM_TicketClassicPrintedTables);
 BENCHMARK(BM_TicketClassicFormula);
 BENCHMARK(BM_TicketExactPrintedTables);
+BENCHMARK(BM_TicketWholeChainClassic);
+BENCHMARK(BM_TicketWholeChainExact);
 
 BENCHMARK_MAIN();

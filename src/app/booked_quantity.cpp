@@ -67,6 +67,7 @@ Outcome<double> shellExpansion(const FieldSource& form, BookedChain& chain) {
         return material.alphaPerC;
     }
     chain.expansion = typed(form, kShellExpansionField);
+    chain.expansionTyped = true;
     if (chain.expansion.empty()) {
         return messageStop(std::string(msg::kExpansionMissing));
     }
@@ -142,6 +143,13 @@ Outcome<BookedStart> startBookedQuantity(const FieldSource& form, const QuickReq
         chain.formedShellTemperature = chain.insulated ? oilTemperature : formatFixed(*shellC, 1);
     }
     double ctsh = 1;
+    if (!shellC && form.itemIndex(kShellMaterialList) == kTypedMaterial &&
+        !typed(form, kShellExpansionField).empty()) {
+        // A typed α is checked even where no shell temperature uses it.
+        if (const Outcome<double> alpha = shellExpansion(form, chain); alpha) {
+            oil::checkShellExpansion(*alpha);
+        }
+    }
     if (shellC) {
         const Outcome<double> alpha = shellExpansion(form, chain);
         if (!alpha) {

@@ -10,6 +10,7 @@
 #include "app/method_operations.h"
 #include "app/table_documents.h"
 #include "app/window_rules.h"
+#include "form/booked_fields.h"
 #include "form/fields.h"
 #include "form/oil_fields.h"
 #include "form/table_identity.h"
@@ -324,6 +325,8 @@ void OilQuantity::enableDensityFields() {
     form_.setEnabled(kObservedDensityField, observed);
     form_.setEnabled(kTestTemperatureField, observed);
     form_.setEnabled(kStandardDensityField, !observed);
+    // α is typed only for a material not in the list.
+    form_.setEnabled(kShellExpansionField, form_.itemIndex(kShellMaterialList) == kTypedMaterial);
 }
 
 bool OilQuantity::calculate() {
@@ -337,6 +340,13 @@ bool OilQuantity::calculate() {
     form_.setLabel(kOilVcf20Label, ticket_->quantity.vcf20);
     form_.setLabel(kOilV20Label, ticket_->quantity.v20);
     form_.setLabel(kOilMassLabel, ticket_->quantity.mass);
+    if (const auto& booked = ticket_->booked) {
+        form_.setLabel(kOilFwLabel, booked->fw);
+        form_.setLabel(kOilCtshLabel, booked->ctsh);
+        form_.setLabel(kOilVgoLabel, booked->vgo);
+        form_.setLabel(kOilVnsLabel, booked->vns);
+        form_.setLabel(kOilRoomLabel, booked->room);
+    }
     enableTicketButtons(true);
     return true;
 }
@@ -348,7 +358,8 @@ void OilQuantity::levelTyped() {
 }
 
 void OilQuantity::inputChanged(std::string_view control) {
-    if (control == kObservedDensityChoice || control == kStandardDensityChoice) {
+    if (control == kObservedDensityChoice || control == kStandardDensityChoice ||
+        control == kShellMaterialList) {
         enableDensityFields();
     }
     // The ticket names the tank as the table identity does, so it follows those fields too.
@@ -359,8 +370,9 @@ void OilQuantity::inputChanged(std::string_view control) {
 
 void OilQuantity::clear() {
     ticket_.reset();
-    for (std::string_view label : {kOilVtLabel, kOilRho20Label, kOilVcf20Label, kOilV20Label,
-                                   kOilMassLabel, kOilStatusLabel}) {
+    for (std::string_view label :
+         {kOilVtLabel, kOilRho20Label, kOilVcf20Label, kOilV20Label, kOilMassLabel, kOilStatusLabel,
+          kOilFwLabel, kOilCtshLabel, kOilVgoLabel, kOilVnsLabel, kOilRoomLabel}) {
         form_.setLabel(label, "");
     }
     enableTicketButtons(false);

@@ -49,11 +49,11 @@ class OilQuantity {
 
     // The window was opened: a choice never made shows its default (the hydrometer reading,
     // kg/m³, the printed tables), and only the density fields of the density chosen can be
-    // edited.
+    // edited, α only for a shell material not in the list.
     void opened();
-    // "计算": the five results shown and the ticket held for saving, Vt by the method chosen
-    // in the main window (ComboBox5); false when the press stopped (the results are then
-    // empty).
+    // "计算": the five results shown (with the booked quantity also FW, CTSh, Vgo, Vns and the
+    // room) and the ticket held for saving, Vt by the method chosen in the main window
+    // (ComboBox5); false when the press stopped (the results are then empty).
     bool calculate();
     // The dip typed as a level: the ullage, if any, is emptied, as in the main window.
     void levelTyped();

@@ -20,15 +20,16 @@ namespace quorvel {
 std::span<const ControlInfo> bookedQuantityControls();
 
 // A shell material of the list OilComboBox3 with its published linear expansion coefficient
-// (per °C); the last entry takes the coefficient typed in OilEdit12.
+// (per °C); the last entry takes the coefficient typed in OilEdit12. The entries are stored in
+// the settings file, so they are texts of its code page (GBK: "10^-5", no superscripts).
 struct ShellMaterial {
     std::string_view entry;
     double alphaPerC;  // 0 for the typed one
 };
 inline constexpr std::array<ShellMaterial, 4> kShellMaterials{{
-    {"低碳钢 1.116×10⁻⁵/°C", 1.116e-5},
-    {"不锈钢 304 1.728×10⁻⁵/°C", 1.728e-5},
-    {"不锈钢 316 1.590×10⁻⁵/°C", 1.590e-5},
+    {"低碳钢 1.116×10^-5 /°C", 1.116e-5},
+    {"不锈钢 304 1.728×10^-5 /°C", 1.728e-5},
+    {"不锈钢 316 1.590×10^-5 /°C", 1.590e-5},
     {"其他（输入 α）", 0},
 }};
 // The entry whose coefficient is typed.

@@ -42,10 +42,14 @@ double shellTemperature(double liquidC, double ambientC, bool insulated) {
     return static_cast<double>(decimal::divideRounded(sum, 80)) / 10;
 }
 
-double shellGrowth(double alphaPerC, double shellC, double tableC) {
+void checkShellExpansion(double alphaPerC) {
     if (!(alphaPerC > 0 && alphaPerC < kExpansionHigh)) {
         throw RangeError(messages::expansionOutOfRange(alphaPerC));
     }
+}
+
+double shellGrowth(double alphaPerC, double shellC, double tableC) {
+    checkShellExpansion(alphaPerC);
     checkTemperature(messages::kShellTemperature, shellC);
     checkTemperature(messages::kTableTemperature, tableC);
     return static_cast<double>(1 + static_cast<long double>(alphaPerC) *

@@ -29,6 +29,9 @@ inline constexpr double kShellTemperatureHigh = 200;
 // The domain of the shell's linear expansion coefficient, per °C (exclusive at both ends).
 inline constexpr double kExpansionHigh = 1e-4;
 
+// Throws RangeError for α outside (0, 1×10⁻⁴) per °C.
+void checkShellExpansion(double alphaPerC);
+
 // The linear growth of the shell k = 1 + α·(TSh − Tc): α per °C in (0, 1×10⁻⁴), TSh and Tc
 // in [−50, 200] °C.
 double shellGrowth(double alphaPerC, double shellC, double tableC);

@@ -190,18 +190,14 @@ inline constexpr std::string_view kTicketFooter = "本计量单由 Quorvel 生�
 // ---- The booked quantity on the ticket: water, shell, sediment and water, room ----
 inline constexpr std::string_view kWaterLevel = "水高";
 inline constexpr std::string_view kShellTemperatureTyped = "罐壁温度";
-inline constexpr std::string_view kAmbientTemperature = "环境温度";
-inline constexpr std::string_view kInsulated = "保温罐";
-inline constexpr std::string_view kYes = "是";
-inline constexpr std::string_view kNo = "否";
-inline constexpr std::string_view kShellTemperatureFormed = "罐壁温度 TSh";
-inline constexpr std::string_view kShellTemperatureInsulated = "（保温罐：TSh = 油温）";
-inline constexpr std::string_view kShellTemperatureFromAir = "（TSh = (7 × 油温 + 环境温度) / 8）";
+inline constexpr std::string_view kShellTemperatureInsulated = "罐壁温度 TSh = 油温（保温罐）";
+inline std::string shellTemperatureFromAir(const std::string& ambient) {
+    return "罐壁温度 TSh = (7 × 油温 + 环境温度 " + ambient + " °C) / 8";
+}
 inline constexpr std::string_view kShellMaterial = "罐壁材料";
 inline constexpr std::string_view kShellExpansion = "线膨胀系数 α";
 inline constexpr std::string_view kUnitPerCelsius = "/°C";
 inline constexpr std::string_view kTableTemperature = "罐容表参考温度";
-inline constexpr std::string_view kSafeLevel = "安全高度";
 inline constexpr std::string_view kUnitPercent = "%";
 inline constexpr std::string_view kVto = "总观测体积 Vto";
 inline constexpr std::string_view kFw = "游离水体积 FW";
@@ -210,13 +206,14 @@ inline constexpr std::string_view kVgo = "毛观测体积 Vgo";
 inline constexpr std::string_view kVgs = "毛标准体积 Vgs（V20）";
 inline constexpr std::string_view kSw = "含水含杂 SW";
 inline constexpr std::string_view kVns = "净标准体积 Vns";
-inline constexpr std::string_view kRoom = "空容量（至安全高度）";
+inline std::string room(const std::string& safeLevel) {
+    return "空容量（至安全高度 " + safeLevel + " mm）";
+}
 inline constexpr std::string_view kRoom20 = "空容量 V20";
 inline constexpr std::string_view kAboveSafeLevel = "已超过安全高度";
 inline constexpr std::string_view kBookedBasis =
-    "依据 GB/T 19779 与 GB/T 1885-1998：Vgo = (Vto − FW) × CTSh，Vgs = Vgo × VCF20，"
-    "Vns = Vgs × (1 − SW/100)，m = Vns × (ρ20 − 1.1 kg/m³)；"
-    "CTSh = k³·V(h/k)/V(h)，k = 1 + α·(TSh − 参考温度)；空容量 = V(安全高度) − Vto";
+    "依据 GB/T 19779、GB/T 1885-1998：Vgo = (Vto − FW) × CTSh，Vgs = Vgo × VCF20，"
+    "Vns = Vgs × (1 − SW/100)，m = Vns × (ρ20 − 1.1 kg/m³)";
 
 // ---- The uncertainty ----
 inline constexpr const char* kUncertaintyHeading = "U(k=2) L";

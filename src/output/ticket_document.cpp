@@ -25,7 +25,8 @@ DocumentLine text(std::string_view label, std::string value = {}) {
     return {Kind::Text, std::string(label), std::move(value), {}};
 }
 
-// The booked quantity's inputs, after the oil's.
+// The booked quantity's inputs, after the oil's; SW and the safe level are named with the
+// results.
 void addBookedInputs(const BookedChain& b, std::vector<DocumentLine>& lines) {
     if (!b.waterLevel.empty()) {
         lines.push_back(number(msg::kWaterLevel, b.waterLevel, msg::kUnitMm));
@@ -33,24 +34,16 @@ void addBookedInputs(const BookedChain& b, std::vector<DocumentLine>& lines) {
     if (!b.shellTemperature.empty()) {
         lines.push_back(number(msg::kShellTemperatureTyped, b.shellTemperature, msg::kUnitCelsius));
     } else if (!b.formedShellTemperature.empty()) {
-        if (!b.insulated) {
-            lines.push_back(
-                number(msg::kAmbientTemperature, b.ambientTemperature, msg::kUnitCelsius));
-        }
-        lines.push_back(text(msg::kInsulated, std::string(b.insulated ? msg::kYes : msg::kNo)));
-        lines.push_back(
-            number(msg::kShellTemperatureFormed, b.formedShellTemperature, msg::kUnitCelsius));
-        lines.push_back(text({}, std::string(b.insulated ? msg::kShellTemperatureInsulated
-                                                         : msg::kShellTemperatureFromAir)));
+        lines.push_back(number(b.insulated ? std::string(msg::kShellTemperatureInsulated)
+                                           : msg::shellTemperatureFromAir(b.ambientTemperature),
+                               b.formedShellTemperature, msg::kUnitCelsius));
     }
     if (b.shellCorrected()) {
-        lines.push_back(text(msg::kShellMaterial, b.material));
-        lines.push_back(number(msg::kShellExpansion, b.expansion, msg::kUnitPerCelsius));
+        // A listed material names its α; a typed α stands alone.
+        lines.push_back(b.expansionTyped
+                            ? number(msg::kShellExpansion, b.expansion, msg::kUnitPerCelsius)
+                            : text(msg::kShellMaterial, b.material));
         lines.push_back(number(msg::kTableTemperature, b.tableTemperature, msg::kUnitCelsius));
-    }
-    lines.push_back(number(msg::kSw, b.sedimentWater, msg::kUnitPercent));
-    if (!b.safeLevel.empty()) {
-        lines.push_back(number(msg::kSafeLevel, b.safeLevel, msg::kUnitMm));
     }
 }
 
@@ -95,9 +88,9 @@ std::vector<TicketResult> resultsWithoutU(const OilTicket& ticket) {
                                       {"Vns", number(msg::kVns, b.vns, msg::kUnitLitre)},
                                       {"mass", number(msg::kMass, q.mass, msg::kUnitKg)}};
     if (b.room20.empty() && !b.room.empty()) {
-        results.push_back({"room", text(msg::kRoom, b.room)});  // above the safe level
+        results.push_back({"room", text(msg::room(b.safeLevel), b.room)});  // above it
     } else if (!b.room.empty()) {
-        results.push_back({"room", number(msg::kRoom, b.room, msg::kUnitLitre)});
+        results.push_back({"room", number(msg::room(b.safeLevel), b.room, msg::kUnitLitre)});
         results.push_back({{}, number(msg::kRoom20, b.room20, msg::kUnitLitre)});
     }
     return results;

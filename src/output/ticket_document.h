@@ -25,6 +25,7 @@ struct BookedChain {
     std::string formedShellTemperature;  // TSh formed from the oil and the air (0.1 °C)
     std::string material;                // the shell material's entry
     std::string expansion;               // α, per °C
+    bool expansionTyped = false;         // α typed for a material not in the list
     std::string tableTemperature;        // °C, the table's reference temperature
     std::string sedimentWater;           // SW, %, 2 decimals
     std::string safeLevel;               // mm, empty without one

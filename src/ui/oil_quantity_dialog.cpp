@@ -1,5 +1,6 @@
 #include "ui/oil_quantity_dialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,6 +13,7 @@
 
 #include "app/app_messages.h"
 #include "app/error_boundary.h"
+#include "form/booked_fields.h"
 #include "form/controls.h"
 #include "form/fields.h"
 #include "form/oil_fields.h"
@@ -74,6 +76,7 @@ class Builder {
     }
 
     QGroupBox* inputs();
+    QGroupBox* booked();
     QGroupBox* results();
 
   private:
@@ -158,6 +161,41 @@ QGroupBox* Builder::inputs() {
     return box;
 }
 
+// The booked quantity's inputs: water, the shell's temperature and material, SW, safe level.
+QGroupBox* Builder::booked() {
+    namespace out = output_messages;
+    auto* box = named(new QGroupBox(qs(ui_messages::kOilBookedBox)), "OilBookedBox");
+    auto* grid = new QGridLayout(box);
+    addRow(*grid, new QLabel(qs(out::kWaterLevel)),
+           edit(kWaterLevelField, FilterKind::DigitsAndPoint), out::kUnitMm);
+    addRow(*grid, new QLabel(qs(out::kShellTemperatureTyped)),
+           edit(kShellTemperatureField, FilterKind::SignedDecimal), out::kUnitCelsius);
+    addRow(*grid, new QLabel(qs(ui_messages::kOilAmbientTemperature)),
+           edit(kAmbientTemperatureField, FilterKind::SignedDecimal), out::kUnitCelsius);
+    grid->addWidget(named(new QCheckBox(qs(ui_messages::kOilInsulated)), kInsulatedSwitch),
+                    grid->rowCount() - 1, 3);
+    auto* materials = named(new QComboBox, kShellMaterialList);
+    for (const std::string& entry : listEntries(kShellMaterialList)) {
+        materials->addItem(QString::fromStdString(entry));
+    }
+    materials->setCurrentIndex(-1);
+    materials->setPlaceholderText(qs(listEntries(kShellMaterialList).front()));
+    const int material = grid->rowCount();
+    grid->addWidget(new QLabel(qs(out::kShellMaterial)), material, 0);
+    grid->addWidget(materials, material, 1, 1, 3);
+    addRow(*grid, new QLabel(qs(out::kShellExpansion)),
+           edit(kShellExpansionField, FilterKind::DigitsAndPoint), out::kUnitPerCelsius);
+    auto* tableTemperature = edit(kTableTemperatureField, FilterKind::SignedDecimal);
+    tableTemperature->setPlaceholderText(QStringLiteral("20"));
+    addRow(*grid, new QLabel(qs(out::kTableTemperature)), tableTemperature, out::kUnitCelsius);
+    addRow(*grid, new QLabel(qs(out::kSw)), edit(kSedimentWaterField, FilterKind::DigitsAndPoint),
+           out::kUnitPercent);
+    addRow(*grid, new QLabel(qs(ui_messages::kOilSafeLevel)),
+           edit(kSafeLevelField, FilterKind::DigitsAndPoint), out::kUnitMm);
+    grid->setRowStretch(grid->rowCount(), 1);
+    return box;
+}
+
 QGroupBox* Builder::results() {
     auto* box = named(new QGroupBox(qs(ui_messages::kOilResultsBox)), "OilResultsBox");
     auto* grid = new QGridLayout(box);
@@ -170,11 +208,30 @@ QGroupBox* Builder::results() {
            output_messages::kUnitLitre);
     addRow(*grid, new QLabel(qs(output_messages::kMass)), result(kOilMassLabel, true),
            output_messages::kUnitKg);
+    // The booked quantity's results beside the five.
+    const std::pair<std::string_view, std::string_view> chain[] = {
+        {output_messages::kFw, kOilFwLabel},
+        {output_messages::kCtsh, kOilCtshLabel},
+        {output_messages::kVgo, kOilVgoLabel},
+        {output_messages::kVns, kOilVnsLabel},
+        {ui_messages::kOilRoom, kOilRoomLabel}};
+    int row = 1;  // beside Vt: an empty grid counts one row, so the five start at 1
+    for (const auto& [text, label] : chain) {
+        auto* caption = new QLabel(qs(text));
+        caption->setIndent(px(16));
+        grid->addWidget(caption, row, 4);
+        grid->addWidget(result(label, label == kOilVnsLabel), row, 5);
+        if (label != kOilCtshLabel) {
+            grid->addWidget(new QLabel(qs(output_messages::kUnitLitre)), row, 6);
+        }
+        ++row;
+    }
     auto* status = named(new QLabel, kOilStatusLabel);
     status->setWordWrap(true);
     status->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    grid->addWidget(status, grid->rowCount(), 0, 1, 3);
+    grid->addWidget(status, grid->rowCount(), 0, 1, 7);
     grid->setColumnStretch(3, 1);
+    grid->setColumnStretch(7, 1);
     return box;
 }
 
@@ -185,7 +242,10 @@ QPushButton* makeOilQuantityDialog(QWidget& window, double scale) {
     auto* dialog = named(new QDialog(&window), "OilQuantityDialog");
     dialog->setWindowTitle(qs(msg::kOilTitle));
     auto* layout = new QVBoxLayout(dialog);
-    layout->addWidget(b.inputs());
+    auto* inputs = new QHBoxLayout;
+    inputs->addWidget(b.inputs());
+    inputs->addWidget(b.booked());
+    layout->addLayout(inputs);
     layout->addWidget(b.results());
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(

@@ -25,6 +25,12 @@ inline constexpr const char* kOilPrint = "打印…";
 inline constexpr const char* kOilClose = "关闭";
 inline constexpr const char* kGaugingTimeHint = "空则为计算时间";
 inline constexpr const char* kProductNameHint = "如 0号柴油、92号汽油";
+// The booked quantity's group of "油量计算" and the captions of its own.
+inline constexpr const char* kOilBookedBox = "净油量核算（可选）";
+inline constexpr const char* kOilAmbientTemperature = "或 环境温度";
+inline constexpr const char* kOilInsulated = "保温罐";
+inline constexpr const char* kOilSafeLevel = "安全高度";
+inline constexpr const char* kOilRoom = "空容量";
 
 // What `quorvel --help` prints.
 inline constexpr const char* kUsage =

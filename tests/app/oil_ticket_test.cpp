@@ -379,6 +379,37 @@ std::vector<std::string> pageTexts(const paper::Document& doc) {
     return out;
 }
 
+// The booked quantity in the window: α typed only for a material not in the list, the
+// chain's results shown beside the five and cleared with them, and the ticket on paper
+// listing how each number was formed (tests/golden/oil/booked_ticket_page.txt).
+TEST_F(OilWindow, ShowsAndPrintsTheBookedQuantity) {
+    OilQuantity oil(window_, ui_, fixedTime);
+    oil.opened();
+    EXPECT_FALSE(window_.enabled(kShellExpansionField));
+    window_.setItemIndex(kShellMaterialList, kTypedMaterial);
+    oil.inputChanged(kShellMaterialList);
+    EXPECT_TRUE(window_.enabled(kShellExpansionField));
+    testsupport::setTexts(window_.form(), {{"OilEdit9", "120"},
+                                           {"OilEdit11", "5"},
+                                           {"OilEdit12", "0.000012"},
+                                           {"OilEdit14", "0.3"},
+                                           {"OilEdit15", "2300"}});
+    window_.setText(kOilLevelField, "2000");
+    ASSERT_TRUE(oil.calculate());
+    const std::vector<std::pair<std::string_view, std::string>> shown{
+        {kOilVtLabel, "21049.20"},   {kOilFwLabel, "431.81"},    {kOilCtshLabel, "0.99998"},
+        {kOilVgoLabel, "20616.98"},  {kOilV20Label, "20583.99"}, {kOilVnsLabel, "20522.24"},
+        {kOilMassLabel, "14720.60"}, {kOilRoomLabel, "2574.64"}};
+    for (const auto& [label, text] : shown) {
+        EXPECT_EQ(window_.label(label), text) << label;
+    }
+    EXPECT_EQ(pageTexts(*oil.ticketPaper()), linesOf(kGolden + "booked_ticket_page.txt"));
+    oil.inputChanged(kSedimentWaterField);
+    EXPECT_EQ(window_.label(kOilFwLabel), "");
+    EXPECT_EQ(window_.label(kOilRoomLabel), "");
+    EXPECT_FALSE(oil.ticket().has_value());
+}
+
 TEST_F(OilWindow, SavesTheTicketAsAWorkbookOrAPdfAndOpensIt) {
     OilQuantity oil(window_, ui_, fixedTime);
     // The table identity names the tank on the ticket and its file; the hydrometer was read

@@ -408,6 +408,29 @@ TEST(SettingsFile, OilQuantityKeysAreWrittenOnceSetAndKeptWhenEmptied) {
                   added.substr(added.find("OilComboBox1")) + "OilRadioButton1=1\r\n");
 }
 
+// The booked quantity's keys come after the oil quantity's, once set; the shell material's
+// entry is written in GBK and read back to its entry.
+TEST(SettingsFile, BookedQuantityKeysFollowTheOilKeysOnceSet) {
+    TempFolder folder;
+    const std::string path = folder.file("Config.ini");
+    MemoryForm form = filledForm();
+    form.setText("OilEdit9", "50");
+    form.setChecked("OilCheckBox1", true);
+    form.setText("OilComboBox3", "不锈钢 304 1.728×10^-5 /°C");
+    form.setText("OilEdit2", "20");
+    SaveSettings(form, path);
+    EXPECT_EQ(testsupport::readBytes(path),
+              kFilledFile +
+                  "OilEdit2=20\r\nOilEdit9=50\r\nOilCheckBox1=1\r\nOilComboBox3="
+                  "\xB2\xBB\xD0\xE2\xB8\xD6 304 1.728\xA1\xC1"
+                  "10^-5 /\xA1\xE3"
+                  "C\r\n");
+    MemoryForm loaded;
+    LoadSettings(loaded, path);
+    EXPECT_EQ(loaded.itemIndex("OilComboBox3"), 1);
+    EXPECT_TRUE(loaded.checked("OilCheckBox1"));
+}
+
 TEST(SettingsFile, IncrementSwitchIsStoredOnceChecked) {
     TempFolder folder;
     const std::string path = folder.file("Config.ini");

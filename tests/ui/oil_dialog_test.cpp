@@ -71,5 +71,33 @@ TEST_F(WindowTest, OilQuantityOpensComputesAndOffersItsTicket) {
     EXPECT_TRUE(dialog.isHidden());
 }
 
+// The booked quantity's group: α opens with the typed material, and water and a warm shell
+// show the chain beside the five results.
+TEST_F(WindowTest, OilQuantityShowsTheBookedChain) {
+    open();
+    flatTank();
+    click("OilQuantityButton");
+    EXPECT_FALSE(edit("OilEdit12").isEnabled());
+    w<QComboBox>("OilComboBox3").setCurrentIndex(3);
+    EXPECT_TRUE(edit("OilEdit12").isEnabled());
+    w<QComboBox>("OilComboBox3").setCurrentIndex(0);
+    type("OilEdit1", "1000");
+    w<QComboBox>("OilComboBox1").setCurrentIndex(1);
+    type("OilEdit2", "21.3");
+    click("OilRadioButton2");
+    type("OilEdit5", "718.4");
+    type("OilEdit9", "50");
+    type("OilEdit10", "40");
+    type("OilEdit14", "0.5");
+    click("OilCalculateButton");
+    EXPECT_TRUE(ui_.shown.empty());
+    EXPECT_EQ(w<QLabel>("OilFwLabel").text(), "104.62");
+    EXPECT_EQ(w<QLabel>("OilCtshLabel").text(), "1.00039");
+    EXPECT_EQ(w<QLabel>("OilVnsLabel").text(), "7701.28");
+    EXPECT_EQ(w<QLabel>("OilMassLabel").text(), "5524.13");
+    click("OilCheckBox1");  // 保温罐 beside a typed shell temperature: refused, results cleared
+    EXPECT_EQ(w<QLabel>("OilFwLabel").text(), "");
+}
+
 }  // namespace
 }  // namespace quorvel::ui
