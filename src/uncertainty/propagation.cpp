@@ -134,7 +134,10 @@ struct Propagation::Points {
 };
 
 Propagation::Propagation(const TankConfig& config, Method method, const UncertaintyInputs& in)
-    : config_(&config), method_(method), levelU_(in.level), pointsU_(in.of(kPointsName)) {
+    : config_(std::make_unique<const TankConfig>(config)),
+      method_(method),
+      levelU_(in.level),
+      pointsU_(in.of(kPointsName)) {
     for (const Dimension& d : tankDimensions(config)) {
         if (const double u = in.of(d.name); u > 0) {
             inputs_.push_back(std::make_unique<Input>(config, d, u, method));
@@ -142,9 +145,9 @@ Propagation::Propagation(const TankConfig& config, Method method, const Uncertai
     }
     if (config.shellKind == ShellKind::Calibrated && pointsU_ > 0 &&
         config.calibrationPoints.size() >= 2) {
-        points_ = std::make_unique<Points>(config);
+        points_ = std::make_unique<Points>(*config_);
     }
-    base_ = std::make_unique<VolumeModel>(config, method);
+    base_ = std::make_unique<VolumeModel>(*config_, method);
 }
 
 Propagation::~Propagation() = default;

@@ -73,7 +73,7 @@ class Propagation {
     struct Input;
     double sumOfSquares(double level, std::vector<Contribution>* out) const;
 
-    const TankConfig* config_;
+    std::unique_ptr<const TankConfig> config_;  // its own copy, at a fixed address
     Method method_;
     double levelU_;
     double pointsU_;
