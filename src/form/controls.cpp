@@ -116,11 +116,10 @@ std::vector<std::string> pointCounts() {
 const std::vector<ControlInfo>& allControls() {
     static const std::vector<ControlInfo> all = [] {
         std::vector<ControlInfo> controls(kControls.begin(), kControls.end());
-        for (std::span<const ControlInfo> added :
-             {tableIdentityControls(), methodControls(), oilQuantityControls(),
-              bookedQuantityControls(),
-              // The uncertainty (不确定度…).
-              uncertaintyControls()}) {
+        for (std::span<const ControlInfo> added : {tableIdentityControls(), methodControls(),
+                                                   oilQuantityControls(), bookedQuantityControls(),
+                                                   // The uncertainty (不确定度…).
+                                                   uncertaintyControls()}) {
             controls.insert(controls.end(), added.begin(), added.end());
         }
         return controls;
