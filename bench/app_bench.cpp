@@ -14,6 +14,7 @@
 
 #include "app/method_operations.h"
 #include "app/oil_operations.h"
+#include "app/table_job.h"
 #include "app/table_request.h"
 #include "form/booked_fields.h"
 #include "form/method_controls.h"
@@ -73,6 +74,41 @@ void BM_ClassicTableComparedWithTrueGeometry(benchmark::State& state) {
     windowTable(state, Method::Classic);
 }
 BENCHMARK(BM_ClassicTableComparedWithTrueGeometry)->Unit(benchmark::kMillisecond);
+
+// The same 10,001 rows with their U (k=2): the level and the six dimensions of the tilted
+// shell each stated, so each row computes the volume 15 times; against the table alone (the
+// anchor, BM_ClassicTable). The budget is 0.5 s.
+void uncertaintyTable(benchmark::State& state, Method method, bool withU) {
+    MemoryForm form = tiltedTable();
+    if (withU) {
+        form.setChecked("UCheckBox1", true);
+        form.setText("UEdit2", "Edit29=0.05;Edit30=0.05;Edit39=5;Edit40=2;Edit41=2;Edit42=4");
+    }
+    testsupport::RecordingUi ui;
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        std::optional<app::TableJob> job = app::TableJob::read(form, ui, method, false);
+        if (!job || !job->walk(app::RowKeeping::Held)) {
+            state.SkipWithError("the table stopped");
+            return;
+        }
+        rows = job->held().tableRows.size();
+        benchmark::DoNotOptimize(job->held().uncertaintyTexts.data());
+    }
+    state.SetLabel(std::to_string(rows) + " rows" + (withU ? " with U" : ""));
+}
+void BM_ClassicTable(benchmark::State& s) {
+    uncertaintyTable(s, Method::Classic, false);
+}
+void BM_ClassicTableWithU(benchmark::State& s) {
+    uncertaintyTable(s, Method::Classic, true);
+}
+void BM_TrueGeometryTableWithU(benchmark::State& s) {
+    uncertaintyTable(s, Method::Exact, true);
+}
+BENCHMARK(BM_ClassicTable)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ClassicTableWithU)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TrueGeometryTableWithU)->Unit(benchmark::kMillisecond);
 
 MemoryForm ticketForm(bool formula) {
     MemoryForm form = testsupport::circularForm("2500", "8000");

@@ -380,4 +380,17 @@ inline std::string uprightLineDamaged(int line, const std::string& text) {
     return "第 " + std::to_string(line) + " 行“" + text + "”不是圈板或死量行";
 }
 
+// ---- The uncertainty ----
+// The title block's 不确定度 when it is computed: the greatest U relative to the volume.
+// Beside the quick result when U is asked: "± 20.00 L", before the notes.
+inline std::string withUncertainty(const std::string& u, bool kilograms, const std::string& notes) {
+    if (u.empty()) {
+        return notes;
+    }
+    return "± " + u + (kilograms ? " kg" : " L") + (notes.empty() ? "" : "；" + notes);
+}
+inline std::string greatestUncertainty(const std::string& percent, const std::string& level) {
+    return "U=" + percent + "%，k=2（最大值，液位 " + level + " 毫米）";
+}
+
 }  // namespace quorvel::app_messages

@@ -12,6 +12,7 @@
 #include "text/blank.h"
 #include "text/number_format.h"
 #include "text/number_text.h"
+#include "uncertainty/propagation.h"
 #include "units/units.h"
 
 namespace quorvel::app {
@@ -46,6 +47,18 @@ std::optional<QuickResult> quickAt(FieldSource& form, UiServices& ui, Method met
             }
         }
         QuickResult result = quickResult(*request, total, density);
+        const std::optional<uncertainty::UncertaintyRequest> u =
+            shownOutcome(ui, uncertainty::readUncertaintyRequest(form));
+        if (!u) {
+            return std::nullopt;
+        }
+        if (u->shown) {
+            const uncertainty::Propagation propagation(request->config, method, u->inputs);
+            const double litres = propagation.expanded(request->level);
+            result.uncertaintyText = FormatTwoDecimals(
+                density ? static_cast<long double>(litres) * *density / units::kLitresPerCubicMetre
+                        : litres);
+        }
         form.setText(kQuickResultField, result.text);
         return result;
     });

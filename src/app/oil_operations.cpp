@@ -24,6 +24,7 @@
 #include "text/number_format.h"
 #include "text/number_text.h"
 #include "text/printed_number.h"
+#include "uncertainty/ticket_uncertainty.h"
 #include "units/units.h"
 #include "xlsx/xl_wrappers.h"
 
@@ -264,6 +265,34 @@ std::optional<OilTicket> oilTicket(FieldSource& form, UiServices& ui, Method met
             in->gramsPerCm3 ? output_messages::kUnitGramsPerCm3 : output_messages::kUnitDensity;
         ticket.testTemperature = in->testTemperature;
         ticket.reading = in->reading;
+        const std::optional<uncertainty::UncertaintyRequest> u =
+            shownOutcome(ui, uncertainty::readUncertaintyRequest(form));
+        if (!u) {
+            return std::nullopt;
+        }
+        if (u->shown) {
+            uncertainty::TicketChain chain;
+            chain.group = in->group;
+            chain.dip = dip;
+            chain.temperature = t;
+            chain.density = density;
+            if (in->observed) {
+                chain.testTemperature = textToNumber(in->testTemperature);
+            }
+            if (const BookedChain* b = ticket.booked ? &*ticket.booked : nullptr) {
+                if (!b->waterLevel.empty()) {
+                    chain.waterLevel = textToNumber(b->waterLevel);
+                }
+                chain.ctsh = b->ctsh.empty() ? 1 : textToNumber(b->ctsh);
+                chain.sedimentWaterPercent =
+                    b->sedimentWater.empty() ? 0 : textToNumber(b->sedimentWater);
+            }
+            const uncertainty::TicketU tu =
+                uncertainty::ticketUncertainty(request->config, method, u->inputs, chain);
+            ticket.uVt = FormatTwoDecimals(tu.vt);
+            ticket.uV20 = FormatTwoDecimals(tu.v20);
+            ticket.uMass = FormatTwoDecimals(tu.mass);
+        }
         ticket.time = clock();
         const std::string gauged = form.text(kGaugingTimeField);
         ticket.gaugingTime = isBlankText(gauged) ? ticket.time : gauged;

@@ -17,6 +17,8 @@
 #include "tank/shell_kinds.h"
 #include "text/number_format.h"
 #include "text/number_text.h"
+#include "uncertainty/propagation.h"
+#include "units/units.h"
 
 namespace quorvel::app {
 namespace {
@@ -89,12 +91,58 @@ std::optional<TableJob> TableJob::read(FieldSource& form, UiServices& ui, Method
         head.config = std::move(*config);
         head.method = method;
         nameMethod(head, method);
-        return TableJob(ui, std::move(head), density);
+        TableJob made(ui, std::move(head), density);
+        if (!made.askUncertainty(form)) {
+            return std::nullopt;
+        }
+        return made;
     });
     if (job && document && !describeTable(job->head_, form, ui)) {
         return std::nullopt;
     }
     return job;
+}
+
+bool TableJob::askUncertainty(const FieldSource& form) {
+    Outcome<uncertainty::UncertaintyRequest> asked = uncertainty::readUncertaintyRequest(form);
+    if (!asked) {
+        showStop(*ui_, asked.stop());
+        return false;
+    }
+    if (asked->shown) {
+        head_.uncertaintyLimit = asked->inputs.limitPercent;
+        uncertaintyTitle_ = asked->title;
+        uInputs_ = std::make_unique<uncertainty::UncertaintyInputs>(asked->inputs);
+    }
+    return true;
+}
+
+TableRow TableJob::withUncertainty(const TableRow& row) {
+    const double u = propagation_->expanded(row.level);
+    uText_ = FormatTwoDecimals(u);
+    const double litres = static_cast<double>(units::litres(row.totalM3));
+    if (litres > 0 && u / litres > greatestRelative_) {
+        greatestRelative_ = u / litres;
+        greatestLevel_ = row.level;
+    }
+    TableRow out = row;
+    out.uncertainty = uText_;
+    return out;
+}
+
+void TableJob::stateGreatestUncertainty() {
+    if (!uncertaintyTitle_ || greatestRelative_ < 0) {
+        return;
+    }
+    for (std::size_t i = 0; i < kIdentityFields.size(); ++i) {
+        if (kIdentityFields[i].control == kUncertaintyField) {
+            head_.identity.values[i] = app_messages::greatestUncertainty(
+                FormatTwoDecimals(greatestRelative_ * 100), formatLevel(greatestLevel_));
+        }
+    }
+    if (held_) {
+        held_->identity = head_.identity;
+    }
 }
 
 TableJob::RowVisitor TableJob::keep(RowKeeping keeping) {
@@ -107,7 +155,8 @@ TableJob::RowVisitor TableJob::keep(RowKeeping keeping) {
         case RowKeeping::Held: {
             held_ = std::make_unique<CapacityTable>();
             static_cast<TableHead&>(*held_) = head_;
-            heldRows_ = std::make_unique<HeldRows>(held_->tableRows, held_->weightTexts);
+            heldRows_ = std::make_unique<HeldRows>(held_->tableRows, held_->weightTexts,
+                                                   held_->uncertaintyTexts);
             const auto count = static_cast<std::size_t>(
                 TableLevels(config().levelFrom, config().levelTo, config().levelStep).count());
             held_->tableRows.reserve(count);
@@ -118,6 +167,9 @@ TableJob::RowVisitor TableJob::keep(RowKeeping keeping) {
                 held_->tableRows.emplace_back(row.text);
                 if (density_) {
                     held_->weightTexts.emplace_back(row.weight);
+                }
+                if (!row.uncertainty.empty()) {
+                    held_->uncertaintyTexts.emplace_back(row.uncertainty);
                 }
             };
         }
@@ -130,18 +182,38 @@ TableJob::RowVisitor TableJob::keep(RowKeeping keeping) {
     return [](const TableRow&) {};
 }
 
+void TableJob::startUncertainty() {
+    propagation_.reset();
+    greatestRelative_ = -1;
+    if (uInputs_) {
+        propagation_ =
+            std::make_unique<uncertainty::Propagation>(config(), head_.method, *uInputs_);
+    }
+}
+
+TableRow TableJob::kept(const RowVisitor& keeper, const TableRow& walked) {
+    TableRow row = propagation_ ? withUncertainty(walked) : walked;
+    keeper(row);
+    mix(digest_, std::hash<std::string_view>()(row.text));
+    mix(digest_, std::hash<std::string_view>()(row.weight));
+    if (!row.uncertainty.empty()) {
+        mix(digest_, std::hash<std::string_view>()(row.uncertainty));
+    }
+    return row;
+}
+
 bool TableJob::walk(RowKeeping keeping, const RowVisitor& visit) {
     return guarded(*ui_,
                    [&]() -> std::optional<bool> {
                        const RowVisitor keeper = keep(keeping);
-                       forEachRow(config(), density_, head_.method, [&](const TableRow& row) {
-                           keeper(row);
-                           mix(digest_, std::hash<std::string_view>()(row.text));
-                           mix(digest_, std::hash<std::string_view>()(row.weight));
+                       startUncertainty();
+                       forEachRow(config(), density_, head_.method, [&](const TableRow& walked) {
+                           const TableRow row = kept(keeper, walked);
                            if (visit) {
                                visit(row);
                            }
                        });
+                       stateGreatestUncertainty();
                        return true;
                    })
         .value_or(false);
@@ -151,13 +223,12 @@ bool TableJob::walkCompared(RowKeeping keeping, const ComparedRowVisitor& visit)
     return guarded(*ui_,
                    [&]() -> std::optional<bool> {
                        const RowVisitor keeper = keep(keeping);
-                       forEachRowBesideExact(
-                           config(), density_, [&](const TableRow& row, double exactM3) {
-                               keeper(row);
-                               mix(digest_, std::hash<std::string_view>()(row.text));
-                               mix(digest_, std::hash<std::string_view>()(row.weight));
-                               visit(row, exactM3);
-                           });
+                       startUncertainty();
+                       forEachRowBesideExact(config(), density_,
+                                             [&](const TableRow& walked, double exactM3) {
+                                                 visit(kept(keeper, walked), exactM3);
+                                             });
+                       stateGreatestUncertainty();
                        return true;
                    })
         .value_or(false);

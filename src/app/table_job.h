@@ -29,7 +29,11 @@
 
 namespace quorvel {
 class RowSpool;
-}
+namespace uncertainty {
+class Propagation;
+struct UncertaintyInputs;
+}  // namespace uncertainty
+}  // namespace quorvel
 
 namespace quorvel::app {
 
@@ -100,6 +104,17 @@ class TableJob {
 
   private:
     TableJob(UiServices& ui, TableHead head, std::optional<double> density);
+    // What the dialog 不确定度… asks of the table: the U column (TableHead::uncertaintyLimit)
+    // and, when asked, the title block's 不确定度. False when it stopped (shown).
+    bool askUncertainty(const FieldSource& form);
+    // The row with its U (the text kept in uText_), and the greatest relative U noted.
+    TableRow withUncertainty(const TableRow& row);
+    // Before a walk: the propagation over this job's tank, when the table carries U.
+    void startUncertainty();
+    // A walked row with its U, kept and counted in the digest.
+    TableRow kept(const RowVisitor& keeper, const TableRow& walked);
+    // After a walk: the title block's 不确定度 is the greatest relative U, when asked.
+    void stateGreatestUncertainty();
     // Starts the rows `keeping` asks for; gives the keeper of each row.
     RowVisitor keep(RowKeeping keeping);
 
@@ -110,6 +125,14 @@ class TableJob {
     std::unique_ptr<HeldRows> heldRows_;
     std::unique_ptr<RowSpool> spool_;
     std::size_t digest_ = 0;
+    // The inputs' u when the table carries U; its propagation made when the walk starts (over
+    // the job's own TankConfig, which a move of the job would leave behind).
+    std::unique_ptr<uncertainty::UncertaintyInputs> uInputs_;
+    std::unique_ptr<uncertainty::Propagation> propagation_;
+    bool uncertaintyTitle_ = false;
+    std::string uText_;
+    double greatestRelative_ = -1;  // U / V, over the rows with a volume
+    double greatestLevel_ = 0;
 };
 
 }  // namespace quorvel::app

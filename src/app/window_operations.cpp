@@ -120,7 +120,9 @@ bool WindowOperations::quick() {
     const bool weight = result->densityKgPerM3.has_value();
     form_.setVisible(kKilogramsLabel, weight);
     form_.setVisible(kLitresLabel, !weight);
-    form_.setLabel(kQuickNoteLabel, quickNotes(result->config, result->askedLevel, form_));
+    form_.setLabel(kQuickNoteLabel, app_messages::withUncertainty(
+                                        result->uncertaintyText, weight,
+                                        quickNotes(result->config, result->askedLevel, form_)));
     showAnswerCurve(result->config, result->densityKgPerM3, {result->level, result->value}, false);
     return true;
 }

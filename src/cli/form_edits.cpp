@@ -84,6 +84,9 @@ MemoryForm startingForm() {
 void applyEdit(MemoryForm& form, const FormEdit& edit) {
     if (edit.kind == FormEdit::Kind::Cell) {
         setCell(form, edit);
+    } else if (edit.kind == FormEdit::Kind::Append) {
+        const std::string held = form.text(edit.name);
+        form.setText(edit.name, held.empty() ? edit.value : held + ";" + edit.value);
     } else {
         setControl(form, edit);
     }

@@ -23,6 +23,8 @@ std::span<const OptionSpec> documentOptions();
 
 // The options of the booked quantity beside --quantity (cli/quantity_options.cpp).
 std::span<const OptionSpec> bookedOptions();
+// The options of the uncertainty: --u, --u-limit, --u-title.
+std::span<const OptionSpec> uncertaintyOptions();
 
 // Throws UsageError for document options that make no sense with the rest.
 void checkDocumentOptions(const TableOptions& options);

@@ -47,18 +47,22 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
     }
     if (options.ullage || options.quickLevel) {
         // The level typed, or the one the ullage gives below the reference height.
-        bool computed = false;
+        std::optional<QuickResult> result;
         if (options.ullage) {
             window.setText(kUllageField, *options.ullage);
-            computed = app::quickAtUllage(window, ui, method).has_value();
+            result = app::quickAtUllage(window, ui, method);
         } else {
             window.setText(kQuickLevelField, *options.quickLevel);
-            computed = static_cast<bool>(app::quick(window, ui, method));
+            result = app::quick(window, ui, method);
         }
-        if (!computed || ui.sawError()) {
+        if (!result || ui.sawError()) {
             return false;
         }
-        out << window.text(kQuickResultField) << '\n';
+        out << window.text(kQuickResultField);
+        if (!result->uncertaintyText.empty()) {
+            out << ',' << result->uncertaintyText;  // value,U
+        }
+        out << '\n';
         return out.good();
     }
     if (options.volumeLitres || options.weightKg) {

@@ -215,10 +215,10 @@ const std::array<OptionSpec, 24> kOptions{{
 }};
 
 // Every option: the table's own, those of a table to issue, of an imported table, of the tilt
-// identification, of the booked quantity and of an upright tank.
-const std::array<std::span<const OptionSpec>, 6> kOptionTables{{kOptions, documentOptions(),
-                                                                importOptions(), identifyOptions(),
-                                                                bookedOptions(), uprightOptions()}};
+// identification, of the booked quantity, of an upright tank and of the uncertainty.
+const std::array<std::span<const OptionSpec>, 7> kOptionTables{
+    {kOptions, documentOptions(), importOptions(), identifyOptions(), bookedOptions(),
+     uprightOptions(), uncertaintyOptions()}};
 
 const OptionSpec* findOption(std::string_view name) {
     for (std::span<const OptionSpec> options : kOptionTables) {

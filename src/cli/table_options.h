@@ -25,8 +25,9 @@ class UsageError : public std::runtime_error {
 
 // One change to the starting form, applied in command-line order.
 struct FormEdit {
-    enum class Kind { Control, Cell } kind = Kind::Control;
-    std::string name;  // control name (Control)
+    // Append: the value added to an edit's text after a ";" (the uncertainties' list).
+    enum class Kind { Control, Cell, Append } kind = Kind::Control;
+    std::string name;  // control name (Control, Append)
     int col = 0;       // grid cell (Cell)
     int row = 0;
     std::string value;

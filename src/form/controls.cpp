@@ -10,6 +10,7 @@
 #include "form/oil_fields.h"
 #include "form/table_identity.h"
 #include "form/tilt_identification.h"
+#include "form/uncertainty_controls.h"
 #include "form/upright_fields.h"
 #include "units/units.h"
 
@@ -122,7 +123,9 @@ const std::vector<ControlInfo>& allControls() {
              {tableIdentityControls(), methodControls(), oilQuantityControls(),
               interpolationControls(), tiltIdentificationControls(), bookedQuantityControls(),
               // 立式圆筒
-              uprightControls()}) {
+              uprightControls(),
+              // The uncertainty (不确定度…).
+              uncertaintyControls()}) {
             controls.insert(controls.end(), added.begin(), added.end());
         }
         return controls;

@@ -171,4 +171,17 @@ inline constexpr std::string_view kOilVgoLabel = "OilVgoLabel";
 inline constexpr std::string_view kOilVnsLabel = "OilVnsLabel";
 inline constexpr std::string_view kOilRoomLabel = "OilRoomLabel";
 
+// ---- The uncertainty of the table and the quick result (不确定度…) ----
+// Standard uncertainties as typed: empty holds the default. The dimensions' list is
+// "NAME=u;NAME=u" with NAME a field of the tank (Edit1 …) or "points" (the calibration
+// points' volumes, L).
+inline constexpr std::string_view kULevelField = "UEdit1";        // u(液位), mm; default 1
+inline constexpr std::string_view kUDimensionsField = "UEdit2";   // the dimensions' u
+inline constexpr std::string_view kULimitField = "UEdit3";        // 限值, % of V; default 0.4
+inline constexpr std::string_view kUTemperatureField = "UEdit4";  // u(油温), °C; default 0.2
+inline constexpr std::string_view kUDensityField = "UEdit5";      // u(密度计), kg/m³; 0.2
+inline constexpr std::string_view kUColumnSwitch = "UCheckBox1";  // U column, quick ± U
+inline constexpr std::string_view kUTitleSwitch = "UCheckBox2";   // 不确定度 in the title block
+inline constexpr std::string_view kUncertaintyButton = "UButton1";  // 不确定度…
+
 }  // namespace quorvel

@@ -70,7 +70,7 @@ struct WorkbookFormats {
 // above, so that a table without them keeps its book as it was.
 struct AddedFormats {
     AddedFormats(TBook& book, const WorkbookFormats& formats, bool titleBlock, bool increments,
-                 bool beyondTank) {
+                 bool beyondTank, bool uncertainty) {
         if (beyondTank) {
             // The number itself, shown with the mark after it.
             beyond.emplace(book.addFormat());
@@ -82,6 +82,13 @@ struct AddedFormats {
             increment.emplace(book.addFormat());
             increment->setNumFormat(book.addCustomNumFormat(kIncrementNumFormat));
             increment->setAlignH(XL_ALIGNH_CENTER);
+        }
+        if (uncertainty) {
+            // The number itself, with the mark after it when U exceeds the limit.
+            aboveLimit.emplace(book.addFormat());
+            aboveLimit->setNumFormat(
+                book.addCustomNumFormat(std::string("0.00\"") + kUncertaintyMark + "\""));
+            aboveLimit->setAlignH(XL_ALIGNH_CENTER);
         }
         if (titleBlock) {
             headingFont.emplace(book.addFont());
@@ -102,6 +109,7 @@ struct AddedFormats {
     }
     std::optional<TFormat> increment;
     std::optional<TFormat> beyond;
+    std::optional<TFormat> aboveLimit;
     std::optional<TFont> headingFont;
     std::optional<TFormat> heading, item, label;
 };
@@ -116,6 +124,8 @@ std::string headingOf(BlockColumn column) {
             return msg::kVolumeHeading;
         case BlockColumn::Weight:
             return msg::kWeightHeading;
+        case BlockColumn::Uncertainty:
+            return msg::kUncertaintyHeading;
         case BlockColumn::Increment:
             return msg::kIncrementHeading;
     }
@@ -145,8 +155,9 @@ constexpr std::size_t kBandRows = 65536;
 // `failure`, to be thrown again once the save is over.
 void writeTable(TSheet& sheet, const WorkbookFormats& formats, const AddedFormats& added,
                 const TableRows& rows, const TableLayout& layout,
-                const std::function<bool(double)>& beyondTank, const WorkbookProgress& progress,
+                const CapacityWorkbookInput& input, const WorkbookProgress& progress,
                 std::exception_ptr& failure) {
+    const std::function<bool(double)>& beyondTank = input.beyondTank;
     for (std::size_t block = 0; block < layout.blocks; ++block) {
         writeBlockHeader(sheet, formats, layout, block);
     }
@@ -200,6 +211,11 @@ void writeTable(TSheet& sheet, const WorkbookFormats& formats, const AddedFormat
                     sink.number(first + 2, r.volume, value);
                     if (layout.weights) {
                         sink.number(first + 3, r.weight, value);
+                    }
+                    if (layout.uncertainty) {
+                        const bool above = input.aboveLimit && input.aboveLimit(r);
+                        sink.number(first + (layout.weights ? 4 : 3), r.uncertainty,
+                                    above ? added.aboveLimit->handle() : formats.value.handle());
                     }
                     if (layout.increments && i + 1 < count) {
                         const RowNumbers& next = band->numbers[b * (run + 1) + j + 1];
@@ -352,8 +368,8 @@ bool writeWorkbook(const CapacityWorkbookInput& input, const std::string& path, 
                    WorkbookSession& told, bool confirmAndOpen) {
     const int titleRows = input.title != nullptr ? titleBlockRows(*input.title) : 1;
     const TableRows& rows = input.rows;
-    const TableLayout layout =
-        tableLayout(rows.size(), input.useDensity, input.rowsPerBlock, input.increments, titleRows);
+    const TableLayout layout = tableLayout(rows.size(), input.useDensity, input.rowsPerBlock,
+                                           input.increments, titleRows, input.uncertainty);
     const WorkbookPrint print = workbookPrint(layout, input.tankNumber);
     if (auto problem = inputProblem(input, layout, print)) {
         ui.messageBox(*problem, msg::kErrorCaption, MessageButtons::Ok, MessageIcon::Error);
@@ -362,7 +378,7 @@ bool writeWorkbook(const CapacityWorkbookInput& input, const std::string& path, 
     TXmlBook book;  // released on every way out
     WorkbookFormats formats(book);
     const AddedFormats added(book, formats, input.title != nullptr, input.increments,
-                             static_cast<bool>(input.beyondTank));
+                             static_cast<bool>(input.beyondTank), input.uncertainty);
 
     const std::string summary = workbookSummary(input);
     const std::string title = workbookTitle(summary, input.note);
@@ -383,7 +399,7 @@ bool writeWorkbook(const CapacityWorkbookInput& input, const std::string& path, 
     }
 
     std::exception_ptr failure;  // of the rows, while the save reads them
-    writeTable(sheet, formats, added, rows, layout, input.beyondTank, told.progress, failure);
+    writeTable(sheet, formats, added, rows, layout, input, told.progress, failure);
     writePageSetup(sheet, print);
     for (const SideTable& side : input.sideTables) {
         writeSideTable(book, formats, side);
@@ -432,9 +448,13 @@ bool saveCapacityTable(const TableHead& table, const TableRows& rows, const std:
                                 table.identity.value(kTankNumberField),
                                 table.increments};
     input.sideTables = uprightTables(config);
-    input.note = beyondTankNote(config, rows);
-    if (!input.note.empty()) {
+    if (!beyondTankNote(config, rows).empty()) {
         input.beyondTank = [&config](double level) { return rowBeyondTank(config, level); };
+    }
+    input.note = tableNotes(table, rows);
+    if (table.uncertaintyLimit) {
+        input.uncertainty = true;
+        input.aboveLimit = [&table](const RowNumbers& r) { return rowAboveLimit(table, r); };
     }
     return SaveFileToExcel3(input, path, ui, how);
 }

@@ -37,6 +37,9 @@ struct CapacityWorkbookInput {
     // Tables beside the main one (an upright tank's millimetre and correction tables), each on
     // a sheet of its own after "罐容表".
     std::vector<SideTable> sideTables = {};
+    // The column "U(k=2) L", its rows above the limit marked (the note says what it means).
+    bool uncertainty = false;
+    std::function<bool(const RowNumbers&)> aboveLimit = {};
 };
 
 // Told now and then how many table rows of all have been laid out, so a window can show

@@ -244,4 +244,15 @@ inline std::string headBasisText(const std::string& density, const std::string& 
     return "密度 " + density + " kg/m³，弹性模量 " + modulus + " GPa（已计入容积）";
 }
 
+// ---- The uncertainty ----
+inline constexpr const char* kUncertaintyHeading = "U(k=2) L";
+inline constexpr std::string_view kUVt = "扩展不确定度 U(Vt)（k=2）";
+inline constexpr std::string_view kUV20 = "扩展不确定度 U(V20)（k=2）";
+inline constexpr std::string_view kUMass = "扩展不确定度 U(m)（k=2）";
+// Below the summary of a table with the U column.
+inline std::string uncertaintyNote(const std::string& mark, const std::string& limitPercent) {
+    return "U(k=2)：容积的扩展不确定度（k=2，按输入的标准不确定度一阶传播）；" + mark +
+           "：U 超过容积的 " + limitPercent + " %";
+}
+
 }  // namespace quorvel::output_messages

@@ -13,9 +13,9 @@
 namespace quorvel {
 namespace {
 
-static_assert(std::is_trivially_copyable_v<RowNumbers> && sizeof(RowNumbers) == 24);
+static_assert(std::is_trivially_copyable_v<RowNumbers> && sizeof(RowNumbers) == 32);
 
-constexpr std::size_t kPendingRows = 4096;  // 96 KiB written at a time
+constexpr std::size_t kPendingRows = 4096;  // 128 KiB written at a time
 constexpr std::size_t kWindowBytes = 64 * 1024;
 constexpr std::string_view kPurpose = "the table's rows";
 
@@ -27,14 +27,20 @@ RowSpool::RowSpool() : lines_(kPurpose) {
 
 void RowSpool::append(const TableRow& row) {
     const LevelAndVolume cells = parseTableRow(row.text);
-    pending_.push_back(
-        {cells.level, cells.volume, row.weight.empty() ? 0.0 : parseRowNumber(row.weight)});
+    pending_.push_back({cells.level, cells.volume,
+                        row.weight.empty() ? 0.0 : parseRowNumber(row.weight),
+                        row.uncertainty.empty() ? 0.0 : parseRowNumber(row.uncertainty)});
     ++size_;
     weights_ = !row.weight.empty();
+    uncertainties_ = !row.uncertainty.empty();
     lines_.append(row.text);
     if (weights_) {
         lines_.append(",");
         lines_.append(row.weight);
+    }
+    if (uncertainties_) {
+        lines_.append(",");
+        lines_.append(row.uncertainty);
     }
     lines_.append("\n");
     if (pending_.size() == kPendingRows) {
@@ -111,12 +117,18 @@ void RowSpool::readLine(std::size_t i) const {
 
 RowTexts RowSpool::texts(std::size_t i) const {
     readLine(i);
-    const std::string_view line = line_;
+    std::string_view line = line_;
+    std::string_view uncertainty;
+    if (uncertainties_) {
+        const auto comma = line.rfind(',');
+        uncertainty = line.substr(comma + 1);
+        line = line.substr(0, comma);
+    }
     if (!weights_) {
-        return splitRowText(line);
+        return splitRowText(line, {}, uncertainty);
     }
     const auto weightComma = line.rfind(',');
-    return splitRowText(line.substr(0, weightComma), line.substr(weightComma + 1));
+    return splitRowText(line.substr(0, weightComma), line.substr(weightComma + 1), uncertainty);
 }
 
 }  // namespace quorvel

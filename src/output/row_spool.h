@@ -1,6 +1,7 @@
 // A capacity table's rows kept on disk while they are computed, for the documents of a table
 // too long to hold (a million rows): each row as the three numbers the sheet shows, 24 bytes,
-// and as its printed texts, one line "level,litres[,kg]" each, in unnamed temporary files of
+// (32 bytes with the expanded uncertainty's place), and as its printed texts, one line
+// "level,litres[,kg][,U]" each, in unnamed temporary files of
 // the temporary folder ($TMPDIR, files/temporary_file.h) that the system removes when they are
 // closed. Memory stays a few hundred kilobytes whatever the length; the workbook reads the
 // numbers back in runs, the PDF and the printed rows the texts in order.
@@ -33,6 +34,7 @@ class RowSpool final : public TableRows {
     void read(std::size_t first, std::size_t count, RowNumbers* out) const override;
     RowTexts texts(std::size_t i) const override;
     std::size_t weightCount() const override { return weights_ ? size_ : 0; }
+    std::size_t uncertaintyCount() const override { return uncertainties_ ? size_ : 0; }
 
   private:
     void flush();
@@ -51,6 +53,7 @@ class RowSpool final : public TableRows {
     mutable std::size_t windowStart_ = 0;
     mutable std::string line_;
     bool weights_ = false;
+    bool uncertainties_ = false;
 };
 
 }  // namespace quorvel

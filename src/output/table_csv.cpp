@@ -15,6 +15,9 @@ void printTexts(const TableRow& row, std::ostream& out) {
     if (!row.weight.empty()) {
         out << ',' << row.weight;
     }
+    if (!row.uncertainty.empty()) {
+        out << ',' << row.uncertainty;
+    }
 }
 
 }  // namespace
@@ -34,6 +37,9 @@ void printRows(const TableRows& rows, std::ostream& out, const TankConfig* confi
         out << texts.level << ',' << texts.volume;
         if (!texts.weight.empty()) {
             out << ',' << texts.weight;
+        }
+        if (!texts.uncertainty.empty()) {
+            out << ',' << texts.uncertainty;
         }
         if (head) {
             // The level as the row prints it: reading the numbers would move a spool's cursor.

@@ -10,8 +10,9 @@
 
 namespace quorvel {
 
-// A row as --csv prints it: level,litres and, with weights, ,kilograms; and ,head_litres when
-// `config` is given and is an upright tank with a basis density (output/upright_tables.h).
+// A row as --csv prints it: level,litres and, with weights, ,kilograms; with U, ,U litres; and
+// ,head_litres when `config` is given and is an upright tank with a basis density
+// (output/upright_tables.h).
 void printRow(const TableRow& row, std::ostream& out, const TankConfig* config = nullptr);
 // Every row of a walked table so.
 void printRows(const TableRows& rows, std::ostream& out, const TankConfig* config = nullptr);

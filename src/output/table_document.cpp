@@ -76,6 +76,25 @@ std::string beyondTankNote(const TankConfig& config, const TableRows& rows) {
     return msg::aboveTankNote(kBeyondMark, formatLevel(config.height()));
 }
 
+bool rowAboveLimit(const TableHead& table, const RowNumbers& row) {
+    return table.uncertaintyLimit &&
+           row.uncertainty > *table.uncertaintyLimit / 100 * std::fabs(row.volume);
+}
+
+std::string uncertaintyNote(const TableHead& table) {
+    return table.uncertaintyLimit
+               ? msg::uncertaintyNote(kUncertaintyMark, formatLevel(*table.uncertaintyLimit))
+               : std::string();
+}
+
+std::string tableNotes(const TableHead& table, const TableRows& rows) {
+    std::string notes = beyondTankNote(table.config, rows);
+    if (std::string u = uncertaintyNote(table); !u.empty()) {
+        notes += (notes.empty() ? "" : "\r\n") + u;
+    }
+    return notes;
+}
+
 std::string tableSummary(const TableHead& table) {
     return table.config.shellKind == ShellKind::Calibrated ? msg::kCalibratedSummary
                                                            : table.config.parameterSummary;
@@ -142,6 +161,9 @@ TableTitle tableTitle(const TableHead& table, const TableRows& rows) {
         title.summary.push_back(msg::tiltFitLine(table.tiltIdentification));
     }
     if (std::string note = beyondTankNote(config, rows); !note.empty()) {
+        title.summary.push_back(std::move(note));
+    }
+    if (std::string note = uncertaintyNote(table); !note.empty()) {
         title.summary.push_back(std::move(note));
     }
     title.signatures = {{msg::kCompiledByLabel, id.value(kCompiledByField)},

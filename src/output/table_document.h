@@ -40,6 +40,15 @@ std::string tableSummary(const TableHead& table);
 bool rowBeyondTank(const TankConfig& config, double level);
 inline constexpr const char* kBeyondMark = "*";
 
+// A row whose expanded uncertainty exceeds the table's limit (TableHead::uncertaintyLimit):
+// its U carries kUncertaintyMark.
+inline constexpr const char* kUncertaintyMark = "▲";
+bool rowAboveLimit(const TableHead& table, const RowNumbers& row);
+// What the U column and its mark mean, below the summary; empty without the column.
+std::string uncertaintyNote(const TableHead& table);
+// The notes of a table below its summary (beyondTankNote, uncertaintyNote), one a line.
+std::string tableNotes(const TableHead& table, const TableRows& rows);
+
 // The note that explains the mark, in the title, when a row of `rows` is marked; else empty.
 // The levels of a table rise, so only its first and last rows need looking at.
 std::string beyondTankNote(const TankConfig& config, const TableRows& rows);

@@ -8,14 +8,15 @@
 namespace quorvel {
 
 TableLayout tableLayout(std::size_t rowCount, bool useDensity, int rowsPerBlock, bool increments,
-                        int titleRows) {
+                        int titleRows, bool uncertainty) {
     TableLayout layout;
     layout.rowCount = rowCount;
     layout.rowsPerBlock = rowsPerBlock;
     layout.weights = useDensity;
     layout.increments = increments;
     layout.titleRows = titleRows;
-    layout.blockWidth = 3 + (useDensity ? 1 : 0) + (increments ? 1 : 0);
+    layout.uncertainty = uncertainty;
+    layout.blockWidth = 3 + (useDensity ? 1 : 0) + (increments ? 1 : 0) + (uncertainty ? 1 : 0);
     const auto n = static_cast<std::size_t>(layout.rowsPerBlock);
     layout.blocks = rowCount <= n ? 1 : (rowCount + n - 1) / n;
     return layout;
@@ -30,6 +31,8 @@ std::vector<BlockColumn> TableLayout::columns() const {
     std::vector<BlockColumn> out{BlockColumn::RowNumber, BlockColumn::Level, BlockColumn::Volume};
     if (weights)
         out.push_back(BlockColumn::Weight);
+    if (uncertainty)
+        out.push_back(BlockColumn::Uncertainty);
     if (increments)
         out.push_back(BlockColumn::Increment);
     return out;

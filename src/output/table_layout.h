@@ -21,7 +21,7 @@ inline constexpr int kTitleLastColumn = 10;
 inline constexpr double kDefaultColumnWidth = 8.43;
 
 // The columns of a block, left to right.
-enum class BlockColumn { RowNumber, Level, Volume, Weight, Increment };
+enum class BlockColumn { RowNumber, Level, Volume, Weight, Uncertainty, Increment };
 
 struct TableLayout {
     std::size_t rowCount = 0;
@@ -30,7 +30,8 @@ struct TableLayout {
     std::size_t blocks = 1;  // at least one, so an empty table still gets its headers
     bool weights = false;
     bool increments = false;
-    int titleRows = 1;  // rows 0 … titleRows − 1 hold the title
+    bool uncertainty = false;  // the column "U(k=2) L", before the increments
+    int titleRows = 1;         // rows 0 … titleRows − 1 hold the title
 
     int headerRow() const { return titleRows + 1; }
     int firstTableRow() const { return titleRows + 2; }
@@ -43,9 +44,9 @@ struct TableLayout {
 // The layout of `rowCount` rows in blocks of `rowsPerBlock` (> 0, TankConfig::rowsPerBlock),
 // under `titleRows` rows of title.
 TableLayout tableLayout(std::size_t rowCount, bool useDensity, int rowsPerBlock,
-                        bool increments = false, int titleRows = 1);
+                        bool increments = false, int titleRows = 1, bool uncertainty = false);
 
-// The width of a column of that kind, in character units: 6, 8, 11, 11, 11.
+// The width of a column of that kind, in character units: 6, 8, 11, 11, 11, 11.
 double columnWidth(BlockColumn column);
 
 // Why the layout does not fit on one sheet (too many columns or rows), as a message for the

@@ -75,17 +75,29 @@ paper::Document tablePaperDocument(const TableHead& table, const TableRows& rows
             return rowBeyondTank(table.config, row.level);
         };
     }
+    const bool uncertainty = table.uncertaintyLimit.has_value();
+    if (uncertainty)
+        flow.columns.push_back({msg::kUncertaintyHeading, paper::Align::Right});
     if (table.increments)
         flow.columns.push_back({msg::kIncrementHeading});
     flow.rowCount = rows.size();
     const bool increments = table.increments;
-    flow.cells = [&rows, weights, increments](std::size_t i, std::vector<std::string>& cells) {
+    flow.cells = [&rows, &table, weights, uncertainty, increments](
+                     std::size_t i, std::vector<std::string>& cells) {
         const RowTexts texts = rows.texts(i);
         cells.push_back(std::to_string(i + 1));
         cells.emplace_back(texts.level);
         cells.emplace_back(texts.volume);
         if (weights)
             cells.emplace_back(texts.weight);
+        if (uncertainty) {
+            std::string u(texts.uncertainty);
+            RowNumbers row;
+            rows.read(i, 1, &row);
+            if (rowAboveLimit(table, row))
+                u += kUncertaintyMark;
+            cells.push_back(std::move(u));
+        }
         if (increments) {
             std::string perMm;
             if (i + 1 < rows.size()) {

@@ -2,24 +2,31 @@
 
 namespace quorvel {
 
-RowTexts splitRowText(std::string_view row, std::string_view weight) {
+RowTexts splitRowText(std::string_view row, std::string_view weight, std::string_view uncertainty) {
     const auto comma = row.find(',');
     if (comma == std::string_view::npos) {
-        return {row, {}, weight};
+        return {row, {}, weight, uncertainty};
     }
-    return {row.substr(0, comma), row.substr(comma + 1), weight};
+    return {row.substr(0, comma), row.substr(comma + 1), weight, uncertainty};
+}
+
+const std::vector<std::string>& HeldRows::noTexts() {
+    static const std::vector<std::string> none;
+    return none;
 }
 
 void HeldRows::read(std::size_t first, std::size_t count, RowNumbers* out) const {
     for (std::size_t k = 0; k < count; ++k) {
         const LevelAndVolume cells = parseTableRow(rows_[first + k]);
         out[k] = {cells.level, cells.volume,
-                  weights_.empty() ? 0.0 : parseRowNumber(weights_[first + k])};
+                  weights_.empty() ? 0.0 : parseRowNumber(weights_[first + k]),
+                  uncertainties_.empty() ? 0.0 : parseRowNumber(uncertainties_[first + k])};
     }
 }
 
 RowTexts HeldRows::texts(std::size_t i) const {
-    return splitRowText(rows_[i], weights_.empty() ? std::string_view() : weights_[i]);
+    return splitRowText(rows_[i], weights_.empty() ? std::string_view() : weights_[i],
+                        uncertainties_.empty() ? std::string_view() : uncertainties_[i]);
 }
 
 CapacityCurve capacityCurve(const TableRows& rows, const TankConfig& config,

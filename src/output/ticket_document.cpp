@@ -49,7 +49,25 @@ void addBookedInputs(const BookedChain& b, std::vector<DocumentLine>& lines) {
 
 }  // namespace
 
+namespace {
+
+std::vector<TicketResult> resultsWithoutU(const OilTicket& ticket);
+
+}  // namespace
+
 std::vector<TicketResult> ticketResults(const OilTicket& ticket) {
+    std::vector<TicketResult> results = resultsWithoutU(ticket);
+    if (!ticket.uVt.empty()) {
+        results.push_back({"U_Vt", number(msg::kUVt, ticket.uVt, msg::kUnitLitre)});
+        results.push_back({"U_V20", number(msg::kUV20, ticket.uV20, msg::kUnitLitre)});
+        results.push_back({"U_mass", number(msg::kUMass, ticket.uMass, msg::kUnitKg)});
+    }
+    return results;
+}
+
+namespace {
+
+std::vector<TicketResult> resultsWithoutU(const OilTicket& ticket) {
     const oil::DepotQuantityText& q = ticket.quantity;
     if (!ticket.booked) {
         return {{"Vt", number(msg::kVt, ticket.vt, msg::kUnitLitre)},
@@ -77,6 +95,8 @@ std::vector<TicketResult> ticketResults(const OilTicket& ticket) {
     }
     return results;
 }
+
+}  // namespace
 
 TicketDocument ticketDocument(const OilTicket& ticket) {
     TicketDocument doc;

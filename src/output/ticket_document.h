@@ -66,12 +66,16 @@ struct OilTicket {
     oil::DepotQuantityText quantity;  // ρ20, VCF20, V20 and the mass
     // With the booked quantity: V20 is Vgs (from Vgo, not Vt) and the mass is formed from Vns.
     std::optional<BookedChain> booked;
+    // The expanded uncertainties (k = 2) of Vt, V20 and the mass, two decimals, when the dialog
+    // 不确定度… asks for U; empty otherwise.
+    std::string uVt, uV20, uMass;
 };
 
 // One result of a ticket in the order the ticket lists them: its line, and its name in
 // quorvel-table --quantity's output ("Vt", "FW" …; empty for a line not printed there).
 // Without the booked quantity: Vt, rho20, VCF20, V20 and mass; with it: Vt, FW, CTSh, Vgo,
-// rho20, VCF20, V20, SW, Vns, mass and, with a safe level, room (and its V20 on the ticket).
+// rho20, VCF20, V20, SW, Vns, mass and, with a safe level, room (and its V20 on the ticket);
+// then, with U, U_Vt, U_V20 and U_mass.
 struct TicketResult {
     std::string_view name;
     DocumentLine line;

@@ -33,12 +33,16 @@ struct TableHead {
     bool increments = false;          // the column of litres per millimetre
     // "变位识别": the figures of the fit whose α and β the tilted tank has; empty otherwise.
     std::string tiltIdentification;
+    // The column "U(k=2) L" of each row's expanded uncertainty, its rows whose U exceeds this
+    // share of their volume (%) marked; none without the column.
+    std::optional<double> uncertaintyLimit;
 };
 
 // A table with its rows held as texts, as the window's lists hold them.
 struct CapacityTable : TableHead {
     std::vector<std::string> tableRows;
-    std::vector<std::string> weightTexts;  // one per row with useDensity, else empty
+    std::vector<std::string> weightTexts;       // one per row with useDensity, else empty
+    std::vector<std::string> uncertaintyTexts;  // one per row with uncertaintyLimit, else empty
 };
 
 // The levels of a table. Level i is from + i × step (no drift from repeated addition); a
@@ -90,6 +94,7 @@ struct TableRow {
     double totalM3 = 0;     // m³
     std::string_view text;  // "level,litres"
     std::string_view weight;
+    std::string_view uncertainty;  // U (k = 2) in litres, two decimals; empty without U
 };
 
 // The walk's rows, in order, one call of `sink` per row, as they are computed: nothing of the
@@ -107,7 +112,7 @@ void forEachRow(const TankConfig& config, std::optional<double> densityKgPerM3, 
             if (densityKgPerM3) {
                 weight = VtoEdit(total, densityKgPerM3);
             }
-            sink(TableRow{level, total, text, weight});
+            sink(TableRow{level, total, text, weight, {}});
         },
         method);
 }

@@ -38,6 +38,9 @@ struct QuickResult {
     double value = 0;                      // litres, or kilograms with a density
     std::optional<double> densityKgPerM3;  // set when the value is a weight
     std::string text;                      // the value as Edit36 shows it
+    // Its expanded uncertainty (k = 2) in the value's unit, two decimals, when the dialog
+    // 不确定度… asks for U; empty otherwise.
+    std::string uncertaintyText;
 };
 
 // The total (m³) at the request's level by `method`. A failure inside the geometry is not

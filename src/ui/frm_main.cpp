@@ -27,6 +27,7 @@
 #include "ui/table_import_button.h"
 #include "ui/tilt_identify_dialog.h"
 #include "ui/ui_messages.h"
+#include "ui/uncertainty_dialog.h"
 
 namespace quorvel::ui {
 namespace {
@@ -63,6 +64,7 @@ TFrmMain::TFrmMain(app::ProgramFiles files, UiServices* services, QWidget* paren
     operations_ = std::make_unique<app::WindowOperations>(*form_, *services_, std::move(files));
     wireEvents();
     wireTableDocumentButtons(*this, *operations_, *services_);
+    wireUncertaintyDialog(*this, *form_, *services_);
     showShellDrawing();
 }
 

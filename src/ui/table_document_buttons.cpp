@@ -10,6 +10,7 @@
 #include "ui/table_identity_dialog.h"
 #include "ui/table_printing.h"
 #include "ui/ui_messages.h"
+#include "ui/uncertainty_dialog.h"
 
 namespace quorvel::ui {
 namespace {
@@ -33,6 +34,7 @@ void onClick(QWidget& window, const char* name, Slot slot) {
 
 QToolButton* makeTableDocumentButton(QWidget& window, double scale) {
     makeTableIdentityDialog(window, scale);
+    makeUncertaintyDialog(window, scale);
     namespace m = ui_messages;
     auto* button = new QToolButton;
     button->setText(QString::fromUtf8(m::kTableDocumentButton));
@@ -44,6 +46,7 @@ QToolButton* makeTableDocumentButton(QWidget& window, double scale) {
     // The menu is a child of the button, so its entries are found from the window.
     auto* menu = new QMenu(button);
     entry(*menu, "TableInfoButton", m::kIdentityButton, m::kIdentityTip);
+    entry(*menu, "UButton1", m::kUButton, m::kUTip);
     entry(*menu, "SaveAsButton", m::kSaveAsButton, m::kSaveAsTip);
     entry(*menu, "PdfButton", m::kPdfButton, m::kPdfTip);
     entry(*menu, "PrintTableButton", m::kPrintTableButton, m::kPrintTableTip);

@@ -110,4 +110,23 @@ inline constexpr const char* kIdentifyRows = "所用数据";
 inline constexpr const char* kIdentifyOutliers = "异常";
 inline constexpr const char* kIdentifyNoOutliers = "无";
 
+// ---- The uncertainty (不确定度…) ----
+inline constexpr const char* kUButton = "不确定度…";
+inline constexpr const char* kUTip = "输入量的标准不确定度，容积表的 U 列与各输入的贡献";
+inline constexpr const char* kUTitle = "不确定度";
+inline constexpr const char* kUNote =
+    "各输入量的标准不确定度（k=1）。按一阶传播（GUM）求容积的扩展不确定度 U（k=2）。"
+    "空着的项取默认值：液位 1 mm，油温 0.2 ℃，密度计 0.2 kg/m³，限值 0.4 %。";
+inline constexpr const char* kULevel = "u(液位)，mm：";
+inline constexpr const char* kUDimensions = "u(尺寸)，如 Edit1=1;Edit2=2：";
+inline constexpr const char* kUTemperature = "u(温度)，℃：";
+inline constexpr const char* kUDensity = "u(密度计读数)，kg/m³：";
+inline constexpr const char* kULimit = "限值，容积的 %：";
+inline constexpr const char* kUColumnSwitch = "容积表加“U(k=2) L”列，快捷计算与计量单给出 U";
+inline constexpr const char* kUTitleSwitch = "表头的“不确定度”填入计算的最大相对 U";
+inline constexpr const char* kUUpdate = "计算贡献";
+inline constexpr const char* kUColumnU = "u";
+inline constexpr const char* kURowExpanded = "U(k=2) L";
+inline constexpr const char* kURowRelative = "U/V";
+
 }  // namespace quorvel::ui_messages

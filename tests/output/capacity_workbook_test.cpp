@@ -280,7 +280,7 @@ TEST(CapacityWorkbook, SpooledRowsGiveTheHeldTablesWorkbook) {
 
     RowSpool spool;
     for (std::size_t i = 0; i < table.rows.size(); ++i) {
-        spool.append(TableRow{0, 0, table.rows[i], table.weights[i]});
+        spool.append(TableRow{0, 0, table.rows[i], table.weights[i], {}});
     }
     CapacityWorkbookInput spooled = table.input(spool);
     spooled.increments = true;

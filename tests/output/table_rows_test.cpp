@@ -36,9 +36,11 @@ CapacityTable walked(MemoryForm& form) {
 // The same rows spooled as the walk hands them over.
 void spool(const CapacityTable& table, RowSpool& rows) {
     for (std::size_t i = 0; i < table.tableRows.size(); ++i) {
-        rows.append(
-            TableRow{0, 0, table.tableRows[i],
-                     table.weightTexts.empty() ? std::string_view() : table.weightTexts[i]});
+        rows.append(TableRow{0,
+                             0,
+                             table.tableRows[i],
+                             table.weightTexts.empty() ? std::string_view() : table.weightTexts[i],
+                             {}});
     }
 }
 
