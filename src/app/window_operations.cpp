@@ -10,6 +10,7 @@
 #include "app/window_rules.h"
 #include "form/fields.h"
 #include "form/method_controls.h"
+#include "form/output_units.h"
 #include "form/request_fields.h"
 #include "output/window_snapshot.h"
 #include "tank/density.h"
@@ -141,7 +142,8 @@ bool WindowOperations::findLevel() {
     if (!answer) {
         return false;
     }
-    form_.setLabel(kLevelAnswerLabel, FormatTwoDecimals(answer->level));
+    form_.setLabel(kLevelAnswerLabel, levelAnswerText(form_, answer->level));
+    form_.setLabel(kLevelAnswerUnit, readOutputUnits(form_).length->name);
     form_.setVisible(kLevelAnswerUnit, true);
     showAnswerCurve(answer->config, answer->densityKgPerM3, {answer->level, *value}, true);
     return true;

@@ -190,4 +190,30 @@ inline constexpr std::string_view kOneDensity =
     "--quantity needs one density: --density-observed RHO --density-temperature T2, or "
     "--density20 RHO20";
 
+// ---- A depot's tanks: tank files, batches, output units ----
+inline constexpr std::string_view kTankFile = "tank file";
+inline constexpr std::string_view kTankNotWithSettings =
+    "--tank loads the whole tank: leave out --settings and --grid";
+inline constexpr std::string_view kBatchNeedsOutDir = "--batch needs --out-dir DIR";
+inline constexpr std::string_view kOutDirNeedsBatch = "--out-dir belongs to --batch";
+inline constexpr std::string_view kBatchAlone =
+    "--batch makes every tank's workbook (and PDF with --pdf): leave out --shell, --tank, "
+    "--settings, --grid, --save-*, --out, --csv, --compare, --curve, --quick, --ullage, "
+    "--volume, --weight and --quantity";
+inline std::string unknownUnit(std::string_view option, std::string_view word,
+                               std::string_view words) {
+    return std::string(option) + " takes " + std::string(words) + ", not \"" + std::string(word) +
+           "\"";
+}
+inline std::string batchProgress(std::size_t done, std::size_t total, std::string_view tank) {
+    return "[" + std::to_string(done) + "/" + std::to_string(total) + "] " + std::string(tank);
+}
+inline std::string batchRefused(std::string_view tank, std::string_view why) {
+    return "  refused: " + std::string(tank) + ": " + std::string(why);
+}
+inline std::string batchSummary(std::size_t made, std::size_t refused) {
+    return std::to_string(made) + " tables made, " + std::to_string(refused) + " refused";
+}
+inline constexpr std::string_view kBatchRefusedHead = "refused:";
+
 }  // namespace quorvel::cli::cli_messages

@@ -212,7 +212,8 @@ const std::array<OptionSpec, 24> kOptions{{
 }};
 
 // Every option: the table's own, then those of a table to issue.
-const std::array<std::span<const OptionSpec>, 2> kOptionTables{{kOptions, documentOptions()}};
+const std::array<std::span<const OptionSpec>, 3> kOptionTables{
+    {kOptions, documentOptions(), depotOptions()}};
 
 const OptionSpec* findOption(std::string_view name) {
     for (std::span<const OptionSpec> options : kOptionTables) {
@@ -260,11 +261,12 @@ TableOptions parseTableOptions(std::span<const std::string_view> args) {
     if (options.csv && options.curvePoints) {
         throw UsageError(std::string(msg::kCsvAndCurve));
     }
-    if (!options.help && !options.page) {
+    if (!options.help && !options.page && !options.tankFile && !options.batch) {
         throw UsageError(std::string(msg::kShellRequired));
     }
     checkCombination(options);
     checkDocumentOptions(options);
+    checkDepotOptions(options);
     return options;
 }
 

@@ -48,6 +48,13 @@ struct TableOptions {
     std::optional<double> weightKg;          // --weight
     std::optional<std::string> ullage;       // --ullage: the quick calculation at Edit48 − ullage
     QuantityOptions quantity;                // --quantity: the gauging ticket of a dip
+    // A depot's tanks: a tank file loaded instead of the settings and grid (--tank), the
+    // tank written after the request (--save-tank), every tank of a register or list made
+    // into its documents (--batch, --out-dir).
+    std::optional<std::string> tankFile;
+    std::optional<std::string> saveTankFile;
+    std::optional<std::string> batch;
+    std::optional<std::string> outDir;
     bool help = false;
 };
 

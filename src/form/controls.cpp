@@ -6,6 +6,7 @@
 #include "form/fields.h"
 #include "form/method_controls.h"
 #include "form/oil_fields.h"
+#include "form/output_units.h"
 #include "form/table_identity.h"
 #include "units/units.h"
 
@@ -115,7 +116,9 @@ const std::vector<ControlInfo>& allControls() {
     static const std::vector<ControlInfo> all = [] {
         std::vector<ControlInfo> controls(kControls.begin(), kControls.end());
         for (std::span<const ControlInfo> added :
-             {tableIdentityControls(), methodControls(), oilQuantityControls()}) {
+             {tableIdentityControls(), methodControls(), oilQuantityControls(),
+              // The output units.
+              outputUnitControls()}) {
             controls.insert(controls.end(), added.begin(), added.end());
         }
         return controls;
@@ -160,6 +163,9 @@ const std::vector<std::string>& listEntries(std::string_view list) {
         return methodEntries();
     if (list == kProductGroupList)
         return productGroupEntries();
+    // The output units.
+    if (const auto& units = outputUnitEntries(list); !units.empty())
+        return units;
     return none;
 }
 

@@ -2,6 +2,8 @@
 // laid out in side-by-side column blocks under a title on the sheet "罐容表", saved and opened.
 #pragma once
 
+#include "units/units.h"
+
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -33,6 +35,7 @@ struct CapacityWorkbookInput {
     // weight carry the mark, and `note`, below the summary of the title, says what it means.
     std::function<bool(double level)> beyondTank = {};
     std::string note = {};
+    units::OutputUnits units = {};  // what the rows are printed in: the headings say it
 };
 
 // Told now and then how many table rows of all have been laid out, so a window can show

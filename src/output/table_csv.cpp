@@ -1,6 +1,7 @@
 #include "output/table_csv.h"
 
 #include "text/number_format.h"
+#include "text/unit_number.h"
 #include "units/units.h"
 
 namespace quorvel {
@@ -44,9 +45,11 @@ void printComparisonRow(const TableRow& row, double exactM3, std::ostream& out) 
     out << '\n';
 }
 
-void printCurve(const CapacityCurve& curve, std::ostream& out) {
+void printCurve(const CapacityCurve& curve, std::ostream& out, const units::OutputUnits& units) {
+    const units::Unit& value = curve.weights ? *units.mass : *units.volume;
     for (const CurvePoint& point : curve.points) {
-        out << formatLevel(point.level) << ',' << FormatTwoDecimals(point.value) << '\n';
+        out << formatLengthIn(point.level, *units.length) << ','
+            << formatAmountIn(point.value, value) << '\n';
     }
 }
 

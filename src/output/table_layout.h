@@ -4,6 +4,8 @@
 // and a header row. Every rule of where a cell goes lives here, for every writer of the sheet.
 #pragma once
 
+#include "units/units.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -30,7 +32,8 @@ struct TableLayout {
     std::size_t blocks = 1;  // at least one, so an empty table still gets its headers
     bool weights = false;
     bool increments = false;
-    int titleRows = 1;  // rows 0 … titleRows − 1 hold the title
+    int titleRows = 1;         // rows 0 … titleRows − 1 hold the title
+    units::OutputUnits units;  // the headings' units
 
     int headerRow() const { return titleRows + 1; }
     int firstTableRow() const { return titleRows + 2; }

@@ -2,6 +2,8 @@
 // Lengths in millimetres, volumes in litres, angles in degrees.
 #pragma once
 
+#include "units/units.h"
+
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -79,6 +81,9 @@ struct TankConfig {
     bool useDensity = false;
     std::string densityText;
     std::string densityUnit;
+    // What the results are shown in ("单位"); the computation is in mm, m³ and kg whatever
+    // they are.
+    units::OutputUnits units;
     CalibrationPoints calibrationPoints;
     std::string parameterSummary;
 

@@ -1,5 +1,7 @@
 #include "tank/tank_reader.h"
 
+#include "form/output_units.h"
+
 #include <algorithm>
 #include <initializer_list>
 #include <string_view>
@@ -329,6 +331,7 @@ Outcome<TankConfig> buildTankConfig(const FieldSource& form) {
     config.useDensity = form.checked(kWeightsSwitch);
     config.densityText = form.text(kDensityField);
     config.densityUnit = form.text(kDensityUnitList);
+    config.units = readOutputUnits(form);
     deriveDishedRatios(config);
     config.parameterSummary = parameterSummary(form, config);
     return config;

@@ -1,0 +1,57 @@
+// What the stored files' readers say about a file they refuse or read in part, in the words
+// the window's boxes and quorvel-table's standard error show.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quorvel::store_messages {
+
+// ---- Tank files ----
+inline std::string tankFileRefused(std::string_view path) {
+    return "罐文件 " + std::string(path) + " 不能读入：";
+}
+inline constexpr std::string_view kNotJson = "不是 JSON 文件";
+inline constexpr std::string_view kNotTankFile =
+    "不是 Quorvel 罐文件（缺少 \"format\": \"quorvel-tank\"）";
+inline std::string newerVersion(long long version, int supported) {
+    return "格式版本 " + std::to_string(version) + " 比本程序能读的版本 " +
+           std::to_string(supported) + " 新";
+}
+inline std::string badVersion() {
+    return "\"version\" 应为正整数";
+}
+inline std::string unknownShell(std::string_view shell) {
+    return "\"shell\" 的值 \"" + std::string(shell) +
+           "\" 不是罐形（horizontal、tilted、spherical、calibrated）";
+}
+inline std::string needsText(std::string_view control) {
+    return "\"" + std::string(control) + "\" 的值应为文字";
+}
+inline std::string needsTrueOrFalse(std::string_view control) {
+    return "\"" + std::string(control) + "\" 的值应为 true 或 false";
+}
+inline std::string holdsLineBreak(std::string_view control) {
+    return "\"" + std::string(control) + "\" 的值含有换行";
+}
+inline std::string noListEntry(std::string_view control, std::string_view text) {
+    return "\"" + std::string(control) + "\" 的值 \"" + std::string(text) + "\" 不是它的选项";
+}
+inline constexpr std::string_view kControlsNotObject = "\"controls\" 应为对象";
+inline constexpr std::string_view kGridNotRows = "\"grid\" 应为行的数组，每行为文字的数组";
+inline constexpr std::string_view kGridRagged = "\"grid\" 的各行列数不同";
+inline std::string gridTooLarge(std::size_t cols, std::size_t rows) {
+    return "\"grid\" 有 " + std::to_string(rows) + " 行 " + std::to_string(cols) +
+           " 列，超出罐容标定表的上限";
+}
+inline std::string unknownControl(std::string_view name) {
+    return "未知控件 \"" + std::string(name) + "\" 已忽略";
+}
+inline std::string unknownKey(std::string_view name) {
+    return "未知项 \"" + std::string(name) + "\" 已忽略";
+}
+inline std::string notUtf8(std::string_view what) {
+    return "\"" + std::string(what) + "\" 不是 UTF-8 文字，罐文件存不下";
+}
+
+}  // namespace quorvel::store_messages
