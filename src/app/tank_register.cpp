@@ -12,6 +12,7 @@
 #include "app/memory_window.h"
 #include "app/method_operations.h"
 #include "app/start_and_close.h"
+#include "app/window_rules.h"
 #include "files/file_error.h"
 #include "form/fields.h"
 #include "form/method_controls.h"
@@ -117,18 +118,19 @@ std::string trimmed(std::string_view text) {
 }  // namespace
 
 int loadTank(WindowForm& form, const std::string& path, std::vector<std::string>& warnings) {
-    TankFileContent content = LoadTankFile(path, form, form.grid());
+    const std::vector<std::string_view> shells = shellWords();
+    TankFileContent content = LoadTankFile(path, form, form.grid(), shells);
     finishStartUp(form);
     warnings.insert(warnings.end(), content.warnings.begin(), content.warnings.end());
     return content.page;
 }
 
 void saveTank(const FieldSource& form, const GridCells& grid, int page, const std::string& path) {
-    SaveTankFile(form, grid, page, path);
+    SaveTankFile(form, grid, page, shellWords(), path);
 }
 
 std::string tankBytes(const FieldSource& form, const GridCells& grid, int page) {
-    return tankFileBytes(form, grid, page);
+    return tankFileBytes(form, grid, page, shellWords());
 }
 
 std::string tankFileName(std::string_view tankNumber) {

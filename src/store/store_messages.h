@@ -2,6 +2,7 @@
 // the window's boxes and quorvel-table's standard error show.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -21,9 +22,12 @@ inline std::string newerVersion(long long version, int supported) {
 inline std::string badVersion() {
     return "\"version\" 应为正整数";
 }
-inline std::string unknownShell(std::string_view shell) {
-    return "\"shell\" 的值 \"" + std::string(shell) +
-           "\" 不是罐形（horizontal、tilted、spherical、calibrated）";
+inline std::string unknownShell(std::string_view shell, std::span<const std::string_view> words) {
+    std::string list;
+    for (std::string_view word : words) {
+        list.append(list.empty() ? "" : "、").append(word);
+    }
+    return "\"shell\" 的值 \"" + std::string(shell) + "\" 不是罐形（" + list + "）";
 }
 inline std::string needsText(std::string_view control) {
     return "\"" + std::string(control) + "\" 的值应为文字";

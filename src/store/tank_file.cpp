@@ -11,7 +11,6 @@
 #include "store/grid_file.h"
 #include "store/ini_file.h"
 #include "store/store_messages.h"
-#include "tank/shell_kinds.h"
 
 namespace quorvel {
 namespace {
@@ -35,15 +34,6 @@ std::string describeFaults(const std::string& path, const std::vector<std::strin
         what.append(&fault == faults.data() ? "" : "；").append(fault);
     }
     return what;
-}
-
-std::string_view shellWordOf(int page) {
-    for (const ShellKindInfo& shell : shellKinds()) {
-        if (shell.page == page) {
-            return shell.word;
-        }
-    }
-    return shellKindInfo(shellOfPage(page)).word;
 }
 
 // A control's value checked against its kind; the fault, or empty.
@@ -110,7 +100,8 @@ bool checkGrid(const Json& grid, std::vector<std::string>& faults) {
 TankFileError::TankFileError(const std::string& path, std::vector<std::string> faults)
     : FileError(describeFaults(path, faults), path), faults_(std::move(faults)) {}
 
-std::string tankFileBytes(const FieldSource& form, const GridCells& grid, int page) {
+std::string tankFileBytes(const FieldSource& form, const GridCells& grid, int page,
+                          ShellWords shells) {
     std::vector<std::string> faults;
     Json controls = Json::object();
     for (const ControlInfo& control : storedControls()) {
@@ -158,7 +149,9 @@ std::string tankFileBytes(const FieldSource& form, const GridCells& grid, int pa
     out.append("  \"")
         .append(kShellKey)
         .append("\": ")
-        .append(dump(shellWordOf(page)))
+        .append(dump(page >= 0 && static_cast<std::size_t>(page) < shells.size()
+                         ? shells[static_cast<std::size_t>(page)]
+                         : shells.front()))
         .append(",\n");
     out.append("  \"").append(kControlsKey).append("\": {");
     bool first = true;
@@ -181,11 +174,11 @@ std::string tankFileBytes(const FieldSource& form, const GridCells& grid, int pa
     return out;
 }
 
-void SaveTankFile(const FieldSource& form, const GridCells& grid, int page,
+void SaveTankFile(const FieldSource& form, const GridCells& grid, int page, ShellWords shells,
                   const std::string& path) {
     std::string bytes;
     try {
-        bytes = tankFileBytes(form, grid, page);
+        bytes = tankFileBytes(form, grid, page, shells);
     } catch (const TankFileError& e) {
         throw TankFileError(path, e.faults());
     }
@@ -193,7 +186,7 @@ void SaveTankFile(const FieldSource& form, const GridCells& grid, int page,
 }
 
 TankFileContent readTankFile(std::string_view bytes, const std::string& path, FieldSource& form,
-                             GridCells& grid) {
+                             GridCells& grid, ShellWords shells) {
     const Json file = Json::parse(bytes.begin(), bytes.end(), nullptr, false);
     if (file.is_discarded()) {
         throw TankFileError(path, {std::string(msg::kNotJson)});
@@ -213,15 +206,11 @@ TankFileContent readTankFile(std::string_view bytes, const std::string& path, Fi
     const auto shell = file.find(kShellKey);
     const std::string word =
         shell != file.end() && shell->is_string() ? shell->get<std::string>() : "";
-    bool known = false;
-    for (const ShellKindInfo& info : shellKinds()) {
-        if (info.word == word) {
-            content.page = info.page;
-            known = true;
-        }
-    }
-    if (!known) {
-        faults.push_back(msg::unknownShell(word));
+    const auto known = std::find(shells.begin(), shells.end(), word);
+    if (known != shells.end()) {
+        content.page = static_cast<int>(known - shells.begin());
+    } else {
+        faults.push_back(msg::unknownShell(word, shells));
     }
     static const Json kNone = Json::object();
     const auto controlsAt = file.find(kControlsKey);
@@ -276,12 +265,13 @@ TankFileContent readTankFile(std::string_view bytes, const std::string& path, Fi
     return content;
 }
 
-TankFileContent LoadTankFile(const std::string& path, FieldSource& form, GridCells& grid) {
+TankFileContent LoadTankFile(const std::string& path, FieldSource& form, GridCells& grid,
+                             ShellWords shells) {
     const std::optional<std::string> bytes = readFileIfExists(path, kMaxTankFileBytes);
     if (!bytes) {
         throw FileError("cannot load " + path + ": the file does not exist", path, ENOENT);
     }
-    return readTankFile(*bytes, path, form, grid);
+    return readTankFile(*bytes, path, form, grid, shells);
 }
 
 }  // namespace quorvel

@@ -18,6 +18,7 @@
 // so a file read and written again is the same bytes.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,12 +52,17 @@ struct TankFileContent {
     std::vector<std::string> warnings;  // names the file holds that are none of ours: ignored
 };
 
+// The shells' words in the order of their pages (quorvel-table --shell's words): the "shell"
+// of a tank file is one of them, and its page is its index.
+using ShellWords = std::span<const std::string_view>;
+
 // The bytes of the tank the form and grid describe, on shell page `page`. Throws FileError
 // naming every control or cell that holds text no tank file can (not UTF-8).
-std::string tankFileBytes(const FieldSource& form, const GridCells& grid, int page);
+std::string tankFileBytes(const FieldSource& form, const GridCells& grid, int page,
+                          ShellWords shells);
 
 // Writes tankFileBytes atomically (files/atomic_file.h) to `path`. Throws FileError.
-void SaveTankFile(const FieldSource& form, const GridCells& grid, int page,
+void SaveTankFile(const FieldSource& form, const GridCells& grid, int page, ShellWords shells,
                   const std::string& path);
 
 // Reads `bytes` (the file `path`, for messages) into the form and grid as the settings and the
@@ -67,10 +73,11 @@ void SaveTankFile(const FieldSource& form, const GridCells& grid, int page,
 // break, or a grid over the grid file's limits or of ragged rows. Names it does not know are
 // warnings of the result.
 TankFileContent readTankFile(std::string_view bytes, const std::string& path, FieldSource& form,
-                             GridCells& grid);
+                             GridCells& grid, ShellWords shells);
 
 // Reads the file at `path` (at most kMaxTankFileBytes, regular files only) as readTankFile.
 // Throws FileError when it cannot be read (ENOENT when it does not exist).
-TankFileContent LoadTankFile(const std::string& path, FieldSource& form, GridCells& grid);
+TankFileContent LoadTankFile(const std::string& path, FieldSource& form, GridCells& grid,
+                             ShellWords shells);
 
 }  // namespace quorvel
