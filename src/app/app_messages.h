@@ -299,4 +299,10 @@ inline std::string batchNameTwice(std::string_view name) {
     return "罐号 " + std::string(name) + " 与本批中前面的罐同名，未覆盖";
 }
 
+inline constexpr std::string_view kRegisterTitle = "罐库";
+inline std::string registerChangedQuestion(std::string_view file) {
+    return "当前的罐（" + std::string(file) +
+           "）打开后已修改，尚未保存到罐库。\n放弃这些修改，打开另一个罐吗？";
+}
+
 }  // namespace quorvel::app_messages

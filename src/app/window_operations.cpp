@@ -29,6 +29,14 @@ void WindowOperations::start() {
     oil_.clear();
 }
 
+void WindowOperations::tankLoaded() {
+    calibration_.forget();
+    showQuantityUnit(form_);
+    clearResult();
+    clearLevelAnswer();
+    oil_.clear();
+}
+
 void WindowOperations::inputChanged(std::string_view control) {
     // Each answer, and the curve of the last one, belongs to the inputs it was computed from.
     if (resultDependsOn(control)) {

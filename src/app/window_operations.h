@@ -72,6 +72,10 @@ class WindowOperations {
         return calibration_.paste(form_, col, row, block);
     }
 
+    // A tank opened from the register (app/register_operations.h): what start() clears after
+    // the stored files are loaded.
+    void tankLoaded();
+
     // CheckBox2MouseUp, RadioButtonMouseUp, PageControl1Change.
     void defaultsClicked();
     void sectionClicked();

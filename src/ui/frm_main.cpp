@@ -23,6 +23,7 @@
 #include "ui/qt_text.h"
 #include "ui/qt_ui_services.h"
 #include "ui/table_document_buttons.h"
+#include "ui/tank_register_dialog.h"
 #include "ui/ui_messages.h"
 
 namespace quorvel::ui {
@@ -143,6 +144,7 @@ void TFrmMain::wireEvents() {
     connect(&named<QPushButton>(*this, kSnapshotButton), &QPushButton::clicked, this,
             [this] { Button3Click(); });
     wireOilQuantityDialog(*this, ops, *services_);
+    wireTankRegister(*this, ops, *form_, *services_, *pages_);
     for (std::string_view name : {kGenerateButton, kHiddenGenerateButton}) {
         connect(&named<QPushButton>(*this, name), &QPushButton::clicked, this,
                 [this] { Button1Click(); });

@@ -37,6 +37,7 @@
 #include "ui/pictures/drawing_pages.h"
 #include "ui/qt_text.h"
 #include "ui/table_document_buttons.h"
+#include "ui/tank_register_dialog.h"
 
 namespace quorvel::ui {
 namespace {
@@ -392,6 +393,7 @@ void TFrmMain::buildLayout() {
     middle->addLayout(b.row({b.choice<MouseUpCheckBox>(kWeightsSwitch, "重量输入密度"),
                              b.edit(kDensityField, FilterKind::DigitsAndPoint), unit}));
     middle->addWidget(b.quickCalculation(makeOilQuantityDialog(*this, scale_)));
+    middle->addLayout(makeDepotRow(scale_));  // 单位, 罐库…
     upperLayout->addLayout(middle, 1);
     upperLayout->addWidget(b.headBox(HeadSide::Right));
 
