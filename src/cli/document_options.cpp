@@ -19,7 +19,8 @@ void setControl(TableOptions& options, std::string_view value) {
 const std::array<OptionSpec, 13> kDocumentOptions{{
     {"--pdf", "FILE.pdf",
      "write the table as a PDF for paper: A4 pages of column blocks with their headings, the\n"
-     "title block and the page numbers, the same numbers as the workbook",
+     "title block and the page numbers, the same numbers as the workbook; with --batch,\n"
+     "without FILE: each tank's PDF beside its workbook",
      [](TableOptions& o, std::string_view v) { o.pdfFile = std::string(v); },
      // Without a value with --batch: each tank's PDF beside its workbook.
      true},
