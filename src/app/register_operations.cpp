@@ -21,6 +21,7 @@ bool RegisterOperations::shown(F&& operation) {
 }
 
 void RegisterOperations::remember(const std::string& file, int page) {
+    ops_.oil().setRegisterTank(file);
     opened_ = file;
     openedBytes_ = tankBytes(form_, form_.grid(), page);
 }
@@ -89,6 +90,7 @@ bool RegisterOperations::remove(const std::string& file) {
         tanks_.remove(file);
         if (opened_ == file) {
             opened_.reset();
+            ops_.oil().setRegisterTank({});
         }
     });
 }

@@ -165,6 +165,7 @@ inline std::string ticketTilt(const std::string& alpha, const std::string& beta,
            (lowEnd.empty() ? "" : "，" + lowEnd);
 }
 inline constexpr std::string_view kTicketTank = "油罐";
+inline constexpr std::string_view kTicketRegisterTank = "罐库文件";  // the register's tank file
 inline std::string calibratedTank(std::size_t points) {
     return "罐容标定，" + std::to_string(points) + " 个标定点";
 }

@@ -38,6 +38,9 @@ struct OilTicket {
     oil::Reading reading = oil::Reading::PrintedTable;
     std::string vt;                   // L, two decimals
     oil::DepotQuantityText quantity;  // ρ20, VCF20, V20 and the mass
+    // The register's tank file the window's tank was opened from or saved to ("罐库"); empty
+    // when none is open, and the ticket then has no line for it.
+    std::string registerTank;
 };
 
 // The ticket as a document: the time, the tank's identity and description, the method, the inputs,
