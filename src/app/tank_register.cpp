@@ -120,7 +120,13 @@ std::string trimmed(std::string_view text) {
 int loadTank(WindowForm& form, const std::string& path, std::vector<std::string>& warnings) {
     const std::vector<std::string_view> shells = shellWords();
     TankFileContent content = LoadTankFile(path, form, form.grid(), shells);
+    // A start puts both head volume lists on "加上…" (their entries did not exist while
+    // Config.ini was read); a tank file keeps a head subtracted as it was saved.
+    const int left = form.itemIndex(kLeftHeadVolumeList);
+    const int right = form.itemIndex(kRightHeadVolumeList);
     finishStartUp(form);
+    form.setItemIndex(kLeftHeadVolumeList, left < 0 ? 0 : left);
+    form.setItemIndex(kRightHeadVolumeList, right < 0 ? 0 : right);
     warnings.insert(warnings.end(), content.warnings.begin(), content.warnings.end());
     return content.page;
 }

@@ -20,7 +20,8 @@ namespace quorvel::app {
 // ---- One tank file ----
 
 // Loads the tank file at `path` into the form and grid as a start loads Config.ini and bd.txt,
-// then the start-up steps (finishStartUp). The shell page the file names is returned for the
+// then the start-up steps (finishStartUp), but for the head volume lists, which keep what the
+// file says (a head subtracted stays subtracted). The shell page the file names is returned for the
 // caller to show; warnings (names the file holds that are none of ours) are appended to
 // `warnings`. Throws FileError (store/tank_file.h: TankFileError for a file that is no tank
 // file or holds a bad value), changing nothing.

@@ -40,6 +40,24 @@ TEST(TankOption, TheExampleAsATankFileByteForByte) {
     EXPECT_EQ(readBytes(second), readBytes(kTank));
 }
 
+// A head subtracted stays subtracted: a start would put the lists back on "加上…".
+TEST(TankOption, ATankReadBackGivesTheSameTable) {
+    TempFolder folder;
+    const std::string tank = folder.file("t.json");
+    const std::vector<std::string> args{
+        "--shell", "horizontal",      "--set", "Edit1=2000", "--set", "Edit2=5000",
+        "--set",   "Edit7=2000",      "--set", "Edit8=50",   "--set", "ComboBox3=减去左封头容积",
+        "--set",   "RadioButton16=1", "--set", "Edit23=25",  "--set", "Edit24=500",
+        "--csv"};
+    std::vector<std::string> saving = args;
+    saving.insert(saving.end(), {"--save-tank", tank});
+    const RunResult made = run(saving);
+    ASSERT_EQ(made.status, 0) << made.err;
+    const RunResult again = run({"--tank", tank, "--csv"});
+    EXPECT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(again.out, made.out);
+}
+
 TEST(TankOption, Refusals) {
     TempFolder folder;
     const std::string bad = folder.file("bad.json");
