@@ -129,6 +129,9 @@ bool WindowOperations::quick() {
     const bool weight = result->densityKgPerM3.has_value();
     form_.setVisible(kKilogramsLabel, weight);
     form_.setVisible(kLitresLabel, !weight);
+    // In the units chosen ("单位"): 公斤 and 升 by default, as designed.
+    form_.setLabel(kKilogramsLabel, result->config.units.mass->name);
+    form_.setLabel(kLitresLabel, result->config.units.volume->name);
     form_.setLabel(kQuickNoteLabel, quickNotes(result->config, result->askedLevel, form_));
     showAnswerCurve(result->config, result->densityKgPerM3, {result->level, result->value}, false);
     return true;
