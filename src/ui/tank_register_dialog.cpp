@@ -26,8 +26,10 @@ namespace {
 
 namespace msg = ui_messages;
 
-QPushButton* button(const char* caption) {
-    return new QPushButton(QString::fromUtf8(caption));
+QPushButton* button(const char* caption, const char* name) {
+    auto* b = new QPushButton(QString::fromUtf8(caption));
+    b->setObjectName(QString::fromUtf8(name));
+    return b;
 }
 
 class TankRegisterDialog : public QDialog {
@@ -58,15 +60,15 @@ class TankRegisterDialog : public QDialog {
         table_->verticalHeader()->hide();
         layout->addWidget(table_, 1);
         auto* buttons = new QHBoxLayout;
-        QPushButton* open = button(msg::kRegisterOpen);
-        QPushButton* save = button(msg::kRegisterSave);
-        QPushButton* saveAs = button(msg::kRegisterSaveAs);
-        QPushButton* duplicate = button(msg::kRegisterDuplicate);
-        QPushButton* remove = button(msg::kRegisterDelete);
-        QPushButton* restore = button(msg::kRegisterRestore);
-        QPushButton* batch = button(msg::kRegisterBatch);
+        QPushButton* open = button(msg::kRegisterOpen, "RegisterOpen");
+        QPushButton* save = button(msg::kRegisterSave, "RegisterSave");
+        QPushButton* saveAs = button(msg::kRegisterSaveAs, "RegisterSaveAs");
+        QPushButton* duplicate = button(msg::kRegisterDuplicate, "RegisterDuplicate");
+        QPushButton* remove = button(msg::kRegisterDelete, "RegisterDelete");
+        QPushButton* restore = button(msg::kRegisterRestore, "RegisterRestore");
+        QPushButton* batch = button(msg::kRegisterBatch, "RegisterBatch");
         pdf_ = new QCheckBox(QString::fromUtf8(msg::kRegisterBatchPdf));
-        QPushButton* close = button(msg::kCloseButton);
+        QPushButton* close = button(msg::kCloseButton, "RegisterClose");
         for (QWidget* w : {static_cast<QWidget*>(open), static_cast<QWidget*>(save),
                            static_cast<QWidget*>(saveAs), static_cast<QWidget*>(duplicate),
                            static_cast<QWidget*>(remove), static_cast<QWidget*>(restore),
