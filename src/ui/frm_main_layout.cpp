@@ -148,7 +148,7 @@ class Builder {
     QWidget* calibrationPage();
     // The table request; `documents` (the table documents' button) ends its last row.
     QGroupBox* tableRequest(QWidget* documents);
-    QGroupBox* quickCalculation(QPushButton* oilQuantity);
+    QGroupBox* quickCalculation(std::initializer_list<QPushButton*> links);
     // Above the curve: the method list, the ullage and the level of a quantity.
     QHBoxLayout* methodBar();
 
@@ -283,7 +283,7 @@ QGroupBox* Builder::tableRequest(QWidget* documents) {
     return box;
 }
 
-QGroupBox* Builder::quickCalculation(QPushButton* oilQuantity) {
+QGroupBox* Builder::quickCalculation(std::initializer_list<QPushButton*> links) {
     auto* box = new QGroupBox(QString::fromUtf8("快捷计算"));
     box->setObjectName(qs(kQuickBox));
     QVBoxLayout* layout = column(box);
@@ -298,11 +298,14 @@ QGroupBox* Builder::quickCalculation(QPushButton* oilQuantity) {
     note->setObjectName(qs(kQuickNoteLabel));
     note->setFixedHeight(note->fontMetrics().height());
     note->setStyleSheet(QStringLiteral("color: #b00000"));
-    // On the note's line, at its height: the window from the dip to standard volume and mass.
-    oilQuantity->setFixedHeight(note->height());
+    // On the note's line, at its height: the window from the dip to standard volume and mass,
+    // the output units and the tank register.
     auto* noteRow = new QHBoxLayout;
     noteRow->addWidget(note, 1);
-    noteRow->addWidget(oilQuantity);
+    for (QPushButton* link : links) {
+        link->setFixedHeight(note->height());
+        noteRow->addWidget(link);
+    }
     layout->addLayout(noteRow);
     return box;
 }
@@ -392,8 +395,9 @@ void TFrmMain::buildLayout() {
     unit->setFixedWidth(b.px(96));
     middle->addLayout(b.row({b.choice<MouseUpCheckBox>(kWeightsSwitch, "重量输入密度"),
                              b.edit(kDensityField, FilterKind::DigitsAndPoint), unit}));
-    middle->addWidget(b.quickCalculation(makeOilQuantityDialog(*this, scale_)));
-    middle->addLayout(makeDepotRow(scale_));  // 单位, 罐库…
+    const DepotLinks depot = makeDepotDialogs(*this, scale_);  // 单位…, 罐库…
+    middle->addWidget(
+        b.quickCalculation({makeOilQuantityDialog(*this, scale_), depot.units, depot.register_}));
     upperLayout->addLayout(middle, 1);
     upperLayout->addWidget(b.headBox(HeadSide::Right));
 

@@ -247,18 +247,46 @@ QComboBox* unitList(std::string_view name, double scale) {
 
 }  // namespace
 
-QHBoxLayout* makeDepotRow(double scale) {
+// A flat button that fits a line of text, like the link to 油量计算.
+static QPushButton* link(const char* caption, const char* name, const char* tip, double scale) {
+    auto* b = new QPushButton(QString::fromUtf8(caption));
+    b->setObjectName(QString::fromUtf8(name));
+    b->setToolTip(QString::fromUtf8(tip));
+    b->setFlat(true);
+    b->setStyleSheet(QStringLiteral("QPushButton { padding: 0px %1px; color: #0040a0; }"
+                                    "QPushButton:hover { text-decoration: underline; }")
+                         .arg(qRound(4 * scale)));
+    b->setFixedWidth(b->fontMetrics().horizontalAdvance(b->text()) + qRound(10 * scale));
+    return b;
+}
+
+DepotLinks makeDepotDialogs(QWidget& window, double scale) {
+    auto* units = new QDialog(&window);
+    units->setObjectName(QStringLiteral("UnitsDialog"));
+    units->setWindowTitle(QString::fromUtf8(msg::kUnitsLabel));
+    auto* layout = new QVBoxLayout(units);
+    auto* note = new QLabel(QString::fromUtf8(msg::kUnitsTip));
+    layout->addWidget(note);
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QString::fromUtf8(msg::kUnitsLabel)));
+    const std::array<const char*, 3> captions{"长度", "容积", "重量"};
+    int i = 0;
     for (std::string_view list : {kLengthUnitList, kVolumeUnitList, kMassUnitList}) {
+        row->addWidget(new QLabel(QString::fromUtf8(captions[static_cast<std::size_t>(i++)])));
         row->addWidget(unitList(list, scale));
     }
-    auto* open = new QPushButton(QString::fromUtf8(msg::kRegisterButton));
-    open->setObjectName(QStringLiteral("RegisterButton"));
-    open->setToolTip(QString::fromUtf8(msg::kRegisterTip));
-    row->addWidget(open);
     row->addStretch(1);
-    return row;
+    layout->addLayout(row);
+    auto* close = new QPushButton(QString::fromUtf8(msg::kCloseButton));
+    QObject::connect(close, &QPushButton::clicked, units, &QDialog::close);
+    layout->addWidget(close, 0, Qt::AlignRight);
+    units->hide();
+    QPushButton* openUnits = link(msg::kUnitsButton, "UnitsButton", msg::kUnitsTip, scale);
+    QObject::connect(openUnits, &QPushButton::clicked, units, [units] {
+        units->show();
+        units->raise();
+        units->activateWindow();
+    });
+    return {openUnits, link(msg::kRegisterButton, "RegisterButton", msg::kRegisterTip, scale)};
 }
 
 void wireTankRegister(QWidget& window, app::WindowOperations& ops, app::WindowForm& form,

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QTabWidget>
 
 #include "app/window_form.h"
@@ -14,8 +15,14 @@
 
 namespace quorvel::ui {
 
-// The row: "单位", the three lists on their defaults, then "罐库…" (RegisterButton).
-QHBoxLayout* makeDepotRow(double scale);
+// The links that open "单位…" (UnitsButton) and "罐库…" (RegisterButton), for the caller to
+// place; the units' dialog (UnitsDialog, holding the three lists on their defaults) is made a
+// hidden child of `window` here, so its lists are the window's controls from the start.
+struct DepotLinks {
+    QPushButton* units;
+    QPushButton* register_;
+};
+DepotLinks makeDepotDialogs(QWidget& window, double scale);
 
 // Opens the register's dialog from the button; the dialog loads tanks into `form` and shows
 // their shell page on `pages`.

@@ -71,6 +71,7 @@ inline constexpr const char* kIncrementsSwitch = "加入增量列（每毫米容
 
 // ---- The output units and the tank register (罐库) ----
 inline constexpr const char* kUnitsLabel = "单位";
+inline constexpr const char* kUnitsButton = "单位…";
 inline constexpr const char* kUnitsTip = "结果的单位：长度、容积、重量（输入仍按毫米、升、公斤）";
 inline constexpr const char* kRegisterButton = "罐库…";
 inline constexpr const char* kRegisterTip =

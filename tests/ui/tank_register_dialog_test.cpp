@@ -16,6 +16,8 @@ TEST_F(WindowTest, UnitsAndTheRegister) {
     type("Edit35", "1000");
     click("Button2");
     EXPECT_EQ(text("Edit36"), "7853.98");  // half of π × 1 m² × 5 m
+    click("UnitsButton");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w<QDialog>("UnitsDialog")));
     w<QComboBox>("UnitComboBox2").setCurrentText("m3");
     EXPECT_EQ(text("Edit36"), "");  // a unit changes the result shown: cleared
     click("Button2");
