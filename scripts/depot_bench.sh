@@ -24,9 +24,12 @@ while [ "$made" -lt "$count" ]; do
     i=$((i + 1))
     number="$(printf 'T-%03d' "$((made + 1))")"
     # shellcheck disable=SC2086
-    if eval "\"$program\" $args --tank-number $number --save-tank \"$work/tanks/$number.json\" --quick 0" \
+    # A case whose table is refused (none of its rows, too many) is no tank of the register.
+    if eval "\"$program\" $args --tank-number $number --save-tank \"$work/tanks/$number.json\" --csv" \
         >/dev/null 2>&1; then
         made=$((made + 1))
+    else
+        rm -f "$work/tanks/$number.json"
     fi
 done
 echo "$count tanks from ${#cases[@]} sweep cases"
@@ -35,7 +38,7 @@ measure() {
     shift
     /usr/bin/time -f "$label: %e s, peak %M kB" "$program" "$@" 2>"$work/err" >/dev/null || true
     tail -n 1 "$work/err"
-    grep -E 'tables made' "$work/err" || true
+    grep -E "tables made|refused:" "$work/err" | cut -c1-220 || true
 }
 mkdir -p "$work/few"
 cp $(ls "$work"/tanks/*.json | head -n $((count / 10))) "$work/few/"

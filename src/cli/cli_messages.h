@@ -200,20 +200,27 @@ inline constexpr std::string_view kBatchAlone =
     "--batch makes every tank's workbook (and PDF with --pdf): leave out --shell, --tank, "
     "--settings, --grid, --save-*, --out, --csv, --compare, --curve, --quick, --ullage, "
     "--volume, --weight and --quantity";
+// Appended, not added: GCC 12 misreads chains of + on strings (-Wrestrict).
 inline std::string unknownUnit(std::string_view option, std::string_view word,
                                std::string_view words) {
-    return std::string(option) + " takes " + std::string(words) + ", not \"" + std::string(word) +
-           "\"";
+    std::string text(option);
+    text.append(" takes ").append(words).append(", not \"").append(word).append("\"");
+    return text;
 }
 inline std::string batchProgress(std::size_t done, std::size_t total, std::string_view tank) {
-    return "[" + std::to_string(done) + "/" + std::to_string(total) + "] " + std::string(tank);
+    std::string text = "[";
+    text.append(std::to_string(done)).append("/").append(std::to_string(total)).append("] ");
+    return text.append(tank);
 }
 inline std::string batchRefused(std::string_view tank, std::string_view why) {
-    return "  refused: " + std::string(tank) + ": " + std::string(why);
+    std::string text = "  refused: ";
+    text.append(tank).append(": ").append(why);
+    return text;
 }
 inline std::string batchSummary(std::size_t made, std::size_t refused) {
-    return std::to_string(made) + " tables made, " + std::to_string(refused) + " refused";
+    std::string text = std::to_string(made);
+    text.append(" tables made, ").append(std::to_string(refused)).append(" refused");
+    return text;
 }
-inline constexpr std::string_view kBatchRefusedHead = "refused:";
 
 }  // namespace quorvel::cli::cli_messages
