@@ -393,4 +393,43 @@ inline std::string greatestUncertainty(const std::string& percent, const std::st
     return "U=" + percent + "%，k=2（最大值，液位 " + level + " 毫米）";
 }
 
+// ---- The tank register (罐库) ----
+inline constexpr std::string_view kRegisterNoTankNumber =
+    "罐号为空：请先在“罐容表信息”中填写罐号，罐库按罐号保存。";
+inline std::string registerNameTaken(std::string_view file) {
+    return "罐库中已有文件 " + std::string(file) +
+           "（罐号相同或只差文件名不能容纳的字符），未覆盖。请换一个罐号。";
+}
+inline std::string registerFolderFailed(std::string_view folder, std::string_view why) {
+    return "不能建立罐库文件夹 " + std::string(folder) + "：" + std::string(why);
+}
+inline std::string registerMoveFailed(std::string_view file, std::string_view why) {
+    return "不能移动 " + std::string(file) + "：" + std::string(why);
+}
+// The shape column: the shell page's caption by its command-line word.
+inline std::string shellCaption(std::string_view word) {
+    if (word == "horizontal")
+        return "水平圆筒";
+    if (word == "tilted")
+        return "倾斜圆筒";
+    if (word == "spherical")
+        return "球罐";
+    if (word == "calibrated")
+        return "罐容标定";
+    return std::string(word);
+}
+
+inline std::string batchSourceMissing(std::string_view path) {
+    return std::string(path) + " 既不是文件夹，也不是罐文件清单";
+}
+inline std::string batchNameTwice(std::string_view name) {
+    return "罐号 " + std::string(name) + " 与本批中前面的罐同名，未覆盖";
+}
+
+inline constexpr std::string_view kRegisterTitle = "罐库";
+inline std::string registerChangedQuestion(std::string_view file) {
+    return "当前的罐（" + std::string(file) +
+           "）打开后已修改，尚未保存到罐库。\n放弃这些修改，打开另一个罐吗？";
+}
+
 }  // namespace quorvel::app_messages

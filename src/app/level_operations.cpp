@@ -1,5 +1,8 @@
 #include "app/level_operations.h"
 
+#include "form/output_units.h"
+#include "text/unit_number.h"
+
 #include "app/app_messages.h"
 #include "app/error_boundary.h"
 #include "form/fields.h"
@@ -160,6 +163,12 @@ std::optional<QuickResult> quickAtUllage(FieldSource& form, UiServices& ui, Meth
     }
     form.setText(kQuickLevelField, level->text);
     return quickAt(form, ui, method, level->value);
+}
+
+std::string levelAnswerText(const FieldSource& form, double level) {
+    const units::Unit& length = *readOutputUnits(form).length;
+    return &length == &units::kLengthUnits[0] ? FormatTwoDecimals(level)
+                                              : formatLengthIn(level, length);
 }
 
 }  // namespace quorvel::app

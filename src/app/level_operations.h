@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "form/field_source.h"
@@ -26,6 +27,10 @@ struct QuantityAsked {
     double value = 0;
     bool weight = false;
 };
+
+// The level found (mm) as Label52 shows it and quorvel-table prints it: with two decimals in
+// millimetres, else in the length unit chosen ("单位", text/unit_number.h).
+std::string levelAnswerText(const FieldSource& form, double level);
 
 // Reads the request as the table does, then the lowest level (mm) at which the tank holds
 // `asked`, by `method`. Beyond the tank's range, or a weight without a density: its message

@@ -335,6 +335,7 @@ bool OilQuantity::calculate() {
     if (!ticket_) {
         return false;
     }
+    ticket_->registerTank = registerTank_;
     form_.setLabel(kOilVtLabel, ticket_->vt);
     form_.setLabel(kOilRho20Label, ticket_->quantity.rho20);
     form_.setLabel(kOilVcf20Label, ticket_->quantity.vcf20);

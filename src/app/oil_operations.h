@@ -72,6 +72,8 @@ class OilQuantity {
     std::optional<paper::Document> ticketPaper() const;
     // The results, the line below them and the ticket are cleared.
     void clear();
+    // The register's tank file the window's tank came from, named on its tickets; empty: none.
+    void setRegisterTank(std::string file) { registerTank_ = std::move(file); }
 
     const std::optional<OilTicket>& ticket() const { return ticket_; }
 
@@ -90,6 +92,7 @@ class OilQuantity {
     UiServices& ui_;
     TicketClock clock_;
     std::optional<OilTicket> ticket_;
+    std::string registerTank_;
 };
 
 }  // namespace quorvel::app

@@ -113,7 +113,7 @@ bool runTableRequest(FieldSource& form, UiServices& ui, const TableRequest& requ
         const std::optional<CapacityCurve> curve = job->curve(*request.curvePoints);
         ok = curve.has_value();
         if (ok) {
-            printCurve(*curve, out);
+            printCurve(*curve, out, job->config().units);
             ok = out.good();
         }
     }

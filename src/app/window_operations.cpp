@@ -10,6 +10,7 @@
 #include "app/window_rules.h"
 #include "form/fields.h"
 #include "form/method_controls.h"
+#include "form/output_units.h"
 #include "form/request_fields.h"
 #include "output/window_snapshot.h"
 #include "tank/density.h"
@@ -21,6 +22,14 @@ namespace quorvel::app {
 
 void WindowOperations::start() {
     unread_ = startUp(form_, files_, ui_);
+    calibration_.forget();
+    showQuantityUnit(form_);
+    clearResult();
+    clearLevelAnswer();
+    oil_.clear();
+}
+
+void WindowOperations::tankLoaded() {
     calibration_.forget();
     showQuantityUnit(form_);
     clearResult();
@@ -120,6 +129,9 @@ bool WindowOperations::quick() {
     const bool weight = result->densityKgPerM3.has_value();
     form_.setVisible(kKilogramsLabel, weight);
     form_.setVisible(kLitresLabel, !weight);
+    // In the units chosen ("单位"): 公斤 and 升 by default, as designed.
+    form_.setLabel(kKilogramsLabel, result->config.units.mass->name);
+    form_.setLabel(kLitresLabel, result->config.units.volume->name);
     form_.setLabel(kQuickNoteLabel, app_messages::withUncertainty(
                                         result->uncertaintyText, weight,
                                         quickNotes(result->config, result->askedLevel, form_)));
@@ -143,7 +155,8 @@ bool WindowOperations::findLevel() {
     if (!answer) {
         return false;
     }
-    form_.setLabel(kLevelAnswerLabel, FormatTwoDecimals(answer->level));
+    form_.setLabel(kLevelAnswerLabel, levelAnswerText(form_, answer->level));
+    form_.setLabel(kLevelAnswerUnit, readOutputUnits(form_).length->name);
     form_.setVisible(kLevelAnswerUnit, true);
     showAnswerCurve(answer->config, answer->densityKgPerM3, {answer->level, *value}, true);
     return true;

@@ -78,6 +78,10 @@ class WindowOperations {
         return app::importTable(form_, ui_, calibration_, path);
     }
 
+    // A tank opened from the register (app/register_operations.h): what start() clears after
+    // the stored files are loaded.
+    void tankLoaded();
+
     // CheckBox2MouseUp, RadioButtonMouseUp, PageControl1Change.
     void defaultsClicked();
     void sectionClicked();

@@ -262,4 +262,37 @@ inline constexpr std::string_view kUprightOptionsAlone =
     "--young-modulus, --roof-mass and --roof-level describe an upright tank: use them with "
     "--shell vertical";
 
+// ---- A depot's tanks: tank files, batches, output units ----
+inline constexpr std::string_view kTankFile = "tank file";
+inline constexpr std::string_view kTankNotWithSettings =
+    "--tank loads the whole tank: leave out --settings and --grid";
+inline constexpr std::string_view kBatchNeedsOutDir = "--batch needs --out-dir DIR";
+inline constexpr std::string_view kOutDirNeedsBatch = "--out-dir belongs to --batch";
+inline constexpr std::string_view kBatchAlone =
+    "--batch makes every tank's workbook (and PDF with --pdf): leave out --shell, --tank, "
+    "--settings, --grid, --save-*, --out, --csv, --compare, --curve, --quick, --ullage, "
+    "--volume, --weight and --quantity";
+// Appended, not added: GCC 12 misreads chains of + on strings (-Wrestrict).
+inline std::string unknownUnit(std::string_view option, std::string_view word,
+                               std::string_view words) {
+    std::string text(option);
+    text.append(" takes ").append(words).append(", not \"").append(word).append("\"");
+    return text;
+}
+inline std::string batchProgress(std::size_t done, std::size_t total, std::string_view tank) {
+    std::string text = "[";
+    text.append(std::to_string(done)).append("/").append(std::to_string(total)).append("] ");
+    return text.append(tank);
+}
+inline std::string batchRefused(std::string_view tank, std::string_view why) {
+    std::string text = "  refused: ";
+    text.append(tank).append(": ").append(why);
+    return text;
+}
+inline std::string batchSummary(std::size_t made, std::size_t refused) {
+    std::string text = std::to_string(made);
+    text.append(" tables made, ").append(std::to_string(refused)).append(" refused");
+    return text;
+}
+
 }  // namespace quorvel::cli::cli_messages

@@ -19,12 +19,11 @@ void setControl(TableOptions& options, std::string_view value) {
 const std::array<OptionSpec, 13> kDocumentOptions{{
     {"--pdf", "FILE.pdf",
      "write the table as a PDF for paper: A4 pages of column blocks with their headings, the\n"
-     "title block and the page numbers, the same numbers as the workbook",
-     [](TableOptions& o, std::string_view v) {
-         if (v.empty())
-             throw UsageError(cli_messages::needsFileName("--pdf"));
-         o.pdfFile = std::string(v);
-     }},
+     "title block and the page numbers, the same numbers as the workbook; with --batch,\n"
+     "without FILE: each tank's PDF beside its workbook",
+     [](TableOptions& o, std::string_view v) { o.pdfFile = std::string(v); },
+     // Without a value with --batch: each tank's PDF beside its workbook.
+     true},
     {"--increments", "",
      "add the increment column (CheckBox3): litres per millimetre from each row to the next",
      [](TableOptions& o, std::string_view) {

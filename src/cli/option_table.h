@@ -29,4 +29,10 @@ std::span<const OptionSpec> uncertaintyOptions();
 // Throws UsageError for document options that make no sense with the rest.
 void checkDocumentOptions(const TableOptions& options);
 
+// The options of a depot's tanks: tank files, batches, output units.
+std::span<const OptionSpec> depotOptions();
+
+// Throws UsageError for depot options that make no sense with the rest.
+void checkDepotOptions(const TableOptions& options);
+
 }  // namespace quorvel::cli

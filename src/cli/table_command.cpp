@@ -7,6 +7,8 @@
 #include "app/method_operations.h"
 #include "app/start_and_close.h"
 #include "app/table_request.h"
+#include "app/tank_batch.h"
+#include "app/tank_register.h"
 #include "cli/cli_messages.h"
 #include "cli/console_ui.h"
 #include "cli/form_edits.h"
@@ -72,7 +74,7 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
         if (!level) {
             return false;
         }
-        out << FormatTwoDecimals(*level) << '\n';
+        out << app::levelAnswerText(window, *level) << '\n';
         return out.good();
     }
     app::TableRequest table;
@@ -83,6 +85,30 @@ bool runRequest(const TableOptions& options, app::MemoryWindow& window, std::ost
     table.compare = options.compare;
     table.curvePoints = options.curvePoints;
     return app::runTableRequest(window, ui, table, out);
+}
+
+// --batch: every tank's documents, a line per tank on standard error, then the refusals.
+int runBatch(const TableOptions& options, std::ostream& err) {
+    app::BatchRequest request;
+    request.tankFiles = app::batchTankFiles(*options.batch);
+    request.outDir = *options.outDir;
+    request.pdf = options.pdfFile.has_value();
+    request.method = options.method;
+    request.edit = [&options](app::MemoryWindow& window) {
+        for (const FormEdit& edit : options.edits) {
+            applyEdit(window.form(), edit);
+        }
+    };
+    const app::BatchResult result = app::makeBatchTables(
+        request, [&err](std::size_t i, std::size_t total, const std::string& file) {
+            err << cli_messages::batchProgress(i + 1, total, file) << '\n';
+            return true;
+        });
+    err << cli_messages::batchSummary(result.made.size(), result.refused.size()) << '\n';
+    for (const app::BatchRefusal& refusal : result.refused) {
+        err << cli_messages::batchRefused(refusal.tankFile, refusal.why) << '\n';
+    }
+    return result.refused.empty() ? kExitOk : kExitStopped;
 }
 
 }  // namespace
@@ -96,12 +122,27 @@ int runTableCommand(std::span<const std::string_view> args, std::ostream& out, s
             out << usageText();
             return kExitOk;
         }
-        window.form().setActivePage(*options.page);
-        requireFile(options.settingsFile, cli_messages::kSettingsFile);
-        requireFile(options.gridFile, cli_messages::kGridFile);
-        // The window's start-up steps.
-        app::loadStoredFiles(window, options.settingsFile, options.gridFile);
-        app::finishStartUp(window);
+        if (options.batch) {
+            return runBatch(options, err);
+        }
+        if (options.tankFile) {
+            requireFile(options.tankFile, cli_messages::kTankFile);
+            std::vector<std::string> warnings;
+            window.form().setActivePage(app::loadTank(window, *options.tankFile, warnings));
+            for (const std::string& warning : warnings) {
+                err << cli_messages::kProgram << *options.tankFile << ": " << warning << '\n';
+            }
+            if (options.page) {
+                window.form().setActivePage(*options.page);
+            }
+        } else {
+            window.form().setActivePage(*options.page);
+            requireFile(options.settingsFile, cli_messages::kSettingsFile);
+            requireFile(options.gridFile, cli_messages::kGridFile);
+            // The window's start-up steps.
+            app::loadStoredFiles(window, options.settingsFile, options.gridFile);
+            app::finishStartUp(window);
+        }
         requireFile(options.importTable, cli_messages::kImportFile);
         if (!importTable(options, window, err)) {
             return kExitStopped;
@@ -124,6 +165,10 @@ int runTableCommand(std::span<const std::string_view> args, std::ostream& out, s
     try {
         app::saveStoredFiles(window.form(), window.form().grid(), options.saveSettingsFile,
                              options.saveGridFile);
+        if (options.saveTankFile) {
+            app::saveTank(window.form(), window.form().grid(), window.form().activePage(),
+                          *options.saveTankFile);
+        }
     } catch (const std::exception& e) {
         err << cli_messages::kProgram << e.what() << '\n';
         ok = false;

@@ -215,10 +215,11 @@ const std::array<OptionSpec, 24> kOptions{{
 }};
 
 // Every option: the table's own, those of a table to issue, of an imported table, of the tilt
-// identification, of the booked quantity, of an upright tank and of the uncertainty.
-const std::array<std::span<const OptionSpec>, 7> kOptionTables{
+// identification, of the booked quantity, of an upright tank, of the uncertainty and of a
+// depot's tanks.
+const std::array<std::span<const OptionSpec>, 8> kOptionTables{
     {kOptions, documentOptions(), importOptions(), identifyOptions(), bookedOptions(),
-     uprightOptions(), uncertaintyOptions()}};
+     uprightOptions(), uncertaintyOptions(), depotOptions()}};
 
 const OptionSpec* findOption(std::string_view name) {
     for (std::span<const OptionSpec> options : kOptionTables) {
@@ -266,12 +267,13 @@ TableOptions parseTableOptions(std::span<const std::string_view> args) {
     if (options.csv && options.curvePoints) {
         throw UsageError(std::string(msg::kCsvAndCurve));
     }
-    if (!options.help && !options.page) {
+    if (!options.help && !options.page && !options.tankFile && !options.batch) {
         throw UsageError(std::string(msg::kShellRequired));
     }
     checkCombination(options);
     checkDocumentOptions(options);
     checkUprightOptions(options);
+    checkDepotOptions(options);
     return options;
 }
 

@@ -55,6 +55,13 @@ struct TableOptions {
     IdentifyOptions identify;                // --identify: how a tilted tank lies
     UprightRows upright;        // --ring, --ring-circumference, --deadwood: the upright tank's rows
     bool uprightGiven = false;  // any option of an upright tank (cli/upright_options.h)
+    // A depot's tanks: a tank file loaded instead of the settings and grid (--tank), the
+    // tank written after the request (--save-tank), every tank of a register or list made
+    // into its documents (--batch, --out-dir).
+    std::optional<std::string> tankFile;
+    std::optional<std::string> saveTankFile;
+    std::optional<std::string> batch;
+    std::optional<std::string> outDir;
     bool help = false;
 };
 

@@ -8,6 +8,7 @@
 #include "form/interpolation_controls.h"
 #include "form/method_controls.h"
 #include "form/oil_fields.h"
+#include "form/output_units.h"
 #include "form/table_identity.h"
 #include "form/tilt_identification.h"
 #include "form/uncertainty_controls.h"
@@ -125,7 +126,9 @@ const std::vector<ControlInfo>& allControls() {
               // 立式圆筒
               uprightControls(),
               // The uncertainty (不确定度…).
-              uncertaintyControls()}) {
+              uncertaintyControls(),
+              // The output units.
+              outputUnitControls()}) {
             controls.insert(controls.end(), added.begin(), added.end());
         }
         return controls;
@@ -174,6 +177,9 @@ const std::vector<std::string>& listEntries(std::string_view list) {
         return interpolationEntries();
     if (list == kShellMaterialList)
         return shellMaterialEntries();
+    // The output units.
+    if (const auto& units = outputUnitEntries(list); !units.empty())
+        return units;
     return none;
 }
 

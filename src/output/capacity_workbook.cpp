@@ -114,20 +114,20 @@ struct AddedFormats {
     std::optional<TFormat> heading, item, label;
 };
 
-std::string headingOf(BlockColumn column) {
+std::string headingOf(BlockColumn column, const units::OutputUnits& units) {
     switch (column) {
         case BlockColumn::RowNumber:
             return msg::kRowNumberHeading;
         case BlockColumn::Level:
-            return msg::kLevelHeading;
+            return msg::levelHeading(units);
         case BlockColumn::Volume:
-            return msg::kVolumeHeading;
+            return msg::volumeHeading(units);
         case BlockColumn::Weight:
-            return msg::kWeightHeading;
+            return msg::weightHeading(units);
         case BlockColumn::Uncertainty:
             return msg::kUncertaintyHeading;
         case BlockColumn::Increment:
-            return msg::kIncrementHeading;
+            return msg::incrementHeading(units);
     }
     return {};
 }
@@ -137,7 +137,7 @@ void writeBlockHeader(TSheet& sheet, const WorkbookFormats& formats, const Table
     const TFormat& header = block % 2 == 0 ? formats.evenHeader : formats.oddHeader;
     int col = static_cast<int>(block) * layout.blockWidth;
     for (BlockColumn column : layout.columns()) {
-        sheet.writeStr(layout.headerRow(), col, headingOf(column), &header);
+        sheet.writeStr(layout.headerRow(), col, headingOf(column, layout.units), &header);
         sheet.setCol(col, col, columnWidth(column));
         ++col;
     }
@@ -368,8 +368,9 @@ bool writeWorkbook(const CapacityWorkbookInput& input, const std::string& path, 
                    WorkbookSession& told, bool confirmAndOpen) {
     const int titleRows = input.title != nullptr ? titleBlockRows(*input.title) : 1;
     const TableRows& rows = input.rows;
-    const TableLayout layout = tableLayout(rows.size(), input.useDensity, input.rowsPerBlock,
-                                           input.increments, titleRows, input.uncertainty);
+    TableLayout layout = tableLayout(rows.size(), input.useDensity, input.rowsPerBlock,
+                                     input.increments, titleRows, input.uncertainty);
+    layout.units = input.units;
     const WorkbookPrint print = workbookPrint(layout, input.tankNumber);
     if (auto problem = inputProblem(input, layout, print)) {
         ui.messageBox(*problem, msg::kErrorCaption, MessageButtons::Ok, MessageIcon::Error);
@@ -448,6 +449,7 @@ bool saveCapacityTable(const TableHead& table, const TableRows& rows, const std:
                                 table.identity.value(kTankNumberField),
                                 table.increments};
     input.sideTables = uprightTables(config);
+    input.units = config.units;
     if (!beyondTankNote(config, rows).empty()) {
         input.beyondTank = [&config](double level) { return rowBeyondTank(config, level); };
     }

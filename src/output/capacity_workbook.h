@@ -2,6 +2,8 @@
 // laid out in side-by-side column blocks under a title on the sheet "罐容表", saved and opened.
 #pragma once
 
+#include "units/units.h"
+
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -40,6 +42,7 @@ struct CapacityWorkbookInput {
     // The column "U(k=2) L", its rows above the limit marked (the note says what it means).
     bool uncertainty = false;
     std::function<bool(const RowNumbers&)> aboveLimit = {};
+    units::OutputUnits units = {};  // what the rows are printed in: the headings say it
 };
 
 // Told now and then how many table rows of all have been laid out, so a window can show

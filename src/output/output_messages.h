@@ -49,9 +49,26 @@ inline constexpr const char* kCheckedByLabel = "核验";
 inline constexpr const char* kSummaryLabel = "计算参数";
 inline constexpr const char* kSignatureBlank = "＿＿＿＿＿＿＿＿";
 inline constexpr const char* kIncrementHeading = "增量L/mm";
+// The headings in the output units ("单位"); the defaults give the headings above.
+inline std::string levelHeading(const units::OutputUnits& u) {
+    return "高度" + std::string(u.length->symbol);
+}
+inline std::string volumeHeading(const units::OutputUnits& u) {
+    return "容积" + std::string(u.volume->symbol);
+}
+inline std::string weightHeading(const units::OutputUnits& u) {
+    return u.mass == &units::kMassUnits[0] ? std::string(kWeightHeading)
+                                           : "重量" + std::string(u.mass->symbol);
+}
+inline std::string incrementHeading(const units::OutputUnits& u) {
+    return "增量" + std::string(u.volume->symbol) + "/" + std::string(u.length->symbol);
+}
 // "（液位 2600 mm）" after the total capacity.
 inline std::string atLevel(const std::string& level) {
     return "（液位 " + level + " mm）";
+}
+inline std::string atLevelIn(const std::string& level, std::string_view unit) {
+    return "（液位 " + level + " " + std::string(unit) + "）";
 }
 inline std::string fittingText(const std::string& litres, const std::string& bottom,
                                const std::string& height) {
@@ -148,6 +165,7 @@ inline std::string ticketTilt(const std::string& alpha, const std::string& beta,
            (lowEnd.empty() ? "" : "，" + lowEnd);
 }
 inline constexpr std::string_view kTicketTank = "油罐";
+inline constexpr std::string_view kTicketRegisterTank = "罐库文件";  // the register's tank file
 inline std::string calibratedTank(std::size_t points) {
     return "罐容标定，" + std::to_string(points) + " 个标定点";
 }

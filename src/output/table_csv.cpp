@@ -3,6 +3,7 @@
 #include "output/upright_tables.h"
 #include "text/number_format.h"
 #include "text/number_text.h"
+#include "text/unit_number.h"
 #include "units/units.h"
 
 namespace quorvel {
@@ -60,9 +61,11 @@ void printComparisonRow(const TableRow& row, double exactM3, std::ostream& out) 
     out << '\n';
 }
 
-void printCurve(const CapacityCurve& curve, std::ostream& out) {
+void printCurve(const CapacityCurve& curve, std::ostream& out, const units::OutputUnits& units) {
+    const units::Unit& value = curve.weights ? *units.mass : *units.volume;
     for (const CurvePoint& point : curve.points) {
-        out << formatLevel(point.level) << ',' << FormatTwoDecimals(point.value) << '\n';
+        out << formatLengthIn(point.level, *units.length) << ','
+            << formatAmountIn(point.value, value) << '\n';
     }
 }
 

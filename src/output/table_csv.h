@@ -21,7 +21,9 @@ void printRows(const TableRows& rows, std::ostream& out, const TankConfig* confi
 // classic, two decimals; the % field is empty where the exact volume is 0).
 void printComparisonRow(const TableRow& row, double exactM3, std::ostream& out);
 
-// The curve's points as the table's texts: the level, a comma, two decimals.
-void printCurve(const CapacityCurve& curve, std::ostream& out);
+// The curve's points (mm, litres or kilograms) as the table's texts in `units`: the level, a
+// comma, the value (text/unit_number.h: two decimals in the default units).
+void printCurve(const CapacityCurve& curve, std::ostream& out,
+                const units::OutputUnits& units = {});
 
 }  // namespace quorvel

@@ -9,6 +9,7 @@
 #include "tank/volume.h"
 #include "text/number_format.h"
 #include "text/row_text.h"
+#include "text/unit_number.h"
 
 namespace quorvel {
 namespace {
@@ -34,8 +35,14 @@ std::string totalCapacity(const TableHead& table) {
     VolumeState state;
     const VolumeModel volume(config, table.method);
     const double total = volume(top, config.levelStep, state);
-    return FormatTwoDecimals(shownQuantity(total, std::nullopt)) + " L" +
-           msg::atLevel(formatLevel(top));
+    const units::OutputUnits& units = config.units;
+    if (units.isDefault()) {
+        return FormatTwoDecimals(shownQuantity(total, std::nullopt)) + " L" +
+               msg::atLevel(formatLevel(top));
+    }
+    return formatAmountIn(shownQuantity(total, std::nullopt), *units.volume) + " " +
+           std::string(units.volume->symbol) +
+           msg::atLevelIn(formatLengthIn(top, *units.length), units.length->symbol);
 }
 
 void addIdentity(TableTitle& title, const TableIdentity& identity, std::string_view control) {
@@ -56,7 +63,8 @@ void addIdentity(TableTitle& title, const TableIdentity& identity, std::string_v
 }  // namespace
 
 bool rowBeyondTank(const TankConfig& config, double level) {
-    return config.extentOf(level) != LevelExtent::Within;
+    return config.extentOf(static_cast<double>(level * config.units.length->inDefault)) !=
+           LevelExtent::Within;
 }
 
 std::string beyondTankNote(const TankConfig& config, const TableRows& rows) {

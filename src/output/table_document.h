@@ -34,9 +34,10 @@ TableTitle tableTitle(const TableHead& table, const TableRows& rows);
 // The summary lines the workbook's title starts with: "罐容标定" for a calibrated tank.
 std::string tableSummary(const TableHead& table);
 
-// Whether the row at `level` (mm) is no measured or computed volume of the tank as described:
-// outside a calibrated tank's points (extrapolated) or above a tank's height (the full tank).
-// Such rows are marked with kBeyondMark after their volume and weight, on every sheet and page.
+// Whether the row at `level` (as the row prints it, in the table's length unit) is no measured or
+// computed volume of the tank as described: outside a calibrated tank's points (extrapolated) or
+// above a tank's height (the full tank). Such rows are marked with kBeyondMark after their volume
+// and weight, on every sheet and page.
 bool rowBeyondTank(const TankConfig& config, double level);
 inline constexpr const char* kBeyondMark = "*";
 

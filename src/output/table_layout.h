@@ -4,6 +4,8 @@
 // and a header row. Every rule of where a cell goes lives here, for every writer of the sheet.
 #pragma once
 
+#include "units/units.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -32,6 +34,7 @@ struct TableLayout {
     bool increments = false;
     bool uncertainty = false;  // the column "U(k=2) L", before the increments
     int titleRows = 1;         // rows 0 … titleRows − 1 hold the title
+    units::OutputUnits units;  // the headings' units
 
     int headerRow() const { return titleRows + 1; }
     int firstTableRow() const { return titleRows + 2; }

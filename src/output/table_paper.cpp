@@ -62,11 +62,13 @@ paper::Document tablePaperDocument(const TableHead& table, const TableRows& rows
     addSideTables(doc, uprightTables(table.config));
 
     paper::TableFlow& flow = doc.table;
-    flow.columns = {{msg::kRowNumberHeading}, {msg::kLevelHeading}, {msg::kVolumeHeading}};
+    const units::OutputUnits& units = table.config.units;
+    flow.columns = {
+        {msg::kRowNumberHeading}, {msg::levelHeading(units)}, {msg::volumeHeading(units)}};
     flow.columns.back().takesMark = true;
     const bool weights = table.config.useDensity;
     if (weights)
-        flow.columns.push_back({msg::kWeightHeading, paper::Align::Right, true});
+        flow.columns.push_back({msg::weightHeading(units), paper::Align::Right, true});
     if (!beyondTankNote(table.config, rows).empty()) {
         flow.mark = std::string(kBeyondMark);  // built, not assigned: GCC 12 -Wrestrict
         flow.marked = [&table, &rows](std::size_t i) {
@@ -79,7 +81,7 @@ paper::Document tablePaperDocument(const TableHead& table, const TableRows& rows
     if (uncertainty)
         flow.columns.push_back({msg::kUncertaintyHeading, paper::Align::Right});
     if (table.increments)
-        flow.columns.push_back({msg::kIncrementHeading});
+        flow.columns.push_back({msg::incrementHeading(units)});
     flow.rowCount = rows.size();
     const bool increments = table.increments;
     flow.cells = [&rows, &table, weights, uncertainty, increments](

@@ -107,6 +107,9 @@ TicketDocument ticketDocument(const OilTicket& ticket) {
     for (const auto& [caption, value] : ticket.identity) {
         lines.push_back(text(caption, value));
     }
+    if (!ticket.registerTank.empty()) {
+        lines.push_back(text(msg::kTicketRegisterTank, ticket.registerTank));
+    }
     std::string_view label = msg::kTicketTank;
     for (std::string_view rest = ticket.tank; !rest.empty(); label = {}) {
         const auto end = rest.find(kLineBreak);

@@ -69,6 +69,9 @@ struct OilTicket {
     // The expanded uncertainties (k = 2) of Vt, V20 and the mass, two decimals, when the dialog
     // 不确定度… asks for U; empty otherwise.
     std::string uVt, uV20, uMass;
+    // The register's tank file the window's tank was opened from or saved to ("罐库"); empty
+    // when none is open, and the ticket then has no line for it.
+    std::string registerTank;
 };
 
 // One result of a ticket in the order the ticket lists them: its line, and its name in

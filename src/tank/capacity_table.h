@@ -108,9 +108,9 @@ void forEachRow(const TankConfig& config, std::optional<double> densityKgPerM3, 
         config,
         [&](double level, double total) {
             text.clear();
-            appendTableRow(text, level, shownQuantity(total, std::nullopt));
+            appendTableRow(text, level, shownQuantity(total, std::nullopt), config.units);
             if (densityKgPerM3) {
-                weight = VtoEdit(total, densityKgPerM3);
+                weight = VtoEdit(total, densityKgPerM3, config.units);
             }
             sink(TableRow{level, total, text, weight, {}});
         },

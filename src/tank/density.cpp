@@ -4,6 +4,7 @@
 #include "tank/tank_messages.h"
 #include "text/number_format.h"
 #include "text/number_text.h"
+#include "text/unit_number.h"
 
 namespace quorvel {
 
@@ -20,8 +21,10 @@ bool densityLikely(double kgPerM3) {
     return kgPerM3 >= kLeastLikelyDensity && kgPerM3 <= kMostLikelyDensity;
 }
 
-std::string VtoEdit(long double totalM3, std::optional<double> densityKgPerM3) {
-    return FormatTwoDecimals(shownQuantity(totalM3, densityKgPerM3));
+std::string VtoEdit(long double totalM3, std::optional<double> densityKgPerM3,
+                    const units::OutputUnits& units) {
+    return formatAmountIn(shownQuantity(totalM3, densityKgPerM3),
+                          densityKgPerM3 ? *units.mass : *units.volume);
 }
 
 }  // namespace quorvel

@@ -32,6 +32,8 @@ inline long double shownQuantity(long double totalM3, std::optional<double> dens
 
 // The text of that quantity, FormatTwoDecimals: the one route by which the table's weights,
 // the quick result and the curve's marked value become text.
-std::string VtoEdit(long double totalM3, std::optional<double> densityKgPerM3);
+// In `units`: kilograms in its mass unit, litres in its volume unit; the defaults as always.
+std::string VtoEdit(long double totalM3, std::optional<double> densityKgPerM3,
+                    const units::OutputUnits& units = {});
 
 }  // namespace quorvel

@@ -1,5 +1,6 @@
 #include "tank/quick_calculation.h"
 
+#include "form/output_units.h"
 #include "form/request_fields.h"
 #include "tank/density.h"
 #include "tank/tank_messages.h"
@@ -35,6 +36,7 @@ Outcome<QuickRequest> readQuickRequest(FieldSource& form, std::string_view level
         return *stop;
     }
     deriveDishedRatios(config);
+    config.units = readOutputUnits(form);
     return request;
 }
 
@@ -52,7 +54,7 @@ QuickResult quickResult(const QuickRequest& request, long double totalM3,
     result.askedLevel = request.askedLevel;
     result.densityKgPerM3 = densityKgPerM3;
     result.value = static_cast<double>(shownQuantity(totalM3, densityKgPerM3));
-    result.text = VtoEdit(totalM3, densityKgPerM3);
+    result.text = VtoEdit(totalM3, densityKgPerM3, request.config.units);
     return result;
 }
 

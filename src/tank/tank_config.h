@@ -2,6 +2,8 @@
 // Lengths in millimetres, volumes in litres, angles in degrees.
 #pragma once
 
+#include "units/units.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -85,6 +87,9 @@ struct TankConfig {
     bool useDensity = false;
     std::string densityText;
     std::string densityUnit;
+    // What the results are shown in ("单位"); the computation is in mm, m³ and kg whatever
+    // they are.
+    units::OutputUnits units;
     CalibrationPoints calibrationPoints;
     UprightTank upright;  // the upright tank's courses, bottom, deadwood, head and roof
     std::string parameterSummary;

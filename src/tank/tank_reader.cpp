@@ -1,5 +1,7 @@
 #include "tank/tank_reader.h"
 
+#include "form/output_units.h"
+
 #include <algorithm>
 #include <functional>
 #include <initializer_list>
@@ -353,6 +355,7 @@ Outcome<TankConfig> buildTankConfig(const FieldSource& form) {
     config.useDensity = form.checked(kWeightsSwitch);
     config.densityText = form.text(kDensityField);
     config.densityUnit = form.text(kDensityUnitList);
+    config.units = readOutputUnits(form);
     deriveDishedRatios(config);
     config.parameterSummary = parameterSummary(form, config);
     return config;

@@ -2,13 +2,15 @@
 
 #include "text/number_format.h"
 #include "text/number_text.h"
+#include "text/unit_number.h"
 
 namespace quorvel {
 
-void appendTableRow(std::string& out, double level, long double litres) {
-    appendLevel(out, level);
+void appendTableRow(std::string& out, double level, long double litres,
+                    const units::OutputUnits& units) {
+    appendLengthIn(out, level, *units.length);
     out += ',';
-    appendTwoDecimals(out, litres);
+    appendAmountIn(out, litres, *units.volume);
 }
 
 double parseRowNumber(std::string_view text) {

@@ -6,10 +6,14 @@
 #include <string>
 #include <string_view>
 
+#include "units/units.h"
+
 namespace quorvel {
 
-// Appends the row of `level` (mm) and `litres` to `out`.
-void appendTableRow(std::string& out, double level, long double litres);
+// Appends the row of `level` (mm) and `litres` to `out`, in `units` (text/unit_number.h: the
+// defaults as always).
+void appendTableRow(std::string& out, double level, long double litres,
+                    const units::OutputUnits& units = {});
 
 // A number of a row as the table writes it: general form, "." as the point, an exponent
 // allowed, whatever the locale. Throws ConversionError for anything else (the empty text,

@@ -25,6 +25,7 @@
 #include "ui/qt_ui_services.h"
 #include "ui/table_document_buttons.h"
 #include "ui/table_import_button.h"
+#include "ui/tank_register_dialog.h"
 #include "ui/tilt_identify_dialog.h"
 #include "ui/ui_messages.h"
 #include "ui/uncertainty_dialog.h"
@@ -155,6 +156,7 @@ void TFrmMain::wireEvents() {
     wireOilQuantityDialog(*this, ops, *services_);
     wireTableImportButton(*this, ops);
     wireTiltIdentifyDialog(*this, *form_, *services_);
+    wireTankRegister(*this, ops, *form_, *services_, *pages_);
     for (std::string_view name : {kGenerateButton, kHiddenGenerateButton}) {
         connect(&named<QPushButton>(*this, name), &QPushButton::clicked, this,
                 [this] { Button1Click(); });

@@ -38,6 +38,7 @@
 #include "ui/pictures/drawing_pages.h"
 #include "ui/qt_text.h"
 #include "ui/table_document_buttons.h"
+#include "ui/tank_register_dialog.h"
 #include "ui/tilt_identify_dialog.h"
 #include "ui/ui_messages.h"
 #include "ui/upright_page.h"
@@ -157,7 +158,7 @@ class Builder {
     QHBoxLayout* calibrationImportRow();
     // The table request; `documents` (the table documents' button) ends its last row.
     QGroupBox* tableRequest(QWidget* documents);
-    QGroupBox* quickCalculation(QPushButton* oilQuantity);
+    QGroupBox* quickCalculation(std::initializer_list<QPushButton*> links);
     // Above the curve: the method list, the ullage and the level of a quantity.
     QHBoxLayout* methodBar();
 
@@ -306,7 +307,7 @@ QGroupBox* Builder::tableRequest(QWidget* documents) {
     return box;
 }
 
-QGroupBox* Builder::quickCalculation(QPushButton* oilQuantity) {
+QGroupBox* Builder::quickCalculation(std::initializer_list<QPushButton*> links) {
     auto* box = new QGroupBox(QString::fromUtf8("快捷计算"));
     box->setObjectName(qs(kQuickBox));
     QVBoxLayout* layout = column(box);
@@ -321,11 +322,14 @@ QGroupBox* Builder::quickCalculation(QPushButton* oilQuantity) {
     note->setObjectName(qs(kQuickNoteLabel));
     note->setFixedHeight(note->fontMetrics().height());
     note->setStyleSheet(QStringLiteral("color: #b00000"));
-    // On the note's line, at its height: the window from the dip to standard volume and mass.
-    oilQuantity->setFixedHeight(note->height());
+    // On the note's line, at its height: the window from the dip to standard volume and mass,
+    // the output units and the tank register.
     auto* noteRow = new QHBoxLayout;
     noteRow->addWidget(note, 1);
-    noteRow->addWidget(oilQuantity);
+    for (QPushButton* link : links) {
+        link->setFixedHeight(note->height());
+        noteRow->addWidget(link);
+    }
     layout->addLayout(noteRow);
     return box;
 }
@@ -421,7 +425,9 @@ void TFrmMain::buildLayout() {
     unit->setFixedWidth(b.px(96));
     middle->addLayout(b.row({b.choice<MouseUpCheckBox>(kWeightsSwitch, "重量输入密度"),
                              b.edit(kDensityField, FilterKind::DigitsAndPoint), unit}));
-    middle->addWidget(b.quickCalculation(makeOilQuantityDialog(*this, scale_)));
+    const DepotLinks depot = makeDepotDialogs(*this, scale_);  // 单位…, 罐库…
+    middle->addWidget(
+        b.quickCalculation({makeOilQuantityDialog(*this, scale_), depot.units, depot.register_}));
     upperLayout->addLayout(middle, 1);
     upperLayout->addWidget(b.headBox(HeadSide::Right));
 

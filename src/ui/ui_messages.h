@@ -3,6 +3,10 @@
 // buttons and dialog of a table to issue.
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <string>
+
 namespace quorvel::ui_messages {
 
 // "%1" rows written of "%2".
@@ -128,5 +132,35 @@ inline constexpr const char* kUUpdate = "计算贡献";
 inline constexpr const char* kUColumnU = "u";
 inline constexpr const char* kURowExpanded = "U(k=2) L";
 inline constexpr const char* kURowRelative = "U/V";
+
+// ---- The output units and the tank register (罐库) ----
+inline constexpr const char* kUnitsLabel = "单位";
+inline constexpr const char* kUnitsButton = "单位…";
+inline constexpr const char* kUnitsTip = "结果的单位：长度、容积、重量（输入仍按毫米、升、公斤）";
+inline constexpr const char* kRegisterButton = "罐库…";
+inline constexpr const char* kRegisterTip =
+    "本油库的全部罐：打开、保存、复制、删除，批量生成容积表";
+inline constexpr const char* kRegisterSearch = "搜索罐号、单位、形状";
+inline constexpr std::array<const char*, 6> kRegisterColumns{"罐号",   "所属单位", "形状",
+                                                             "总容量", "方法",     "最后修改"};
+inline constexpr const char* kRegisterOpen = "打开";
+inline constexpr const char* kRegisterSave = "保存当前罐";
+inline constexpr const char* kRegisterSaveAs = "另存为…";
+inline constexpr const char* kRegisterDuplicate = "复制…";
+inline constexpr const char* kRegisterDelete = "删除";
+inline constexpr const char* kRegisterRestore = "恢复…";
+inline constexpr const char* kRegisterBatch = "生成容积表…";
+inline constexpr const char* kRegisterBatchPdf = "同时生成 PDF";
+inline constexpr const char* kRegisterNewNumber = "新罐号：";
+inline constexpr const char* kRegisterNothingDeleted = "没有已删除的罐。";
+inline constexpr const char* kRegisterPickDeleted = "恢复哪个已删除的罐？";
+inline constexpr const char* kRegisterOutFolder = "容积表存到哪个文件夹";
+inline constexpr const char* kRegisterBatchRunning = "正在生成 %1 / %2：%3";
+inline constexpr const char* kRegisterBatchCancel = "取消";
+inline std::string registerBatchDone(std::size_t made, std::size_t refused, bool cancelled) {
+    return "已生成 " + std::to_string(made) + " 个容积表" +
+           (refused == 0 ? std::string() : "，" + std::to_string(refused) + " 个未生成") +
+           (cancelled ? "（已取消其余）" : "") + "。";
+}
 
 }  // namespace quorvel::ui_messages

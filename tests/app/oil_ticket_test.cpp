@@ -297,6 +297,19 @@ TEST_F(OilWindow, AnUllageGivesTheTicketOfTheLevelItNames) {
             dipLines.push_back(line.label + " " + line.value);
     }
     EXPECT_EQ(dipLines, (std::vector<std::string>{"参照高度 2600.5", "空高 1366.5", "液位 1234"}));
+    // A tank opened from the register is named on its ticket, after the identity; else not.
+    auto registerLines = [this] {
+        std::vector<std::string> lines;
+        for (const auto& line : ticketDocument(*oil_.ticket()).lines) {
+            if (line.label == "罐库文件")
+                lines.push_back(line.value);
+        }
+        return lines;
+    };
+    EXPECT_TRUE(registerLines().empty());
+    oil_.setRegisterTank("T-101.json");
+    ASSERT_TRUE(oil_.calculate());
+    EXPECT_EQ(registerLines(), std::vector<std::string>{"T-101.json"});
     oil_.levelTyped();
     EXPECT_EQ(window_.text(kOilUllageField), "");
     // An ullage below the reference point is refused with the main window's message.

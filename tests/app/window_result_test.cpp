@@ -349,5 +349,31 @@ TEST(Documents, SayWhereTheyWentAndAskWhenTheTableChangedSinceItWasMade) {
     }
 }
 
+// The window's answers in the units chosen ("单位"), their unit labels with them: the quick
+// result in tonnes or US barrels, the level of a volume in inches.
+TEST(QuickResult, AnswersInTheUnitsChosen) {
+    Example e(0);
+    e.type("Edit35", "1500");
+    ASSERT_TRUE(e.ops.quick());
+    EXPECT_EQ(e.w.text("Edit36"), "23908.03");
+    EXPECT_EQ(e.w.label("Label46"), "公斤");
+    e.type("UnitComboBox3", "t");
+    ASSERT_TRUE(e.ops.quick());
+    EXPECT_EQ(e.w.text("Edit36"), "23.908");
+    EXPECT_EQ(e.w.label("Label46"), "吨");
+    e.w.setChecked("CheckBox1", false);
+    e.ops.weightSwitchClicked();
+    e.type("UnitComboBox2", "bbl");
+    ASSERT_TRUE(e.ops.quick());
+    EXPECT_EQ(e.w.text("Edit36"), "179.020");  // 28461.94 L / 158.987294928
+    EXPECT_EQ(e.w.label("Label47"), "美制桶");
+    EXPECT_TRUE(e.w.visible("Label47"));
+    e.type("UnitComboBox1", "in");
+    e.type("Edit60", "28461.94");
+    ASSERT_TRUE(e.ops.findLevel());
+    EXPECT_EQ(e.w.label("Label52"), "59.06");  // 1500 mm
+    EXPECT_EQ(e.w.label("Label54"), "英寸");
+}
+
 }  // namespace
 }  // namespace quorvel::app
