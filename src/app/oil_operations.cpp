@@ -21,6 +21,7 @@
 #include "tank/quick_calculation.h"
 #include "tank/tank_reader.h"
 #include "text/blank.h"
+#include "text/decimal_text.h"
 #include "text/number_format.h"
 #include "text/number_text.h"
 #include "text/printed_number.h"
@@ -96,6 +97,31 @@ Outcome<OilInputs> readOilInputs(const FieldSource& form) {
     in.gramsPerCm3 = form.itemIndex(kOilDensityUnitList) == 1;
     in.reading = form.checked(kFormulaChoice) ? oil::Reading::Exact : oil::Reading::PrintedTable;
     return in;
+}
+
+// The tables' ρ20, VCF20, V20 and mass of `volume` litres at the oil's inputs (`t` °C and the
+// density typed, kg/m³).
+oil::DepotQuantity depotQuantityOf(const OilInputs& in, double volume, double t, double density) {
+    return in.observed
+               ? oil::depotQuantityFromObserved(in.group, volume, t, density,
+                                                textToNumber(in.testTemperature), in.reading)
+               : oil::depotQuantity(in.group, volume, t, density, in.reading);
+}
+
+// The density the head correction of an upright tank with a basis is scaled to, kg/m³ to
+// 0.1, as its text: the oil's density at its own temperature, ρt = ρ20 × VCF20(t) from the
+// ticket's printed ρ20 and VCF20 (the mass is the same at t and at 20 °C), since it is the
+// oil in the tank at the dip that presses on the shell, not the oil at 20 °C nor the
+// hydrometer's sample at its test temperature. Empty for any other tank.
+std::string headScalingDensity(const TankConfig& config, const OilInputs& in, double t,
+                               double density) {
+    if (config.shellKind != ShellKind::Upright || !config.upright.headDensity) {
+        return {};
+    }
+    // The factors do not depend on the volume.
+    const oil::DepotQuantity tables = depotQuantityOf(in, 0, t, density);
+    return formatFixed(static_cast<double>(static_cast<long double>(tables.rho20) * tables.vcf20),
+                       1);
 }
 
 // The tank as the ticket describes it: the summary's lines without its heading, or the count
@@ -204,7 +230,7 @@ std::optional<OilTicket> oilTicket(FieldSource& form, UiServices& ui, Method met
             ticket.ullage = form.text(kOilUllageField);
             ticket.referenceHeight = form.text(kReferenceHeightField);
         }
-        const std::optional<QuickRequest> request = shownOutcome(
+        std::optional<QuickRequest> request = shownOutcome(
             ui, readQuickRequest(form, kOilLevelField,
                                  fromTop ? std::optional(fromTop->value) : std::nullopt));
         if (!request) {
@@ -219,6 +245,16 @@ std::optional<OilTicket> oilTicket(FieldSource& form, UiServices& ui, Method met
         if (auto refusal = dipRefusal(request->config, dip)) {
             ui.showMessage(*refusal);
             return std::nullopt;
+        }
+        const double t = textToNumber(in->temperature);
+        const double density =
+            textToNumber(in->gramsPerCm3 ? kilogramsPerCubicMetre(in->density) : in->density);
+        // An upright tank's head correction at the oil's density: Vt, FW and the room all
+        // read the tank through this request.
+        ticket.headDensity = headScalingDensity(request->config, *in, t, density);
+        if (!ticket.headDensity.empty()) {
+            request->config.upright.liquidDensity = textToNumber(ticket.headDensity);
+            ticket.headBasis = formatLevel(*request->config.upright.headDensity);
         }
         // Vt as the quick calculation shows it; the ticket's products start from that number.
         const PrintedNumber printedVt =
@@ -238,15 +274,7 @@ std::optional<OilTicket> oilTicket(FieldSource& form, UiServices& ui, Method met
                 return std::nullopt;
             }
         }
-        const double t = textToNumber(in->temperature);
-        const double density =
-            textToNumber(in->gramsPerCm3 ? kilogramsPerCubicMetre(in->density) : in->density);
-        const double observed = booked ? booked->vgo : vt;
-        oil::DepotQuantity quantity =
-            in->observed
-                ? oil::depotQuantityFromObserved(in->group, observed, t, density,
-                                                 textToNumber(in->testTemperature), in->reading)
-                : oil::depotQuantity(in->group, observed, t, density, in->reading);
+        oil::DepotQuantity quantity = depotQuantityOf(*in, booked ? booked->vgo : vt, t, density);
         if (booked) {
             finishBookedQuantity(*booked, *request, method, vt, quantity);
             ticket.booked = std::move(booked->chain);

@@ -201,6 +201,10 @@ inline constexpr std::string_view kUnitKg = units::kKilogram.symbol;
 inline constexpr std::string_view kTicketBasis =
     "依据 GB/T 1885-1998 石油计量表（表 59、表 60）：V20 = Vt × VCF20，"
     "m = V20 × (ρ20 − 1.1 kg/m³)";
+// An upright tank's ticket: its head correction at the oil's density, not the table's basis.
+inline std::string headScaling(const std::string& density, const std::string& basis) {
+    return "静压修正按油品密度 " + density + " kg/m³ / 基准密度 " + basis + " kg/m³ 换算";
+}
 inline constexpr std::string_view kTicketGauger = "计量员";
 inline constexpr std::string_view kTicketChecker = "复核";
 inline constexpr std::string_view kTicketFooter = "本计量单由 Quorvel 生成。";

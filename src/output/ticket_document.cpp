@@ -150,6 +150,9 @@ TicketDocument ticketDocument(const OilTicket& ticket) {
     for (TicketResult& result : ticketResults(ticket)) {
         lines.push_back(std::move(result.line));
     }
+    if (!ticket.headDensity.empty()) {
+        lines.push_back(text(msg::headScaling(ticket.headDensity, ticket.headBasis)));
+    }
     lines.push_back(text(ticket.booked ? msg::kBookedBasis : msg::kTicketBasis));
     if (ticket.booked) {
         lines.push_back(text(msg::kBookedBasisCont));

@@ -62,6 +62,10 @@ struct OilTicket {
     std::string densityUnit;      // "kg/m³" or "g/cm³"
     std::string testTemperature;  // °C, with ρ′
     oil::Reading reading = oil::Reading::PrintedTable;
+    // An upright tank with a head-correction basis: the oil's density at its temperature the
+    // correction is scaled to and the basis (kg/m³, as printed); empty otherwise.
+    std::string headDensity;
+    std::string headBasis;
     std::string vt;                   // L, two decimals
     oil::DepotQuantityText quantity;  // ρ20, VCF20, V20 and the mass
     // With the booked quantity: V20 is Vgs (from Vgo, not Vt) and the mass is formed from Vns.

@@ -92,7 +92,8 @@ double uprightVolume(const UprightTank& tank, double level) {
     ld litres =
         static_cast<ld>(tank.bottomVolume) + courseVolume(tank, level) - deadwoodBelow(tank, level);
     if (tank.headDensity && *tank.headDensity > 0) {
-        litres += headExpansion(tank, level, *tank.headDensity);
+        const ld basis = headExpansion(tank, level, *tank.headDensity);
+        litres += tank.liquidDensity ? basis * *tank.liquidDensity / *tank.headDensity : basis;
         if (tank.roofMass > 0 && level >= tank.roofLevel) {
             litres -= units::litres(static_cast<ld>(tank.roofMass) / *tank.headDensity);
         }

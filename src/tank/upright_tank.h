@@ -44,7 +44,12 @@ struct UprightTank {
     std::vector<DeadwoodBand> deadwood;
     // The density the liquid-head correction (and the roof's displacement) is computed at;
     // none: no correction.
-    std::optional<double> headDensity;              // kg/m³
+    std::optional<double> headDensity;  // kg/m³
+    // The density of the liquid actually in the tank when a gauging ticket is formed (the
+    // oil's density at its temperature), kg/m³; none: the table's volumes at the basis. Only
+    // the head correction follows it (uprightVolume); the roof stays at the basis, as the
+    // table issued for the tank carries it.
+    std::optional<double> liquidDensity;
     double youngModulus = kDefaultYoungModulusGPa;  // GPa
     double roofMass = 0;                            // kg; 0: no floating roof
     double roofLevel = 0;                           // mm, the level from which it floats
@@ -78,7 +83,12 @@ double deadwoodBelow(const UprightTank& tank, double level);
 double headExpansion(const UprightTank& tank, double level, double density);
 
 // The whole tank at `level`, litres: bottom volume + courses − deadwood + head expansion at
-// headDensity − roof mass / headDensity from roofLevel up (none without a basis).
+// headDensity − roof mass / headDensity from roofLevel up (none without a basis). With a
+// liquidDensity ρ the head expansion is the basis one scaled by ρ/ρb:
+//   V(h) = V_table(h) − ΔV_basis(h) + ΔV_basis(h)·ρ/ρb,
+// exact because the hoop strain under the hydrostatic head, and so ΔV, is linear in ρ (thin
+// shell, headExpansion; API MPMS ch. 2.2A corrects the strapped table for the liquid's head
+// at the density actually held).
 double uprightVolume(const UprightTank& tank, double level);
 
 }  // namespace quorvel

@@ -5,6 +5,7 @@
 #include "app/oil_operations.h"
 
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -25,6 +26,7 @@
 #include "support/recording_ui.h"
 #include "support/temp_folder.h"
 #include "support/xlsx_reader.h"
+#include "text/decimal_text.h"
 
 namespace quorvel::app {
 namespace {
@@ -206,6 +208,69 @@ TEST(OilTicket, ATiltedTanksTicketNamesItsTilt) {
             tilt.push_back(line.value);
     }
     EXPECT_EQ(tilt, std::vector<std::string>{"α 1.5°，β 0°，F 3000 mm，低端在右封头"});
+}
+
+// An upright tank of one course (D 20 m, 15 m, 12 mm plate, E 206 GPa) with a head basis of
+// 850 kg/m³: the ticket's Vt and FW hold the shell widened under the oil's own head, the closed
+// form π·R²·h + π·R³·ρ·g·h²/(E·t) at ρ = ρ20 × VCF20 as printed (the oil at its temperature),
+// not at the basis; the ticket names the scaling. Without a basis there is nothing to scale.
+TEST(OilTicket, AnUprightTanksHeadCorrectionFollowsTheOilsDensity) {
+    struct Case {
+        const char* basis;
+        const char* rho20;
+        const char* t;
+        const char* dip;
+        const char* water;
+        const char* line;  // the scaling line, empty for none
+    };
+    const Case cases[] = {
+        {"850", "750.0", "20", "10000", "500",
+         "静压修正按油品密度 750.0 kg/m³ / 基准密度 850 kg/m³ 换算"},
+        {"850", "900.0", "35", "15000", "",
+         "静压修正按油品密度 889.6 kg/m³ / 基准密度 850 kg/m³ 换算"},
+        {"", "900.0", "20", "15000", "", ""},
+    };
+    const auto litres = [](double level, double rho) {
+        const long double r = 10, t = 0.012, e = 206e9, h = level / 1000;
+        const long double pi = std::acos(-1.0L);
+        const long double head = rho > 0 ? pi * r * r * r * rho * 9.80665L * h * h / (e * t) : 0;
+        char text[32];
+        std::snprintf(text, sizeof text, "%.2Lf", (pi * r * r * h + head) * 1000);
+        return std::string(text);
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rho20 + std::string(" at ") + c.t);
+        MemoryForm form = testsupport::startedForm(4);
+        form.setUprightRows({{{"15000", "20000", "", "12"}}, {}});
+        testsupport::setTexts(form, {{"UprightEdit2", c.basis},
+                                     {"OilEdit1", c.dip},
+                                     {"OilEdit2", c.t},
+                                     {"OilEdit5", c.rho20},
+                                     {"OilEdit9", c.water}});
+        form.setChecked("OilRadioButton2", true);
+        form.setItemIndex(kProductGroupList, 1);
+        RecordingUi ui;
+        const std::optional<OilTicket> ticket = oilTicket(form, ui, Method::Classic, fixedTime);
+        ASSERT_TRUE(ticket.has_value()) << ui.shown.size();
+        const double rho = *c.line ? std::stod(ticket->headDensity) : 0;
+        if (*c.line) {
+            EXPECT_EQ(ticket->headDensity, formatFixed(std::stod(ticket->quantity.rho20) *
+                                                           std::stod(ticket->quantity.vcf20),
+                                                       1));
+        }
+        EXPECT_EQ(ticket->vt, litres(std::stod(c.dip), rho));
+        if (*c.water) {
+            ASSERT_TRUE(ticket->booked.has_value());
+            EXPECT_EQ(ticket->booked->fw, litres(std::stod(c.water), rho));
+        }
+        std::vector<std::string> named;
+        for (const DocumentLine& line : ticketDocument(*ticket).lines) {
+            if (line.label.starts_with("静压修正按")) {
+                named.push_back(line.label);
+            }
+        }
+        EXPECT_EQ(named, *c.line ? std::vector<std::string>{c.line} : std::vector<std::string>{});
+    }
 }
 
 // The first ticket of the table, in the window: the choices it opens with, then its inputs.
