@@ -120,6 +120,8 @@ std::string trimmed(std::string_view text) {
 int loadTank(WindowForm& form, const std::string& path, std::vector<std::string>& warnings) {
     const std::vector<std::string_view> shells = shellWords();
     TankFileContent content = LoadTankFile(path, form, form.grid(), shells);
+    // The tank's own courses and deadwood (none for a tank of another shell), not the last ones.
+    form.setUprightRows(content.upright);
     // A start puts both head volume lists on "加上…" (their entries did not exist while
     // Config.ini was read); a tank file keeps a head subtracted as it was saved.
     const int left = form.itemIndex(kLeftHeadVolumeList);

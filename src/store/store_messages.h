@@ -54,6 +54,10 @@ inline std::string noListEntry(std::string_view control, std::string_view text) 
     return joined({"\"", control, "\" 的值 \"", text, "\" 不是它的选项"});
 }
 inline constexpr std::string_view kControlsNotObject = "\"controls\" 应为对象";
+// An upright tank's rows that are not lists of texts of a course's or a band's width.
+inline std::string badUprightRows(std::string_view key) {
+    return "\"" + std::string(key) + "\" 应为立式圆筒的圈板或死量行（每行为文字）";
+}
 inline constexpr std::string_view kGridNotRows = "\"grid\" 应为行的数组，每行为文字的数组";
 inline constexpr std::string_view kGridRagged = "\"grid\" 的各行列数不同";
 inline std::string gridTooLarge(std::size_t cols, std::size_t rows) {

@@ -1,6 +1,7 @@
 #include "store/tank_file.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 
 #include <nlohmann/json.hpp>
@@ -11,6 +12,7 @@
 #include "store/grid_file.h"
 #include "store/ini_file.h"
 #include "store/store_messages.h"
+#include "store/upright_file.h"
 
 namespace quorvel {
 namespace {
@@ -23,6 +25,40 @@ constexpr const char* kVersionKey = "version";
 constexpr const char* kShellKey = "shell";
 constexpr const char* kControlsKey = "controls";
 constexpr const char* kGridKey = "grid";
+// An upright tank's rows, as courses.txt holds them: written only when there are any, so every
+// other tank's file is as before.
+constexpr const char* kUprightKey = "upright";
+constexpr const char* kCoursesKey = "courses";
+constexpr const char* kDeadwoodKey = "deadwood";
+
+// Rows of `width` texts each, at most kMaxUprightRows of them; a fault appended otherwise.
+template <std::size_t width>
+std::vector<std::array<std::string, width>> uprightRowsOf(const Json& upright, const char* key,
+                                                          std::vector<std::string>& faults) {
+    std::vector<std::array<std::string, width>> rows;
+    const auto at = upright.find(key);
+    if (at == upright.end()) {
+        return rows;
+    }
+    bool sound = at->is_array() && at->size() <= kMaxUprightRows;
+    for (std::size_t r = 0; sound && r < at->size(); ++r) {
+        const Json& row = (*at)[r];
+        sound = row.is_array() && row.size() == width;
+        std::array<std::string, width> texts;
+        for (std::size_t c = 0; sound && c < width; ++c) {
+            sound = row[c].is_string();
+            if (sound) {
+                texts[c] = row[c].get<std::string>();
+            }
+        }
+        rows.push_back(std::move(texts));
+    }
+    if (!sound) {
+        faults.push_back(msg::badUprightRows(key));
+        rows.clear();
+    }
+    return rows;
+}
 
 bool isBox(const ControlInfo& control) {
     return control.kind == ControlKind::CheckBox || control.kind == ControlKind::RadioButton;
@@ -170,7 +206,21 @@ std::string tankFileBytes(const FieldSource& form, const GridCells& grid, int pa
         out.append(first ? "\n" : ",\n").append("    ").append(dump(row));
         first = false;
     }
-    out.append(first ? "]\n}\n" : "\n  ]\n}\n");
+    out.append(first ? "]" : "\n  ]");
+    const UprightRows upright = withoutEmptyRows(form.uprightRows());
+    if (!upright.empty()) {
+        Json courses = Json::array(), deadwood = Json::array();
+        for (const CourseRow& row : upright.courses) {
+            courses.push_back(row);
+        }
+        for (const DeadwoodRow& row : upright.deadwood) {
+            deadwood.push_back(row);
+        }
+        out.append(",\n  \"").append(kUprightKey).append("\": {\n    ");
+        out.append(dump(kCoursesKey)).append(": ").append(dump(courses)).append(",\n    ");
+        out.append(dump(kDeadwoodKey)).append(": ").append(dump(deadwood)).append("\n  }");
+    }
+    out.append("\n}\n");
     return out;
 }
 
@@ -231,9 +281,18 @@ TankFileContent readTankFile(std::string_view bytes, const std::string& path, Fi
     if (gridAt != file.end()) {
         checkGrid(*gridAt, faults);
     }
+    if (const auto upright = file.find(kUprightKey); upright != file.end()) {
+        if (upright->is_object()) {
+            content.upright.courses = uprightRowsOf<kCourseColumns>(*upright, kCoursesKey, faults);
+            content.upright.deadwood =
+                uprightRowsOf<kDeadwoodColumns>(*upright, kDeadwoodKey, faults);
+        } else {
+            faults.push_back(msg::badUprightRows(kUprightKey));
+        }
+    }
     for (const auto& [key, value] : file.items()) {
         if (key != kFormatKey && key != kVersionKey && key != kShellKey && key != kControlsKey &&
-            key != kGridKey) {
+            key != kGridKey && key != kUprightKey) {
             content.warnings.push_back(msg::unknownKey(key));
         }
     }

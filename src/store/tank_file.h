@@ -26,6 +26,7 @@
 #include "files/file_error.h"
 #include "form/field_source.h"
 #include "form/grid_cells.h"
+#include "form/upright_fields.h"
 
 namespace quorvel {
 
@@ -50,6 +51,7 @@ class TankFileError : public FileError {
 struct TankFileContent {
     int page = 0;                       // PageControl1's shell page
     std::vector<std::string> warnings;  // names the file holds that are none of ours: ignored
+    UprightRows upright;                // an upright tank's courses and deadwood; none otherwise
 };
 
 // The shells' words in the order of their pages (quorvel-table --shell's words): the "shell"

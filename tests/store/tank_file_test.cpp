@@ -46,6 +46,23 @@ TEST(TankFile, TheExampleComesBackByteForByte) {
     EXPECT_TRUE(bytes.ends_with("  ]\n}\n"));
 }
 
+// An upright tank's courses and deadwood travel with it (the grids are not stored controls);
+// another tank's file has no such section and reads back with none.
+TEST(TankFile, AnUprightTanksRowsComeBack) {
+    MemoryForm upright = MemoryForm::designed();
+    upright.setUprightRows(
+        {{{"1500", "10000", "", "12"}, {"1500", "", "31400", "10"}}, {{"0", "800", "350"}}});
+    const std::string bytes = tankFileBytes(upright, upright.grid(), 0, kShells);
+    MemoryForm read = exampleForm();
+    read.setUprightRows({{{"9", "9", "9", "9"}}, {}});
+    EXPECT_EQ(readTankFile(bytes, "t.json", read, read.grid(), kShells).upright,
+              withoutEmptyRows(upright.uprightRows()));
+    const MemoryForm example = exampleForm();
+    EXPECT_TRUE(readTankFile(tankFileBytes(example, example.grid(), 0, kShells), "t.json", read,
+                             read.grid(), kShells)
+                    .upright.empty());
+}
+
 TEST(TankFile, TextThatIsNoUtf8IsNamedAndNothingWritten) {
     testsupport::TempFolder folder;
     const std::string path = folder.file("t.json");
