@@ -64,11 +64,11 @@ std::vector<TankDimension> tankDimensions(const TankConfig& config) {
             break;
     }
     if (config.headsApply()) {
-        for (auto [side, spec] : {std::pair{HeadSide::Left, &TankConfig::leftHead},
-                                  std::pair{HeadSide::Right, &TankConfig::rightHead}}) {
-            for (const HeadField& f : headKindInfo((config.*spec).kind).fields) {
+        for (auto [side, headOf] : {std::pair{HeadSide::Left, &TankConfig::leftHead},
+                                    std::pair{HeadSide::Right, &TankConfig::rightHead}}) {
+            for (const HeadField& f : headKindInfo((config.*headOf).kind).fields) {
                 const HeadDimension dimension = f.dimension;
-                auto member = spec;
+                auto member = headOf;
                 out.push_back({fieldOn(f, side), [member, dimension](TankConfig& c) -> double& {
                                    return headMember(c.*member, dimension);
                                }});

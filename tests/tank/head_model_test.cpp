@@ -25,8 +25,8 @@ struct KindCase {
     bool rises;  // what the row must say on a rim of 2000 mm
 };
 
-HeadSpec spec(HeadKind kind, double flange, double depth, double cone, double small,
-              double sphere) {
+HeadSpec headOf(HeadKind kind, double flange, double depth, double cone, double small,
+                double sphere) {
     HeadSpec h;
     h.kind = kind;
     h.flangeHeight = flange;
@@ -41,18 +41,18 @@ constexpr double kRim = 2000;
 
 // Heads of a 2000 mm tank with dimensions a depot's tanks have.
 const KindCase kKinds[] = {
-    {"standard ellipsoidal", spec(HeadKind::StandardEllipsoidal, 25, 0, 0, 0, 0), true},
-    {"non-standard ellipsoidal", spec(HeadKind::NonStandardEllipsoidal, 25, 525, 0, 0, 0), true},
-    {"non-standard ellipsoidal, no depth", spec(HeadKind::NonStandardEllipsoidal, 25, 25, 0, 0, 0),
-     false},
-    {"conical", spec(HeadKind::Conical, 25, 0, 500, 0, 0), true},
-    {"frustum", spec(HeadKind::Frustum, 25, 400, 0, 1000, 0), true},
-    {"frustum wider than the shell", spec(HeadKind::Frustum, 25, 400, 0, 2500, 0), false},
-    {"spherical cap", spec(HeadKind::SphericalCap, 0, 300, 0, 0, 0), false},
-    {"standard dished", spec(HeadKind::StandardDished, 25, 0, 0, 0, 0), true},
-    {"non-standard dished", spec(HeadKind::NonStandardDished, 25, 500, 0, 0, 2000), true},
-    {"hemispherical", spec(HeadKind::Hemispherical, 0, 0, 0, 0, 0), true},
-    {"flat", spec(HeadKind::Flat, 0, 0, 0, 0, 0), true},
+    {"standard ellipsoidal", headOf(HeadKind::StandardEllipsoidal, 25, 0, 0, 0, 0), true},
+    {"non-standard ellipsoidal", headOf(HeadKind::NonStandardEllipsoidal, 25, 525, 0, 0, 0), true},
+    {"non-standard ellipsoidal, no depth",
+     headOf(HeadKind::NonStandardEllipsoidal, 25, 25, 0, 0, 0), false},
+    {"conical", headOf(HeadKind::Conical, 25, 0, 500, 0, 0), true},
+    {"frustum", headOf(HeadKind::Frustum, 25, 400, 0, 1000, 0), true},
+    {"frustum wider than the shell", headOf(HeadKind::Frustum, 25, 400, 0, 2500, 0), false},
+    {"spherical cap", headOf(HeadKind::SphericalCap, 0, 300, 0, 0, 0), false},
+    {"standard dished", headOf(HeadKind::StandardDished, 25, 0, 0, 0, 0), true},
+    {"non-standard dished", headOf(HeadKind::NonStandardDished, 25, 500, 0, 0, 2000), true},
+    {"hemispherical", headOf(HeadKind::Hemispherical, 0, 0, 0, 0, 0), true},
+    {"flat", headOf(HeadKind::Flat, 0, 0, 0, 0, 0), true},
 };
 
 TEST(HeadModel, EachRowSaysWhetherItsClassicVolumeOnlyGrows) {
@@ -84,7 +84,7 @@ TEST(HeadModel, AClassicVolumeSaidToGrowNeverFalls) {
 // The spherical cap's classic series rises above its full volume near the top: a search that
 // took it for rising would miss the first crossing.
 TEST(HeadModel, TheSphericalCapsClassicVolumeFallsNearTheTop) {
-    const HeadSpec cap = spec(HeadKind::SphericalCap, 0, 300, 0, 0, 0);
+    const HeadSpec cap = headOf(HeadKind::SphericalCap, 0, 300, 0, 0, 0);
     const double full = heads::circularVolume<Routines>(cap, kRim, kRim);
     double most = 0;
     for (int i = 0; i <= 2000; ++i) {
@@ -103,7 +103,7 @@ TEST(HeadModel, TheDepthOfEachRowIsItsProfilesDepth) {
             << k.name;
     }
     // The standard dished head: Ri = D, r = 0.1·D, so (1 − √0.65)·D deep.
-    EXPECT_NEAR(heads::depth(spec(HeadKind::StandardDished, 0, 0, 0, 0, 0), 1000),
+    EXPECT_NEAR(heads::depth(headOf(HeadKind::StandardDished, 0, 0, 0, 0, 0), 1000),
                 1000 * (1 - std::sqrt(0.65)), 1e-9);
 }
 
