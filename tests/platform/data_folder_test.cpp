@@ -70,7 +70,7 @@ TEST(DataFolder, ProbeNeverTouchesAnExistingFile) {
     EXPECT_EQ(testsupport::readBytes(scratch.file("Config.ini")), "[FrmMainPro]\r\n");
 }
 
-// XDG Base Directory Specification 0.8: "If $XDG_DATA_HOME is either not set or empty, a
+// XDG Base Directory 0.8: "If $XDG_DATA_HOME is either not set or empty, a
 // default equal to $HOME/.local/share should be used"; "All paths set in these environment
 // variables must be absolute. If an implementation encounters a relative path in any of these
 // variables it should consider the path invalid and ignore it."
